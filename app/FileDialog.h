@@ -1,0 +1,37 @@
+// The open-file dialog of the program, answerable by tests without a window.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+class FileDialog
+{
+public:
+    struct Request
+    {
+        QString title;
+        QStringList filters;
+        int selectedFilter;
+    };
+
+    // Returns the chosen file's full path, or an empty string when the user cancels.
+    // filters are "JPEG Files (*.jpg)" style entries; selectedFilter is 0-based.
+    static QString getOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                                   int selectedFilter = 0);
+
+    // Tests: the answer to the next dialog (an empty string cancels).
+    static void setNextFileName(const QString& path);
+    // Tests: never show a window; cancel when no answer is queued.
+    static void setAutomatic(bool automatic);
+    static std::optional<Request> lastRequest();
+    static void clear();
+
+private:
+    static QList<QString> nextFileNames_;
+    static std::optional<Request> lastRequest_;
+    static bool automatic_;
+};

@@ -1,0 +1,166 @@
+#include "ZelmarCommonModule.h"
+
+#include "model/DBEngine.h"
+#include "model/DbException.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+namespace ZelmarCommonModule {
+
+QStringList Messaggi;
+
+namespace {
+QString LinguaInterfaccia;
+QString PercorsoDati;
+QString CartellaProgrammaForzata;
+
+QString DecodificaIni(const QByteArray& dati)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString testo = utf8.decode(dati);
+    if (utf8.hasError())
+        testo = QString::fromLatin1(dati); // files written by older Windows editors
+    if (testo.startsWith(QChar(0xFEFF)))
+        testo.remove(0, 1);
+    return testo;
+}
+
+QString TogliVirgolette(const QString& valore)
+{
+    if (valore.size() >= 2) {
+        const QChar primo = valore.front();
+        if ((primo == QLatin1Char('"') || primo == QLatin1Char('\'')) && valore.back() == primo)
+            return valore.mid(1, valore.size() - 2);
+    }
+    return valore;
+}
+} // namespace
+
+QString LeggiIni(const QString& sezione, const QString& chiave, const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList righe = DecodificaIni(f.readAll()).split(QLatin1Char('\n'));
+    bool nellaSezione = false;
+    for (QString riga : righe) {
+        riga = riga.trimmed();
+        if (riga.isEmpty() || riga.startsWith(QLatin1Char(';')))
+            continue;
+        if (riga.startsWith(QLatin1Char('['))) {
+            const int fine = riga.indexOf(QLatin1Char(']'));
+            const QString nome = riga.mid(1, fine < 0 ? -1 : fine - 1).trimmed();
+            nellaSezione = nome.compare(sezione.trimmed(), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!nellaSezione)
+            continue;
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale < 0)
+            continue;
+        if (riga.left(uguale).trimmed().compare(chiave.trimmed(), Qt::CaseInsensitive) != 0)
+            continue;
+        return TogliVirgolette(riga.mid(uguale + 1).trimmed()).left(254);
+    }
+    return {};
+}
+
+QString GetCartellaProgramma()
+{
+    if (!CartellaProgrammaForzata.isEmpty())
+        return CartellaProgrammaForzata;
+    return QCoreApplication::applicationDirPath();
+}
+
+QString GetPercorsoIni() { return GetCartellaProgramma() + QStringLiteral("/Zelmar.ini"); }
+
+QString GetLingua()
+{
+    if (!LinguaInterfaccia.isEmpty())
+        return LinguaInterfaccia;
+    LinguaInterfaccia = LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("Lingua"), GetPercorsoIni());
+    if (LinguaInterfaccia.isEmpty())
+        LinguaInterfaccia = QStringLiteral("Italiano");
+    return LinguaInterfaccia;
+}
+
+QString GetCartellaDocumenti() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+
+QString GetCartellaDati()
+{
+    if (!PercorsoDati.isEmpty())
+        return PercorsoDati;
+    PercorsoDati = LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("CartellaDati"), GetPercorsoIni());
+    if (PercorsoDati.isEmpty())
+        PercorsoDati = GetCartellaDocumenti() + QStringLiteral("/ZELMARtek");
+    return PercorsoDati;
+}
+
+QString GetPercorsoDatabases() { return GetCartellaDati() + QStringLiteral("/Databases"); }
+QString GetPercorsoMessaggi() { return GetPercorsoDatabases() + QStringLiteral("/InterfMess.mdb"); }
+QString GetPercorsoDatabaseSperimentale()
+{
+    return GetPercorsoDatabases() + QStringLiteral("/Database/Database_sperimentale.mdb");
+}
+QString GetPercorsoDatabaseTeorico() { return GetPercorsoDatabases() + QStringLiteral("/Database/Database_teorico.mdb"); }
+
+bool EsisteFile(const QString& percorso)
+{
+    if (percorso.isEmpty())
+        return false;
+    const QFileInfo info(percorso);
+    return info.exists() && info.isFile();
+}
+
+QString GetCartellaImmagini(const QString& cartellaCategoria)
+{
+    return GetCartellaProgramma() + QStringLiteral("/immagine/") + cartellaCategoria + QStringLiteral("/");
+}
+
+QString GetPercorsoSenzaImmagine() { return GetCartellaProgramma() + QStringLiteral("/immagine/senza.jpg"); }
+
+QString M(int n)
+{
+    if (n < 1 || n > Messaggi.size())
+        return {};
+    return Messaggi.at(n - 1);
+}
+
+void CaricaMessaggi()
+{
+    QStringList letti;
+    auto db = DBEngine::OpenDatabase(GetPercorsoMessaggi());
+    auto rs = db->OpenRecordset(QStringLiteral("GESTIONEDB"));
+    const QString lingua = GetLingua();
+    const int n = rs->RecordCount();
+    letti.reserve(n);
+    if (n > 0) {
+        rs->MoveFirst();
+        while (!rs->Eof()) {
+            const QVariant valore = rs->Field(lingua);
+            letti << (valore.isNull() ? QString() : valore.toString());
+            rs->MoveNext();
+        }
+    }
+    rs->Close();
+    db->Close();
+    Messaggi = letti;
+}
+
+void SetCartellaProgramma(const QString& cartella)
+{
+    CartellaProgrammaForzata = cartella;
+    AzzeraCache();
+}
+
+void AzzeraCache()
+{
+    LinguaInterfaccia.clear();
+    PercorsoDati.clear();
+}
+
+} // namespace ZelmarCommonModule

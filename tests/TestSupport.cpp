@@ -1,0 +1,72 @@
+#include "TestSupport.h"
+
+#include "app/FileDialog.h"
+#include "app/MessageBox.h"
+#include "app/ZelmarCommonModule.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLocale>
+
+namespace TestSupport {
+
+void PreparaAmbiente()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    MessageBox::setAutomatic(true);
+    FileDialog::setAutomatic(true);
+}
+
+QString CartellaFixtures() { return qEnvironmentVariable("ZELMAR_FIXTURES"); }
+QString CartellaProgrammaCostruita() { return qEnvironmentVariable("ZELMAR_PROGRAM_DIR"); }
+
+bool CopiaCartella(const QString& da, const QString& a)
+{
+    QDir origine(da);
+    if (!origine.exists() || !QDir().mkpath(a))
+        return false;
+    QDirIterator it(da, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString percorso = it.next();
+        const QString destinazione = a + QLatin1Char('/') + origine.relativeFilePath(percorso);
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(destinazione))
+                return false;
+        } else if (!QFile::copy(percorso, destinazione)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+AmbienteDati::AmbienteDati(const QString& nomeFixture)
+{
+    if (!dir_.isValid())
+        return;
+    const bool datiCopiati = CopiaCartella(CartellaFixtures() + QLatin1Char('/') + nomeFixture, cartellaDati());
+    const bool immaginiCopiate = CopiaCartella(CartellaProgrammaCostruita() + QStringLiteral("/immagine"),
+                                               cartellaProgramma() + QStringLiteral("/immagine"));
+    ok_ = datiCopiati && immaginiCopiate;
+    scriviIni(QStringLiteral("Italiano"), cartellaDati());
+}
+
+QString AmbienteDati::cartellaDati() const { return dir_.path() + QStringLiteral("/dati"); }
+QString AmbienteDati::cartellaProgramma() const { return dir_.path() + QStringLiteral("/programma"); }
+QString AmbienteDati::percorsoDatabase(const QString& relativo) const
+{
+    return cartellaDati() + QStringLiteral("/Databases/Database/") + relativo;
+}
+
+void AmbienteDati::scriviIni(const QString& lingua, const QString& dati)
+{
+    QDir().mkpath(cartellaProgramma());
+    QFile ini(cartellaProgramma() + QStringLiteral("/Zelmar.ini"));
+    if (ini.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        ini.write(QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n").arg(lingua, dati).toUtf8());
+        ini.close();
+    }
+    ZelmarCommonModule::SetCartellaProgramma(cartellaProgramma());
+}
+
+} // namespace TestSupport

@@ -1,0 +1,36 @@
+// Helpers shared by the tests: Italian number settings, temporary copies of the
+// fixture data folders, and a program folder pointed at them.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace TestSupport {
+// Italian locale as the default, message boxes and file dialogs answered without windows.
+void PreparaAmbiente();
+// Folder holding the built fixture data folders (ZELMAR_FIXTURES).
+QString CartellaFixtures();
+// Folder of the built program, with its image folders (ZELMAR_PROGRAM_DIR).
+QString CartellaProgrammaCostruita();
+// Copies a whole folder tree; returns false on any failure.
+bool CopiaCartella(const QString& da, const QString& a);
+
+// A temporary program folder (Zelmar.ini + immagine/) and data folder, copied from
+// the fixture named nomeFixture, with the program's settings pointed at them.
+class AmbienteDati
+{
+public:
+    explicit AmbienteDati(const QString& nomeFixture = QStringLiteral("standard"));
+    bool ok() const { return ok_; }
+    QString cartellaDati() const;      // the data folder (CartellaDati)
+    QString cartellaProgramma() const; // the program folder
+    QString percorsoDatabase(const QString& relativo) const; // below Databases/Database
+    // Rewrites Zelmar.ini with the given language and data folder.
+    void scriviIni(const QString& lingua, const QString& cartellaDati);
+
+private:
+    QTemporaryDir dir_;
+    bool ok_ = false;
+};
+} // namespace TestSupport
