@@ -21,4 +21,9 @@ public:
     void SetMaterialeMostrato(const MaterialeMostrato& mostrato);
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
+
+private:
+    QString modo_;
+    MaterialeMostrato mostrato_;
+    std::function<void()> ricarica_;
 };
