@@ -1,0 +1,26 @@
+#include "CancellazioneMateriale.h"
+
+#include "DBEngine.h"
+#include "DbException.h"
+
+bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& tabella, const QString& nome)
+{
+    auto db = DBEngine::OpenDatabase(percorso);
+    if (db->IsReadOnlyFormat())
+        throw DbException(DbErrore::SolaLettura,
+                          QStringLiteral("Il file è in un formato che il programma può solo leggere."));
+    auto rs = db->OpenRecordset(tabella);
+    bool cancellato = false;
+    if (rs->RecordCount() >= 1) {
+        rs->MoveFirst();
+        rs->SetIndex(QStringLiteral("Nome"));
+        rs->Seek(QStringLiteral("="), nome);
+        if (!rs->NoMatch()) {
+            rs->Delete();
+            cancellato = true;
+        }
+    }
+    rs->Close();
+    db->Close();
+    return cancellato;
+}

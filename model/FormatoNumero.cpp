@@ -1,0 +1,53 @@
+#include "FormatoNumero.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+template <typename T> QString TestoBreve(T valore)
+{
+    if (!std::isfinite(valore))
+        return QString::number(valore);
+    char buffer[128];
+    const auto risultato = std::to_chars(buffer, buffer + sizeof(buffer), valore, std::chars_format::fixed);
+    QString testo = QString::fromLatin1(buffer, int(risultato.ptr - buffer));
+    if (testo == QLatin1String("-0"))
+        testo = QStringLiteral("0");
+    const QLocale locale;
+    testo.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (testo.startsWith(QLatin1Char('-')))
+        testo.replace(0, 1, locale.negativeSign());
+    return testo;
+}
+
+} // namespace
+
+QString FormatoNumero::Testo(double valore)
+{
+    return TestoBreve(valore);
+}
+
+QString FormatoNumero::TestoSingolo(float valore)
+{
+    return TestoBreve(valore);
+}
+
+QString FormatoNumero::TestoCampo(const QVariant& valore)
+{
+    if (valore.isNull())
+        return {};
+    switch (valore.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return Testo(valore.toDouble());
+    default:
+        return valore.toString();
+    }
+}

@@ -1,0 +1,17 @@
+// Numbers as the user reads them in the boxes: the locale's decimal separator, no digit
+// grouping, no fixed number of decimals (45,5 or 40 under Italian settings).
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+class FormatoNumero
+{
+public:
+    // Shortest text that reads back as the same double.
+    static QString Testo(double valore);
+    // Shortest text that reads back as the same single-precision value (band values).
+    static QString TestoSingolo(float valore);
+    // A stored value as text: numbers formatted as above, text as it is, Null as "".
+    static QString TestoCampo(const QVariant& valore);
+};
