@@ -1,18 +1,32 @@
 #include "JetBackend.h"
 
-#include "DbException.h"
+#include "JetDatabase.h"
 
 namespace JetBackend {
 
+namespace {
+// A Jet or ACE file starts with 00 01 00 00 and its engine's name at offset 4.
+bool HaFirma(const QByteArray& primiByte, const QByteArray& firma)
+{
+    return primiByte.size() >= 4 + firma.size() &&
+           primiByte.startsWith(QByteArrayLiteral("\x00\x01\x00\x00")) &&
+           primiByte.mid(4, firma.size()) == firma;
+}
+} // namespace
+
 bool IsJetHeader(const QByteArray& primiByte)
 {
-    return primiByte.size() >= 19 && primiByte.mid(4, 15) == QByteArrayLiteral("Standard Jet DB");
+    return HaFirma(primiByte, QByteArrayLiteral("Standard Jet DB")) || IsAceHeader(primiByte);
+}
+
+bool IsAceHeader(const QByteArray& primiByte)
+{
+    return HaFirma(primiByte, QByteArrayLiteral("Standard ACE DB"));
 }
 
 std::unique_ptr<Database> Open(const QString& percorso)
 {
-    throw DbException(DbErrore::FormatoNonRiconosciuto,
-                      QStringLiteral("Il file «%1» è un database Jet, che questa versione non sa leggere.").arg(percorso));
+    return JetDatabase::Apri(percorso);
 }
 
 } // namespace JetBackend

@@ -7,8 +7,12 @@
 #include <QByteArray>
 
 namespace JetBackend {
-// True when the first bytes of a file are those of a Jet 3 or Jet 4 database.
+// True when the first bytes of a file are those of an Access database: Jet 3 and Jet 4
+// files, which Open reads, and ACE (Access 2007 and later) files, which Open refuses
+// with a message that says how to convert them.
 bool IsJetHeader(const QByteArray& primiByte);
+// True for the first bytes of an ACE (Access 2007 and later) file.
+bool IsAceHeader(const QByteArray& primiByte);
 // Throws DbException when the file cannot be read as a Jet database.
 std::unique_ptr<Database> Open(const QString& percorso);
 } // namespace JetBackend
