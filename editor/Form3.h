@@ -3,11 +3,21 @@
 #pragma once
 
 #include "model/MaterialeMostrato.h"
+#include "model/SalvataggioMateriale.h"
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
-class Form3 : public QDialog
+class CasellaNumerica;
+class QCalendarWidget;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Form3 : public QDialog, private SalvataggioMateriale::Osservatore
 {
     Q_OBJECT
 public:
@@ -22,8 +32,80 @@ public:
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
 
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
 private:
+    // Building the window.
+    void CreaFinestra();
+    QFrame* CreaCornice(const QString& nome, QLabel*& titolo, const QString& nomeTitolo,
+                        const QString& testoTitolo, int sinistra, int alto, int larghezza, int altezza);
+    QLabel* CreaEtichetta(QWidget* contenitore, const QString& nome, const QString& testo, int sinistra,
+                          int alto, int larghezza, int altezza);
+    QLineEdit* CreaTesto(QWidget* contenitore, const QString& nome, int maxLunghezza, int sinistra, int alto,
+                         int larghezza, int altezza);
+    CasellaNumerica* CreaNumero(QWidget* contenitore, const QString& nome, bool intero, bool consentiNegativo,
+                                bool valore, const QString& testo, int sinistra, int alto, int larghezza,
+                                int altezza);
+    void CreaInformazioniGenerali();
+    void CreaCertificato();
+    void CreaGrigliaBande();
+    void CreaStruttura();
+    void CreaPulsanti();
+    void ImpostaOrdineTabulazione();
+    void ResetLabels();
+    void ResetColori();
+
+    // Set-up of InitMateriale.
+    int ValoreModo() const;
+    void CaricaParoleChiave();
+    void ImpostaCategoria(int codice);
+    void CopiaMaterialeMostrato(int codice);
+    void CopiaValutazioni(int codice);
+    void SpostaFuocoBanda(int indice, int passo);
+
+    // The save.
+    void TagliaAlPrimoACapo();
+    QString TestoCasella(const QString& nome, const QString& dataProva) const;
+    void MostraEsito(const SalvataggioMateriale::Esito& esito);
+    void ImpostaColoreDidascalia(const QString& marcatore, const QColor& colore);
+    void InizioScrittura(const QString& marcatore) override;
+    void FineScrittura(const QString& marcatore) override;
+
+    QWidget* Casella(const QString& nome) const;
+    void ImpostaTesto(const QString& casella, const QString& testo);
+
     QString modo_;
     MaterialeMostrato mostrato_;
     std::function<void()> ricarica_;
+    QString MessaggioCampo;
+
+    QFrame* frameInfogenerali_ = nullptr;
+    QFrame* frameCertificato_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    QFrame* frameMateriale_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label6_ = nullptr;
+    std::array<QLabel*, 16> label1_{};
+    std::array<QLineEdit*, 24> text1_{};
+    std::array<CasellaNumerica*, 24> text2_{};
+    QLineEdit* text15_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QLineEdit* text3_ = nullptr;
+    QLineEdit* text8_ = nullptr;
+    QLineEdit* text9_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QLineEdit* text16_ = nullptr;
+    QLineEdit* text4_ = nullptr;
+    QLineEdit* text6_ = nullptr;
+    QLineEdit* text7_ = nullptr;
+    QCalendarWidget* monthView1_ = nullptr;
+    std::array<CasellaNumerica*, 5> struttura_{}; // Text10..Text14
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
 };

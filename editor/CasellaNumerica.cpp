@@ -1,0 +1,69 @@
+#include "CasellaNumerica.h"
+
+#include <QKeyEvent>
+
+CasellaNumerica::CasellaNumerica(ModuleTextControl::Filtro filtro, bool consentiNegativo,
+                                 bool selezionaSuFocus, QWidget* parent)
+    : QLineEdit(parent), filtro_(filtro), consentiNegativo_(consentiNegativo),
+      selezionaSuFocus_(selezionaSuFocus)
+{
+}
+
+std::optional<int> CasellaNumerica::CodiceCarattere(const QKeyEvent& evento)
+{
+    const int tasto = evento.key();
+    const bool controllo = evento.modifiers().testFlag(Qt::ControlModifier);
+    switch (tasto) {
+    case Qt::Key_Backspace:
+        return controllo ? 127 : ModuleTextControl::TastoBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return controllo ? 10 : 13;
+    default:
+        break;
+    }
+    if (controllo && tasto >= Qt::Key_A && tasto <= Qt::Key_Z)
+        return tasto - Qt::Key_A + 1;
+    const QString testo = evento.text();
+    if (testo.isEmpty())
+        return std::nullopt;
+    const int codice = testo.at(0).unicode();
+    // Keys such as Delete or Escape may carry a control character as text: they are
+    // editing keys, not typed characters.
+    if (codice == 127 || codice == 27 || tasto == Qt::Key_Tab || tasto == Qt::Key_Backtab)
+        return std::nullopt;
+    return codice;
+}
+
+void CasellaNumerica::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Up)
+        emit frecciaSu();
+    else if (evento->key() == Qt::Key_Down)
+        emit frecciaGiu();
+
+    const std::optional<int> codice = CodiceCarattere(*evento);
+    if (!codice) {
+        QLineEdit::keyPressEvent(evento);
+        return;
+    }
+    const int risultato = filtro_(*codice, consentiNegativo_, text(), cursorPosition(), selectedText(),
+                                  ModuleTextControl::SeparatoriLocali().decimale);
+    if (risultato == 0) {
+        evento->accept();
+        return;
+    }
+    if (risultato == *codice) {
+        QLineEdit::keyPressEvent(evento);
+        return;
+    }
+    insert(QString(QChar(risultato)));
+    evento->accept();
+}
+
+void CasellaNumerica::focusInEvent(QFocusEvent* evento)
+{
+    QLineEdit::focusInEvent(evento);
+    if (selezionaSuFocus_)
+        setSelection(int(text().size()), -int(text().size()));
+}

@@ -1,0 +1,36 @@
+// A number box of the editor: every typed character goes through its key filter,
+// while navigation and editing keys keep working; the band and rating boxes also
+// select their whole text on focus and report the Up and Down arrows.
+#pragma once
+
+#include "ModuleTextControl.h"
+
+#include <QLineEdit>
+#include <optional>
+
+class QKeyEvent;
+
+class CasellaNumerica : public QLineEdit
+{
+    Q_OBJECT
+public:
+    CasellaNumerica(ModuleTextControl::Filtro filtro, bool consentiNegativo, bool selezionaSuFocus,
+                    QWidget* parent = nullptr);
+
+    // The character code a key press types (control characters included: Enter 13,
+    // Ctrl+V 22), or nothing for keys that only move or edit (arrows, Home, Delete...).
+    static std::optional<int> CodiceCarattere(const QKeyEvent& evento);
+
+signals:
+    void frecciaSu();
+    void frecciaGiu();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+
+private:
+    ModuleTextControl::Filtro filtro_;
+    bool consentiNegativo_;
+    bool selezionaSuFocus_;
+};

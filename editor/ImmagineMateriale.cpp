@@ -1,0 +1,29 @@
+#include "ImmagineMateriale.h"
+
+#include "app/ZelmarCommonModule.h"
+
+#include <QFile>
+
+namespace ImmagineMateriale {
+
+QString PercorsoImmagineScelta;
+
+QString NomeFile(const QString& percorso)
+{
+    const qsizetype separatore = percorso.lastIndexOf(QLatin1Char('/'));
+    return separatore < 0 ? percorso : percorso.mid(separatore + 1);
+}
+
+void CopiaImmagineScelta(const QString& cartellaCategoria, const QString& nomeFile)
+{
+    // Only a plain file name may land in the folder; anything else would write elsewhere.
+    if (PercorsoImmagineScelta.isEmpty() || nomeFile.isEmpty() || nomeFile != NomeFile(nomeFile) ||
+        nomeFile == QLatin1String(".") || nomeFile == QLatin1String(".."))
+        return;
+    const QString destinazione = ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria) + nomeFile;
+    if (QFile::exists(destinazione))
+        return;
+    QFile::copy(PercorsoImmagineScelta, destinazione);
+}
+
+} // namespace ImmagineMateriale
