@@ -1,0 +1,616 @@
+#include "Form1.h"
+
+#include "AlberoCategorie.h"
+#include "DidascalieLista.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "GraficoFrequenze.h"
+#include "LayoutForm1.h"
+#include "Picture1.h"
+#include "RiquadroImmagine.h"
+#include "SceltaImmagine.h"
+#include "SceltaTabella.h"
+#include "app/MessageBox.h"
+#include "app/ZelmarCommonModule.h"
+#include "editor/Form3.h"
+#include "model/CancellazioneMateriale.h"
+#include "model/Categorie.h"
+#include "model/DbException.h"
+#include "model/DettaglioMateriale.h"
+#include "model/FormatoNumero.h"
+#include "model/ListaMateriali.h"
+#include "model/Module1.h"
+#include "ui/ModuleToolbarColor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QToolBar>
+#include <QTreeWidget>
+
+using namespace ZelmarCommonModule;
+
+namespace {
+
+QString SenzaACapo(QString testo)
+{
+    return testo.replace(QLatin1String("\r\n"), QLatin1String(" "));
+}
+
+// Test dates are stored day first, as the editor writes them.
+QDate LeggiData(const QString& testo)
+{
+    const QString pulito = testo.trimmed();
+    for (const char* formato : {"d/M/yyyy", "d/M/yy", "d.M.yyyy", "d-M-yyyy", "yyyy-MM-dd"}) {
+        QDate data = QDate::fromString(pulito, QString::fromLatin1(formato));
+        if (formato == std::string_view("d/M/yy") && data.isValid() && data.year() < 1930)
+            data = data.addYears(100);
+        if (data.isValid())
+            return data;
+    }
+    return {};
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ZELMARtek - Gestione database sperimentale"));
+    c_ = ControlliForm1::Crea(this);
+    CreaLinee(c_.client);
+    resize(qRound(LarghezzaClienteProgetto / 15.0), qRound(AltezzaClienteProgetto / 15.0));
+    CollegaEventi();
+}
+
+Form1::~Form1()
+{
+    delete form2_.data();
+    delete form4_.data();
+}
+
+void Form1::CollegaEventi()
+{
+    connect(c_.TreeView1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* nodo) { TreeView1_NodeClick(nodo); });
+    connect(c_.Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(c_.List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(c_.List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    for (int indice = 1; indice <= 3; ++indice)
+        connect(c_.pulsanti[indice], &QAction::triggered, this,
+                [this, indice] { Toolbar1_ButtonClick(indice); });
+    connect(c_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(c_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(c_.CommandInfoAgg, &QPushButton::clicked, this, [this] { CommandInfoAgg_Click(); });
+    connect(c_.Image1, &RiquadroImmagine::doppioClick, this, [this] { Image1_DblClick(); });
+}
+
+// ---------------------------------------------------------------- start-up and shutdown
+
+void Form1::Carica()
+{
+    if (!EsisteFile(GetPercorsoMessaggi())) {
+        MessageBox::show(this, QStringLiteral("Critical error: unable to locate messages file"),
+                         MessageBox::Critical);
+        return;
+    }
+    if (!CaricaCatalogo())
+        return;
+    inerte_ = false;
+    ResetLabelsForm1();
+    DipingiToolbar();
+    Module1::RiempiEtichetteBande();
+    AlberoCategorie::Costruisci(c_.TreeView1, GetPercorsoDatabases() + QStringLiteral("/Database"),
+                                [this](QTreeWidgetItem* primo) {
+                                    c_.TreeView1->setCurrentItem(primo);
+                                    TreeView1_NodeClick(primo);
+                                });
+    if (QTreeWidgetItem* personale =
+            AlberoCategorie::RadicePerChiave(c_.TreeView1, QStringLiteral("personalizzato")))
+        personale->setExpanded(true);
+}
+
+bool Form1::CaricaCatalogo()
+{
+    const QString percorso = GetPercorsoMessaggi();
+    try {
+        CaricaMessaggi();
+    } catch (const DbException& errore) {
+        Messaggi.clear();
+        MessageBox::show(
+            this,
+            QStringLiteral("Impossibile leggere il catalogo dei messaggi «%1» (lingua «%2»).\n%3")
+                .arg(percorso, GetLingua(), errore.Descrizione()),
+            MessageBox::Critical);
+        return false;
+    }
+    if (Messaggi.size() < MessaggiRichiesti) {
+        const int righe = int(Messaggi.size());
+        Messaggi.clear();
+        MessageBox::show(
+            this,
+            QStringLiteral("Il catalogo dei messaggi «%1» contiene %2 messaggi; ne servono almeno %3.")
+                .arg(percorso)
+                .arg(righe)
+                .arg(MessaggiRichiesti),
+            MessageBox::Critical);
+        return false;
+    }
+    return true;
+}
+
+void Form1::DipingiToolbar()
+{
+    const QPixmap tassello = ModuleToolbarColor::CreaSfondoToolbar();
+    c_.PictureToolbar->setPixmap(tassello);
+    ModuleToolbarColor::ImpostaSfondoToolbar(c_.Toolbar1, tassello, 1);
+}
+
+void Form1::closeEvent(QCloseEvent* evento)
+{
+    // Closing the main window ends the program: every other window goes with it.
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+        if (finestra != this && finestra->isVisible())
+            finestra->close();
+    if (form2_)
+        form2_->hide();
+    if (form4_)
+        form4_->hide();
+    evento->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::resizeEvent(QResizeEvent* evento)
+{
+    QMainWindow::resizeEvent(evento);
+    const QSize cliente = c_.client->size();
+    ApplicaLayout(c_.client, cliente.width() * 15 + BordoOrizzontale, cliente.height() * 15 + BordoVerticale);
+}
+
+// ---------------------------------------------------------------- captions and blanking
+
+void Form1::ResetLabelsForm1()
+{
+    for (int indice = 1; indice <= 3; ++indice)
+        c_.pulsanti[indice]->setToolTip(M(indice));
+    c_.Label1->setText(M(4));
+    c_.Label5->setText(M(5));
+    c_.Label2->setText(M(6));
+    c_.CommandInfoAgg->setText(M(7));
+    c_.Frame1->setTitle(M(8));
+    for (int elemento : {5, 4, 3})
+        c_.Label32[elemento]->setText(M(9));
+    for (int elemento : {5, 4, 3})
+        c_.Label33[elemento]->setText(M(10));
+    c_.Label4[2]->setText(M(9));
+}
+
+void Form1::ResetValoriForm1()
+{
+    for (QLineEdit* casella : c_.Text1)
+        casella->clear();
+    c_.Label3->clear();
+    c_.Text2->clear();
+}
+
+void Form1::ResetValoriForm2()
+{
+    InformazioniAggiuntive()->ResetValoriForm2();
+}
+
+void Form1::ImpostaIntestazioneBande(const QString& testo)
+{
+    for (int elemento : {3, 4, 5})
+        c_.Label33[elemento]->setText(testo);
+}
+
+// ---------------------------------------------------------------- category tree
+
+void Form1::AbilitaComandi(bool inserisciModifica, bool cancella)
+{
+    c_.pulsanti[1]->setEnabled(inserisciModifica);
+    c_.pulsanti[2]->setEnabled(inserisciModifica);
+    c_.Command1->setEnabled(inserisciModifica);
+    c_.pulsanti[3]->setEnabled(cancella);
+    c_.Cancella->setEnabled(cancella);
+}
+
+void Form1::TreeView1_NodeClick(QTreeWidgetItem* nodo)
+{
+    if (!nodo)
+        return;
+    QTreeWidgetItem* radice = nodo->parent();
+    QTreeWidgetItem* database = nodo;
+    if (nodo->childCount() > 0) {
+        radice = nodo;
+        database = nodo->child(0);
+    }
+    if (!radice)
+        return; // a category root without database files: the current table stays
+
+    AbilitaComandi(false, false);
+    const SceltaTabella::Esito esito = SceltaTabella::Scegli(radice->text(0), database->text(0));
+    c_.Label7->setText(esito.didascalia);
+    Module1::NomeDatabase = esito.nomeDatabase;
+    if (esito.cartellaCategoria)
+        Module1::CartellaCategoria = *esito.cartellaCategoria;
+    if (esito.nomeTabella)
+        Module1::NomeTabella = *esito.nomeTabella;
+    if (esito.codice)
+        Module1::CategoriaCorrente = *esito.codice;
+    AbilitaComandi(esito.inserisciModifica, esito.cancella);
+    CaricaListaMateriali();
+}
+
+// ---------------------------------------------------------------- material list
+
+QString Form1::PercorsoCorrente() const
+{
+    return Module1::PercorsoDatabaseCorrente(GetCartellaDati());
+}
+
+void Form1::RiempiElenco(const QStringList& nomi)
+{
+    const QSignalBlocker blocco(c_.List1);
+    c_.List1->clear();
+    c_.List1->addItems(nomi);
+}
+
+void Form1::SelezionaPrimaRiga()
+{
+    if (c_.List1->count() > 0)
+        c_.List1->setCurrentRow(0);
+}
+
+void Form1::CaricaListaMateriali()
+{
+    RiempiElenco({});
+    c_.Combo1->clear();
+    const int codice = Module1::CategoriaCorrente;
+    const bool sperimentale = Categorie::IsSperimentale(codice);
+    const bool teorico = Categorie::IsTeorico(codice);
+    if (!sperimentale && !teorico)
+        return;
+
+    ListaMateriali::Richiesta richiesta;
+    richiesta.paroleChiave = sperimentale;
+    richiesta.primaDescrizione = teorico;
+    ListaMateriali::Contenuto contenuto;
+    try {
+        contenuto = ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
+    } catch (const DbException& errore) {
+        SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
+        SvuotaDopoErrore();
+        return;
+    }
+
+    c_.Text2->clear();
+    if (contenuto.numeroRecord < 1) {
+        // An empty table: nothing to show, and nothing of the previous entry stays.
+        ResetValoriForm2();
+        ResetValoriForm1();
+        CancellaGrafico();
+        if (sperimentale)
+            c_.Combo1->addItem(M(88));
+        return;
+    }
+    if (teorico)
+        c_.Text2->setPlainText(contenuto.primaDescrizione);
+    c_.Combo1->addItem(M(88));
+    c_.Combo1->setCurrentIndex(0);
+    RiempiElenco(contenuto.nomi);
+    c_.Label3->setText(DidascalieLista::RigaDopoRiempimento(codice));
+    ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
+    QStringList parole = contenuto.paroleChiave;
+    parole.removeOne(M(88));
+    c_.Combo1->addItems(parole);
+    SelezionaPrimaRiga();
+}
+
+void Form1::ScartaForm2()
+{
+    if (form2_) {
+        form2_->hide();
+        delete form2_.data();
+    }
+}
+
+void Form1::Combo1_Click()
+{
+    RiempiElenco({});
+    c_.Command2->setEnabled(false);
+    ScartaForm2();
+
+    const int codice = Module1::CategoriaCorrente;
+    const bool sperimentale = Categorie::IsSperimentale(codice);
+    const bool teorico = Categorie::IsTeorico(codice);
+    if (sperimentale || teorico) {
+        const QString parola = c_.Combo1->currentText();
+        ListaMateriali::Richiesta richiesta;
+        richiesta.primaDescrizione = teorico;
+        if (sperimentale && parola != M(12))
+            richiesta.soloParola = parola;
+        ListaMateriali::Contenuto contenuto;
+        try {
+            contenuto = ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
+        } catch (const DbException& errore) {
+            SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
+            SvuotaDopoErrore();
+            return;
+        }
+        if (sperimentale) {
+            if (auto riga = DidascalieLista::RigaDopoScelta(codice))
+                c_.Label3->setText(*riga);
+            c_.Text2->clear();
+        } else {
+            c_.Text2->setPlainText(SenzaACapo(contenuto.primaDescrizione));
+            if (DidascalieLista::SceltaImpostaIntestazione(codice)) {
+                if (auto riga = DidascalieLista::RigaDopoScelta(codice))
+                    c_.Label3->setText(*riga);
+                ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
+            }
+        }
+        RiempiElenco(contenuto.nomi);
+        SelezionaPrimaRiga();
+    }
+    DisegnaGrafico();
+}
+
+// ---------------------------------------------------------------- detail display
+
+Form2* Form1::InformazioniAggiuntive()
+{
+    if (!form2_)
+        form2_ = new Form2(this);
+    return form2_;
+}
+
+void Form1::List1_Click()
+{
+    QListWidgetItem* riga = c_.List1->currentItem();
+    if (!riga || c_.List1->currentRow() < 0)
+        return;
+    c_.Command2->setEnabled(true);
+    Form2* info = InformazioniAggiuntive();
+    const QDate mostrata = info->MonthView1()->selectedDate();
+    info->MonthView1()->setSelectedDate(QDate(mostrata.year(), mostrata.month(), 1));
+    ResetValoriForm2();
+
+    SchedaMateriale scheda;
+    try {
+        scheda = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella,
+                                           Module1::CategoriaCorrente, riga->text());
+    } catch (const DbException& errore) {
+        SegnalaErrore(QStringLiteral("leggere il materiale «%1»").arg(riga->text()), errore);
+        SvuotaDopoErrore();
+        return;
+    }
+    if (scheda.trovato)
+        MostraScheda(scheda);
+    else {
+        // The entry went away since the list was read: show it as blank.
+        ResetValoriForm1();
+        valoriBande_.fill(0.0f);
+    }
+    DisegnaGrafico();
+}
+
+void Form1::MostraScheda(const SchedaMateriale& scheda)
+{
+    MostraImmagine(Module1::CategoriaCorrente, scheda.immagine);
+    c_.Text2->setPlainText(scheda.descrizione.value_or(QString()));
+    c_.Label3->setText(scheda.rigaValutazione);
+    for (int i = 0; i < NumeroValoriConservati; ++i)
+        if (scheda.conservati[i])
+            conservati_[i] = *scheda.conservati[i];
+    valoriBande_ = scheda.bande;
+    for (int i = 0; i < int(valoriBande_.size()); ++i)
+        c_.Text1[i]->setText(FormatoNumero::TestoSingolo(valoriBande_[i]));
+    MostraInformazioni(scheda);
+}
+
+void Form1::MostraImmagine(int codice, const std::optional<QString>& immagine)
+{
+    for (const QString& percorso : SceltaImmagine::Candidati(codice, immagine)) {
+        QImageReader lettore(percorso);
+        lettore.setDecideFormatFromContent(true);
+        const QImage letta = lettore.read();
+        if (!letta.isNull()) {
+            c_.Image1->ImpostaImmagine(QPixmap::fromImage(letta));
+            return;
+        }
+    }
+}
+
+void Form1::MostraInformazioni(const SchedaMateriale& scheda)
+{
+    Form2* info = InformazioniAggiuntive();
+    for (int k = 0; k < int(scheda.caselle.size()); ++k) {
+        if (k == 1 && scheda.certificato)
+            continue; // the test date has its own rule
+        if (!scheda.caselle[k].isEmpty())
+            info->ImpostaTesto(k, scheda.caselle[k]);
+    }
+    for (int k = 0; k < int(scheda.visibile.size()); ++k) {
+        if (!scheda.visibile[k])
+            continue;
+        info->Casella(k)->setVisible(*scheda.visibile[k]);
+        info->Etichetta(k)->setVisible(*scheda.visibile[k]);
+    }
+    if (scheda.etichetta9)
+        info->Etichetta(9)->setText(*scheda.etichetta9);
+    if (scheda.etichetta10)
+        info->Etichetta(10)->setText(*scheda.etichetta10);
+    if (scheda.certificato)
+        MostraDataProva(scheda.dataProva);
+}
+
+void Form1::MostraDataProva(const QString& testo)
+{
+    Form2* info = InformazioniAggiuntive();
+    QCalendarWidget* calendario = info->MonthView1();
+    if (testo.isEmpty()) {
+        info->ImpostaTesto(1, QString());
+        info->Casella(1)->setEnabled(false);
+        calendario->setEnabled(false);
+        return;
+    }
+    info->ImpostaTesto(1, testo);
+    info->Casella(1)->setEnabled(true);
+    const QDate data = LeggiData(testo);
+    calendario->setEnabled(data.isValid());
+    if (data.isValid())
+        calendario->setSelectedDate(data);
+}
+
+// ---------------------------------------------------------------- chart
+
+void Form1::CancellaGrafico()
+{
+    c_.grafico->Pulisci();
+    c_.Image1->Rimuovi();
+    c_.Label4[4]->setText(QStringLiteral("min"));
+    c_.Label4[3]->setText(QStringLiteral("max"));
+}
+
+void Form1::DisegnaGrafico()
+{
+    if (c_.List1->currentRow() < 0) {
+        for (QLineEdit* casella : c_.Text1)
+            casella->setText(QStringLiteral("0"));
+        CancellaGrafico();
+        return;
+    }
+    const GeometriaGrafico geometria = CalcolaGrafico(valoriBande_, true);
+    c_.Label4[3]->setText(geometria.testoMassimo);
+    c_.Label4[4]->setText(geometria.testoMinimo);
+    c_.grafico->Disegna(geometria);
+}
+
+// ---------------------------------------------------------------- failures
+
+void Form1::SegnalaErrore(const QString& azione, const DbException& errore)
+{
+    MessageBox::show(this,
+                     QStringLiteral("Impossibile %1 dal database «%2» (tabella «%3»).\n%4")
+                         .arg(azione, PercorsoCorrente(), Module1::NomeTabella, errore.Descrizione()),
+                     MessageBox::Exclamation);
+}
+
+void Form1::SvuotaDopoErrore()
+{
+    RiempiElenco({});
+    c_.Combo1->clear();
+    c_.Command2->setEnabled(false);
+    ResetValoriForm2();
+    ResetValoriForm1();
+    valoriBande_.fill(0.0f);
+    CancellaGrafico();
+}
+
+// ---------------------------------------------------------------- commands
+
+void Form1::Toolbar1_ButtonClick(int indice)
+{
+    switch (indice) {
+    case 1:
+        ApriEditor(QStringLiteral("0"));
+        break;
+    case 2:
+        ApriEditor(QStringLiteral("1"));
+        break;
+    case 3:
+        Cancella_Materiale();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::List1_DblClick()
+{
+    if (c_.pulsanti[2]->isEnabled())
+        Toolbar1_ButtonClick(2);
+}
+
+MaterialeMostrato Form1::Mostrato()
+{
+    MaterialeMostrato m;
+    if (QListWidgetItem* riga = c_.List1->currentItem())
+        m.nomeSelezionato = riga->text();
+    m.descrizione = c_.Text2->toPlainText();
+    for (int i = 0; i < int(m.bande.size()); ++i)
+        m.bande[i] = c_.Text1[i]->text();
+    Form2* info = InformazioniAggiuntive();
+    for (int k = 0; k < int(m.form2.size()); ++k)
+        m.form2[k] = info->Testo(k);
+    m.dataCalendario = info->MonthView1()->selectedDate();
+    for (int i = 0; i < c_.Combo1->count(); ++i)
+        m.paroleChiave << c_.Combo1->itemText(i);
+    m.ValoreRw = Valore(ValoreConservato::Rw);
+    m.ValoreLnw = Valore(ValoreConservato::Lnw);
+    m.ValoreDLw = Valore(ValoreConservato::DLw);
+    m.ValoreDnew = Valore(ValoreConservato::Dnew);
+    m.ValoreC = Valore(ValoreConservato::C);
+    m.ValoreCtr = Valore(ValoreConservato::Ctr);
+    m.ValoreCi = Valore(ValoreConservato::Ci);
+    m.ValoreCEsteso = Valore(ValoreConservato::CEsteso);
+    return m;
+}
+
+void Form1::ApriEditor(const QString& modo)
+{
+    // A fresh editor for every opening, gone again when it closes.
+    Form3 editor(this);
+    editor.SetModo(modo);
+    editor.SetMaterialeMostrato(Mostrato());
+    editor.SetRicarica([this] { CaricaListaMateriali(); });
+    editor.InitMateriale();
+    editor.exec();
+}
+
+void Form1::Cancella_Materiale()
+{
+    QListWidgetItem* riga = c_.List1->currentItem();
+    const QString nome = riga ? riga->text() : QString();
+    const QString domanda = QStringLiteral("Eliminare il materiale ") + QLatin1Char('"') + nome +
+                            QLatin1Char('"') + QStringLiteral("?");
+    if (MessageBox::show(this, domanda, MessageBox::Exclamation, MessageBox::YesNo, MessageBox::Yes) !=
+        MessageBox::Yes)
+        return;
+    const int codice = Module1::CategoriaCorrente;
+    if (Categorie::IsSperimentale(codice) || Categorie::IsTeorico(codice)) {
+        try {
+            CancellazioneMateriale::Cancella(PercorsoCorrente(), Module1::NomeTabella, nome);
+        } catch (const DbException& errore) {
+            SegnalaErrore(QStringLiteral("cancellare il materiale «%1»").arg(nome), errore);
+        }
+    }
+    CaricaListaMateriali();
+}
+
+// ---------------------------------------------------------------- secondary windows
+
+void Form1::CommandInfoAgg_Click()
+{
+    InformazioniAggiuntive()->exec();
+}
+
+void Form1::Image1_DblClick()
+{
+    if (!form4_)
+        form4_ = new Form4(this);
+    form4_->show();
+    form4_->MostraImmagine(c_.Image1->Immagine());
+}

@@ -1,0 +1,97 @@
+// The main window: the category tree, the material list with its keyword filter, the
+// display of the selected entry with its chart, and the commands that act on it.
+// Loading it is the program's start-up; closing it ends the program.
+#pragma once
+
+#include "ControlliForm1.h"
+#include "model/MaterialeMostrato.h"
+#include "model/VistaPerTipo.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class DbException;
+class Form2;
+class Form4;
+class QTreeWidgetItem;
+struct SchedaMateriale;
+
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: message catalogue, captions, toolbar, band labels, category tree and the
+    // first list. Leaves an inert window when the catalogue is missing or unusable.
+    void Carica();
+    bool Inerte() const { return inerte_; }
+
+    // Event handlers, callable directly.
+    void TreeView1_NodeClick(QTreeWidgetItem* nodo);
+    void CaricaListaMateriali();
+    void Combo1_Click();
+    void List1_Click();
+    void List1_DblClick();
+    void Toolbar1_ButtonClick(int indice);
+    void Command1_Click() { Toolbar1_ButtonClick(1); }
+    void Command2_Click() { Toolbar1_ButtonClick(2); }
+    void CommandInfoAgg_Click();
+    void Image1_DblClick();
+    void DisegnaGrafico();
+
+    void ResetLabelsForm1();
+    void ResetValoriForm1();
+    void ResetValoriForm2();
+
+    // What the window shows of the selected entry, as the editor takes it over.
+    MaterialeMostrato Mostrato();
+    const std::array<float, 21>& ValoriBande() const { return valoriBande_; }
+    double Valore(ValoreConservato quale) const { return conservati_[static_cast<int>(quale)]; }
+
+    // The information window, created (hidden) when it does not exist yet.
+    Form2* InformazioniAggiuntive();
+    Form2* InformazioniAggiuntiveSeEsiste() const { return form2_; }
+    Form4* FinestraImmagine() const { return form4_; }
+    const ControlliForm1& Controlli() const { return c_; }
+
+    // Design client size in twips, and the borders and caption the design adds around it.
+    static constexpr int LarghezzaClienteProgetto = 11985;
+    static constexpr int AltezzaClienteProgetto = 8190;
+    static constexpr int BordoOrizzontale = 12105 - 11985;
+    static constexpr int BordoVerticale = 8700 - 8190;
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    bool CaricaCatalogo();
+    void DipingiToolbar();
+    void CollegaEventi();
+    void AbilitaComandi(bool inserisciModifica, bool cancella);
+    void ImpostaIntestazioneBande(const QString& testo);
+    void RiempiElenco(const QStringList& nomi);
+    void SelezionaPrimaRiga();
+    void MostraScheda(const SchedaMateriale& scheda);
+    void MostraImmagine(int codice, const std::optional<QString>& immagine);
+    void MostraInformazioni(const SchedaMateriale& scheda);
+    void MostraDataProva(const QString& testo);
+    void CancellaGrafico();
+    void SvuotaDopoErrore();
+    void SegnalaErrore(const QString& azione, const DbException& errore);
+    QString PercorsoCorrente() const;
+    void ApriEditor(const QString& modo);
+    void Cancella_Materiale();
+    void ScartaForm2();
+
+    ControlliForm1 c_;
+    QPointer<Form2> form2_;
+    QPointer<Form4> form4_;
+    std::array<float, 21> valoriBande_{};
+    std::array<double, NumeroValoriConservati> conservati_{};
+    bool inerte_ = true;
+    bool erroreVisualizzazione_ = false;
+};

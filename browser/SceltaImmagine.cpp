@@ -1,0 +1,33 @@
+#include "SceltaImmagine.h"
+
+#include "app/ZelmarCommonModule.h"
+#include "model/Categorie.h"
+
+#include <QDir>
+
+using namespace ZelmarCommonModule;
+
+bool SceltaImmagine::NomeAccettabile(const QString& nome)
+{
+    if (nome.trimmed().isEmpty() || nome.contains(QLatin1Char('/')) || nome.contains(QLatin1Char('\\')) ||
+        nome.contains(QLatin1String("..")) || nome.contains(QChar(0)))
+        return false;
+    return !QDir::isAbsolutePath(nome) && !nome.contains(QLatin1Char(':'));
+}
+
+QStringList SceltaImmagine::Candidati(int codice, const std::optional<QString>& immagine)
+{
+    QStringList candidati;
+    const QString cartella = Categorie::CartellaImmagini(codice);
+    const bool senzaImmagine = immagine && *immagine == M(66);
+    if (codice != catDRwTeorico && !cartella.isEmpty() && immagine && !senzaImmagine &&
+        NomeAccettabile(*immagine)) {
+        const QString percorso = GetCartellaImmagini(cartella) + *immagine;
+        if (EsisteFile(percorso))
+            candidati << percorso;
+    }
+    const QString segnaposto = GetPercorsoSenzaImmagine();
+    if (EsisteFile(segnaposto))
+        candidati << segnaposto;
+    return candidati;
+}

@@ -1,0 +1,16 @@
+// Which picture file the detail display tries for an entry: its own image in the kind's
+// image folder, then the placeholder; never a file outside the image folder.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class SceltaImmagine
+{
+public:
+    // Files to try in order; the first one that loads as a picture is shown.
+    static QStringList Candidati(int codice, const std::optional<QString>& immagine);
+    // A plain file name: no folder separators, no "..", not absolute, not empty.
+    static bool NomeAccettabile(const QString& nome);
+};
