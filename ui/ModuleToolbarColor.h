@@ -1,1 +1,19 @@
+// The toolbar's look: a light blue-grey tile drawn in code, tiled from the toolbar's
+// top-left corner, and the three command icons.
 #pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+class QToolBar;
+
+namespace ModuleToolbarColor {
+constexpr int LarghezzaTassello = 982;
+constexpr int AltezzaTassello = 30;
+QPixmap CreaSfondoToolbar();
+// Paints the toolbar's background with the tile; mode 1 is the only mode.
+void ImpostaSfondoToolbar(QToolBar* toolbar, const QPixmap& tassello, int modo);
+QIcon IconaInserisci();
+QIcon IconaModifica();
+QIcon IconaCancella();
+} // namespace ModuleToolbarColor

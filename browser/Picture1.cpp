@@ -1,0 +1,71 @@
+#include "Picture1.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+const QColor Picture1::ColoreCurva(169, 3, 132);
+
+Picture1::Picture1(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QFont carattere = font();
+    carattere.setPointSizeF(8.25);
+    setFont(carattere);
+}
+
+void Picture1::Disegna(const GeometriaGrafico& geometria)
+{
+    geometria_ = geometria;
+    update();
+}
+
+void Picture1::Pulisci()
+{
+    geometria_ = GeometriaGrafico();
+    update();
+}
+
+QPointF Picture1::InPixel(const QPointF& punto) const
+{
+    const double w = width() - 1;
+    const double h = height() - 1;
+    return QPointF(punto.x() / 20.0 * w, (90.0 - punto.y()) / 90.0 * h);
+}
+
+void Picture1::DisegnaSfondo(QPainter& p) const
+{
+    p.fillRect(rect(), QColor(0xE0, 0xE0, 0xE0));
+    QLinearGradient sfumatura(0, 0, 0, height());
+    sfumatura.setColorAt(0, QColor(0xF4, 0xF6, 0xF9));
+    sfumatura.setColorAt(1, QColor(0xDD, 0xE2, 0xE8));
+    p.fillRect(rect(), sfumatura);
+}
+
+void Picture1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    DisegnaSfondo(p);
+    if (!geometria_.selezione)
+        return;
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    QPen griglia(Qt::black, 1);
+    griglia.setCosmetic(true);
+    p.setPen(griglia);
+    for (const QLineF& l : geometria_.griglia)
+        p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
+
+    QPen curva(ColoreCurva, 1.4);
+    curva.setCapStyle(Qt::RoundCap);
+    curva.setJoinStyle(Qt::RoundJoin);
+    p.setPen(curva);
+    for (const QLineF& l : geometria_.curva)
+        p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
+
+    QPen marcatore(ColoreCurva, 4);
+    marcatore.setCapStyle(Qt::RoundCap);
+    p.setPen(marcatore);
+    for (const QPointF& punto : geometria_.marcatori)
+        p.drawPoint(InPixel(punto));
+}

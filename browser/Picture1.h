@@ -1,0 +1,30 @@
+// The chart box of the main window: paints the grid, the band curve and its markers
+// computed by CalcolaGrafico over a light background.
+#pragma once
+
+#include "GraficoFrequenze.h"
+
+#include <QWidget>
+
+class Picture1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Picture1(QWidget* parent = nullptr);
+
+    void Disegna(const GeometriaGrafico& geometria);
+    // Removes the drawing; the background stays.
+    void Pulisci();
+    const GeometriaGrafico& Geometria() const { return geometria_; }
+
+    static const QColor ColoreCurva; // RGB(169, 3, 132)
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointF InPixel(const QPointF& punto) const;
+    void DisegnaSfondo(class QPainter& p) const;
+
+    GeometriaGrafico geometria_;
+};
