@@ -267,6 +267,7 @@ private slots:
     void immagineNuovaCopiata();
     void dialogoAnnullato();
     void cartellaImmaginiMancante();
+    void ordineTabulazione();
     void anelloFrecce_data();
     void anelloFrecce();
     void tastiNelleCaselle();
@@ -855,6 +856,31 @@ void TestForm3::cartellaImmaginiMancante()
              QVariant(QStringLiteral("elemento.jpg")));
 }
 
+void TestForm3::ordineTabulazione()
+{
+    auto f = Apri(catRwInOpera, QStringLiteral("0"));
+    QStringList attesi{"Text15", "Combo1", "Text3", "Text8", "Text9",     "Command1",
+                       "Text16", "Text4",  "Text6", "Text7", "MonthView1"};
+    for (int i = 0; i < 24; ++i)
+        attesi << QStringLiteral("Text2(%1)").arg(i);
+    attesi << "Text10"
+           << "Text11"
+           << "Text12"
+           << "Text13"
+           << "Text14"
+           << "Command2"
+           << "Command3";
+    // The focus chain from the name box, leaving out the inner parts of the composite controls.
+    QStringList catena;
+    QWidget* w = Testo(*f, "Text15");
+    do {
+        if (attesi.contains(w->objectName()) && !catena.contains(w->objectName()))
+            catena << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != Testo(*f, "Text15"));
+    QCOMPARE(catena, attesi);
+}
+
 void TestForm3::anelloFrecce_data()
 {
     QTest::addColumn<int>("da");
@@ -932,6 +958,9 @@ void TestForm3::tastiNelleCaselle()
     QLineEdit* nome = Testo(*f, "Text15");
     QTest::keyClicks(nome, QStringLiteral("Muro-e,1"));
     QCOMPARE(nome->text(), QStringLiteral("Muro-e,1"));
+    QTest::keyClick(nome, Qt::Key_Return);
+    QVERIFY(f->isVisible());
+    QCOMPARE(f->result(), int(QDialog::Rejected));
 }
 
 // Every category: a new entry, a change of it and a rename, each read back from the
