@@ -2,3 +2,4 @@
 zelmar_add_test(NAME TestModuleTextControl SOURCES TestModuleTextControl.cpp LIBS zelmar_editor)
 zelmar_add_test(NAME TestSalvataggioMateriale SOURCES TestSalvataggioMateriale.cpp LIBS zelmar_model)
 zelmar_add_test(NAME TestForm3 SOURCES gui/TestForm3.cpp LIBS zelmar_editor GUI)
+zelmar_add_test(NAME TestForm3DaForm1 SOURCES gui/TestForm3DaForm1.cpp LIBS zelmar_browser zelmar_editor GUI)
