@@ -4,6 +4,8 @@
 #pragma once
 
 #include "ControlliForm1.h"
+#include "Form2.h"
+#include "Form4.h"
 #include "model/MaterialeMostrato.h"
 #include "model/VistaPerTipo.h"
 
@@ -12,8 +14,6 @@
 #include <array>
 
 class DbException;
-class Form2;
-class Form4;
 class QTreeWidgetItem;
 struct SchedaMateriale;
 
