@@ -93,6 +93,7 @@ void SqliteRecordset::LeggiColonne()
         perNome_.insert(colonna.nome, int(colonne_.size()));
         colonne_.push_back(colonna);
     }
+    lettura_.posizione.fill(0, colonne_.size());
     // A column may itself be called rowid; the engine knows the row number by three names.
     for (const char* nome : {"rowid", "_rowid_", "oid"}) {
         if (IndiceColonna(QString::fromLatin1(nome)) < 0) {
@@ -106,15 +107,40 @@ void SqliteRecordset::LeggiColonne()
             .arg(tabella_));
 }
 
-void SqliteRecordset::PreparaLettura()
+void SqliteRecordset::PreparaLettura() const
 {
     QStringList elenco{numeroRiga_};
-    for (const Colonna& colonna : colonne_)
-        elenco << Quota(colonna.nome);
-    lettura_ =
+    for (int i = 0; i < colonne_.size(); ++i)
+        if (lettura_.posizione[i] > 0) {
+            lettura_.posizione[i] = int(elenco.size());
+            elenco << Quota(colonne_[i].nome);
+        }
+    lettura_.suRiga = false;
+    lettura_.istruzione.reset();
+    lettura_.istruzione =
         Connessione().Prepara(QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
                                   .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_),
                               AzioneLettura());
+}
+
+// After a few columns the reader is likely to want the whole row (the detail display does).
+void SqliteRecordset::AllargaLettura(int colonna) const
+{
+    constexpr int ColonneLetteUnaAUna = 4;
+    if (++lettura_.colonneLette > ColonneLetteUnaAUna)
+        lettura_.posizione.fill(1);
+    else
+        lettura_.posizione[colonna] = 1;
+    const qint64 riga = lettura_.riga;
+    PreparaLettura();
+    Posiziona(riga);
+    if (!lettura_.suRiga || lettura_.riga != riga) {
+        lettura_.suRiga = false;
+        throw DbException(
+            DbErrore::NessunRecordCorrente,
+            QStringLiteral("Impossibile leggere la tabella «%1»: la riga corrente non esiste più.")
+                .arg(tabella_));
+    }
 }
 
 QStringList SqliteRecordset::NomiColonne() const
@@ -149,36 +175,36 @@ int SqliteRecordset::IndiceColonnaEsistente(const QString& colonna) const
 void SqliteRecordset::VerificaRigaCorrente() const
 {
     Connessione();
-    if (!suRiga_)
+    if (!lettura_.suRiga)
         throw DbException(DbErrore::NessunRecordCorrente,
                           QStringLiteral("Nessun record corrente nella tabella «%1».").arg(tabella_));
 }
 
-void SqliteRecordset::Posiziona(qint64 daRigaNumero)
+void SqliteRecordset::Posiziona(qint64 daRigaNumero) const
 {
     const SqliteConnessione& c = Connessione();
-    sqlite3_reset(lettura_.get());
-    suRiga_ = false;
-    rigaEliminata_ = false;
-    c.Lega(lettura_.get(), 1, daRigaNumero, AzioneLettura());
-    suRiga_ = c.Passo(lettura_.get(), AzioneLettura());
-    if (suRiga_)
-        rigaCorrente_ = sqlite3_column_int64(lettura_.get(), 0);
+    sqlite3_reset(lettura_.istruzione.get());
+    lettura_.suRiga = false;
+    lettura_.rigaEliminata = false;
+    c.Lega(lettura_.istruzione.get(), 1, daRigaNumero, AzioneLettura());
+    lettura_.suRiga = c.Passo(lettura_.istruzione.get(), AzioneLettura());
+    if (lettura_.suRiga)
+        lettura_.riga = sqlite3_column_int64(lettura_.istruzione.get(), 0);
 }
 
 // Writes are never made while the reading statement is in the middle of the table.
 void SqliteRecordset::SospendiLettura()
 {
-    sqlite3_reset(lettura_.get());
+    sqlite3_reset(lettura_.istruzione.get());
 }
 
 void SqliteRecordset::RipristinaDopoErrore(bool eraSuRiga)
 {
-    suRiga_ = false;
+    lettura_.suRiga = false;
     if (!eraSuRiga)
         return;
     try {
-        Posiziona(rigaCorrente_);
+        Posiziona(lettura_.riga);
     } catch (const DbException&) {
         // The first failure is the one to report; the cursor is left without a row.
     }
@@ -207,31 +233,34 @@ void SqliteRecordset::MoveNext()
 {
     Connessione();
     AnnullaModifica();
-    if (rigaEliminata_) {
-        if (rigaCorrente_ == std::numeric_limits<qint64>::max())
-            rigaEliminata_ = false;
+    if (lettura_.rigaEliminata) {
+        if (lettura_.riga == std::numeric_limits<qint64>::max())
+            lettura_.rigaEliminata = false;
         else
-            Posiziona(rigaCorrente_ + 1);
+            Posiziona(lettura_.riga + 1);
         return;
     }
     VerificaRigaCorrente();
-    suRiga_ = false;
-    suRiga_ = Connessione().Passo(lettura_.get(), AzioneLettura());
-    if (suRiga_)
-        rigaCorrente_ = sqlite3_column_int64(lettura_.get(), 0);
+    lettura_.suRiga = false;
+    lettura_.suRiga = Connessione().Passo(lettura_.istruzione.get(), AzioneLettura());
+    if (lettura_.suRiga)
+        lettura_.riga = sqlite3_column_int64(lettura_.istruzione.get(), 0);
 }
 
 bool SqliteRecordset::Eof() const
 {
-    return !suRiga_ && !rigaEliminata_;
+    return !lettura_.suRiga && !lettura_.rigaEliminata;
 }
 
 QVariant SqliteRecordset::Field(const QString& colonna) const
 {
     Connessione();
-    const int indice = IndiceColonnaEsistente(colonna) + 1;
+    const int colonnaTabella = IndiceColonnaEsistente(colonna);
     VerificaRigaCorrente();
-    sqlite3_stmt* riga = lettura_.get();
+    if (lettura_.posizione[colonnaTabella] == 0)
+        AllargaLettura(colonnaTabella);
+    const int indice = lettura_.posizione[colonnaTabella];
+    sqlite3_stmt* riga = lettura_.istruzione.get();
     switch (sqlite3_column_type(riga, indice)) {
     case SQLITE_NULL:
         return {};
@@ -319,8 +348,8 @@ void SqliteRecordset::Seek(const QString& confronto, const QString& chiave)
             QStringLiteral("Nessun indice scelto per la ricerca nella tabella «%1».").arg(tabella_));
     AnnullaModifica();
     SospendiLettura();
-    suRiga_ = false;
-    rigaEliminata_ = false;
+    lettura_.suRiga = false;
+    lettura_.rigaEliminata = false;
     noMatch_ = true;
     const QString azione = QStringLiteral("cercare «%1» nella tabella «%2»").arg(chiave, tabella_);
     c.Lega(ricerca_.get(), 1, chiave, azione);
@@ -329,9 +358,9 @@ void SqliteRecordset::Seek(const QString& confronto, const QString& chiave)
     const qint64 trovata = sqlite3_column_int64(ricerca_.get(), 0);
     sqlite3_reset(ricerca_.get());
     Posiziona(trovata);
-    noMatch_ = !suRiga_ || rigaCorrente_ != trovata;
+    noMatch_ = !lettura_.suRiga || lettura_.riga != trovata;
     if (noMatch_)
-        suRiga_ = false;
+        lettura_.suRiga = false;
 }
 
 bool SqliteRecordset::NoMatch() const
@@ -357,7 +386,7 @@ void SqliteRecordset::Edit()
     VerificaRigaCorrente();
     inSospeso_.clear();
     modifica_ = Modifica::RigaCorrente;
-    rigaInModifica_ = rigaCorrente_;
+    rigaInModifica_ = lettura_.riga;
 }
 
 void SqliteRecordset::LegaValore(sqlite3_stmt* istruzione, int posizione, const QVariant& valore,
@@ -427,7 +456,7 @@ void SqliteRecordset::Update()
             QStringLiteral("Impossibile salvare nella tabella «%1»: nessuna riga in inserimento o in "
                            "modifica.")
                 .arg(tabella_));
-    const bool eraSuRiga = suRiga_;
+    const bool eraSuRiga = lettura_.suRiga;
     SospendiLettura();
     try {
         if (modifica_ == Modifica::NuovaRiga)
@@ -439,9 +468,9 @@ void SqliteRecordset::Update()
         throw;
     }
     AnnullaModifica();
-    suRiga_ = false;
+    lettura_.suRiga = false;
     if (eraSuRiga)
-        Posiziona(rigaCorrente_);
+        Posiziona(lettura_.riga);
 }
 
 void SqliteRecordset::Delete()
@@ -454,14 +483,14 @@ void SqliteRecordset::Delete()
     try {
         Istruzione elimina = c.Prepara(
             QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(tabellaQuotata_, numeroRiga_), azione);
-        c.Lega(elimina.get(), 1, rigaCorrente_, azione);
+        c.Lega(elimina.get(), 1, lettura_.riga, azione);
         c.Passo(elimina.get(), azione);
     } catch (const DbException&) {
         RipristinaDopoErrore(true);
         throw;
     }
-    suRiga_ = false;
-    rigaEliminata_ = true;
+    lettura_.suRiga = false;
+    lettura_.rigaEliminata = true;
 }
 
 void SqliteRecordset::Close()
@@ -469,8 +498,8 @@ void SqliteRecordset::Close()
     AnnullaModifica();
     ricerca_.reset();
     conteggio_.reset();
-    lettura_.reset();
+    lettura_.istruzione.reset();
     connessione_.reset();
-    suRiga_ = false;
-    rigaEliminata_ = false;
+    lettura_.suRiga = false;
+    lettura_.rigaEliminata = false;
 }

@@ -58,15 +58,29 @@ private:
         RigaCorrente
     };
 
+    // The reading statement walks the table in row-number order and fetches only the columns
+    // asked for so far, so that listing two columns of a long table costs no more than a
+    // statement written for those two. Reading a new column widens it, even from a const read.
+    struct Lettura
+    {
+        Istruzione istruzione;
+        QVector<int> posizione; // per column: its place in the statement's result, 0 when not read
+        int colonneLette = 0;
+        bool suRiga = false;        // the statement holds the current row
+        bool rigaEliminata = false; // the current row was just deleted
+        qint64 riga = 0;            // row number of the current (or just deleted) row
+    };
+
     const SqliteConnessione& Connessione() const;
     void TrovaTabella(const QString& nome);
     void LeggiColonne();
-    void PreparaLettura();
+    void PreparaLettura() const;
+    void AllargaLettura(int colonna) const;
     int IndiceColonna(const QString& colonna) const; // -1 when missing
     int IndiceColonnaEsistente(const QString& colonna) const;
     void VerificaRigaCorrente() const;
     QVariant ValoreDaTesto(const Colonna& colonna, const QString& testo) const;
-    void Posiziona(qint64 daRigaNumero);
+    void Posiziona(qint64 daRigaNumero) const;
     void SospendiLettura();
     void RipristinaDopoErrore(bool eraSuRiga);
     void AnnullaModifica();
@@ -83,13 +97,10 @@ private:
     QString numeroRiga_; // the name under which the engine's row number is read (rowid)
     QVector<Colonna> colonne_;
     QHash<QString, int> perNome_;
-    Istruzione lettura_;
+    mutable Lettura lettura_;
     Istruzione conteggio_;
     Istruzione ricerca_;
 
-    bool suRiga_ = false;        // lettura_ holds the current row
-    bool rigaEliminata_ = false; // the current row was just deleted
-    qint64 rigaCorrente_ = 0;    // row number of the current (or just deleted) row
     Modifica modifica_ = Modifica::Nessuna;
     qint64 rigaInModifica_ = 0;
     std::map<int, QVariant> inSospeso_; // column index -> value, in column order

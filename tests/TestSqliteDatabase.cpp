@@ -10,6 +10,7 @@
 #include "model/SqliteDatabase.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -210,6 +211,40 @@ private slots:
         QCOMPARE(rs->Field(QStringLiteral("intero")), QVariant(52.5));
         QCOMPARE(rs->Field(QStringLiteral("numerico")), QVariant(3.0));
         QCOMPARE(rs->Field(QStringLiteral("libero")), QVariant(QStringLiteral("52,5")));
+    }
+
+    void rigaCompleta()
+    {
+        // Every column of a table, written with its own value and read back one by one in an
+        // order unlike the table's, after a seek and while walking on.
+        const QStringList colonne = RecordSchema::ColonneTabella(catRwInOpera);
+        const QString percorso = NuovoPercorso();
+        auto valore = [](int i, int riga) { return QStringLiteral("%1,%2").arg(i).arg(riga); };
+        {
+            auto db = SqliteDatabase::Crea(percorso);
+            db->CreaTabellaMateriale(kTabella, colonne);
+            auto rs = db->OpenRecordset(kTabella);
+            for (int riga = 1; riga <= 3; ++riga) {
+                rs->AddNew();
+                for (int i = colonne.size() - 1; i >= 0; --i)
+                    rs->SetField(colonne[i], i == 0 ? QStringLiteral("M%1").arg(riga) : valore(i, riga));
+                rs->Update();
+            }
+        }
+        auto db = DBEngine::OpenDatabase(percorso);
+        auto rs = db->OpenRecordset(kTabella);
+        Cerca(*rs, QStringLiteral("M2"));
+        for (int riga = 2; riga <= 3; ++riga, rs->MoveNext()) {
+            for (int i = colonne.size() - 1; i > 0; --i) {
+                const QVariant letto = rs->Field(colonne[i]);
+                if (RecordSchema::IsNumerica(colonne[i]))
+                    QCOMPARE(letto, QVariant(QLocale().toDouble(valore(i, riga))));
+                else
+                    QCOMPARE(letto, QVariant(valore(i, riga)));
+            }
+            QCOMPARE(rs->Field(kNome).toString(), QStringLiteral("M%1").arg(riga));
+        }
+        QVERIFY(rs->Eof());
     }
 
     void colonnaSconosciuta()
