@@ -296,22 +296,27 @@ void Form1::CaricaListaMateriali()
     }
 
     c_.Text2->clear();
+    if (sperimentale) {
+        c_.Combo1->addItem(M(88));
+        c_.Combo1->setCurrentIndex(0);
+    }
+    if (sperimentale || contenuto.numeroRecord > 0) {
+        c_.Label3->setText(DidascalieLista::RigaDopoRiempimento(codice));
+        ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
+    }
     if (contenuto.numeroRecord < 1) {
         // An empty table: nothing to show, and nothing of the previous entry stays.
         ResetValoriForm2();
         ResetValoriForm1();
         CancellaGrafico();
-        if (sperimentale)
-            c_.Combo1->addItem(M(88));
         return;
     }
-    if (teorico)
+    if (teorico) {
         c_.Text2->setPlainText(contenuto.primaDescrizione);
-    c_.Combo1->addItem(M(88));
-    c_.Combo1->setCurrentIndex(0);
+        c_.Combo1->addItem(M(88));
+        c_.Combo1->setCurrentIndex(0);
+    }
     RiempiElenco(contenuto.nomi);
-    c_.Label3->setText(DidascalieLista::RigaDopoRiempimento(codice));
-    ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
     QStringList parole = contenuto.paroleChiave;
     parole.removeOne(M(88));
     c_.Combo1->addItems(parole);

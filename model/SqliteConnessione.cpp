@@ -17,28 +17,26 @@ struct Causa
     QString testo;
 };
 
-Causa CausaErrore(int codice, const QString& file, const QString& motore)
+Causa CausaErrore(int codice, const QString& motore)
 {
     switch (codice & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return {DbErrore::FileInUso,
-                QStringLiteral("il file «%1» è in uso da un altro utente o da un altro programma").arg(file)};
+                QStringLiteral("il file è in uso da un altro utente o da un altro programma")};
     case SQLITE_READONLY:
     case SQLITE_PERM:
-        return {DbErrore::SolaLettura, QStringLiteral("il file «%1» è di sola lettura").arg(file)};
+        return {DbErrore::SolaLettura, QStringLiteral("il file è di sola lettura")};
     case SQLITE_FULL:
-        return {DbErrore::ErroreDisco,
-                QStringLiteral("il disco su cui si trova il file «%1» è pieno").arg(file)};
+        return {DbErrore::ErroreDisco, QStringLiteral("il disco è pieno")};
     case SQLITE_IOERR:
-        return {DbErrore::ErroreDisco,
-                QStringLiteral("errore di lettura o di scrittura sul disco del file «%1»").arg(file)};
+        return {DbErrore::ErroreDisco, QStringLiteral("errore di lettura o di scrittura sul disco")};
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
         return {DbErrore::FormatoNonRiconosciuto,
-                QStringLiteral("il file «%1» è danneggiato o non è un database riconosciuto").arg(file)};
+                QStringLiteral("il file è danneggiato o non è un database riconosciuto")};
     case SQLITE_CANTOPEN:
-        return {DbErrore::FileNonTrovato, QStringLiteral("il file «%1» non si può aprire").arg(file)};
+        return {DbErrore::FileNonTrovato, QStringLiteral("il file non si può aprire")};
     case SQLITE_NOMEM:
         return {DbErrore::Generico, QStringLiteral("memoria insufficiente")};
     case SQLITE_MISMATCH:
@@ -49,15 +47,17 @@ Causa CausaErrore(int codice, const QString& file, const QString& motore)
     case SQLITE_TOOBIG:
         return {DbErrore::Generico, QStringLiteral("il valore è troppo grande")};
     default:
-        return {DbErrore::Generico,
-                QStringLiteral("errore del motore di database nel file «%1» (%2)").arg(file, motore)};
+        return {DbErrore::Generico, QStringLiteral("errore del motore di database (%1)").arg(motore)};
     }
 }
 
+// "Impossibile salvare la riga nella tabella «X» del file «F»: il file è di sola lettura."
 DbException Errore(int codice, const QString& file, const QString& motore, const QString& azione)
 {
-    const Causa causa = CausaErrore(codice, file, motore);
-    return DbException(causa.numero, QStringLiteral("Impossibile %1: %2.").arg(azione, causa.testo));
+    const Causa causa = CausaErrore(codice, motore);
+    const QString cosa =
+        azione.contains(file) ? azione : QStringLiteral("%1 del file «%2»").arg(azione, file);
+    return DbException(causa.numero, QStringLiteral("Impossibile %1: %2.").arg(cosa, causa.testo));
 }
 
 QString AzioneApertura(const QString& file)
