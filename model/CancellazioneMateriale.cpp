@@ -2,13 +2,13 @@
 
 #include "DBEngine.h"
 #include "DbException.h"
+#include "JetBackend.h"
 
 bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& tabella, const QString& nome)
 {
     auto db = DBEngine::OpenDatabase(percorso);
     if (db->IsReadOnlyFormat())
-        throw DbException(DbErrore::SolaLettura,
-                          QStringLiteral("Il file è in un formato che il programma può solo leggere."));
+        throw DbException(DbErrore::SolaLettura, JetBackend::MessaggioSolaLettura(percorso));
     auto rs = db->OpenRecordset(tabella);
     bool cancellato = false;
     if (rs->RecordCount() >= 1) {

@@ -24,6 +24,15 @@ bool IsAceHeader(const QByteArray& primiByte)
     return HaFirma(primiByte, QByteArrayLiteral("Standard ACE DB"));
 }
 
+QString MessaggioSolaLettura(const QString& percorso)
+{
+    return QStringLiteral("Il file «%1» è un database Jet (Access): il programma lo può leggere ma non "
+                          "scrivere in questo formato. Per modificarlo, convertirlo nel formato del "
+                          "programma con «Importa database Jet...» del menu del programma o con lo "
+                          "strumento zelmar-importjet.")
+        .arg(percorso);
+}
+
 std::unique_ptr<Database> Open(const QString& percorso)
 {
     return JetDatabase::Apri(percorso);

@@ -13,6 +13,9 @@ namespace JetBackend {
 bool IsJetHeader(const QByteArray& primiByte);
 // True for the first bytes of an ACE (Access 2007 and later) file.
 bool IsAceHeader(const QByteArray& primiByte);
+// What the user is told when a change is asked of a Jet file: the file's name, that it
+// can be read but not written in this format, and how to import it.
+QString MessaggioSolaLettura(const QString& percorso);
 // Throws DbException when the file cannot be read as a Jet database.
 std::unique_ptr<Database> Open(const QString& percorso);
 } // namespace JetBackend

@@ -1,6 +1,7 @@
 #include "JetRecordset.h"
 
 #include "DbException.h"
+#include "JetBackend.h"
 
 namespace {
 const QString ColonnaNome = QStringLiteral("Nome");
@@ -120,10 +121,7 @@ bool JetRecordset::NoMatch() const
 
 void JetRecordset::RifiutaScrittura() const
 {
-    throw DbException(DbErrore::SolaLettura,
-                      QStringLiteral("Il file \"%1\" è un database Jet: si può leggere ma non modificare. "
-                                     "Per modificarlo importarlo con \"Importa database Jet\".")
-                          .arg(percorso_));
+    throw DbException(DbErrore::SolaLettura, JetBackend::MessaggioSolaLettura(percorso_));
 }
 
 void JetRecordset::SetField(const QString&, const QString&)

@@ -2,6 +2,7 @@
 
 #include "DBEngine.h"
 #include "DbException.h"
+#include "JetBackend.h"
 #include "Module1.h"
 #include "RecordSchema.h"
 
@@ -117,6 +118,9 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
             ChiudiSenzaErrori(tabella, database);
             return esito;
         }
+        if (database->IsReadOnlyFormat())
+            throw DbException(DbErrore::SolaLettura,
+                              JetBackend::MessaggioSolaLettura(richiesta.percorsoDatabase));
         tabella = database->OpenRecordset(richiesta.tabella);
         if (richiesta.nome.isEmpty())
             esito.tipo = Esito::NomeVuoto;

@@ -1,0 +1,399 @@
+// Genuine Jet files written by Microsoft Access, read through the storage interface and
+// compared with what mdbtools' own mdb-export prints for them: tables, columns, row
+// counts and stored order, Nulls, exact numbers, dates and Unicode text; the seek by
+// name; and every change refused before the file is touched.
+#include "TestSupport.h"
+
+#include "model/CancellazioneMateriale.h"
+#include "model/DBEngine.h"
+#include "model/DbException.h"
+#include "model/JetDatabase.h"
+#include "model/SalvataggioMateriale.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+const QString kNullo = QStringLiteral("<<NULL>>");
+// Texts of the shared files hold every control character: the separators are words.
+const QString kFineCampo = QStringLiteral("|#campo#|");
+const QString kFineRiga = QStringLiteral("|#riga#|");
+
+QString CartellaJet()
+{
+    return QStringLiteral(ZELMAR_JET_TESTDATA);
+}
+
+QStringList FileJet()
+{
+    return QDir(CartellaJet()).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
+}
+
+// Runs one of mdbtools' programs in the C locale and returns what it printed.
+QString Mdbtools(const QString& programma, const QStringList& argomenti)
+{
+    QProcess processo;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    processo.setProcessEnvironment(ambiente);
+    processo.start(programma, argomenti);
+    if (!processo.waitForFinished(60000) || processo.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+QStringList TabelleMdb(const QString& file)
+{
+    return Mdbtools(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The header and the rows of a table as mdb-export prints them: no quotes, tabs and
+// line ends escaped, dates in full, binary data in hex.
+QVector<QStringList> EsportazioneMdb(const QString& file, const QString& tabella)
+{
+    const QString testo = Mdbtools(QStringLiteral("mdb-export"),
+                                   {QStringLiteral("-Q"), QStringLiteral("-e"), QStringLiteral("-d"),
+                                    kFineCampo, QStringLiteral("-R"), kFineRiga, QStringLiteral("-0"), kNullo,
+                                    QStringLiteral("-b"), QStringLiteral("hex"), QStringLiteral("-T"),
+                                    QStringLiteral("%d/%m/%Y %H:%M:%S"), file, tabella});
+    QVector<QStringList> righe;
+    for (const QString& riga : testo.split(kFineRiga, Qt::SkipEmptyParts))
+        righe.append(riga.split(kFineCampo));
+    return righe;
+}
+
+QString ComeMdbExport(const QString& testo)
+{
+    QString risultato;
+    for (const QChar c : testo) {
+        if (c == QLatin1Char('\\'))
+            risultato += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            risultato += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            risultato += QStringLiteral("\\r");
+        else if (c == QLatin1Char('\t'))
+            risultato += QStringLiteral("\\t");
+        else
+            risultato += c;
+    }
+    return risultato;
+}
+
+QDateTime DataNostra(const QString& testo)
+{
+    QDateTime d = QDateTime::fromString(testo, QStringLiteral("d/M/yyyy HH:mm:ss"));
+    return d.isValid() ? d : QDateTime(QDate::fromString(testo, QStringLiteral("d/M/yyyy")), QTime(0, 0));
+}
+
+// Why a value read differs from mdb-export's text, or empty when they agree.
+QString Differenza(TipoColonnaJet tipo, const QVariant& nostro, const QString& suo)
+{
+    if (suo == kNullo)
+        return nostro.isNull() ? QString() : QStringLiteral("Null atteso, letto «%1»").arg(nostro.toString());
+    if (nostro.isNull())
+        return QStringLiteral("letto Null, atteso «%1»").arg(suo);
+    switch (tipo) {
+    case TipoColonnaJet::Numero: {
+        bool ok = false;
+        const double atteso = suo.toLatin1().toDouble(&ok);
+        const double letto = nostro.toDouble();
+        // mdb-export prints a Single with fewer digits than it holds; the value we read is
+        // the shortest text that gives the same Single back.
+        if (ok && (letto == atteso || static_cast<float>(letto) == static_cast<float>(atteso)))
+            return QString();
+        return QStringLiteral("numero %1, atteso %2").arg(letto, 0, 'g', 17).arg(suo);
+    }
+    case TipoColonnaJet::Data: {
+        const QDateTime atteso = QDateTime::fromString(suo, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        if (atteso.isValid() && DataNostra(nostro.toString()) == atteso)
+            return QString();
+        return QStringLiteral("data «%1», attesa «%2»").arg(nostro.toString(), suo);
+    }
+    case TipoColonnaJet::Testo:
+        return ComeMdbExport(nostro.toString()) == suo
+                   ? QString()
+                   : QStringLiteral("testo %1, atteso %2")
+                         .arg(QString::fromLatin1(nostro.toString().toUtf8().toHex()),
+                              QString::fromLatin1(suo.toUtf8().toHex()));
+    case TipoColonnaJet::Binario:
+        return nostro.toByteArray().toHex().toUpper() == suo.toLatin1().toUpper()
+                   ? QString()
+                   : QStringLiteral("%1 byte diversi da quelli attesi").arg(nostro.toByteArray().size());
+    }
+    return QString();
+}
+
+QByteArray Impronta(const QString& percorso)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+DbException Eccezione(const std::function<void()>& operazione)
+{
+    try {
+        operazione();
+    } catch (const DbException& e) {
+        return e;
+    }
+    return DbException(0, QString());
+}
+
+} // namespace
+
+class TestJetDatabase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void tabelleComeMdbTables_data();
+    void tabelleComeMdbTables();
+    void contenutoComeMdbExport_data();
+    void contenutoComeMdbExport();
+    void valoriNoti_data();
+    void valoriNoti();
+    void seekSulNome();
+    void indiceNomeAssente();
+    void scrittureRifiutate_data();
+    void scrittureRifiutate();
+    void cancellazioneRifiutata();
+    void salvataggioRifiutato_data();
+    void salvataggioRifiutato();
+};
+
+void TestJetDatabase::initTestCase()
+{
+    TestSupport::PreparaAmbiente();
+    QVERIFY2(!FileJet().isEmpty(), qPrintable(CartellaJet()));
+    if (TabelleMdb(CartellaJet() + QStringLiteral("/testV1997.mdb")).isEmpty())
+        QSKIP("mdbtools (mdb-tables, mdb-export) is not installed: run scripts/install-deps.sh");
+}
+
+void TestJetDatabase::tabelleComeMdbTables_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString& f : FileJet())
+        QTest::newRow(qPrintable(f)) << CartellaJet() + QLatin1Char('/') + f;
+}
+
+void TestJetDatabase::tabelleComeMdbTables()
+{
+    QFETCH(QString, file);
+    auto db = DBEngine::OpenDatabase(file);
+    QVERIFY(db->IsReadOnlyFormat());
+    QCOMPARE(db->TableNames(), TabelleMdb(file));
+}
+
+void TestJetDatabase::contenutoComeMdbExport_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("tabella");
+    for (const QString& f : FileJet()) {
+        const QString percorso = CartellaJet() + QLatin1Char('/') + f;
+        for (const QString& t : TabelleMdb(percorso))
+            QTest::newRow(qPrintable(f + QLatin1Char('/') + t)) << percorso << t;
+    }
+}
+
+// Every value of every row, in stored order, through the cursor callers use.
+void TestJetDatabase::contenutoComeMdbExport()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, tabella);
+    const QVector<QStringList> atteso = EsportazioneMdb(file, tabella);
+    QVERIFY(!atteso.isEmpty());
+    const QStringList colonne = atteso.first();
+
+    auto db = JetDatabase::Apri(file);
+    const auto tipi = db->LeggiTabella(tabella);
+    QCOMPARE(tipi->colonne.size(), colonne.size());
+    for (int c = 0; c < colonne.size(); ++c)
+        QCOMPARE(tipi->colonne[c].nome, colonne[c]);
+
+    auto rs = db->OpenRecordset(tabella);
+    QCOMPARE(rs->RecordCount(), atteso.size() - 1);
+    int riga = 1;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++riga) {
+        QVERIFY(riga < atteso.size());
+        QCOMPARE(atteso[riga].size(), colonne.size());
+        for (int c = 0; c < colonne.size(); ++c) {
+            const QString diverso = Differenza(tipi->colonne[c].tipo, rs->Field(colonne[c]), atteso[riga][c]);
+            QVERIFY2(
+                diverso.isEmpty(),
+                qPrintable(QStringLiteral("riga %1, colonna %2: %3").arg(riga).arg(colonne[c], diverso)));
+        }
+    }
+    QCOMPARE(riga, atteso.size());
+    rs->Close();
+    db->Close();
+}
+
+void TestJetDatabase::valoriNoti_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("tabella");
+    QTest::addColumn<int>("riga");
+    QTest::addColumn<QString>("colonna");
+    QTest::addColumn<QVariant>("valore");
+    const QString v97 = QStringLiteral("testV1997.mdb");
+    const QString unicode = QStringLiteral("testUnicodeCompV2003.mdb");
+    QTest::newRow("testo") << v97 << "Table1" << 1 << "A" << QVariant(QStringLiteral("abcdefg"));
+    QTest::newRow("Double") << v97 << "Table1" << 1 << "F" << QVariant(444.555);
+    QTest::newRow("Long") << v97 << "Table1" << 1 << "E" << QVariant(333333333.0);
+    QTest::newRow("Currency") << v97 << "Table1" << 1 << "H" << QVariant(3.5);
+    QTest::newRow("Boolean vero") << v97 << "Table1" << 1 << "I" << QVariant(1.0);
+    QTest::newRow("Boolean falso") << v97 << "Table1" << 0 << "I" << QVariant(0.0);
+    QTest::newRow("data") << v97 << "Table1" << 1 << "G" << QVariant(QStringLiteral("21/9/1974"));
+    QTest::newRow("finlandese") << unicode << "Table" << 1 << "Unicode"
+                                << QVariant(QStringLiteral("ääkkösiä"));
+    QTest::newRow("cirillico") << unicode << "Table" << 2 << "Unicode" << QVariant(QStringLiteral("Мир"));
+    QTest::newRow("colonna senza maiuscole")
+        << unicode << "Table" << 2 << "unicode" << QVariant(QStringLiteral("Мир"));
+}
+
+void TestJetDatabase::valoriNoti()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, tabella);
+    QFETCH(int, riga);
+    QFETCH(QString, colonna);
+    QFETCH(QVariant, valore);
+    auto db = DBEngine::OpenDatabase(CartellaJet() + QLatin1Char('/') + file);
+    auto rs = db->OpenRecordset(tabella);
+    rs->MoveFirst();
+    for (int i = 0; i < riga; ++i)
+        rs->MoveNext();
+    QCOMPARE(rs->Field(colonna), valore);
+}
+
+// The shared files have no "Nome" column: the first text column of a real table, put
+// under that name, shows the seek finds each name's first row in stored order.
+void TestJetDatabase::seekSulNome()
+{
+    auto db = JetDatabase::Apri(CartellaJet() + QStringLiteral("/test2V2000.mdb"));
+    auto tabella = std::make_shared<TabellaJet>(*db->LeggiTabella(QStringLiteral("MSP_PROJECTS")));
+    const int colonna = 1; // PROJ_NAME
+    QCOMPARE(tabella->colonne[colonna].nome, QStringLiteral("PROJ_NAME"));
+    tabella->colonne[colonna].nome = QStringLiteral("Nome");
+    // A second row with the first row's name, stored last: the seek must still find the first.
+    tabella->righe.push_back(tabella->righe.front());
+    tabella->righe.back()[0] = QVariant(-1.0);
+    JetRecordset rs(tabella, QStringLiteral("prova.mdb"));
+    rs.SetIndex(QStringLiteral("Nome"));
+    const QString nome = tabella->righe.front()[colonna].toString();
+    rs.Seek(QStringLiteral("="), nome);
+    QVERIFY(!rs.NoMatch());
+    QCOMPARE(rs.Field(QStringLiteral("Nome")).toString(), nome);
+    QCOMPARE(rs.Field(QStringLiteral("PROJ_ID")), tabella->righe.front()[0]);
+    rs.Seek(QStringLiteral("="), QStringLiteral("nessun progetto ha questo nome"));
+    QVERIFY(rs.NoMatch());
+    QVERIFY(rs.Eof());
+}
+
+void TestJetDatabase::indiceNomeAssente()
+{
+    const QString file = CartellaJet() + QStringLiteral("/testV1997.mdb");
+    auto db = DBEngine::OpenDatabase(file);
+    auto rs = db->OpenRecordset(QStringLiteral("Table1"));
+    const DbException e = Eccezione([&] { rs->SetIndex(QStringLiteral("Nome")); });
+    QCOMPARE(e.Numero(), DbErrore::IndiceNonTrovato);
+    QVERIFY(e.Descrizione().contains(file));
+}
+
+void TestJetDatabase::scrittureRifiutate_data()
+{
+    QTest::addColumn<QString>("operazione");
+    for (const char* o : {"AddNew", "Edit", "SetField", "Update", "Delete"})
+        QTest::newRow(o) << QString::fromLatin1(o);
+}
+
+// Every change is refused with a message naming the file and pointing to the import,
+// and the file stays as it was.
+void TestJetDatabase::scrittureRifiutate()
+{
+    QFETCH(QString, operazione);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("testV1997.mdb"));
+    QVERIFY(QFile::copy(CartellaJet() + QStringLiteral("/testV1997.mdb"), file));
+    const QByteArray prima = Impronta(file);
+    auto db = DBEngine::OpenDatabase(file);
+    auto rs = db->OpenRecordset(QStringLiteral("Table1"));
+    rs->MoveFirst();
+    const DbException e = Eccezione([&] {
+        if (operazione == QLatin1String("AddNew"))
+            rs->AddNew();
+        else if (operazione == QLatin1String("Edit"))
+            rs->Edit();
+        else if (operazione == QLatin1String("SetField"))
+            rs->SetField(QStringLiteral("A"), QStringLiteral("x"));
+        else if (operazione == QLatin1String("Update"))
+            rs->Update();
+        else
+            rs->Delete();
+    });
+    QCOMPARE(e.Numero(), DbErrore::SolaLettura);
+    QVERIFY(e.Descrizione().contains(file));
+    QVERIFY(e.Descrizione().contains(QStringLiteral("Importa database Jet")));
+    rs->Close();
+    db->Close();
+    QCOMPARE(Impronta(file), prima);
+}
+
+void TestJetDatabase::cancellazioneRifiutata()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Database_teorico.mdb"));
+    QVERIFY(QFile::copy(CartellaJet() + QStringLiteral("/testV1997.mdb"), file));
+    const QByteArray prima = Impronta(file);
+    const DbException e = Eccezione(
+        [&] { CancellazioneMateriale::Cancella(file, QStringLiteral("Table1"), QStringLiteral("a")); });
+    QCOMPARE(e.Numero(), DbErrore::SolaLettura);
+    QVERIFY(e.Descrizione().contains(file));
+    QVERIFY(e.Descrizione().contains(QStringLiteral("zelmar-importjet")));
+    QCOMPARE(Impronta(file), prima);
+}
+
+void TestJetDatabase::salvataggioRifiutato_data()
+{
+    QTest::addColumn<bool>("modifica");
+    QTest::newRow("nuovo") << false;
+    QTest::newRow("modifica") << true;
+}
+
+// A save into a custom database that is a Jet file: refused before the name checks,
+// so the user is told about the format, not about a duplicate name.
+void TestJetDatabase::salvataggioRifiutato()
+{
+    QFETCH(bool, modifica);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Database_sperimentale.mdb"));
+    QVERIFY(QFile::copy(CartellaJet() + QStringLiteral("/testV1997.mdb"), file));
+    const QByteArray prima = Impronta(file);
+    SalvataggioMateriale::Richiesta richiesta;
+    richiesta.percorsoDatabase = file;
+    richiesta.tabella = QStringLiteral("Table1");
+    richiesta.modifica = modifica;
+    richiesta.nome = QStringLiteral("a");
+    richiesta.nomeSelezionato = QStringLiteral("a");
+    richiesta.scritture = {{QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("Nome"), QString()}};
+    const auto esito = SalvataggioMateriale::Salva(richiesta);
+    QCOMPARE(esito.tipo, SalvataggioMateriale::Esito::Errore);
+    QCOMPARE(esito.numero, DbErrore::SolaLettura);
+    QVERIFY(esito.descrizione.contains(file));
+    QCOMPARE(Impronta(file), prima);
+}
+
+QTEST_GUILESS_MAIN(TestJetDatabase)
+#include "TestJetDatabase.moc"
