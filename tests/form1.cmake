@@ -1,0 +1,9 @@
+# Tests of the main window driven through its real widgets on copies of the fixture data.
+add_library(zelmar_form1_testsupport STATIC gui/TestForm1Ambiente.cpp gui/TestForm1Ambiente.h)
+target_include_directories(zelmar_form1_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/gui)
+target_link_libraries(zelmar_form1_testsupport PUBLIC zelmar_browser zelmar_testsupport Qt6::Test)
+zelmar_warnings(zelmar_form1_testsupport)
+
+foreach(t Avvio Albero Elenco)
+  zelmar_add_test(NAME TestForm1${t} SOURCES gui/TestForm1${t}.cpp LIBS zelmar_form1_testsupport GUI)
+endforeach()
