@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -73,6 +74,11 @@ void CreaMenu(ControlliForm1& c, QMainWindow* finestra)
     c.Cancella = c.MenuElementi->addAction(QStringLiteral("Cancella"));
     c.Cancella->setObjectName(QStringLiteral("Cancella"));
     c.Cancella->setEnabled(false);
+    c.ImportaJet = c.MenuElementi->addAction(QStringLiteral("Importa database Jet..."));
+    c.ImportaJet->setObjectName(QStringLiteral("ImportaJet"));
+    // The menu is not shown in a menu bar: the window carries the command's shortcut.
+    c.ImportaJet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    finestra->addAction(c.ImportaJet);
 }
 
 void CreaColonnaSinistra(ControlliForm1& c)

@@ -28,6 +28,7 @@ struct ControlliForm1
     QLabel* PictureToolbar = nullptr;   // hidden: holds the toolbar's background tile
     QMenu* MenuElementi = nullptr;
     QAction* Cancella = nullptr;
+    QAction* ImportaJet = nullptr; // converts the data folder's Jet files
 
     QTreeWidget* TreeView1 = nullptr;
     QLabel* Label7 = nullptr; // current database, under the tree

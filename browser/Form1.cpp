@@ -18,6 +18,7 @@
 #include "model/DbException.h"
 #include "model/DettaglioMateriale.h"
 #include "model/FormatoNumero.h"
+#include "model/ImportazioneJet.h"
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
 #include "ui/ModuleToolbarColor.h"
@@ -93,6 +94,7 @@ void Form1::CollegaEventi()
     connect(c_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(c_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(c_.CommandInfoAgg, &QPushButton::clicked, this, [this] { CommandInfoAgg_Click(); });
+    connect(c_.ImportaJet, &QAction::triggered, this, [this] { ImportaJet_Click(); });
     connect(c_.Image1, &RiquadroImmagine::doppioClick, this, [this] { Image1_DblClick(); });
 }
 
@@ -111,6 +113,11 @@ void Form1::Carica()
     ResetLabelsForm1();
     DipingiToolbar();
     Module1::RiempiEtichetteBande();
+    CostruisciAlbero();
+}
+
+void Form1::CostruisciAlbero()
+{
     AlberoCategorie::Costruisci(c_.TreeView1, GetPercorsoDatabases() + QStringLiteral("/Database"),
                                 [this](QTreeWidgetItem* primo) {
                                     c_.TreeView1->setCurrentItem(primo);
@@ -610,6 +617,17 @@ void Form1::Cancella_Materiale()
 void Form1::CommandInfoAgg_Click()
 {
     InformazioniAggiuntive()->exec();
+}
+
+void Form1::ImportaJet_Click()
+{
+    const auto rapporto = ImportazioneJet::ImportaCartella(GetPercorsoDatabases());
+    const bool errori = rapporto.Quanti(ImportazioneJet::EsitoFile::Errore) > 0;
+    MessageBox::show(this, rapporto.Testo(), errori ? MessageBox::Exclamation : MessageBox::Information);
+    if (inerte_)
+        return;
+    c_.TreeView1->clear();
+    CostruisciAlbero();
 }
 
 void Form1::Image1_DblClick()

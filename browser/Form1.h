@@ -40,6 +40,8 @@ public:
     void Command2_Click() { Toolbar1_ButtonClick(2); }
     void CommandInfoAgg_Click();
     void Image1_DblClick();
+    // Converts the data folder's Jet files, reports per file and builds the tree again.
+    void ImportaJet_Click();
     void DisegnaGrafico();
 
     void ResetLabelsForm1();
@@ -69,6 +71,7 @@ protected:
 
 private:
     bool CaricaCatalogo();
+    void CostruisciAlbero();
     void DipingiToolbar();
     void CollegaEventi();
     void AbilitaComandi(bool inserisciModifica, bool cancella);
