@@ -2,6 +2,7 @@
 // compared with what mdbtools' own mdb-export prints for them: tables, columns, row
 // counts and stored order, Nulls, exact numbers, dates and Unicode text; the seek by
 // name; and every change refused before the file is touched.
+#include "JetDiProva.h"
 #include "TestSupport.h"
 
 #include "model/CancellazioneMateriale.h"
@@ -28,12 +29,12 @@ const QString kFineRiga = QStringLiteral("|#riga#|");
 
 QString CartellaJet()
 {
-    return QStringLiteral(ZELMAR_JET_TESTDATA);
+    return JetDiProva::Cartella();
 }
 
 QStringList FileJet()
 {
-    return QDir(CartellaJet()).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
+    return JetDiProva::File();
 }
 
 // Runs one of mdbtools' programs in the C locale and returns what it printed.

@@ -2,5 +2,8 @@
 # genuine Access files kept beside the project.
 set(ZELMAR_JET_TESTDATA "${CMAKE_SOURCE_DIR}/../shared/testdata/jet" CACHE PATH
     "Folder of genuine Jet .mdb files written by Microsoft Access")
-zelmar_add_test(NAME TestJetDatabase SOURCES TestJetDatabase.cpp LIBS zelmar_model)
-target_compile_definitions(TestJetDatabase PRIVATE ZELMAR_JET_TESTDATA="${ZELMAR_JET_TESTDATA}")
+foreach(t TestJetDatabase TestImportazioneJet)
+  zelmar_add_test(NAME ${t} SOURCES ${t}.cpp JetDiProva.cpp JetDiProva.h LIBS zelmar_model)
+  target_compile_definitions(${t} PRIVATE ZELMAR_JET_TESTDATA="${ZELMAR_JET_TESTDATA}")
+endforeach()
+target_link_libraries(TestImportazioneJet PRIVATE SQLite::SQLite3)
