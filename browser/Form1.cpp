@@ -312,10 +312,13 @@ void Form1::CaricaListaMateriali()
         ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
     }
     if (contenuto.numeroRecord < 1) {
-        // An empty table: nothing to show, and nothing of the previous entry stays.
-        ResetValoriForm2();
-        ResetValoriForm1();
-        CancellaGrafico();
+        // An empty theoretical table blanks the display; an empty custom or experimental
+        // table only empties the list and keeps its captions.
+        if (teorico) {
+            ResetValoriForm2();
+            ResetValoriForm1();
+            CancellaGrafico();
+        }
         return;
     }
     if (teorico) {

@@ -33,6 +33,7 @@ public:
     // The main window, loaded (Carica) and shown.
     Form1& apri();
     Form1& form() { return *form_; }
+    bool aperta() const { return form_ != nullptr; }
 
     // Files below Databases/Database.
     QString sperimentale() const

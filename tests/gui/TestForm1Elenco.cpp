@@ -94,8 +94,9 @@ private slots:
         a.apri();
         QCOMPARE(a.elenco()->count(), 0);
         QCOMPARE(a.righeParole(), QStringList{M(88)});
-        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), QString());
-        QCOMPARE(a.banda(0)->text(), QString());
+        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), M(11) + QStringLiteral(" = "));
+        QCOMPARE(a.etichetta(QStringLiteral("Label33(3)"))->text(), M(10));
+        QCOMPARE(a.descrizione(), QString());
         QVERIFY(MessageBox::shown().isEmpty());
     }
 
