@@ -4,6 +4,6 @@ target_include_directories(zelmar_form1_testsupport PUBLIC ${CMAKE_CURRENT_SOURC
 target_link_libraries(zelmar_form1_testsupport PUBLIC zelmar_browser zelmar_testsupport Qt6::Test)
 zelmar_warnings(zelmar_form1_testsupport)
 
-foreach(t Avvio Albero Elenco Dettaglio Guasti)
+foreach(t Avvio Albero Elenco Dettaglio Guasti Chiusura)
   zelmar_add_test(NAME TestForm1${t} SOURCES gui/TestForm1${t}.cpp LIBS zelmar_form1_testsupport GUI)
 endforeach()
