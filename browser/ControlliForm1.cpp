@@ -3,10 +3,12 @@
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
 #include "model/RecordSchema.h"
+#include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,8 +55,10 @@ void CreaToolbar(ControlliForm1& c)
     c.Toolbar1->setIconSize(QSize(22, 22));
     const char* suggerimenti[] = {"Inserire nuovo materiale", "Modifica elemento selezionato",
                                   "Cancella elemento selezionato"};
+    const QIcon icone[] = {ModuleToolbarColor::IconaInserisci(), ModuleToolbarColor::IconaModifica(),
+                           ModuleToolbarColor::IconaCancella()};
     for (int indice = 1; indice <= 3; ++indice) {
-        QAction* pulsante = c.Toolbar1->addAction(QString());
+        QAction* pulsante = c.Toolbar1->addAction(icone[indice - 1], QString());
         pulsante->setObjectName(Elemento("Toolbar1.Buttons", indice));
         pulsante->setToolTip(QString::fromUtf8(suggerimenti[indice - 1]));
         pulsante->setEnabled(false);

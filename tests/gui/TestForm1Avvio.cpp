@@ -134,6 +134,11 @@ private slots:
         a.apri();
         QCOMPARE(a.form().findChild<QAction*>(QStringLiteral("Toolbar1.Buttons(1)"))->toolTip(), M(1));
         QCOMPARE(a.form().findChild<QAction*>(QStringLiteral("Toolbar1.Buttons(3)"))->toolTip(), M(3));
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(!a.form()
+                         .findChild<QAction*>(QStringLiteral("Toolbar1.Buttons(%1)").arg(i))
+                         ->icon()
+                         .isNull());
         QCOMPARE(a.etichetta(QStringLiteral("Label1"))->text(), M(4));
         QCOMPARE(a.etichetta(QStringLiteral("Label5"))->text(), M(5));
         QCOMPARE(a.etichetta(QStringLiteral("Label2"))->text(), M(6));

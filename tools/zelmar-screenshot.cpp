@@ -1,0 +1,125 @@
+// zelmar-screenshot: renders the main window to PNG files, once for the first entry of
+// every table the category tree offers (the custom and theoretical kinds and the first
+// file of every experimental category), plus the information and image windows, so
+// that the screens can be looked at without a display.
+//
+//   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
+//
+// The program folder (Zelmar.ini, immagine/) defaults to the build's own, whose
+// Zelmar.ini points at the demo data folder. Message boxes are answered automatically
+// and listed on standard error.
+#include "app/MessageBox.h"
+#include "app/ZelmarCommonModule.h"
+#include "browser/AlberoCategorie.h"
+#include "browser/Form1.h"
+#include "browser/Form2.h"
+#include "browser/Form4.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTreeWidget>
+#include <cstdio>
+
+namespace {
+
+QString NomeFile(const QString& testo)
+{
+    QString nome;
+    for (const QChar c : testo)
+        nome += c.isLetterOrNumber() ? c : QLatin1Char('_');
+    return nome;
+}
+
+bool Salva(QWidget* finestra, const QString& percorso)
+{
+    QApplication::processEvents();
+    const bool ok = finestra->grab().save(percorso, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
+                 qPrintable(QDir::toNativeSeparators(percorso)));
+    return ok;
+}
+
+void MostraNodo(Form1& form, QTreeWidget* albero, QTreeWidgetItem* nodo)
+{
+    albero->setCurrentItem(nodo);
+    form.TreeView1_NodeClick(nodo);
+}
+
+// The tables to show: every child of the custom and theoretical roots, and every
+// experimental root (which shows its first file).
+QList<QTreeWidgetItem*> NodiDaMostrare(QTreeWidget* albero)
+{
+    QList<QTreeWidgetItem*> nodi;
+    for (int i = 0; i < albero->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* radice = albero->topLevelItem(i);
+        const QString chiave = AlberoCategorie::Chiave(radice);
+        if (chiave == QLatin1String("personalizzato") || chiave == QLatin1String("teorico")) {
+            for (int j = 0; j < radice->childCount(); ++j)
+                nodi << radice->child(j);
+        } else if (radice->childCount() > 0) {
+            nodi << radice;
+        }
+    }
+    return nodi;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList argomenti = QApplication::arguments().mid(1);
+    QString programma = QStringLiteral(ZELMAR_CARTELLA_PROGRAMMA);
+    if (argomenti.size() >= 2 && argomenti.first() == QLatin1String("--programma")) {
+        programma = argomenti.at(1);
+        argomenti = argomenti.mid(2);
+    }
+    if (argomenti.size() != 1) {
+        std::fprintf(stderr, "uso: zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG\n");
+        return 2;
+    }
+    const QString uscita = argomenti.first();
+    if (!QDir().mkpath(uscita)) {
+        std::fprintf(stderr, "impossibile creare la cartella %s\n", qPrintable(uscita));
+        return 1;
+    }
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    ZelmarCommonModule::SetCartellaProgramma(programma);
+    MessageBox::setAutomatic(true);
+
+    Form1 form;
+    form.Carica();
+    form.show();
+    QApplication::processEvents();
+    bool ok = Salva(&form, uscita + QStringLiteral("/Form1-avvio.png"));
+
+    QTreeWidget* albero = form.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    bool primo = true;
+    for (QTreeWidgetItem* nodo : NodiDaMostrare(albero)) {
+        MostraNodo(form, albero, nodo);
+        const QString radice = nodo->parent() ? nodo->parent()->text(0) : nodo->text(0);
+        const QString tabella = nodo->parent() ? nodo->text(0) : nodo->child(0)->text(0);
+        ok = Salva(&form,
+                   uscita + QStringLiteral("/Form1-%1-%2.png").arg(NomeFile(radice), NomeFile(tabella))) &&
+             ok;
+        if (primo) {
+            // The information and image windows of the first custom entry.
+            Form2* info = form.InformazioniAggiuntive();
+            info->show();
+            ok = Salva(info, uscita + QStringLiteral("/Form2.png")) && ok;
+            info->hide();
+            form.Image1_DblClick();
+            if (Form4* immagine = form.FinestraImmagine()) {
+                ok = Salva(immagine, uscita + QStringLiteral("/Form4.png")) && ok;
+                immagine->hide();
+            }
+            primo = false;
+        }
+    }
+    for (const MessageBox::Shown& messaggio : MessageBox::shown())
+        std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
+    return ok && MessageBox::shown().isEmpty() ? 0 : 1;
+}
