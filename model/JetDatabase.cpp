@@ -9,6 +9,7 @@
 #include <QTime>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <mdbtools.h>
 
@@ -308,6 +309,54 @@ QVariant LetturaTabella::OggettoOle(MdbColumn* colonna)
     return QVariant(byte);
 }
 
+// The catalogue (the system table MSysObjects on page 2), read for the names, kinds and
+// pages of the objects only. libmdb's own reader also decodes each object's property
+// blob, and on some damaged blobs it never returns.
+bool LeggiCatalogo(MdbHandle* mdb)
+{
+    mdb_free_catalog(mdb);
+    mdb->catalog = g_ptr_array_new();
+    mdb->num_catalog = 0;
+    MdbCatalogEntry oggetti{};
+    oggetti.mdb = mdb;
+    oggetti.object_type = MDB_TABLE;
+    oggetti.table_pg = 2;
+    g_strlcpy(oggetti.object_name, "MSysObjects", sizeof oggetti.object_name);
+    TabellaMdb tabella(mdb_read_table(&oggetti));
+    MdbTableDef* t = tabella.get();
+    if (!t || t->num_cols == 0 || t->num_cols > MDB_MAX_COLS || !mdb_read_columns(t))
+        return false;
+    const size_t dimensione = std::max<size_t>(mdb->bind_size, MDB_BIND_SIZE);
+    std::vector<char> id(dimensione), nome(dimensione), tipo(dimensione), flag(dimensione);
+    const std::pair<const char*, char*> legami[] = {
+        {"Id", id.data()}, {"Name", nome.data()}, {"Type", tipo.data()}, {"Flags", flag.data()}};
+    for (const auto& [colonna, buffer] : legami)
+        if (mdb_bind_column_by_name(t, const_cast<gchar*>(colonna), buffer, nullptr) < 0)
+            return false;
+    mdb_rewind_table(t);
+    unsigned int righe = 0;
+    for (;;) {
+        for (const auto& legame : legami)
+            legame.second[0] = '\0';
+        if (!mdb_fetch_row(t))
+            break;
+        if (++righe > t->num_rows)
+            return false;
+        const int tipoOggetto = std::atoi(tipo.data());
+        if (tipoOggetto != MDB_TABLE)
+            continue;
+        auto* voce = static_cast<MdbCatalogEntry*>(g_malloc0(sizeof(MdbCatalogEntry)));
+        voce->mdb = mdb;
+        g_strlcpy(voce->object_name, nome.data(), sizeof voce->object_name);
+        voce->object_type = tipoOggetto & 0x7F;
+        voce->table_pg = static_cast<unsigned long>(std::atol(id.data())) & 0x00FFFFFF;
+        voce->flags = static_cast<int>(std::atol(flag.data()));
+        mdb->num_catalog++;
+        g_ptr_array_add(mdb->catalog, voce);
+    }
+    return true;
+}
+
 } // namespace
 
 struct FileMdb
@@ -399,7 +448,7 @@ void JetDatabase::ApriMdb()
         Danneggiato(QStringLiteral("la prima pagina non si legge"));
     }
     MdbHandle* mdb = mdb_->handle;
-    if (!mdb_read_catalog(mdb, MDB_TABLE)) {
+    if (!LeggiCatalogo(mdb)) {
         Close();
         Danneggiato(QStringLiteral("l'elenco delle tabelle non si legge"));
     }

@@ -151,6 +151,63 @@ DbException Eccezione(const std::function<void()>& operazione)
     return DbException(0, QString());
 }
 
+// Opens a file and reads every field of every row of every table, as browsing does.
+// Returns the error's text, or empty when everything could be read.
+QString Sfoglia(const QString& percorso)
+{
+    try {
+        auto db = DBEngine::OpenDatabase(percorso);
+        for (const QString& tabella : db->TableNames()) {
+            auto rs = db->OpenRecordset(tabella);
+            const int righe = rs->RecordCount();
+            auto* jet = dynamic_cast<JetDatabase*>(db.get());
+            const auto colonne = jet ? jet->LeggiTabella(tabella)->colonne : QVector<ColonnaJet>{};
+            int lette = 0;
+            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++lette)
+                for (const ColonnaJet& c : colonne)
+                    rs->Field(c.nome);
+            if (lette != righe)
+                return QStringLiteral("righe lette %1 di %2").arg(lette).arg(righe);
+            rs->Close();
+        }
+        db->Close();
+    } catch (const DbException& e) {
+        return e.Descrizione().isEmpty() ? QStringLiteral("errore senza testo") : e.Descrizione();
+    }
+    return QString();
+}
+
+enum class Danno
+{
+    Troncato,       // cut at a byte
+    PaginaMancante, // one page overwritten with zeros, as a disk that lost it
+    ByteCasuali,    // the Jet header kept, every later byte random
+};
+
+QByteArray Danneggia(const QByteArray& originale, Danno danno, qsizetype dove, quint32 seme)
+{
+    const qsizetype pagina = originale[0x14] == '\0' ? 2048 : 4096;
+    QByteArray copia = originale;
+    switch (danno) {
+    case Danno::Troncato:
+        return copia.left(dove);
+    case Danno::PaginaMancante:
+        copia.replace(dove * pagina, pagina, QByteArray(pagina, '\0'));
+        return copia;
+    case Danno::ByteCasuali: {
+        quint32 x = seme * 2654435761u + 1;
+        for (qsizetype i = dove; i < copia.size(); ++i) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            copia[i] = static_cast<char>(x);
+        }
+        return copia;
+    }
+    }
+    return copia;
+}
+
 } // namespace
 
 class TestJetDatabase : public QObject
@@ -172,6 +229,9 @@ private slots:
     void cancellazioneRifiutata();
     void salvataggioRifiutato_data();
     void salvataggioRifiutato();
+    void seekSuUnFileConNome();
+    void fileDanneggiati_data();
+    void fileDanneggiati();
 };
 
 void TestJetDatabase::initTestCase()
@@ -394,6 +454,76 @@ void TestJetDatabase::salvataggioRifiutato()
     QCOMPARE(esito.numero, DbErrore::SolaLettura);
     QVERIFY(esito.descrizione.contains(file));
     QCOMPARE(Impronta(file), prima);
+}
+
+// The only Access file here with a "Nome" column: the seek the list and the detail
+// display use finds its row.
+void TestJetDatabase::seekSuUnFileConNome()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Prove.mdb"));
+    QVERIFY(JetDiProva::CopiaConColonnaNome(file));
+    auto db = DBEngine::OpenDatabase(file);
+    auto rs = db->OpenRecordset(QStringLiteral("test"));
+    rs->MoveFirst();
+    rs->SetIndex(QStringLiteral("Nome"));
+    rs->Seek(QStringLiteral("="), QStringLiteral("some data"));
+    QVERIFY(!rs->NoMatch());
+    QCOMPARE(rs->Field(QStringLiteral("Nome")), QVariant(QStringLiteral("some data")));
+    QCOMPARE(rs->Field(QStringLiteral("col6")), QVariant(-1.0));
+    rs->Seek(QStringLiteral("="), QStringLiteral("Some data"));
+    QVERIFY(rs->NoMatch());
+}
+
+void TestJetDatabase::fileDanneggiati_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("danno");
+    QTest::addColumn<qsizetype>("dove");
+    QTest::addColumn<quint32>("seme");
+    for (const QString& f : FileJet()) {
+        const QByteArray contenuto = JetDiProva::Contenuto(JetDiProva::Percorso(f));
+        const qsizetype pagina = contenuto[0x14] == '\0' ? 2048 : 4096;
+        const qsizetype pagine = contenuto.size() / pagina;
+        // Every page boundary, and points inside the first pages and the last.
+        QList<qsizetype> tagli;
+        for (qsizetype p = 0; p < pagine; ++p)
+            tagli << p * pagina;
+        for (qsizetype dentro :
+             {qsizetype(1), qsizetype(4), qsizetype(21), qsizetype(100), pagina / 2, pagina - 1})
+            tagli << dentro << pagina + dentro << 2 * pagina + dentro << contenuto.size() - pagina + dentro;
+        for (qsizetype t : tagli)
+            QTest::addRow("%s troncato a %lld", qPrintable(f), static_cast<long long>(t))
+                << f << int(Danno::Troncato) << t << 0u;
+        for (qsizetype p = 1; p < pagine; ++p)
+            QTest::addRow("%s senza la pagina %lld", qPrintable(f), static_cast<long long>(p))
+                << f << int(Danno::PaginaMancante) << p << 0u;
+        for (quint32 seme = 1; seme <= 8; ++seme) {
+            QTest::addRow("%s casuale dopo l'intestazione %u", qPrintable(f), seme)
+                << f << int(Danno::ByteCasuali) << qsizetype(0x80) << seme;
+            QTest::addRow("%s casuale dopo la prima pagina %u", qPrintable(f), seme)
+                << f << int(Danno::ByteCasuali) << pagina << seme;
+            QTest::addRow("%s casuale dopo tre pagine %u", qPrintable(f), seme)
+                << f << int(Danno::ByteCasuali) << 3 * pagina << seme;
+        }
+    }
+}
+
+// A damaged file is either read (a lost page may belong to nothing the tables use) or
+// refused with a message naming it; never a crash or a hang.
+void TestJetDatabase::fileDanneggiati()
+{
+    QFETCH(QString, nome);
+    QFETCH(int, danno);
+    QFETCH(qsizetype, dove);
+    QFETCH(quint32, seme);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(nome);
+    const QByteArray contenuto = JetDiProva::Contenuto(JetDiProva::Percorso(nome));
+    QVERIFY(JetDiProva::Scrivi(file, Danneggia(contenuto, static_cast<Danno>(danno), dove, seme)));
+    const QString errore = Sfoglia(file);
+    if (!errore.isEmpty())
+        QVERIFY2(errore.contains(file), qPrintable(errore));
 }
 
 QTEST_GUILESS_MAIN(TestJetDatabase)
