@@ -7,3 +7,8 @@ foreach(t TestJetDatabase TestImportazioneJet)
   target_compile_definitions(${t} PRIVATE ZELMAR_JET_TESTDATA="${ZELMAR_JET_TESTDATA}")
 endforeach()
 target_link_libraries(TestImportazioneJet PRIVATE SQLite::SQLite3)
+
+# The main window on a data folder that holds Access files beside the program's own.
+zelmar_add_test(NAME TestForm1Jet SOURCES gui/TestForm1Jet.cpp JetDiProva.cpp JetDiProva.h
+                LIBS zelmar_form1_testsupport GUI)
+target_compile_definitions(TestForm1Jet PRIVATE ZELMAR_JET_TESTDATA="${ZELMAR_JET_TESTDATA}")
