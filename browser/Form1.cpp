@@ -69,6 +69,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZELMARtek - Gestione database sperimentale"));
+    // The controls are placed for a small dialog font; a larger one would clip captions.
+    QFont carattere = font();
+    carattere.setPointSizeF(8.25);
+    setFont(carattere);
     c_ = ControlliForm1::Crea(this);
     CreaLinee(c_.client);
     resize(qRound(LarghezzaClienteProgetto / 15.0), qRound(AltezzaClienteProgetto / 15.0));
