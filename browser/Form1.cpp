@@ -628,7 +628,9 @@ void Form1::CommandInfoAgg_Click()
 
 void Form1::ImportaJet_Click()
 {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto rapporto = ImportazioneJet::ImportaCartella(GetPercorsoDatabases());
+    QApplication::restoreOverrideCursor();
     const bool errori = rapporto.Quanti(ImportazioneJet::EsitoFile::Errore) > 0;
     MessageBox::show(this, rapporto.Testo(), errori ? MessageBox::Exclamation : MessageBox::Information);
     if (inerte_)
