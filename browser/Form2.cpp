@@ -3,6 +3,7 @@
 #include "app/ZelmarCommonModule.h"
 
 #include <QCalendarWidget>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,10 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(5940 / 15, 8565 / 15);
+    // The same small dialog font as the main window, for which the boxes are placed.
+    QFont carattere = font();
+    carattere.setPointSizeF(8.25);
+    setFont(carattere);
     CreaControlli();
     CaricaDidascalie();
 }
@@ -106,6 +111,10 @@ void Form2::CreaControlli()
     MonthView1_->setGeometry(Twips(2880, 960, 2490, 2370));
     MonthView1_->setGridVisible(false);
     MonthView1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthView1_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    QFont piccolo = font();
+    piccolo.setPointSizeF(7);
+    MonthView1_->setFont(piccolo); // seven day columns in the designed width
     MonthView1_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     MonthView1_->setSelectedDate(QDate(2008, 1, 21));
 
