@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
@@ -99,6 +100,7 @@ private slots:
     void copiaEsistenteMaiSovrascritta();
     void fileDanneggiatoLasciatoComEra();
     void rapportoPerFile();
+    void strumentoDaRigaDiComando();
 };
 
 void TestImportazioneJet::fileLettoUguale_data()
@@ -234,6 +236,29 @@ void TestImportazioneJet::rapportoPerFile()
     QVERIFY(testo.contains(QStringLiteral("Convertito: ") + dati.File(QStringLiteral("testV1997.mdb"))));
     QVERIFY(testo.contains(QStringLiteral("Non convertito: ") + dati.File(QStringLiteral("Rotto.mdb"))));
     QCOMPARE(rapporto.Quanti(EsitoFile::Errore), 1);
+}
+
+void TestImportazioneJet::strumentoDaRigaDiComando()
+{
+    CartellaConJet dati;
+    QVERIFY(dati.Prepara({QStringLiteral("testV1997.mdb")}));
+    QVERIFY(JetDiProva::Scrivi(dati.File(QStringLiteral("Rotto.mdb")), "non un database"));
+    const auto esegui = [](const QStringList& argomenti, QString* uscita = nullptr) {
+        QProcess strumento;
+        strumento.start(QStringLiteral(ZELMAR_IMPORTJET), argomenti);
+        if (!strumento.waitForFinished(60000))
+            return -1;
+        if (uscita)
+            *uscita = QString::fromLocal8Bit(strumento.readAllStandardOutput());
+        return strumento.exitCode();
+    };
+    QString uscita;
+    QCOMPARE(esegui({dati.dir.path()}, &uscita), 1);
+    QVERIFY(uscita.contains(QStringLiteral("Convertito: ") + dati.File(QStringLiteral("testV1997.mdb"))));
+    QVERIFY(uscita.contains(QStringLiteral("Non convertito: ") + dati.File(QStringLiteral("Rotto.mdb"))));
+    QCOMPARE(esegui({dati.File(QStringLiteral("testV1997.mdb"))}, &uscita), 0);
+    QVERIFY(uscita.contains(QStringLiteral("Già nel formato del programma: ")));
+    QCOMPARE(esegui({}), 2);
 }
 
 QTEST_GUILESS_MAIN(TestImportazioneJet)

@@ -7,6 +7,8 @@ foreach(t TestJetDatabase TestImportazioneJet)
   target_compile_definitions(${t} PRIVATE ZELMAR_JET_TESTDATA="${ZELMAR_JET_TESTDATA}")
 endforeach()
 target_link_libraries(TestImportazioneJet PRIVATE SQLite::SQLite3)
+target_compile_definitions(TestImportazioneJet PRIVATE ZELMAR_IMPORTJET="$<TARGET_FILE:zelmar-importjet>")
+add_dependencies(TestImportazioneJet zelmar-importjet)
 
 # The main window on a data folder that holds Access files beside the program's own.
 zelmar_add_test(NAME TestForm1Jet SOURCES gui/TestForm1Jet.cpp JetDiProva.cpp JetDiProva.h
