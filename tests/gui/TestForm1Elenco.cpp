@@ -168,6 +168,43 @@ private slots:
                      M(intestazione) + suffisso);
     }
 
+    void didascaliaDellaSceltaPerTipo_data()
+    {
+        // The keyword choice joins with "= "; only an empty result leaves its caption in view.
+        QTest::addColumn<int>("messaggio");
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<int>("riempimento"); // Label3 message after the list fill
+        QTest::addColumn<int>("scelta");      // Label3 message after the keyword choice
+        QTest::newRow("Rw") << 20 << "Rw_laboratorio" << 11 << 11;
+        QTest::newRow("DRw") << 21 << "DRw_laboratorio" << 14 << 14;
+        QTest::newRow("Lnw") << 22 << "Lnw_laboratorio" << 15 << 15;
+        QTest::newRow("DLw") << 23 << "DLw_laboratorio" << 17 << 17;
+        QTest::newRow("R'w") << 24 << "Rw_in_opera" << 13 << 13;
+        QTest::newRow("L'nw") << 25 << "Lnw_in_opera" << 15 << 16;
+        QTest::newRow("Infissi") << 26 << "Infissi" << 11 << 11;
+        QTest::newRow("Piccoli elementi") << 27 << "Dnew_laboratorio" << 89 << 11;
+    }
+
+    void didascaliaDellaSceltaPerTipo()
+    {
+        QFETCH(int, messaggio);
+        QFETCH(QString, tabella);
+        QFETCH(int, riempimento);
+        QFETCH(int, scelta);
+        Ambiente a;
+        QVERIFY(a.ok());
+        Ambiente::SvuotaTabella(a.sperimentale(), tabella);
+        a.apri();
+        a.clicca(a.figlio(QStringLiteral("personalizzato"), M(messaggio)));
+        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), M(riempimento) + QStringLiteral(" = "));
+        Ambiente::Inserisci(a.sperimentale(), tabella, {{"Nome", "n1"}, {"Parola chiave", "A"}});
+        a.clicca(a.figlio(QStringLiteral("personalizzato"), M(messaggio)));
+        Ambiente::SvuotaTabella(a.sperimentale(), tabella);
+        a.scegliParola(QStringLiteral("A"));
+        QCOMPARE(a.elenco()->count(), 0);
+        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), M(scelta) + QStringLiteral("= "));
+    }
+
     void sceltaSenzaRisultatiMostraIDatiDiProgetto()
     {
         // A keyword the box offers always has an entry; a table changed behind the
