@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -148,6 +150,37 @@ private slots:
         QCOMPARE(a.etichetta(QStringLiteral("Label4(2)"))->text(), M(9));
         QCOMPARE(Module1::EtichetteBande[0], QStringLiteral("50 Hz"));
         QCOMPARE(Module1::EtichetteBande[20], QStringLiteral("5000 Hz"));
+    }
+
+    void iniSenzaCartellaDati()
+    {
+        // Without the data-folder key the data folder is ZELMARtek in the documents folder.
+        Ambiente a;
+        QVERIFY(a.ok());
+        QTemporaryDir casa;
+        QVERIFY(casa.isValid());
+        const QByteArray homePrima = qgetenv("HOME");
+        const QByteArray configPrima = qgetenv("XDG_CONFIG_HOME");
+        const auto ripristina = qScopeGuard([&] {
+            qputenv("HOME", homePrima);
+            qputenv("XDG_CONFIG_HOME", configPrima);
+            ZelmarCommonModule::AzzeraCache();
+        });
+        qputenv("HOME", casa.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (casa.path() + QStringLiteral("/.config")).toLocal8Bit());
+        const QString dati = casa.path() + QStringLiteral("/Documents/ZELMARtek");
+        QVERIFY(TestSupport::CopiaCartella(a.dati().cartellaDati(), dati));
+        QFile ini(a.dati().cartellaProgramma() + QStringLiteral("/Zelmar.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[Configurazione]\nLingua=Italiano\n");
+        ini.close();
+        ZelmarCommonModule::SetCartellaProgramma(a.dati().cartellaProgramma());
+        a.apri();
+        QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
+        QVERIFY(!a.form().Inerte());
+        QCOMPARE(ZelmarCommonModule::GetCartellaDati(), dati);
+        QCOMPARE(a.albero()->topLevelItemCount(), 10);
+        QVERIFY(a.elenco()->count() > 0);
     }
 
     void databasePersonaleMancante()
