@@ -81,7 +81,10 @@ void CreaFileVuoto(const QString& percorso)
 
 } // namespace
 
-SqliteConnessione::SqliteConnessione(sqlite3* db, const QString& percorso) : db_(db), percorso_(percorso) {}
+SqliteConnessione::SqliteConnessione(sqlite3* db, const QString& percorso, Modo modo)
+    : db_(db), percorso_(percorso), modo_(modo)
+{
+}
 
 SqliteConnessione::~SqliteConnessione()
 {
@@ -97,7 +100,7 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::Apri(const QString& percor
     sqlite3* db = nullptr;
     const int codice = sqlite3_open_v2(QFile::encodeName(assoluto).constData(), &db, flag, nullptr);
     // The handle is owned (and closed) from here on, even when opening failed.
-    std::shared_ptr<SqliteConnessione> connessione(new SqliteConnessione(db, assoluto));
+    std::shared_ptr<SqliteConnessione> connessione(new SqliteConnessione(db, assoluto, modo));
     try {
         if (codice != SQLITE_OK)
             connessione->Lancia(codice, AzioneApertura(assoluto));
@@ -160,6 +163,32 @@ void SqliteConnessione::VerificaFile() const
     Istruzione elenco = Prepara(QStringLiteral("SELECT type, name, sql FROM sqlite_master"), azione);
     while (Passo(elenco.get(), azione)) {
     }
+}
+
+void SqliteConnessione::Scrivi(sqlite3_stmt* istruzione, const QString& azione) const
+{
+    if (modo_ != Modo::Esclusivo) {
+        Passo(istruzione, azione);
+        return;
+    }
+    // The lock already taken is kept until this change has been committed.
+    Esegui(QStringLiteral("PRAGMA locking_mode = NORMAL"), azione);
+    try {
+        Passo(istruzione, azione);
+    } catch (const DbException&) {
+        RiprendiEsclusiva();
+        throw;
+    }
+    RiprendiEsclusiva();
+}
+
+// The change is committed, or has failed with its own message: failing to take the file
+// back only ends the hold early, so it is not reported.
+void SqliteConnessione::RiprendiEsclusiva() const
+{
+    sqlite3_exec(db_, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT", nullptr, nullptr, nullptr);
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 Istruzione SqliteConnessione::Prepara(const QString& sql, const QString& azione) const

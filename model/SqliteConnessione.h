@@ -48,6 +48,12 @@ public:
     void Lega(sqlite3_stmt* istruzione, int posizione, double numero, const QString& azione) const;
     void Lega(sqlite3_stmt* istruzione, int posizione, qint64 numero, const QString& azione) const;
 
+    // Steps a statement that changes the file, as Passo does. A file held exclusively is let
+    // go for the commit and taken back at once: held, it would be committed by blanking the
+    // journal and syncing it, and a failing sync would then report as failed a change that
+    // is already in the file; let go, the commit is the journal's removal.
+    void Scrivi(sqlite3_stmt* istruzione, const QString& azione) const;
+
     // Number of rows changed by the last write.
     int RigheModificate() const;
 
@@ -55,10 +61,12 @@ public:
     [[noreturn]] void Lancia(int codice, const QString& azione) const;
 
 private:
-    SqliteConnessione(sqlite3* db, const QString& percorso);
+    SqliteConnessione(sqlite3* db, const QString& percorso, Modo modo);
     void Prepara(Modo modo);
     void VerificaFile() const;
+    void RiprendiEsclusiva() const;
 
     sqlite3* db_;
     QString percorso_;
+    Modo modo_;
 };

@@ -416,7 +416,7 @@ void SqliteRecordset::ScriviNuovaRiga()
     int posizione = 1;
     for (const auto& [indice, valore] : inSospeso_)
         LegaValore(inserisci.get(), posizione++, valore, azione);
-    c.Passo(inserisci.get(), azione);
+    c.Scrivi(inserisci.get(), azione);
 }
 
 void SqliteRecordset::ScriviRigaCorrente()
@@ -439,7 +439,7 @@ void SqliteRecordset::ScriviRigaCorrente()
     for (const auto& [indice, valore] : inSospeso_)
         LegaValore(aggiorna.get(), posizione++, valore, azione);
     c.Lega(aggiorna.get(), posizioneRiga, rigaInModifica_, azione);
-    c.Passo(aggiorna.get(), azione);
+    c.Scrivi(aggiorna.get(), azione);
     if (c.RigheModificate() == 0)
         throw DbException(
             DbErrore::NessunRecordCorrente,
@@ -469,8 +469,15 @@ void SqliteRecordset::Update()
     }
     AnnullaModifica();
     lettura_.suRiga = false;
-    if (eraSuRiga)
+    if (!eraSuRiga)
+        return;
+    // The row is written: a failure to read it again only loses the cursor's place, and
+    // the next read reports it.
+    try {
         Posiziona(lettura_.riga);
+    } catch (const DbException&) {
+        lettura_.suRiga = false;
+    }
 }
 
 void SqliteRecordset::Delete()
@@ -484,7 +491,7 @@ void SqliteRecordset::Delete()
         Istruzione elimina = c.Prepara(
             QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(tabellaQuotata_, numeroRiga_), azione);
         c.Lega(elimina.get(), 1, lettura_.riga, azione);
-        c.Passo(elimina.get(), azione);
+        c.Scrivi(elimina.get(), azione);
     } catch (const DbException&) {
         RipristinaDopoErrore(true);
         throw;

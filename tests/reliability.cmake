@@ -1,0 +1,9 @@
+# Reliability: saves that survive a killed process, a failing disk and a second copy of the
+# program; names and files from outside that cannot reach outside their place.
+add_library(zelmar_reliability_support STATIC
+  FaultVfs.cpp FaultVfs.h FotografiaDatabase.cpp FotografiaDatabase.h VoceDiProva.cpp VoceDiProva.h)
+target_link_libraries(zelmar_reliability_support PUBLIC zelmar_model SQLite::SQLite3)
+target_include_directories(zelmar_reliability_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+zelmar_warnings(zelmar_reliability_support)
+
+zelmar_add_test(NAME TestFaultInjection SOURCES TestFaultInjection.cpp LIBS zelmar_reliability_support)
