@@ -171,38 +171,57 @@ private slots:
     void didascaliaDellaSceltaPerTipo_data()
     {
         // The keyword choice joins with "= "; only an empty result leaves its caption in view.
+        QTest::addColumn<QString>("radice");
         QTest::addColumn<int>("messaggio");
         QTest::addColumn<QString>("tabella");
-        QTest::addColumn<int>("riempimento"); // Label3 message after the list fill
-        QTest::addColumn<int>("scelta");      // Label3 message after the keyword choice
-        QTest::newRow("Rw") << 20 << "Rw_laboratorio" << 11 << 11;
-        QTest::newRow("DRw") << 21 << "DRw_laboratorio" << 14 << 14;
-        QTest::newRow("Lnw") << 22 << "Lnw_laboratorio" << 15 << 15;
-        QTest::newRow("DLw") << 23 << "DLw_laboratorio" << 17 << 17;
-        QTest::newRow("R'w") << 24 << "Rw_in_opera" << 13 << 13;
-        QTest::newRow("L'nw") << 25 << "Lnw_in_opera" << 15 << 16;
-        QTest::newRow("Infissi") << 26 << "Infissi" << 11 << 11;
-        QTest::newRow("Piccoli elementi") << 27 << "Dnew_laboratorio" << 89 << 11;
+        QTest::addColumn<int>("riempimento");  // Label3 message after filling an empty table; 0: not set
+        QTest::addColumn<int>("scelta");       // Label3 message after the keyword choice; 0: unchanged
+        QTest::addColumn<int>("intestazione"); // Label33 message the choice sets; 0: unchanged
+        const QString p = QStringLiteral("personalizzato");
+        const QString t = QStringLiteral("teorico");
+        QTest::newRow("Rw") << p << 20 << "Rw_laboratorio" << 11 << 11 << 0;
+        QTest::newRow("DRw") << p << 21 << "DRw_laboratorio" << 14 << 14 << 0;
+        QTest::newRow("Lnw") << p << 22 << "Lnw_laboratorio" << 15 << 15 << 0;
+        QTest::newRow("DLw") << p << 23 << "DLw_laboratorio" << 17 << 17 << 0;
+        QTest::newRow("R'w") << p << 24 << "Rw_in_opera" << 13 << 13 << 0;
+        QTest::newRow("L'nw") << p << 25 << "Lnw_in_opera" << 15 << 16 << 0;
+        QTest::newRow("Infissi") << p << 26 << "Infissi" << 11 << 11 << 0;
+        QTest::newRow("Piccoli elementi") << p << 27 << "Dnew_laboratorio" << 89 << 11 << 0;
+        QTest::newRow("teorico Rw") << t << 20 << "Potere_fonoisolante" << 0 << 11 << 10;
+        QTest::newRow("teorico Lnw") << t << 22 << "Livello_calpestio" << 0 << 15 << 18;
+        QTest::newRow("teorico DRw") << t << 21 << "DRw" << 0 << 0 << 0;
     }
 
     void didascaliaDellaSceltaPerTipo()
     {
+        QFETCH(QString, radice);
         QFETCH(int, messaggio);
         QFETCH(QString, tabella);
         QFETCH(int, riempimento);
         QFETCH(int, scelta);
+        QFETCH(int, intestazione);
         Ambiente a;
         QVERIFY(a.ok());
-        Ambiente::SvuotaTabella(a.sperimentale(), tabella);
+        const QString file = radice == QLatin1String("teorico") ? a.teorico() : a.sperimentale();
+        Ambiente::SvuotaTabella(file, tabella);
         a.apri();
-        a.clicca(a.figlio(QStringLiteral("personalizzato"), M(messaggio)));
-        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), M(riempimento) + QStringLiteral(" = "));
-        Ambiente::Inserisci(a.sperimentale(), tabella, {{"Nome", "n1"}, {"Parola chiave", "A"}});
-        a.clicca(a.figlio(QStringLiteral("personalizzato"), M(messaggio)));
-        Ambiente::SvuotaTabella(a.sperimentale(), tabella);
-        a.scegliParola(QStringLiteral("A"));
+        if (riempimento > 0) {
+            a.clicca(a.figlio(radice, M(messaggio)));
+            QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), M(riempimento) + QStringLiteral(" = "));
+        }
+        Ambiente::Inserisci(file, tabella, {{"Nome", "n1"}});
+        if (radice != QLatin1String("teorico"))
+            Ambiente::Esegui(file, QStringLiteral("UPDATE \"%1\" SET \"Parola chiave\" = 'A'").arg(tabella));
+        a.clicca(a.figlio(radice, M(messaggio)));
+        const QString rigaPrima = a.etichetta(QStringLiteral("Label3"))->text();
+        a.etichetta(QStringLiteral("Label33(4)"))->setText(QStringLiteral("prima"));
+        Ambiente::SvuotaTabella(file, tabella);
+        a.scegliParola(radice == QLatin1String("teorico") ? M(88) : QStringLiteral("A"));
         QCOMPARE(a.elenco()->count(), 0);
-        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), M(scelta) + QStringLiteral("= "));
+        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(),
+                 scelta > 0 ? M(scelta) + QStringLiteral("= ") : rigaPrima);
+        QCOMPARE(a.etichetta(QStringLiteral("Label33(4)"))->text(),
+                 intestazione > 0 ? M(intestazione) : QStringLiteral("prima"));
     }
 
     void sceltaSenzaRisultatiMostraIDatiDiProgetto()
