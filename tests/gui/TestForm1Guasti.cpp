@@ -184,6 +184,48 @@ private slots:
         QVERIFY(a.elenco()->count() > 0);
     }
 
+    void databaseTeoricoGuasto_data()
+    {
+        QTest::addColumn<QString>("guasto");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("file mancante") << "mancante"
+                                       << "non esiste";
+        QTest::newRow("file rovinato") << "rovinato"
+                                       << "non è un database";
+        QTest::newRow("tabella mancante") << "tabella"
+                                          << "La tabella «Potere_fonoisolante» non esiste";
+        QTest::newRow("senza indice Nome") << "indice"
+                                           << "non ha l'indice «Nome»";
+    }
+
+    void databaseTeoricoGuasto()
+    {
+        QFETCH(QString, guasto);
+        QFETCH(QString, motivo);
+        Ambiente a;
+        QVERIFY(a.ok());
+        const QString tabella = QStringLiteral("Potere_fonoisolante");
+        if (guasto == QLatin1String("mancante"))
+            QVERIFY(QFile::remove(a.teorico()));
+        else if (guasto == QLatin1String("rovinato"))
+            Scrivi(a.teorico(), QByteArray(4096, 'x'));
+        else if (guasto == QLatin1String("tabella"))
+            Ambiente::Esegui(a.teorico(), QStringLiteral("DROP TABLE Potere_fonoisolante"));
+        else {
+            Ambiente::CreaTabella(a.teorico(), tabella, Ambiente::ColonneDi(8), false);
+            Ambiente::Inserisci(a.teorico(), tabella, {{"Nome", "T1"}});
+        }
+        a.apri();
+        QVERIFY(MessageBox::shown().isEmpty());
+        a.clicca(a.radice(QStringLiteral("teorico")));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY2(MessageBox::lastText().contains(a.teorico()), qPrintable(MessageBox::lastText()));
+        QVERIFY2(MessageBox::lastText().contains(motivo), qPrintable(MessageBox::lastText()));
+        QCOMPARE(a.elenco()->count(), 0);
+        QCOMPARE(a.descrizione(), QString());
+        VerificaCheProsegue(a);
+    }
+
     void databaseAllAvvio_data()
     {
         QTest::addColumn<QString>("guasto");
