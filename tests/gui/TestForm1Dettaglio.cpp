@@ -532,6 +532,47 @@ private slots:
             QCOMPARE(TestoForm2(a, k), QString());
     }
 
+    void ridimensionarePosizioniInPixel_data()
+    {
+        // Client sizes in pixels whose outer sizes are 12135, 12120 and 9000 twips.
+        QTest::addColumn<QSize>("cliente");
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("proprieta");
+        QTest::addColumn<int>("pixel");
+        QTest::newRow("12135: List1 width") << QSize(801, 546) << "List1"
+                                            << "width" << 394;
+        QTest::newRow("12135: Picture1 left") << QSize(801, 546) << "Picture1"
+                                              << "left" << 642;
+        QTest::newRow("12120: List1 left") << QSize(800, 546) << "List1"
+                                           << "left" << 233;
+        QTest::newRow("9000: List1 height") << QSize(799, 566) << "List1"
+                                            << "height" << 150;
+        QTest::newRow("9000: Frame1 top") << QSize(799, 566) << "Frame1"
+                                          << "top" << 364;
+    }
+
+    void ridimensionarePosizioniInPixel()
+    {
+        QFETCH(QSize, cliente);
+        QFETCH(QString, controllo);
+        QFETCH(QString, proprieta);
+        QFETCH(int, pixel);
+        Ambiente a;
+        QVERIFY(a.ok());
+        a.apri();
+        a.form().resize(cliente);
+        QWidget* c = a.form().findChild<QWidget*>(controllo);
+        QVERIFY(c);
+        const auto valore = [&] {
+            const QRect g = c->geometry();
+            return proprieta == QLatin1String("left")    ? g.left()
+                   : proprieta == QLatin1String("top")   ? g.top()
+                   : proprieta == QLatin1String("width") ? g.width()
+                                                         : g.height();
+        };
+        QTRY_COMPARE(valore(), pixel);
+    }
+
     void ridimensionareETornareAlProgetto()
     {
         Ambiente a;
