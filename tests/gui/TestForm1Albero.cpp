@@ -87,6 +87,31 @@ private slots:
             QCOMPARE(teorico->child(i)->text(0), M(20 + i));
     }
 
+    void primoClickPrimaDegliAltriNodi()
+    {
+        // The start-up click runs on the custom root's first child while it is the only node.
+        Ambiente a;
+        QVERIFY(a.ok());
+        a.apri();
+        QTreeWidget albero;
+        int radici = -1;
+        int figli = -1;
+        QString didascalia;
+        int chiamate = 0;
+        AlberoCategorie::Costruisci(&albero, a.dati().cartellaDati() + QStringLiteral("/Databases/Database"),
+                                    [&](QTreeWidgetItem* nodo) {
+                                        ++chiamate;
+                                        radici = albero.topLevelItemCount();
+                                        figli = nodo->parent() ? nodo->parent()->childCount() : -1;
+                                        didascalia = nodo->text(0);
+                                    });
+        QCOMPARE(chiamate, 1);
+        QCOMPARE(radici, 1);
+        QCOMPARE(figli, 1);
+        QCOMPARE(didascalia, M(20));
+        QCOMPARE(albero.topLevelItemCount(), 10);
+    }
+
     void figliSperimentali()
     {
         Ambiente a;
