@@ -7,3 +7,8 @@ zelmar_warnings(zelmar_form1_testsupport)
 foreach(t Avvio Albero Elenco Dettaglio Guasti Chiusura)
   zelmar_add_test(NAME TestForm1${t} SOURCES gui/TestForm1${t}.cpp LIBS zelmar_form1_testsupport GUI)
 endforeach()
+
+# The screen renderer runs through every table of the demo data without a message box.
+add_test(NAME TestZelmarScreenshot COMMAND zelmar-screenshot ${CMAKE_BINARY_DIR}/screens)
+set_tests_properties(TestZelmarScreenshot PROPERTIES LABELS gui TIMEOUT 300
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=it_IT.UTF-8;ASAN_OPTIONS=detect_leaks=0")
