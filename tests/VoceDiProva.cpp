@@ -16,7 +16,10 @@ QString Messaggio(int n)
 
 QString Numero(double valore)
 {
-    return QLocale().toString(valore, 'g', 12);
+    // As a user types it: no thousands separator.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(valore, 'g', 12);
 }
 
 } // namespace

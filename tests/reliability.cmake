@@ -7,3 +7,12 @@ target_include_directories(zelmar_reliability_support PUBLIC ${CMAKE_SOURCE_DIR}
 zelmar_warnings(zelmar_reliability_support)
 
 zelmar_add_test(NAME TestFaultInjection SOURCES TestFaultInjection.cpp LIBS zelmar_reliability_support)
+
+add_executable(SalvataggiInterrotti SalvataggiInterrotti.cpp)
+target_link_libraries(SalvataggiInterrotti PRIVATE zelmar_reliability_support)
+zelmar_warnings(SalvataggiInterrotti)
+set_target_properties(SalvataggiInterrotti PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+zelmar_add_test(NAME TestSalvataggiInterrotti SOURCES TestSalvataggiInterrotti.cpp LIBS zelmar_reliability_support)
+target_compile_definitions(TestSalvataggiInterrotti PRIVATE
+  ZELMAR_SALVATAGGI_INTERROTTI="$<TARGET_FILE:SalvataggiInterrotti>")
+add_dependencies(TestSalvataggiInterrotti SalvataggiInterrotti)
