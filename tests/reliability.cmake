@@ -16,3 +16,5 @@ zelmar_add_test(NAME TestSalvataggiInterrotti SOURCES TestSalvataggiInterrotti.c
 target_compile_definitions(TestSalvataggiInterrotti PRIVATE
   ZELMAR_SALVATAGGI_INTERROTTI="$<TARGET_FILE:SalvataggiInterrotti>")
 add_dependencies(TestSalvataggiInterrotti SalvataggiInterrotti)
+
+zelmar_add_test(NAME TestNomiDaFuori SOURCES TestNomiDaFuori.cpp LIBS zelmar_browser zelmar_editor)

@@ -1,0 +1,141 @@
+// Names that come from files, databases and the user cannot reach outside their place: a
+// picture name read from an entry only ever loads a file of the category's image folder,
+// and a chosen picture is copied into that folder under a plain file name only.
+#include "TestSupport.h"
+
+#include "app/ZelmarCommonModule.h"
+#include "browser/SceltaImmagine.h"
+#include "editor/ImmagineMateriale.h"
+#include "model/Categorie.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+bool ScriviFile(const QString& percorso, const QByteArray& contenuto)
+{
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenuto) == contenuto.size();
+}
+
+// Every file below a folder, as paths relative to it.
+QStringList FileSotto(const QString& cartella)
+{
+    QStringList file;
+    const QDir radice(cartella);
+    const auto elenco = radice.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo& f : elenco)
+        file << f.fileName();
+    for (const QFileInfo& d : radice.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QString& f : FileSotto(d.filePath()))
+            file << d.fileName() + QLatin1Char('/') + f;
+    file.sort();
+    return file;
+}
+
+} // namespace
+
+class TestNomiDaFuori : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::PreparaAmbiente(); }
+
+    void immagineFuoriDallaCartellaNonSiCarica_data();
+    void immagineFuoriDallaCartellaNonSiCarica();
+    void immagineSceltaCopiataSoloColSuoNome_data();
+    void immagineSceltaCopiataSoloColSuoNome();
+};
+
+void TestNomiDaFuori::immagineFuoriDallaCartellaNonSiCarica_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<bool>("caricata");
+    QTest::newRow("nome semplice") << "foto.jpg" << true;
+    QTest::newRow("risale di due cartelle") << "../../segreto.jpg" << false;
+    QTest::newRow("risale di una cartella") << "../segreto.jpg" << false;
+    QTest::newRow("cartella accanto") << "../Infissi/foto.jpg" << false;
+    QTest::newRow("percorso assoluto") << "@/segreto.jpg" << false;
+    QTest::newRow("separatore all'indietro") << "..\\..\\segreto.jpg" << false;
+    QTest::newRow("sottocartella") << "sotto/foto.jpg" << false;
+    QTest::newRow("solo risalita") << ".." << false;
+    QTest::newRow("vuoto") << "" << false;
+    QTest::newRow("spazi") << "   " << false;
+    QTest::newRow("carattere nullo") << QStringLiteral("foto.jpg") + QChar(0) + QStringLiteral("../x")
+                                     << false;
+}
+
+// "@" stands for the temporary folder, which is known only while the test runs.
+void TestNomiDaFuori::immagineFuoriDallaCartellaNonSiCarica()
+{
+    QFETCH(QString, nome);
+    QFETCH(bool, caricata);
+    TestSupport::AmbienteDati ambiente;
+    QVERIFY(ambiente.ok());
+    const int codice = catRwLaboratorio;
+    const QString cartella = ZelmarCommonModule::GetCartellaImmagini(Categorie::CartellaImmagini(codice));
+    // A picture in its place, and pictures everywhere a hostile name could point to.
+    QVERIFY(ScriviFile(cartella + QStringLiteral("foto.jpg"), "in posto"));
+    QVERIFY(ScriviFile(cartella + QStringLiteral("sotto/foto.jpg"), "sottocartella"));
+    QVERIFY(ScriviFile(cartella + QStringLiteral("../segreto.jpg"), "fuori"));
+    QVERIFY(ScriviFile(cartella + QStringLiteral("../../segreto.jpg"), "fuori"));
+    QVERIFY(ScriviFile(cartella + QStringLiteral("../Infissi/foto.jpg"), "altra categoria"));
+    QVERIFY(ScriviFile(ambiente.cartellaDati() + QStringLiteral("/segreto.jpg"), "fuori"));
+    nome.replace(QLatin1Char('@'), ambiente.cartellaDati());
+
+    const QStringList candidati = SceltaImmagine::Candidati(codice, nome);
+    QVERIFY(!candidati.isEmpty());
+    QCOMPARE(candidati.last(), ZelmarCommonModule::GetPercorsoSenzaImmagine());
+    QCOMPARE(candidati.size(), caricata ? 2 : 1);
+    if (caricata)
+        QCOMPARE(QFileInfo(candidati.first()).canonicalFilePath(),
+                 QFileInfo(cartella + QStringLiteral("foto.jpg")).canonicalFilePath());
+}
+
+void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome_data()
+{
+    QTest::addColumn<QString>("nomeFile");
+    QTest::addColumn<bool>("copiato"); // into the category's image folder
+    QTest::newRow("nome semplice") << "nuova.jpg" << true;
+    QTest::newRow("risale") << "../nuova.jpg" << false;
+    QTest::newRow("risale di due") << "../../nuova.jpg" << false;
+    QTest::newRow("sottocartella") << "sotto/nuova.jpg" << false;
+    QTest::newRow("assoluto") << "@/nuova.jpg" << false;
+    QTest::newRow("solo risalita") << ".." << false;
+    QTest::newRow("punto") << "." << false;
+    QTest::newRow("vuoto") << "" << false;
+}
+
+void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome()
+{
+    QFETCH(QString, nomeFile);
+    QFETCH(bool, copiato);
+    TestSupport::AmbienteDati ambiente;
+    QVERIFY(ambiente.ok());
+    const QString cartellaCategoria = Categorie::CartellaImmagini(catRwLaboratorio);
+    QVERIFY(!cartellaCategoria.isEmpty());
+    const QString scelta = ambiente.cartellaDati() + QStringLiteral("/scelte/nuova.jpg");
+    QVERIFY(ScriviFile(scelta, "immagine scelta"));
+    nomeFile.replace(QLatin1Char('@'), ambiente.cartellaDati());
+    const QString radice = QFileInfo(ambiente.cartellaProgramma()).absolutePath();
+    const QStringList prima = FileSotto(radice);
+
+    ImmagineMateriale::PercorsoImmagineScelta = scelta;
+    ImmagineMateriale::CopiaImmagineScelta(cartellaCategoria, nomeFile);
+    ImmagineMateriale::PercorsoImmagineScelta.clear();
+
+    QStringList attesi = prima;
+    if (copiato) {
+        attesi << QDir(radice).relativeFilePath(QDir::cleanPath(
+            ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria) + QStringLiteral("nuova.jpg")));
+        attesi.sort();
+    }
+    QCOMPARE(FileSotto(radice), attesi);
+}
+
+QTEST_MAIN(TestNomiDaFuori)
+#include "TestNomiDaFuori.moc"
