@@ -18,3 +18,11 @@ target_compile_definitions(TestSalvataggiInterrotti PRIVATE
 add_dependencies(TestSalvataggiInterrotti SalvataggiInterrotti)
 
 zelmar_add_test(NAME TestNomiDaFuori SOURCES TestNomiDaFuori.cpp LIBS zelmar_browser zelmar_editor)
+
+add_executable(AltraIstanza AltraIstanza.cpp)
+target_link_libraries(AltraIstanza PRIVATE zelmar_reliability_support)
+zelmar_warnings(AltraIstanza)
+set_target_properties(AltraIstanza PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+zelmar_add_test(NAME TestDueIstanze SOURCES TestDueIstanze.cpp LIBS zelmar_reliability_support)
+target_compile_definitions(TestDueIstanze PRIVATE ZELMAR_ALTRA_ISTANZA="$<TARGET_FILE:AltraIstanza>")
+add_dependencies(TestDueIstanze AltraIstanza)
