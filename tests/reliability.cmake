@@ -26,3 +26,8 @@ set_target_properties(AltraIstanza PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_B
 zelmar_add_test(NAME TestDueIstanze SOURCES TestDueIstanze.cpp LIBS zelmar_reliability_support)
 target_compile_definitions(TestDueIstanze PRIVATE ZELMAR_ALTRA_ISTANZA="$<TARGET_FILE:AltraIstanza>")
 add_dependencies(TestDueIstanze AltraIstanza)
+
+# The fuzzer's reader of hostile files, replayed over the kept corpus as a plain test.
+zelmar_add_test(NAME TestFileOstili SOURCES TestFileOstili.cpp ${CMAKE_SOURCE_DIR}/fuzz/EsploraFile.cpp
+                LIBS zelmar_model zelmar_app)
+target_include_directories(TestFileOstili PRIVATE ${CMAKE_SOURCE_DIR}/fuzz ${CMAKE_SOURCE_DIR}/model)
