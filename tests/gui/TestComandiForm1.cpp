@@ -132,6 +132,9 @@ private slots:
     void rispostaNoConservaFiltro();
     void cancellatoNelFrattempo();
     void cancellaUltimoLasciaElencoVuoto();
+    void nomeRipetutoCancellaSoloIlPrimo();
+    void nomiConCaratteriParticolari_data();
+    void nomiConCaratteriParticolari();
     void cancellaDalTeorico();
     void comandiSeguonoAlbero_data();
     void comandiSeguonoAlbero();
@@ -443,6 +446,79 @@ void TestComandiForm1::cancellaUltimoLasciaElencoVuoto()
     QCOMPARE(MessageBox::lastText(), Domanda(QString()));
     QCOMPARE(MessageBox::shown().size(), 3);
     QCOMPARE(Lista()->count(), 0);
+}
+
+// Two entries written by another program under one name: one deletion removes one of
+// them, the first, and the name stays listed for the other.
+void TestComandiForm1::nomeRipetutoCancellaSoloIlPrimo()
+{
+    const QString tabella = TabellaPersonale(catDRwLaboratorio);
+    const QString nome = QStringLiteral("Controparete ripetuta");
+    Form1Test::Ambiente::Inserisci(
+        Sperimentale(), tabella, {{QStringLiteral("Nome"), nome}, {QStringLiteral("Certificato"), "primo"}});
+    Form1Test::Ambiente::Inserisci(
+        Sperimentale(), tabella,
+        {{QStringLiteral("Nome"), nome}, {QStringLiteral("Certificato"), "secondo"}});
+    ScegliPersonale(catDRwLaboratorio);
+    QCOMPARE(ambiente_->righeElenco().count(nome), 2);
+    SelezionaNome(nome);
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    PremiPulsante(3);
+    QCOMPARE(NomiInTabella(Sperimentale(), tabella).count(nome), 1);
+    QCOMPARE(ambiente_->righeElenco().count(nome), 1);
+    QCOMPARE(LeggiRiga(Sperimentale(), catDRwLaboratorio, nome).value("Certificato"),
+             QVariant(QStringLiteral("secondo")));
+}
+
+// Names are looked up as they are: quotes, apostrophes and the characters that are
+// wildcards in a pattern match only themselves.
+void TestComandiForm1::nomiConCaratteriParticolari_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("simile");
+    QTest::newRow("apostrofo") << "Parete dell'ingresso"
+                               << "Parete dell ingresso";
+    QTest::newRow("virgolette") << "Pannello \"fonoassorbente\""
+                                << "Pannello fonoassorbente";
+    QTest::newRow("percento") << "Solaio 50% legno"
+                              << "Solaio 50x legno";
+    QTest::newRow("trattino basso") << "Solaio_legno"
+                                    << "SolaioXlegno";
+    QTest::newRow("maiuscole") << "Solaio in legno"
+                               << "SOLAIO IN LEGNO";
+}
+
+void TestComandiForm1::nomiConCaratteriParticolari()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, simile);
+    const QString tabella = TabellaPersonale(catLnwInOpera);
+    Form1Test::Ambiente::Inserisci(Sperimentale(), tabella, {{QStringLiteral("Nome"), simile}});
+    ScegliPersonale(catLnwInOpera);
+    QVERIFY(ConEditor([&] { PremiPulsante(1); },
+                      [&](Form3* editor) {
+                          Casella(editor, "Text15")->setText(nome);
+                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                      }));
+    const bool stessoNome = nome.compare(simile, Qt::CaseInsensitive) == 0;
+    if (stessoNome) {
+        // The name differs from an existing one only in letter case: refused.
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::lastText(), M(57));
+        QVERIFY(!NomiInTabella(Sperimentale(), tabella).contains(nome));
+        return;
+    }
+    QCOMPARE(MessageBox::shown().size(), 0);
+    QStringList attesi = NomiInTabella(Sperimentale(), tabella);
+    QVERIFY(attesi.contains(nome));
+    SelezionaNome(nome);
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    PremiPulsante(3);
+    QCOMPARE(MessageBox::lastText(), Domanda(nome));
+    attesi.removeOne(nome);
+    QCOMPARE(NomiInTabella(Sperimentale(), tabella), attesi);
+    QVERIFY(attesi.contains(simile));
+    QCOMPARE(ambiente_->righeElenco(), attesi);
 }
 
 void TestComandiForm1::cancellaDalTeorico()
