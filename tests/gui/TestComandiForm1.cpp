@@ -131,6 +131,7 @@ private slots:
     void cancellazioneConservaOrdine();
     void rispostaNoConservaFiltro();
     void cancellatoNelFrattempo();
+    void cancellazioneConFileOccupato();
     void cancellaUltimoLasciaElencoVuoto();
     void nomeRipetutoCancellaSoloIlPrimo();
     void nomiConCaratteriParticolari_data();
@@ -429,6 +430,31 @@ void TestComandiForm1::cancellatoNelFrattempo()
     QCOMPARE(MessageBox::lastText(), Domanda(nome));
     QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Infissi")), attesi);
     QCOMPARE(ambiente_->righeElenco(), attesi);
+}
+
+// Another program holds the custom database for itself: the deletion cannot happen, the
+// user is told why, the window keeps working and the entry is still there afterwards.
+void TestComandiForm1::cancellazioneConFileOccupato()
+{
+    ScegliPersonale(catRwInOpera);
+    const QStringList prima = NomiInTabella(Sperimentale(), QStringLiteral("Rw_in_opera"));
+    SelezionaNome(prima.first());
+    {
+        auto altro = DBEngine::OpenDatabase(Sperimentale(), true);
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        PremiPulsante(3);
+        altro->Close();
+    }
+    QVERIFY(MessageBox::shown().size() >= 2);
+    QCOMPARE(MessageBox::shown().first().text, Domanda(prima.first()));
+    const QString avviso = MessageBox::shown().at(1).text;
+    QVERIFY2(avviso.contains(QStringLiteral("cancellare il materiale «%1»").arg(prima.first())),
+             qPrintable(avviso));
+    QVERIFY2(avviso.contains(QStringLiteral("in uso")), qPrintable(avviso));
+    QVERIFY(!form().Inerte());
+    QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Rw_in_opera")), prima);
+    ScegliPersonale(catRwInOpera);
+    QCOMPARE(ambiente_->righeElenco(), prima);
 }
 
 void TestComandiForm1::cancellaUltimoLasciaElencoVuoto()
