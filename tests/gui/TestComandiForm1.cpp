@@ -472,6 +472,20 @@ void TestComandiForm1::cancellaUltimoLasciaElencoVuoto()
     QCOMPARE(MessageBox::lastText(), Domanda(QString()));
     QCOMPARE(MessageBox::shown().size(), 3);
     QCOMPARE(Lista()->count(), 0);
+
+    // Modify with nothing selected: the editor opens empty and its save finds no entry to
+    // change (message 58), writing nothing.
+    QString avviso;
+    QVERIFY(ConEditor([&] { PremiPulsante(2); },
+                      [&](Form3* editor) {
+                          QVERIFY(Casella(editor, "Text15")->text().isEmpty());
+                          Casella(editor, "Text15")->setText(QStringLiteral("Griglia senza originale"));
+                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                          avviso = MessageBox::lastText();
+                          QVERIFY(editor->isVisible());
+                      }));
+    QCOMPARE(avviso, M(58));
+    QVERIFY(NomiInTabella(Sperimentale(), QStringLiteral("Dnew_laboratorio")).isEmpty());
 }
 
 // Two entries written by another program under one name: one deletion removes one of
@@ -574,16 +588,19 @@ void TestComandiForm1::cancellaDalTeorico()
 void TestComandiForm1::comandiSeguonoAlbero_data()
 {
     QTest::addColumn<QString>("radice");
-    QTest::addColumn<int>("figlio");
+    QTest::addColumn<int>("figlio");    // -1: the root itself
     QTest::addColumn<bool>("modifica"); // buttons 1 and 2, Command1, the double click
     QTest::addColumn<bool>("cancella"); // button 3 and the Cancella menu item
 
+    QTest::newRow("radice personalizzato") << "personalizzato" << -1 << true << true;
     QTest::newRow("personalizzato Rw") << "personalizzato" << 0 << true << true;
     QTest::newRow("personalizzato Piccoli elementi") << "personalizzato" << 7 << true << true;
+    QTest::newRow("radice teorico") << "teorico" << -1 << false << true;
     QTest::newRow("teorico Rw") << "teorico" << 0 << false << true;
     QTest::newRow("teorico Lnw") << "teorico" << 2 << false << true;
     QTest::newRow("sperimentale Infissi") << "Infissi" << 0 << false << false;
     QTest::newRow("sperimentale Lnw") << "Lnw" << 0 << false << false;
+    QTest::newRow("radice Infissi") << "Infissi" << -1 << false << false;
 }
 
 void TestComandiForm1::comandiSeguonoAlbero()
@@ -595,7 +612,8 @@ void TestComandiForm1::comandiSeguonoAlbero()
 
     QTreeWidgetItem* r = ambiente_->radice(radice);
     QVERIFY(r && r->childCount() > figlio);
-    ambiente_->clicca(r->child(figlio));
+    // A click on a root acts as a click on its first child.
+    ambiente_->clicca(figlio < 0 ? r : r->child(figlio));
     QVERIFY(Lista()->count() > 0);
     QCOMPARE(Lista()->currentRow(), 0);
 
