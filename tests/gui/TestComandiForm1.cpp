@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -136,6 +137,7 @@ private slots:
     void nomeRipetutoCancellaSoloIlPrimo();
     void nomiConCaratteriParticolari_data();
     void nomiConCaratteriParticolari();
+    void cancellaDalTeorico_data();
     void cancellaDalTeorico();
     void comandiSeguonoAlbero_data();
     void comandiSeguonoAlbero();
@@ -383,9 +385,13 @@ void TestComandiForm1::cancellazioneConservaOrdine()
     QStringList attesi = NomiInTabella(Sperimentale(), QStringLiteral("Rw_laboratorio"));
     QCOMPARE(attesi.size(), 4);
     const QString nome = attesi.takeAt(riga);
+    const QDir immagini(ambiente_->immagini(CartellaCategoria(catRwLaboratorio)));
+    const QStringList fileImmagini = immagini.entryList(QDir::Files);
+    QVERIFY(fileImmagini.contains(QStringLiteral("muro_laterizio_12.jpg")));
     SelezionaNome(nome);
     MessageBox::setNextAnswer(MessageBox::Yes);
     PremiPulsante(3);
+    QCOMPARE(immagini.entryList(QDir::Files), fileImmagini);
     QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Rw_laboratorio")), attesi);
     QCOMPARE(ambiente_->righeElenco(), attesi);
     QCOMPARE(Lista()->currentItem()->text(), attesi.first());
@@ -561,15 +567,30 @@ void TestComandiForm1::nomiConCaratteriParticolari()
     QCOMPARE(ambiente_->righeElenco(), attesi);
 }
 
+void TestComandiForm1::cancellaDalTeorico_data()
+{
+    QTest::addColumn<int>("messaggio");
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<int>("riga");
+    QTest::newRow("Potere_fonoisolante") << 20 << int(catRwTeorico) << 1;
+    QTest::newRow("DRw") << 21 << int(catDRwTeorico) << 0;
+    QTest::newRow("Livello_calpestio") << 22 << int(catLnwTeorico) << 0;
+}
+
 void TestComandiForm1::cancellaDalTeorico()
 {
-    QTreeWidgetItem* nodo = ambiente_->figlio(QStringLiteral("teorico"), M(20));
+    QFETCH(int, messaggio);
+    QFETCH(int, codice);
+    QFETCH(int, riga);
+    QTreeWidgetItem* nodo = ambiente_->figlio(QStringLiteral("teorico"), M(messaggio));
     QVERIFY(nodo);
     ambiente_->clicca(nodo);
-    QCOMPARE(Module1::CategoriaCorrente, int(catRwTeorico));
-    QStringList attesi = NomiInTabella(ambiente_->teorico(), QStringLiteral("Potere_fonoisolante"));
+    QCOMPARE(Module1::CategoriaCorrente, codice);
+    const QString tabella = Categorie::TabellaTeorica(codice);
+    QStringList attesi = NomiInTabella(ambiente_->teorico(), tabella);
     QCOMPARE(attesi.size(), 2);
-    const QString nome = attesi.takeLast();
+    const QString nome = attesi.takeAt(riga);
+    // The second entry of the Rw table shows a picture; it stays after the deletion.
     const QString immagine =
         ambiente_->immagini(CartellaCategoria(catRwLaboratorio)) + QStringLiteral("/muro_laterizio_12.jpg");
     QVERIFY(QFile::exists(immagine));
@@ -578,8 +599,9 @@ void TestComandiForm1::cancellaDalTeorico()
     PremiPulsante(3);
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::lastText(), Domanda(nome));
-    QCOMPARE(NomiInTabella(ambiente_->teorico(), QStringLiteral("Potere_fonoisolante")), attesi);
+    QCOMPARE(NomiInTabella(ambiente_->teorico(), tabella), attesi);
     QCOMPARE(ambiente_->righeElenco(), attesi);
+    QCOMPARE(NomiInTabella(Sperimentale(), TabellaPersonale(catRwLaboratorio)).size(), 4);
     QVERIFY(QFile::exists(immagine));
 }
 
