@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -395,6 +396,12 @@ void TestComandiForm1::cancellazioneConservaOrdine()
     QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Rw_laboratorio")), attesi);
     QCOMPARE(ambiente_->righeElenco(), attesi);
     QCOMPARE(Lista()->currentItem()->text(), attesi.first());
+    // The display shows the first remaining entry, not the deleted one.
+    const QVariantMap primo = LeggiRiga(Sperimentale(), catRwLaboratorio, attesi.first());
+    QCOMPARE(form().InformazioniAggiuntive()->Testo(0), primo.value("Certificato").toString());
+    QCOMPARE(
+        form().Controlli().Text1[10]->text(),
+        QLocale().toString(primo.value(RecordSchema::NomeColonnaBanda(QStringLiteral("R"), 10)).toDouble()));
 }
 
 void TestComandiForm1::rispostaNoConservaFiltro()
@@ -404,6 +411,15 @@ void TestComandiForm1::rispostaNoConservaFiltro()
     const QStringList filtrati = ambiente_->righeElenco();
     QCOMPARE(filtrati.size(), 2);
     SelezionaNome(filtrati.at(1));
+
+    // The double click in the filtered list opens the entry of the clicked line.
+    QString nomeVisto;
+    QVERIFY(ConEditor([&] { DoppioClickRiga(1); },
+                      [&](Form3* editor) {
+                          nomeVisto = editor->Modo() + QLatin1Char(' ') + Casella(editor, "Text15")->text();
+                          editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+                      }));
+    QCOMPARE(nomeVisto, QStringLiteral("1 ") + filtrati.at(1));
 
     MessageBox::setNextAnswer(MessageBox::No);
     PremiPulsante(3);
