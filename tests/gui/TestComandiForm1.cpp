@@ -718,6 +718,21 @@ void TestComandiForm1::pulsantiNascosti()
     QCOMPARE(ModoAperto([&] { c.Command1->click(); }), QString());
     QCOMPARE(ModoAperto([&] { c.Command2->click(); }), QStringLiteral("1"));
     QCOMPARE(MessageBox::shown().size(), 0);
+
+    // Confirming that editor looks for the entry in the custom table only: it is not
+    // there (message 58), and neither file changes.
+    const QString fileSperimentale = ambiente_->dati().percorsoDatabase(QStringLiteral("Infissi/a.mdb"));
+    const QStringList sperimentali = NomiInTabella(fileSperimentale, QStringLiteral("a"));
+    const QStringList personali = NomiInTabella(Sperimentale(), QStringLiteral("Infissi"));
+    QString avviso;
+    QVERIFY(ConEditor([&] { c.Command2->click(); },
+                      [&](Form3* editor) {
+                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                          avviso = MessageBox::lastText();
+                      }));
+    QCOMPARE(avviso, M(58));
+    QCOMPARE(NomiInTabella(fileSperimentale, QStringLiteral("a")), sperimentali);
+    QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Infissi")), personali);
 }
 
 QTEST_MAIN(TestComandiForm1)
