@@ -142,6 +142,7 @@ private slots:
     void cancellaDalTeorico();
     void comandiSeguonoAlbero_data();
     void comandiSeguonoAlbero();
+    void comandiAdOgniClic();
     void pulsantiNascosti();
 
 private:
@@ -678,6 +679,34 @@ void TestComandiForm1::comandiSeguonoAlbero()
     PremiPulsante(3);
     QCOMPARE(MessageBox::shown().size(), cancella ? 1 : 0);
     QCOMPARE(ambiente_->righeElenco(), prima);
+}
+
+// Every tree click starts from all commands disabled, so nothing carries over from the
+// table chosen before.
+void TestComandiForm1::comandiAdOgniClic()
+{
+    const ControlliForm1& c = form().Controlli();
+    const auto stato = [&] {
+        return QList<bool>{c.pulsanti[1]->isEnabled(), c.pulsanti[2]->isEnabled(), c.Command1->isEnabled(),
+                           c.pulsanti[3]->isEnabled(), c.Cancella->isEnabled()};
+    };
+    const QList<bool> tutti{true, true, true, true, true};
+    const QList<bool> soloCancella{false, false, false, true, true};
+    const QList<bool> nessuno{false, false, false, false, false};
+
+    QCOMPARE(stato(), tutti); // start-up chose the first custom table
+    ambiente_->clicca(ambiente_->radice(QStringLiteral("Rw"))->child(0));
+    QCOMPARE(stato(), nessuno);
+    ambiente_->clicca(ambiente_->figlio(QStringLiteral("teorico"), M(22)));
+    QCOMPARE(stato(), soloCancella);
+    ambiente_->clicca(ambiente_->radice(QStringLiteral("Infissi"))->child(1));
+    QCOMPARE(stato(), nessuno);
+    ScegliPersonale(catDLwLaboratorio);
+    QCOMPARE(stato(), tutti);
+    ambiente_->clicca(ambiente_->figlio(QStringLiteral("teorico"), M(21)));
+    QCOMPARE(stato(), soloCancella);
+    ScegliPersonale(catInfissi);
+    QCOMPARE(stato(), tutti);
 }
 
 // The hidden buttons: Command1 has the enabled state of button 1; Command2 is enabled
