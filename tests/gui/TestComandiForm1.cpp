@@ -695,6 +695,9 @@ void TestComandiForm1::comandiAdOgniClic()
     const QList<bool> nessuno{false, false, false, false, false};
 
     QCOMPARE(stato(), tutti); // start-up chose the first custom table
+    for (int indice = 1; indice <= 3; ++indice)
+        QCOMPARE(c.pulsanti[indice]->toolTip(), M(indice));
+    QCOMPARE(c.List1->toolTip(), QStringLiteral("Fare doppio click per modificare l'elemento"));
     ambiente_->clicca(ambiente_->radice(QStringLiteral("Rw"))->child(0));
     QCOMPARE(stato(), nessuno);
     ambiente_->clicca(ambiente_->figlio(QStringLiteral("teorico"), M(22)));
@@ -719,6 +722,8 @@ void TestComandiForm1::pulsantiNascosti()
     QVERIFY(c.Command2->isEnabled());
     QVERIFY(c.Command1->isHidden());
     QVERIFY(c.Command2->isHidden());
+    QCOMPARE(c.Command1->text(), QStringLiteral("Inserire nuovo materiale"));
+    QCOMPARE(c.Command2->text(), QStringLiteral("Informazione aggiuntive"));
     QCOMPARE(ModoAperto([&] { c.Command1->click(); }), QStringLiteral("0"));
     QString nomeVisto;
     QVERIFY(ConEditor([&] { c.Command2->click(); },
