@@ -613,7 +613,10 @@ void Form1::Cancella_Materiale()
         try {
             CancellazioneMateriale::Cancella(PercorsoCorrente(), Module1::NomeTabella, nome);
         } catch (const DbException& errore) {
+            // Nothing was deleted: the list the user sees is still right, and refilling it
+            // from a file another program holds would only fail a second time.
             SegnalaErrore(QStringLiteral("cancellare il materiale «%1»").arg(nome), errore);
+            return;
         }
     }
     CaricaListaMateriali();

@@ -468,7 +468,7 @@ void TestComandiForm1::cancellazioneConFileOccupato()
         PremiPulsante(3);
         altro->Close();
     }
-    QVERIFY(MessageBox::shown().size() >= 2);
+    QCOMPARE(MessageBox::shown().size(), 2);
     QCOMPARE(MessageBox::shown().first().text, Domanda(prima.first()));
     const QString avviso = MessageBox::shown().at(1).text;
     QVERIFY2(avviso.contains(QStringLiteral("cancellare il materiale «%1»").arg(prima.first())),
@@ -476,6 +476,7 @@ void TestComandiForm1::cancellazioneConFileOccupato()
     QVERIFY2(avviso.contains(QStringLiteral("in uso")), qPrintable(avviso));
     QVERIFY(!form().Inerte());
     QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Rw_in_opera")), prima);
+    QCOMPARE(ambiente_->righeElenco(), prima);
     ScegliPersonale(catRwInOpera);
     QCOMPARE(ambiente_->righeElenco(), prima);
 }
