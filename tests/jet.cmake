@@ -1,6 +1,6 @@
 # Tests of the Jet file reader and of the import into the program's own engine, on the
-# genuine Access files kept beside the project.
-set(ZELMAR_JET_TESTDATA "${CMAKE_SOURCE_DIR}/../shared/testdata/jet" CACHE PATH
+# genuine Access files in tests/fixtures/jet.
+set(ZELMAR_JET_TESTDATA "${CMAKE_SOURCE_DIR}/tests/fixtures/jet" CACHE PATH
     "Folder of genuine Jet .mdb files written by Microsoft Access")
 foreach(t TestJetDatabase TestImportazioneJet)
   zelmar_add_test(NAME ${t} SOURCES ${t}.cpp JetDiProva.cpp JetDiProva.h LIBS zelmar_model)
