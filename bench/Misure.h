@@ -1,0 +1,45 @@
+// Repeated timings of one operation and the figures the benchmarks print: median,
+// spread and the slowest runs, in milliseconds.
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+class Misure
+{
+public:
+    // Runs operazione volte times (after one untimed warm-up when riscalda is set).
+    static Misure Ripeti(int volte, const std::function<void()>& operazione, bool riscalda = true);
+
+    void Aggiungi(double millisecondi) { campioni_.push_back(millisecondi); }
+    double Mediana() const { return Percentile(50); }
+    double Percentile(double p) const;
+    double Minimo() const;
+    double Massimo() const;
+    int Numero() const { return int(campioni_.size()); }
+
+    // "median 12.345 ms  p5 ...  p95 ...  min ...  max ...  (n runs)"
+    QString Riga() const;
+
+private:
+    std::vector<double> campioni_;
+};
+
+// Milliseconds since a steady start.
+class Cronometro
+{
+public:
+    Cronometro() : inizio_(std::chrono::steady_clock::now()) {}
+    double Millisecondi() const
+    {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio_).count();
+    }
+
+private:
+    std::chrono::steady_clock::time_point inizio_;
+};
+
+// Peak resident memory of this process so far (VmHWM), in MB; 0 when unknown.
+double PiccoMemoriaMB();

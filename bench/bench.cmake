@@ -1,0 +1,20 @@
+# The benchmarks: programs that print their figures. scripts/bench.sh builds them
+# optimised, writes the large data folders and runs them.
+add_library(zelmar_bench_support STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/Misure.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Misure.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.cpp ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.h)
+target_link_libraries(zelmar_bench_support PUBLIC zelmar_app Qt6::Core)
+target_include_directories(zelmar_bench_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(zelmar_bench_support PROPERTIES AUTOMOC OFF)
+zelmar_warnings(zelmar_bench_support)
+
+function(zelmar_bench nome)
+  add_executable(${nome} ${CMAKE_CURRENT_SOURCE_DIR}/${nome}.cpp)
+  target_link_libraries(${nome} PRIVATE zelmar_bench_support ${ARGN})
+  set_target_properties(${nome} PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  zelmar_warnings(${nome})
+endfunction()
+
+zelmar_bench(zelmar-bench-elenco zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model SQLite::SQLite3 Qt6::Widgets)
+zelmar_bench(zelmar-bench-avvio)
+zelmar_bench(zelmar-bench-salvataggio zelmar_model)

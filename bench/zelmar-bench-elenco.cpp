@@ -1,0 +1,152 @@
+// zelmar-bench-elenco: how long the main window takes to list a table and to show one
+// entry, on data folders written by zelmar-gendata.
+//
+//   zelmar-bench-elenco <data folder> [<data folder>...]
+//
+// For each folder it opens the real main window (offscreen) and measures:
+//  - the list fill (names and keywords read, list and keyword box filled, first entry
+//    shown) of the "Rw" custom table, against the floor: one prepared SQLite statement
+//    reading the same two columns of the same table, every row;
+//  - the display of one entry picked at random from the list (seek, every read, the
+//    boxes, and the chart drawn);
+//  - the process's peak resident memory after all of it.
+
+#include "CartellaProgrammaBench.h"
+#include "Misure.h"
+#include "app/MessageBox.h"
+#include "browser/AlberoCategorie.h"
+#include "browser/Form1.h"
+#include "model/Module1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QLocale>
+#include <QTreeWidget>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* TabellaMisurata = "Rw_laboratorio";
+
+void Stampa(const QString& testo)
+{
+    std::printf("%s\n", testo.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+// The floor: the least any reader of these two columns has to do.
+int LeggiDueColonne(const QString& file, const QString& tabella)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const QByteArray sql =
+        QStringLiteral("SELECT \"Nome\", \"Parola chiave\" FROM \"%1\"").arg(tabella).toUtf8();
+    sqlite3_stmt* istruzione = nullptr;
+    sqlite3_prepare_v2(db, sql.constData(), -1, &istruzione, nullptr);
+    int righe = 0;
+    size_t byte = 0;
+    while (sqlite3_step(istruzione) == SQLITE_ROW) {
+        byte += size_t(sqlite3_column_bytes(istruzione, 0)) + size_t(sqlite3_column_bytes(istruzione, 1));
+        sqlite3_column_text(istruzione, 0);
+        sqlite3_column_text(istruzione, 1);
+        ++righe;
+    }
+    sqlite3_finalize(istruzione);
+    sqlite3_close(db);
+    return byte > 0 ? righe : 0;
+}
+
+QTreeWidgetItem* NodoPersonale(QTreeWidget* albero, const QString& didascalia)
+{
+    QTreeWidgetItem* radice = AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"));
+    for (int i = 0; radice && i < radice->childCount(); ++i)
+        if (radice->child(i)->text(0) == didascalia)
+            return radice->child(i);
+    return nullptr;
+}
+
+// Same sequence on every run: splitmix64.
+quint64 Prossimo(quint64& stato)
+{
+    quint64 z = (stato += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+bool MisuraCartella(const QString& cartellaDati)
+{
+    const CartellaProgrammaBench programma(cartellaDati);
+    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
+    const QString tabella = QString::fromLatin1(TabellaMisurata);
+
+    Form1 finestra;
+    finestra.Carica();
+    finestra.show();
+    QTreeWidgetItem* nodo =
+        NodoPersonale(finestra.findChild<QTreeWidget*>(QStringLiteral("TreeView1")), QStringLiteral("Rw"));
+    auto* elenco = finestra.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* grafico = finestra.findChild<QWidget*>(QStringLiteral("Picture1"));
+    if (!nodo || !elenco || !grafico) {
+        Stampa(QStringLiteral("%1: no \"Rw\" custom table in the tree").arg(cartellaDati));
+        return false;
+    }
+    finestra.TreeView1_NodeClick(nodo);
+    if (Module1::NomeTabella != tabella || !MessageBox::shown().isEmpty()) {
+        Stampa(QStringLiteral("%1: the table did not open: %2").arg(cartellaDati, MessageBox::lastText()));
+        return false;
+    }
+    const int voci = elenco->count();
+    const int volte = voci >= 100000 ? 15 : voci >= 10000 ? 40 : 100;
+    Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(voci).arg(cartellaDati, tabella));
+
+    int righeLette = 0;
+    const Misure pavimento = Misure::Ripeti(volte, [&] { righeLette = LeggiDueColonne(file, tabella); });
+    const Misure riempimento = Misure::Ripeti(volte, [&] { finestra.CaricaListaMateriali(); });
+    Stampa(QStringLiteral("sqlite3 floor (%1 rows)   %2").arg(righeLette).arg(pavimento.Riga()));
+    Stampa(QStringLiteral("list fill                  %1").arg(riempimento.Riga()));
+    Stampa(QStringLiteral("list fill / floor          %1x (medians)")
+               .arg(riempimento.Mediana() / pavimento.Mediana(), 0, 'f', 2));
+
+    quint64 stato = 20261206;
+    Misure dettaglio;
+    for (int i = 0; i < 300; ++i) {
+        const int riga = int(Prossimo(stato) % quint64(voci));
+        const Cronometro cronometro;
+        elenco->setCurrentRow(riga); // runs the entry display, as a click does
+        grafico->repaint();          // and the chart is drawn now, not at the next paint
+        dettaglio.Aggiungi(cronometro.Millisecondi());
+    }
+    Stampa(QStringLiteral("entry display              %1").arg(dettaglio.Riga()));
+    if (!MessageBox::shown().isEmpty()) {
+        Stampa(QStringLiteral("a message box was shown: %1").arg(MessageBox::lastText()));
+        return false;
+    }
+    Stampa(QStringLiteral("peak memory so far         %1 MB").arg(PiccoMemoriaMB(), 0, 'f', 1));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    MessageBox::setAutomatic(true);
+    const QStringList cartelle = app.arguments().mid(1);
+    if (cartelle.isEmpty()) {
+        std::fputs("usage: zelmar-bench-elenco <data folder> [<data folder>...]\n", stderr);
+        return 2;
+    }
+    bool ok = true;
+    for (const QString& cartella : cartelle) {
+        MessageBox::clearShown();
+        ok = MisuraCartella(cartella) && ok;
+    }
+    return ok ? 0 : 1;
+}
