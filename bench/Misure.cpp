@@ -18,6 +18,21 @@ Misure Misure::Ripeti(int volte, const std::function<void()>& operazione, bool r
     return misure;
 }
 
+std::vector<Misure> Misure::Alterna(int volte, const std::vector<std::function<void()>>& operazioni)
+{
+    for (const auto& operazione : operazioni)
+        operazione();
+    std::vector<Misure> misure(operazioni.size());
+    for (int i = 0; i < volte; ++i) {
+        for (size_t k = 0; k < operazioni.size(); ++k) {
+            const Cronometro cronometro;
+            operazioni[k]();
+            misure[k].Aggiungi(cronometro.Millisecondi());
+        }
+    }
+    return misure;
+}
+
 double Misure::Percentile(double p) const
 {
     if (campioni_.empty())

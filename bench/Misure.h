@@ -13,6 +13,10 @@ public:
     // Runs operazione volte times (after one untimed warm-up when riscalda is set).
     static Misure Ripeti(int volte, const std::function<void()>& operazione, bool riscalda = true);
 
+    // Runs the operations in turn, volte rounds, so that a busy moment of the machine
+    // weighs on all of them alike; one untimed warm-up round first.
+    static std::vector<Misure> Alterna(int volte, const std::vector<std::function<void()>>& operazioni);
+
     void Aggiungi(double millisecondi) { campioni_.push_back(millisecondi); }
     double Mediana() const { return Percentile(50); }
     double Percentile(double p) const;

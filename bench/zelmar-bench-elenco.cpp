@@ -16,11 +16,12 @@
 #include "app/MessageBox.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/Form1.h"
+#include "model/ListaMateriali.h"
 #include "model/Module1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QApplication>
 #include <QFile>
-#include <QListWidget>
 #include <QLocale>
 #include <QTreeWidget>
 
@@ -89,7 +90,7 @@ bool MisuraCartella(const QString& cartellaDati)
     finestra.show();
     QTreeWidgetItem* nodo =
         NodoPersonale(finestra.findChild<QTreeWidget*>(QStringLiteral("TreeView1")), QStringLiteral("Rw"));
-    auto* elenco = finestra.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* elenco = finestra.findChild<ElencoNomi*>(QStringLiteral("List1"));
     auto* grafico = finestra.findChild<QWidget*>(QStringLiteral("Picture1"));
     if (!nodo || !elenco || !grafico) {
         Stampa(QStringLiteral("%1: no \"Rw\" custom table in the tree").arg(cartellaDati));
@@ -105,10 +106,20 @@ bool MisuraCartella(const QString& cartellaDati)
     Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(voci).arg(cartellaDati, tabella));
 
     int righeLette = 0;
-    const Misure pavimento = Misure::Ripeti(volte, [&] { righeLette = LeggiDueColonne(file, tabella); });
-    const Misure riempimento = Misure::Ripeti(volte, [&] { finestra.CaricaListaMateriali(); });
+    const std::vector<Misure> misure =
+        Misure::Alterna(volte, {[&] { righeLette = LeggiDueColonne(file, tabella); },
+                                [&] {
+                                    ListaMateriali::Richiesta richiesta;
+                                    richiesta.paroleChiave = true;
+                                    ListaMateriali::Leggi(file, tabella, richiesta);
+                                },
+                                [&] { finestra.CaricaListaMateriali(); }});
+    const Misure& pavimento = misure[0];
+    const Misure& lettura = misure[1];
+    const Misure& riempimento = misure[2];
     Stampa(QStringLiteral("sqlite3 floor (%1 rows)   %2").arg(righeLette).arg(pavimento.Riga()));
     Stampa(QStringLiteral("list fill                  %1").arg(riempimento.Riga()));
+    Stampa(QStringLiteral("  of which the reading      %1").arg(lettura.Riga()));
     Stampa(QStringLiteral("list fill / floor          %1x (medians)")
                .arg(riempimento.Mediana() / pavimento.Mediana(), 0, 'f', 2));
 

@@ -1,5 +1,7 @@
 #include "ControlliForm1.h"
 
+#include "ElencoNomi.h"
+
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
 #include "model/RecordSchema.h"
@@ -12,7 +14,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -105,10 +106,8 @@ void CreaElenco(ControlliForm1& c)
     c.Combo1 = Colloca(new QComboBox(c.client), QStringLiteral("Combo1"), 5280, 480, 4095, 345);
     c.Combo1->setEditable(false);
     c.Combo1->setMaxVisibleItems(20);
-    c.List1 = Colloca(new QListWidget(c.client), QStringLiteral("List1"), 3480, 900, 5895, 1950);
+    c.List1 = Colloca(new ElencoNomi(c.client), QStringLiteral("List1"), 3480, 900, 5895, 1950);
     c.List1->setToolTip(QStringLiteral("Fare doppio click per modificare l'elemento"));
-    c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    c.List1->setUniformItemSizes(true);
     c.List1->setLayoutMode(QListView::Batched);
     c.Label5 =
         Etichetta(c.client, QStringLiteral("Label5"), QStringLiteral("Immagine"), 9480, 510, 2385, 285);

@@ -9,7 +9,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class ElencoNomi;
 class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
@@ -34,7 +34,7 @@ struct ControlliForm1
     QLabel* Label7 = nullptr; // current database, under the tree
     QLabel* Label1 = nullptr; // "Parola chiave"
     QComboBox* Combo1 = nullptr;
-    QListWidget* List1 = nullptr;
+    ElencoNomi* List1 = nullptr;
     QLabel* Label5 = nullptr; // "Immagine"
     RiquadroImmagine* Image1 = nullptr;
     QPushButton* CommandInfoAgg = nullptr;

@@ -2,6 +2,7 @@
 
 #include "AlberoCategorie.h"
 #include "DidascalieLista.h"
+#include "ElencoNomi.h"
 #include "Form2.h"
 #include "Form4.h"
 #include "GraficoFrequenze.h"
@@ -32,7 +33,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -90,8 +90,8 @@ void Form1::CollegaEventi()
     connect(c_.TreeView1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* nodo) { TreeView1_NodeClick(nodo); });
     connect(c_.Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(c_.List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(c_.List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    connect(c_.List1, &ElencoNomi::currentRowChanged, this, [this] { List1_Click(); });
+    connect(c_.List1, &ElencoNomi::rigaDoppioClick, this, [this] { List1_DblClick(); });
     for (int indice = 1; indice <= 3; ++indice)
         connect(c_.pulsanti[indice], &QAction::triggered, this,
                 [this, indice] { Toolbar1_ButtonClick(indice); });
@@ -274,8 +274,7 @@ QString Form1::PercorsoCorrente() const
 void Form1::RiempiElenco(const QStringList& nomi)
 {
     const QSignalBlocker blocco(c_.List1);
-    c_.List1->clear();
-    c_.List1->addItems(nomi);
+    c_.List1->Imposta(nomi);
 }
 
 void Form1::SelezionaPrimaRiga()
@@ -397,9 +396,9 @@ Form2* Form1::InformazioniAggiuntive()
 
 void Form1::List1_Click()
 {
-    QListWidgetItem* riga = c_.List1->currentItem();
-    if (!riga || c_.List1->currentRow() < 0)
+    if (c_.List1->currentRow() < 0)
         return;
+    const QString nome = c_.List1->testoCorrente();
     c_.Command2->setEnabled(true);
     Form2* info = InformazioniAggiuntive();
     const QDate mostrata = info->MonthView1()->selectedDate();
@@ -409,9 +408,9 @@ void Form1::List1_Click()
     SchedaMateriale scheda;
     try {
         scheda = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella,
-                                           Module1::CategoriaCorrente, riga->text());
+                                           Module1::CategoriaCorrente, nome);
     } catch (const DbException& errore) {
-        SegnalaErrore(QStringLiteral("leggere il materiale «%1»").arg(riga->text()), errore);
+        SegnalaErrore(QStringLiteral("leggere il materiale «%1»").arg(nome), errore);
         SvuotaDopoErrore();
         return;
     }
@@ -566,8 +565,8 @@ void Form1::List1_DblClick()
 MaterialeMostrato Form1::Mostrato()
 {
     MaterialeMostrato m;
-    if (QListWidgetItem* riga = c_.List1->currentItem())
-        m.nomeSelezionato = riga->text();
+    if (c_.List1->currentRow() >= 0)
+        m.nomeSelezionato = c_.List1->testoCorrente();
     m.descrizione = c_.Text2->toPlainText();
     for (int i = 0; i < int(m.bande.size()); ++i)
         m.bande[i] = c_.Text1[i]->text();
@@ -601,8 +600,7 @@ void Form1::ApriEditor(const QString& modo)
 
 void Form1::Cancella_Materiale()
 {
-    QListWidgetItem* riga = c_.List1->currentItem();
-    const QString nome = riga ? riga->text() : QString();
+    const QString nome = c_.List1->testoCorrente();
     const QString domanda = QStringLiteral("Eliminare il materiale ") + QLatin1Char('"') + nome +
                             QLatin1Char('"') + QStringLiteral("?");
     if (MessageBox::show(this, domanda, MessageBox::Exclamation, MessageBox::YesNo, MessageBox::Yes) !=

@@ -18,26 +18,29 @@ ListaMateriali::Contenuto ListaMateriali::Leggi(const QString& percorso, const Q
     contenuto.nomi.reserve(contenuto.numeroRecord);
     QSet<QString> paroleViste;
     if (contenuto.numeroRecord > 0) {
-        rs->MoveFirst();
         if (richiesta.primaDescrizione) {
+            rs->MoveFirst();
             const QVariant descrizione = rs->Field(QStringLiteral("Descrizione"));
             contenuto.primaDescrizione = descrizione.isNull() ? QString() : descrizione.toString();
         }
-        for (; !rs->Eof(); rs->MoveNext()) {
-            const QVariant parola = leggiParola ? rs->Field(campoParola) : QVariant();
+        // The keyword first: a table that lacks both columns is reported for the keyword.
+        const QStringList colonne =
+            leggiParola ? QStringList{campoParola, campoNome} : QStringList{campoNome};
+        rs->LeggiTutte(colonne, [&](const QVariant* valori) {
+            const QVariant& nome = valori[leggiParola ? 1 : 0];
+            const QVariant parola = leggiParola ? valori[0] : QVariant();
             if (richiesta.soloParola && (parola.isNull() || parola.toString() != *richiesta.soloParola))
-                continue;
-            const QVariant nome = rs->Field(campoNome);
+                return;
             if (!nome.isNull())
                 contenuto.nomi << nome.toString();
             if (richiesta.paroleChiave && !parola.isNull()) {
-                const QString testo = parola.toString();
+                QString testo = parola.toString();
                 if (!paroleViste.contains(testo)) {
                     paroleViste.insert(testo);
-                    contenuto.paroleChiave << testo;
+                    contenuto.paroleChiave << std::move(testo);
                 }
             }
-        }
+        });
     }
     rs->Close();
     db->Close();

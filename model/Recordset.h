@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <functional>
 
 class Recordset
 {
@@ -40,4 +42,16 @@ public:
     virtual void Delete() = 0;
     // Discards any pending row.
     virtual void Close() = 0;
+
+    // Whole-table reads for the list and the name checks. Both leave the cursor past the
+    // last row and throw DbException as Field does. The plain versions walk the cursor;
+    // an engine may answer them faster.
+
+    // Every row from the first in stored order: the values of the named columns, in the
+    // order of colonne, handed to riga.
+    virtual void LeggiTutte(const QStringList& colonne,
+                            const std::function<void(const QVariant* valori)>& riga);
+    // Whether some row's value in colonna, as text in upper case, equals maiuscolo (a text
+    // already in upper case). Rows without a value never match.
+    virtual bool ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo);
 };

@@ -90,18 +90,9 @@ bool NomeGiaPresente(Recordset& tabella, const SalvataggioMateriale::Richiesta& 
 {
     const QString nome = richiesta.nome.toUpper();
     const bool nomeProprio = richiesta.modifica && nome == richiesta.nomeSelezionato.toUpper();
-    const int righe = tabella.RecordCount();
-    if (righe == 0)
-        return false;
-    tabella.MoveFirst();
-    for (int i = 0; i < righe && !tabella.Eof(); ++i, tabella.MoveNext()) {
-        const QVariant valore = tabella.Field(QStringLiteral("Nome"));
-        if (valore.isNull() || valore.toString().toUpper() != nome)
-            continue;
-        if (!nomeProprio)
-            return true;
-    }
-    return false;
+    if (nomeProprio || tabella.RecordCount() == 0)
+        return false; // renaming an entry in another case only: other rows are not looked at
+    return tabella.ContieneMaiuscolo(QStringLiteral("Nome"), nome);
 }
 
 } // namespace

@@ -96,7 +96,9 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::Apri(const QString& percor
     const QString assoluto = QFileInfo(percorso).absoluteFilePath();
     if (modo == Modo::Creazione)
         CreaFileVuoto(assoluto);
-    const int flag = modo == Modo::SolaLettura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // A connection is only ever used by the thread that opened it: no locking per call.
+    const int flag =
+        (modo == Modo::SolaLettura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     const int codice = sqlite3_open_v2(QFile::encodeName(assoluto).constData(), &db, flag, nullptr);
     // The handle is owned (and closed) from here on, even when opening failed.

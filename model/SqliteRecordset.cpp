@@ -1,10 +1,13 @@
 #include "SqliteRecordset.h"
 
 #include "SqliteSchema.h"
+#include "TestiRipetuti.h"
 
 #include <QLocale>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -27,6 +30,39 @@ QString TestoColonna(sqlite3_stmt* istruzione, int indice)
 {
     const auto* testo = static_cast<const char*>(sqlite3_column_blob(istruzione, indice));
     return QString::fromUtf8(testo, sqlite3_column_bytes(istruzione, indice));
+}
+
+QVariant ValoreColonna(sqlite3_stmt* riga, int indice)
+{
+    switch (sqlite3_column_type(riga, indice)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return double(sqlite3_column_int64(riga, indice));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(riga, indice);
+    default:
+        return TestoColonna(riga, indice);
+    }
+}
+
+// Upper-casing a text of ASCII letters only changes a-z, so such a text is compared
+// without converting it. Only an equal match can end a scan early, hence the optional:
+// nullopt when the text is not plain ASCII and needs the full comparison.
+std::optional<bool> ConfrontaMaiuscoloAscii(const char* testo, int lunghezza, const QString& maiuscolo)
+{
+    for (int i = 0; i < lunghezza; ++i)
+        if (static_cast<unsigned char>(testo[i]) >= 0x80)
+            return std::nullopt;
+    if (lunghezza != maiuscolo.size())
+        return false;
+    for (int i = 0; i < lunghezza; ++i) {
+        const char c = testo[i];
+        const char grande = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+        if (maiuscolo.at(i).unicode() != char16_t(static_cast<unsigned char>(grande)))
+            return false;
+    }
+    return true;
 }
 
 QString Quota(const QString& nome)
@@ -55,7 +91,7 @@ const SqliteConnessione& SqliteRecordset::Connessione() const
 
 QString SqliteRecordset::AzioneLettura() const
 {
-    return QStringLiteral("leggere la tabella «%1»").arg(tabella_);
+    return azioneLettura_;
 }
 
 QString SqliteRecordset::AzioneSalvataggio() const
@@ -77,6 +113,7 @@ void SqliteRecordset::TrovaTabella(const QString& nome)
             QStringLiteral("La tabella «%1» non esiste nel file «%2».").arg(nome, c.Percorso()));
     tabella_ = TestoColonna(cerca.get(), 0);
     tabellaQuotata_ = Quota(tabella_);
+    azioneLettura_ = QStringLiteral("leggere la tabella «%1»").arg(tabella_);
 }
 
 void SqliteRecordset::LeggiColonne()
@@ -259,18 +296,66 @@ QVariant SqliteRecordset::Field(const QString& colonna) const
     VerificaRigaCorrente();
     if (lettura_.posizione[colonnaTabella] == 0)
         AllargaLettura(colonnaTabella);
-    const int indice = lettura_.posizione[colonnaTabella];
-    sqlite3_stmt* riga = lettura_.istruzione.get();
-    switch (sqlite3_column_type(riga, indice)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return double(sqlite3_column_int64(riga, indice));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(riga, indice);
-    default:
-        return TestoColonna(riga, indice);
+    return ValoreColonna(lettura_.istruzione.get(), lettura_.posizione[colonnaTabella]);
+}
+
+void SqliteRecordset::LeggiTutte(const QStringList& colonne,
+                                 const std::function<void(const QVariant* valori)>& riga)
+{
+    QStringList elenco;
+    for (const QString& colonna : colonne)
+        elenco << Quota(colonne_[IndiceColonnaEsistente(colonna)].nome);
+    if (elenco.isEmpty())
+        elenco << numeroRiga_;
+    Istruzione tutte =
+        PreparaScansione(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                             .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_));
+    std::vector<QVariant> valori(size_t(colonne.size()));
+    std::vector<TestiRipetuti> testi(size_t(colonne.size()));
+    sqlite3_stmt* lettura = tutte.get();
+    while (Connessione().Passo(lettura, azioneLettura_)) {
+        for (int i = 0; i < colonne.size(); ++i) {
+            if (sqlite3_column_type(lettura, i) == SQLITE_TEXT)
+                valori[size_t(i)] =
+                    testi[size_t(i)].Testo(reinterpret_cast<const char*>(sqlite3_column_text(lettura, i)),
+                                           sqlite3_column_bytes(lettura, i));
+            else
+                valori[size_t(i)] = ValoreColonna(lettura, i);
+        }
+        riga(valori.data());
     }
+}
+
+bool SqliteRecordset::ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo)
+{
+    // Without an order the engine reads the column from its index when it has one: a
+    // fraction of the pages of the whole table.
+    Istruzione scansione =
+        PreparaScansione(QStringLiteral("SELECT %1 FROM %2 WHERE %1 IS NOT NULL")
+                             .arg(Quota(colonne_[IndiceColonnaEsistente(colonna)].nome), tabellaQuotata_));
+    while (Connessione().Passo(scansione.get(), azioneLettura_)) {
+        sqlite3_stmt* riga = scansione.get();
+        if (sqlite3_column_type(riga, 0) == SQLITE_TEXT) {
+            const auto* testo = reinterpret_cast<const char*>(sqlite3_column_text(riga, 0));
+            const auto confronto = ConfrontaMaiuscoloAscii(testo, sqlite3_column_bytes(riga, 0), maiuscolo);
+            if (confronto && *confronto)
+                return true;
+            if (confronto)
+                continue;
+        }
+        if (ValoreColonna(riga, 0).toString().toUpper() == maiuscolo)
+            return true;
+    }
+    return false;
+}
+
+Istruzione SqliteRecordset::PreparaScansione(const QString& sql)
+{
+    const SqliteConnessione& c = Connessione();
+    AnnullaModifica();
+    lettura_.suRiga = false;
+    lettura_.rigaEliminata = false;
+    return c.Prepara(sql, azioneLettura_);
 }
 
 bool SqliteRecordset::HasField(const QString& colonna) const

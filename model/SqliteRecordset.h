@@ -41,6 +41,10 @@ public:
     void Delete() override;
     void Close() override;
 
+    void LeggiTutte(const QStringList& colonne,
+                    const std::function<void(const QVariant* valori)>& riga) override;
+    bool ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo) override;
+
     // The table's name as the file stores it.
     const QString& Tabella() const { return tabella_; }
     QStringList NomiColonne() const;
@@ -89,12 +93,15 @@ private:
     void LegaValore(sqlite3_stmt* istruzione, int posizione, const QVariant& valore,
                     const QString& azione) const;
     QString AzioneLettura() const;
+    // A statement over the whole table; the cursor is left past the last row.
+    Istruzione PreparaScansione(const QString& sql);
     QString AzioneSalvataggio() const;
 
     std::shared_ptr<SqliteConnessione> connessione_;
     QString tabella_;
     QString tabellaQuotata_;
-    QString numeroRiga_; // the name under which the engine's row number is read (rowid)
+    QString azioneLettura_; // "leggere la tabella «...»", for every error while reading
+    QString numeroRiga_;    // the name under which the engine's row number is read (rowid)
     QVector<Colonna> colonne_;
     QHash<QString, int> perNome_;
     mutable Lettura lettura_;

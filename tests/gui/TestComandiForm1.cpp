@@ -13,13 +13,13 @@
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
 
+#include "browser/ElencoNomi.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
@@ -156,7 +156,7 @@ private:
     void DoppioClickRiga(int riga);
     void SelezionaNome(const QString& nome);
     Form1& form() { return ambiente_->form(); }
-    QListWidget* Lista() { return ambiente_->elenco(); }
+    ElencoNomi* Lista() { return ambiente_->elenco(); }
     QString Sperimentale() const { return ambiente_->sperimentale(); }
 
     std::unique_ptr<Form1Test::Ambiente> ambiente_;
@@ -230,9 +230,8 @@ void TestComandiForm1::PremiPulsante(int indice)
 
 void TestComandiForm1::DoppioClickRiga(int riga)
 {
-    QListWidgetItem* voce = Lista()->item(riga);
-    QVERIFY(voce);
-    const QPoint centro = Lista()->visualItemRect(voce).center();
+    QVERIFY(riga >= 0 && riga < Lista()->count());
+    const QPoint centro = Lista()->rettangoloRiga(riga).center();
     // The first click of a double click, then the second one.
     QTest::mouseClick(Lista()->viewport(), Qt::LeftButton, {}, centro);
     QTest::mouseDClick(Lista()->viewport(), Qt::LeftButton, {}, centro);
@@ -242,10 +241,9 @@ void TestComandiForm1::SelezionaNome(const QString& nome)
 {
     const int riga = int(ambiente_->righeElenco().indexOf(nome));
     QVERIFY(riga >= 0);
-    QListWidgetItem* voce = Lista()->item(riga);
-    Lista()->scrollToItem(voce);
-    QTest::mouseClick(Lista()->viewport(), Qt::LeftButton, {}, Lista()->visualItemRect(voce).center());
-    QCOMPARE(Lista()->currentItem()->text(), nome);
+    Lista()->mostraRiga(riga);
+    QTest::mouseClick(Lista()->viewport(), Qt::LeftButton, {}, Lista()->rettangoloRiga(riga).center());
+    QCOMPARE(Lista()->testoCorrente(), nome);
 }
 
 // ---------------------------------------------------------------- the whole life of an entry
@@ -396,7 +394,7 @@ void TestComandiForm1::cancellazioneConservaOrdine()
     QCOMPARE(immagini.entryList(QDir::Files), fileImmagini);
     QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Rw_laboratorio")), attesi);
     QCOMPARE(ambiente_->righeElenco(), attesi);
-    QCOMPARE(Lista()->currentItem()->text(), attesi.first());
+    QCOMPARE(Lista()->testoCorrente(), attesi.first());
     // The display shows the first remaining entry, not the deleted one.
     const QVariantMap primo = LeggiRiga(Sperimentale(), catRwLaboratorio, attesi.first());
     QCOMPARE(form().InformazioniAggiuntive()->Testo(0), primo.value("Certificato").toString());
@@ -732,7 +730,7 @@ void TestComandiForm1::pulsantiNascosti()
                           nomeVisto = editor->Modo() + QLatin1Char(' ') + Casella(editor, "Text15")->text();
                           editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
                       }));
-    QCOMPARE(nomeVisto, QStringLiteral("1 ") + Lista()->currentItem()->text());
+    QCOMPARE(nomeVisto, QStringLiteral("1 ") + Lista()->testoCorrente());
 
     // A keyword choice disables Command2 and the display of the first listed entry
     // enables it again; a choice that lists nothing leaves it disabled.

@@ -8,11 +8,11 @@
 #include "app/ZelmarCommonModule.h"
 #include "model/Module1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>

@@ -7,11 +7,11 @@
 #include "model/RecordSchema.h"
 #include "model/SqliteDatabase.h"
 
+#include "browser/ElencoNomi.h"
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeWidget>
@@ -102,9 +102,9 @@ QTreeWidget* Ambiente::albero() const
 {
     return form_->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
 }
-QListWidget* Ambiente::elenco() const
+ElencoNomi* Ambiente::elenco() const
 {
-    return form_->findChild<QListWidget*>(QStringLiteral("List1"));
+    return form_->findChild<ElencoNomi*>(QStringLiteral("List1"));
 }
 QComboBox* Ambiente::parole() const
 {
@@ -127,7 +127,7 @@ QStringList Ambiente::righeElenco() const
 {
     QStringList righe;
     for (int i = 0; i < elenco()->count(); ++i)
-        righe << elenco()->item(i)->text();
+        righe << elenco()->testo(i);
     return righe;
 }
 

@@ -13,7 +13,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class ElencoNomi;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -55,7 +55,7 @@ public:
 
     // Widgets by their names.
     QTreeWidget* albero() const;
-    QListWidget* elenco() const;
+    ElencoNomi* elenco() const;
     QComboBox* parole() const;
     QLabel* etichetta(const QString& nome) const;
     QLineEdit* banda(int i) const;

@@ -6,11 +6,11 @@
 #include "app/ZelmarCommonModule.h"
 #include "model/Module1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>

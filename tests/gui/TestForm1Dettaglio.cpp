@@ -10,6 +10,7 @@
 #include "browser/RiquadroImmagine.h"
 #include "model/Module1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>

@@ -7,10 +7,10 @@
 #include "browser/Form2.h"
 #include "model/Module1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>

@@ -8,12 +8,12 @@
 #include "browser/Form2.h"
 #include "model/Module1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>

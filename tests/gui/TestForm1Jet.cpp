@@ -8,9 +8,9 @@
 #include "app/MessageBox.h"
 #include "browser/ControlliForm1.h"
 
+#include "browser/ElencoNomi.h"
 #include <QAction>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
 

@@ -14,12 +14,12 @@
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
 
+#include "browser/ElencoNomi.h"
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -32,11 +32,11 @@ namespace {
 
 const QString kPrimo = QStringLiteral("Muro in laterizio 12 cm");
 
-QStringList Righe(const QListWidget* lista)
+QStringList Righe(const ElencoNomi* lista)
 {
     QStringList righe;
     for (int i = 0; i < lista->count(); ++i)
-        righe << lista->item(i)->text();
+        righe << lista->testo(i);
     return righe;
 }
 
@@ -82,7 +82,7 @@ private:
     // it is on screen. Returns false when no editor appeared.
     bool ConEditor(const std::function<void()>& azione, const std::function<void(Form3*)>& guida);
     void ScegliCategoriaPersonale(const QString& didascalia);
-    QListWidget* Lista() { return form_->Controlli().List1; }
+    ElencoNomi* Lista() { return form_->Controlli().List1; }
 
     std::unique_ptr<TestSupport::AmbienteDati> ambiente_;
     std::unique_ptr<Form1> form_;
@@ -99,7 +99,7 @@ void TestForm3DaForm1::init()
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     QCOMPARE(Module1::CategoriaCorrente, int(catRwLaboratorio));
-    QCOMPARE(Lista()->currentItem()->text(), kPrimo);
+    QCOMPARE(Lista()->testoCorrente(), kPrimo);
 }
 
 void TestForm3DaForm1::cleanup()
@@ -235,12 +235,12 @@ void TestForm3DaForm1::doppioClickEAnnulla()
     QString nomeVisto;
     QVERIFY(ConEditor(
         [&] {
-            QListWidgetItem* riga = Lista()->item(0);
+            const int riga = 0;
             // The first click of a double click, then the second one.
             QTest::mouseClick(Lista()->viewport(), Qt::LeftButton, {},
-                              Lista()->visualItemRect(riga).center());
+                              Lista()->rettangoloRiga(riga).center());
             QTest::mouseDClick(Lista()->viewport(), Qt::LeftButton, {},
-                               Lista()->visualItemRect(riga).center());
+                               Lista()->rettangoloRiga(riga).center());
         },
         [&](Form3* editor) {
             nomeVisto = Casella(editor, "Text15")->text();
@@ -263,7 +263,7 @@ void TestForm3DaForm1::rinominaECancella()
     QVERIFY(Righe(Lista()).contains(nuovoNome));
 
     Lista()->setCurrentRow(int(Righe(Lista()).indexOf(nuovoNome)));
-    QCOMPARE(Lista()->currentItem()->text(), nuovoNome);
+    QCOMPARE(Lista()->testoCorrente(), nuovoNome);
     MessageBox::setNextAnswer(MessageBox::Yes);
     form_->Controlli().pulsanti[3]->trigger();
     QVERIFY(!Righe(Lista()).contains(nuovoNome));

@@ -1,0 +1,64 @@
+#include "ElencoNomi.h"
+
+#include "ModelloNomi.h"
+
+ElencoNomi::ElencoNomi(QWidget* padre) : QListView(padre), modello_(new ModelloNomi(this))
+{
+    setModel(modello_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every row is one line of the same height: the view need not measure each name.
+    setUniformItemSizes(true);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& attuale) {
+                emit currentRowChanged(attuale.isValid() ? attuale.row() : -1);
+            });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& indice) { emit rigaDoppioClick(indice.row()); });
+}
+
+void ElencoNomi::Imposta(QStringList nomi)
+{
+    modello_->Imposta(std::move(nomi));
+}
+
+int ElencoNomi::count() const
+{
+    return modello_->rowCount();
+}
+
+int ElencoNomi::currentRow() const
+{
+    const QModelIndex attuale = currentIndex();
+    return attuale.isValid() ? attuale.row() : -1;
+}
+
+void ElencoNomi::setCurrentRow(int riga)
+{
+    if (riga < 0 || riga >= count()) {
+        selectionModel()->clearCurrentIndex();
+        selectionModel()->clearSelection();
+        return;
+    }
+    setCurrentIndex(modello_->index(riga));
+}
+
+QString ElencoNomi::testo(int riga) const
+{
+    return riga >= 0 && riga < count() ? modello_->Nome(riga) : QString();
+}
+
+QString ElencoNomi::testoCorrente() const
+{
+    return testo(currentRow());
+}
+
+QRect ElencoNomi::rettangoloRiga(int riga) const
+{
+    return visualRect(modello_->index(riga));
+}
+
+void ElencoNomi::mostraRiga(int riga)
+{
+    scrollTo(modello_->index(riga));
+}

@@ -1,0 +1,35 @@
+// The material list box: one selectable name per row, the current row reported as it
+// changes, a double click on a row reported too. Rows are addressed by number, as the
+// list box of the original program was.
+#pragma once
+
+#include <QListView>
+#include <QStringList>
+
+class ModelloNomi;
+
+class ElencoNomi : public QListView
+{
+    Q_OBJECT
+public:
+    explicit ElencoNomi(QWidget* padre = nullptr);
+
+    // Replaces every row; no row is current afterwards.
+    void Imposta(QStringList nomi);
+    void clear() { Imposta({}); }
+
+    int count() const;
+    int currentRow() const; // -1 when no row is current
+    void setCurrentRow(int riga);
+    QString testo(int riga) const;        // "" for a row that does not exist
+    QString testoCorrente() const;        // "" when no row is current
+    QRect rettangoloRiga(int riga) const; // where the row is drawn, in viewport coordinates
+    void mostraRiga(int riga);            // scrolls the row into view
+
+signals:
+    void currentRowChanged(int riga);
+    void rigaDoppioClick(int riga);
+
+private:
+    ModelloNomi* modello_;
+};

@@ -1,0 +1,27 @@
+#include "ModelloNomi.h"
+
+void ModelloNomi::Imposta(QStringList nomi)
+{
+    beginResetModel();
+    nomi_.swap(nomi);
+    endResetModel();
+}
+
+int ModelloNomi::rowCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : int(nomi_.size());
+}
+
+QVariant ModelloNomi::data(const QModelIndex& indice, int ruolo) const
+{
+    if (!indice.isValid() || indice.row() >= nomi_.size())
+        return {};
+    if (ruolo == Qt::DisplayRole || ruolo == Qt::EditRole)
+        return nomi_.at(indice.row());
+    return {};
+}
+
+Qt::ItemFlags ModelloNomi::flags(const QModelIndex& indice) const
+{
+    return indice.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
