@@ -404,6 +404,90 @@ private slots:
         QCOMPARE(Nomi(percorso), QStringList({"E"}));
     }
 
+    // The whole-table reads answer exactly what walking the cursor answers.
+    void letturaInteraComeIlCursore_data()
+    {
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<int>("paroleDiverse"); // descriptions repeat with this period
+        QTest::newRow("empty") << 0 << 1;
+        QTest::newRow("few rows") << 5 << 2;
+        QTest::newRow("repeated texts") << 1500 << 7;
+        QTest::newRow("texts that stop repeating") << 1500 << 1500;
+    }
+    void letturaInteraComeIlCursore()
+    {
+        QFETCH(int, righe);
+        QFETCH(int, paroleDiverse);
+        const QString percorso = NuovoPercorso();
+        {
+            auto db = SqliteDatabase::Crea(percorso);
+            db->CreaTabellaMateriale(kTabella, RecordSchema::ColonneTabella(catRwLaboratorio));
+            auto rs = db->OpenRecordset(kTabella);
+            for (int i = 0; i < righe; ++i) {
+                rs->AddNew();
+                if (i % 97 != 3) // some rows without a name
+                    rs->SetField(kNome, QStringLiteral("Voce %1 è").arg(i));
+                rs->SetField(kDescrizione, QStringLiteral("Città %1").arg(i % paroleDiverse));
+                rs->SetField(QStringLiteral("Rw (dB)"), QLocale().toString(i * 0.5));
+                rs->Update();
+            }
+        }
+        auto db = DBEngine::OpenDatabase(percorso);
+        auto rs = db->OpenRecordset(kTabella);
+        const QStringList colonne{kDescrizione, QStringLiteral("Rw (dB)"), kNome};
+        bool finoInFondo = true;
+        auto leggi = [&](bool conCursore) {
+            QList<QVariantList> letto;
+            auto riga = [&](const QVariant* valori) {
+                letto << QVariantList{valori[0], valori[1], valori[2]};
+            };
+            if (conCursore)
+                rs->Recordset::LeggiTutte(colonne, riga);
+            else
+                rs->LeggiTutte(colonne, riga);
+            finoInFondo = finoInFondo && rs->Eof();
+            return letto;
+        };
+        const QList<QVariantList> veloce = leggi(false);
+        QCOMPARE(veloce.size(), righe);
+        QCOMPARE(veloce, leggi(true));
+        QVERIFY(finoInFondo);
+        if (righe > 3)
+            QVERIFY(veloce.at(3).at(2).isNull());
+    }
+
+    void nomeGiaPresente_data()
+    {
+        QTest::addColumn<QString>("maiuscolo");
+        QTest::addColumn<bool>("presente");
+        QTest::newRow("same letters") << QStringLiteral("MURO A") << true;
+        QTest::newRow("prefix only") << QStringLiteral("MURO") << false;
+        QTest::newRow("longer") << QStringLiteral("MURO AB") << false;
+        QTest::newRow("accented") << QStringLiteral("CITTÀ") << true;
+        QTest::newRow("sharp s becomes SS") << QStringLiteral("STRASSE") << true;
+        QTest::newRow("dotless i upper-cases to I") << QStringLiteral("PIANO") << true;
+        QTest::newRow("last row") << QStringLiteral("ULTIMO") << true;
+        QTest::newRow("empty text") << QString() << false;
+    }
+    void nomeGiaPresente()
+    {
+        QFETCH(QString, maiuscolo);
+        QFETCH(bool, presente);
+        // "pıano" holds a dotless i: not ASCII, yet its upper case is the ASCII "PIANO".
+        const QString percorso =
+            CreaConNomi({QStringLiteral("Muro a"), QStringLiteral("città"), QStringLiteral("Straße"),
+                         QStringLiteral("p\u0131ano"), QStringLiteral("Muro B"), QStringLiteral("ultimo")});
+        auto db = DBEngine::OpenDatabase(percorso);
+        auto rs = db->OpenRecordset(kTabella);
+        rs->AddNew();
+        rs->SetField(kDescrizione, QStringLiteral("without a name"));
+        rs->Update();
+        QCOMPARE(rs->ContieneMaiuscolo(kNome, maiuscolo), presente);
+        QCOMPARE(rs->Recordset::ContieneMaiuscolo(kNome, maiuscolo), presente);
+        QCOMPARE(Prova([&] { rs->ContieneMaiuscolo(QStringLiteral("Manca"), maiuscolo); }).numero,
+                 DbErrore::ElementoNonTrovato);
+    }
+
     void rigaInSospesoScartata()
     {
         const QString percorso = CreaConNomi({QStringLiteral("A")});
