@@ -17,7 +17,7 @@ ElencoNomi::ElencoNomi(QWidget* padre) : QListView(padre), modello_(new ModelloN
             [this](const QModelIndex& indice) { emit rigaDoppioClick(indice.row()); });
 }
 
-void ElencoNomi::Imposta(QStringList nomi)
+void ElencoNomi::Imposta(ElencoTesti nomi)
 {
     modello_->Imposta(std::move(nomi));
 }

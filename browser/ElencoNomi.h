@@ -3,8 +3,8 @@
 // list box of the original program was.
 #pragma once
 
+#include "model/ElencoTesti.h"
 #include <QListView>
-#include <QStringList>
 
 class ModelloNomi;
 
@@ -15,7 +15,7 @@ public:
     explicit ElencoNomi(QWidget* padre = nullptr);
 
     // Replaces every row; no row is current afterwards.
-    void Imposta(QStringList nomi);
+    void Imposta(ElencoTesti nomi);
     void clear() { Imposta({}); }
 
     int count() const;

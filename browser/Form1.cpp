@@ -271,10 +271,10 @@ QString Form1::PercorsoCorrente() const
     return Module1::PercorsoDatabaseCorrente(GetCartellaDati());
 }
 
-void Form1::RiempiElenco(const QStringList& nomi)
+void Form1::RiempiElenco(ElencoTesti nomi)
 {
     const QSignalBlocker blocco(c_.List1);
-    c_.List1->Imposta(nomi);
+    c_.List1->Imposta(std::move(nomi));
 }
 
 void Form1::SelezionaPrimaRiga()
@@ -329,7 +329,7 @@ void Form1::CaricaListaMateriali()
         c_.Combo1->addItem(M(88));
         c_.Combo1->setCurrentIndex(0);
     }
-    RiempiElenco(contenuto.nomi);
+    RiempiElenco(std::move(contenuto.nomi));
     QStringList parole = contenuto.paroleChiave;
     parole.removeOne(M(88));
     c_.Combo1->addItems(parole);
@@ -379,7 +379,7 @@ void Form1::Combo1_Click()
                 ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
             }
         }
-        RiempiElenco(contenuto.nomi);
+        RiempiElenco(std::move(contenuto.nomi));
         SelezionaPrimaRiga();
     }
     DisegnaGrafico();

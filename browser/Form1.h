@@ -6,6 +6,7 @@
 #include "ControlliForm1.h"
 #include "Form2.h"
 #include "Form4.h"
+#include "model/ElencoTesti.h"
 #include "model/MaterialeMostrato.h"
 #include "model/VistaPerTipo.h"
 
@@ -76,7 +77,7 @@ private:
     void CollegaEventi();
     void AbilitaComandi(bool inserisciModifica, bool cancella);
     void ImpostaIntestazioneBande(const QString& testo);
-    void RiempiElenco(const QStringList& nomi);
+    void RiempiElenco(ElencoTesti nomi);
     void SelezionaPrimaRiga();
     void MostraScheda(const SchedaMateriale& scheda);
     void MostraImmagine(int codice, const std::optional<QString>& immagine);

@@ -1,9 +1,9 @@
 #include "ModelloNomi.h"
 
-void ModelloNomi::Imposta(QStringList nomi)
+void ModelloNomi::Imposta(ElencoTesti nomi)
 {
     beginResetModel();
-    nomi_.swap(nomi);
+    std::swap(nomi_, nomi);
     endResetModel();
 }
 

@@ -2,8 +2,8 @@
 // so that a table of a hundred thousand entries is listed without one item per name.
 #pragma once
 
+#include "model/ElencoTesti.h"
 #include <QAbstractListModel>
-#include <QStringList>
 
 class ModelloNomi : public QAbstractListModel
 {
@@ -11,13 +11,13 @@ class ModelloNomi : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void Imposta(QStringList nomi);
-    const QString& Nome(int riga) const { return nomi_.at(riga); }
+    void Imposta(ElencoTesti nomi);
+    QString Nome(int riga) const { return nomi_.at(riga); }
 
     int rowCount(const QModelIndex& padre = {}) const override;
     QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
 
 private:
-    QStringList nomi_;
+    ElencoTesti nomi_;
 };

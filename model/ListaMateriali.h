@@ -2,6 +2,8 @@
 // table order, the distinct keywords in order of first appearance, the first description.
 #pragma once
 
+#include "ElencoTesti.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,7 +23,7 @@ public:
     struct Contenuto
     {
         int numeroRecord = 0;
-        QStringList nomi;         // names in table order; a record without a name is left out
+        ElencoTesti nomi;         // names in table order; a record without a name is left out
         QStringList paroleChiave; // distinct, first appearance first; Null values left out
         QString primaDescrizione; // as stored; "" when absent
     };

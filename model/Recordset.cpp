@@ -1,16 +1,22 @@
 #include "Recordset.h"
 
+#include <QByteArray>
 #include <vector>
 
-void Recordset::LeggiTutte(const QStringList& colonne,
-                           const std::function<void(const QVariant* valori)>& riga)
+void Recordset::LeggiTesti(const QStringList& colonne,
+                           const std::function<void(const TestoLetto* valori)>& riga)
 {
     if (RecordCount() == 0)
         return;
-    std::vector<QVariant> valori(size_t(colonne.size()));
+    const size_t n = size_t(colonne.size());
+    std::vector<QByteArray> testi(n);
+    std::vector<TestoLetto> valori(n);
     for (MoveFirst(); !Eof(); MoveNext()) {
-        for (int i = 0; i < colonne.size(); ++i)
-            valori[size_t(i)] = Field(colonne.at(i));
+        for (size_t i = 0; i < n; ++i) {
+            const QVariant valore = Field(colonne.at(qsizetype(i)));
+            testi[i] = valore.isNull() ? QByteArray() : valore.toString().toUtf8();
+            valori[i] = {testi[i].constData(), testi[i].size(), valore.isNull()};
+        }
         riga(valori.data());
     }
 }
@@ -18,9 +24,9 @@ void Recordset::LeggiTutte(const QStringList& colonne,
 bool Recordset::ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo)
 {
     bool trovato = false;
-    LeggiTutte({colonna}, [&](const QVariant* valori) {
-        if (!trovato && !valori[0].isNull())
-            trovato = valori[0].toString().toUpper() == maiuscolo;
+    LeggiTesti({colonna}, [&](const TestoLetto* valori) {
+        if (!trovato && !valori[0].nullo)
+            trovato = valori[0].Testo().toUpper() == maiuscolo;
     });
     return trovato;
 }

@@ -47,10 +47,19 @@ public:
     // last row and throw DbException as Field does. The plain versions walk the cursor;
     // an engine may answer them faster.
 
+    // One value as text: UTF-8 bytes, valid until riga returns; a number reads as
+    // Field(...).toString() would give it.
+    struct TestoLetto
+    {
+        const char* utf8 = nullptr;
+        qsizetype lunghezza = 0;
+        bool nullo = true;
+        QString Testo() const { return QString::fromUtf8(utf8, lunghezza); }
+    };
     // Every row from the first in stored order: the values of the named columns, in the
     // order of colonne, handed to riga.
-    virtual void LeggiTutte(const QStringList& colonne,
-                            const std::function<void(const QVariant* valori)>& riga);
+    virtual void LeggiTesti(const QStringList& colonne,
+                            const std::function<void(const TestoLetto* valori)>& riga);
     // Whether some row's value in colonna, as text in upper case, equals maiuscolo (a text
     // already in upper case). Rows without a value never match.
     virtual bool ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo);

@@ -1,7 +1,6 @@
 #include "SqliteRecordset.h"
 
 #include "SqliteSchema.h"
-#include "TestiRipetuti.h"
 
 #include <QLocale>
 #include <cmath>
@@ -299,8 +298,8 @@ QVariant SqliteRecordset::Field(const QString& colonna) const
     return ValoreColonna(lettura_.istruzione.get(), lettura_.posizione[colonnaTabella]);
 }
 
-void SqliteRecordset::LeggiTutte(const QStringList& colonne,
-                                 const std::function<void(const QVariant* valori)>& riga)
+void SqliteRecordset::LeggiTesti(const QStringList& colonne,
+                                 const std::function<void(const TestoLetto* valori)>& riga)
 {
     QStringList elenco;
     for (const QString& colonna : colonne)
@@ -310,17 +309,27 @@ void SqliteRecordset::LeggiTutte(const QStringList& colonne,
     Istruzione tutte =
         PreparaScansione(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                              .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_));
-    std::vector<QVariant> valori(size_t(colonne.size()));
-    std::vector<TestiRipetuti> testi(size_t(colonne.size()));
+    const size_t n = size_t(colonne.size());
+    std::vector<TestoLetto> valori(n);
+    std::vector<QByteArray> numeri(n); // numbers written out as text
     sqlite3_stmt* lettura = tutte.get();
     while (Connessione().Passo(lettura, azioneLettura_)) {
-        for (int i = 0; i < colonne.size(); ++i) {
-            if (sqlite3_column_type(lettura, i) == SQLITE_TEXT)
-                valori[size_t(i)] =
-                    testi[size_t(i)].Testo(reinterpret_cast<const char*>(sqlite3_column_text(lettura, i)),
-                                           sqlite3_column_bytes(lettura, i));
-            else
-                valori[size_t(i)] = ValoreColonna(lettura, i);
+        for (size_t i = 0; i < n; ++i) {
+            const int colonna = int(i);
+            switch (sqlite3_column_type(lettura, colonna)) {
+            case SQLITE_NULL:
+                valori[i] = {};
+                break;
+            case SQLITE_INTEGER:
+            case SQLITE_FLOAT:
+                numeri[i] = ValoreColonna(lettura, colonna).toString().toUtf8();
+                valori[i] = {numeri[i].constData(), numeri[i].size(), false};
+                break;
+            default:
+                // The blob's bytes, as Field reads them, for text and blob values alike.
+                const auto* byte = static_cast<const char*>(sqlite3_column_blob(lettura, colonna));
+                valori[i] = {byte ? byte : "", sqlite3_column_bytes(lettura, colonna), false};
+            }
         }
         riga(valori.data());
     }

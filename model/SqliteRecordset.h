@@ -41,8 +41,8 @@ public:
     void Delete() override;
     void Close() override;
 
-    void LeggiTutte(const QStringList& colonne,
-                    const std::function<void(const QVariant* valori)>& riga) override;
+    void LeggiTesti(const QStringList& colonne,
+                    const std::function<void(const TestoLetto* valori)>& riga) override;
     bool ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo) override;
 
     // The table's name as the file stores it.

@@ -31,7 +31,7 @@ QString AltraIstanza(const QStringList& argomenti)
 
 QStringList NomiInElenco(const QString& percorso)
 {
-    return ListaMateriali::Leggi(percorso, VoceDiProva::Tabella(catRwLaboratorio), {}).nomi;
+    return ListaMateriali::Leggi(percorso, VoceDiProva::Tabella(catRwLaboratorio), {}).nomi.toStringList();
 }
 
 Esito ModificaEsistente(const QString& percorso)

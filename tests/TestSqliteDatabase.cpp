@@ -437,23 +437,28 @@ private slots:
         const QStringList colonne{kDescrizione, QStringLiteral("Rw (dB)"), kNome};
         bool finoInFondo = true;
         auto leggi = [&](bool conCursore) {
-            QList<QVariantList> letto;
-            auto riga = [&](const QVariant* valori) {
-                letto << QVariantList{valori[0], valori[1], valori[2]};
+            QList<QStringList> letto;
+            auto riga = [&](const Recordset::TestoLetto* valori) {
+                QStringList testi;
+                for (int i = 0; i < 3; ++i)
+                    testi << (valori[i].nullo ? QString() : valori[i].Testo());
+                letto << testi;
             };
             if (conCursore)
-                rs->Recordset::LeggiTutte(colonne, riga);
+                rs->Recordset::LeggiTesti(colonne, riga);
             else
-                rs->LeggiTutte(colonne, riga);
+                rs->LeggiTesti(colonne, riga);
             finoInFondo = finoInFondo && rs->Eof();
             return letto;
         };
-        const QList<QVariantList> veloce = leggi(false);
+        const QList<QStringList> veloce = leggi(false);
         QCOMPARE(veloce.size(), righe);
         QCOMPARE(veloce, leggi(true));
         QVERIFY(finoInFondo);
         if (righe > 3)
             QVERIFY(veloce.at(3).at(2).isNull());
+        if (righe > 1)
+            QCOMPARE(veloce.at(1).at(1), QStringLiteral("0.5"));
     }
 
     void nomeGiaPresente_data()
