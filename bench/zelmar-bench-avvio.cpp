@@ -40,14 +40,16 @@ struct Esecuzione
     double piccoMB = 0;
 };
 
-Esecuzione Avvia(const QString& eseguibile)
+Esecuzione Avvia(const QString& eseguibile, const QString& runtime)
 {
     const QByteArray percorso = QFile::encodeName(eseguibile);
+    const QByteArray cartellaRuntime = QFile::encodeName(runtime);
     Esecuzione esito;
     const Cronometro cronometro;
     const pid_t figlio = fork();
     if (figlio == 0) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("XDG_RUNTIME_DIR", cartellaRuntime.constData(), 1); // Qt warns on every start without one
         execl(percorso.constData(), percorso.constData(), "--esci-dopo-avvio", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -66,6 +68,7 @@ Esecuzione Avvia(const QString& eseguibile)
 bool MisuraCartella(const QString& eseguibile, const QString& cartellaDati)
 {
     QTemporaryDir programma;
+    const QTemporaryDir runtime; // private to the user, as Qt wants it
     const QString copia = programma.path() + QStringLiteral("/zelmartek");
     const QString immagini = QFileInfo(eseguibile).absolutePath() + QStringLiteral("/immagine");
     if (!QFile::copy(eseguibile, copia) ||
@@ -77,11 +80,11 @@ bool MisuraCartella(const QString& eseguibile, const QString& cartellaDati)
     QFile::link(immagini, programma.path() + QStringLiteral("/immagine"));
 
     Stampa(QStringLiteral("== start-up on %1").arg(cartellaDati));
-    Avvia(copia); // the first run fills the disk cache; it is not counted
+    Avvia(copia, runtime.path()); // the first run fills the disk cache; it is not counted
     Misure tempi;
     double picco = 0;
     for (int i = 0; i < 15; ++i) {
-        const Esecuzione e = Avvia(copia);
+        const Esecuzione e = Avvia(copia, runtime.path());
         if (!e.ok) {
             Stampa(QStringLiteral("the program did not end cleanly"));
             return false;
