@@ -45,23 +45,21 @@ QVariant ValoreColonna(sqlite3_stmt* riga, int indice)
     }
 }
 
-// Upper-casing a text of ASCII letters only changes a-z, so such a text is compared
-// without converting it. Only an equal match can end a scan early, hence the optional:
-// nullopt when the text is not plain ASCII and needs the full comparison.
+// Upper-casing works character by character and turns each ASCII character into one
+// ASCII character (a-z into A-Z), so the ASCII start of a text is compared without
+// converting it: a difference there settles it. Only a text that reaches a non-ASCII
+// character with its start still equal needs the full comparison (nullopt).
 std::optional<bool> ConfrontaMaiuscoloAscii(const char* testo, int lunghezza, const QString& maiuscolo)
 {
-    for (int i = 0; i < lunghezza; ++i)
-        if (static_cast<unsigned char>(testo[i]) >= 0x80)
-            return std::nullopt;
-    if (lunghezza != maiuscolo.size())
-        return false;
     for (int i = 0; i < lunghezza; ++i) {
-        const char c = testo[i];
-        const char grande = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-        if (maiuscolo.at(i).unicode() != char16_t(static_cast<unsigned char>(grande)))
+        const auto c = static_cast<unsigned char>(testo[i]);
+        if (c >= 0x80)
+            return std::nullopt;
+        const auto grande = char16_t((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
+        if (i >= maiuscolo.size() || maiuscolo.at(i).unicode() != grande)
             return false;
     }
-    return true;
+    return lunghezza == maiuscolo.size();
 }
 
 QString Quota(const QString& nome)

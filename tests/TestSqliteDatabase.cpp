@@ -472,6 +472,9 @@ private slots:
         QTest::newRow("sharp s becomes SS") << QStringLiteral("STRASSE") << true;
         QTest::newRow("dotless i upper-cases to I") << QStringLiteral("PIANO") << true;
         QTest::newRow("last row") << QStringLiteral("ULTIMO") << true;
+        QTest::newRow("ASCII start, accent later") << QStringLiteral("DENSITÀ ALTA") << true;
+        QTest::newRow("same start, no accent") << QStringLiteral("DENSITA ALTA") << false;
+        QTest::newRow("shorter than the accented name") << QStringLiteral("DENSIT") << false;
         QTest::newRow("empty text") << QString() << false;
     }
     void nomeGiaPresente()
@@ -481,7 +484,8 @@ private slots:
         // "pıano" holds a dotless i: not ASCII, yet its upper case is the ASCII "PIANO".
         const QString percorso =
             CreaConNomi({QStringLiteral("Muro a"), QStringLiteral("città"), QStringLiteral("Straße"),
-                         QStringLiteral("p\u0131ano"), QStringLiteral("Muro B"), QStringLiteral("ultimo")});
+                         QStringLiteral("p\u0131ano"), QStringLiteral("Muro B"),
+                         QStringLiteral("densità alta"), QStringLiteral("ultimo")});
         auto db = DBEngine::OpenDatabase(percorso);
         auto rs = db->OpenRecordset(kTabella);
         rs->AddNew();
