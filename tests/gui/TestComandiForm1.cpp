@@ -1,6 +1,7 @@
 // The main window's commands used the way the user uses them: the category tree, the
 // toolbar buttons, the list's double click and the hidden buttons, on every custom table.
 // Each case reads the database files back to see what the commands really changed.
+#include "GuidaEditor.h"
 #include "TestForm1Ambiente.h"
 
 #include "app/FileDialog.h"
@@ -146,9 +147,6 @@ private slots:
     void pulsantiNascosti();
 
 private:
-    // Runs azione, which may open the modal editor, and drives the editor with guida once it
-    // is on screen. Returns false when no editor appeared.
-    bool ConEditor(const std::function<void()>& azione, const std::function<void(Form3*)>& guida);
     // The mode marker of the editor that azione opens, empty when none opens.
     QString ModoAperto(const std::function<void()>& azione);
     void ScegliPersonale(int codice);
@@ -177,33 +175,10 @@ void TestComandiForm1::cleanup()
     ambiente_.reset();
 }
 
-bool TestComandiForm1::ConEditor(const std::function<void()>& azione,
-                                 const std::function<void(Form3*)>& guida)
-{
-    bool guidato = false;
-    QTimer attesa;
-    attesa.setInterval(0);
-    QObject::connect(&attesa, &QTimer::timeout, [&] {
-        auto* editor = qobject_cast<Form3*>(QApplication::activeModalWidget());
-        if (!editor || !editor->isVisible())
-            return;
-        attesa.stop();
-        guidato = true;
-        guida(editor);
-        // Whatever the test did, the editor must not stay open and block the run.
-        if (editor->isVisible())
-            editor->reject();
-    });
-    QTimer::singleShot(0, &attesa, qOverload<>(&QTimer::start));
-    azione();
-    attesa.stop();
-    return guidato;
-}
-
 QString TestComandiForm1::ModoAperto(const std::function<void()>& azione)
 {
     QString modo;
-    ConEditor(azione, [&](Form3* editor) {
+    GuidaEditor::ConEditor(azione, [&](Form3* editor) {
         modo = editor->Modo();
         editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     });
@@ -275,22 +250,23 @@ void TestComandiForm1::inserisciModificaRinominaCancella()
     // Insert with button 1.
     QString modo;
     bool vuoto = false;
-    QVERIFY(ConEditor([&] { PremiPulsante(1); },
-                      [&](Form3* editor) {
-                          modo = editor->Modo();
-                          vuoto = Casella(editor, "Text15")->text().isEmpty();
-                          Casella(editor, "Text15")->setText(nome);
-                          Casella(editor, "Text3")->setText(QStringLiteral("Inserita dalla barra"));
-                          Casella(editor, "Text4")->setText(QStringLiteral("CERT %1").arg(codice));
-                          Casella(editor, "Text2(0)")->setText(QStringLiteral("44,5"));
-                          Casella(editor, "Text2(20)")->setText(QStringLiteral("61"));
-                          Casella(editor, "Text2(21)")->setText(QStringLiteral("51"));
-                          Casella(editor, "Text2(23)")->setText(QStringLiteral("-3"));
-                          Casella(editor, "Text11")->setText(QStringLiteral("120,5"));
-                          FileDialog::setNextFileName(scelta);
-                          editor->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-                      }));
+    QVERIFY(
+        GuidaEditor::ConEditor([&] { PremiPulsante(1); },
+                               [&](Form3* editor) {
+                                   modo = editor->Modo();
+                                   vuoto = Casella(editor, "Text15")->text().isEmpty();
+                                   Casella(editor, "Text15")->setText(nome);
+                                   Casella(editor, "Text3")->setText(QStringLiteral("Inserita dalla barra"));
+                                   Casella(editor, "Text4")->setText(QStringLiteral("CERT %1").arg(codice));
+                                   Casella(editor, "Text2(0)")->setText(QStringLiteral("44,5"));
+                                   Casella(editor, "Text2(20)")->setText(QStringLiteral("61"));
+                                   Casella(editor, "Text2(21)")->setText(QStringLiteral("51"));
+                                   Casella(editor, "Text2(23)")->setText(QStringLiteral("-3"));
+                                   Casella(editor, "Text11")->setText(QStringLiteral("120,5"));
+                                   FileDialog::setNextFileName(scelta);
+                                   editor->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                                   editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                               }));
     QCOMPARE(modo, QStringLiteral("0"));
     QVERIFY(vuoto);
     QCOMPARE(MessageBox::shown().size(), 0);
@@ -316,16 +292,16 @@ void TestComandiForm1::inserisciModificaRinominaCancella()
     // Modify with button 2: the editor shows the selected entry; rename it.
     SelezionaNome(nome);
     QHash<QString, QString> visti;
-    QVERIFY(ConEditor([&] { PremiPulsante(2); },
-                      [&](Form3* editor) {
-                          modo = editor->Modo();
-                          for (const char* n : {"Text15", "Text4", "Text9", "Text11", "Text2(0)", "Text2(20)",
-                                                "Text2(21)", "Text2(23)"})
-                              visti.insert(QString::fromLatin1(n), Casella(editor, n)->text());
-                          Casella(editor, "Text15")->setText(nomeNuovo);
-                          Casella(editor, "Text2(0)")->setText(QStringLiteral("45"));
-                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { PremiPulsante(2); },
+                                   [&](Form3* editor) {
+                                       modo = editor->Modo();
+                                       for (const char* n : {"Text15", "Text4", "Text9", "Text11", "Text2(0)",
+                                                             "Text2(20)", "Text2(21)", "Text2(23)"})
+                                           visti.insert(QString::fromLatin1(n), Casella(editor, n)->text());
+                                       Casella(editor, "Text15")->setText(nomeNuovo);
+                                       Casella(editor, "Text2(0)")->setText(QStringLiteral("45"));
+                                       editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                                   }));
     QCOMPARE(modo, QStringLiteral("1"));
     QCOMPARE(visti.value("Text15"), nome);
     QCOMPARE(visti.value("Text4"), QStringLiteral("CERT %1").arg(codice));
@@ -413,11 +389,12 @@ void TestComandiForm1::rispostaNoConservaFiltro()
 
     // The double click in the filtered list opens the entry of the clicked line.
     QString nomeVisto;
-    QVERIFY(ConEditor([&] { DoppioClickRiga(1); },
-                      [&](Form3* editor) {
-                          nomeVisto = editor->Modo() + QLatin1Char(' ') + Casella(editor, "Text15")->text();
-                          editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { DoppioClickRiga(1); },
+                                   [&](Form3* editor) {
+                                       nomeVisto = editor->Modo() + QLatin1Char(' ') +
+                                                   Casella(editor, "Text15")->text();
+                                       editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+                                   }));
     QCOMPARE(nomeVisto, QStringLiteral("1 ") + filtrati.at(1));
 
     MessageBox::setNextAnswer(MessageBox::No);
@@ -498,14 +475,15 @@ void TestComandiForm1::cancellaUltimoLasciaElencoVuoto()
     // Modify with nothing selected: the editor opens empty and its save finds no entry to
     // change (message 58), writing nothing.
     QString avviso;
-    QVERIFY(ConEditor([&] { PremiPulsante(2); },
-                      [&](Form3* editor) {
-                          QVERIFY(Casella(editor, "Text15")->text().isEmpty());
-                          Casella(editor, "Text15")->setText(QStringLiteral("Griglia senza originale"));
-                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-                          avviso = MessageBox::lastText();
-                          QVERIFY(editor->isVisible());
-                      }));
+    QVERIFY(GuidaEditor::ConEditor(
+        [&] { PremiPulsante(2); },
+        [&](Form3* editor) {
+            QVERIFY(Casella(editor, "Text15")->text().isEmpty());
+            Casella(editor, "Text15")->setText(QStringLiteral("Griglia senza originale"));
+            editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            avviso = MessageBox::lastText();
+            QVERIFY(editor->isVisible());
+        }));
     QCOMPARE(avviso, M(58));
     QVERIFY(NomiInTabella(Sperimentale(), QStringLiteral("Dnew_laboratorio")).isEmpty());
 }
@@ -557,11 +535,11 @@ void TestComandiForm1::nomiConCaratteriParticolari()
     const QString tabella = TabellaPersonale(catLnwInOpera);
     Form1Test::Ambiente::Inserisci(Sperimentale(), tabella, {{QStringLiteral("Nome"), simile}});
     ScegliPersonale(catLnwInOpera);
-    QVERIFY(ConEditor([&] { PremiPulsante(1); },
-                      [&](Form3* editor) {
-                          Casella(editor, "Text15")->setText(nome);
-                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { PremiPulsante(1); },
+                                   [&](Form3* editor) {
+                                       Casella(editor, "Text15")->setText(nome);
+                                       editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                                   }));
     const bool stessoNome = nome.compare(simile, Qt::CaseInsensitive) == 0;
     if (stessoNome) {
         // The name differs from an existing one only in letter case: refused.
@@ -725,11 +703,12 @@ void TestComandiForm1::pulsantiNascosti()
     QCOMPARE(c.Command2->text(), QStringLiteral("Informazione aggiuntive"));
     QCOMPARE(ModoAperto([&] { c.Command1->click(); }), QStringLiteral("0"));
     QString nomeVisto;
-    QVERIFY(ConEditor([&] { c.Command2->click(); },
-                      [&](Form3* editor) {
-                          nomeVisto = editor->Modo() + QLatin1Char(' ') + Casella(editor, "Text15")->text();
-                          editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { c.Command2->click(); },
+                                   [&](Form3* editor) {
+                                       nomeVisto = editor->Modo() + QLatin1Char(' ') +
+                                                   Casella(editor, "Text15")->text();
+                                       editor->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+                                   }));
     QCOMPARE(nomeVisto, QStringLiteral("1 ") + Lista()->testoCorrente());
 
     // A keyword choice disables Command2 and the display of the first listed entry
@@ -758,11 +737,11 @@ void TestComandiForm1::pulsantiNascosti()
     const QStringList sperimentali = NomiInTabella(fileSperimentale, QStringLiteral("a"));
     const QStringList personali = NomiInTabella(Sperimentale(), QStringLiteral("Infissi"));
     QString avviso;
-    QVERIFY(ConEditor([&] { c.Command2->click(); },
-                      [&](Form3* editor) {
-                          editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-                          avviso = MessageBox::lastText();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { c.Command2->click(); },
+                                   [&](Form3* editor) {
+                                       editor->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+                                       avviso = MessageBox::lastText();
+                                   }));
     QCOMPARE(avviso, M(58));
     QCOMPARE(NomiInTabella(fileSperimentale, QStringLiteral("a")), sperimentali);
     QCOMPARE(NomiInTabella(Sperimentale(), QStringLiteral("Infissi")), personali);

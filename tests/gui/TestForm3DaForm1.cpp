@@ -1,5 +1,6 @@
 // The editor opened the way the user opens it: from the real main window's toolbar and
 // list, modal, driven while it is on screen; and the deletion that follows.
+#include "GuidaEditor.h"
 #include "TestSupport.h"
 
 #include "app/MessageBox.h"
@@ -78,9 +79,6 @@ private slots:
     void nuovoInAltraCategoria();
 
 private:
-    // Runs azione, which opens the modal editor, and drives the editor with guida once
-    // it is on screen. Returns false when no editor appeared.
-    bool ConEditor(const std::function<void()>& azione, const std::function<void(Form3*)>& guida);
     void ScegliCategoriaPersonale(const QString& didascalia);
     ElencoNomi* Lista() { return form_->Controlli().List1; }
 
@@ -109,29 +107,6 @@ void TestForm3DaForm1::cleanup()
     ambiente_.reset();
 }
 
-bool TestForm3DaForm1::ConEditor(const std::function<void()>& azione,
-                                 const std::function<void(Form3*)>& guida)
-{
-    bool guidato = false;
-    QTimer attesa;
-    attesa.setInterval(0);
-    QObject::connect(&attesa, &QTimer::timeout, [&] {
-        auto* editor = qobject_cast<Form3*>(QApplication::activeModalWidget());
-        if (!editor || !editor->isVisible())
-            return;
-        attesa.stop();
-        guidato = true;
-        guida(editor);
-        // Whatever the test did, the editor must not stay open and block the run.
-        if (editor->isVisible())
-            editor->reject();
-    });
-    QTimer::singleShot(0, &attesa, qOverload<>(&QTimer::start));
-    azione();
-    attesa.stop();
-    return guidato;
-}
-
 void TestForm3DaForm1::ScegliCategoriaPersonale(const QString& didascalia)
 {
     QTreeWidgetItem* radice =
@@ -150,15 +125,15 @@ void TestForm3DaForm1::nuovoDaToolbar()
 {
     const QString nome = QStringLiteral("Muro aggiunto dal menu");
     bool vuoto = false;
-    QVERIFY(ConEditor([&] { form_->Controlli().pulsanti[1]->trigger(); },
-                      [&](Form3* editor) {
-                          vuoto = Casella(editor, "Text15")->text().isEmpty() &&
-                                  Casella(editor, "Text14")->text() == QStringLiteral("0,01") &&
-                                  editor->findChild<QComboBox*>("Combo1")->currentText() ==
-                                      QStringLiteral("Laterizio");
-                          Casella(editor, "Text15")->setText(nome);
-                          editor->findChild<QPushButton*>("Command2")->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { form_->Controlli().pulsanti[1]->trigger(); },
+                                   [&](Form3* editor) {
+                                       vuoto = Casella(editor, "Text15")->text().isEmpty() &&
+                                               Casella(editor, "Text14")->text() == QStringLiteral("0,01") &&
+                                               editor->findChild<QComboBox*>("Combo1")->currentText() ==
+                                                   QStringLiteral("Laterizio");
+                                       Casella(editor, "Text15")->setText(nome);
+                                       editor->findChild<QPushButton*>("Command2")->click();
+                                   }));
     QVERIFY(vuoto);
     QVERIFY(MessageBox::shown().isEmpty());
     QVERIFY(Righe(Lista()).contains(nome));
@@ -177,16 +152,17 @@ void TestForm3DaForm1::modificaDaToolbarMostraIlMaterialeScelto()
 {
     QHash<QString, QString> visti;
     QDate data;
-    QVERIFY(ConEditor([&] { form_->Controlli().pulsanti[2]->trigger(); },
-                      [&](Form3* editor) {
-                          for (const char* n :
-                               {"Text15", "Text3", "Text8", "Text9", "Text4", "Text6", "Text7", "Text10",
-                                "Text11", "Text12", "Text13", "Text14", "Text2(0)", "Text2(7)", "Text2(20)",
-                                "Text2(21)", "Text2(22)", "Text2(23)"})
-                              visti.insert(QString::fromLatin1(n), Casella(editor, n)->text());
-                          data = editor->findChild<QCalendarWidget*>("MonthView1")->selectedDate();
-                          editor->findChild<QPushButton*>("Command3")->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { form_->Controlli().pulsanti[2]->trigger(); },
+                                   [&](Form3* editor) {
+                                       for (const char* n :
+                                            {"Text15", "Text3", "Text8", "Text9", "Text4", "Text6", "Text7",
+                                             "Text10", "Text11", "Text12", "Text13", "Text14", "Text2(0)",
+                                             "Text2(7)", "Text2(20)", "Text2(21)", "Text2(22)", "Text2(23)"})
+                                           visti.insert(QString::fromLatin1(n), Casella(editor, n)->text());
+                                       data =
+                                           editor->findChild<QCalendarWidget*>("MonthView1")->selectedDate();
+                                       editor->findChild<QPushButton*>("Command3")->click();
+                                   }));
     QCOMPARE(visti.value("Text15"), kPrimo);
     QCOMPARE(visti.value("Text3"),
              QStringLiteral("Muratura in mattoni pieni da 12 cm intonacata su entrambe le facce (15 mm)"));
@@ -215,8 +191,9 @@ void TestForm3DaForm1::modificaSenzaCambiamentiConservaIValori()
 {
     const QVariantMap prima = LeggiRiga(catRwLaboratorio, QStringLiteral("Rw_laboratorio"), kPrimo);
     const int righe = Lista()->count();
-    QVERIFY(ConEditor([&] { form_->Controlli().pulsanti[2]->trigger(); },
-                      [&](Form3* editor) { editor->findChild<QPushButton*>("Command2")->click(); }));
+    QVERIFY(
+        GuidaEditor::ConEditor([&] { form_->Controlli().pulsanti[2]->trigger(); },
+                               [&](Form3* editor) { editor->findChild<QPushButton*>("Command2")->click(); }));
     QVERIFY(MessageBox::shown().isEmpty());
     QCOMPARE(Lista()->count(), righe);
     QVariantMap dopo = LeggiRiga(catRwLaboratorio, QStringLiteral("Rw_laboratorio"), kPrimo);
@@ -233,7 +210,7 @@ void TestForm3DaForm1::doppioClickEAnnulla()
 {
     const QVariantMap prima = LeggiRiga(catRwLaboratorio, QStringLiteral("Rw_laboratorio"), kPrimo);
     QString nomeVisto;
-    QVERIFY(ConEditor(
+    QVERIFY(GuidaEditor::ConEditor(
         [&] {
             const int riga = 0;
             // The first click of a double click, then the second one.
@@ -254,11 +231,11 @@ void TestForm3DaForm1::doppioClickEAnnulla()
 void TestForm3DaForm1::rinominaECancella()
 {
     const QString nuovoNome = QStringLiteral("Muro in laterizio 12 cm rinominato");
-    QVERIFY(ConEditor([&] { form_->Controlli().pulsanti[2]->trigger(); },
-                      [&](Form3* editor) {
-                          Casella(editor, "Text15")->setText(nuovoNome);
-                          editor->findChild<QPushButton*>("Command2")->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor([&] { form_->Controlli().pulsanti[2]->trigger(); },
+                                   [&](Form3* editor) {
+                                       Casella(editor, "Text15")->setText(nuovoNome);
+                                       editor->findChild<QPushButton*>("Command2")->click();
+                                   }));
     QVERIFY(!Righe(Lista()).contains(kPrimo));
     QVERIFY(Righe(Lista()).contains(nuovoNome));
 
@@ -278,16 +255,17 @@ void TestForm3DaForm1::nuovoInAltraCategoria()
     QCOMPARE(Module1::CategoriaCorrente, int(catLnwInOpera));
     const QString nome = QStringLiteral("Solaio nuovo in opera");
     bool sitoVisibile = false;
-    QVERIFY(ConEditor([&] { form_->Controlli().pulsanti[1]->trigger(); },
-                      [&](Form3* editor) {
-                          sitoVisibile = Casella(editor, "Text16")->isVisible();
-                          Casella(editor, "Text15")->setText(nome);
-                          Casella(editor, "Text16")->setText(QStringLiteral("Torino, corso Francia 3"));
-                          Casella(editor, "Text13")->setText(QStringLiteral("41,5"));
-                          Casella(editor, "Text2(23)")->setText(QStringLiteral("2"));
-                          Casella(editor, "Text2(0)")->setText(QStringLiteral("60,5"));
-                          editor->findChild<QPushButton*>("Command2")->click();
-                      }));
+    QVERIFY(GuidaEditor::ConEditor(
+        [&] { form_->Controlli().pulsanti[1]->trigger(); },
+        [&](Form3* editor) {
+            sitoVisibile = Casella(editor, "Text16")->isVisible();
+            Casella(editor, "Text15")->setText(nome);
+            Casella(editor, "Text16")->setText(QStringLiteral("Torino, corso Francia 3"));
+            Casella(editor, "Text13")->setText(QStringLiteral("41,5"));
+            Casella(editor, "Text2(23)")->setText(QStringLiteral("2"));
+            Casella(editor, "Text2(0)")->setText(QStringLiteral("60,5"));
+            editor->findChild<QPushButton*>("Command2")->click();
+        }));
     QVERIFY(sitoVisibile);
     QVERIFY(Righe(Lista()).contains(nome));
     const QVariantMap riga = LeggiRiga(catLnwInOpera, QStringLiteral("Lnw_in_opera"), nome);

@@ -3,6 +3,7 @@
 // editor stays open with everything typed, the file keeps what it held, and once the disk
 // works again the same click succeeds.
 #include "FaultVfs.h"
+#include "GuidaEditor.h"
 #include "TestSupport.h"
 
 #include "app/MessageBox.h"
@@ -13,13 +14,10 @@
 #include "model/Module1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 Q_DECLARE_METATYPE(FaultVfs::Tipo)
@@ -112,23 +110,14 @@ void TestGuastiDaForm1::SalvataggioConGuasto(int pulsante)
     const QString nome = QStringLiteral("Parete salvata dopo un guasto");
     const QByteArray prima = Contenuto(File());
 
-    bool aperto = false, scattato = false, rimastoAperto = false, chiusoDopo = false;
+    bool scattato = false, rimastoAperto = false, chiusoDopo = false;
     QString nomeRimasto, bandaRimasta, avviso;
-    QTimer attesa;
-    attesa.setInterval(0);
-    QObject::connect(&attesa, &QTimer::timeout, [&] {
-        auto* editor = qobject_cast<Form3*>(QApplication::activeModalWidget());
-        if (!editor || !editor->isVisible())
-            return;
-        attesa.stop();
-        aperto = true;
+    const auto guida = [&](Form3* editor) {
         auto* casellaNome = editor->findChild<QLineEdit*>(QStringLiteral("Text15"));
         auto* banda = editor->findChild<QLineEdit*>(QStringLiteral("Text1(10)"));
         auto* salva = editor->findChild<QPushButton*>(QStringLiteral("Command2"));
-        if (!casellaNome || !banda || !salva) {
-            editor->reject();
+        if (!casellaNome || !banda || !salva)
             return;
-        }
         casellaNome->setText(nome);
         banda->setText(QStringLiteral("47,5"));
 
@@ -144,12 +133,9 @@ void TestGuastiDaForm1::SalvataggioConGuasto(int pulsante)
         if (rimastoAperto)
             salva->click(); // the disk works again: the same click saves
         chiusoDopo = !editor->isVisible();
-        if (editor->isVisible())
-            editor->reject();
-    });
-    QTimer::singleShot(0, &attesa, qOverload<>(&QTimer::start));
-    form_->Controlli().pulsanti[pulsante]->trigger();
-    attesa.stop();
+    };
+    const bool aperto =
+        GuidaEditor::ConEditor([&] { form_->Controlli().pulsanti[pulsante]->trigger(); }, guida);
 
     QVERIFY(aperto);
     QVERIFY(scattato);
