@@ -16,7 +16,6 @@ public:
 
     // Replaces every row; no row is current afterwards.
     void Imposta(ElencoTesti nomi);
-    void clear() { Imposta({}); }
 
     int count() const;
     int currentRow() const; // -1 when no row is current

@@ -169,11 +169,11 @@ int Esplora(const QByteArray& contenuto, const Opzioni& opzioni)
 
     CaricaCatalogo(rifiuti);
     for (const QString& tabella : TabelleDelFile(percorso, rifiuti)) {
-        const ListaMateriali::Contenuto elenco = Elenca(percorso, tabella, opzioni.codice, rifiuti);
-        Mostra(percorso, tabella, opzioni.codice, elenco.nomi, rifiuti);
+        const QStringList nomi = Elenca(percorso, tabella, opzioni.codice, rifiuti).nomi.toStringList();
+        Mostra(percorso, tabella, opzioni.codice, nomi, rifiuti);
         if (opzioni.scritture) {
-            Salva(percorso, tabella, opzioni.codice, elenco.nomi);
-            Cancella(percorso, tabella, elenco.nomi, rifiuti);
+            Salva(percorso, tabella, opzioni.codice, nomi);
+            Cancella(percorso, tabella, nomi, rifiuti);
             Elenca(percorso, tabella, opzioni.codice, rifiuti);
         }
     }

@@ -21,8 +21,6 @@ public:
     QString first() const { return at(0); }
     QString last() const { return at(size() - 1); }
     QStringList toStringList() const;
-    // The list where a QStringList is wanted.
-    operator QStringList() const { return toStringList(); }
 
     bool operator==(const ElencoTesti& altro) const { return fine_ == altro.fine_ && testi_ == altro.testi_; }
 

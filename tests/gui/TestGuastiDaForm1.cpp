@@ -4,7 +4,7 @@
 // works again the same click succeeds.
 #include "FaultVfs.h"
 #include "GuidaEditor.h"
-#include "TestSupport.h"
+#include "TestForm1Ambiente.h"
 
 #include "app/MessageBox.h"
 #include "browser/ElencoNomi.h"
@@ -68,11 +68,11 @@ private slots:
 
 private:
     void SalvataggioConGuasto(int pulsante);
-    QString File() const { return ambiente_->percorsoDatabase(QStringLiteral("Database_sperimentale.mdb")); }
-    ElencoNomi* Lista() { return form_->Controlli().List1; }
+    QString File() const { return ambiente_->sperimentale(); }
+    ElencoNomi* Lista() { return ambiente_->elenco(); }
+    Form1& Finestra() { return ambiente_->form(); }
 
-    std::unique_ptr<TestSupport::AmbienteDati> ambiente_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<Form1Test::Ambiente> ambiente_;
 };
 
 void TestGuastiDaForm1::initTestCase()
@@ -83,13 +83,9 @@ void TestGuastiDaForm1::initTestCase()
 
 void TestGuastiDaForm1::init()
 {
-    ambiente_ = std::make_unique<TestSupport::AmbienteDati>();
+    ambiente_ = std::make_unique<Form1Test::Ambiente>();
     QVERIFY(ambiente_->ok());
-    MessageBox::clearShown();
-    form_ = std::make_unique<Form1>();
-    form_->Carica();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(&ambiente_->apri()));
     QCOMPARE(Module1::CategoriaCorrente, int(catRwLaboratorio));
     QCOMPARE(Lista()->testoCorrente(), kPrimo);
 }
@@ -97,10 +93,7 @@ void TestGuastiDaForm1::init()
 void TestGuastiDaForm1::cleanup()
 {
     FaultVfs::Disarma();
-    form_.reset();
-    Module1::Azzera();
     ambiente_.reset();
-    MessageBox::clearShown();
 }
 
 // pulsante 1 opens the editor for a new entry, 2 for the entry shown.
@@ -135,7 +128,7 @@ void TestGuastiDaForm1::SalvataggioConGuasto(int pulsante)
         chiusoDopo = !editor->isVisible();
     };
     const bool aperto =
-        GuidaEditor::ConEditor([&] { form_->Controlli().pulsanti[pulsante]->trigger(); }, guida);
+        GuidaEditor::ConEditor([&] { Finestra().Controlli().pulsanti[pulsante]->trigger(); }, guida);
 
     QVERIFY(aperto);
     QVERIFY(scattato);
@@ -159,7 +152,7 @@ void TestGuastiDaForm1::cancellazione()
 
     FaultVfs::FallisciAl(tipo, 1, true);
     MessageBox::setNextAnswer(MessageBox::Yes);
-    form_->Controlli().pulsanti[3]->trigger();
+    Finestra().Controlli().pulsanti[3]->trigger();
     QVERIFY(FaultVfs::Scattato());
     FaultVfs::Disarma();
     QCOMPARE(MessageBox::shown().size(), 2); // the question, then the failure
@@ -170,7 +163,7 @@ void TestGuastiDaForm1::cancellazione()
 
     MessageBox::clearShown();
     MessageBox::setNextAnswer(MessageBox::Yes);
-    form_->Controlli().pulsanti[3]->trigger();
+    Finestra().Controlli().pulsanti[3]->trigger();
     QCOMPARE(MessageBox::shown().size(), 1);
     QVERIFY(!Righe(Lista()).contains(kPrimo));
     QCOMPARE(Lista()->count(), righePrima.size() - 1);
