@@ -6,6 +6,7 @@
 //   bits 2-5: the kind code used to show and save entries (1..10, 100);
 //   bit 6:    also save, modify and delete entries.
 #include "EsploraFile.h"
+#include "model/LettoreJetIsolato.h"
 
 #include <QDir>
 #include <QLocale>
@@ -61,6 +62,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static QTemporaryDir radice(base + QStringLiteral("/zelmar-fuzz-XXXXXX"));
     EsploraFile::Prepara(radice.path());
+    // Well within the fuzzer's own timeout, so that a stalled reader is the program's
+    // refusal and not the fuzzer's hang.
+    LettoreJetIsolato::ImpostaTempoMassimo(4000);
     return 0;
 }
 

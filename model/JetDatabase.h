@@ -1,17 +1,13 @@
 // A genuine Microsoft Jet ".mdb" file (Jet 3, Access 97; Jet 4, Access 2000 to 2003),
-// opened read-only through libmdb. The whole file is read into memory and checked before
-// libmdb sees it, so that a truncated or damaged file gives a DbException, not a crash.
-// Tables are read whole when a cursor is opened on them.
+// opened read-only. The file is checked, then read whole, tables and all, by a reader
+// process (LettoreJetIsolato): a damaged file gives a DbException, never a crash or a
+// hang of the program.
 #pragma once
 
 #include "Database.h"
-#include "JetRecordset.h"
+#include "FileJetLetto.h"
 
-#include <QByteArray>
 #include <memory>
-
-// libmdb's handle of the open file (its type cannot be declared ahead of its header).
-struct FileMdb;
 
 class JetDatabase : public Database
 {
@@ -19,7 +15,7 @@ public:
     // Throws DbException when the file is missing, unreadable, not a Jet 3 or Jet 4
     // database, or damaged.
     static std::unique_ptr<JetDatabase> Apri(const QString& percorso);
-    ~JetDatabase() override;
+    ~JetDatabase() override = default;
     JetDatabase(const JetDatabase&) = delete;
     JetDatabase& operator=(const JetDatabase&) = delete;
 
@@ -38,14 +34,10 @@ public:
     int VersioneJet() const { return versione_; }
 
 private:
-    JetDatabase(const QString& percorso, QByteArray contenuto, int versione);
-    void ApriMdb();
-    FileMdb& Mdb() const;
-    [[noreturn]] void Danneggiato(const QString& motivo) const;
+    JetDatabase(const QString& percorso, int versione, std::shared_ptr<const FileJetLetto> letto);
+    const FileJetLetto& Letto() const;
 
     QString percorso_;
-    QByteArray contenuto_; // libmdb reads from this buffer; it outlives mdb_
     int versione_;
-    std::unique_ptr<FileMdb> mdb_;
-    QStringList tabelle_;
+    std::shared_ptr<const FileJetLetto> letto_;
 };

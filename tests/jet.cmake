@@ -2,7 +2,7 @@
 # genuine Access files in tests/fixtures/jet.
 set(ZELMAR_JET_TESTDATA "${CMAKE_SOURCE_DIR}/tests/fixtures/jet" CACHE PATH
     "Folder of genuine Jet .mdb files written by Microsoft Access")
-foreach(t TestJetDatabase TestImportazioneJet)
+foreach(t TestJetDatabase TestImportazioneJet TestLettoreJetIsolato)
   zelmar_add_test(NAME ${t} SOURCES ${t}.cpp JetDiProva.cpp JetDiProva.h LIBS zelmar_model)
   target_compile_definitions(${t} PRIVATE ZELMAR_JET_TESTDATA="${ZELMAR_JET_TESTDATA}")
 endforeach()

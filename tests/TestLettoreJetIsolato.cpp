@@ -1,0 +1,204 @@
+// Jet files read in the reader process: what comes back is what the same reading gives
+// in this process, for every table of the genuine Access files; a reader that crashes,
+// stalls, talks nonsense or does not stop talking costs the file a refusal with a
+// message, never the program; a stall is tried again, a changed file read again.
+#include "JetDiProva.h"
+#include "TestSupport.h"
+
+#include "model/DbException.h"
+#include "model/JetDatabase.h"
+#include "model/LettoreJetIsolato.h"
+#include "model/LetturaJet.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A reader of its own: a shell script in dir.
+QString ScriviLettore(const QTemporaryDir& dir, const QString& nome, const QString& corpo)
+{
+    const QString percorso = dir.filePath(nome);
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly) || file.write(("#!/bin/sh\n" + corpo + "\n").toUtf8()) < 0)
+        return QString();
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    return percorso;
+}
+
+// The error of opening the file, empty when it opens.
+QString ErroreApertura(const QString& percorso)
+{
+    try {
+        JetDatabase::Apri(percorso)->TableNames();
+    } catch (const DbException& e) {
+        return e.Descrizione();
+    }
+    return QString();
+}
+
+TabellaLetta Tabella(const QString& nome, std::vector<QVector<QVariant>> righe)
+{
+    auto t = std::make_shared<TabellaJet>();
+    t->nome = nome;
+    t->colonne = {{QStringLiteral("Nome"), TipoColonnaJet::Testo},
+                  {QStringLiteral("Rw"), TipoColonnaJet::Numero},
+                  {QStringLiteral("Foto"), TipoColonnaJet::Binario}};
+    t->righe = std::move(righe);
+    return {nome, t, 0, QString()};
+}
+
+FileJetLetto FileDiProva()
+{
+    FileJetLetto file;
+    file.tabelle.push_back(Tabella(QStringLiteral("Rw_laboratorio"),
+                                   {{QStringLiteral("Muro è"), 52.5, QByteArray("\x00\xff", 2)},
+                                    {QString::fromLatin1(""), QVariant(), QByteArray()},
+                                    {QVariant(), -0.0, QVariant()}}));
+    file.tabelle.push_back(
+        {QStringLiteral("Rotta"), nullptr, DbErrore::FormatoNonRiconosciuto, QStringLiteral("danneggiata")});
+    file.tabelle.push_back(Tabella(QStringLiteral("Vuota"), {}));
+    return file;
+}
+
+} // namespace
+
+class TestLettoreJetIsolato : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::PreparaAmbiente();
+        QVERIFY2(!LettoreJetIsolato::ProgrammaPredefinito().isEmpty(), "the reader was not built");
+    }
+    void cleanup()
+    {
+        LettoreJetIsolato::ImpostaProgramma(LettoreJetIsolato::ProgrammaPredefinito());
+        LettoreJetIsolato::ImpostaTempoMassimo(30000);
+    }
+
+    // Null, an empty text, a text, numbers, bytes and a table that failed all travel.
+    void codificaFedele()
+    {
+        const FileJetLetto originale = FileDiProva();
+        const auto letto = FileJetLetto::Decodifica(originale.Codifica());
+        QVERIFY(letto);
+        QCOMPARE(letto->Codifica(), originale.Codifica());
+        const TabellaJet& t = *letto->tabelle[0].tabella;
+        QCOMPARE(t.righe[1][0], QVariant(QString::fromLatin1("")));
+        QVERIFY(!t.righe[1][0].isNull());
+        QVERIFY(t.righe[2][0].isNull());
+        QCOMPARE(t.righe[0][2], QVariant(QByteArray("\x00\xff", 2)));
+        QVERIFY(!letto->tabelle[1].tabella);
+        QCOMPARE(letto->tabelle[1].errore, QStringLiteral("danneggiata"));
+    }
+
+    // A reader killed mid-way leaves a cut encoding: every cut is refused.
+    void codificaTroncataRifiutata()
+    {
+        const QByteArray intera = FileDiProva().Codifica();
+        for (qsizetype n = 0; n < intera.size(); ++n)
+            QVERIFY2(!FileJetLetto::Decodifica(intera.left(n)), qPrintable(QString::number(n)));
+        QVERIFY(!FileJetLetto::Decodifica(intera + QByteArray(1, '\0')));
+    }
+
+    void comeNelProgramma_data()
+    {
+        QTest::addColumn<QString>("nome");
+        for (const QString& f : JetDiProva::File())
+            QTest::newRow(qPrintable(f)) << f;
+    }
+
+    // The reader process and this process read the same file into the same tables.
+    void comeNelProgramma()
+    {
+        QFETCH(QString, nome);
+        const QString percorso = JetDiProva::Percorso(nome);
+        const QByteArray contenuto = JetDiProva::Contenuto(percorso);
+        const auto nelLettore = LettoreJetIsolato::Leggi(percorso, contenuto);
+        QCOMPARE(nelLettore->errore, QString());
+        QVERIFY(!nelLettore->tabelle.empty());
+        QCOMPARE(nelLettore->Codifica(), LetturaJet::Leggi(contenuto, percorso).Codifica());
+    }
+
+    void lettoreGuasto_data()
+    {
+        QTest::addColumn<QString>("corpo");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("si schianta") << "kill -SEGV $$"
+                                     << "la lettura si è interrotta";
+        QTest::newRow("esce con errore") << "cat >/dev/null; exit 1"
+                                         << "la lettura si è interrotta";
+        QTest::newRow("non dice nulla") << "cat >/dev/null"
+                                        << "la lettura si è interrotta";
+        QTest::newRow("dice altro") << "echo ZJET; cat >/dev/null"
+                                    << "la lettura si è interrotta";
+        QTest::newRow("non si ferma") << "exec sleep 600"
+                                      << "la lettura non termina";
+        QTest::newRow("parla senza fine") << "exec cat /dev/zero"
+                                          << "la lettura non ha fine";
+    }
+
+    // Whatever the reader does, the file is refused with a message naming it.
+    void lettoreGuasto()
+    {
+        QFETCH(QString, corpo);
+        QFETCH(QString, motivo);
+        QTemporaryDir dir;
+        LettoreJetIsolato::ImpostaProgramma(ScriviLettore(dir, QStringLiteral("lettore"), corpo));
+        LettoreJetIsolato::ImpostaTempoMassimo(1500);
+        const QString file = dir.filePath(QStringLiteral("prova.mdb"));
+        QVERIFY(QFile::copy(JetDiProva::Percorso(JetDiProva::File().first()), file));
+        const QString errore = ErroreApertura(file);
+        QVERIFY2(errore.contains(file) && errore.contains(motivo), qPrintable(errore));
+    }
+
+    // A reader that was only slow once: the next opening tries again and reads the file.
+    void lettoreLentoRiprovato()
+    {
+        QTemporaryDir dir;
+        const QString segno = dir.filePath(QStringLiteral("lento"));
+        LettoreJetIsolato::ImpostaProgramma(ScriviLettore(
+            dir, QStringLiteral("lettore"),
+            QStringLiteral("if [ ! -e '%1' ]; then touch '%1'; exec sleep 600; fi\nexec '%2' \"$@\"")
+                .arg(segno, LettoreJetIsolato::ProgrammaPredefinito())));
+        LettoreJetIsolato::ImpostaTempoMassimo(1500);
+        const QString file = JetDiProva::Percorso(JetDiProva::File().first());
+        QVERIFY(ErroreApertura(file).contains(QStringLiteral("la lettura non termina")));
+        LettoreJetIsolato::ImpostaTempoMassimo(30000);
+        QCOMPARE(ErroreApertura(file), QString());
+    }
+
+    // Files read are remembered by content: a file replaced under the same name is read anew.
+    void fileCambiatoRiletto()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("prova.mdb"));
+        QStringList primi, secondi;
+        const QStringList nomi = JetDiProva::File();
+        QVERIFY(nomi.size() >= 2);
+        QVERIFY(JetDiProva::Scrivi(file, JetDiProva::Contenuto(JetDiProva::Percorso(nomi[0]))));
+        primi = JetDatabase::Apri(file)->TableNames();
+        QVERIFY(JetDiProva::Scrivi(file, JetDiProva::Contenuto(JetDiProva::Percorso(nomi[1]))));
+        secondi = JetDatabase::Apri(file)->TableNames();
+        QCOMPARE(secondi, LetturaJet::Leggi(JetDiProva::Contenuto(file), file).NomiTabelle());
+        QVERIFY(primi != secondi);
+    }
+
+    // Without a reader the program reads in its own process, and reads the same.
+    void senzaLettore()
+    {
+        LettoreJetIsolato::ImpostaProgramma(QString());
+        const QString file = JetDiProva::Percorso(JetDiProva::File().first());
+        QCOMPARE(ErroreApertura(file), QString());
+        LettoreJetIsolato::ImpostaProgramma(QStringLiteral("/nonexistent/zelmar-lettore-jet"));
+        QCOMPARE(ErroreApertura(file), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLettoreJetIsolato)
+#include "TestLettoreJetIsolato.moc"
