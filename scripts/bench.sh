@@ -22,4 +22,5 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
   "$b/bench/zelmar-bench-elenco" "$dati/1000" "$dati/10000" "$dati/100000"
   "$b/bench/zelmar-bench-avvio" "$b/bin/zelmartek" "$b/demo/ZELMARtek" "$dati/100000"
   "$b/bench/zelmar-bench-salvataggio" "$dati/100000"
+  "$b/bench/zelmar-bench-jet" tests/fixtures/jet/*.mdb
 } 2>&1 | tee "$b/risultati.txt"
