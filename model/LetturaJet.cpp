@@ -232,7 +232,9 @@ QVector<QVariant> LetturaTabella::RigaCorrente()
 
 void LetturaTabella::RichiediByte(const MdbField& campo, int byte) const
 {
-    if (campo.start < 0 || campo.siz < byte || campo.start + byte > mdb_->fmt->pg_size)
+    // A damaged row can give a field a negative size: as a length it would mean "up to
+    // the first zero byte".
+    if (byte < 0 || campo.start < 0 || campo.siz < byte || campo.start + byte > mdb_->fmt->pg_size)
         Danneggiata(QStringLiteral("un valore esce dalla sua pagina"));
 }
 
