@@ -48,4 +48,13 @@ bool CopiaConColonnaNome(const QString& destinazione)
     return Scrivi(destinazione, contenuto);
 }
 
+QString ScriviLettore(const QString& cartella, const QString& nome, const QString& corpo)
+{
+    const QString percorso = QDir(cartella).filePath(nome);
+    if (!Scrivi(percorso, ("#!/bin/sh\n" + corpo + "\n").toUtf8()))
+        return QString();
+    QFile::setPermissions(percorso, QFile::permissions(percorso) | QFileDevice::ExeOwner);
+    return percorso;
+}
+
 } // namespace JetDiProva

@@ -17,4 +17,7 @@ bool Scrivi(const QString& percorso, const QByteArray& contenuto);
 // the table's definition: a Jet 4 file written by Access, with one row named
 // "some data". Returns false when the copy cannot be made.
 bool CopiaConColonnaNome(const QString& destinazione);
+// A stand-in for the Access reader process: a shell script cartella/nome running corpo.
+// Returns its path, empty when it cannot be written.
+QString ScriviLettore(const QString& cartella, const QString& nome, const QString& corpo);
 } // namespace JetDiProva

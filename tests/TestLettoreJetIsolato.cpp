@@ -16,18 +16,6 @@
 
 namespace {
 
-// A reader of its own: a shell script in dir.
-QString ScriviLettore(const QTemporaryDir& dir, const QString& nome, const QString& corpo)
-{
-    const QString percorso = dir.filePath(nome);
-    QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly) || file.write(("#!/bin/sh\n" + corpo + "\n").toUtf8()) < 0)
-        return QString();
-    file.close();
-    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-    return percorso;
-}
-
 // The error of opening the file, empty when it opens.
 QString ErroreApertura(const QString& percorso)
 {
@@ -149,7 +137,8 @@ private slots:
         QFETCH(QString, corpo);
         QFETCH(QString, motivo);
         QTemporaryDir dir;
-        LettoreJetIsolato::ImpostaProgramma(ScriviLettore(dir, QStringLiteral("lettore"), corpo));
+        LettoreJetIsolato::ImpostaProgramma(
+            JetDiProva::ScriviLettore(dir.path(), QStringLiteral("lettore"), corpo));
         LettoreJetIsolato::ImpostaTempoMassimo(1500);
         const QString file = dir.filePath(QStringLiteral("prova.mdb"));
         QVERIFY(QFile::copy(JetDiProva::Percorso(JetDiProva::File().first()), file));
@@ -162,8 +151,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString segno = dir.filePath(QStringLiteral("lento"));
-        LettoreJetIsolato::ImpostaProgramma(ScriviLettore(
-            dir, QStringLiteral("lettore"),
+        LettoreJetIsolato::ImpostaProgramma(JetDiProva::ScriviLettore(
+            dir.path(), QStringLiteral("lettore"),
             QStringLiteral("if [ ! -e '%1' ]; then touch '%1'; exec sleep 600; fi\nexec '%2' \"$@\"")
                 .arg(segno, LettoreJetIsolato::ProgrammaPredefinito())));
         LettoreJetIsolato::ImpostaTempoMassimo(1500);

@@ -1,7 +1,9 @@
 // A category folder holding a genuine Access file beside one of the program's own: the
 // tree lists both alike, a click on the Access file whose columns are not those of a
 // category table gives a clear message and leaves the window working, and the import
-// from the window's menu converts it, keeps the original and builds the tree again.
+// from the window's menu converts it, keeps the original and builds the tree again. An
+// Access file whose reading crashes the reader process, or that once crashed libmdb, is a
+// message and the window goes on.
 #include "JetDiProva.h"
 #include "TestForm1Ambiente.h"
 
@@ -9,8 +11,11 @@
 #include "browser/ControlliForm1.h"
 
 #include "browser/ElencoNomi.h"
+#include "model/LettoreJetIsolato.h"
+
 #include <QAction>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -48,6 +53,8 @@ private slots:
     void alberoElencaIlFileJet();
     void colonneCheNonSonoQuelleDiUnaCategoria();
     void importazioneDalMenu();
+    void fileCheFaCadereIlLettore_data();
+    void fileCheFaCadereIlLettore();
 };
 
 void TestForm1Jet::alberoElencaIlFileJet()
@@ -106,6 +113,53 @@ void TestForm1Jet::importazioneDalMenu()
     MessageBox::clearShown();
     importa->trigger();
     QVERIFY(MessageBox::lastText().contains(QStringLiteral("File convertiti: 0;")));
+}
+
+void TestForm1Jet::fileCheFaCadereIlLettore_data()
+{
+    QTest::addColumn<QString>("fileDelCorpus"); // empty: a good file, and a reader that crashes
+    QTest::addColumn<QString>("tabella");       // the file's name, the table the window reads
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("il lettore cade") << QString() << kJet << "la lettura si è interrotta";
+    QTest::newRow("tabella senza mappa delle pagine") << "jet-tabella-senza-mappa"
+                                                      << "MSysQueries"
+                                                      << "la tabella non ha la mappa delle sue pagine";
+    QTest::newRow("campo di lunghezza negativa") << "jet-campo-di-lunghezza-negativa"
+                                                 << "MSysObjects"
+                                                 << "un valore esce dalla sua pagina";
+}
+
+void TestForm1Jet::fileCheFaCadereIlLettore()
+{
+    QFETCH(QString, fileDelCorpus);
+    QFETCH(QString, tabella);
+    QFETCH(QString, motivo);
+    QTemporaryDir dir;
+    Ambiente a;
+    QVERIFY(a.ok());
+    const QString jet = FileCategoria(a, tabella);
+    if (fileDelCorpus.isEmpty()) {
+        LettoreJetIsolato::ImpostaProgramma(JetDiProva::ScriviLettore(dir.path(), QStringLiteral("lettore"),
+                                                                      QStringLiteral("kill -SEGV $$")));
+        QVERIFY(JetDiProva::CopiaConColonnaNome(jet));
+    } else {
+        // The fuzzer's input: one byte of its own, then the file.
+        const QString corpus = qEnvironmentVariable("ZELMAR_SOURCE_DIR") + QStringLiteral("/fuzz/corpus/");
+        QVERIFY(JetDiProva::Scrivi(jet, JetDiProva::Contenuto(corpus + fileDelCorpus).mid(1)));
+    }
+    a.apri();
+    MessageBox::clearShown();
+    a.clicca(a.figlio(QStringLiteral("Rw"), tabella));
+    LettoreJetIsolato::ImpostaProgramma(LettoreJetIsolato::ProgrammaPredefinito());
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const QString testo = MessageBox::lastText();
+    QVERIFY2(testo.contains(jet) && testo.contains(motivo), qPrintable(testo));
+    QVERIFY(a.righeElenco().isEmpty());
+
+    MessageBox::clearShown();
+    a.clicca(a.figlio(QStringLiteral("Rw"), kNostro));
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(!a.righeElenco().isEmpty());
 }
 
 QTEST_MAIN(TestForm1Jet)
