@@ -15,7 +15,6 @@
 #include <list>
 #include <optional>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ZELMAR_READER_UNDER_ASAN 1
