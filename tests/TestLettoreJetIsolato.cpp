@@ -1,7 +1,8 @@
 // Jet files read in the reader process: what comes back is what the same reading gives
 // in this process, for every table of the genuine Access files; a reader that crashes,
 // stalls, talks nonsense or does not stop talking costs the file a refusal with a
-// message, never the program; a stall is tried again, a changed file read again.
+// message, never the program; a stall is tried again, a changed file read again; the
+// reader runs bounded in memory and leaves no core dump.
 #include "JetDiProva.h"
 #include "TestSupport.h"
 
@@ -160,6 +161,27 @@ private slots:
         QVERIFY(ErroreApertura(file).contains(QStringLiteral("la lettura non termina")));
         LettoreJetIsolato::ImpostaTempoMassimo(30000);
         QCOMPARE(ErroreApertura(file), QString());
+    }
+
+    // The reader runs with no core dumps and a bound on its memory: the address space, or
+    // under the address sanitizer (which reserves more than any such bound) its own limit.
+    void lettoreLimitato()
+    {
+        QTemporaryDir dir;
+        const QString rapporto = dir.filePath(QStringLiteral("limiti"));
+        LettoreJetIsolato::ImpostaProgramma(JetDiProva::ScriviLettore(
+            dir.path(), QStringLiteral("lettore"),
+            QStringLiteral("cat >/dev/null; { ulimit -c; ulimit -v; echo \"$ASAN_OPTIONS\"; } >'%1'; exit 1")
+                .arg(rapporto)));
+        const QString file = dir.filePath(QStringLiteral("prova.mdb"));
+        QVERIFY(QFile::copy(JetDiProva::Percorso(JetDiProva::File().first()), file));
+        QVERIFY(ErroreApertura(file).contains(QStringLiteral("la lettura si è interrotta")));
+        const QStringList righe = QString::fromUtf8(JetDiProva::Contenuto(rapporto)).split(QLatin1Char('\n'));
+        QVERIFY2(righe.size() >= 3, qPrintable(righe.join(QLatin1Char('|'))));
+        QCOMPARE(righe[0], QStringLiteral("0"));
+        const bool spazioLimitato = righe[1] == QStringLiteral("2097152");
+        const bool limiteSanitizer = righe[2].contains(QStringLiteral("hard_rss_limit_mb=2048"));
+        QVERIFY2(spazioLimitato || limiteSanitizer, qPrintable(righe.join(QLatin1Char('|'))));
     }
 
     // Files read are remembered by content: a file replaced under the same name is read anew.
