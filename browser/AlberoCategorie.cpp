@@ -15,6 +15,7 @@ constexpr int kRuoloChiave = Qt::UserRole + 1;
 QTreeWidgetItem* AggiungiRadice(QTreeWidget* albero, const QString& chiave, const QString& didascalia)
 {
     auto* radice = new QTreeWidgetItem(albero, QStringList{didascalia});
+    radice->setToolTip(0, didascalia); // the tree is narrower than the longest captions
     radice->setData(0, kRuoloChiave, chiave);
     QFont grassetto = radice->font(0);
     grassetto.setBold(true);
@@ -24,7 +25,9 @@ QTreeWidgetItem* AggiungiRadice(QTreeWidget* albero, const QString& chiave, cons
 
 QTreeWidgetItem* AggiungiFiglio(QTreeWidgetItem* radice, const QString& didascalia)
 {
-    return new QTreeWidgetItem(radice, QStringList{didascalia});
+    auto* figlio = new QTreeWidgetItem(radice, QStringList{didascalia});
+    figlio->setToolTip(0, didascalia);
+    return figlio;
 }
 
 } // namespace

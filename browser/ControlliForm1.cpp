@@ -5,6 +5,7 @@
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
 #include "model/RecordSchema.h"
+#include "ui/DidascaliaAdattata.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
@@ -43,7 +44,7 @@ QString Elemento(const char* nome, int indice)
 QLabel* Etichetta(QWidget* padre, const QString& nome, const QString& testo, int left, int top, int width,
                   int height, Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* l = Colloca(new QLabel(testo, padre), nome, left, top, width, height);
+    auto* l = Colloca(new DidascaliaAdattata(testo, padre), nome, left, top, width, height);
     l->setAlignment(allineamento);
     return l;
 }

@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "app/ZelmarCommonModule.h"
+#include "ui/DidascaliaAdattata.h"
 
 #include <QCalendarWidget>
 #include <QFont>
@@ -59,7 +60,7 @@ QFrame* Form2::CreaRiquadro(const QString& nome, const QString& titolo, const QS
 void Form2::CreaCasella(QWidget* contenitore, int k, const char* didascalia, QPoint etichetta, QRect casella,
                         bool piuRighe, const QString& testo)
 {
-    auto* label = new QLabel(QString::fromUtf8(didascalia), contenitore);
+    auto* label = new DidascaliaAdattata(QString::fromUtf8(didascalia), contenitore);
     label->setObjectName(Elemento("Label1", k));
     label->move(etichetta / 15);
     label->adjustSize();

@@ -10,6 +10,7 @@
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"
 #include "model/Module1.h"
+#include "ui/DidascaliaAdattata.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -311,7 +312,7 @@ QFrame* Form3::CreaCornice(const QString& nome, QLabel*& titolo, const QString& 
 QLabel* Form3::CreaEtichetta(QWidget* contenitore, const QString& nome, const QString& testo, int sinistra,
                              int alto, int larghezza, int altezza)
 {
-    auto* etichetta = new QLabel(testo, contenitore);
+    auto* etichetta = new DidascaliaAdattata(testo, contenitore);
     etichetta->setObjectName(nome);
     etichetta->setGeometry(Twip(sinistra, alto, larghezza, altezza));
     return etichetta;
@@ -385,6 +386,7 @@ void Form3::CreaCertificato()
     monthView1_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     monthView1_->setSelectedDate(QDate(2008, 1, 21));
     monthView1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    monthView1_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     monthView1_->setGridVisible(false);
     monthView1_->setGeometry(Twip(2520, 600, 3015, 2460));
 }
@@ -533,6 +535,14 @@ void Form3::InitMateriale()
         return;
     }
     CopiaMaterialeMostrato(codice);
+    MostraInizioTesti();
+}
+
+// A box filled with a text longer than the box shows its beginning, not its end.
+void Form3::MostraInizioTesti()
+{
+    for (QLineEdit* casella : findChildren<QLineEdit*>())
+        casella->setCursorPosition(0);
 }
 
 void Form3::CaricaParoleChiave()

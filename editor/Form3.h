@@ -62,6 +62,7 @@ private:
     int ValoreModo() const;
     void CaricaParoleChiave();
     void ImpostaCategoria(int codice);
+    void MostraInizioTesti();
     void CopiaMaterialeMostrato(int codice);
     void CopiaValutazioni(int codice);
     void SpostaFuocoBanda(int indice, int passo);

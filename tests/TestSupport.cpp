@@ -3,10 +3,13 @@
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
+#include "ui/DidascaliaAdattata.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QLocale>
 
 namespace TestSupport {
@@ -18,8 +21,14 @@ void PreparaAmbiente()
     FileDialog::setAutomatic(true);
 }
 
-QString CartellaFixtures() { return qEnvironmentVariable("ZELMAR_FIXTURES"); }
-QString CartellaProgrammaCostruita() { return qEnvironmentVariable("ZELMAR_PROGRAM_DIR"); }
+QString CartellaFixtures()
+{
+    return qEnvironmentVariable("ZELMAR_FIXTURES");
+}
+QString CartellaProgrammaCostruita()
+{
+    return qEnvironmentVariable("ZELMAR_PROGRAM_DIR");
+}
 
 bool CopiaCartella(const QString& da, const QString& a)
 {
@@ -40,19 +49,45 @@ bool CopiaCartella(const QString& da, const QString& a)
     return true;
 }
 
+QStringList DidascalieTagliate(const QWidget* finestra)
+{
+    QStringList tagliate;
+    for (const QLabel* didascalia : finestra->findChildren<QLabel*>()) {
+        if (!didascalia->isVisibleTo(finestra) || didascalia->wordWrap() || didascalia->text().isEmpty())
+            continue;
+        const int m = didascalia->margin();
+        const int larghezza = didascalia->contentsRect().width() - 2 * m;
+        const QFont carattere =
+            qobject_cast<const DidascaliaAdattata*>(didascalia)
+                ? DidascaliaAdattata::CarattereCheEntra(didascalia->font(), didascalia->text(), larghezza)
+                : didascalia->font();
+        if (QFontMetricsF(carattere).horizontalAdvance(didascalia->text()) > larghezza)
+            tagliate << didascalia->objectName() + QStringLiteral(" «") + didascalia->text() +
+                            QStringLiteral("»");
+    }
+    return tagliate;
+}
+
 AmbienteDati::AmbienteDati(const QString& nomeFixture)
 {
     if (!dir_.isValid())
         return;
-    const bool datiCopiati = CopiaCartella(CartellaFixtures() + QLatin1Char('/') + nomeFixture, cartellaDati());
+    const bool datiCopiati =
+        CopiaCartella(CartellaFixtures() + QLatin1Char('/') + nomeFixture, cartellaDati());
     const bool immaginiCopiate = CopiaCartella(CartellaProgrammaCostruita() + QStringLiteral("/immagine"),
                                                cartellaProgramma() + QStringLiteral("/immagine"));
     ok_ = datiCopiati && immaginiCopiate;
     scriviIni(QStringLiteral("Italiano"), cartellaDati());
 }
 
-QString AmbienteDati::cartellaDati() const { return dir_.path() + QStringLiteral("/dati"); }
-QString AmbienteDati::cartellaProgramma() const { return dir_.path() + QStringLiteral("/programma"); }
+QString AmbienteDati::cartellaDati() const
+{
+    return dir_.path() + QStringLiteral("/dati");
+}
+QString AmbienteDati::cartellaProgramma() const
+{
+    return dir_.path() + QStringLiteral("/programma");
+}
 QString AmbienteDati::percorsoDatabase(const QString& relativo) const
 {
     return cartellaDati() + QStringLiteral("/Databases/Database/") + relativo;
@@ -63,7 +98,8 @@ void AmbienteDati::scriviIni(const QString& lingua, const QString& dati)
     QDir().mkpath(cartellaProgramma());
     QFile ini(cartellaProgramma() + QStringLiteral("/Zelmar.ini"));
     if (ini.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ini.write(QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n").arg(lingua, dati).toUtf8());
+        ini.write(
+            QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n").arg(lingua, dati).toUtf8());
         ini.close();
     }
     ZelmarCommonModule::SetCartellaProgramma(cartellaProgramma());

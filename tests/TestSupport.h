@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+
+class QWidget;
 
 namespace TestSupport {
 // Italian locale as the default, message boxes and file dialogs answered without windows.
@@ -16,6 +19,10 @@ QString CartellaProgrammaCostruita();
 // Copies a whole folder tree; returns false on any failure.
 bool CopiaCartella(const QString& da, const QString& a);
 
+// The names of the captions of the window, shown or to be shown with it, whose text is
+// wider than the place they are drawn in, at the font they draw it with.
+QStringList DidascalieTagliate(const QWidget* finestra);
+
 // A temporary program folder (Zelmar.ini + immagine/) and data folder, copied from
 // the fixture named nomeFixture, with the program's settings pointed at them.
 class AmbienteDati
@@ -23,8 +30,8 @@ class AmbienteDati
 public:
     explicit AmbienteDati(const QString& nomeFixture = QStringLiteral("standard"));
     bool ok() const { return ok_; }
-    QString cartellaDati() const;      // the data folder (CartellaDati)
-    QString cartellaProgramma() const; // the program folder
+    QString cartellaDati() const;                            // the data folder (CartellaDati)
+    QString cartellaProgramma() const;                       // the program folder
     QString percorsoDatabase(const QString& relativo) const; // below Databases/Database
     // Rewrites Zelmar.ini with the given language and data folder.
     void scriviIni(const QString& lingua, const QString& cartellaDati);

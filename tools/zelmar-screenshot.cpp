@@ -1,7 +1,8 @@
 // zelmar-screenshot: renders the main window to PNG files, once for the first entry of
 // every table the category tree offers (the custom and theoretical kinds and the first
-// file of every experimental category), plus the information and image windows, so
-// that the screens can be looked at without a display.
+// file of every experimental category), the editor opened on the first entry of every
+// custom kind, plus the information and image windows, so that the screens can be
+// looked at without a display.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -44,6 +46,22 @@ void MostraNodo(Form1& form, QTreeWidget* albero, QTreeWidgetItem* nodo)
 {
     albero->setCurrentItem(nodo);
     form.TreeView1_NodeClick(nodo);
+}
+
+// Opens the editor on the selected entry, as the modify button does, and saves it as
+// soon as it is shown; the editor is then closed without saving.
+bool SalvaEditor(Form1& form, const QString& percorso)
+{
+    bool ok = false;
+    QTimer::singleShot(0, [&ok, percorso] {
+        QWidget* editor = QApplication::activeModalWidget();
+        if (!editor)
+            return;
+        ok = Salva(editor, percorso);
+        editor->close();
+    });
+    form.Toolbar1_ButtonClick(2);
+    return ok;
 }
 
 // The tables to show: every child of the custom and theoretical roots, and every
@@ -105,6 +123,9 @@ int main(int argc, char* argv[])
         ok = Salva(&form,
                    uscita + QStringLiteral("/Form1-%1-%2.png").arg(NomeFile(radice), NomeFile(tabella))) &&
              ok;
+        if (AlberoCategorie::Chiave(nodo->parent() ? nodo->parent() : nodo) ==
+            QLatin1String("personalizzato"))
+            ok = SalvaEditor(form, uscita + QStringLiteral("/Form3-%1.png").arg(NomeFile(tabella))) && ok;
         if (primo) {
             // The information and image windows of the first custom entry.
             Form2* info = form.InformazioniAggiuntive();

@@ -75,7 +75,6 @@ void ImpostaSfondoToolbar(QToolBar* toolbar, const QPixmap& tassello, int modo)
         return;
     QPalette tavolozza = toolbar->palette();
     tavolozza.setBrush(QPalette::Window, QBrush(tassello));
-    tavolozza.setBrush(QPalette::Button, QBrush(tassello));
     toolbar->setPalette(tavolozza);
     toolbar->setAutoFillBackground(true);
 }

@@ -474,6 +474,7 @@ void TestForm3::impostazioneCategoria()
         QCOMPARE(!Testo(*f, casella)->isHidden(), atteso);
         QCOMPARE(!f->findChild<QLabel*>(didascalia)->isHidden(), atteso);
     }
+    QCOMPARE(TestSupport::DidascalieTagliate(&*f), QStringList());
 }
 
 void TestForm3::statoDiProgettoNuovo_data()
@@ -574,6 +575,10 @@ void TestForm3::copiaInModifica()
     const QStringList valori = valutazioni.split(QLatin1Char(' '));
     for (int r = 0; r < 3; ++r)
         QCOMPARE(Testo(*f, QStringLiteral("Text2(%1)").arg(21 + r))->text(), valori[r]);
+
+    // Texts longer than their boxes show their beginning.
+    for (const char* nome : {"Text15", "Text3", "Text8", "Text6", "Text16"})
+        QCOMPARE(Testo(*f, nome)->cursorPosition(), 0);
 }
 
 void TestForm3::annullaNonScrive()

@@ -1,0 +1,56 @@
+#include "DidascaliaAdattata.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+constexpr int StringimentoMinimo = 75; // percent of the normal width
+constexpr qreal PuntiMinimi = 6.0;
+constexpr qreal PassoPunti = 0.25;
+
+bool Entra(const QFont& carattere, const QString& testo, int larghezza)
+{
+    return QFontMetricsF(carattere).horizontalAdvance(testo) <= larghezza;
+}
+
+} // namespace
+
+DidascaliaAdattata::DidascaliaAdattata(const QString& testo, QWidget* parent) : QLabel(testo, parent) {}
+
+QFont DidascaliaAdattata::CarattereCheEntra(const QFont& base, const QString& testo, int larghezza)
+{
+    if (Entra(base, testo, larghezza))
+        return base;
+    QFont carattere = base;
+    for (int stringimento = 90; stringimento >= StringimentoMinimo; stringimento -= 5) {
+        carattere.setStretch(stringimento);
+        if (Entra(carattere, testo, larghezza))
+            return carattere;
+    }
+    qreal punti = base.pointSizeF();
+    if (punti <= 0) // a font sized in pixels
+        return carattere;
+    while (punti - PassoPunti >= PuntiMinimi) {
+        punti -= PassoPunti;
+        carattere.setPointSizeF(punti);
+        if (Entra(carattere, testo, larghezza))
+            break;
+    }
+    return carattere;
+}
+
+void DidascaliaAdattata::paintEvent(QPaintEvent* evento)
+{
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    if (wordWrap() || textFormat() == Qt::RichText || Entra(font(), text(), area.width())) {
+        QLabel::paintEvent(evento);
+        return;
+    }
+    QPainter pittore(this);
+    drawFrame(&pittore);
+    pittore.setFont(CarattereCheEntra(font(), text(), area.width()));
+    style()->drawItemText(&pittore, area, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          isEnabled(), text(), foregroundRole());
+}
