@@ -1,8 +1,8 @@
 // zelmar-screenshot: renders the main window to PNG files, once for the first entry of
 // every table the category tree offers (the custom and theoretical kinds and the first
 // file of every experimental category), the editor opened on the first entry of every
-// custom kind, plus the information and image windows, so that the screens can be
-// looked at without a display.
+// custom kind that has one, plus the information and image windows, so that the
+// screens can be looked at without a display.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -16,6 +16,7 @@
 #include "browser/Form2.h"
 #include "browser/Form4.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -115,6 +116,7 @@ int main(int argc, char* argv[])
     bool ok = Salva(&form, uscita + QStringLiteral("/Form1-avvio.png"));
 
     QTreeWidget* albero = form.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    const auto* elenco = form.findChild<QAbstractItemView*>(QStringLiteral("List1"));
     bool primo = true;
     for (QTreeWidgetItem* nodo : NodiDaMostrare(albero)) {
         MostraNodo(form, albero, nodo);
@@ -123,8 +125,9 @@ int main(int argc, char* argv[])
         ok = Salva(&form,
                    uscita + QStringLiteral("/Form1-%1-%2.png").arg(NomeFile(radice), NomeFile(tabella))) &&
              ok;
-        if (AlberoCategorie::Chiave(nodo->parent() ? nodo->parent() : nodo) ==
-            QLatin1String("personalizzato"))
+        const bool personalizzato = AlberoCategorie::Chiave(nodo->parent() ? nodo->parent() : nodo) ==
+                                    QLatin1String("personalizzato");
+        if (personalizzato && elenco->currentIndex().isValid())
             ok = SalvaEditor(form, uscita + QStringLiteral("/Form3-%1.png").arg(NomeFile(tabella))) && ok;
         if (primo) {
             // The information and image windows of the first custom entry.
