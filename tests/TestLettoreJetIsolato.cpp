@@ -28,6 +28,18 @@ QString ErroreApertura(const QString& percorso)
     return QString();
 }
 
+// The error of opening a copy of a genuine Access file, in dir, through a reader that
+// runs the shell commands corpo.
+QString ErroreConLettore(const QTemporaryDir& dir, const QString& corpo)
+{
+    LettoreJetIsolato::ImpostaProgramma(
+        JetDiProva::ScriviLettore(dir.path(), QStringLiteral("lettore"), corpo));
+    const QString file = dir.filePath(QStringLiteral("prova.mdb"));
+    if (!QFile::copy(JetDiProva::Percorso(JetDiProva::File().first()), file))
+        return QStringLiteral("copia non riuscita");
+    return ErroreApertura(file);
+}
+
 TabellaLetta Tabella(const QString& nome, std::vector<QVector<QVariant>> righe)
 {
     auto t = std::make_shared<TabellaJet>();
@@ -138,13 +150,10 @@ private slots:
         QFETCH(QString, corpo);
         QFETCH(QString, motivo);
         QTemporaryDir dir;
-        LettoreJetIsolato::ImpostaProgramma(
-            JetDiProva::ScriviLettore(dir.path(), QStringLiteral("lettore"), corpo));
         LettoreJetIsolato::ImpostaTempoMassimo(1500);
-        const QString file = dir.filePath(QStringLiteral("prova.mdb"));
-        QVERIFY(QFile::copy(JetDiProva::Percorso(JetDiProva::File().first()), file));
-        const QString errore = ErroreApertura(file);
-        QVERIFY2(errore.contains(file) && errore.contains(motivo), qPrintable(errore));
+        const QString errore = ErroreConLettore(dir, corpo);
+        QVERIFY2(errore.contains(dir.filePath(QStringLiteral("prova.mdb"))) && errore.contains(motivo),
+                 qPrintable(errore));
     }
 
     // A reader that was only slow once: the next opening tries again and reads the file.
@@ -169,13 +178,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString rapporto = dir.filePath(QStringLiteral("limiti"));
-        LettoreJetIsolato::ImpostaProgramma(JetDiProva::ScriviLettore(
-            dir.path(), QStringLiteral("lettore"),
+        const QString corpo =
             QStringLiteral("cat >/dev/null; { ulimit -c; ulimit -v; echo \"$ASAN_OPTIONS\"; } >'%1'; exit 1")
-                .arg(rapporto)));
-        const QString file = dir.filePath(QStringLiteral("prova.mdb"));
-        QVERIFY(QFile::copy(JetDiProva::Percorso(JetDiProva::File().first()), file));
-        QVERIFY(ErroreApertura(file).contains(QStringLiteral("la lettura si è interrotta")));
+                .arg(rapporto);
+        QVERIFY(ErroreConLettore(dir, corpo).contains(QStringLiteral("la lettura si è interrotta")));
         const QStringList righe = QString::fromUtf8(JetDiProva::Contenuto(rapporto)).split(QLatin1Char('\n'));
         QVERIFY2(righe.size() >= 3, qPrintable(righe.join(QLatin1Char('|'))));
         QCOMPARE(righe[0], QStringLiteral("0"));

@@ -57,10 +57,8 @@ QStringList DidascalieTagliate(const QWidget* finestra)
             continue;
         const int m = didascalia->margin();
         const int larghezza = didascalia->contentsRect().width() - 2 * m;
-        const QFont carattere =
-            qobject_cast<const DidascaliaAdattata*>(didascalia)
-                ? DidascaliaAdattata::CarattereCheEntra(didascalia->font(), didascalia->text(), larghezza)
-                : didascalia->font();
+        const auto* adattata = qobject_cast<const DidascaliaAdattata*>(didascalia);
+        const QFont carattere = adattata ? adattata->CarattereDisegnato() : didascalia->font();
         if (QFontMetricsF(carattere).horizontalAdvance(didascalia->text()) > larghezza)
             tagliate << didascalia->objectName() + QStringLiteral(" «") + didascalia->text() +
                             QStringLiteral("»");

@@ -41,16 +41,29 @@ QFont DidascaliaAdattata::CarattereCheEntra(const QFont& base, const QString& te
     return carattere;
 }
 
+QRect DidascaliaAdattata::AreaTesto() const
+{
+    return contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+}
+
+QFont DidascaliaAdattata::CarattereDisegnato() const
+{
+    // Wrapped and rich texts are laid out by the label itself.
+    if (wordWrap() || textFormat() == Qt::RichText)
+        return font();
+    return CarattereCheEntra(font(), text(), AreaTesto().width());
+}
+
 void DidascaliaAdattata::paintEvent(QPaintEvent* evento)
 {
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    if (wordWrap() || textFormat() == Qt::RichText || Entra(font(), text(), area.width())) {
+    const QFont carattere = CarattereDisegnato();
+    if (carattere == font()) {
         QLabel::paintEvent(evento);
         return;
     }
     QPainter pittore(this);
     drawFrame(&pittore);
-    pittore.setFont(CarattereCheEntra(font(), text(), area.width()));
-    style()->drawItemText(&pittore, area, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                          isEnabled(), text(), foregroundRole());
+    pittore.setFont(carattere);
+    style()->drawItemText(&pittore, AreaTesto(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), text(), foregroundRole());
 }

@@ -19,6 +19,12 @@ public:
     // text that still does not fit is cut as a plain label would cut it).
     static QFont CarattereCheEntra(const QFont& base, const QString& testo, int larghezza);
 
+    // The font the caption draws its text with now.
+    QFont CarattereDisegnato() const;
+
 protected:
     void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QRect AreaTesto() const;
 };
