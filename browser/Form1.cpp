@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AlberoCategorie.h"
+#include "AlberoNodi.h"
 #include "DidascalieLista.h"
 #include "ElencoNomi.h"
 #include "Form2.h"
@@ -87,7 +88,7 @@ Form1::~Form1()
 
 void Form1::CollegaEventi()
 {
-    connect(c_.TreeView1, &QTreeWidget::itemClicked, this,
+    connect(c_.TreeView1, &AlberoNodi::nodoScelto, this,
             [this](QTreeWidgetItem* nodo) { TreeView1_NodeClick(nodo); });
     connect(c_.Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(c_.List1, &ElencoNomi::currentRowChanged, this, [this] { List1_Click(); });
@@ -305,23 +306,25 @@ void Form1::CaricaListaMateriali()
         return;
     }
 
+    const bool vuota = contenuto.numeroRecord < 1;
+    // An empty table shows nothing of the entry shown before, only its kind's captions.
+    if (vuota)
+        SvuotaVisualizzazione();
     c_.Text2->clear();
     if (sperimentale) {
         c_.Combo1->addItem(M(88));
         c_.Combo1->setCurrentIndex(0);
     }
-    if (sperimentale || contenuto.numeroRecord > 0) {
+    if (sperimentale || !vuota) {
         c_.Label3->setText(DidascalieLista::RigaDopoRiempimento(codice));
         ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
     }
-    if (contenuto.numeroRecord < 1) {
-        // An empty theoretical table blanks the display; an empty custom or experimental
-        // table only empties the list and keeps its captions.
-        if (teorico) {
-            ResetValoriForm2();
-            ResetValoriForm1();
+    if (vuota) {
+        // The chart of an empty custom or experimental table is the one of no selection.
+        if (teorico)
             CancellaGrafico();
-        }
+        else
+            DisegnaGrafico();
         return;
     }
     if (teorico) {
@@ -526,14 +529,23 @@ void Form1::SegnalaErrore(const QString& azione, const DbException& errore)
                      MessageBox::Exclamation);
 }
 
+void Form1::SvuotaVisualizzazione()
+{
+    // An information window not made yet holds nothing of any entry: it shows its design
+    // texts when it is first opened.
+    if (form2_)
+        ResetValoriForm2();
+    ResetValoriForm1();
+    valoriBande_.fill(0.0f);
+    conservati_.fill(0.0);
+}
+
 void Form1::SvuotaDopoErrore()
 {
     RiempiElenco({});
     c_.Combo1->clear();
     c_.Command2->setEnabled(false);
-    ResetValoriForm2();
-    ResetValoriForm1();
-    valoriBande_.fill(0.0f);
+    SvuotaVisualizzazione();
     CancellaGrafico();
 }
 
@@ -565,17 +577,18 @@ void Form1::List1_DblClick()
 MaterialeMostrato Form1::Mostrato()
 {
     MaterialeMostrato m;
-    if (c_.List1->currentRow() >= 0)
-        m.nomeSelezionato = c_.List1->testoCorrente();
     m.descrizione = c_.Text2->toPlainText();
     for (int i = 0; i < int(m.bande.size()); ++i)
         m.bande[i] = c_.Text1[i]->text();
     Form2* info = InformazioniAggiuntive();
     for (int k = 0; k < int(m.form2.size()); ++k)
         m.form2[k] = info->Testo(k);
-    m.dataCalendario = info->MonthView1()->selectedDate();
     for (int i = 0; i < c_.Combo1->count(); ++i)
         m.paroleChiave << c_.Combo1->itemText(i);
+    if (c_.List1->currentRow() < 0)
+        return m; // no entry shown: its date and ratings are those of no entry
+    m.nomeSelezionato = c_.List1->testoCorrente();
+    m.dataCalendario = info->MonthView1()->selectedDate();
     m.ValoreRw = Valore(ValoreConservato::Rw);
     m.ValoreLnw = Valore(ValoreConservato::Lnw);
     m.ValoreDLw = Valore(ValoreConservato::DLw);
@@ -611,10 +624,8 @@ void Form1::Cancella_Materiale()
         try {
             CancellazioneMateriale::Cancella(PercorsoCorrente(), Module1::NomeTabella, nome);
         } catch (const DbException& errore) {
-            // Nothing was deleted: the list the user sees is still right, and refilling it
-            // from a file another program holds would only fail a second time.
+            // The list is refilled all the same: it shows what the file now holds.
             SegnalaErrore(QStringLiteral("cancellare il materiale «%1»").arg(nome), errore);
-            return;
         }
     }
     CaricaListaMateriali();

@@ -32,6 +32,9 @@ public:
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private slots:
     void Command1_Click();
     void Command2_Click();
@@ -62,7 +65,6 @@ private:
     int ValoreModo() const;
     void CaricaParoleChiave();
     void ImpostaCategoria(int codice);
-    void MostraInizioTesti();
     void CopiaMaterialeMostrato(int codice);
     void CopiaValutazioni(int codice);
     void SpostaFuocoBanda(int indice, int passo);

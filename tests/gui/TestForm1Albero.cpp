@@ -119,7 +119,7 @@ private slots:
         const QString cartella = a.dati().percorsoDatabase(QStringLiteral("Infissi"));
         QDir(cartella).removeRecursively();
         QVERIFY(QDir().mkpath(cartella));
-        for (const char* nome : {"b.mdb", "a.mdb", "nota.txt"}) {
+        for (const char* nome : {"b.mdb", "a.mdb", "nota.txt", ".copia.mdb"}) {
             QFile f(cartella + QLatin1Char('/') + QLatin1String(nome));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
@@ -132,6 +132,24 @@ private slots:
         QCOMPARE(figli, (QStringList{"a", "b"}));
         // The files are not opened while the tree is built.
         QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    // Moving through the tree with the keyboard chooses the node as a click does.
+    void sceltaDaTastiera()
+    {
+        Ambiente a;
+        QVERIFY(a.ok());
+        a.apri();
+        QVERIFY(QTest::qWaitForWindowActive(&a.form()));
+        a.albero()->setFocus();
+        QTRY_VERIFY(a.albero()->hasFocus());
+        QTest::keyClick(a.albero(), Qt::Key_Down);
+        QCOMPARE(a.albero()->currentItem()->text(0), M(21));
+        QCOMPARE(Module1::NomeTabella, QStringLiteral("DRw_laboratorio"));
+        QCOMPARE(a.etichetta(QStringLiteral("Label7"))->text(), M(38) + ": " + M(19) + ": " + M(21));
+        QVERIFY(a.elenco()->count() > 0);
+        QTest::keyClick(a.albero(), Qt::Key_Up);
+        QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
     }
 
     void clickSuRadiceSperimentale()

@@ -198,6 +198,22 @@ private slots:
         QCOMPARE(TestSupport::DidascalieTagliate(&a.form()), QStringList());
     }
 
+    // A value wider than its band box shows whole, and every box shows the beginning of its text.
+    void caselleMostranoIlTestoIntero()
+    {
+        Ambiente a;
+        QVERIFY(a.ok());
+        Mostra(a, kRwPersonale,
+               {{{"Nome", "Voce"},
+                 {"R - 50Hz (dB)", "-10,25"},
+                 {"R - 63Hz (dB)", "12,125"},
+                 {"Immagine", "una fotografia della parete di prova presa dopo il montaggio.jpg"}}});
+        QCOMPARE(a.banda(0)->text(), QStringLiteral("-10,25"));
+        QCOMPARE(a.banda(1)->text(), QStringLiteral("12,125"));
+        QCOMPARE(TestSupport::CaselleTagliate(&a.form()), QStringList());
+        QCOMPARE(TestSupport::CaselleTagliate(Informazioni(a)), QStringList());
+    }
+
     void valoriConservatiRestanoSenzaCampo()
     {
         Ambiente a;

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 using ZelmarCommonModule::M;
@@ -257,6 +258,8 @@ private slots:
     void copiaInModifica_data();
     void copiaInModifica();
     void annullaNonScrive();
+    void escapeNonChiude();
+    void separatoreConIlPunto();
     void nomeVuotoODuplicato_data();
     void nomeVuotoODuplicato();
     void numeroNonValido_data();
@@ -591,6 +594,48 @@ void TestForm3::annullaNonScrive()
     QCOMPARE(ricariche_, 0);
     QVERIFY(MessageBox::shown().isEmpty());
     QCOMPARE(Contenuto(PercorsoPersonale()), prima);
+}
+
+// Escape, in whatever box, leaves the editor open with everything typed.
+void TestForm3::escapeNonChiude()
+{
+    auto f = Apri(catRwLaboratorio, QStringLiteral("0"));
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    const QList<QWidget*> caselle{Testo(*f, "Text15"), f->findChild<QComboBox*>("Combo1")->lineEdit(),
+                                  Testo(*f, "Text2(3)"), Testo(*f, "Text11"),
+                                  f->findChild<QCalendarWidget*>("MonthView1")};
+    for (QWidget* w : caselle) {
+        w->setFocus();
+        QTest::keyClicks(w, QStringLiteral("12"));
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY2(f->isVisible(), qPrintable(w->objectName()));
+    }
+    QCOMPARE(Testo(*f, "Text15")->text(), QStringLiteral("12"));
+    QCOMPARE(f->findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("12"));
+    QCOMPARE(Testo(*f, "Text2(3)")->text(), QStringLiteral("12"));
+    QVERIFY(Testo(*f, "Text11")->text().contains(QStringLiteral("12")));
+}
+
+// Under number settings with a full stop the boxes start as 0.0 and save as they are.
+void TestForm3::separatoreConIlPunto()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto ripristina =
+        qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); });
+    auto f = Apri(catRwLaboratorio, QStringLiteral("0"));
+    for (const char* n : {"Text10", "Text12", "Text2(0)", "Text2(21)"})
+        QCOMPARE(Testo(*f, n)->text(), QStringLiteral("0.0"));
+    QCOMPARE(Testo(*f, "Text14")->text(), QStringLiteral("0.01"));
+    Testo(*f, "Text15")->setText(QStringLiteral("Muro col punto"));
+    Testo(*f, "Text2(3)")->setText(QStringLiteral("45.5"));
+    Salva(*f);
+    QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
+    QCOMPARE(f->result(), int(QDialog::Accepted));
+    const QVariantMap riga = LeggiRiga(catRwLaboratorio, QStringLiteral("Muro col punto"));
+    QCOMPARE(riga.value("Eta int"), QVariant(0.01));
+    QCOMPARE(riga.value("Area (m²)"), QVariant(0.0));
+    QCOMPARE(riga.value(Banda(QStringLiteral("R"), 3)), QVariant(45.5));
 }
 
 void TestForm3::nomeVuotoODuplicato_data()

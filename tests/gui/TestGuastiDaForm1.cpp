@@ -149,8 +149,9 @@ void TestGuastiDaForm1::cancellazione()
     QFETCH(FaultVfs::Tipo, tipo);
     const QByteArray prima = Contenuto(File());
     const QStringList righePrima = Righe(Lista());
+    Lista()->setCurrentRow(1);
 
-    FaultVfs::FallisciAl(tipo, 1, true);
+    FaultVfs::FallisciAl(tipo, 1, false);
     MessageBox::setNextAnswer(MessageBox::Yes);
     Finestra().Controlli().pulsanti[3]->trigger();
     QVERIFY(FaultVfs::Scattato());
@@ -158,8 +159,11 @@ void TestGuastiDaForm1::cancellazione()
     QCOMPARE(MessageBox::shown().size(), 2); // the question, then the failure
     QVERIFY2(MessageBox::lastText().contains(QStringLiteral("Database_sperimentale.mdb")),
              qPrintable(MessageBox::lastText()));
+    // The list is read again and shows the entry that is still there, from its first line.
     QCOMPARE(Righe(Lista()), righePrima);
+    QCOMPARE(Lista()->currentRow(), 0);
     QCOMPARE(Contenuto(File()), prima);
+    Lista()->setCurrentRow(int(righePrima.indexOf(kPrimo)));
 
     MessageBox::clearShown();
     MessageBox::setNextAnswer(MessageBox::Yes);
