@@ -27,7 +27,8 @@ int main(int argc, char* argv[])
     }
     QSvgRenderer disegno(argomenti.at(0));
     if (!disegno.isValid()) {
-        std::fprintf(stderr, "zelmar-svgjpeg: %s is not a drawing it can read\n", qPrintable(argomenti.at(0)));
+        std::fprintf(stderr, "zelmar-svgjpeg: %s is not a drawing it can read\n",
+                     qPrintable(argomenti.at(0)));
         return 1;
     }
     QImage immagine(disegno.defaultSize(), QImage::Format_RGB32);
