@@ -1,6 +1,8 @@
 -- The message catalogue: one row per message, in message order (the first row is
 -- message 1), one text column per language. The number at the end of each line is the
 -- message number; the program counts the rows, so keep every message in its place.
+-- Message 66 is stored data, not a caption: the text an entry without a picture holds in its
+-- "Immagine" column, the same in every language.
 PRAGMA application_id = 1514490957; -- "ZELM", as every file of the program
 BEGIN;
 
@@ -12,7 +14,7 @@ INSERT INTO "GESTIONEDB" VALUES
 ('Parola chiave', 'Keyword'), -- 4
 ('Immagine', 'Image'), -- 5
 ('Descrizione', 'Description'), -- 6
-('Informazione aggiuntive', 'Additional information'), -- 7
+('Informazioni aggiuntive', 'Additional information'), -- 7
 ('Dati in frequenza', 'Frequency data'), -- 8
 ('Frequenza [Hz]', 'Frequency [Hz]'), -- 9
 ('Ri [dB]', 'Ri [dB]'), -- 10
@@ -71,7 +73,7 @@ INSERT INTO "GESTIONEDB" VALUES
 ('Fattore di perdita interno Eta int', 'Internal loss factor Eta int'), -- 63
 ('Volume dell''ambiente emittente Ve [m³]', 'Source room volume Ve [m³]'), -- 64
 ('Volume dell''ambiente ricevente Vr [m³]', 'Receiving room volume Vr [m³]'), -- 65
-('senza', 'none'), -- 66
+('senza', 'senza'), -- 66
 ('Il materiale non è stato salvato. Dato non registrato:', 'The material was not saved. Value not written:'), -- 67
 ('Nome', 'Name'), -- 68
 ('Parola chiave', 'Keyword'), -- 69
