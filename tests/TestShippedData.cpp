@@ -76,8 +76,8 @@ std::vector<TabellaCostruita> TabelleDi(const QString& nome)
         tabelle.push_back({database + QStringLiteral("/Database_sperimentale.mdb"),
                            QString::fromUtf8(c.tabellaPersonale), c.codice, false});
     for (int codice : {catRwTeorico, catLnwTeorico, catDRwTeorico})
-        tabelle.push_back({database + QStringLiteral("/Database_teorico.mdb"), Categorie::TabellaTeorica(codice),
-                           codice, false});
+        tabelle.push_back({database + QStringLiteral("/Database_teorico.mdb"),
+                           Categorie::TabellaTeorica(codice), codice, false});
     for (const Categoria& c : Categorie::Tutte())
         for (const QFileInfo& f : QDir(database + QLatin1Char('/') + QString::fromUtf8(c.cartella))
                                       .entryInfoList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
@@ -108,8 +108,8 @@ QString ValoreSbagliato(int codice, const QString& colonna, const QVariant& valo
     if (colonna == QLatin1String("Data Prova") && !data.match(valore.toString()).hasMatch())
         return QStringLiteral("not a day/month/year date: ") + valore.toString();
     if (colonna == QLatin1String("Immagine") && valore != Senza && codice != catDRwTeorico) {
-        const QString percorso =
-            CartellaImmagini() + QLatin1Char('/') + Categorie::CartellaImmagini(codice) + QLatin1Char('/') + valore.toString();
+        const QString percorso = CartellaImmagini() + QLatin1Char('/') + Categorie::CartellaImmagini(codice) +
+                                 QLatin1Char('/') + valore.toString();
         // The fixture's one damaged picture is there on purpose.
         if (IsImmagine(percorso) == (valore == QLatin1String("immagine_danneggiata.jpg")))
             return QStringLiteral("no picture at ") + percorso;
@@ -148,7 +148,8 @@ void TestShippedData::iniPuntaAllaCartellaDemo()
     QCOMPARE(righe.value(0), QStringLiteral("[Configurazione]"));
     QVERIFY(righe.contains(QStringLiteral("Lingua=Italiano")));
     QVERIFY(righe.contains(QStringLiteral("CartellaDati=") + CartellaDati(QStringLiteral("demo"))));
-    QVERIFY(QFileInfo(CartellaDati(QStringLiteral("demo")) + QStringLiteral("/Databases/InterfMess.mdb")).isFile());
+    QVERIFY(QFileInfo(CartellaDati(QStringLiteral("demo")) + QStringLiteral("/Databases/InterfMess.mdb"))
+                .isFile());
 }
 
 void TestShippedData::tabelle_data()
@@ -161,7 +162,8 @@ void TestShippedData::tabelle_data()
     for (const QString& nome : kCartelleDati)
         for (const TabellaCostruita& t : TabelleDi(nome))
             QTest::addRow("%s: %s / %s", qPrintable(nome),
-                          qPrintable(QDir(CartellaDatabase(nome)).relativeFilePath(t.file)), qPrintable(t.tabella))
+                          qPrintable(QDir(CartellaDatabase(nome)).relativeFilePath(t.file)),
+                          qPrintable(t.tabella))
                 << t.file << t.tabella << t.codice << t.sperimentale << (nome == QLatin1String("vuota"));
 }
 
@@ -178,24 +180,29 @@ void TestShippedData::tabelle()
 
     QString errore;
     const auto struttura = Interroga(
-        file, QStringLiteral("SELECT name, type FROM pragma_table_info(%1) ORDER BY cid").arg(Letterale(tabella)), &errore);
+        file,
+        QStringLiteral("SELECT name, type FROM pragma_table_info(%1) ORDER BY cid").arg(Letterale(tabella)),
+        &errore);
     QVERIFY2(errore.isEmpty(), qPrintable(errore));
     const QStringList colonne = Colonna(struttura, QStringLiteral("name"));
     QCOMPARE(colonne, ColonneDi(codice));
     for (const QVariantMap& c : struttura)
         QCOMPARE(c.value(QStringLiteral("type")).toString(),
-                 RecordSchema::IsNumerica(c.value(QStringLiteral("name")).toString()) ? QStringLiteral("REAL")
-                                                                                     : QStringLiteral("TEXT"));
+                 RecordSchema::IsNumerica(c.value(QStringLiteral("name")).toString())
+                     ? QStringLiteral("REAL")
+                     : QStringLiteral("TEXT"));
 
     const auto indici = Interroga(file, QStringLiteral("SELECT group_concat(i.name, ',') AS colonne FROM "
                                                        "pragma_index_list(%1) l, pragma_index_info(l.name) i "
                                                        "GROUP BY l.name")
                                             .arg(Letterale(tabella)));
-    QVERIFY2(Colonna(indici, QStringLiteral("colonne")).contains(QStringLiteral("Nome")), "no index on \"Nome\" alone");
+    QVERIFY2(Colonna(indici, QStringLiteral("colonne")).contains(QStringLiteral("Nome")),
+             "no index on \"Nome\" alone");
     if (sperimentale)
-        QCOMPARE(Colonna(Interroga(file, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")),
-                         QStringLiteral("name")),
-                 QStringList{tabella});
+        QCOMPARE(
+            Colonna(Interroga(file, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")),
+                    QStringLiteral("name")),
+            QStringList{tabella});
 
     std::vector<FotografiaDatabase::Riga> voci;
     for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(file))
@@ -205,8 +212,9 @@ void TestShippedData::tabelle()
     for (const FotografiaDatabase::Riga& r : voci)
         for (const QString& c : colonne) {
             const QString sbagliato = ValoreSbagliato(codice, c, r.colonne.value(c));
-            QVERIFY2(sbagliato.isEmpty(), qPrintable(r.colonne.value(QStringLiteral("Nome")).toString() +
-                                                     QStringLiteral(" / ") + c + QStringLiteral(": ") + sbagliato));
+            QVERIFY2(sbagliato.isEmpty(),
+                     qPrintable(r.colonne.value(QStringLiteral("Nome")).toString() + QStringLiteral(" / ") +
+                                c + QStringLiteral(": ") + sbagliato));
         }
 
     try {
@@ -217,7 +225,8 @@ void TestShippedData::tabelle()
         for (const FotografiaDatabase::Riga& r : voci) {
             const QString nome = r.colonne.value(QStringLiteral("Nome")).toString();
             rs->Seek(QStringLiteral("="), nome);
-            QVERIFY2(!rs->NoMatch() && rs->Field(QStringLiteral("Nome")).toString() == nome, qPrintable(nome));
+            QVERIFY2(!rs->NoMatch() && rs->Field(QStringLiteral("Nome")).toString() == nome,
+                     qPrintable(nome));
         }
         rs->Close();
         db->Close();
@@ -276,13 +285,15 @@ void TestShippedData::demoConVociInOgniCategoria()
 {
     QSet<int> categorie;
     for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
-        if (t.sperimentale && !Interroga(t.file, QStringLiteral("SELECT 1 FROM \"%1\"").arg(t.tabella)).empty())
+        if (t.sperimentale &&
+            !Interroga(t.file, QStringLiteral("SELECT 1 FROM \"%1\"").arg(t.tabella)).empty())
             categorie.insert(t.codice);
     QCOMPARE(categorie.size(), int(Categorie::Tutte().size()));
     // Start-up shows the first custom entry of the first kind.
-    QVERIFY(!Interroga(CartellaDatabase(QStringLiteral("demo")) + QStringLiteral("/Database_sperimentale.mdb"),
-                       QStringLiteral("SELECT 1 FROM Rw_laboratorio"))
-                 .empty());
+    QVERIFY(
+        !Interroga(CartellaDatabase(QStringLiteral("demo")) + QStringLiteral("/Database_sperimentale.mdb"),
+                   QStringLiteral("SELECT 1 FROM Rw_laboratorio"))
+             .empty());
 }
 
 QTEST_MAIN(TestShippedData)
