@@ -27,15 +27,15 @@ INSERT INTO "Rw_laboratorio" VALUES (
   'Blocchi cavi in calcestruzzo vibrocompresso da 20 cm, intonacati su una faccia',
   '2012/014',
   '26/1/2012',
-  'Laboratorio di Acustica Edilizia',
-  'Blocchi del Nord S.r.l.',
+  'Laboratorio Acustico Brumaio',
+  'Cementi Brumaio S.r.l.',
   'Prova interna di confronto prima della certificazione',
   'muro_blocchi_calcestruzzo.jpg',
   300, 215, 10.08, 125, 0.01,
-  54, -2, -6,
-  33, 35, 35.5, 35.5, 35.5, 39, 42,
-  45.5, 46.5, 49, 49.5, 51.5, 53.5, 55.5,
-  57, 58, 60, 62, 63, 65.5, 67);
+  51, -1, -5,
+  31, 33, 33.5, 34, 34, 37, 39.5,
+  42.5, 43.5, 45.5, 46.5, 48, 50, 52,
+  53.5, 55, 57, 59, 60.5, 62.5, 64);
 
 INSERT INTO "Rw_laboratorio" VALUES (
   'Tramezzo in laterizio forato 8 cm',
@@ -43,15 +43,15 @@ INSERT INTO "Rw_laboratorio" VALUES (
   'Tramezzo in forati da 8 cm intonacato su entrambe le facce',
   '2012/015',
   '27/1/2012',
-  'Laboratorio di Acustica Edilizia',
-  'Fornaci Riunite S.r.l.',
+  'Laboratorio Acustico Brumaio',
+  'Fornaci Valdorsa S.r.l.',
   NULL,
   'senza',
   90, 110, 10.08, 315, 0.015,
-  41, -2, -5,
-  22, 23, 25, 26.5, 27.5, 29, 30,
-  29.5, 30, 32.5, 37, 39, 41.5, 42.5,
-  44.5, 46, 48.5, 50, 51.5, 53.5, 55);
+  39, -1, -4,
+  21, 22, 24, 25.5, 26.5, 28, 29,
+  28.5, 28.5, 30.5, 35, 37, 39.5, 40.5,
+  42.5, 44, 46.5, 48, 49.5, 51.5, 53);
 
 CREATE TABLE "Rw_in_opera" (
   "Nome" TEXT,
@@ -114,8 +114,8 @@ INSERT INTO "Lnw_laboratorio" VALUES (
   'Solaio 20+4 con massetto alleggerito, materassino in polietilene da 5 mm' || char(13, 10) || 'e massetto sabbia e cemento da 5 cm',
   '2012/021',
   '14/2/2012',
-  'Laboratorio di Acustica Edilizia',
-  'Isolanti Acustici S.r.l.',
+  'Laboratorio Acustico Brumaio',
+  'Quietem Isolanti S.r.l.',
   NULL,
   'senza',
   470, 340, 110, 0.01,
@@ -167,15 +167,15 @@ INSERT INTO "DLw_laboratorio" VALUES (
   'Pavimento vinilico eterogeneo da 2 mm con strato di feltro da 1,5 mm',
   NULL,
   '20/2/2012',
-  'Laboratorio di Acustica Edilizia',
-  'Pavimenti Resilienti S.r.l.',
+  'Laboratorio Acustico Brumaio',
+  'Morbidia Pavimenti S.r.l.',
   NULL,
   'senza',
   3.4, 3.5,
-  12, -9, NULL,
-  -11, -9, -7, -6, -4.5, -2, -0.5,
-  0.5, 2.5, 4.5, 6, 8, 10, 11,
-  13, 14.5, 15.5, 18, 19, 19.5, 19.5);
+  13, -8, NULL,
+  0, 0, 0, 0, 0, 0.5, 1,
+  1.5, 2.5, 3.5, 5, 6.5, 8.5, 10.5,
+  12.5, 14.5, 16, 17.5, 18.5, 19, 19);
 
 CREATE TABLE "Infissi" (
   "Nome" TEXT,
@@ -201,8 +201,8 @@ INSERT INTO "Infissi" VALUES (
   'Finestra a un''anta in legno con rivestimento esterno in alluminio, vetrocamera 33.1 - 16 - 4',
   '2012/030',
   '2/3/2012',
-  'Laboratorio di Acustica Edilizia',
-  'Serramenti Veneti S.p.A.',
+  'Laboratorio Acustico Brumaio',
+  'Serramenti Lucefonda S.p.A.',
   NULL,
   'senza',
   32, 78, 1.82,

@@ -27,8 +27,8 @@ INSERT INTO "Cantieri 2011" VALUES (
   'Doppia parete in laterizio 8+12 cm con lana minerale nell''intercapedine',
   'RP 112/2011',
   '21/6/2011',
-  'Studio Acustica Lombarda',
-  'Impresa Edile Colombo S.r.l.',
+  'Studio Acustico Borgoquieto',
+  'Edilvaldorsa Costruzioni S.r.l.',
   'Misura tra soggiorno e camera dell''alloggio adiacente',
   'misura_parete_appartamenti.jpg',
   'Milano, via Roma 12',
@@ -44,16 +44,16 @@ INSERT INTO "Cantieri 2011" VALUES (
   'Parete in blocchi di calcestruzzo da 25 cm tra vano scala e alloggio',
   'RP 118/2011',
   '4/7/2011',
-  'Studio Acustica Lombarda',
-  'Impresa Edile Colombo S.r.l.',
+  'Studio Acustico Borgoquieto',
+  'Edilvaldorsa Costruzioni S.r.l.',
   NULL,
   'senza',
   'Bergamo, via Garibaldi 3',
   380, 270, 9.2, 41, 60.5,
-  55, -1, -5,
-  36.5, 37, 38, 40, 39.5, 40, 43,
-  45, 48, 49, 51.5, 52.5, 54, 56,
-  57, 59, 60, 61, 62.5, 62, 62);
+  53, -1, -5,
+  35, 35.5, 36.5, 38, 37.5, 38, 41,
+  43, 46, 47, 49.5, 50.5, 52, 54,
+  55, 57, 58, 59, 60.5, 60, 60);
 
 INSERT INTO "Cantieri 2011" VALUES (
   'Parete tra due uffici',
@@ -61,15 +61,15 @@ INSERT INTO "Cantieri 2011" VALUES (
   'Parete in cartongesso a lastra singola fino al controsoffitto',
   'RP 140/2011',
   '9/11/2011',
-  'Studio Acustica Lombarda',
-  'Uffici Moderni S.p.A.',
+  'Studio Acustico Borgoquieto',
+  'Immobiliare Torrefonda S.p.A.',
   'Trasmissione laterale attraverso il controsoffitto continuo',
   'senza',
   'Brescia, viale Venezia 40',
   22, 100, 12.6, 75, NULL,
-  45, -1, -5,
-  19.5, 22, 24.5, 27.5, 29.5, 31, 33,
-  35, 36.5, 39, 40.5, 43, 44.5, 47.5,
-  48.5, 50.5, 50, 50, 52, 52, 52);
+  41, -1, -4,
+  19, 21, 23, 25.5, 27, 28.5, 30,
+  31.5, 33, 35, 36.5, 38.5, 40, 42,
+  43, 44, 44, 44.5, 45.5, 46, 46);
 
 COMMIT;
