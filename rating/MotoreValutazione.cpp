@@ -54,28 +54,24 @@ int DivisioneInGiu(long long a, long long b)
 // 10^(L/10) for a level L given in tenths of dB, from two small tables: whole tens of dB
 // and the rest. Levels reach 1072 dB at most (a floor covering's -1000 dB on the
 // reference floor).
-class Potenze
+constexpr int Decine = 120;
+const std::array<double, 2 * Decine + 1> PotenzeDecine = [] {
+    std::array<double, 2 * Decine + 1> t;
+    for (int q = -Decine; q <= Decine; ++q)
+        t[q + Decine] = std::pow(10.0, q);
+    return t;
+}();
+const std::array<double, 100> PotenzeResto = [] {
+    std::array<double, 100> t;
+    for (int r = 0; r < 100; ++r)
+        t[r] = std::pow(10.0, r / 100.0);
+    return t;
+}();
+double Pot10(int decimi)
 {
-public:
-    Potenze()
-    {
-        for (int q = -Decine; q <= Decine; ++q)
-            decine_[q + Decine] = std::pow(10.0, q);
-        for (int r = 0; r < 100; ++r)
-            resto_[r] = std::pow(10.0, r / 100.0);
-    }
-    double operator()(int decimi) const
-    {
-        const int q = DivisioneInGiu(decimi, 100);
-        return decine_[q + Decine] * resto_[decimi - 100 * q];
-    }
-
-private:
-    static constexpr int Decine = 120;
-    std::array<double, 2 * Decine + 1> decine_;
-    std::array<double, 100> resto_;
-};
-const Potenze Pot10;
+    const int q = DivisioneInGiu(decimi, 100);
+    return PotenzeDecine[q + Decine] * PotenzeResto[decimi - 100 * q];
+}
 
 // 10^(L/10) of every level of a spectrum.
 std::array<double, N> PesiSpettro(const std::array<int, N>& spettro)
@@ -121,23 +117,25 @@ struct Decimi
 {
     std::array<int, N> valore{};
     std::uint32_t presenti = 0;
-
-    explicit Decimi(const MotoreValutazione::Bande& bande)
-    {
-        for (int i = 0; i < N; ++i) {
-            const std::optional<double>& b = bande[i];
-            if (b && std::isfinite(*b) && std::abs(*b) <= MotoreValutazione::ValoreMassimo) {
-                valore[i] = int(std::lround(*b * 10.0));
-                presenti |= 1u << i;
-            }
+};
+Decimi InDecimi(const MotoreValutazione::Bande& bande)
+{
+    Decimi d;
+    for (int i = 0; i < N; ++i) {
+        const std::optional<double>& b = bande[i];
+        if (b && std::isfinite(*b) && std::abs(*b) <= MotoreValutazione::ValoreMassimo) {
+            d.valore[i] = int(std::lround(*b * 10.0));
+            d.presenti |= 1u << i;
         }
     }
-    bool Presenti(int prima, int ultima) const
-    {
-        const std::uint32_t maschera = ((2u << ultima) - 1) & ~((1u << prima) - 1);
-        return (presenti & maschera) == maschera;
-    }
-};
+    return d;
+}
+// Whether every band from prima to ultima has a value.
+bool Presenti(const Decimi& d, int prima, int ultima)
+{
+    const std::uint32_t maschera = ((2u << ultima) - 1) & ~((1u << prima) - 1);
+    return (d.presenti & maschera) == maschera;
+}
 
 int SommaDeviazioni(const Curva& scarti, int spostamento)
 {
@@ -188,7 +186,7 @@ template <typename Livello> double SommaEnergetica(int prima, int ultima, Livell
 
 void ValutaAereo(const Decimi& m, Valutazione& v)
 {
-    if (!m.Presenti(Prima, Banda3150))
+    if (!Presenti(m, Prima, Banda3150))
         return;
     Curva scarti;
     for (int i = 0; i < Valutate; ++i)
@@ -207,7 +205,7 @@ void ValutaAereo(const Decimi& m, Valutazione& v)
     for (int i = 0; i < N; ++i)
         attenuazione[i] = Pot10(-m.valore[i]);
     for (const TermineAereo& t : TerminiAerei) {
-        if (!m.Presenti(t.prima, t.ultima))
+        if (!Presenti(m, t.prima, t.ultima))
             continue;
         double somma = 0;
         for (int i = t.prima; i <= t.ultima; ++i)
@@ -249,7 +247,7 @@ void Deviazioni(const Calpestio& c, Valutazione& v)
 
 void ValutaCalpestio(const Decimi& m, Valutazione& v)
 {
-    if (!m.Presenti(Prima, Banda3150))
+    if (!Presenti(m, Prima, Banda3150))
         return;
     Curva livelli;
     std::copy_n(m.valore.begin() + Prima, Valutate, livelli.begin());
@@ -259,7 +257,7 @@ void ValutaCalpestio(const Decimi& m, Valutazione& v)
     Deviazioni(c, v);
     for (int i = 0; i < Valutate; ++i)
         v.riferimento[i] = RiferimentoCalpestio[i] + *v.spostamento;
-    if (m.Presenti(0, Banda2500)) {
+    if (Presenti(m, 0, Banda2500)) {
         const double somma = SommaEnergetica(0, Banda2500, [&](int i) { return m.valore[i]; });
         v.ci50_2500 = ArrotondaMetaInSu(somma - 15 - c.indice);
     }
@@ -269,7 +267,7 @@ void ValutaCalpestio(const Decimi& m, Valutazione& v)
 // ΔLw = Ln,r,0,w - Ln,r,w and CI,Δ = CI,r,0 - CI,r.
 void ValutaRivestimento(const Decimi& m, Valutazione& v)
 {
-    if (!m.Presenti(Prima, Banda3150))
+    if (!Presenti(m, Prima, Banda3150))
         return;
     Curva livelli;
     for (int i = 0; i < Valutate; ++i)
@@ -288,7 +286,7 @@ Valutazione MotoreValutazione::Valuta(GrandezzaBande grandezza, const Bande& ban
 {
     Valutazione v;
     v.grandezza = grandezza;
-    const Decimi misure(bande);
+    const Decimi misure = InDecimi(bande);
     switch (grandezza) {
     case GrandezzaBande::R:
     case GrandezzaBande::Dn:
