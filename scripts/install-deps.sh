@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev sqlite3
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev sqlite3
           mdbtools mdbtools-dev clang-format fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
