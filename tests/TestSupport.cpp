@@ -33,6 +33,18 @@ QString CartellaProgrammaCostruita()
     return qEnvironmentVariable("ZELMAR_PROGRAM_DIR");
 }
 
+QByteArray Contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Scrivi(const QString& percorso, const QByteArray& contenuto)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenuto) == contenuto.size();
+}
+
 bool CopiaCartella(const QString& da, const QString& a)
 {
     QDir origine(da);

@@ -16,6 +16,9 @@ void PreparaAmbiente();
 QString CartellaFixtures();
 // Folder of the built program, with its image folders (ZELMAR_PROGRAM_DIR).
 QString CartellaProgrammaCostruita();
+// A whole file's bytes (empty when it cannot be read); a file written anew.
+QByteArray Contenuto(const QString& percorso);
+bool Scrivi(const QString& percorso, const QByteArray& contenuto);
 // Copies a whole folder tree; returns false on any failure.
 bool CopiaCartella(const QString& da, const QString& a);
 

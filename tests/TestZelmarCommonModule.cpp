@@ -8,20 +8,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
 using namespace ZelmarCommonModule;
+using TestSupport::Scrivi;
 
 namespace {
-
-void ScriviFile(const QString& percorso, const QByteArray& contenuto)
-{
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(contenuto), contenuto.size());
-}
 
 int NumeroErrore(const std::function<void()>& operazione)
 {
@@ -44,11 +37,12 @@ private:
 
     QString Programma() const { return cartella_.filePath(QStringLiteral("programma")); }
     QString Dati() const { return cartella_.filePath(QStringLiteral("dati")); }
+    QString Catalogo() const { return Dati() + QStringLiteral("/Databases/InterfMess.mdb"); }
 
     void ScriviIni(const QByteArray& contenuto)
     {
         QDir().mkpath(Programma());
-        ScriviFile(Programma() + QStringLiteral("/Zelmar.ini"), contenuto);
+        QVERIFY(Scrivi(Programma() + QStringLiteral("/Zelmar.ini"), contenuto));
     }
 
     void ScriviConfigurazione(const QString& lingua)
@@ -58,27 +52,20 @@ private:
         SetCartellaProgramma(Programma());
     }
 
-    struct Riga
+    // The catalogue with one row per message, Italian and English texts (nullptr: Null).
+    void CreaCatalogo(const std::vector<std::pair<const char*, const char*>>& righe)
     {
-        const char* italiano; // nullptr: Null
-        const char* inglese;
-    };
-
-    // The catalogue with one row per message, in this order.
-    void CreaCatalogo(const std::vector<Riga>& righe)
-    {
-        const QString percorso = Dati() + QStringLiteral("/Databases/InterfMess.mdb");
         QDir().mkpath(Dati() + QStringLiteral("/Databases"));
-        QFile::remove(percorso);
-        auto db = SqliteDatabase::Crea(percorso);
+        QFile::remove(Catalogo());
+        auto db = SqliteDatabase::Crea(Catalogo());
         db->CreaTabella(QStringLiteral("GESTIONEDB"), {QStringLiteral("Italiano"), QStringLiteral("English")},
                         [](const QString&) { return false; });
         auto rs = db->OpenRecordset(QStringLiteral("GESTIONEDB"));
-        for (const Riga& riga : righe) {
+        for (const auto& [italiano, inglese] : righe) {
             rs->AddNew();
-            if (riga.italiano)
-                rs->SetField(QStringLiteral("Italiano"), QString::fromUtf8(riga.italiano));
-            rs->SetField(QStringLiteral("English"), QString::fromUtf8(riga.inglese));
+            if (italiano)
+                rs->SetField(QStringLiteral("Italiano"), QString::fromUtf8(italiano));
+            rs->SetField(QStringLiteral("English"), QString::fromUtf8(inglese));
             rs->Update();
         }
     }
@@ -96,208 +83,142 @@ private slots:
         SetCartellaProgramma(QString());
     }
 
-    void leggiIni_data()
-    {
-        QTest::addColumn<QByteArray>("contenuto"); // null: no file at all
-        QTest::addColumn<QString>("sezione");
-        QTest::addColumn<QString>("chiave");
-        QTest::addColumn<QString>("atteso");
-        const QString conf = QStringLiteral("Configurazione");
-        const QString lingua = QStringLiteral("Lingua");
-        const QString dati = QStringLiteral("CartellaDati");
-        const QByteArray lungo(300, 'x');
-
-        QTest::newRow("semplice") << QByteArray("[Configurazione]\nLingua=English\n") << conf << lingua
-                                  << "English";
-        QTest::newRow("maiuscole e minuscole")
-            << QByteArray("[CONFIGURAZIONE]\nlingua=English\n") << "configurazione"
-            << "LINGUA"
-            << "English";
-        QTest::newRow("spazi attorno al valore")
-            << QByteArray("[Configurazione]\n  Lingua  =   English  \n") << conf << lingua << "English";
-        QTest::newRow("spazi interni")
-            << QByteArray("[Configurazione]\nCartellaDati = /home/a b/c \n") << conf << dati << "/home/a b/c";
-        QTest::newRow("virgolette") << QByteArray("[Configurazione]\nLingua=\"English\"\n") << conf << lingua
-                                    << "English";
-        QTest::newRow("apici") << QByteArray("[Configurazione]\nLingua='English'\n") << conf << lingua
-                               << "English";
-        QTest::newRow("virgoletta sola")
-            << QByteArray("[Configurazione]\nLingua=\"English\n") << conf << lingua << "\"English";
-        QTest::newRow("tagliato a 254") << QByteArray("[Configurazione]\nCartellaDati=" + lungo + "\n")
-                                        << conf << dati << QString(254, QLatin1Char('x'));
-        QTest::newRow("file mancante") << QByteArray() << conf << lingua << "";
-        QTest::newRow("sezione mancante") << QByteArray("[Altro]\nLingua=English\n") << conf << lingua << "";
-        QTest::newRow("chiave mancante") << QByteArray("[Configurazione]\nAltro=1\n") << conf << lingua << "";
-        QTest::newRow("chiave di un'altra sezione")
-            << QByteArray("[Altro]\nLingua=English\n[Configurazione]\nCartellaDati=/d\n") << conf << lingua
-            << "";
-        QTest::newRow("valore vuoto")
-            << QByteArray("[Configurazione]\nLingua=\nCartellaDati=/d\n") << conf << lingua << "";
-        QTest::newRow("commenti")
-            << QByteArray("; impostazioni\n[Configurazione]\n;Lingua=Deutsch\nLingua=English\n") << conf
-            << lingua << "English";
-        QTest::newRow("solo commentata")
-            << QByteArray("[Configurazione]\n; Lingua=Deutsch\n") << conf << lingua << "";
-        QTest::newRow("virgole e barre")
-            << QByteArray("[Configurazione]\nCartellaDati=C:\\Dati\\ZELMARtek, copia\\\n") << conf << dati
-            << "C:\\Dati\\ZELMARtek, copia\\";
-        QTest::newRow("uguale nel valore")
-            << QByteArray("[Configurazione]\nCartellaDati=/a=b\n") << conf << dati << "/a=b";
-        QTest::newRow("righe di Windows")
-            << QByteArray("[Configurazione]\r\nLingua=English\r\n") << conf << lingua << "English";
-        QTest::newRow("prima occorrenza") << QByteArray("[Configurazione]\nLingua=English\nLingua=Deutsch\n")
-                                          << conf << lingua << "English";
-        QTest::newRow("firma UTF-8") << QByteArray("\xEF\xBB\xBF[Configurazione]\nLingua=Français\n") << conf
-                                     << lingua << "Français";
-        QTest::newRow("testo Latin-1") << QByteArray("[Configurazione]\nLingua=Fran\xE7"
-                                                     "ais\n")
-                                       << conf << lingua << "Français";
-    }
-
     void leggiIni()
     {
-        QFETCH(QByteArray, contenuto);
-        QFETCH(QString, sezione);
-        QFETCH(QString, chiave);
-        QFETCH(QString, atteso);
+        const struct
+        {
+            QByteArray contenuto; // null: no file at all
+            const char *chiave, *atteso;
+        } righe[] = {
+            {"[Configurazione]\nLingua=English\n", "Lingua", "English"},
+            {"[CONFIGURAZIONE]\nlingua=English\n", "LINGUA", "English"},
+            {"[Configurazione]\n  Lingua  =   English  \n", "Lingua", "English"},
+            {"[Configurazione]\nCartellaDati = /home/a b/c \n", "CartellaDati", "/home/a b/c"},
+            {"[Configurazione]\nLingua=\"English\"\n", "Lingua", "English"},
+            {"[Configurazione]\nLingua='English'\n", "Lingua", "English"},
+            {"[Configurazione]\nLingua=\"English\n", "Lingua", "\"English"},
+            {QByteArray(), "Lingua", ""},
+            {"[Altro]\nLingua=English\n", "Lingua", ""},
+            {"[Configurazione]\nAltro=1\n", "Lingua", ""},
+            {"[Altro]\nLingua=English\n[Configurazione]\nCartellaDati=/d\n", "Lingua", ""},
+            {"[Configurazione]\nLingua=\nCartellaDati=/d\n", "Lingua", ""},
+            {"; x\n[Configurazione]\n;Lingua=Deutsch\nLingua=English\n", "Lingua", "English"},
+            {"[Configurazione]\n; Lingua=Deutsch\n", "Lingua", ""},
+            {"[Configurazione]\nCartellaDati=C:\\Dati\\ZELMARtek, copia\\\n", "CartellaDati",
+             "C:\\Dati\\ZELMARtek, copia\\"},
+            {"[Configurazione]\nCartellaDati=/a=b\n", "CartellaDati", "/a=b"},
+            {"[Configurazione]\r\nLingua=English\r\n", "Lingua", "English"},
+            {"[Configurazione]\nLingua=English\nLingua=Deutsch\n", "Lingua", "English"},
+            {"\xEF\xBB\xBF[Configurazione]\nLingua=Fran\xC3\xA7"
+             "ais\n",
+             "Lingua", "Français"},
+            {"[Configurazione]\nLingua=Fran\xE7"
+             "ais\n",
+             "Lingua", "Français"}, // Latin-1
+        };
         const QString file = cartella_.filePath(QStringLiteral("prova.ini"));
-        QFile::remove(file);
-        if (!contenuto.isNull())
-            ScriviFile(file, contenuto);
-        QCOMPARE(LeggiIni(sezione, chiave, file), atteso);
+        for (const auto& r : righe) {
+            QFile::remove(file);
+            if (!r.contenuto.isNull())
+                QVERIFY(Scrivi(file, r.contenuto));
+            QCOMPARE(LeggiIni(QStringLiteral("Configurazione"), QLatin1String(r.chiave), file),
+                     QString::fromUtf8(r.atteso));
+        }
+        QVERIFY(Scrivi(file, "[Configurazione]\nCartellaDati=" + QByteArray(300, 'x') + "\n"));
+        QCOMPARE(LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("CartellaDati"), file),
+                 QString(254, 'x'));
     }
 
-    void valoriPredefiniti_data()
-    {
-        QTest::addColumn<QByteArray>("ini"); // null: no Zelmar.ini
-        QTest::newRow("nessun file") << QByteArray();
-        QTest::newRow("valori vuoti") << QByteArray("[Configurazione]\nLingua=\nCartellaDati=\n");
-        QTest::newRow("altra sezione") << QByteArray("[Altro]\nLingua=English\nCartellaDati=/d\n");
-    }
-
+    // No file, empty values or another section: Italian and the documents folder.
     void valoriPredefiniti()
     {
-        QFETCH(QByteArray, ini);
-        if (!ini.isNull())
-            ScriviIni(ini);
-        SetCartellaProgramma(Programma());
-        QCOMPARE(GetPercorsoIni(), Programma() + QStringLiteral("/Zelmar.ini"));
-        QCOMPARE(GetLingua(), QStringLiteral("Italiano"));
-        QCOMPARE(GetCartellaDati(), GetCartellaDocumenti() + QStringLiteral("/ZELMARtek"));
+        for (const QByteArray& ini : {QByteArray(), QByteArray("[Configurazione]\nLingua=\nCartellaDati=\n"),
+                                      QByteArray("[Altro]\nLingua=English\nCartellaDati=/d\n")}) {
+            cleanup();
+            if (!ini.isNull())
+                ScriviIni(ini);
+            SetCartellaProgramma(Programma());
+            QCOMPARE(GetLingua(), QStringLiteral("Italiano"));
+            QCOMPARE(GetCartellaDati(), GetCartellaDocumenti() + QStringLiteral("/ZELMARtek"));
+        }
     }
 
+    // Read once: a changed or removed file counts from the next start.
     void impostazioniLetteUnaVolta()
     {
         ScriviIni("[Configurazione]\nLingua=English\nCartellaDati=/dati/a\n");
         SetCartellaProgramma(Programma());
-        QCOMPARE(GetLingua(), QStringLiteral("English"));
-        QCOMPARE(GetCartellaDati(), QStringLiteral("/dati/a"));
+        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("English/dati/a"));
         ScriviIni("[Configurazione]\nLingua=Deutsch\nCartellaDati=/dati/b\n");
-        QCOMPARE(GetLingua(), QStringLiteral("English"));
-        QCOMPARE(GetCartellaDati(), QStringLiteral("/dati/a"));
-        QFile::remove(Programma() + QStringLiteral("/Zelmar.ini"));
-        QCOMPARE(GetLingua(), QStringLiteral("English"));
-        ScriviIni("[Configurazione]\nLingua=Deutsch\nCartellaDati=/dati/b\n");
+        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("English/dati/a"));
         AzzeraCache(); // as at the next start
-        QCOMPARE(GetLingua(), QStringLiteral("Deutsch"));
-        QCOMPARE(GetCartellaDati(), QStringLiteral("/dati/b"));
-    }
-
-    void percorsi_data()
-    {
-        QTest::addColumn<QString>("cartellaDati");
-        QTest::addColumn<QString>("databases");
-        QTest::newRow("senza separatore finale") << "/dati/x"
-                                                 << "/dati/x/Databases";
-        QTest::newRow("separatore finale") << "/dati/x/"
-                                           << "/dati/x//Databases";
+        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("Deutsch/dati/b"));
     }
 
     void percorsi()
     {
-        QFETCH(QString, cartellaDati);
-        QFETCH(QString, databases);
-        ScriviIni(QStringLiteral("[Configurazione]\nCartellaDati=%1\n").arg(cartellaDati).toUtf8());
-        SetCartellaProgramma(Programma());
-        QCOMPARE(GetPercorsoDatabases(), databases);
-        QCOMPARE(GetPercorsoMessaggi(), databases + QStringLiteral("/InterfMess.mdb"));
-        QCOMPARE(GetPercorsoDatabaseSperimentale(),
-                 databases + QStringLiteral("/Database/Database_sperimentale.mdb"));
-        QCOMPARE(GetPercorsoDatabaseTeorico(), databases + QStringLiteral("/Database/Database_teorico.mdb"));
-        QCOMPARE(GetCartellaImmagini(QStringLiteral("Infissi")),
-                 Programma() + QStringLiteral("/immagine/Infissi/"));
-        QCOMPARE(GetPercorsoSenzaImmagine(), Programma() + QStringLiteral("/immagine/senza.jpg"));
+        for (const char* cartella : {"/dati/x", "/dati/x/"}) {
+            ScriviIni(
+                QStringLiteral("[Configurazione]\nCartellaDati=%1\n").arg(QLatin1String(cartella)).toUtf8());
+            SetCartellaProgramma(Programma());
+            const QString databases = QLatin1String(cartella) + QStringLiteral("/Databases");
+            QCOMPARE(GetPercorsoDatabases(), databases);
+            QCOMPARE(GetPercorsoMessaggi(), databases + QStringLiteral("/InterfMess.mdb"));
+            QCOMPARE(GetPercorsoDatabaseSperimentale(),
+                     databases + QStringLiteral("/Database/Database_sperimentale.mdb"));
+            QCOMPARE(GetPercorsoDatabaseTeorico(),
+                     databases + QStringLiteral("/Database/Database_teorico.mdb"));
+            QCOMPARE(GetCartellaImmagini(QStringLiteral("Infissi")),
+                     Programma() + QStringLiteral("/immagine/Infissi/"));
+            QCOMPARE(GetPercorsoSenzaImmagine(), Programma() + QStringLiteral("/immagine/senza.jpg"));
+            cleanup();
+        }
     }
 
-    void esisteFile_data()
-    {
-        QTest::addColumn<QString>("nome"); // below the temporary folder; "" for an empty path
-        QTest::addColumn<bool>("atteso");
-        QTest::newRow("file vuoto") << "vuoto.mdb" << true;
-        QTest::newRow("file con dati") << "pieno.mdb" << true;
-        QTest::newRow("cartella") << "cartella" << false;
-        QTest::newRow("mancante") << "mancante.mdb" << false;
-        QTest::newRow("in cartella mancante") << "manca/vuoto.mdb" << false;
-        QTest::newRow("percorso vuoto") << "" << false;
-    }
-
+    // Files, empty or not; not a folder, a missing file or an empty path.
     void esisteFile()
     {
-        QFETCH(QString, nome);
-        QFETCH(bool, atteso);
-        ScriviFile(cartella_.filePath(QStringLiteral("vuoto.mdb")), QByteArray());
-        ScriviFile(cartella_.filePath(QStringLiteral("pieno.mdb")), QByteArray("dati"));
+        QVERIFY(Scrivi(cartella_.filePath(QStringLiteral("vuoto.mdb")), QByteArray()));
+        QVERIFY(Scrivi(cartella_.filePath(QStringLiteral("pieno.mdb")), "dati"));
         QDir().mkpath(cartella_.filePath(QStringLiteral("cartella")));
-        QCOMPARE(EsisteFile(nome.isEmpty() ? QString() : cartella_.filePath(nome)), atteso);
+        const std::pair<const char*, bool> righe[] = {{"vuoto.mdb", true},
+                                                      {"pieno.mdb", true},
+                                                      {"cartella", false},
+                                                      {"mancante.mdb", false},
+                                                      {"manca/vuoto.mdb", false}};
+        for (const auto& [nome, atteso] : righe)
+            QCOMPARE(EsisteFile(cartella_.filePath(QLatin1String(nome))), atteso);
+        QVERIFY(!EsisteFile(QString()));
     }
 
+    // Message n is the n-th row in the file's order, in the configured language's column;
+    // Null is an empty text; a failed load leaves the texts as they were.
     void caricaMessaggi()
     {
-        CreaCatalogo({{"Inserisci", "Insert"}, {"Modifica", "Modify"}, {nullptr, "Delete"}, {"", "Name"}});
-        ScriviConfigurazione(QStringLiteral("Italiano"));
-        CaricaMessaggi();
-        QCOMPARE(Messaggi, QStringList({"Inserisci", "Modifica", "", ""}));
-        QCOMPARE(M(1), QStringLiteral("Inserisci"));
-        QCOMPARE(M(3), QString());
-        QCOMPARE(M(0), QString());
-        QCOMPARE(M(5), QString());
-
-        ScriviConfigurazione(QStringLiteral("English"));
-        CaricaMessaggi();
-        QCOMPARE(Messaggi, QStringList({"Insert", "Modify", "Delete", "Name"}));
-    }
-
-    void ordineDelleRigheNumeraIMessaggi()
-    {
-        CreaCatalogo({{"primo", "first"}, {"secondo", "second"}, {"terzo", "third"}});
+        CreaCatalogo({{"primo", "first"}, {"secondo", "second"}, {nullptr, "third"}, {"", "fourth"}});
         {
-            // The second row is taken out and stored again: it becomes the last message.
-            auto db = SqliteDatabase::Apri(Dati() + QStringLiteral("/Databases/InterfMess.mdb"));
+            auto db = SqliteDatabase::Apri(Catalogo());
             auto rs = db->OpenRecordset(QStringLiteral("GESTIONEDB"));
             rs->MoveNext();
-            rs->Delete();
+            rs->Delete(); // the second row, stored again, becomes the last message
             rs->AddNew();
             rs->SetField(QStringLiteral("Italiano"), QStringLiteral("secondo"));
             rs->Update();
         }
         ScriviConfigurazione(QStringLiteral("Italiano"));
         CaricaMessaggi();
-        QCOMPARE(Messaggi, QStringList({"primo", "terzo", "secondo"}));
-    }
-
-    void catalogoInutilizzabile()
-    {
-        CreaCatalogo({{"uno", "one"}});
-        ScriviConfigurazione(QStringLiteral("Italiano"));
+        QCOMPARE(Messaggi, QStringList({"primo", "", "", "secondo"}));
+        QCOMPARE(M(1) + M(0) + M(5), QStringLiteral("primo"));
+        ScriviConfigurazione(QStringLiteral("English"));
         CaricaMessaggi();
+        QCOMPARE(Messaggi, QStringList({"first", "third", "fourth", ""}));
+
         ScriviConfigurazione(QStringLiteral("Deutsch"));
         QCOMPARE(NumeroErrore(CaricaMessaggi), DbErrore::ElementoNonTrovato);
-        QCOMPARE(Messaggi, QStringList({"uno"})); // a failed load leaves the texts as they were
-
+        QCOMPARE(Messaggi.first(), QStringLiteral("first"));
         CreaCatalogo({});
         QCOMPARE(NumeroErrore(CaricaMessaggi), DbErrore::ElementoNonTrovato);
-
-        QFile::remove(Dati() + QStringLiteral("/Databases/InterfMess.mdb"));
+        QFile::remove(Catalogo());
         QCOMPARE(NumeroErrore(CaricaMessaggi), DbErrore::FileNonTrovato);
     }
 };

@@ -34,4 +34,4 @@ target_include_directories(TestFileOstili PRIVATE ${CMAKE_SOURCE_DIR}/fuzz ${CMA
 
 # The same failing disk under the real windows: editor and deletion.
 zelmar_add_test(NAME TestGuastiDaForm1 SOURCES gui/TestGuastiDaForm1.cpp
-                LIBS zelmar_reliability_support zelmar_form1_testsupport zelmar_editor_testsupport GUI)
+                LIBS zelmar_form1_testsupport GUI)

@@ -3,174 +3,111 @@
 // editor stays open with everything typed, the file keeps what it held, and once the disk
 // works again the same click succeeds.
 #include "FaultVfs.h"
-#include "GuidaEditor.h"
 #include "TestForm1Ambiente.h"
 
 #include "app/MessageBox.h"
 #include "browser/ElencoNomi.h"
-#include "browser/Form1.h"
 #include "editor/Form3.h"
-#include "model/Categorie.h"
-#include "model/Module1.h"
 
-#include <QAction>
-#include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <memory>
 
 Q_DECLARE_METATYPE(FaultVfs::Tipo)
 
+using namespace Form1Test;
+using TestSupport::Contenuto;
+
 namespace {
-
 const QString kPrimo = QStringLiteral("Muro in laterizio 12 cm");
-
-QByteArray Contenuto(const QString& percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList Righe(const ElencoNomi* lista)
-{
-    QStringList righe;
-    for (int i = 0; i < lista->count(); ++i)
-        righe << lista->testo(i);
-    return righe;
-}
-
-void DatiDeiGuasti()
-{
-    QTest::addColumn<FaultVfs::Tipo>("tipo");
-    QTest::newRow("full disk") << FaultVfs::Tipo::Scrittura;
-    QTest::newRow("failed sync") << FaultVfs::Tipo::Sincronizzazione;
-    QTest::newRow("failed lock") << FaultVfs::Tipo::Blocco;
-}
-
 } // namespace
 
 class TestGuastiDaForm1 : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() { QVERIFY(FaultVfs::Installa()); }
     void cleanupTestCase() { FaultVfs::Rimuovi(); }
     void init();
     void cleanup();
-
-    void salvataggioNuovo_data() { DatiDeiGuasti(); }
-    void salvataggioNuovo() { SalvataggioConGuasto(1); }
-    void salvataggioModifica_data() { DatiDeiGuasti(); }
-    void salvataggioModifica() { SalvataggioConGuasto(2); }
-    void cancellazione_data() { DatiDeiGuasti(); }
-    void cancellazione();
+    void guasto_data();
+    void guasto();
 
 private:
-    void SalvataggioConGuasto(int pulsante);
-    QString File() const { return ambiente_->sperimentale(); }
-    ElencoNomi* Lista() { return ambiente_->elenco(); }
-    Form1& Finestra() { return ambiente_->form(); }
-
-    std::unique_ptr<Form1Test::Ambiente> ambiente_;
+    std::unique_ptr<Ambiente> a_;
 };
-
-void TestGuastiDaForm1::initTestCase()
-{
-    TestSupport::PreparaAmbiente();
-    QVERIFY(FaultVfs::Installa());
-}
 
 void TestGuastiDaForm1::init()
 {
-    ambiente_ = std::make_unique<Form1Test::Ambiente>();
-    QVERIFY(ambiente_->ok());
-    QVERIFY(QTest::qWaitForWindowExposed(&ambiente_->apri()));
-    QCOMPARE(Module1::CategoriaCorrente, int(catRwLaboratorio));
-    QCOMPARE(Lista()->testoCorrente(), kPrimo);
+    a_ = std::make_unique<Ambiente>();
+    QVERIFY(a_->ok());
+    QVERIFY(QTest::qWaitForWindowExposed(&a_->apri()));
 }
 
 void TestGuastiDaForm1::cleanup()
 {
     FaultVfs::Disarma();
-    ambiente_.reset();
+    a_.reset();
 }
 
-// pulsante 1 opens the editor for a new entry, 2 for the entry shown.
-void TestGuastiDaForm1::SalvataggioConGuasto(int pulsante)
+void TestGuastiDaForm1::guasto_data()
+{
+    QTest::addColumn<FaultVfs::Tipo>("tipo");
+    QTest::addColumn<int>("pulsante"); // 1 new entry, 2 the entry shown, 3 its deletion
+    const std::pair<const char*, FaultVfs::Tipo> tipi[] = {{"full disk", FaultVfs::Tipo::Scrittura},
+                                                           {"failed sync", FaultVfs::Tipo::Sincronizzazione},
+                                                           {"failed lock", FaultVfs::Tipo::Blocco}};
+    for (const auto& [nome, tipo] : tipi)
+        for (int pulsante : {1, 2, 3})
+            QTest::addRow("%s, button %d", nome, pulsante) << tipo << pulsante;
+}
+
+void TestGuastiDaForm1::guasto()
 {
     QFETCH(FaultVfs::Tipo, tipo);
+    QFETCH(int, pulsante);
     const QString nome = QStringLiteral("Parete salvata dopo un guasto");
-    const QByteArray prima = Contenuto(File());
-
-    bool scattato = false, rimastoAperto = false, chiusoDopo = false;
-    QString nomeRimasto, bandaRimasta, avviso;
-    const auto guida = [&](Form3* editor) {
-        auto* casellaNome = editor->findChild<QLineEdit*>(QStringLiteral("Text15"));
-        auto* banda = editor->findChild<QLineEdit*>(QStringLiteral("Text1(10)"));
-        auto* salva = editor->findChild<QPushButton*>(QStringLiteral("Command2"));
-        if (!casellaNome || !banda || !salva)
-            return;
-        casellaNome->setText(nome);
-        banda->setText(QStringLiteral("47,5"));
-
-        FaultVfs::FallisciAl(tipo, 1, true);
-        salva->click();
-        scattato = FaultVfs::Scattato();
+    const QByteArray prima = Contenuto(a_->sperimentale());
+    const QStringList righePrima = a_->righeElenco();
+    QStringList visto; // after the failure: open, name and band still typed, the message; then closed
+    if (pulsante == 3) {
+        a_->selezionaRiga(1);
+        FaultVfs::FallisciAl(tipo, 1, false);
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        a_->pulsante(3);
+        QVERIFY(FaultVfs::Scattato());
         FaultVfs::Disarma();
-        rimastoAperto = editor->isVisible();
-        nomeRimasto = casellaNome->text();
-        bandaRimasta = banda->text();
-        avviso = MessageBox::lastText();
-
-        if (rimastoAperto)
-            salva->click(); // the disk works again: the same click saves
-        chiusoDopo = !editor->isVisible();
-    };
-    const bool aperto =
-        GuidaEditor::ConEditor([&] { Finestra().Controlli().pulsanti[pulsante]->trigger(); }, guida);
-
-    QVERIFY(aperto);
-    QVERIFY(scattato);
-    QVERIFY2(rimastoAperto, "the editor closed on a failed save");
-    QCOMPARE(nomeRimasto, nome);
-    QCOMPARE(bandaRimasta, QStringLiteral("47,5"));
-    QVERIFY2(avviso.contains(QStringLiteral("Database_sperimentale.mdb")), qPrintable(avviso));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().first().icon, MessageBox::Critical);
-    QVERIFY(chiusoDopo);
-    QVERIFY(Righe(Lista()).contains(nome));
-    QCOMPARE(Righe(Lista()).contains(kPrimo), pulsante == 1);
-    QVERIFY(Contenuto(File()) != prima);
-}
-
-void TestGuastiDaForm1::cancellazione()
-{
-    QFETCH(FaultVfs::Tipo, tipo);
-    const QByteArray prima = Contenuto(File());
-    const QStringList righePrima = Righe(Lista());
-    Lista()->setCurrentRow(1);
-
-    FaultVfs::FallisciAl(tipo, 1, false);
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    Finestra().Controlli().pulsanti[3]->trigger();
-    QVERIFY(FaultVfs::Scattato());
-    FaultVfs::Disarma();
-    QCOMPARE(MessageBox::shown().size(), 2); // the question, then the failure
-    QVERIFY2(MessageBox::lastText().contains(QStringLiteral("Database_sperimentale.mdb")),
-             qPrintable(MessageBox::lastText()));
-    // The list is read again and shows the entry that is still there, from its first line.
-    QCOMPARE(Righe(Lista()), righePrima);
-    QCOMPARE(Lista()->currentRow(), 0);
-    QCOMPARE(Contenuto(File()), prima);
-    Lista()->setCurrentRow(int(righePrima.indexOf(kPrimo)));
-
-    MessageBox::clearShown();
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    Finestra().Controlli().pulsanti[3]->trigger();
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(!Righe(Lista()).contains(kPrimo));
-    QCOMPARE(Lista()->count(), righePrima.size() - 1);
+        // The list is read again and shows the entry still there, from its first line.
+        QCOMPARE(a_->righeElenco(), righePrima);
+        QCOMPARE(a_->elenco()->currentRow(), 0);
+    } else {
+        QVERIFY(ConEditor([&] { a_->pulsante(pulsante); },
+                          [&](Form3* e) {
+                              Casella(e, "Text15")->setText(nome);
+                              Casella(e, "Text2(10)")->setText(QStringLiteral("47,5"));
+                              FaultVfs::FallisciAl(tipo, 1, true);
+                              Premi(e, "Command2");
+                              visto << (FaultVfs::Scattato() && e->isVisible() ? "aperto" : "chiuso")
+                                    << Casella(e, "Text15")->text() + Casella(e, "Text2(10)")->text();
+                              FaultVfs::Disarma();
+                              Premi(e, "Command2"); // the disk works again: the same click saves
+                              visto << (e->isVisible() ? "aperto" : "chiuso");
+                          }));
+        QCOMPARE(visto, (QStringList{"aperto", nome + "47,5", "chiuso"}));
+        QCOMPARE(MessageBox::shown().first().icon, MessageBox::Critical);
+    }
+    QCOMPARE(MessageBox::shown().size(), pulsante == 3 ? 2 : 1); // a deletion asks first
+    QVERIFY2(MessageBox::shown().last().text.contains(QStringLiteral("Database_sperimentale.mdb")),
+             qPrintable(MessageBox::shown().last().text));
+    if (pulsante == 3) {
+        QCOMPARE(Contenuto(a_->sperimentale()), prima);
+        a_->selezionaNome(kPrimo);
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        a_->pulsante(3);
+        QVERIFY(!a_->righeElenco().contains(kPrimo));
+    } else {
+        QVERIFY(a_->righeElenco().contains(nome));
+        QCOMPARE(a_->righeElenco().contains(kPrimo), pulsante == 1);
+    }
 }
 
 QTEST_MAIN(TestGuastiDaForm1)
