@@ -9,87 +9,49 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <functional>
 
 using namespace ZelmarCommonModule;
 using TestSupport::Scrivi;
 
-namespace {
-
-int NumeroErrore(const std::function<void()>& operazione)
-{
-    try {
-        operazione();
-    } catch (const DbException& e) {
-        return e.Numero();
-    }
-    return 0;
-}
-
-} // namespace
-
 class TestZelmarCommonModule : public QObject
 {
     Q_OBJECT
-
-private:
     QTemporaryDir cartella_;
 
     QString Programma() const { return cartella_.filePath(QStringLiteral("programma")); }
-    QString Dati() const { return cartella_.filePath(QStringLiteral("dati")); }
-    QString Catalogo() const { return Dati() + QStringLiteral("/Databases/InterfMess.mdb"); }
-
-    void ScriviIni(const QByteArray& contenuto)
+    QString Catalogo() const { return cartella_.filePath(QStringLiteral("dati/Databases/InterfMess.mdb")); }
+    void Configura(const QByteArray& ini)
     {
         QDir().mkpath(Programma());
-        QVERIFY(Scrivi(Programma() + QStringLiteral("/Zelmar.ini"), contenuto));
-    }
-
-    void ScriviConfigurazione(const QString& lingua)
-    {
-        ScriviIni(
-            QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n").arg(lingua, Dati()).toUtf8());
+        QVERIFY(Scrivi(Programma() + QStringLiteral("/Zelmar.ini"), ini));
         SetCartellaProgramma(Programma());
     }
-
-    // The catalogue with one row per message, Italian and English texts (nullptr: Null).
-    void CreaCatalogo(const std::vector<std::pair<const char*, const char*>>& righe)
+    void Lingua(const char* lingua)
     {
-        QDir().mkpath(Dati() + QStringLiteral("/Databases"));
-        QFile::remove(Catalogo());
-        auto db = SqliteDatabase::Crea(Catalogo());
-        db->CreaTabella(QStringLiteral("GESTIONEDB"), {QStringLiteral("Italiano"), QStringLiteral("English")},
-                        [](const QString&) { return false; });
-        auto rs = db->OpenRecordset(QStringLiteral("GESTIONEDB"));
-        for (const auto& [italiano, inglese] : righe) {
-            rs->AddNew();
-            if (italiano)
-                rs->SetField(QStringLiteral("Italiano"), QString::fromUtf8(italiano));
-            rs->SetField(QStringLiteral("English"), QString::fromUtf8(inglese));
-            rs->Update();
+        Configura("[Configurazione]\nLingua=" + QByteArray(lingua) +
+                  "\nCartellaDati=" + cartella_.filePath(QStringLiteral("dati")).toUtf8());
+    }
+    int NumeroErrore()
+    {
+        try {
+            CaricaMessaggi();
+        } catch (const DbException& e) {
+            return e.Numero();
         }
+        return 0;
     }
 
 private slots:
     void initTestCase()
     {
         TestSupport::PreparaAmbiente();
-        QVERIFY(cartella_.isValid());
+        QVERIFY(QDir().mkpath(cartella_.filePath(QStringLiteral("dati/Databases"))));
     }
-
-    void cleanup()
-    {
-        QFile::remove(Programma() + QStringLiteral("/Zelmar.ini"));
-        SetCartellaProgramma(QString());
-    }
+    void cleanup() { SetCartellaProgramma(QString()); }
 
     void leggiIni()
     {
-        const struct
-        {
-            QByteArray contenuto; // null: no file at all
-            const char *chiave, *atteso;
-        } righe[] = {
+        const char* righe[][3] = {
             {"[Configurazione]\nLingua=English\n", "Lingua", "English"},
             {"[CONFIGURAZIONE]\nlingua=English\n", "LINGUA", "English"},
             {"[Configurazione]\n  Lingua  =   English  \n", "Lingua", "English"},
@@ -97,7 +59,6 @@ private slots:
             {"[Configurazione]\nLingua=\"English\"\n", "Lingua", "English"},
             {"[Configurazione]\nLingua='English'\n", "Lingua", "English"},
             {"[Configurazione]\nLingua=\"English\n", "Lingua", "\"English"},
-            {QByteArray(), "Lingua", ""},
             {"[Altro]\nLingua=English\n", "Lingua", ""},
             {"[Configurazione]\nAltro=1\n", "Lingua", ""},
             {"[Altro]\nLingua=English\n[Configurazione]\nCartellaDati=/d\n", "Lingua", ""},
@@ -114,65 +75,45 @@ private slots:
              "Lingua", "Français"},
             {"[Configurazione]\nLingua=Fran\xE7"
              "ais\n",
-             "Lingua", "Français"}, // Latin-1
-        };
+             "Lingua", "Français"}}; // the last in Latin-1
         const QString file = cartella_.filePath(QStringLiteral("prova.ini"));
-        for (const auto& r : righe) {
-            QFile::remove(file);
-            if (!r.contenuto.isNull())
-                QVERIFY(Scrivi(file, r.contenuto));
-            QCOMPARE(LeggiIni(QStringLiteral("Configurazione"), QLatin1String(r.chiave), file),
-                     QString::fromUtf8(r.atteso));
+        for (const auto& [contenuto, chiave, atteso] : righe) {
+            QVERIFY(Scrivi(file, contenuto));
+            QCOMPARE(LeggiIni(QStringLiteral("Configurazione"), QLatin1String(chiave), file),
+                     QString::fromUtf8(atteso));
         }
         QVERIFY(Scrivi(file, "[Configurazione]\nCartellaDati=" + QByteArray(300, 'x') + "\n"));
         QCOMPARE(LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("CartellaDati"), file),
                  QString(254, 'x'));
+        QFile::remove(file);
+        QCOMPARE(LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("Lingua"), file), QString());
     }
 
-    // No file, empty values or another section: Italian and the documents folder.
-    void valoriPredefiniti()
+    // No file, empty values or another section: Italian and the documents folder. The file
+    // is read once: a changed one counts from the next start.
+    void impostazioni()
     {
-        for (const QByteArray& ini : {QByteArray(), QByteArray("[Configurazione]\nLingua=\nCartellaDati=\n"),
-                                      QByteArray("[Altro]\nLingua=English\nCartellaDati=/d\n")}) {
-            cleanup();
-            if (!ini.isNull())
-                ScriviIni(ini);
-            SetCartellaProgramma(Programma());
+        for (const char* ini :
+             {"", "[Configurazione]\nLingua=\nCartellaDati=\n", "[Altro]\nLingua=English\n"}) {
+            Configura(ini);
             QCOMPARE(GetLingua(), QStringLiteral("Italiano"));
             QCOMPARE(GetCartellaDati(), GetCartellaDocumenti() + QStringLiteral("/ZELMARtek"));
         }
-    }
-
-    // Read once: a changed or removed file counts from the next start.
-    void impostazioniLetteUnaVolta()
-    {
-        ScriviIni("[Configurazione]\nLingua=English\nCartellaDati=/dati/a\n");
-        SetCartellaProgramma(Programma());
-        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("English/dati/a"));
-        ScriviIni("[Configurazione]\nLingua=Deutsch\nCartellaDati=/dati/b\n");
-        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("English/dati/a"));
+        Configura("[Configurazione]\nLingua=English\nCartellaDati=/dati/a/\n");
+        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("English/dati/a/"));
+        QVERIFY(Scrivi(Programma() + QStringLiteral("/Zelmar.ini"), "[Configurazione]\nLingua=Deutsch\n"));
+        QCOMPARE(GetLingua(), QStringLiteral("English"));
+        // The paths join the folder and the names as they are.
+        QCOMPARE(GetPercorsoMessaggi(), QStringLiteral("/dati/a//Databases/InterfMess.mdb"));
+        QCOMPARE(GetPercorsoDatabaseSperimentale(),
+                 QStringLiteral("/dati/a//Databases/Database/Database_sperimentale.mdb"));
+        QCOMPARE(GetPercorsoDatabaseTeorico(),
+                 QStringLiteral("/dati/a//Databases/Database/Database_teorico.mdb"));
+        QCOMPARE(GetCartellaImmagini(QStringLiteral("Infissi")),
+                 Programma() + QStringLiteral("/immagine/Infissi/"));
+        QCOMPARE(GetPercorsoSenzaImmagine(), Programma() + QStringLiteral("/immagine/senza.jpg"));
         AzzeraCache(); // as at the next start
-        QCOMPARE(GetLingua() + GetCartellaDati(), QStringLiteral("Deutsch/dati/b"));
-    }
-
-    void percorsi()
-    {
-        for (const char* cartella : {"/dati/x", "/dati/x/"}) {
-            ScriviIni(
-                QStringLiteral("[Configurazione]\nCartellaDati=%1\n").arg(QLatin1String(cartella)).toUtf8());
-            SetCartellaProgramma(Programma());
-            const QString databases = QLatin1String(cartella) + QStringLiteral("/Databases");
-            QCOMPARE(GetPercorsoDatabases(), databases);
-            QCOMPARE(GetPercorsoMessaggi(), databases + QStringLiteral("/InterfMess.mdb"));
-            QCOMPARE(GetPercorsoDatabaseSperimentale(),
-                     databases + QStringLiteral("/Database/Database_sperimentale.mdb"));
-            QCOMPARE(GetPercorsoDatabaseTeorico(),
-                     databases + QStringLiteral("/Database/Database_teorico.mdb"));
-            QCOMPARE(GetCartellaImmagini(QStringLiteral("Infissi")),
-                     Programma() + QStringLiteral("/immagine/Infissi/"));
-            QCOMPARE(GetPercorsoSenzaImmagine(), Programma() + QStringLiteral("/immagine/senza.jpg"));
-            cleanup();
-        }
+        QCOMPARE(GetLingua(), QStringLiteral("Deutsch"));
     }
 
     // Files, empty or not; not a folder, a missing file or an empty path.
@@ -180,10 +121,9 @@ private slots:
     {
         QVERIFY(Scrivi(cartella_.filePath(QStringLiteral("vuoto.mdb")), QByteArray()));
         QVERIFY(Scrivi(cartella_.filePath(QStringLiteral("pieno.mdb")), "dati"));
-        QDir().mkpath(cartella_.filePath(QStringLiteral("cartella")));
         const std::pair<const char*, bool> righe[] = {{"vuoto.mdb", true},
                                                       {"pieno.mdb", true},
-                                                      {"cartella", false},
+                                                      {"dati", false},
                                                       {"mancante.mdb", false},
                                                       {"manca/vuoto.mdb", false}};
         for (const auto& [nome, atteso] : righe)
@@ -195,31 +135,30 @@ private slots:
     // Null is an empty text; a failed load leaves the texts as they were.
     void caricaMessaggi()
     {
-        CreaCatalogo({{"primo", "first"}, {"secondo", "second"}, {nullptr, "third"}, {"", "fourth"}});
-        {
-            auto db = SqliteDatabase::Apri(Catalogo());
-            auto rs = db->OpenRecordset(QStringLiteral("GESTIONEDB"));
-            rs->MoveNext();
-            rs->Delete(); // the second row, stored again, becomes the last message
-            rs->AddNew();
-            rs->SetField(QStringLiteral("Italiano"), QStringLiteral("secondo"));
-            rs->Update();
-        }
-        ScriviConfigurazione(QStringLiteral("Italiano"));
+        auto db = SqliteDatabase::Crea(Catalogo());
+        db->Execute(
+            QStringLiteral("CREATE TABLE GESTIONEDB (Italiano TEXT, English TEXT);"
+                           "INSERT INTO GESTIONEDB VALUES ('primo', 'first'), ('secondo', 'second'),"
+                           "(NULL, 'third'), ('', 'fourth');"
+                           "DELETE FROM GESTIONEDB WHERE English = 'second';" // stored again: the last
+                           "INSERT INTO GESTIONEDB VALUES ('secondo', NULL);"));
+        db->Close();
+        Lingua("Italiano");
         CaricaMessaggi();
         QCOMPARE(Messaggi, QStringList({"primo", "", "", "secondo"}));
         QCOMPARE(M(1) + M(0) + M(5), QStringLiteral("primo"));
-        ScriviConfigurazione(QStringLiteral("English"));
+        Lingua("English");
         CaricaMessaggi();
         QCOMPARE(Messaggi, QStringList({"first", "third", "fourth", ""}));
-
-        ScriviConfigurazione(QStringLiteral("Deutsch"));
-        QCOMPARE(NumeroErrore(CaricaMessaggi), DbErrore::ElementoNonTrovato);
+        Lingua("Deutsch");
+        QCOMPARE(NumeroErrore(), DbErrore::ElementoNonTrovato);
         QCOMPARE(Messaggi.first(), QStringLiteral("first"));
-        CreaCatalogo({});
-        QCOMPARE(NumeroErrore(CaricaMessaggi), DbErrore::ElementoNonTrovato);
-        QFile::remove(Catalogo());
-        QCOMPARE(NumeroErrore(CaricaMessaggi), DbErrore::FileNonTrovato);
+        db = SqliteDatabase::Apri(Catalogo()); // empty, with the language still wrong
+        db->Execute(QStringLiteral("DELETE FROM GESTIONEDB"));
+        db->Close();
+        QCOMPARE(NumeroErrore(), DbErrore::ElementoNonTrovato);
+        QVERIFY(QFile::remove(Catalogo()));
+        QCOMPARE(NumeroErrore(), DbErrore::FileNonTrovato);
     }
 };
 

@@ -2,7 +2,6 @@
 // click and the hidden buttons, on every custom table; each case reads the files back.
 #include "TestForm1Ambiente.h"
 
-#include "browser/RiquadroImmagine.h"
 #include "model/DBEngine.h"
 
 #include <QRegularExpression>
@@ -211,7 +210,8 @@ private slots:
 
     // An empty table, emptied by another program or by deleting its last entry, shows
     // nothing of the entry shown before; the editor opened on it in modify mode carries
-    // nothing of it, and its save asks for a name (56), then finds no such entry (58).
+    // nothing of it, and its save asks for a name (56, the focus on the name), then finds no
+    // such entry (58), writing nothing.
     void tabellaVuota()
     {
         const ControlliForm1& c = a_->form().Controlli();
@@ -245,8 +245,11 @@ private slots:
                                           rimasti << box->objectName() + QLatin1Char('=') + box->text();
                                   if (e->findChild<QCalendarWidget*>()->selectedDate() == dataPrima)
                                       rimasti << QStringLiteral("MonthView1");
+                                  Casella(e, "Text4")->setFocus();
                                   Premi(e, "Command2");
                                   avvisi << MessageBox::lastText();
+                                  if (e->focusWidget() != Casella(e, "Text15"))
+                                      rimasti << QStringLiteral("focus");
                                   Casella(e, "Text15")->setText(QStringLiteral("Griglia"));
                                   Premi(e, "Command2");
                                   avvisi << MessageBox::lastText();

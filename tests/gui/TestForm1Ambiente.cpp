@@ -1,21 +1,12 @@
 #include "TestForm1Ambiente.h"
 
 #include "FotografiaDatabase.h"
-#include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
 #include "browser/AlberoCategorie.h"
-#include "editor/Form3.h"
 #include "model/Categorie.h"
-#include "model/Module1.h"
 #include "model/RecordSchema.h"
 #include "model/SqliteDatabase.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QTest>
-#include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 
 namespace Form1Test {
 
@@ -140,6 +131,14 @@ QStringList Ambiente::righeParole() const
 QTreeWidgetItem* Ambiente::radice(const QString& chiave) const
 {
     return AlberoCategorie::RadicePerChiave(albero(), chiave);
+}
+
+QStringList Ambiente::figli(const QString& chiave) const
+{
+    QStringList figli;
+    for (int i = 0; i < radice(chiave)->childCount(); ++i)
+        figli << radice(chiave)->child(i)->text(0);
+    return figli;
 }
 
 QTreeWidgetItem* Ambiente::figlio(const QString& chiave, const QString& didascalia) const

@@ -10,6 +10,7 @@
 #include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
+#include "browser/RiquadroImmagine.h"
 #include "editor/Form3.h"
 #include "model/Module1.h"
 
@@ -17,12 +18,17 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVariantMap>
 #include <functional>
@@ -89,6 +95,7 @@ public:
     QStringList righeElenco() const;
     QStringList righeParole() const;
     QTreeWidgetItem* radice(const QString& chiave) const;
+    QStringList figli(const QString& chiave) const; // the captions of a root's children
     QTreeWidgetItem* figlio(const QString& chiave, const QString& didascalia) const;
     void clicca(QTreeWidgetItem* nodo);
     void scegliPersonale(int messaggio); // the custom table whose node is captioned message n

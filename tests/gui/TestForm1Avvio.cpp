@@ -2,77 +2,49 @@
 // its first entry, the default data folder.
 #include "TestForm1Ambiente.h"
 
-#include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
-#include "browser/ElencoNomi.h"
-#include "model/Module1.h"
-
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
-#include <QScopeGuard>
-#include <QTest>
-#include <QTreeWidget>
 
 using namespace Form1Test;
-using ZelmarCommonModule::M;
 
 class TestForm1Avvio : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void catalogoInutilizzabile_data()
-    {
-        QTest::addColumn<QString>("guasto");
-        QTest::addColumn<QString>("atteso"); // the message, or a piece of it
-        QTest::newRow("missing") << "mancante"
-                                 << "Critical error: unable to locate messages file";
-        QTest::newRow("damaged file") << "rovinato"
-                                      << "InterfMess.mdb";
-        QTest::newRow("language without a column") << "lingua"
-                                                   << "Klingon";
-        QTest::newRow("ten rows") << "dieci"
-                                  << "10";
-        QTest::newRow("no rows") << "vuoto"
-                                 << "0";
-        QTest::newRow("no table") << "tabella"
-                                  << "GESTIONEDB";
-    }
-
-    // One critical message, and a window that shows its design texts and does nothing.
+    // One critical message naming what is wrong, and a window that shows its design texts
+    // and does nothing.
     void catalogoInutilizzabile()
     {
-        QFETCH(QString, guasto);
-        QFETCH(QString, atteso);
-        Ambiente a;
-        QVERIFY(a.ok());
-        const QString catalogo = a.dati().cartellaDati() + QStringLiteral("/Databases/InterfMess.mdb");
-        const QMap<QString, QString> sql{
-            {"dieci", "DELETE FROM GESTIONEDB WHERE rowid NOT IN (SELECT rowid FROM GESTIONEDB LIMIT 10)"},
-            {"vuoto", "DELETE FROM GESTIONEDB"},
-            {"tabella", "DROP TABLE GESTIONEDB"}};
-        if (guasto == QLatin1String("mancante"))
-            QVERIFY(QFile::remove(catalogo));
-        else if (guasto == QLatin1String("rovinato"))
-            QVERIFY(TestSupport::Scrivi(catalogo, QByteArray(4096, 'x')));
-        else if (guasto == QLatin1String("lingua"))
-            a.dati().scriviIni(QStringLiteral("Klingon"), a.dati().cartellaDati());
-        else
-            Ambiente::Esegui(catalogo, sql.value(guasto));
-        a.apri();
-        QCOMPARE(MessageBox::shown().size(), 1);
-        const MessageBox::Shown& messaggio = MessageBox::shown().first();
-        QVERIFY2(messaggio.text.contains(atteso), qPrintable(messaggio.text));
-        if (guasto != QLatin1String("mancante"))
-            QVERIFY2(messaggio.text.contains(catalogo), qPrintable(messaggio.text));
-        QCOMPARE(messaggio.icon, MessageBox::Critical);
-        QCOMPARE(messaggio.title, QStringLiteral("ZELMARtek"));
-        QVERIFY(a.form().Inerte());
-        QCOMPARE(a.albero()->topLevelItemCount() + a.elenco()->count(), 0);
-        QCOMPARE(a.form().findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
-                 QStringLiteral("Dati in frequenza"));
-        QCOMPARE(Module1::CategoriaCorrente, 0);
+        const char* righe[][3] = {
+            {"missing", "", "Critical error: unable to locate messages file"},
+            {"damaged file", "", "InterfMess.mdb"},
+            {"language without a column", "", "Klingon"},
+            {"ten rows", "DELETE FROM GESTIONEDB WHERE rowid NOT IN (SELECT rowid FROM GESTIONEDB LIMIT 10)",
+             "10"},
+            {"no rows", "DELETE FROM GESTIONEDB", "0"},
+            {"no table", "DROP TABLE GESTIONEDB", "GESTIONEDB"}};
+        for (const auto& [guasto, sql, atteso] : righe) {
+            Ambiente a;
+            QVERIFY(a.ok());
+            const QString catalogo = a.dati().cartellaDati() + QStringLiteral("/Databases/InterfMess.mdb");
+            if (*sql)
+                Ambiente::Esegui(catalogo, QLatin1String(sql));
+            else if (QByteArray(guasto) == "missing")
+                QVERIFY(QFile::remove(catalogo));
+            else if (QByteArray(guasto) == "damaged file")
+                QVERIFY(Scrivi(catalogo, QByteArray(4096, 'x')));
+            else
+                a.dati().scriviIni(QStringLiteral("Klingon"), a.dati().cartellaDati());
+            a.apri();
+            QCOMPARE(MessageBox::shown().size(), 1);
+            const MessageBox::Shown& messaggio = MessageBox::shown().first();
+            QVERIFY2(messaggio.text.contains(QLatin1String(atteso)), guasto);
+            QVERIFY2(QByteArray(guasto) == "missing" || messaggio.text.contains(catalogo), guasto);
+            QVERIFY(messaggio.icon == MessageBox::Critical && messaggio.title == QStringLiteral("ZELMARtek"));
+            QVERIFY(a.form().Inerte());
+            QCOMPARE(a.albero()->topLevelItemCount() + a.elenco()->count() + Module1::CategoriaCorrente, 0);
+            QCOMPARE(a.form().findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Dati in frequenza"));
+        }
     }
 
     // The first custom table is listed and its first entry shown.
@@ -82,13 +54,13 @@ private slots:
         QVERIFY(a.ok());
         a.apri();
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
+        QCOMPARE(Module1::NomeDatabase + Module1::CartellaCategoria,
+                 QStringLiteral("Database_sperimentale/"));
         QCOMPARE(Module1::CategoriaCorrente, 1);
-        QCOMPARE(Module1::NomeDatabase, QStringLiteral("Database_sperimentale"));
-        QCOMPARE(Module1::CartellaCategoria, QStringLiteral("/"));
         QCOMPARE(a.righeElenco(), Ambiente::Nomi(a.sperimentale(), QStringLiteral("Rw_laboratorio")));
         QCOMPARE(a.elenco()->currentRow(), 0);
-        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), QStringLiteral("Rw(C,Ctr)= 52(-1, -4) dB"));
-        QCOMPARE(a.etichetta(QStringLiteral("Label7"))->text(), M(38) + ": " + M(19) + ": " + M(20));
+        QCOMPARE(a.etichetta("Label3")->text(), QStringLiteral("Rw(C,Ctr)= 52(-1, -4) dB"));
+        QCOMPARE(a.etichetta("Label7")->text(), M(38) + ": " + M(19) + ": " + M(20));
         QCOMPARE(a.albero()->topLevelItemCount(), 10);
     }
 
@@ -108,8 +80,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", (casa.path() + QStringLiteral("/.config")).toLocal8Bit());
         const QString dati = casa.path() + QStringLiteral("/Documents/ZELMARtek");
         QVERIFY(TestSupport::CopiaCartella(a.dati().cartellaDati(), dati));
-        QVERIFY(TestSupport::Scrivi(a.dati().cartellaProgramma() + QStringLiteral("/Zelmar.ini"),
-                                    "[Configurazione]\nLingua=Italiano\n"));
+        QVERIFY(Scrivi(a.dati().cartellaProgramma() + "/Zelmar.ini", "[Configurazione]\nLingua=Italiano\n"));
         ZelmarCommonModule::SetCartellaProgramma(a.dati().cartellaProgramma());
         a.apri();
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));

@@ -2,13 +2,7 @@
 // is open at that moment: the information window, the enlarged image or the editor.
 #include "TestForm1Ambiente.h"
 
-#include "browser/RiquadroImmagine.h"
-
-#include <QApplication>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 using namespace Form1Test;
 

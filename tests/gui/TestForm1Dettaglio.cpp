@@ -3,27 +3,11 @@
 // the information and image windows opened from the main window.
 #include "TestForm1Ambiente.h"
 
-#include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
-#include "browser/ElencoNomi.h"
-#include "browser/Form2.h"
 #include "browser/Form4.h"
-#include "browser/RiquadroImmagine.h"
-#include "model/Module1.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QClipboard>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 using namespace Form1Test;
-using ZelmarCommonModule::M;
 
 namespace {
 
@@ -125,8 +109,9 @@ private slots:
         for (QWidget* box : {static_cast<QWidget*>(a.form().Controlli().Text2), Informazioni(a)->Casella(0),
                              Informazioni(a)->Casella(5)}) {
             box->setFocus();
-            for (const QKeySequence& tasti : QList<QKeySequence>{QKeySequence::SelectAll, Qt::Key_X, QKeySequence::Delete,
-                                                                   QKeySequence::Paste, QKeySequence::Copy})
+            for (const QKeySequence& tasti :
+                 QList<QKeySequence>{QKeySequence::SelectAll, Qt::Key_X, QKeySequence::Delete,
+                                     QKeySequence::Paste, QKeySequence::Copy})
                 QTest::keySequence(box, tasti);
             copiati += QApplication::clipboard()->text();
         }
@@ -217,7 +202,7 @@ private slots:
         const QString percorso = a.immagini(cartella) + QStringLiteral("/p.png");
         const QSize dimensione = contenuto == QLatin1String("immagine") ? ScriviImmagine(percorso) : QSize();
         if (contenuto != QLatin1String("immagine"))
-            QVERIFY(TestSupport::Scrivi(percorso, contenuto.isEmpty() ? QByteArray() : "non un disegno"));
+            QVERIFY(Scrivi(percorso, contenuto.isEmpty() ? QByteArray() : "non un disegno"));
         const QSize segnaposto = QImage(a.immagini(QStringLiteral("senza.jpg"))).size();
         Mostra(a, qAbs(messaggio), tabella, {{{"Nome", "Voce"}, {"Immagine", nome == "M66" ? M(66) : nome}}},
                messaggio < 0);

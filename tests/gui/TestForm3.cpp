@@ -3,24 +3,12 @@
 // entry into the editor is tested from the main window (TestComandiForm1).
 #include "TestForm1Ambiente.h"
 
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
-#include "editor/Form3.h"
 #include "editor/ImmagineMateriale.h"
-#include "model/Module1.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QClipboard>
-#include <QDir>
 #include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTest>
 
 using namespace Form1Test;
-using TestSupport::Contenuto;
-using ZelmarCommonModule::M;
 
 namespace {
 
@@ -158,30 +146,6 @@ private slots:
         QCOMPARE(riga.value("R - 100Hz (dB)"), QVariant(45.5));
     }
 
-    // An empty name (56), a name taken in another letter case (57), the entry to modify gone
-    // (58): one message, the focus on the name, the editor open and the file unchanged.
-    void nomeRifiutato()
-    {
-        const QByteArray prima = Contenuto(File());
-        const char* righe[][4] = {{"0", "", "", "56"},
-                                  {"0", "", "MURO IN LATERIZIO 12 CM", "57"},
-                                  {"1", "Muro in laterizio 25 cm", "muro in laterizio 12 cm", "57"},
-                                  {"1", "Fantasma", "Fantasma", "58"}};
-        for (const auto& r : righe) {
-            MessageBox::clearShown();
-            auto f = Apri(1, QLatin1String(r[0]), QLatin1String(r[1]));
-            Casella(f.get(), "Text4")->setFocus();
-            Salva(f.get(), QLatin1String(r[2]));
-            QCOMPARE(MessageBox::shown().size(), 1);
-            QCOMPARE(MessageBox::lastText(), M(QByteArray(r[3]).toInt()));
-            QCOMPARE(MessageBox::shown().first().icon, MessageBox::Critical);
-            QCOMPARE(QApplication::focusWidget(), Casella(f.get(), "Text15"));
-            QVERIFY(f->isVisible());
-        }
-        QCOMPARE(ricariche_, 0);
-        QCOMPARE(Contenuto(File()), prima);
-    }
-
     // A box whose text the file cannot store: one message naming the value, its caption left
     // red (the background of a rating's caption), nothing stored, the editor open; the
     // corrected second try saves.
@@ -273,9 +237,6 @@ private slots:
             FileDialog::setNextFileName(QStringLiteral("  ") + scelta + QStringLiteral(" "));
             Premi(f.get(), "Command1");
             QCOMPARE(FileDialog::lastRequest()->title, M(55));
-            QCOMPARE(FileDialog::lastRequest()->filters,
-                     (QStringList{"JPEG Files (*.jpg)", "Bitmap Files (*.bmp)", "GIF Files (*.gif)",
-                                  "Icon Files (*.ico)"}));
             QCOMPARE(Casella(f.get(), "Text9")->text(), QStringLiteral("muro 1.jpg"));
             if (r.annullato) {
                 FileDialog::setNextFileName(QString());

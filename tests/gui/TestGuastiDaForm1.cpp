@@ -5,17 +5,9 @@
 #include "FaultVfs.h"
 #include "TestForm1Ambiente.h"
 
-#include "app/MessageBox.h"
-#include "browser/ElencoNomi.h"
-#include "editor/Form3.h"
-
-#include <QLineEdit>
-#include <QTest>
-
 Q_DECLARE_METATYPE(FaultVfs::Tipo)
 
 using namespace Form1Test;
-using TestSupport::Contenuto;
 
 namespace {
 const QString kPrimo = QStringLiteral("Muro in laterizio 12 cm");
