@@ -2,7 +2,14 @@
 # Installs the Debian packages the build, the program and the tests need, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev sqlite3
-          mdbtools mdbtools-dev clang-format fonts-dejavu-core)
+          mdbtools mdbtools-dev clang-format fonts-dejavu-core
+          # Translations: lupdate and lrelease, their CMake functions, and Qt's own texts in Italian.
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+          # The program's icon, drawn from its SVG at build time.
+          qt6-svg-dev
+          # The Debian package: its shared-library dependencies, and the checks of its desktop
+          # entry, its AppStream file and the package itself.
+          dpkg-dev desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,138 @@
+#include "Avviatore.h"
+
+#include "CartellaUtente.h"
+#include "CopiaCartella.h"
+#include "app/MessageBox.h"
+#include "app/Traduzioni.h"
+#include "app/ZelmarCommonModule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const QString OpzioneDatiDimostrativi = QStringLiteral("--dati-dimostrativi");
+
+// The installed folders, found from where this command lies, so that an installation
+// unpacked anywhere works as one in /usr.
+QString CartellaInstallata(const char* relativa)
+{
+    const QString comando = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QDir::cleanPath(QFileInfo(comando).absolutePath() + QLatin1Char('/') + QLatin1String(relativa));
+}
+
+// Message boxes need an application; it is made only when one is to be shown, with the
+// texts in the configured language, and is gone before the program replaces this process.
+class Finestre
+{
+public:
+    Finestre(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+    void Prepara()
+    {
+        if (app_)
+            return;
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+        Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    }
+    void Chiudi() { app_.reset(); }
+
+private:
+    int& argc_;
+    char** argv_;
+    std::unique_ptr<QApplication> app_;
+};
+
+} // namespace
+
+QString Avviatore::CartellaProgrammaUtente()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/ZELMARtek");
+}
+
+bool Avviatore::DatiMancanti(const QString& cartellaDati)
+{
+    const QDir cartella(cartellaDati);
+    return !cartella.exists() || cartella.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+bool Avviatore::ChiediDatiDimostrativi(const QString& cartellaDati)
+{
+    const QString testo = tr("The data folder %1 does not exist or is empty.\n\n"
+                             "Copy the demo data (a few entries of every kind, and the interface texts) into it?")
+                              .arg(QDir::toNativeSeparators(cartellaDati));
+    return MessageBox::show(nullptr, testo, MessageBox::Question, MessageBox::YesNo, MessageBox::Yes) ==
+           MessageBox::Yes;
+}
+
+void Avviatore::Avvisa(const QString& testo, const QStringList& problemi)
+{
+    QTextStream(stderr) << testo << '\n' << problemi.join(QLatin1Char('\n')) << '\n';
+    MessageBox::show(nullptr, testo + QStringLiteral("\n\n") + problemi.join(QLatin1Char('\n')),
+                     MessageBox::Exclamation);
+}
+
+int Avviatore::Esegui(int argc, char* argv[])
+{
+    QStringList argomenti;
+    bool datiSenzaChiedere = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString argomento = QString::fromLocal8Bit(argv[i]);
+        if (argomento == OpzioneDatiDimostrativi)
+            datiSenzaChiedere = true;
+        else
+            argomenti << argomento;
+    }
+    if (argomenti.contains(QStringLiteral("--help"))) {
+        QTextStream(stdout) << "Usage: zelmartek [--dati-dimostrativi]\n"
+                               "Starts ZELMARtek from the user's program folder "
+                            << CartellaProgrammaUtente()
+                            << ".\n  --dati-dimostrativi  copy the demo data into a missing data folder without asking\n";
+        return 0;
+    }
+    Finestre finestre(argc, argv);
+    const QString cartella = CartellaProgrammaUtente();
+    const QStringList problemi = CartellaUtente::Aggiorna(CartellaInstallata(ZELMAR_DA_COMANDO_A_PROGRAMMI),
+                                                          CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI), cartella);
+    ZelmarCommonModule::SetCartellaProgramma(cartella);
+    if (!problemi.isEmpty()) {
+        finestre.Prepara();
+        Avvisa(tr("The program folder %1 could not be brought up to date:").arg(QDir::toNativeSeparators(cartella)),
+               problemi);
+    }
+
+    const QString dati = ZelmarCommonModule::GetCartellaDati();
+    if (DatiMancanti(dati)) {
+        if (!datiSenzaChiedere)
+            finestre.Prepara();
+        if (datiSenzaChiedere || ChiediDatiDimostrativi(dati)) {
+            const QStringList errori = CopiaCartella::CopiaMancanti(
+                CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI) + QStringLiteral("/demo/ZELMARtek"), dati);
+            if (!errori.isEmpty()) {
+                finestre.Prepara();
+                Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)), errori);
+            }
+        }
+    }
+
+    const QByteArray programma = QFile::encodeName(cartella + QStringLiteral("/zelmartek"));
+    std::vector<QByteArray> testi{programma};
+    for (const QString& argomento : argomenti)
+        testi.push_back(argomento.toLocal8Bit());
+    std::vector<char*> argv2;
+    for (QByteArray& testo : testi)
+        argv2.push_back(testo.data());
+    argv2.push_back(nullptr);
+    finestre.Chiudi();
+    execv(programma.constData(), argv2.data());
+    QTextStream(stderr) << "zelmartek: " << QString::fromLocal8Bit(programma) << ": " << std::strerror(errno) << '\n';
+    return 127;
+}
