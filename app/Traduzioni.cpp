@@ -47,7 +47,8 @@ void Traduzioni::Installa(const QString& lingua)
     if (TraduttoreQt().load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&TraduttoreQt());
-    if (TraduttoreProgramma().load(locale, QStringLiteral("zelmartek"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (TraduttoreProgramma().load(locale, QStringLiteral("zelmartek"), QStringLiteral("_"),
+                                   QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(&TraduttoreProgramma());
 }
 

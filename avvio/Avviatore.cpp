@@ -30,32 +30,12 @@ QString CartellaInstallata(const char* relativa)
     return QDir::cleanPath(QFileInfo(comando).absolutePath() + QLatin1Char('/') + QLatin1String(relativa));
 }
 
-// Message boxes need an application; it is made only when one is to be shown, with the
-// texts in the configured language, and is gone before the program replaces this process.
-class Finestre
-{
-public:
-    Finestre(int& argc, char** argv) : argc_(argc), argv_(argv) {}
-    void Prepara()
-    {
-        if (app_)
-            return;
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-        Traduzioni::Installa(ZelmarCommonModule::GetLingua());
-    }
-    void Chiudi() { app_.reset(); }
-
-private:
-    int& argc_;
-    char** argv_;
-    std::unique_ptr<QApplication> app_;
-};
-
 } // namespace
 
 QString Avviatore::CartellaProgrammaUtente()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/ZELMARtek");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/ZELMARtek");
 }
 
 bool Avviatore::DatiMancanti(const QString& cartellaDati)
@@ -66,9 +46,10 @@ bool Avviatore::DatiMancanti(const QString& cartellaDati)
 
 bool Avviatore::ChiediDatiDimostrativi(const QString& cartellaDati)
 {
-    const QString testo = tr("The data folder %1 does not exist or is empty.\n\n"
-                             "Copy the demo data (a few entries of every kind, and the interface texts) into it?")
-                              .arg(QDir::toNativeSeparators(cartellaDati));
+    const QString testo =
+        tr("The data folder %1 does not exist or is empty.\n\n"
+           "Copy the demo data (a few entries of every kind, and the interface texts) into it?")
+            .arg(QDir::toNativeSeparators(cartellaDati));
     return MessageBox::show(nullptr, testo, MessageBox::Question, MessageBox::YesNo, MessageBox::Yes) ==
            MessageBox::Yes;
 }
@@ -92,33 +73,45 @@ int Avviatore::Esegui(int argc, char* argv[])
             argomenti << argomento;
     }
     if (argomenti.contains(QStringLiteral("--help"))) {
-        QTextStream(stdout) << "Usage: zelmartek [--dati-dimostrativi]\n"
-                               "Starts ZELMARtek from the user's program folder "
-                            << CartellaProgrammaUtente()
-                            << ".\n  --dati-dimostrativi  copy the demo data into a missing data folder without asking\n";
+        QTextStream(stdout)
+            << "Usage: zelmartek [--dati-dimostrativi]\n"
+               "Starts ZELMARtek from the user's program folder "
+            << CartellaProgrammaUtente()
+            << ".\n  --dati-dimostrativi  copy the demo data into a missing data folder without asking\n";
         return 0;
     }
-    Finestre finestre(argc, argv);
+    // Message boxes need an application: one is made only when a box is to be shown, with the
+    // texts in the configured language, and is gone before the program replaces this process.
+    std::unique_ptr<QApplication> applicazione;
+    const auto preparaFinestre = [&applicazione, &argc, argv] {
+        if (applicazione)
+            return;
+        applicazione = std::make_unique<QApplication>(argc, argv);
+        Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    };
     const QString cartella = CartellaProgrammaUtente();
-    const QStringList problemi = CartellaUtente::Aggiorna(CartellaInstallata(ZELMAR_DA_COMANDO_A_PROGRAMMI),
-                                                          CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI), cartella);
+    const QStringList problemi =
+        CartellaUtente::Aggiorna(CartellaInstallata(ZELMAR_DA_COMANDO_A_PROGRAMMI),
+                                 CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI), cartella);
     ZelmarCommonModule::SetCartellaProgramma(cartella);
     if (!problemi.isEmpty()) {
-        finestre.Prepara();
-        Avvisa(tr("The program folder %1 could not be brought up to date:").arg(QDir::toNativeSeparators(cartella)),
+        preparaFinestre();
+        Avvisa(tr("The program folder %1 could not be brought up to date:")
+                   .arg(QDir::toNativeSeparators(cartella)),
                problemi);
     }
 
     const QString dati = ZelmarCommonModule::GetCartellaDati();
     if (DatiMancanti(dati)) {
         if (!datiSenzaChiedere)
-            finestre.Prepara();
+            preparaFinestre();
         if (datiSenzaChiedere || ChiediDatiDimostrativi(dati)) {
             const QStringList errori = CopiaCartella::CopiaMancanti(
                 CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI) + QStringLiteral("/demo/ZELMARtek"), dati);
             if (!errori.isEmpty()) {
-                finestre.Prepara();
-                Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)), errori);
+                preparaFinestre();
+                Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)),
+                       errori);
             }
         }
     }
@@ -131,8 +124,9 @@ int Avviatore::Esegui(int argc, char* argv[])
     for (QByteArray& testo : testi)
         argv2.push_back(testo.data());
     argv2.push_back(nullptr);
-    finestre.Chiudi();
+    applicazione.reset();
     execv(programma.constData(), argv2.data());
-    QTextStream(stderr) << "zelmartek: " << QString::fromLocal8Bit(programma) << ": " << std::strerror(errno) << '\n';
+    QTextStream(stderr) << "zelmartek: " << QString::fromLocal8Bit(programma) << ": " << std::strerror(errno)
+                        << '\n';
     return 127;
 }

@@ -22,7 +22,7 @@ QString CartellaUtente::AggiornaProgramma(const QString& installato, const QStri
         return {};
     // Written beside it and renamed over it, so that a copy still running keeps its file and a
     // failure leaves the previous copy in place.
-    const QString nuova = copia + QStringLiteral(".nuovo");
+    const QString nuova = copia + QStringLiteral(".nuovo.%1").arg(QCoreApplication::applicationPid());
     QFile::remove(nuova);
     QFile file(installato);
     if (!file.copy(nuova))
@@ -36,12 +36,14 @@ QString CartellaUtente::AggiornaProgramma(const QString& installato, const QStri
     scritta.close();
     if (std::rename(QFile::encodeName(nuova).constData(), QFile::encodeName(copia).constData()) != 0) {
         QFile::remove(nuova);
-        return tr("%1: the new copy cannot take the place of the old one").arg(QDir::toNativeSeparators(copia));
+        return tr("%1: the new copy cannot take the place of the old one")
+            .arg(QDir::toNativeSeparators(copia));
     }
     return {};
 }
 
-QStringList CartellaUtente::Aggiorna(const QString& installati, const QString& condivisi, const QString& cartella)
+QStringList CartellaUtente::Aggiorna(const QString& installati, const QString& condivisi,
+                                     const QString& cartella)
 {
     if (QString problema = CopiaCartella::CreaCartella(cartella); !problema.isEmpty())
         return {problema};
@@ -52,7 +54,8 @@ QStringList CartellaUtente::Aggiorna(const QString& installati, const QString& c
             !problema.isEmpty())
             problemi << problema;
     }
-    for (const QString nome : {QStringLiteral("immagine"), QStringLiteral("Zelmar.ini")})
-        problemi << CopiaCartella::CopiaMancanti(condivisi + QLatin1Char('/') + nome, cartella + QLatin1Char('/') + nome);
+    for (const char* nome : {"immagine", "Zelmar.ini"})
+        problemi << CopiaCartella::CopiaMancanti(condivisi + QLatin1Char('/') + QLatin1String(nome),
+                                                 cartella + QLatin1Char('/') + QLatin1String(nome));
     return problemi;
 }

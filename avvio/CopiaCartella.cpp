@@ -37,7 +37,8 @@ QStringList CopiaCartella::CopiaMancanti(const QString& sorgente, const QString&
     }
     annota(CreaCartella(destinazione));
     const QDir radice(sorgente);
-    QDirIterator giro(sorgente, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator giro(sorgente, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                      QDirIterator::Subdirectories);
     while (giro.hasNext()) {
         const QString voce = giro.next();
         const QString copia = destinazione + QLatin1Char('/') + radice.relativeFilePath(voce);

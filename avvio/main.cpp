@@ -2,4 +2,7 @@
 // starts the program from it.
 #include "Avviatore.h"
 
-int main(int argc, char* argv[]) { return Avviatore::Esegui(argc, argv); }
+int main(int argc, char* argv[])
+{
+    return Avviatore::Esegui(argc, argv);
+}

@@ -1,9 +1,9 @@
 # Where the package puts things, below the installation prefix (/usr for the Debian package):
 #   bin/zelmartek             the command that starts the program (avvio/)
 #   bin/<tool>                links to the command-line tools for users
-#   lib/zelmartek/            the program, its Access reader process and the tools, side by side
+#   libexec/zelmartek/            the program, its Access reader process and the tools, side by side
 #   share/zelmartek/          pictures, the first Zelmar.ini and the demo data a user starts from
-set(ZELMAR_INSTALL_PROGRAMMI lib/zelmartek)
+set(ZELMAR_INSTALL_PROGRAMMI libexec/zelmartek)
 set(ZELMAR_INSTALL_CONDIVISI share/zelmartek)
 set(ZELMAR_INSTALL_MANUALI share/man/man1)
 file(RELATIVE_PATH ZELMAR_DA_COMANDO_A_PROGRAMMI /p/bin /p/${ZELMAR_INSTALL_PROGRAMMI})

@@ -20,7 +20,7 @@ deb=$(echo "$tmp"/cpack/zelmartek_*.deb)
 dpkg-deb --info "$deb"
 
 passo "lintian"
-timeout 600 lintian --fail-on error --suppress-tags running-with-root-privileges "$deb"
+timeout 600 lintian --fail-on error "$deb"
 
 radice=$tmp/radice
 dpkg -x "$deb" "$radice"
@@ -54,11 +54,11 @@ passo "Upgrade"
 echo "; the user's own line" >> "$cartella/Zelmar.ini"
 cp "$cartella/immagine/senza.jpg" "$cartella/immagine/Infissi/foto_utente.jpg"
 somma=$(md5sum < "$dati/Databases/Database/Database_sperimentale.mdb")
-touch -d '2030-01-01 12:00' "$radice/usr/lib/zelmartek/zelmartek"
+touch -d '2030-01-01 12:00' "$radice/usr/libexec/zelmartek/zelmartek"
 avvia
-[ "$(stat -c %Y "$cartella/zelmartek")" = "$(stat -c %Y "$radice/usr/lib/zelmartek/zelmartek")" ] ||
+[ "$(stat -c %Y "$cartella/zelmartek")" = "$(stat -c %Y "$radice/usr/libexec/zelmartek/zelmartek")" ] ||
   errore "the user's copy of the program was not brought up to date"
-cmp -s "$cartella/zelmartek" "$radice/usr/lib/zelmartek/zelmartek" || errore "the user's copy differs"
+cmp -s "$cartella/zelmartek" "$radice/usr/libexec/zelmartek/zelmartek" || errore "the user's copy differs"
 grep -q "the user's own line" "$cartella/Zelmar.ini" || errore "Zelmar.ini was rewritten"
 [ -f "$cartella/immagine/Infissi/foto_utente.jpg" ] || errore "the user's picture is gone"
 [ "$(md5sum < "$dati/Databases/Database/Database_sperimentale.mdb")" = "$somma" ] || errore "the user's data changed"

@@ -30,14 +30,20 @@ void TestTraduzioni::testiNellaLinguaConfigurata_data()
 {
     QTest::addColumn<QString>("lingua");
     QTest::addColumn<QLocale>("sistema");
-    QTest::addColumn<QString>("annulla");  // first action of a box's context menu
-    QTest::addColumn<QString>("si");       // a dialog's Yes button
-    QTest::addColumn<QString>("mese");     // the calendar's month, January
-    QTest::addColumn<QString>("errore");   // end of a message of the program's own
-    QTest::newRow("Italiano, numbers in English") << "Italiano" << QLocale(QLocale::English, QLocale::UnitedStates)
-                                                  << "Ann&ulla" << "&Sì" << "gennaio" << "non può essere creata";
-    QTest::newRow("English, numbers in Italian") << "English" << QLocale(QLocale::Italian, QLocale::Italy) << "&Undo"
-                                                 << "&Yes" << "january" << "cannot be made";
+    QTest::addColumn<QString>("annulla"); // first action of a box's context menu
+    QTest::addColumn<QString>("si");      // a dialog's Yes button
+    QTest::addColumn<QString>("mese");    // the calendar's month, January
+    QTest::addColumn<QString>("errore");  // end of a message of the program's own
+    QTest::newRow("Italiano, numbers in English")
+        << "Italiano" << QLocale(QLocale::English, QLocale::UnitedStates) << "Ann&ulla"
+        << "&Sì"
+        << "gennaio"
+        << "non può essere creata";
+    QTest::newRow("English, numbers in Italian")
+        << "English" << QLocale(QLocale::Italian, QLocale::Italy) << "&Undo"
+        << "&Yes"
+        << "january"
+        << "cannot be made";
 }
 
 void TestTraduzioni::testiNellaLinguaConfigurata()
@@ -69,7 +75,8 @@ void TestTraduzioni::testiNellaLinguaConfigurata()
 
     // A folder below a file cannot be made.
     const QString file = ambiente.cartellaProgramma() + QStringLiteral("/Zelmar.ini");
-    const QStringList errori = CopiaCartella::CopiaMancanti(file, file + QStringLiteral("/cartella/Zelmar.ini"));
+    const QStringList errori =
+        CopiaCartella::CopiaMancanti(file, file + QStringLiteral("/cartella/Zelmar.ini"));
     QCOMPARE(errori.size(), 1);
     QVERIFY2(errori.first().endsWith(errore), qPrintable(errori.first()));
 
