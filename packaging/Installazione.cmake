@@ -9,6 +9,13 @@ set(ZELMAR_INSTALL_MANUALI share/man/man1)
 file(RELATIVE_PATH ZELMAR_DA_COMANDO_A_PROGRAMMI /p/bin /p/${ZELMAR_INSTALL_PROGRAMMI})
 file(RELATIVE_PATH ZELMAR_DA_COMANDO_A_CONDIVISI /p/bin /p/${ZELMAR_INSTALL_CONDIVISI})
 
+# Installed programs resolve their symbols at start and get read-only relocations.
+function(zelmar_collegamento_protetto)
+  foreach(programma ${ARGN})
+    target_link_options(${programma} PRIVATE LINKER:-z,relro,-z,now)
+  endforeach()
+endfunction()
+
 # A manual page (troff, section 1), compressed at build time and installed.
 function(zelmar_pagina_manuale pagina)
   get_filename_component(nome ${pagina} NAME)
@@ -28,6 +35,7 @@ endfunction()
 # PATH as bin/<tool>, with its manual page tools/<tool>.1.
 function(zelmar_strumento_utente strumento)
   install(TARGETS ${strumento} RUNTIME DESTINATION ${ZELMAR_INSTALL_PROGRAMMI})
+  zelmar_collegamento_protetto(${strumento})
   set(collegamento ${CMAKE_BINARY_DIR}/collegamenti/${strumento})
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/collegamenti)
   file(CREATE_LINK ${ZELMAR_DA_COMANDO_A_PROGRAMMI}/${strumento} ${collegamento} SYMBOLIC)

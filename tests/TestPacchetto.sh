@@ -37,7 +37,7 @@ mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 cartella=$HOME/.local/share/ZELMARtek
 dati=$HOME/Documents/ZELMARtek
 avvia() {
-  timeout 120 "$radice/usr/bin/zelmartek" "$@" --esci-dopo-avvio || errore "the program did not show its first entry ($?)"
+  timeout 60 "$radice/usr/bin/zelmartek" "$@" --esci-dopo-avvio || errore "the program did not show its first entry ($?)"
 }
 
 passo "First start"
@@ -50,8 +50,11 @@ done
 [ -f "$dati/Databases/InterfMess.mdb" ] || errore "demo data not copied into $dati"
 [ -z "$(find "$radice" -newer "$tmp/prima")" ] || errore "written below the installation: $(find "$radice" -newer "$tmp/prima")"
 
-passo "Upgrade"
-echo "; the user's own line" >> "$cartella/Zelmar.ini"
+passo "Upgrade, with the data moved elsewhere and Zelmar.ini of the user's folder saying where"
+altrove=$tmp/altrove
+mv "$dati" "$altrove"
+sed -i "s|^CartellaDati=.*|CartellaDati=$altrove|" "$cartella/Zelmar.ini"
+dati=$altrove
 cp "$cartella/immagine/senza.jpg" "$cartella/immagine/Infissi/foto_utente.jpg"
 somma=$(md5sum < "$dati/Databases/Database/Database_sperimentale.mdb")
 touch -d '2030-01-01 12:00' "$radice/usr/libexec/zelmartek/zelmartek"
@@ -59,9 +62,10 @@ avvia
 [ "$(stat -c %Y "$cartella/zelmartek")" = "$(stat -c %Y "$radice/usr/libexec/zelmartek/zelmartek")" ] ||
   errore "the user's copy of the program was not brought up to date"
 cmp -s "$cartella/zelmartek" "$radice/usr/libexec/zelmartek/zelmartek" || errore "the user's copy differs"
-grep -q "the user's own line" "$cartella/Zelmar.ini" || errore "Zelmar.ini was rewritten"
+grep -q "^CartellaDati=$altrove" "$cartella/Zelmar.ini" || errore "Zelmar.ini was rewritten"
 [ -f "$cartella/immagine/Infissi/foto_utente.jpg" ] || errore "the user's picture is gone"
 [ "$(md5sum < "$dati/Databases/Database/Database_sperimentale.mdb")" = "$somma" ] || errore "the user's data changed"
+[ ! -e "$HOME/Documents/ZELMARtek" ] || errore "demo data copied again"
 
 passo "zelmar-importjet through its link finds the reader"
 cp "$sorgenti/tests/fixtures/jet/testV1997.mdb" "$tmp/prova.mdb"
