@@ -67,6 +67,13 @@ grep -q "^CartellaDati=$altrove" "$cartella/Zelmar.ini" || errore "Zelmar.ini wa
 [ "$(md5sum < "$dati/Databases/Database/Database_sperimentale.mdb")" = "$somma" ] || errore "the user's data changed"
 [ ! -e "$HOME/Documents/ZELMARtek" ] || errore "demo data copied again"
 
+passo "Every command has its manual page and answers --help"
+for comando in "$radice"/usr/bin/*; do
+  nome=$(basename "$comando")
+  [ -f "$radice/usr/share/man/man1/$nome.1.gz" ] || errore "$nome has no manual page"
+  timeout 30 "$comando" --help > /dev/null || errore "$nome --help failed"
+done
+
 passo "zelmar-importjet through its link finds the reader"
 cp "$sorgenti/tests/fixtures/jet/testV1997.mdb" "$tmp/prova.mdb"
 timeout 120 "$radice/usr/bin/zelmar-importjet" "$tmp/prova.mdb"
