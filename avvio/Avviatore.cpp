@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -61,17 +62,44 @@ void Avviatore::Avvisa(const QString& testo, const QStringList& problemi)
                      MessageBox::Exclamation);
 }
 
+void Avviatore::OffriDatiDimostrativi(bool senzaChiedere, const std::function<void()>& preparaFinestre)
+{
+    const QString dati = ZelmarCommonModule::GetCartellaDati();
+    if (!DatiMancanti(dati))
+        return;
+    if (!senzaChiedere) {
+        preparaFinestre();
+        if (!ChiediDatiDimostrativi(dati))
+            return;
+    }
+    const QStringList errori = CopiaCartella::CopiaMancanti(
+        CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI) + QStringLiteral("/demo/ZELMARtek"), dati);
+    if (!errori.isEmpty()) {
+        preparaFinestre();
+        Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)), errori);
+    }
+}
+
+int Avviatore::SostituisciConProgramma(const QString& programma, const QStringList& argomenti)
+{
+    std::vector<QByteArray> testi{QFile::encodeName(programma)};
+    for (const QString& argomento : argomenti)
+        testi.push_back(argomento.toLocal8Bit());
+    std::vector<char*> puntatori;
+    for (QByteArray& testo : testi)
+        puntatori.push_back(testo.data());
+    puntatori.push_back(nullptr);
+    execv(puntatori.front(), puntatori.data());
+    QTextStream(stderr) << "zelmartek: " << programma << ": " << std::strerror(errno) << '\n';
+    return 127;
+}
+
 int Avviatore::Esegui(int argc, char* argv[])
 {
     QStringList argomenti;
-    bool datiSenzaChiedere = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString argomento = QString::fromLocal8Bit(argv[i]);
-        if (argomento == OpzioneDatiDimostrativi)
-            datiSenzaChiedere = true;
-        else
-            argomenti << argomento;
-    }
+    for (int i = 1; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    const bool datiSenzaChiedere = argomenti.removeAll(OpzioneDatiDimostrativi) > 0;
     if (argomenti.contains(QStringLiteral("--help"))) {
         QTextStream(stdout)
             << "Usage: zelmartek [--dati-dimostrativi]\n"
@@ -100,33 +128,7 @@ int Avviatore::Esegui(int argc, char* argv[])
                    .arg(QDir::toNativeSeparators(cartella)),
                problemi);
     }
-
-    const QString dati = ZelmarCommonModule::GetCartellaDati();
-    if (DatiMancanti(dati)) {
-        if (!datiSenzaChiedere)
-            preparaFinestre();
-        if (datiSenzaChiedere || ChiediDatiDimostrativi(dati)) {
-            const QStringList errori = CopiaCartella::CopiaMancanti(
-                CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI) + QStringLiteral("/demo/ZELMARtek"), dati);
-            if (!errori.isEmpty()) {
-                preparaFinestre();
-                Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)),
-                       errori);
-            }
-        }
-    }
-
-    const QByteArray programma = QFile::encodeName(cartella + QStringLiteral("/zelmartek"));
-    std::vector<QByteArray> testi{programma};
-    for (const QString& argomento : argomenti)
-        testi.push_back(argomento.toLocal8Bit());
-    std::vector<char*> argv2;
-    for (QByteArray& testo : testi)
-        argv2.push_back(testo.data());
-    argv2.push_back(nullptr);
+    OffriDatiDimostrativi(datiSenzaChiedere, preparaFinestre);
     applicazione.reset();
-    execv(programma.constData(), argv2.data());
-    QTextStream(stderr) << "zelmartek: " << QString::fromLocal8Bit(programma) << ": " << std::strerror(errno)
-                        << '\n';
-    return 127;
+    return SostituisciConProgramma(cartella + QStringLiteral("/zelmartek"), argomenti);
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Avviatore
 {
@@ -21,6 +22,10 @@ public:
     static int Esegui(int argc, char* argv[]);
 
 private:
+    // Offers (or, senzaChiedere, goes on) to copy the demo data into a missing data folder.
+    static void OffriDatiDimostrativi(bool senzaChiedere, const std::function<void()>& preparaFinestre);
     static bool ChiediDatiDimostrativi(const QString& cartellaDati);
     static void Avvisa(const QString& testo, const QStringList& problemi);
+    // Runs the program in place of this process; returns only when it could not be started.
+    static int SostituisciConProgramma(const QString& programma, const QStringList& argomenti);
 };

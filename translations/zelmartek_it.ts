@@ -9,7 +9,7 @@
 Copy the demo data (a few entries of every kind, and the interface texts) into it?</source>
         <translation>La cartella dei dati %1 non esiste o è vuota.
 
-Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell'interfaccia)?</translation>
+Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;interfaccia)?</translation>
     </message>
     <message>
         <source>The program folder %1 could not be brought up to date:</source>
