@@ -7,9 +7,10 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           # The program's icon, drawn from its SVG at build time.
           qt6-svg-dev
-          # The Debian package: its shared-library dependencies, and the checks of its desktop
-          # entry, its AppStream file and the package itself.
-          dpkg-dev desktop-file-utils appstream lintian)
+          # The Debian package: its shared-library dependencies (dpkg-shlibdeps, and file, with
+          # which cpack finds the programs to ask about), and the checks of its desktop entry,
+          # its AppStream file and the package itself.
+          dpkg-dev file desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
