@@ -6,6 +6,7 @@
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "browser/Form2.h"
+#include "editor/Form3.h"
 
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
@@ -66,12 +67,18 @@ void TestTraduzioni::testiNellaLinguaConfigurata()
     QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::No);
     QCOMPARE(pulsanti.button(QDialogButtonBox::Yes)->text(), si);
 
+    // The calendars of the information window and of the editor.
     Form2 informazioni;
-    informazioni.MonthView1()->setSelectedDate(QDate(2008, 1, 21));
-    const auto* pulsanteMese =
-        informazioni.MonthView1()->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
-    QVERIFY(pulsanteMese);
-    QCOMPARE(pulsanteMese->text().toLower(), mese);
+    Form3 editor;
+    for (const QWidget* finestra : {static_cast<QWidget*>(&informazioni), static_cast<QWidget*>(&editor)}) {
+        auto* calendario = finestra->findChild<QCalendarWidget*>(QStringLiteral("MonthView1"));
+        QVERIFY(calendario);
+        calendario->setSelectedDate(QDate(2008, 1, 21));
+        const auto* pulsanteMese =
+            calendario->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+        QVERIFY(pulsanteMese);
+        QCOMPARE(pulsanteMese->text().toLower(), mese);
+    }
 
     // A folder below a file cannot be made.
     const QString file = ambiente.cartellaProgramma() + QStringLiteral("/Zelmar.ini");
