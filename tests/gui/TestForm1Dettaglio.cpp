@@ -95,6 +95,13 @@ private slots:
         // A theoretical entry keeps nothing.
         Mostra(a, 21, QStringLiteral("DRw"), {{{"Nome", "T"}, {"DRw (dB)", "9"}}}, true);
         QCOMPARE(a.form().Valore(ValoreConservato::Rw), 46.0);
+        // The impact terms join with a bare comma; the theoretical floors have one term.
+        Mostra(a, 22, QStringLiteral("Lnw_laboratorio"),
+               {{{"Nome", "L"}, {"Lnw (dB)", "58"}, {"Ci (dB)", "0"}, {"Ci 50_5000 (dB)", "3"}}});
+        QCOMPARE(a.etichetta("Label3")->text(), QStringLiteral("Lnw(Ci,Ci 50-5000)= 58(0,3) dB"));
+        Mostra(a, 22, QStringLiteral("Livello_calpestio"),
+               {{{"Nome", "T"}, {"Lnw (dB)", "61"}, {"Ci (dB)", "-2"}}}, true);
+        QCOMPARE(a.etichetta("Label3")->text(), QStringLiteral("L'nw(Ci)= 61(-2) dB"));
     }
 
     // The description and the information window's boxes can be selected and copied, not changed.
