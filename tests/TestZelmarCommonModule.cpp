@@ -65,17 +65,12 @@ private slots:
             {"[Configurazione]\nLingua=\nCartellaDati=/d\n", "Lingua", ""},
             {"; x\n[Configurazione]\n;Lingua=Deutsch\nLingua=English\n", "Lingua", "English"},
             {"[Configurazione]\n; Lingua=Deutsch\n", "Lingua", ""},
-            {"[Configurazione]\nCartellaDati=C:\\Dati\\ZELMARtek, copia\\\n", "CartellaDati",
-             "C:\\Dati\\ZELMARtek, copia\\"},
+            {"[Configurazione]\nCartellaDati=C:\\Dati\\Z, copia\\\n", "CartellaDati", "C:\\Dati\\Z, copia\\"},
             {"[Configurazione]\nCartellaDati=/a=b\n", "CartellaDati", "/a=b"},
             {"[Configurazione]\r\nLingua=English\r\n", "Lingua", "English"},
             {"[Configurazione]\nLingua=English\nLingua=Deutsch\n", "Lingua", "English"},
-            {"\xEF\xBB\xBF[Configurazione]\nLingua=Fran\xC3\xA7"
-             "ais\n",
-             "Lingua", "Français"},
-            {"[Configurazione]\nLingua=Fran\xE7"
-             "ais\n",
-             "Lingua", "Français"}}; // the last in Latin-1
+            {"\xEF\xBB\xBF[Configurazione]\nLingua=Fran\303\247ais\n", "Lingua", "Français"},
+            {"[Configurazione]\nLingua=Fran\347ais\n", "Lingua", "Français"}}; // the last in Latin-1
         const QString file = cartella_.filePath(QStringLiteral("prova.ini"));
         for (const auto& [contenuto, chiave, atteso] : righe) {
             QVERIFY(Scrivi(file, contenuto));

@@ -49,21 +49,19 @@ private slots:
         QTest::addColumn<QString>("tabella");
         QTest::addColumn<QString>("cartella"); // of its pictures
         QTest::addColumn<int>("completa"); // an entry with every number (an empty number box cannot be saved)
-        QTest::newRow("Rw") << 20 << kRw << "Partizioni verticali (Rw)" << 0;
-        QTest::newRow("DRw") << 21 << "DRw_laboratorio"
-                             << "Strati aggiuntivi verticali (DRw)" << 0;
-        QTest::newRow("Lnw") << 22 << "Lnw_laboratorio"
-                             << "Partizioni orizzontali (Lnw)" << 0;
-        QTest::newRow("DLw") << 23 << "DLw_laboratorio"
-                             << "Strati aggiuntivi orizzontali (DLw)" << 0;
-        QTest::newRow("R'w") << 24 << "Rw_in_opera"
-                             << "Dati in opera_Rw" << 0;
-        QTest::newRow("L'nw") << 25 << "Lnw_in_opera"
-                              << "Dati in opera_Lnw" << 0;
-        QTest::newRow("windows") << 26 << "Infissi"
-                                 << "Infissi" << 0;
-        QTest::newRow("small elements") << 27 << "Dnew_laboratorio"
-                                        << "Piccoli elementi (Dnew)" << 1;
+        const auto riga = [](const char* nome, int messaggio, const char* tabella, const char* cartella,
+                             int completa) {
+            QTest::newRow(nome) << messaggio << QString::fromUtf8(tabella) << QString::fromUtf8(cartella)
+                                << completa;
+        };
+        riga("Rw", 20, "Rw_laboratorio", "Partizioni verticali (Rw)", 0);
+        riga("DRw", 21, "DRw_laboratorio", "Strati aggiuntivi verticali (DRw)", 0);
+        riga("Lnw", 22, "Lnw_laboratorio", "Partizioni orizzontali (Lnw)", 0);
+        riga("DLw", 23, "DLw_laboratorio", "Strati aggiuntivi orizzontali (DLw)", 0);
+        riga("R'w", 24, "Rw_in_opera", "Dati in opera_Rw", 0);
+        riga("L'nw", 25, "Lnw_in_opera", "Dati in opera_Lnw", 0);
+        riga("windows", 26, "Infissi", "Infissi", 0);
+        riga("small elements", 27, "Dnew_laboratorio", "Piccoli elementi (Dnew)", 1);
     }
 
     // Every custom kind: modify an entry and confirm at once, insert one with a picture,

@@ -175,25 +175,20 @@ private slots:
         QTest::addColumn<QString>("contenuto"); // "immagine", "testo" or "" (an empty file)
         QTest::addColumn<QString>("nome");      // the entry's Immagine; "M66" the no-picture text
         QTest::addColumn<bool>("propria");      // its own picture shows, not the placeholder
-        const QString rw = QStringLiteral("Partizioni verticali (Rw)");
-        QTest::newRow("own") << 20 << kRw << rw << "immagine"
-                             << "p.png" << true;
-        QTest::newRow("no picture") << 20 << kRw << rw << "immagine"
-                                    << "M66" << false;
-        QTest::newRow("not a picture") << 20 << kRw << rw << "testo"
-                                       << "p.png" << false;
-        QTest::newRow("empty file") << 20 << kRw << rw << ""
-                                    << "p.png" << false;
-        QTest::newRow("theoretical Rw uses the walls'") << -20 << "Potere_fonoisolante" << rw << "immagine"
-                                                        << "p.png" << true;
-        QTest::newRow("theoretical DRw never") << -21 << "DRw" << rw << "immagine"
-                                               << "p.png" << false;
-        QTest::newRow("windows") << 26 << "Infissi"
-                                 << "Infissi"
-                                 << "immagine"
-                                 << "p.png" << true;
-        QTest::newRow("another kind's folder") << 26 << "Infissi" << rw << "immagine"
-                                               << "p.png" << false;
+        const auto riga = [](const char* n, int m, const char* t, const char* c, const char* f, const char* i,
+                             bool p) {
+            QTest::newRow(n) << m << QString::fromUtf8(t) << QString::fromUtf8(c) << QString::fromUtf8(f)
+                             << QString::fromUtf8(i) << p;
+        };
+        const char* rw = "Partizioni verticali (Rw)";
+        riga("own", 20, "Rw_laboratorio", rw, "immagine", "p.png", true);
+        riga("no picture", 20, "Rw_laboratorio", rw, "immagine", "M66", false);
+        riga("not a picture", 20, "Rw_laboratorio", rw, "testo", "p.png", false);
+        riga("empty file", 20, "Rw_laboratorio", rw, "", "p.png", false);
+        riga("theoretical Rw uses the walls'", -20, "Potere_fonoisolante", rw, "immagine", "p.png", true);
+        riga("theoretical DRw never", -21, "DRw", rw, "immagine", "p.png", false);
+        riga("windows", 26, "Infissi", "Infissi", "immagine", "p.png", true);
+        riga("another kind's folder", 26, "Infissi", rw, "immagine", "p.png", false);
     }
 
     void immagine()

@@ -16,45 +16,23 @@ private slots:
         QTest::addColumn<QString>("dove"); // "Rw": a file of that folder; "teorico"; "avvio": the custom one
         QTest::addColumn<QString>("guasto");
         QTest::addColumn<QString>("motivo"); // a piece of the message
-        QTest::newRow("text file") << "Rw"
-                                   << "testo"
-                                   << "non è un database";
-        QTest::newRow("no table") << "Rw"
-                                  << "tabella"
-                                  << "La tabella «Guasto» non esiste";
-        QTest::newRow("no Nome") << "Rw"
-                                 << "colonna Nome"
-                                 << "non ha il campo «Nome»";
-        QTest::newRow("no keyword") << "Rw"
-                                    << "colonna Parola chiave"
-                                    << "non ha il campo «Parola chiave»";
-        QTest::newRow("no rating") << "Rw"
-                                   << "colonna Rw (dB)"
-                                   << "non ha il campo «Rw (dB)»";
-        QTest::newRow("no band") << "Rw"
-                                 << "colonna R - 500Hz (dB)"
-                                 << "non ha il campo «R - 500Hz (dB)»";
-        QTest::newRow("no index") << "Rw"
-                                  << "indice"
-                                  << "non ha l'indice «Nome»";
-        QTest::newRow("theoretical missing") << "teorico"
-                                             << "mancante"
-                                             << "non esiste";
-        QTest::newRow("theoretical no table") << "teorico"
-                                              << "tabella"
-                                              << "«Potere_fonoisolante» non esiste";
-        QTest::newRow("theoretical no index") << "teorico"
-                                              << "indice"
-                                              << "non ha l'indice «Nome»";
-        QTest::newRow("custom missing") << "avvio"
-                                        << "mancante"
-                                        << "non esiste";
-        QTest::newRow("custom damaged") << "avvio"
-                                        << "testo"
-                                        << "non è un database";
-        QTest::newRow("custom no table") << "avvio"
-                                         << "tabella"
-                                         << "«Rw_laboratorio» non esiste";
+        const auto riga = [](const char* nome, const char* dove, const char* guasto, const char* motivo) {
+            QTest::newRow(nome) << QString::fromUtf8(dove) << QString::fromUtf8(guasto)
+                                << QString::fromUtf8(motivo);
+        };
+        riga("text file", "Rw", "testo", "non è un database");
+        riga("no table", "Rw", "tabella", "La tabella «Guasto» non esiste");
+        riga("no Nome", "Rw", "colonna Nome", "non ha il campo «Nome»");
+        riga("no keyword", "Rw", "colonna Parola chiave", "non ha il campo «Parola chiave»");
+        riga("no rating", "Rw", "colonna Rw (dB)", "non ha il campo «Rw (dB)»");
+        riga("no band", "Rw", "colonna R - 500Hz (dB)", "non ha il campo «R - 500Hz (dB)»");
+        riga("no index", "Rw", "indice", "non ha l'indice «Nome»");
+        riga("theoretical missing", "teorico", "mancante", "non esiste");
+        riga("theoretical no table", "teorico", "tabella", "«Potere_fonoisolante» non esiste");
+        riga("theoretical no index", "teorico", "indice", "non ha l'indice «Nome»");
+        riga("custom missing", "avvio", "mancante", "non esiste");
+        riga("custom damaged", "avvio", "testo", "non è un database");
+        riga("custom no table", "avvio", "tabella", "«Rw_laboratorio» non esiste");
     }
 
     void fileGuasto()
