@@ -31,7 +31,3 @@ add_dependencies(TestDueIstanze AltraIstanza)
 zelmar_add_test(NAME TestFileOstili SOURCES TestFileOstili.cpp ${CMAKE_SOURCE_DIR}/fuzz/EsploraFile.cpp
                 LIBS zelmar_model zelmar_app)
 target_include_directories(TestFileOstili PRIVATE ${CMAKE_SOURCE_DIR}/fuzz ${CMAKE_SOURCE_DIR}/model)
-
-# The same failing disk under the real windows: editor and deletion.
-zelmar_add_test(NAME TestGuastiDaForm1 SOURCES gui/TestGuastiDaForm1.cpp
-                LIBS zelmar_form1_testsupport GUI)

@@ -1,8 +1,12 @@
 // Bad database files met by the main window: a damaged or foreign file, a missing file,
 // table, column or "Nome" index, in an experimental folder, in the theoretical database or in
 // the custom database at start-up. Each gives one message naming the file and the reason, an
-// empty display, and the program goes on with the next choice.
+// empty display, and the program goes on with the next choice. And a failing disk under the
+// editor's save and the deletion.
+#include "FaultVfs.h"
 #include "TestForm1Ambiente.h"
+
+Q_DECLARE_METATYPE(FaultVfs::Tipo)
 
 using namespace Form1Test;
 
@@ -11,6 +15,9 @@ class TestForm1Guasti : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(FaultVfs::Installa()); }
+    void cleanupTestCase() { FaultVfs::Rimuovi(); }
+
     void fileGuasto_data()
     {
         QTest::addColumn<QString>("dove"); // "Rw": a file of that folder; "teorico"; "avvio": the custom one
@@ -101,6 +108,71 @@ private slots:
             QCOMPARE(a.elenco()->count(), 0);
             QCOMPARE(a.banda(0)->text() + a.banda(20)->text(), QString());
         }
+    }
+
+    void disco_data()
+    {
+        QTest::addColumn<FaultVfs::Tipo>("tipo");
+        QTest::addColumn<int>("pulsante"); // 1 new entry, 2 the entry shown, 3 its deletion
+        QTest::newRow("full disk, new entry") << FaultVfs::Tipo::Scrittura << 1;
+        QTest::newRow("failed sync, entry shown") << FaultVfs::Tipo::Sincronizzazione << 2;
+        QTest::newRow("failed lock, entry shown") << FaultVfs::Tipo::Blocco << 2;
+        QTest::newRow("full disk, deletion") << FaultVfs::Tipo::Scrittura << 3;
+        QTest::newRow("failed lock, deletion") << FaultVfs::Tipo::Blocco << 3;
+    }
+
+    // A full disk, a failed sync or a failed lock: the user is told, the editor stays open
+    // with everything typed, the file keeps what it held (the deleted entry is listed again),
+    // and once the disk works again the same click succeeds.
+    void disco()
+    {
+        QFETCH(FaultVfs::Tipo, tipo);
+        QFETCH(int, pulsante);
+        const auto disarma = qScopeGuard([] { FaultVfs::Disarma(); });
+        Ambiente a;
+        QVERIFY(a.ok());
+        QVERIFY(QTest::qWaitForWindowExposed(&a.apri()));
+        const QString nome = QStringLiteral("Parete salvata dopo un guasto"), primo = a.righeElenco().first();
+        const QByteArray prima = Contenuto(a.sperimentale());
+        const QStringList righePrima = a.righeElenco();
+        QStringList
+            visto; // open after the failure, with the name and band typed; closed after the second click
+        if (pulsante == 3) {
+            a.selezionaRiga(1);
+            FaultVfs::FallisciAl(tipo, 1, false);
+            MessageBox::setNextAnswer(MessageBox::Yes);
+            a.pulsante(3);
+            QVERIFY(FaultVfs::Scattato());
+            FaultVfs::Disarma();
+            QCOMPARE(a.righeElenco(), righePrima);
+            QCOMPARE(a.elenco()->currentRow(), 0);
+            QCOMPARE(Contenuto(a.sperimentale()), prima);
+        } else {
+            QVERIFY(ConEditor([&] { a.pulsante(pulsante); },
+                              [&](Form3* e) {
+                                  Casella(e, "Text15")->setText(nome);
+                                  Casella(e, "Text2(10)")->setText(QStringLiteral("47,5"));
+                                  FaultVfs::FallisciAl(tipo, 1, true);
+                                  Premi(e, "Command2");
+                                  visto << (FaultVfs::Scattato() && e->isVisible() ? "aperto" : "chiuso")
+                                        << Casella(e, "Text15")->text() + Casella(e, "Text2(10)")->text();
+                                  FaultVfs::Disarma();
+                                  Premi(e, "Command2");
+                                  visto << (e->isVisible() ? "aperto" : "chiuso");
+                              }));
+            QCOMPARE(visto, (QStringList{"aperto", nome + "47,5", "chiuso"}));
+            QCOMPARE(MessageBox::shown().first().icon, MessageBox::Critical);
+        }
+        QCOMPARE(MessageBox::shown().size(), pulsante == 3 ? 2 : 1); // a deletion asks first
+        QVERIFY2(MessageBox::shown().last().text.contains(a.sperimentale()),
+                 qPrintable(MessageBox::shown().last().text));
+        if (pulsante == 3) {
+            a.selezionaNome(primo);
+            MessageBox::setNextAnswer(MessageBox::Yes);
+            a.pulsante(3);
+        }
+        QCOMPARE(a.righeElenco().contains(nome), pulsante != 3);
+        QCOMPARE(a.righeElenco().contains(primo), pulsante == 1);
     }
 };
 
