@@ -1,13 +1,15 @@
 // zelmar-gendata: writes a large, believable data folder for measuring the program on
 // years' worth of test certificates.
 //
-//   zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>]
+//   zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>] [--tabella <table>]
 //
 // Below <data folder>/Databases/Database it writes Database_sperimentale.mdb with each of
 // the eight custom tables holding <entries> entries, and in every category folder one
 // experimental file "Prove <entries>.mdb" (table "Prove <entries>") of the same size.
 // --modello copies the message catalogue and the theoretical database from another data
 // folder (the demo data), so that the result is a folder the program opens as it is.
+// --tabella writes that custom table only, and no experimental file: a million entries of
+// every table would take gigabytes where one table is measured.
 //
 // The same seed always gives the same files. Names are unique within a table; keywords
 // come from a pool of about a thousand, the common ones more often, as in real archives.
@@ -421,13 +423,16 @@ void CopiaDalModello(const QString& modello, const QString& cartellaDati)
     }
 }
 
-void Genera(const QString& cartellaDati, int voci, quint64 seme)
+void Genera(const QString& cartellaDati, int voci, quint64 seme, const QString& soloTabella)
 {
     const QString database = cartellaDati + QStringLiteral("/Databases/Database");
     FileGenerato personale(database + QStringLiteral("/Database_sperimentale.mdb"));
     for (const Categoria& c : Categorie::Tutte())
-        personale.Tabella(Testo(c.tabellaPersonale), c.codice, voci, seme + quint64(c.codice));
+        if (soloTabella.isEmpty() || soloTabella == Testo(c.tabellaPersonale))
+            personale.Tabella(Testo(c.tabellaPersonale), c.codice, voci, seme + quint64(c.codice));
     personale.Concludi();
+    if (!soloTabella.isEmpty())
+        return;
 
     const QString nome = QStringLiteral("Prove %1").arg(voci);
     for (const Categoria& c : Categorie::Tutte()) {
@@ -440,7 +445,8 @@ void Genera(const QString& cartellaDati, int voci, quint64 seme)
 
 int Uso()
 {
-    std::fputs("usage: zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>]\n",
+    std::fputs("usage: zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>] "
+               "[--tabella <table>]\n",
                stderr);
     return 2;
 }
@@ -453,12 +459,16 @@ int main(int argc, char* argv[])
     QStringList argomenti = app.arguments().mid(1);
     quint64 seme = 1;
     QString modello;
+    QString tabella;
     for (int i = 0; i + 1 < argomenti.size();) {
         if (argomenti.at(i) == QLatin1String("--seed")) {
             seme = argomenti.at(i + 1).toULongLong();
             argomenti.remove(i, 2);
         } else if (argomenti.at(i) == QLatin1String("--modello")) {
             modello = argomenti.at(i + 1);
+            argomenti.remove(i, 2);
+        } else if (argomenti.at(i) == QLatin1String("--tabella")) {
+            tabella = argomenti.at(i + 1);
             argomenti.remove(i, 2);
         } else {
             ++i;
@@ -471,7 +481,7 @@ int main(int argc, char* argv[])
     try {
         if (!modello.isEmpty())
             CopiaDalModello(modello, argomenti.at(0));
-        Genera(argomenti.at(0), voci, seme);
+        Genera(argomenti.at(0), voci, seme, tabella);
     } catch (const ErroreGenerazione& e) {
         std::fprintf(stderr, "zelmar-gendata: %s\n", e.what());
         return 1;
