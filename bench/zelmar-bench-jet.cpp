@@ -7,7 +7,7 @@
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
 #include "model/JetDatabase.h"
-#include "model/LettoreJetIsolato.h"
+#include "storage/LettoreJetIsolato.h"
 #include "model/RecordSchema.h"
 
 #include <QCoreApplication>

@@ -8,8 +8,8 @@
 
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 #include "model/SalvataggioMateriale.h"
 
 #include <QCoreApplication>

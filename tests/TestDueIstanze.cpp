@@ -6,7 +6,7 @@
 
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
-#include "model/DbException.h"
+#include "storage/DbException.h"
 #include "model/ListaMateriali.h"
 #include "model/SalvataggioMateriale.h"
 

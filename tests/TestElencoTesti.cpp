@@ -1,5 +1,5 @@
 // The compact list of names: every text comes back as it went in, in order.
-#include "model/ElencoTesti.h"
+#include "storage/ElencoTesti.h"
 
 #include <QTest>
 

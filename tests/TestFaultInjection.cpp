@@ -11,7 +11,7 @@
 
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
-#include "model/DbException.h"
+#include "storage/DbException.h"
 #include "model/SalvataggioMateriale.h"
 
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "JetDiProva.h"
 #include "TestSupport.h"
 
-#include "model/DBEngine.h"
-#include "model/DbException.h"
-#include "model/ImportazioneJet.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
+#include "storage/ImportazioneJet.h"
 #include "model/JetDatabase.h"
 
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "TestSupport.h"
 
 #include "model/CancellazioneMateriale.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 #include "model/JetDatabase.h"
 #include "model/SalvataggioMateriale.h"
 

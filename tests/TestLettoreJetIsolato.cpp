@@ -6,10 +6,10 @@
 #include "JetDiProva.h"
 #include "TestSupport.h"
 
-#include "model/DbException.h"
+#include "storage/DbException.h"
 #include "model/JetDatabase.h"
-#include "model/LettoreJetIsolato.h"
-#include "model/LetturaJet.h"
+#include "storage/LettoreJetIsolato.h"
+#include "storage/LetturaJet.h"
 
 #include <QFile>
 #include <QTemporaryDir>

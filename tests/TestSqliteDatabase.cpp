@@ -4,10 +4,10 @@
 #include "TestSupport.h"
 
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 #include "model/RecordSchema.h"
-#include "model/SqliteDatabase.h"
+#include "storage/SqliteDatabase.h"
 
 #include <QFile>
 #include <QLocale>

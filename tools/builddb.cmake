@@ -5,8 +5,8 @@ add_executable(zelmar-builddb
   ${CMAKE_CURRENT_SOURCE_DIR}/zelmar-builddb.cpp
   ${CMAKE_SOURCE_DIR}/model/Categorie.cpp
   ${CMAKE_SOURCE_DIR}/model/RecordSchema.cpp
-  ${CMAKE_SOURCE_DIR}/model/SqliteSchema.cpp)
-target_include_directories(zelmar-builddb PRIVATE ${CMAKE_SOURCE_DIR}/model)
+  ${CMAKE_SOURCE_DIR}/storage/SqliteSchema.cpp)
+target_include_directories(zelmar-builddb PRIVATE ${CMAKE_SOURCE_DIR}/model ${CMAKE_SOURCE_DIR}/storage)
 target_link_libraries(zelmar-builddb PRIVATE Qt6::Core SQLite::SQLite3)
 set_target_properties(zelmar-builddb PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 zelmar_warnings(zelmar-builddb)

@@ -83,14 +83,7 @@ struct Tabella
 
 QStringList ColonnePerCodice(int codice)
 {
-    if (Categorie::IsTeorico(codice))
-        return RecordSchema::ColonneTabellaTeorica(codice);
-    return RecordSchema::ColonneTabella(codice);
-}
-
-QString PrefissoBandePerCodice(int codice)
-{
-    return Categorie::PrefissoBande(codice);
+    return Categorie::ColonneTabella(codice);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -342,7 +335,7 @@ private:
             Fallisci(QStringLiteral("%1 band values, expected %2")
                          .arg(numeri.size())
                          .arg(RecordSchema::NumeroBande));
-        const QStringList colonne = RecordSchema::ColonneBande(PrefissoBandePerCodice(tabella.codice));
+        const QStringList colonne = RecordSchema::ColonneBande(Categorie::PerCodice(tabella.codice)->grandezza);
         for (int i = 0; i < RecordSchema::NumeroBande; ++i)
             Imposta(colonne.at(i), numeri.at(i) == QLatin1String("-")
                                        ? Valore{}

@@ -5,7 +5,7 @@
 #include "model/Categorie.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
-#include "model/SqliteDatabase.h"
+#include "storage/SqliteDatabase.h"
 
 #include "browser/ElencoNomi.h"
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include "editor/Form3.h"
 #include "editor/ImmagineMateriale.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
+#include "storage/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
 

@@ -11,7 +11,7 @@
 #include "browser/Form4.h"
 #include "editor/Form3.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
+#include "storage/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
 

@@ -1,7 +1,9 @@
 #include "LetturaJet.h"
 
+#include "DatabaseAccess.h"
 #include "DbException.h"
 #include "JetBackend.h"
+#include "SqliteSchema.h"
 
 #include <QDate>
 #include <QTime>
@@ -10,6 +12,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <mdbtools.h>
+#include <memory>
+#include <sqlite3.h>
+#include <vector>
 
 namespace {
 
@@ -39,6 +44,15 @@ QString TestoDaMdb(char* testo)
     TestoMdb proprietario(testo);
     return testo ? QString::fromUtf8(testo) : QString();
 }
+
+// What a Jet column holds, as the program sees it.
+enum class TipoColonnaJet
+{
+    Numero,  // Byte, Integer, Long, Single, Double, Currency, Decimal, Boolean (1 or 0)
+    Testo,   // Text, Memo, Replication ID
+    Data,    // Date/Time: text "d/m/yyyy", with " hh:mm:ss" when the time is not midnight
+    Binario, // Binary, OLE object
+};
 
 TipoColonnaJet TipoDi(int tipoMdb)
 {
@@ -106,23 +120,93 @@ bool HaMappaPagine(const MdbTableDef* t)
     return t->usage_map && t->map_sz > 0;
 }
 
-// A table being read: keeps the libmdb handles and the file name for the messages.
+// The database of the program's own engine, held in memory, into which the file is
+// converted; any failure of the engine is a DbException naming the file.
+class Conversione
+{
+public:
+    explicit Conversione(const QString& percorso) : percorso_(percorso)
+    {
+        Controlla(sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE, nullptr));
+        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(SqliteSchema::IdentificativoApplicazione));
+    }
+    ~Conversione() { sqlite3_close_v2(db_); }
+    Conversione(const Conversione&) = delete;
+    Conversione& operator=(const Conversione&) = delete;
+
+    void Esegui(const QString& sql) { Controlla(sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr)); }
+    Istruzione Prepara(const QString& sql)
+    {
+        sqlite3_stmt* istruzione = nullptr;
+        Controlla(sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &istruzione, nullptr));
+        return Istruzione(istruzione);
+    }
+    void Lega(sqlite3_stmt* istruzione, int posizione, const QVariant& valore)
+    {
+        if (valore.isNull())
+            Controlla(sqlite3_bind_null(istruzione, posizione));
+        else if (valore.typeId() == QMetaType::Double)
+            Controlla(sqlite3_bind_double(istruzione, posizione, valore.toDouble()));
+        else if (valore.typeId() == QMetaType::QByteArray) {
+            const QByteArray byte = valore.toByteArray();
+            Controlla(sqlite3_bind_blob64(istruzione, posizione, byte.constData(), sqlite3_uint64(byte.size()),
+                                          SQLITE_TRANSIENT));
+        } else {
+            const QByteArray testo = valore.toString().toUtf8();
+            Controlla(sqlite3_bind_text64(istruzione, posizione, testo.constData(), sqlite3_uint64(testo.size()),
+                                          SQLITE_TRANSIENT, SQLITE_UTF8));
+        }
+    }
+    void Passo(sqlite3_stmt* istruzione)
+    {
+        const int codice = sqlite3_step(istruzione);
+        sqlite3_reset(istruzione);
+        if (codice != SQLITE_DONE)
+            Controlla(codice);
+    }
+    QByteArray Immagine()
+    {
+        sqlite3_int64 dimensione = 0;
+        unsigned char* byte = sqlite3_serialize(db_, "main", &dimensione, 0);
+        if (!byte)
+            Controlla(SQLITE_NOMEM);
+        QByteArray immagine(reinterpret_cast<const char*>(byte), qsizetype(dimensione));
+        sqlite3_free(byte);
+        return immagine;
+    }
+
+private:
+    void Controlla(int codice) const
+    {
+        if (codice != SQLITE_OK && codice != SQLITE_DONE && codice != SQLITE_ROW)
+            throw DbException(DbErrore::Generico,
+                              QStringLiteral("Impossibile convertire il file «%1»: %2.")
+                                  .arg(percorso_, QString::fromUtf8(db_ ? sqlite3_errmsg(db_)
+                                                                        : sqlite3_errstr(codice))));
+    }
+
+    QString percorso_;
+    sqlite3* db_ = nullptr;
+};
+
+// A table being read into the conversion: keeps the libmdb handles and the file name for
+// the messages.
 class LetturaTabella
 {
 public:
-    LetturaTabella(MdbHandle* mdb, MdbCatalogEntry* voce, const QString& percorso)
-        : mdb_(mdb), voce_(voce), percorso_(percorso)
+    LetturaTabella(MdbHandle* mdb, MdbCatalogEntry* voce, const QString& percorso, Conversione& conversione)
+        : mdb_(mdb), voce_(voce), percorso_(percorso), conversione_(conversione)
     {
     }
 
-    std::shared_ptr<TabellaJet> Leggi();
+    void Leggi();
 
 private:
     [[noreturn]] void Danneggiata(const QString& motivo) const;
     void LeggiColonne();
     void LegaOggettiOle();
     void LeggiRighe();
-    QVector<QVariant> RigaCorrente();
+    void ScriviRigaCorrente(sqlite3_stmt* inserisci);
     QVariant Valore(MdbColumn* colonna, const MdbField& campo);
     QVariant Numero(MdbColumn* colonna, const MdbField& campo);
     QVariant OggettoOle(MdbColumn* colonna);
@@ -131,8 +215,10 @@ private:
     MdbHandle* mdb_;
     MdbCatalogEntry* voce_;
     QString percorso_;
+    Conversione& conversione_;
     TabellaMdb tabella_;
-    std::shared_ptr<TabellaJet> risultato_;
+    QString nome_;
+    QStringList colonne_; // the columns' definitions, quoted, with their engine types
     std::vector<std::vector<char>> bufferOle_;
     std::vector<int> lunghezzeOle_;
 };
@@ -145,19 +231,17 @@ void LetturaTabella::Danneggiata(const QString& motivo) const
             .arg(QString::fromUtf8(voce_->object_name), percorso_, motivo));
 }
 
-std::shared_ptr<TabellaJet> LetturaTabella::Leggi()
+void LetturaTabella::Leggi()
 {
     tabella_.reset(mdb_read_table(voce_));
     if (!tabella_)
         Danneggiata(QStringLiteral("la definizione della tabella non si legge"));
     if (!HaMappaPagine(tabella_.get()))
         Danneggiata(QStringLiteral("la tabella non ha la mappa delle sue pagine"));
-    risultato_ = std::make_shared<TabellaJet>();
-    risultato_->nome = QString::fromUtf8(voce_->object_name);
+    nome_ = QString::fromUtf8(voce_->object_name);
     LeggiColonne();
     LegaOggettiOle();
     LeggiRighe();
-    return risultato_;
 }
 
 void LetturaTabella::LeggiColonne()
@@ -167,10 +251,21 @@ void LetturaTabella::LeggiColonne()
         Danneggiata(QStringLiteral("numero di colonne non valido: %1").arg(t->num_cols));
     if (!mdb_read_columns(t) || !t->columns || t->columns->len != t->num_cols)
         Danneggiata(QStringLiteral("le colonne non si leggono"));
+    bool conNome = false;
     for (unsigned int i = 0; i < t->num_cols; ++i) {
         const auto* colonna = static_cast<const MdbColumn*>(g_ptr_array_index(t->columns, i));
-        risultato_->colonne.append({QString::fromUtf8(colonna->name), TipoDi(colonna->col_type)});
+        const QString nome = QString::fromUtf8(colonna->name);
+        const TipoColonnaJet tipo = TipoDi(colonna->col_type);
+        colonne_ << SqliteSchema::QuotaIdentificatore(nome) +
+                        (tipo == TipoColonnaJet::Numero    ? QStringLiteral(" REAL")
+                         : tipo == TipoColonnaJet::Binario ? QStringLiteral(" BLOB")
+                                                           : QStringLiteral(" TEXT"));
+        conNome = conNome || nome == QLatin1String("Nome");
     }
+    conversione_.Esegui(QStringLiteral("CREATE TABLE %1 (%2)")
+                            .arg(SqliteSchema::QuotaIdentificatore(nome_), colonne_.join(QStringLiteral(", "))));
+    if (conNome)
+        conversione_.Esegui(SqliteSchema::CreaIndiceNome(nome_));
 }
 
 // OLE objects are read by libmdb through a bound buffer; other columns are decoded from
@@ -193,22 +288,27 @@ void LetturaTabella::LeggiRighe()
 {
     MdbTableDef* t = tabella_.get();
     const unsigned int dichiarate = t->num_rows;
+    QStringList segnaposto;
+    for (int i = 1; i <= colonne_.size(); ++i)
+        segnaposto << QStringLiteral("?%1").arg(i);
+    const Istruzione inserisci =
+        conversione_.Prepara(QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                 .arg(SqliteSchema::QuotaIdentificatore(nome_), segnaposto.join(QLatin1Char(','))));
+    unsigned int lette = 0;
     mdb_rewind_table(t);
     while (mdb_fetch_row(t)) {
-        if (risultato_->righe.size() >= dichiarate)
+        if (lette++ >= dichiarate)
             Danneggiata(QStringLiteral("le righe sono più delle %1 dichiarate").arg(dichiarate));
-        risultato_->righe.push_back(RigaCorrente());
+        ScriviRigaCorrente(inserisci.get());
     }
-    if (risultato_->righe.size() != dichiarate)
-        Danneggiata(QStringLiteral("si leggono %1 righe delle %2 dichiarate")
-                        .arg(risultato_->righe.size())
-                        .arg(dichiarate));
+    if (lette != dichiarate)
+        Danneggiata(QStringLiteral("si leggono %1 righe delle %2 dichiarate").arg(lette).arg(dichiarate));
 }
 
 // The row mdb_fetch_row has just read lies on the page in mdb_->pg_buf, one before
 // cur_row. It is split into fields again here to tell Null from an empty text, which
 // libmdb's bound buffers do not.
-QVector<QVariant> LetturaTabella::RigaCorrente()
+void LetturaTabella::ScriviRigaCorrente(sqlite3_stmt* inserisci)
 {
     MdbTableDef* t = tabella_.get();
     int inizio = 0;
@@ -220,14 +320,14 @@ QVector<QVariant> LetturaTabella::RigaCorrente()
     const int numeroCampi = mdb_crack_row(t, inizio, lunghezza, campi);
     if (numeroCampi < static_cast<int>(t->num_cols))
         Danneggiata(QStringLiteral("una riga ha meno campi delle colonne"));
-    QVector<QVariant> riga(static_cast<qsizetype>(t->num_cols));
     for (unsigned int i = 0; i < t->num_cols; ++i) {
         const int numero = campi[i].colnum;
         if (numero < 0 || numero >= static_cast<int>(t->num_cols))
             Danneggiata(QStringLiteral("una riga nomina una colonna che non esiste"));
-        riga[numero] = Valore(static_cast<MdbColumn*>(g_ptr_array_index(t->columns, numero)), campi[i]);
+        conversione_.Lega(inserisci, numero + 1,
+                          Valore(static_cast<MdbColumn*>(g_ptr_array_index(t->columns, numero)), campi[i]));
     }
-    return riga;
+    conversione_.Passo(inserisci);
 }
 
 void LetturaTabella::RichiediByte(const MdbField& campo, int byte) const
@@ -395,17 +495,19 @@ void ControllaPagine(const QByteArray& contenuto, int versione, const QString& p
         Danneggiato(percorso, QStringLiteral("la prima pagina non è quella di un database"));
 }
 
-TabellaLetta LeggiUnaTabella(MdbHandle* mdb, MdbCatalogEntry* voce, const QString& percorso)
+// One table into the conversion, whole or not at all; the reason it could not be read.
+std::optional<DbException> ConvertiTabella(MdbHandle* mdb, MdbCatalogEntry* voce, const QString& percorso,
+                                           Conversione& conversione)
 {
-    TabellaLetta letta;
-    letta.nome = QString::fromUtf8(voce->object_name);
+    conversione.Esegui(QStringLiteral("SAVEPOINT tabella"));
     try {
-        letta.tabella = LetturaTabella(mdb, voce, percorso).Leggi();
+        LetturaTabella(mdb, voce, percorso, conversione).Leggi();
     } catch (const DbException& e) {
-        letta.codiceErrore = e.Numero();
-        letta.errore = e.Descrizione();
+        conversione.Esegui(QStringLiteral("ROLLBACK TO tabella; RELEASE tabella"));
+        return e;
     }
-    return letta;
+    conversione.Esegui(QStringLiteral("RELEASE tabella"));
+    return std::nullopt;
 }
 
 } // namespace
@@ -436,29 +538,39 @@ int ControllaFile(const QByteArray& contenuto, const QString& percorso)
     return versione;
 }
 
-FileJetLetto Leggi(const QByteArray& contenuto, const QString& percorso)
+QByteArray Converti(const QByteArray& contenuto, const QString& percorso)
 {
-    FileJetLetto file;
-    try {
-        ControllaFile(contenuto, percorso);
-        // libmdb reads from the buffer without copying it: it must outlive the handle.
-        QByteArray copia = contenuto;
-        HandleMdb mdb(mdb_open_buffer(copia.data(), static_cast<size_t>(copia.size()), MDB_NOFLAGS));
-        if (!mdb)
-            Danneggiato(percorso, QStringLiteral("la prima pagina non si legge"));
-        if (!LeggiCatalogo(mdb.get()))
-            Danneggiato(percorso, QStringLiteral("l'elenco delle tabelle non si legge"));
-        for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
-            auto* voce = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-            if (voce->object_type == MDB_TABLE && !mdb_is_system_table(voce))
-                file.tabelle.push_back(LeggiUnaTabella(mdb.get(), voce, percorso));
-        }
-    } catch (const DbException& e) {
-        file = FileJetLetto{};
-        file.codiceErrore = e.Numero();
-        file.errore = e.Descrizione();
+    ControllaFile(contenuto, percorso);
+    // libmdb reads from the buffer without copying it: it must outlive the handle.
+    QByteArray copia = contenuto;
+    HandleMdb mdb(mdb_open_buffer(copia.data(), static_cast<size_t>(copia.size()), MDB_NOFLAGS));
+    if (!mdb)
+        Danneggiato(percorso, QStringLiteral("la prima pagina non si legge"));
+    if (!LeggiCatalogo(mdb.get()))
+        Danneggiato(percorso, QStringLiteral("l'elenco delle tabelle non si legge"));
+    Conversione conversione(percorso);
+    std::vector<DatabaseAccess::TabellaAccess> tabelle;
+    bool tutteLette = true;
+    for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
+        auto* voce = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (voce->object_type != MDB_TABLE || mdb_is_system_table(voce))
+            continue;
+        const auto errore = ConvertiTabella(mdb.get(), voce, percorso, conversione);
+        tabelle.push_back({QString::fromUtf8(voce->object_name), errore ? errore->Numero() : 0,
+                           errore ? errore->Descrizione() : QString()});
+        tutteLette = tutteLette && !errore;
     }
-    return file;
+    if (!tutteLette) {
+        conversione.Esegui(DatabaseAccess::CreaElenco());
+        const Istruzione aggiungi = conversione.Prepara(DatabaseAccess::AggiungiAllElenco());
+        for (const auto& t : tabelle) {
+            conversione.Lega(aggiungi.get(), 1, t.nome);
+            conversione.Lega(aggiungi.get(), 2, double(t.codiceErrore));
+            conversione.Lega(aggiungi.get(), 3, t.errore);
+            conversione.Passo(aggiungi.get());
+        }
+    }
+    return conversione.Immagine();
 }
 
 } // namespace LetturaJet

@@ -7,6 +7,10 @@
 #include <functional>
 
 namespace SqliteSchema {
+// Written into every file the program creates, so that the files can be told apart from
+// other SQLite files when someone looks at them ("ZELM").
+constexpr int IdentificativoApplicazione = 0x5A454C4D;
+
 // "name" with embedded quotes doubled: safe for any table or column name.
 QString QuotaIdentificatore(const QString& nome);
 // CREATE TABLE with the columns in order; numeric columns typed REAL, others TEXT.

@@ -1,12 +1,15 @@
-// One open connection to a database file of the program's own engine (SQLite): opens it
-// in the chosen sharing mode, prepares and runs statements, and turns every engine
-// failure into a DbException with a number and an Italian description for the user.
-// Shared by a database handle and its cursors, so that it closes when the last one goes.
+// One open connection to a database of the program's own engine (SQLite), a file opened
+// in the chosen sharing mode or a database image held in memory: prepares and runs
+// statements, and turns every engine failure into a DbException with a number and an
+// Italian description for the user. Shared by a database handle and its cursors, so that
+// it closes when the last one goes.
 #pragma once
 
 #include "DbException.h"
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <sqlite3.h>
 
@@ -30,6 +33,10 @@ public:
 
     // Throws DbException when the file cannot be opened in that mode or is not a usable database.
     static std::shared_ptr<SqliteConnessione> Apri(const QString& percorso, Modo modo);
+    // A database image (a whole file's bytes) read in place, never written; percorso names
+    // it in the messages. The connection keeps the image alive.
+    static std::shared_ptr<SqliteConnessione> ApriImmagine(std::shared_ptr<const QByteArray> immagine,
+                                                           const QString& percorso);
     ~SqliteConnessione();
     SqliteConnessione(const SqliteConnessione&) = delete;
     SqliteConnessione& operator=(const SqliteConnessione&) = delete;
@@ -48,11 +55,17 @@ public:
     void Lega(sqlite3_stmt* istruzione, int posizione, double numero, const QString& azione) const;
     void Lega(sqlite3_stmt* istruzione, int posizione, qint64 numero, const QString& azione) const;
 
-    // Steps a statement that changes the file, as Passo does. A file held exclusively is let
-    // go for the commit and taken back at once: held, it would be committed by blanking the
-    // journal and syncing it, and a failing sync would then report as failed a change that
-    // is already in the file; let go, the commit is the journal's removal.
+    // Steps a statement that changes the file, as Passo does; outside a transaction it is
+    // committed at once, as Conferma commits.
     void Scrivi(sqlite3_stmt* istruzione, const QString& azione) const;
+    // A write transaction: Inizia takes the file for writing, Conferma commits, Annulla
+    // gives everything up (never failing). A file held exclusively is let go for the
+    // commit and taken back at once: held, it would be committed by blanking the journal
+    // and syncing it, and a failing sync would then report as failed a change that is
+    // already in the file; let go, the commit is the journal's removal.
+    void Inizia(const QString& azione) const;
+    void Conferma(const QString& azione) const;
+    void Annulla() const;
 
     // Number of rows changed by the last write.
     int RigheModificate() const;
@@ -65,8 +78,11 @@ private:
     void Prepara(Modo modo);
     void VerificaFile() const;
     void RiprendiEsclusiva() const;
+    // Runs fai() as a commit: with the exclusive hold let go around it.
+    void ComeCommit(const std::function<void()>& fai, const QString& azione) const;
 
     sqlite3* db_;
     QString percorso_;
     Modo modo_;
+    std::shared_ptr<const QByteArray> immagine_;
 };

@@ -1,13 +1,12 @@
 #include "SqliteConnessione.h"
 
+#include "SqliteSchema.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-// Written into every file the program creates, so that the files can be told apart from
-// other SQLite files when someone looks at them ("ZELM").
-constexpr int IdentificativoApplicazione = 0x5A454C4D;
 // Long enough for another copy of the program to finish saving a row.
 constexpr int AttesaFileOccupatoMs = 1000;
 
@@ -79,6 +78,28 @@ void CreaFileVuoto(const QString& percorso)
         QStringLiteral("Impossibile creare il database «%1»: %2.").arg(percorso, file.errorString()));
 }
 
+// Upper case as the user's letters have it, for every alphabet: the engine's own upper()
+// changes only the letters a to z.
+void Maiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
+{
+    sqlite3_value* valore = argomenti[0];
+    QString testo;
+    switch (sqlite3_value_type(valore)) {
+    case SQLITE_NULL:
+        sqlite3_result_null(contesto);
+        return;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        testo = QString::number(sqlite3_value_double(valore));
+        break;
+    default:
+        testo = QString::fromUtf8(static_cast<const char*>(sqlite3_value_blob(valore)),
+                                  sqlite3_value_bytes(valore));
+    }
+    const QByteArray maiuscolo = testo.toUpper().toUtf8();
+    sqlite3_result_text(contesto, maiuscolo.constData(), int(maiuscolo.size()), SQLITE_TRANSIENT);
+}
+
 } // namespace
 
 SqliteConnessione::SqliteConnessione(sqlite3* db, const QString& percorso, Modo modo)
@@ -117,10 +138,32 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::Apri(const QString& percor
     return connessione;
 }
 
+std::shared_ptr<SqliteConnessione> SqliteConnessione::ApriImmagine(std::shared_ptr<const QByteArray> immagine,
+                                                                   const QString& percorso)
+{
+    sqlite3* db = nullptr;
+    const int codice = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    std::shared_ptr<SqliteConnessione> connessione(new SqliteConnessione(db, percorso, Modo::SolaLettura));
+    if (codice != SQLITE_OK)
+        connessione->Lancia(codice, AzioneApertura(percorso));
+    connessione->immagine_ = std::move(immagine);
+    // Read in place and never written: the image stays as it is for every other reader.
+    auto* byte = reinterpret_cast<unsigned char*>(const_cast<char*>(connessione->immagine_->constData()));
+    const auto dimensione = sqlite3_int64(connessione->immagine_->size());
+    const int esito =
+        sqlite3_deserialize(db, "main", byte, dimensione, dimensione, SQLITE_DESERIALIZE_READONLY);
+    if (esito != SQLITE_OK)
+        connessione->Lancia(esito, AzioneApertura(percorso));
+    connessione->Prepara(Modo::SolaLettura);
+    return connessione;
+}
+
 void SqliteConnessione::Prepara(Modo modo)
 {
     const QString azione = AzioneApertura(percorso_);
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_create_function(db_, "zelmar_maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            Maiuscolo, nullptr, nullptr);
     // A foreign or damaged file must not be able to make the engine misbehave.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
@@ -147,7 +190,7 @@ void SqliteConnessione::Prepara(Modo modo)
         Esegui(QStringLiteral("COMMIT"), azione);
         break;
     case Modo::Creazione:
-        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(IdentificativoApplicazione), azione);
+        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(SqliteSchema::IdentificativoApplicazione), azione);
         VerificaFile();
         break;
     case Modo::Condiviso:
@@ -169,14 +212,38 @@ void SqliteConnessione::VerificaFile() const
 
 void SqliteConnessione::Scrivi(sqlite3_stmt* istruzione, const QString& azione) const
 {
-    if (modo_ != Modo::Esclusivo) {
+    if (sqlite3_get_autocommit(db_))
+        ComeCommit([&] { Passo(istruzione, azione); }, azione);
+    else
         Passo(istruzione, azione);
+}
+
+void SqliteConnessione::Inizia(const QString& azione) const
+{
+    Esegui(QStringLiteral("BEGIN IMMEDIATE"), azione);
+}
+
+void SqliteConnessione::Conferma(const QString& azione) const
+{
+    ComeCommit([&] { Esegui(QStringLiteral("COMMIT"), azione); }, azione);
+}
+
+void SqliteConnessione::Annulla() const
+{
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void SqliteConnessione::ComeCommit(const std::function<void()>& fai, const QString& azione) const
+{
+    if (modo_ != Modo::Esclusivo) {
+        fai();
         return;
     }
     // The lock already taken is kept until this change has been committed.
     Esegui(QStringLiteral("PRAGMA locking_mode = NORMAL"), azione);
     try {
-        Passo(istruzione, azione);
+        fai();
     } catch (const DbException&) {
         RiprendiEsclusiva();
         throw;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -11,7 +12,7 @@
 class ElencoTesti
 {
 public:
-    void Aggiungi(const char* utf8, qsizetype lunghezza);
+    void Aggiungi(QByteArrayView utf8);
     void Aggiungi(const QString& testo);
     void Riserva(qsizetype testi, qsizetype byte);
 

@@ -1,15 +1,14 @@
 #include "ElencoTesti.h"
 
-void ElencoTesti::Aggiungi(const char* utf8, qsizetype lunghezza)
+void ElencoTesti::Aggiungi(QByteArrayView utf8)
 {
-    testi_.append(utf8, lunghezza);
+    testi_.append(utf8);
     fine_.push_back(testi_.size());
 }
 
 void ElencoTesti::Aggiungi(const QString& testo)
 {
-    const QByteArray utf8 = testo.toUtf8();
-    Aggiungi(utf8.constData(), utf8.size());
+    Aggiungi(QByteArrayView(testo.toUtf8()));
 }
 
 void ElencoTesti::Riserva(qsizetype testi, qsizetype byte)

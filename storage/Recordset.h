@@ -1,11 +1,14 @@
-// A table cursor: rows in stored order, fields read and written by column name,
-// the "Nome" index with an equality seek, and pending rows committed whole by Update.
+// A table cursor: rows in stored order, fields read and written by column name, an
+// equality seek on the "Nome" index, and pending rows committed whole by Update. Also the
+// two whole-table reads the material list and the save's name check make in one go.
 #pragma once
+
+#include "ElencoTesti.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <functional>
+#include <optional>
 
 class Recordset
 {
@@ -43,24 +46,18 @@ public:
     // Discards any pending row.
     virtual void Close() = 0;
 
-    // Whole-table reads for the list and the name checks. Both leave the cursor past the
-    // last row and throw DbException as Field does. The plain versions walk the cursor;
-    // an engine may answer them faster.
-
-    // One value as text: UTF-8 bytes, valid until riga returns; a number reads as
-    // Field(...).toString() would give it.
-    struct TestoLetto
+    // What the material list shows of a table, read in one pass in stored order: the
+    // names (rows without one are left out) and, when asked, the distinct keywords in
+    // order of first appearance (Null left out). With soloParola only the rows whose
+    // keyword equals it exactly are listed. The cursor is left past the last row.
+    struct Elenco
     {
-        const char* utf8 = nullptr;
-        qsizetype lunghezza = 0;
-        bool nullo = true;
-        QString Testo() const { return QString::fromUtf8(utf8, lunghezza); }
+        ElencoTesti nomi;
+        QStringList paroleChiave;
     };
-    // Every row from the first in stored order: the values of the named columns, in the
-    // order of colonne, handed to riga.
-    virtual void LeggiTesti(const QStringList& colonne,
-                            const std::function<void(const TestoLetto* valori)>& riga);
-    // Whether some row's value in colonna, as text in upper case, equals maiuscolo (a text
-    // already in upper case). Rows without a value never match.
-    virtual bool ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo);
+    virtual Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
+                               const std::optional<QString>& soloParola) = 0;
+    // Whether some row's value in colonna equals testo when letter case is ignored, for
+    // every alphabet ("città" and "CITTÀ" are equal). Rows without a value never match.
+    virtual bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) = 0;
 };

@@ -1,20 +1,22 @@
 // A table cursor on a table of the program's own engine (SQLite): rows in the order
-// they were stored, fields by column name, the equality seek on the "Nome" index, and a
-// pending row written by one statement when Update is called.
+// they were stored, each read whole when the cursor reaches it, fields by column name,
+// the equality seek on the "Nome" index, and a pending row written by one statement when
+// Update is called. Files this program only reads refuse every change with their message.
 #pragma once
 
 #include "Recordset.h"
 #include "SqliteConnessione.h"
 
-#include <QHash>
 #include <QVector>
 #include <map>
 
 class SqliteRecordset : public Recordset
 {
 public:
-    // Positioned on the first row. Throws TabellaNonTrovata when the file has no such table.
-    SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione, const QString& tabella);
+    // Positioned on the first row. Throws TabellaNonTrovata when the file has no such
+    // table. A non-empty sola lettura message makes every change fail with it.
+    SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione, const QString& tabella,
+                    const QString& solaLettura = QString());
     ~SqliteRecordset() override = default;
 
     int RecordCount() override;
@@ -41,13 +43,9 @@ public:
     void Delete() override;
     void Close() override;
 
-    void LeggiTesti(const QStringList& colonne,
-                    const std::function<void(const TestoLetto* valori)>& riga) override;
-    bool ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo) override;
-
-    // The table's name as the file stores it.
-    const QString& Tabella() const { return tabella_; }
-    QStringList NomiColonne() const;
+    Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
+                       const std::optional<QString>& soloParola) override;
+    bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
 
 private:
     struct Colonna
@@ -62,50 +60,40 @@ private:
         RigaCorrente
     };
 
-    // The reading statement walks the table in row-number order and fetches only the columns
-    // asked for so far, so that listing two columns of a long table costs no more than a
-    // statement written for those two. Reading a new column widens it, even from a const read.
-    struct Lettura
-    {
-        Istruzione istruzione;
-        QVector<int> posizione; // per column: its place in the statement's result, 0 when not read
-        int colonneLette = 0;
-        bool suRiga = false;        // the statement holds the current row
-        bool rigaEliminata = false; // the current row was just deleted
-        qint64 riga = 0;            // row number of the current (or just deleted) row
-    };
-
     const SqliteConnessione& Connessione() const;
     void TrovaTabella(const QString& nome);
     void LeggiColonne();
-    void PreparaLettura() const;
-    void AllargaLettura(int colonna) const;
     int IndiceColonna(const QString& colonna) const; // -1 when missing
     int IndiceColonnaEsistente(const QString& colonna) const;
+    QString ColonnaQuotata(const QString& colonna) const;
     void VerificaRigaCorrente() const;
+    void VerificaScrivibile() const;
     QVariant ValoreDaTesto(const Colonna& colonna, const QString& testo) const;
-    void Posiziona(qint64 daRigaNumero) const;
-    void SospendiLettura();
+    // Makes the first row numbered daRiga or later current (none when there is none).
+    void Posiziona(qint64 daRiga);
+    void LeggiRigaCorrente();
     void RipristinaDopoErrore(bool eraSuRiga);
     void AnnullaModifica();
     void ScriviNuovaRiga();
     void ScriviRigaCorrente();
     void LegaValore(sqlite3_stmt* istruzione, int posizione, const QVariant& valore,
                     const QString& azione) const;
-    QString AzioneLettura() const;
-    // A statement over the whole table; the cursor is left past the last row.
-    Istruzione PreparaScansione(const QString& sql);
     QString AzioneSalvataggio() const;
 
     std::shared_ptr<SqliteConnessione> connessione_;
+    QString solaLettura_;
     QString tabella_;
     QString tabellaQuotata_;
     QString azioneLettura_; // "leggere la tabella «...»", for every error while reading
     QString numeroRiga_;    // the name under which the engine's row number is read (rowid)
     QVector<Colonna> colonne_;
-    QHash<QString, int> perNome_;
-    mutable Lettura lettura_;
-    Istruzione conteggio_;
+
+    // Steps through the rows in row-number order from a given number, whole rows.
+    Istruzione lettura_;
+    bool suRiga_ = false;        // lettura_ holds the current row
+    bool rigaEliminata_ = false; // the current row was just deleted
+    qint64 riga_ = 0;            // row number of the current (or just deleted) row
+    QVector<QVariant> valori_;   // the current row's values, by column
     Istruzione ricerca_;
 
     Modifica modifica_ = Modifica::Nessuna;

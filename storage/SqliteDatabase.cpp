@@ -1,6 +1,5 @@
 #include "SqliteDatabase.h"
 
-#include "RecordSchema.h"
 #include "SqliteRecordset.h"
 #include "SqliteSchema.h"
 
@@ -17,6 +16,13 @@ std::unique_ptr<SqliteDatabase> SqliteDatabase::Apri(const QString& percorso, Mo
 std::unique_ptr<SqliteDatabase> SqliteDatabase::Crea(const QString& percorso)
 {
     return Apri(percorso, Modo::Creazione);
+}
+
+std::unique_ptr<SqliteDatabase> SqliteDatabase::ApriImmagine(std::shared_ptr<const QByteArray> immagine,
+                                                             const QString& percorso)
+{
+    return std::unique_ptr<SqliteDatabase>(
+        new SqliteDatabase(SqliteConnessione::ApriImmagine(std::move(immagine), percorso)));
 }
 
 const SqliteConnessione& SqliteDatabase::Connessione() const
@@ -46,8 +52,30 @@ QStringList SqliteDatabase::TableNames()
     return nomi;
 }
 
+QString SqliteDatabase::AzioneTransazione() const
+{
+    return QStringLiteral("salvare nel file «%1»").arg(percorso_);
+}
+
+void SqliteDatabase::BeginTrans()
+{
+    Connessione().Inizia(AzioneTransazione());
+}
+
+void SqliteDatabase::CommitTrans()
+{
+    Connessione().Conferma(AzioneTransazione());
+}
+
+void SqliteDatabase::Rollback()
+{
+    Connessione().Annulla();
+}
+
 void SqliteDatabase::Close()
 {
+    if (connessione_)
+        connessione_->Annulla();
     connessione_.reset();
 }
 
@@ -80,11 +108,12 @@ void SqliteDatabase::CreaTabella(const QString& tabella, const QStringList& colo
                          QStringLiteral("creare la tabella «%1»").arg(tabella));
 }
 
-void SqliteDatabase::CreaTabellaMateriale(const QString& tabella, const QStringList& colonne)
+void SqliteDatabase::CreaTabellaMateriale(const QString& tabella, const QStringList& colonne,
+                                          const std::function<bool(const QString&)>& isNumerica)
 {
     const QString azione = QStringLiteral("creare la tabella «%1»").arg(tabella);
     InBlocco(azione, [&] {
-        Connessione().Esegui(SqliteSchema::CreaTabella(tabella, colonne, RecordSchema::IsNumerica), azione);
+        Connessione().Esegui(SqliteSchema::CreaTabella(tabella, colonne, isNumerica), azione);
         Connessione().Esegui(SqliteSchema::CreaIndiceNome(tabella), azione);
     });
 }

@@ -3,10 +3,9 @@
 #include "SqliteSchema.h"
 
 #include <QLocale>
+#include <QSet>
 #include <cmath>
 #include <limits>
-#include <optional>
-#include <vector>
 
 namespace {
 
@@ -25,10 +24,15 @@ bool TipoNumerico(const QString& tipoDichiarato)
     return !tipo.isEmpty();
 }
 
+QByteArray ByteColonna(sqlite3_stmt* istruzione, int indice)
+{
+    return QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(istruzione, indice)),
+                                   sqlite3_column_bytes(istruzione, indice));
+}
+
 QString TestoColonna(sqlite3_stmt* istruzione, int indice)
 {
-    const auto* testo = static_cast<const char*>(sqlite3_column_blob(istruzione, indice));
-    return QString::fromUtf8(testo, sqlite3_column_bytes(istruzione, indice));
+    return QString::fromUtf8(ByteColonna(istruzione, indice));
 }
 
 QVariant ValoreColonna(sqlite3_stmt* riga, int indice)
@@ -45,21 +49,13 @@ QVariant ValoreColonna(sqlite3_stmt* riga, int indice)
     }
 }
 
-// Upper-casing works character by character and turns each ASCII character into one
-// ASCII character (a-z into A-Z), so the ASCII start of a text is compared without
-// converting it: a difference there settles it. Only a text that reaches a non-ASCII
-// character with its start still equal needs the full comparison (nullopt).
-std::optional<bool> ConfrontaMaiuscoloAscii(const char* testo, int lunghezza, const QString& maiuscolo)
+// A value's bytes as the list shows it: text as stored, a number as Field reads it.
+QByteArray Utf8Colonna(sqlite3_stmt* riga, int indice)
 {
-    for (int i = 0; i < lunghezza; ++i) {
-        const auto c = static_cast<unsigned char>(testo[i]);
-        if (c >= 0x80)
-            return std::nullopt;
-        const auto grande = char16_t((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
-        if (i >= maiuscolo.size() || maiuscolo.at(i).unicode() != grande)
-            return false;
-    }
-    return lunghezza == maiuscolo.size();
+    const int tipo = sqlite3_column_type(riga, indice);
+    if (tipo == SQLITE_INTEGER || tipo == SQLITE_FLOAT)
+        return ValoreColonna(riga, indice).toString().toUtf8();
+    return ByteColonna(riga, indice);
 }
 
 QString Quota(const QString& nome)
@@ -69,12 +65,18 @@ QString Quota(const QString& nome)
 
 } // namespace
 
-SqliteRecordset::SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione, const QString& tabella)
-    : connessione_(std::move(connessione)), tabella_(tabella)
+SqliteRecordset::SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione, const QString& tabella,
+                                 const QString& solaLettura)
+    : connessione_(std::move(connessione)), solaLettura_(solaLettura), tabella_(tabella)
 {
     TrovaTabella(tabella);
     LeggiColonne();
-    PreparaLettura();
+    QStringList elenco{numeroRiga_};
+    for (const Colonna& colonna : colonne_)
+        elenco << Quota(colonna.nome);
+    lettura_ = Connessione().Prepara(QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
+                                         .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_),
+                                     azioneLettura_);
     Posiziona(PrimaRiga);
 }
 
@@ -84,11 +86,6 @@ const SqliteConnessione& SqliteRecordset::Connessione() const
         throw DbException(DbErrore::Generico,
                           QStringLiteral("La tabella «%1» è già stata chiusa.").arg(tabella_));
     return *connessione_;
-}
-
-QString SqliteRecordset::AzioneLettura() const
-{
-    return azioneLettura_;
 }
 
 QString SqliteRecordset::AzioneSalvataggio() const
@@ -116,18 +113,13 @@ void SqliteRecordset::TrovaTabella(const QString& nome)
 void SqliteRecordset::LeggiColonne()
 {
     const SqliteConnessione& c = Connessione();
-    const QString azione = AzioneLettura();
     // hidden = 1 marks the internal columns of virtual tables; generated columns are read.
     Istruzione elenco = c.Prepara(
         QStringLiteral("SELECT name, type FROM pragma_table_xinfo(?1) WHERE hidden <> 1 ORDER BY cid"),
-        azione);
-    c.Lega(elenco.get(), 1, tabella_, azione);
-    while (c.Passo(elenco.get(), azione)) {
-        const Colonna colonna{TestoColonna(elenco.get(), 0), TipoNumerico(TestoColonna(elenco.get(), 1))};
-        perNome_.insert(colonna.nome, int(colonne_.size()));
-        colonne_.push_back(colonna);
-    }
-    lettura_.posizione.fill(0, colonne_.size());
+        azioneLettura_);
+    c.Lega(elenco.get(), 1, tabella_, azioneLettura_);
+    while (c.Passo(elenco.get(), azioneLettura_))
+        colonne_.push_back({TestoColonna(elenco.get(), 0), TipoNumerico(TestoColonna(elenco.get(), 1))});
     // A column may itself be called rowid; the engine knows the row number by three names.
     for (const char* nome : {"rowid", "_rowid_", "oid"}) {
         if (IndiceColonna(QString::fromLatin1(nome)) < 0) {
@@ -141,56 +133,9 @@ void SqliteRecordset::LeggiColonne()
             .arg(tabella_));
 }
 
-void SqliteRecordset::PreparaLettura() const
-{
-    QStringList elenco{numeroRiga_};
-    for (int i = 0; i < colonne_.size(); ++i)
-        if (lettura_.posizione[i] > 0) {
-            lettura_.posizione[i] = int(elenco.size());
-            elenco << Quota(colonne_[i].nome);
-        }
-    lettura_.suRiga = false;
-    lettura_.istruzione.reset();
-    lettura_.istruzione =
-        Connessione().Prepara(QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
-                                  .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_),
-                              AzioneLettura());
-}
-
-// After a few columns the reader is likely to want the whole row (the detail display does).
-void SqliteRecordset::AllargaLettura(int colonna) const
-{
-    constexpr int ColonneLetteUnaAUna = 4;
-    if (++lettura_.colonneLette > ColonneLetteUnaAUna)
-        lettura_.posizione.fill(1);
-    else
-        lettura_.posizione[colonna] = 1;
-    const qint64 riga = lettura_.riga;
-    PreparaLettura();
-    Posiziona(riga);
-    if (!lettura_.suRiga || lettura_.riga != riga) {
-        lettura_.suRiga = false;
-        throw DbException(
-            DbErrore::NessunRecordCorrente,
-            QStringLiteral("Impossibile leggere la tabella «%1»: la riga corrente non esiste più.")
-                .arg(tabella_));
-    }
-}
-
-QStringList SqliteRecordset::NomiColonne() const
-{
-    QStringList nomi;
-    for (const Colonna& colonna : colonne_)
-        nomi << colonna.nome;
-    return nomi;
-}
-
+// The engine ignores letter case in column names; so do we.
 int SqliteRecordset::IndiceColonna(const QString& colonna) const
 {
-    const auto trovata = perNome_.constFind(colonna);
-    if (trovata != perNome_.constEnd())
-        return trovata.value();
-    // The engine ignores letter case in column names; so do we.
     for (int i = 0; i < colonne_.size(); ++i)
         if (colonne_[i].nome.compare(colonna, Qt::CaseInsensitive) == 0)
             return i;
@@ -206,39 +151,53 @@ int SqliteRecordset::IndiceColonnaEsistente(const QString& colonna) const
     return indice;
 }
 
+QString SqliteRecordset::ColonnaQuotata(const QString& colonna) const
+{
+    return Quota(colonne_[IndiceColonnaEsistente(colonna)].nome);
+}
+
 void SqliteRecordset::VerificaRigaCorrente() const
 {
     Connessione();
-    if (!lettura_.suRiga)
+    if (!suRiga_)
         throw DbException(DbErrore::NessunRecordCorrente,
                           QStringLiteral("Nessun record corrente nella tabella «%1».").arg(tabella_));
 }
 
-void SqliteRecordset::Posiziona(qint64 daRigaNumero) const
+void SqliteRecordset::VerificaScrivibile() const
 {
-    const SqliteConnessione& c = Connessione();
-    sqlite3_reset(lettura_.istruzione.get());
-    lettura_.suRiga = false;
-    lettura_.rigaEliminata = false;
-    c.Lega(lettura_.istruzione.get(), 1, daRigaNumero, AzioneLettura());
-    lettura_.suRiga = c.Passo(lettura_.istruzione.get(), AzioneLettura());
-    if (lettura_.suRiga)
-        lettura_.riga = sqlite3_column_int64(lettura_.istruzione.get(), 0);
+    Connessione();
+    if (!solaLettura_.isEmpty())
+        throw DbException(DbErrore::SolaLettura, solaLettura_);
 }
 
-// Writes are never made while the reading statement is in the middle of the table.
-void SqliteRecordset::SospendiLettura()
+void SqliteRecordset::Posiziona(qint64 daRiga)
 {
-    sqlite3_reset(lettura_.istruzione.get());
+    const SqliteConnessione& c = Connessione();
+    sqlite3_reset(lettura_.get());
+    suRiga_ = false;
+    rigaEliminata_ = false;
+    c.Lega(lettura_.get(), 1, daRiga, azioneLettura_);
+    if (c.Passo(lettura_.get(), azioneLettura_))
+        LeggiRigaCorrente();
+}
+
+void SqliteRecordset::LeggiRigaCorrente()
+{
+    riga_ = sqlite3_column_int64(lettura_.get(), 0);
+    valori_.resize(colonne_.size());
+    for (int i = 0; i < colonne_.size(); ++i)
+        valori_[i] = ValoreColonna(lettura_.get(), i + 1);
+    suRiga_ = true;
 }
 
 void SqliteRecordset::RipristinaDopoErrore(bool eraSuRiga)
 {
-    lettura_.suRiga = false;
+    suRiga_ = false;
     if (!eraSuRiga)
         return;
     try {
-        Posiziona(lettura_.riga);
+        Posiziona(riga_);
     } catch (const DbException&) {
         // The first failure is the one to report; the cursor is left without a row.
     }
@@ -247,14 +206,8 @@ void SqliteRecordset::RipristinaDopoErrore(bool eraSuRiga)
 int SqliteRecordset::RecordCount()
 {
     const SqliteConnessione& c = Connessione();
-    if (!conteggio_)
-        conteggio_ =
-            c.Prepara(QStringLiteral("SELECT count(*) FROM %1").arg(tabellaQuotata_), AzioneLettura());
-    if (!c.Passo(conteggio_.get(), AzioneLettura()))
-        return 0;
-    const qint64 righe = sqlite3_column_int64(conteggio_.get(), 0);
-    sqlite3_reset(conteggio_.get());
-    return int(righe);
+    Istruzione conta = c.Prepara(QStringLiteral("SELECT count(*) FROM %1").arg(tabellaQuotata_), azioneLettura_);
+    return c.Passo(conta.get(), azioneLettura_) ? int(sqlite3_column_int64(conta.get(), 0)) : 0;
 }
 
 void SqliteRecordset::MoveFirst()
@@ -267,107 +220,85 @@ void SqliteRecordset::MoveNext()
 {
     Connessione();
     AnnullaModifica();
-    if (lettura_.rigaEliminata) {
-        if (lettura_.riga == std::numeric_limits<qint64>::max())
-            lettura_.rigaEliminata = false;
+    if (rigaEliminata_) {
+        if (riga_ == std::numeric_limits<qint64>::max())
+            rigaEliminata_ = false;
         else
-            Posiziona(lettura_.riga + 1);
+            Posiziona(riga_ + 1);
         return;
     }
     VerificaRigaCorrente();
-    lettura_.suRiga = false;
-    lettura_.suRiga = Connessione().Passo(lettura_.istruzione.get(), AzioneLettura());
-    if (lettura_.suRiga)
-        lettura_.riga = sqlite3_column_int64(lettura_.istruzione.get(), 0);
+    suRiga_ = false;
+    if (Connessione().Passo(lettura_.get(), azioneLettura_))
+        LeggiRigaCorrente();
 }
 
 bool SqliteRecordset::Eof() const
 {
-    return !lettura_.suRiga && !lettura_.rigaEliminata;
+    return !suRiga_ && !rigaEliminata_;
 }
 
 QVariant SqliteRecordset::Field(const QString& colonna) const
 {
     Connessione();
-    const int colonnaTabella = IndiceColonnaEsistente(colonna);
+    const int indice = IndiceColonnaEsistente(colonna);
     VerificaRigaCorrente();
-    if (lettura_.posizione[colonnaTabella] == 0)
-        AllargaLettura(colonnaTabella);
-    return ValoreColonna(lettura_.istruzione.get(), lettura_.posizione[colonnaTabella]);
-}
-
-void SqliteRecordset::LeggiTesti(const QStringList& colonne,
-                                 const std::function<void(const TestoLetto* valori)>& riga)
-{
-    QStringList elenco;
-    for (const QString& colonna : colonne)
-        elenco << Quota(colonne_[IndiceColonnaEsistente(colonna)].nome);
-    if (elenco.isEmpty())
-        elenco << numeroRiga_;
-    Istruzione tutte =
-        PreparaScansione(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                             .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_));
-    const size_t n = size_t(colonne.size());
-    std::vector<TestoLetto> valori(n);
-    std::vector<QByteArray> numeri(n); // numbers written out as text
-    sqlite3_stmt* lettura = tutte.get();
-    while (Connessione().Passo(lettura, azioneLettura_)) {
-        for (size_t i = 0; i < n; ++i) {
-            const int colonna = int(i);
-            switch (sqlite3_column_type(lettura, colonna)) {
-            case SQLITE_NULL:
-                valori[i] = {};
-                break;
-            case SQLITE_INTEGER:
-            case SQLITE_FLOAT:
-                numeri[i] = ValoreColonna(lettura, colonna).toString().toUtf8();
-                valori[i] = {numeri[i].constData(), numeri[i].size(), false};
-                break;
-            default:
-                // The blob's bytes, as Field reads them, for text and blob values alike.
-                const auto* byte = static_cast<const char*>(sqlite3_column_blob(lettura, colonna));
-                valori[i] = {byte ? byte : "", sqlite3_column_bytes(lettura, colonna), false};
-            }
-        }
-        riga(valori.data());
-    }
-}
-
-bool SqliteRecordset::ContieneMaiuscolo(const QString& colonna, const QString& maiuscolo)
-{
-    // Without an order the engine reads the column from its index when it has one: a
-    // fraction of the pages of the whole table.
-    Istruzione scansione =
-        PreparaScansione(QStringLiteral("SELECT %1 FROM %2 WHERE %1 IS NOT NULL")
-                             .arg(Quota(colonne_[IndiceColonnaEsistente(colonna)].nome), tabellaQuotata_));
-    while (Connessione().Passo(scansione.get(), azioneLettura_)) {
-        sqlite3_stmt* riga = scansione.get();
-        if (sqlite3_column_type(riga, 0) == SQLITE_TEXT) {
-            const auto* testo = reinterpret_cast<const char*>(sqlite3_column_text(riga, 0));
-            const auto confronto = ConfrontaMaiuscoloAscii(testo, sqlite3_column_bytes(riga, 0), maiuscolo);
-            if (confronto && *confronto)
-                return true;
-            if (confronto)
-                continue;
-        }
-        if (ValoreColonna(riga, 0).toString().toUpper() == maiuscolo)
-            return true;
-    }
-    return false;
-}
-
-Istruzione SqliteRecordset::PreparaScansione(const QString& sql)
-{
-    const SqliteConnessione& c = Connessione();
-    AnnullaModifica();
-    lettura_.suRiga = false;
-    lettura_.rigaEliminata = false;
-    return c.Prepara(sql, azioneLettura_);
+    return valori_[indice];
 }
 
 bool SqliteRecordset::HasField(const QString& colonna) const
 {
     return IndiceColonna(colonna) >= 0;
+}
+
+Recordset::Elenco SqliteRecordset::LeggiElenco(const QString& colonnaNome, const QString& colonnaParola,
+                                               bool paroleChiave, const std::optional<QString>& soloParola)
+{
+    const SqliteConnessione& c = Connessione();
+    const bool conParola = paroleChiave || soloParola.has_value();
+    // The keyword first: a table that lacks both columns is reported for the keyword.
+    const QString parola = conParola ? ColonnaQuotata(colonnaParola) : QString();
+    QString sql = QStringLiteral("SELECT %1%2 FROM %3")
+                      .arg(ColonnaQuotata(colonnaNome), conParola ? QStringLiteral(", ") + parola : QString(),
+                           tabellaQuotata_);
+    if (soloParola)
+        sql += QStringLiteral(" WHERE %1 = ?1 COLLATE BINARY").arg(parola);
+    Istruzione elenco = c.Prepara(sql + QStringLiteral(" ORDER BY %1").arg(numeroRiga_), azioneLettura_);
+    if (soloParola)
+        c.Lega(elenco.get(), 1, *soloParola, azioneLettura_);
+    AnnullaModifica();
+    suRiga_ = rigaEliminata_ = false;
+
+    Elenco risultato;
+    // A table repeats a few hundred keywords over thousands of rows: each is compared as
+    // stored, and converted for the box only the first time.
+    QSet<QByteArray> paroleViste;
+    while (c.Passo(elenco.get(), azioneLettura_)) {
+        if (sqlite3_column_type(elenco.get(), 0) != SQLITE_NULL)
+            risultato.nomi.Aggiungi(QByteArrayView(Utf8Colonna(elenco.get(), 0)));
+        if (!paroleChiave || sqlite3_column_type(elenco.get(), 1) == SQLITE_NULL)
+            continue;
+        const QByteArray utf8 = Utf8Colonna(elenco.get(), 1);
+        if (paroleViste.contains(utf8))
+            continue;
+        paroleViste.insert(QByteArray(utf8.constData(), utf8.size()));
+        risultato.paroleChiave << QString::fromUtf8(utf8);
+    }
+    risultato.paroleChiave.removeDuplicates(); // different bytes for one text (a damaged sequence)
+    return risultato;
+}
+
+bool SqliteRecordset::ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo)
+{
+    const SqliteConnessione& c = Connessione();
+    Istruzione cerca =
+        c.Prepara(QStringLiteral("SELECT 1 FROM %1 WHERE zelmar_maiuscolo(%2) = ?1 COLLATE BINARY LIMIT 1")
+                      .arg(tabellaQuotata_, ColonnaQuotata(colonna)),
+                  azioneLettura_);
+    c.Lega(cerca.get(), 1, testo.toUpper(), azioneLettura_);
+    AnnullaModifica();
+    suRiga_ = rigaEliminata_ = false;
+    return c.Passo(cerca.get(), azioneLettura_);
 }
 
 QVariant SqliteRecordset::ValoreDaTesto(const Colonna& colonna, const QString& testo) const
@@ -389,7 +320,7 @@ QVariant SqliteRecordset::ValoreDaTesto(const Colonna& colonna, const QString& t
 
 void SqliteRecordset::SetField(const QString& colonna, const QString& testo)
 {
-    Connessione();
+    VerificaScrivibile();
     const int indice = IndiceColonnaEsistente(colonna);
     if (modifica_ == Modifica::Nessuna)
         throw DbException(
@@ -419,10 +350,9 @@ void SqliteRecordset::SetIndex(const QString& nomeIndice)
     if (!c.Passo(cerca.get(), azione))
         throw DbException(DbErrore::IndiceNonTrovato,
                           QStringLiteral("La tabella «%1» non ha l'indice «%2».").arg(tabella_, nomeIndice));
-    const QString indice = TestoColonna(cerca.get(), 0);
-    const QString colonna = TestoColonna(cerca.get(), 1);
     ricerca_ = c.Prepara(QStringLiteral("SELECT %1 FROM %2 INDEXED BY %3 WHERE %4 = ?1 ORDER BY %1 LIMIT 1")
-                             .arg(numeroRiga_, tabellaQuotata_, Quota(indice), Quota(colonna)),
+                             .arg(numeroRiga_, tabellaQuotata_, Quota(TestoColonna(cerca.get(), 0)),
+                                  Quota(TestoColonna(cerca.get(), 1))),
                          azione);
 }
 
@@ -439,9 +369,8 @@ void SqliteRecordset::Seek(const QString& confronto, const QString& chiave)
             DbErrore::IndiceNonTrovato,
             QStringLiteral("Nessun indice scelto per la ricerca nella tabella «%1».").arg(tabella_));
     AnnullaModifica();
-    SospendiLettura();
-    lettura_.suRiga = false;
-    lettura_.rigaEliminata = false;
+    sqlite3_reset(lettura_.get());
+    suRiga_ = rigaEliminata_ = false;
     noMatch_ = true;
     const QString azione = QStringLiteral("cercare «%1» nella tabella «%2»").arg(chiave, tabella_);
     c.Lega(ricerca_.get(), 1, chiave, azione);
@@ -450,9 +379,9 @@ void SqliteRecordset::Seek(const QString& confronto, const QString& chiave)
     const qint64 trovata = sqlite3_column_int64(ricerca_.get(), 0);
     sqlite3_reset(ricerca_.get());
     Posiziona(trovata);
-    noMatch_ = !lettura_.suRiga || lettura_.riga != trovata;
+    noMatch_ = !suRiga_ || riga_ != trovata;
     if (noMatch_)
-        lettura_.suRiga = false;
+        suRiga_ = false;
 }
 
 bool SqliteRecordset::NoMatch() const
@@ -468,17 +397,18 @@ void SqliteRecordset::AnnullaModifica()
 
 void SqliteRecordset::AddNew()
 {
-    Connessione();
+    VerificaScrivibile();
     inSospeso_.clear();
     modifica_ = Modifica::NuovaRiga;
 }
 
 void SqliteRecordset::Edit()
 {
+    VerificaScrivibile();
     VerificaRigaCorrente();
     inSospeso_.clear();
     modifica_ = Modifica::RigaCorrente;
-    rigaInModifica_ = lettura_.riga;
+    rigaInModifica_ = riga_;
 }
 
 void SqliteRecordset::LegaValore(sqlite3_stmt* istruzione, int posizione, const QVariant& valore,
@@ -541,15 +471,16 @@ void SqliteRecordset::ScriviRigaCorrente()
 
 void SqliteRecordset::Update()
 {
-    Connessione();
+    VerificaScrivibile();
     if (modifica_ == Modifica::Nessuna)
         throw DbException(
             DbErrore::AggiornamentoSenzaModifica,
             QStringLiteral("Impossibile salvare nella tabella «%1»: nessuna riga in inserimento o in "
                            "modifica.")
                 .arg(tabella_));
-    const bool eraSuRiga = lettura_.suRiga;
-    SospendiLettura();
+    const bool eraSuRiga = suRiga_;
+    // Writes are never made while the reading statement is in the middle of the table.
+    sqlite3_reset(lettura_.get());
     try {
         if (modifica_ == Modifica::NuovaRiga)
             ScriviNuovaRiga();
@@ -560,45 +491,44 @@ void SqliteRecordset::Update()
         throw;
     }
     AnnullaModifica();
-    lettura_.suRiga = false;
+    suRiga_ = false;
     if (!eraSuRiga)
         return;
     // The row is written: a failure to read it again only loses the cursor's place, and
     // the next read reports it.
     try {
-        Posiziona(lettura_.riga);
+        Posiziona(riga_);
     } catch (const DbException&) {
-        lettura_.suRiga = false;
+        suRiga_ = false;
     }
 }
 
 void SqliteRecordset::Delete()
 {
+    VerificaScrivibile();
     VerificaRigaCorrente();
     const SqliteConnessione& c = Connessione();
     AnnullaModifica();
-    SospendiLettura();
+    sqlite3_reset(lettura_.get());
     const QString azione = QStringLiteral("eliminare la riga dalla tabella «%1»").arg(tabella_);
     try {
         Istruzione elimina = c.Prepara(
             QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(tabellaQuotata_, numeroRiga_), azione);
-        c.Lega(elimina.get(), 1, lettura_.riga, azione);
+        c.Lega(elimina.get(), 1, riga_, azione);
         c.Scrivi(elimina.get(), azione);
     } catch (const DbException&) {
         RipristinaDopoErrore(true);
         throw;
     }
-    lettura_.suRiga = false;
-    lettura_.rigaEliminata = true;
+    suRiga_ = false;
+    rigaEliminata_ = true;
 }
 
 void SqliteRecordset::Close()
 {
     AnnullaModifica();
     ricerca_.reset();
-    conteggio_.reset();
-    lettura_.istruzione.reset();
+    lettura_.reset();
     connessione_.reset();
-    lettura_.suRiga = false;
-    lettura_.rigaEliminata = false;
+    suRiga_ = rigaEliminata_ = false;
 }

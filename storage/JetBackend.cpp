@@ -1,6 +1,7 @@
 #include "JetBackend.h"
 
-#include "JetDatabase.h"
+#include "DatabaseAccess.h"
+#include "LettoreJetIsolato.h"
 
 namespace JetBackend {
 
@@ -35,7 +36,7 @@ QString MessaggioSolaLettura(const QString& percorso)
 
 std::unique_ptr<Database> Open(const QString& percorso)
 {
-    return JetDatabase::Apri(percorso);
+    return DatabaseAccess::Apri(LettoreJetIsolato::Converti(percorso), percorso);
 }
 
 } // namespace JetBackend
