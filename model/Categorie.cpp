@@ -52,6 +52,9 @@ constexpr Valutazione kValutazioniInfissi[] = {{C::Rw, S::Principale, {20, "  [d
 constexpr Valutazione kValutazioniDnew[] = {{C::Dnew, S::Principale, {79, "  [dB]"}, {79}},
                                             {C::C, S::C, {50, "  [dB]"}, {0, "C"}},
                                             {C::Ctr, S::Ctr, {51, "  [dB]"}, {0, "Ctr"}}};
+constexpr Valutazione kValutazioniDRwTeorico[] = {{C::DRw, S::Principale, kInvariata, kInvariata},
+                                                  {C::C, S::C, kInvariata, kInvariata},
+                                                  {C::Ctr, S::Ctr, kInvariata, kInvariata}};
 constexpr Valutazione kValutazioniLnwTeorico[] = {{C::Lnw, S::Principale, kInvariata, kInvariata},
                                                   {C::Ci, S::Ci, kInvariata, kInvariata}};
 
@@ -225,7 +228,7 @@ constexpr TipoMateriale kTipi[] = {
      .figlio = {0, "DRw"},
      .grandezza = G::R,
      .fisiche = kFisicheDRwTeorico,
-     .valutazioni = kValutazioniRw,
+     .valutazioni = kValutazioniDRwTeorico,
      .rigaValutazione = "DRw(C,Ctr)= ",
      .rigaDopoRiempimento = 14,
      .intestazioneBande = {84, " [dB] = "},

@@ -90,7 +90,7 @@ QVariantMap LeggiRiga(const QString& file, int codice, const QString& nome)
     rs->Seek(QStringLiteral("="), nome);
     QVariantMap riga;
     if (!rs->NoMatch())
-        for (const QString& colonna : RecordSchema::ColonneTabella(codice))
+        for (const QString& colonna : Categorie::ColonneTabella(codice))
             riga.insert(colonna, rs->Field(colonna));
     rs->Close();
     db->Close();
@@ -274,9 +274,10 @@ void TestComandiForm1::inserisciModificaRinominaCancella()
     QCOMPARE(ambiente_->righeElenco(), QStringList(originali) << nome);
     QCOMPARE(Lista()->currentRow(), 0);
 
-    const auto tipo = *RecordSchema::TipoBandePerCodice(codice);
-    const QString prefisso = RecordSchema::PrefissoBande(tipo);
-    const auto valutazioni = RecordSchema::ColonneValutazione(tipo);
+    const TipoMateriale& tipo = *Categorie::PerCodice(codice);
+    const auto prefisso = tipo.grandezza;
+    const QString valutazioni[] = {RecordSchema::Nome(tipo.valutazioni[0].campo), QString(),
+                                   RecordSchema::Nome(tipo.valutazioni[2].campo)};
     QVariantMap riga = LeggiRiga(Sperimentale(), codice, nome);
     QCOMPARE(riga.value("Nome"), QVariant(nome));
     QCOMPARE(riga.value("Descrizione"), QVariant(QStringLiteral("Inserita dalla barra")));
@@ -376,7 +377,7 @@ void TestComandiForm1::cancellazioneConservaOrdine()
     QCOMPARE(form().InformazioniAggiuntive()->Testo(0), primo.value("Certificato").toString());
     QCOMPARE(
         form().Controlli().Text1[10]->text(),
-        QLocale().toString(primo.value(RecordSchema::NomeColonnaBanda(QStringLiteral("R"), 10)).toDouble()));
+        QLocale().toString(primo.value(RecordSchema::NomeColonnaBanda(RecordSchema::Grandezza::R, 10)).toDouble()));
 }
 
 void TestComandiForm1::rispostaNoConservaFiltro()

@@ -49,7 +49,7 @@ QVariantMap LeggiRiga(int codice, const QString& tabella, const QString& nome)
     rs->Seek(QStringLiteral("="), nome);
     QVariantMap riga;
     if (!rs->NoMatch())
-        for (const QString& colonna : RecordSchema::ColonneTabella(codice))
+        for (const QString& colonna : Categorie::ColonneTabella(codice))
             riga.insert(colonna, rs->Field(colonna));
     rs->Close();
     db->Close();
