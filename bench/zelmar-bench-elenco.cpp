@@ -87,7 +87,8 @@ QString NomeBanco(int i)
 }
 
 // A new wall as the editor hands it to the save.
-SalvataggioMateriale::Richiesta RichiestaBanco(const QString& file, const QString& tabella, const QString& nome)
+SalvataggioMateriale::Richiesta RichiestaBanco(const QString& file, const QString& tabella,
+                                               const QString& nome)
 {
     SalvataggioMateriale::Richiesta richiesta;
     richiesta.percorsoDatabase = file;
@@ -95,14 +96,11 @@ SalvataggioMateriale::Richiesta RichiestaBanco(const QString& file, const QStrin
     richiesta.nome = nome;
     richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
         1,
-        [&](const QString& casella) {
-            if (casella == QLatin1String("Text15"))
+        [&](const QString& colonna) {
+            if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
                 return nome;
-            if (casella == QLatin1String("MonthView1"))
-                return QStringLiteral("5/3/2024");
-            if (casella.startsWith(QLatin1String("Text1")) || casella.startsWith(QLatin1String("Text2")))
-                return QStringLiteral("45,5");
-            return QStringLiteral("Testo di prova");
+            return RecordSchema::IsNumerica(colonna) ? QStringLiteral("45,5")
+                                                     : QStringLiteral("Testo di prova");
         },
         [](int) { return QString(); });
     return richiesta;

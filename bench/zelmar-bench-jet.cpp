@@ -1,14 +1,16 @@
-// Opening an Access file: the reader process started, the whole file read there and sent
-// back, against the same reading in this process (what isolating libmdb costs), and the
-// opening of a file already read (what the list and the entry display pay on every click).
+// Opening an Access file: the reader process started and the file converted there, against
+// the same conversion in this process (what isolating libmdb costs), and the opening of a
+// file already converted (what the list and the entry display pay on every click); then
+// the entry display of an Access table of 1,000 and of 100,000 rows once converted.
 // Usage: zelmar-bench-jet <file.mdb>...
 #include "Misure.h"
 
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
-#include "model/JetDatabase.h"
+#include "storage/DBEngine.h"
 #include "storage/LettoreJetIsolato.h"
-#include "model/RecordSchema.h"
+#include "storage/LetturaJet.h"
+#include "storage/SqliteDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +24,13 @@ constexpr int Volte = 30;
 
 void Apri(const QString& percorso)
 {
-    JetDatabase::Apri(percorso)->TableNames();
+    DBEngine::OpenDatabase(percorso)->TableNames();
+}
+
+QByteArray Contenuto(const QString& percorso)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void Misura(const QString& percorso, QTextStream& out)
@@ -34,53 +42,41 @@ void Misura(const QString& percorso, QTextStream& out)
         Apri(percorso);
     });
     out << "  first opening, reader process:  " << nelLettore.Riga() << "\n";
-    const auto quiDentro = Misure::Ripeti(Volte, [&] {
-        LettoreJetIsolato::ImpostaProgramma(QString());
-        Apri(percorso);
-    });
-    out << "  first opening, in this process: " << quiDentro.Riga() << "\n";
-    LettoreJetIsolato::ImpostaProgramma(lettore);
+    const QByteArray contenuto = Contenuto(percorso);
+    const auto quiDentro = Misure::Ripeti(Volte, [&] { LetturaJet::Converti(contenuto, percorso); });
+    out << "  the conversion in this process: " << quiDentro.Riga() << "\n";
     const auto ricordato = Misure::Ripeti(Volte * 10, [&] { Apri(percorso); });
-    out << "  opening of a file already read: " << ricordato.Riga() << "\n";
+    out << "  opening of a file converted:    " << ricordato.Riga() << "\n";
     out.flush();
 }
 
-// What the reader sends back for an Access file holding one table of n walls.
-QByteArray LetturaDiVoci(int n)
-{
-    auto tabella = std::make_shared<TabellaJet>();
-    tabella->nome = QStringLiteral("Prove");
-    const QStringList colonne = RecordSchema::ColonneTabella(catRwLaboratorio);
-    for (const QString& c : colonne)
-        tabella->colonne.append(
-            {c, RecordSchema::IsNumerica(c) ? TipoColonnaJet::Numero : TipoColonnaJet::Testo});
-    for (int i = 0; i < n; ++i) {
-        QVector<QVariant> riga;
-        for (const QString& c : colonne)
-            riga << (c == QLatin1String("Nome") ? QVariant(QStringLiteral("Voce %1").arg(i))
-                     : RecordSchema::IsNumerica(c) ? QVariant(40.5)
-                                                   : QVariant(QStringLiteral("Testo di prova")));
-        tabella->righe.push_back(riga);
-    }
-    FileJetLetto file;
-    file.tabelle.push_back({tabella->nome, tabella, 0, QString()});
-    return file.Codifica();
-}
-
-// The entry display of an Access file whose table holds n rows, once the file is read: a
-// stand-in reader hands back a table of that size for a genuine Access file.
+// The entry display of an Access file whose table holds n walls, once converted: a
+// stand-in reader hands back, for a genuine Access file, a conversion of that size.
 void MisuraDettaglio(const QString& accessVero, int n, QTextStream& out)
 {
     QTemporaryDir dir;
-    const QString lettura = dir.filePath(QStringLiteral("lettura"));
+    const QString conversione = dir.filePath(QStringLiteral("conversione"));
+    {
+        auto db = SqliteDatabase::Crea(conversione);
+        db->CreaTabellaMateriale(QStringLiteral("Prove"), Categorie::ColonneTabella(catRwLaboratorio),
+                                 RecordSchema::IsNumerica);
+        db->BeginTrans();
+        auto rs = db->OpenRecordset(QStringLiteral("Prove"));
+        for (int i = 0; i < n; ++i) {
+            rs->AddNew();
+            for (const QString& c : Categorie::ColonneTabella(catRwLaboratorio))
+                rs->SetField(c, c == QLatin1String("Nome")    ? QStringLiteral("Voce %1").arg(i)
+                                : RecordSchema::IsNumerica(c) ? QStringLiteral("40,5")
+                                                              : QStringLiteral("Testo di prova"));
+            rs->Update();
+        }
+        rs->Close();
+        db->CommitTrans();
+    }
     const QString lettore = dir.filePath(QStringLiteral("lettore"));
-    QFile f(lettura);
-    f.open(QIODevice::WriteOnly);
-    f.write(LetturaDiVoci(n));
-    f.close();
     QFile script(lettore);
     script.open(QIODevice::WriteOnly);
-    script.write(QStringLiteral("#!/bin/sh\ncat >/dev/null\nexec cat '%1'\n").arg(lettura).toUtf8());
+    script.write(QStringLiteral("#!/bin/sh\ncat >/dev/null\nexec cat '%1'\n").arg(conversione).toUtf8());
     script.close();
     QFile::setPermissions(lettore, QFile::permissions(lettore) | QFileDevice::ExeOwner);
     const QString file = dir.filePath(QStringLiteral("Prove.mdb"));
@@ -109,7 +105,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         Misura(QString::fromLocal8Bit(argv[i]), out);
     if (argc > 1) {
-        out << "entry display of an Access file once read\n";
+        out << "entry display of an Access file once converted\n";
         for (int n : {1000, 100000})
             MisuraDettaglio(QString::fromLocal8Bit(argv[1]), n, out);
     }

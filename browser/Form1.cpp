@@ -9,8 +9,8 @@
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
 #include "SceltaImmagine.h"
-#include "SchedaMateriale.h"
 #include "SceltaTabella.h"
+#include "SchedaMateriale.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
 #include "editor/Form3.h"
@@ -393,8 +393,8 @@ void Form1::List1_Click()
 
     std::optional<RecordMateriale> record;
     try {
-        record = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella, Module1::CategoriaCorrente,
-                                           nome);
+        record = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella,
+                                           Module1::CategoriaCorrente, nome);
     } catch (const DbException& errore) {
         SegnalaErrore(QStringLiteral("leggere il materiale «%1»").arg(nome), errore);
         SvuotaDopoErrore();

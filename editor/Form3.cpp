@@ -43,7 +43,7 @@ QRect Twip(int sinistra, int alto, int larghezza, int altezza)
 }
 
 constexpr int kBande = RecordSchema::NumeroBande;
-constexpr int kValoriBanda = 24; // 21 bands and 3 ratings
+constexpr int kValoriBanda = 24;             // 21 bands and 3 ratings
 constexpr int kPrimaDidascaliaStruttura = 6; // Label1(6)..Label1(10) over Text10..Text14
 
 // Design captions of the Label1 array.
@@ -417,10 +417,14 @@ void Form3::CostruisciCaselle()
         caselle_.insert(colonna, {valore, didascalia});
     };
     const std::pair<Campo, QWidget*> descrittive[] = {
-        {Campo::Nome, text15_},        {Campo::ParolaChiave, combo1_},
-        {Campo::Descrizione, text3_},  {Campo::Certificato, text4_},
-        {Campo::DataProva, monthView1_}, {Campo::EnteProva, text6_},
-        {Campo::SocietaRichiedente, text7_}, {Campo::InformazioneAddizionale, text8_},
+        {Campo::Nome, text15_},
+        {Campo::ParolaChiave, combo1_},
+        {Campo::Descrizione, text3_},
+        {Campo::Certificato, text4_},
+        {Campo::DataProva, monthView1_},
+        {Campo::EnteProva, text6_},
+        {Campo::SocietaRichiedente, text7_},
+        {Campo::InformazioneAddizionale, text8_},
         {Campo::Immagine, text9_},
     };
     constexpr int didascalie[] = {11, 14, 13, 12, 4, 2, 3, 15, 5};
@@ -432,7 +436,8 @@ void Form3::CostruisciCaselle()
         aggiungi(RecordSchema::Nome(Campo::Cantiere), text16_, nullptr);
     for (Campo campo : tipo_->fisiche) {
         const int posizione = RecordSchema::Posizione(campo);
-        aggiungi(RecordSchema::Nome(campo), struttura_[posizione], label1_[kPrimaDidascaliaStruttura + posizione]);
+        aggiungi(RecordSchema::Nome(campo), struttura_[posizione],
+                 label1_[kPrimaDidascaliaStruttura + posizione]);
     }
     for (size_t v = 0; v < tipo_->valutazioni.size(); ++v)
         aggiungi(RecordSchema::Nome(tipo_->valutazioni[v].campo), text2_[kBande + v], text1_[kBande + v]);

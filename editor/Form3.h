@@ -89,7 +89,7 @@ private:
 
     QString modo_;
     MaterialeMostrato mostrato_;
-    const TipoMateriale* tipo_ = nullptr;     // the kind being edited; none for other codes
+    const TipoMateriale* tipo_ = nullptr;    // the kind being edited; none for other codes
     QHash<QString, CasellaColonna> caselle_; // by column name
     std::function<void()> ricarica_;
     QString MessaggioCampo;

@@ -30,22 +30,23 @@ constexpr C kFisicheDRwTeorico[] = {C::Massa, C::Spessore, C::Area};
 constexpr Valutazione kValutazioniRw[] = {{C::Rw, S::Principale, kInvariata, {20}},
                                           {C::C, S::C, kInvariata, {50}},
                                           {C::Ctr, S::Ctr, kInvariata, {51}}};
-constexpr Valutazione kValutazioniRwInOpera[] = {{C::Rw, S::Principale, {82}, {20}},
-                                                 {C::C, S::C, kInvariata, {50}},
-                                                 {C::Ctr, S::Ctr, kInvariata, {51}}};
+constexpr Valutazione kValutazioniRwInOpera[] = {
+    {C::Rw, S::Principale, {82}, {20}}, {C::C, S::C, kInvariata, {50}}, {C::Ctr, S::Ctr, kInvariata, {51}}};
 constexpr Valutazione kValutazioniDRw[] = {{C::DRw, S::Principale, {21, " [dB]"}, {21}},
                                            {C::C, S::C, {50, " [dB]"}, {50}},
                                            {C::Ctr, S::Ctr, {51, " [dB]"}, {51}}};
-constexpr Valutazione kValutazioniLnw[] = {{C::Lnw, S::Principale, {22, " [dB]"}, {22}},
-                                           {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
-                                           {C::Ci50_5000, S::CEsteso, {0, "C 50-5000 [dB]"}, {0, "Ci 50-5000"}}};
+constexpr Valutazione kValutazioniLnw[] = {
+    {C::Lnw, S::Principale, {22, " [dB]"}, {22}},
+    {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
+    {C::Ci50_5000, S::CEsteso, {0, "C 50-5000 [dB]"}, {0, "Ci 50-5000"}}};
 constexpr Valutazione kValutazioniLnwInOpera[] = {
     {C::Lnw, S::Principale, {25, "  [dB]"}, {21}},
     {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
     {C::C50_5000, S::CEsteso, {0, "C 50-5000 [dB]"}, {0, "Ci 50-5000"}}};
-constexpr Valutazione kValutazioniDLw[] = {{C::DLnw, S::Principale, {23, "  [dB]"}, {32}},
-                                           {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
-                                           {C::Ci50_3150, S::CEsteso, {0, "Ci 50-3150 [dB]"}, {0, "Ci 50-3150"}}};
+constexpr Valutazione kValutazioniDLw[] = {
+    {C::DLnw, S::Principale, {23, "  [dB]"}, {32}},
+    {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
+    {C::Ci50_3150, S::CEsteso, {0, "Ci 50-3150 [dB]"}, {0, "Ci 50-3150"}}};
 constexpr Valutazione kValutazioniInfissi[] = {{C::Rw, S::Principale, {20, "  [dB]"}, {20}},
                                                {C::C, S::C, {50, "  [dB]"}, {50}},
                                                {C::Ctr, S::Ctr, {51, "  [dB]"}, {51}}};
@@ -236,9 +237,10 @@ constexpr TipoMateriale kTipi[] = {
 };
 constexpr int NumeroCategorie = 8;
 
-constexpr C kDescrittive[] = {C::Nome,      C::ParolaChiave,       C::Descrizione,
-                              C::Certificato, C::DataProva,       C::EnteProva,
-                              C::SocietaRichiedente, C::InformazioneAddizionale, C::Immagine};
+constexpr C kDescrittive[] = {
+    C::Nome,      C::ParolaChiave, C::Descrizione,        C::Certificato,
+    C::DataProva, C::EnteProva,    C::SocietaRichiedente, C::InformazioneAddizionale,
+    C::Immagine};
 constexpr C kDescrittiveTeoriche[] = {C::Nome, C::Descrizione, C::Immagine};
 
 } // namespace
@@ -309,7 +311,8 @@ QString PrefissoBande(int codice)
 std::vector<RecordSchema::Campo> Campi(const TipoMateriale& tipo)
 {
     std::vector<C> campi;
-    for (C c : tipo.tabellaTeorica ? std::span<const C>(kDescrittiveTeoriche) : std::span<const C>(kDescrittive))
+    for (C c :
+         tipo.tabellaTeorica ? std::span<const C>(kDescrittiveTeoriche) : std::span<const C>(kDescrittive))
         campi.push_back(c);
     if (tipo.cantiere)
         campi.push_back(C::Cantiere);

@@ -15,7 +15,8 @@
 #include <span>
 #include <vector>
 
-enum CodiceCategoria : int {
+enum CodiceCategoria : int
+{
     catNessuna = 0,
     catRwLaboratorio = 1,
     catRwInOpera = 2,
@@ -76,22 +77,22 @@ struct TipoMateriale
 {
     int codice = 0;
     const char* simbolo = nullptr;          // key of the category's tree root; nullptr for theoretical kinds
-    int messaggioRadice = 0;          // the root's caption
+    int messaggioRadice = 0;                // the root's caption
     const char* cartella = nullptr;         // folder of the experimental files
     const char* tabellaPersonale = nullptr; // the kind's table in Database_sperimentale
     const char* tabellaTeorica = nullptr;   // the kind's table in Database_teorico
-    Didascalia figlio{};            // caption of the kind's node under the custom or theoretical root
+    Didascalia figlio{};                    // caption of the kind's node under the custom or theoretical root
     const char* cartellaImmagini = nullptr; // nullptr: always the placeholder picture
     RecordSchema::Grandezza grandezza = RecordSchema::Grandezza::R;
-    bool cantiere = false; // the in-situ kinds carry the site
+    bool cantiere = false;                          // the in-situ kinds carry the site
     std::span<const RecordSchema::Campo> fisiche{}; // in the order the save writes them
     std::span<const Valutazione> valutazioni{};
     std::optional<ValoreConservato> principaleConservato{}; // none: the kind keeps no rating
 
     // The main window.
     const char* rigaValutazione = nullptr; // start of the rating line: "Rw(C,Ctr)= "
-    int rigaDopoRiempimento = 0;     // its caption after a list fill: message + " = "
-    int rigaDopoScelta = 0;          // after a keyword choice: message + "= "; 0 leaves it
+    int rigaDopoRiempimento = 0;           // its caption after a list fill: message + " = "
+    int rigaDopoScelta = 0;                // after a keyword choice: message + "= "; 0 leaves it
     Didascalia intestazioneBande{};
     bool sceltaImpostaIntestazione = false; // a keyword choice sets the band headings too
     // The information window: captions of its boxes 9 and 10; nullptr leaves one as it is.

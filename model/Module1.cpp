@@ -19,7 +19,8 @@ QString PercorsoDatabaseCorrente(const QString& cartellaDati)
 {
     QString cartella = CartellaCategoria;
     cartella.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return cartellaDati + QStringLiteral("/Databases/Database") + cartella + NomeDatabase + QStringLiteral(".mdb");
+    return cartellaDati + QStringLiteral("/Databases/Database") + cartella + NomeDatabase +
+           QStringLiteral(".mdb");
 }
 
 void Azzera()

@@ -2,7 +2,7 @@
 
 namespace RecordSchema {
 
-const std::array<int, NumeroBande> Frequenze{50,  63,  80,  100, 125,  160,  200,  250,  315,  400, 500,
+const std::array<int, NumeroBande> Frequenze{50,  63,  80,   100,  125,  160,  200,  250,  315,  400, 500,
                                              630, 800, 1000, 1250, 1600, 2000, 2500, 3150, 4000, 5000};
 
 namespace {

@@ -28,7 +28,7 @@ enum class Campo
     InformazioneAddizionale,
     Immagine,
     Cantiere, // the in-situ tables only
-    // physical
+              // physical
     Massa,
     Spessore,
     Area,

@@ -11,10 +11,16 @@ namespace {
 using RecordSchema::Campo;
 
 // The descriptive columns in the order the save has always written them.
-constexpr Campo kOrdineDescrittive[] = {Campo::Nome,      Campo::ParolaChiave,       Campo::Certificato,
-                                        Campo::DataProva, Campo::Cantiere,           Campo::EnteProva,
-                                        Campo::SocietaRichiedente, Campo::Descrizione,
-                                        Campo::InformazioneAddizionale, Campo::Immagine};
+constexpr Campo kOrdineDescrittive[] = {Campo::Nome,
+                                        Campo::ParolaChiave,
+                                        Campo::Certificato,
+                                        Campo::DataProva,
+                                        Campo::Cantiere,
+                                        Campo::EnteProva,
+                                        Campo::SocietaRichiedente,
+                                        Campo::Descrizione,
+                                        Campo::InformazioneAddizionale,
+                                        Campo::Immagine};
 constexpr int kContestoValutazione = 77;
 constexpr int kContestoBanda = 78;
 

@@ -66,9 +66,9 @@ public:
     // date, for the in-situ kinds), the physical columns, the ratings and the 21 bands.
     // testo gives the user's text for a column; messaggio a catalogue text by number. Empty
     // for kinds without a custom table.
-    static std::vector<Scrittura> ScrittureCategoria(int codice,
-                                                     const std::function<QString(const QString& colonna)>& testo,
-                                                     const std::function<QString(int)>& messaggio);
+    static std::vector<Scrittura>
+    ScrittureCategoria(int codice, const std::function<QString(const QString& colonna)>& testo,
+                       const std::function<QString(int)>& messaggio);
 
     // day/month/year without leading zeros: 5/3/2010.
     static QString TestoDataProva(const QDate& data);

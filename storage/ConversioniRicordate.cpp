@@ -5,7 +5,9 @@
 
 std::optional<ConversioniRicordate::Chiave> ConversioniRicordate::ChiaveDi(const QString& percorso)
 {
-    struct stat informazioni {};
+    struct stat informazioni
+    {
+    };
     if (::stat(QFile::encodeName(percorso).constData(), &informazioni) != 0)
         return std::nullopt;
     return Chiave{percorso, quint64(informazioni.st_ino), qint64(informazioni.st_size),

@@ -61,10 +61,12 @@ std::unique_ptr<Recordset> DatabaseAccess::OpenRecordset(const QString& tabella)
             throw DbException(t.codiceErrore, t.errore);
         if (!connessione_)
             break;
-        return std::make_unique<SqliteRecordset>(connessione_, t.nome, JetBackend::MessaggioSolaLettura(percorso_));
+        return std::make_unique<SqliteRecordset>(connessione_, t.nome,
+                                                 JetBackend::MessaggioSolaLettura(percorso_));
     }
     if (!connessione_)
-        throw DbException(DbErrore::Generico, QStringLiteral("Il file «%1» è già stato chiuso.").arg(percorso_));
+        throw DbException(DbErrore::Generico,
+                          QStringLiteral("Il file «%1» è già stato chiuso.").arg(percorso_));
     throw DbException(DbErrore::TabellaNonTrovata,
                       QStringLiteral("Il file «%1» non ha la tabella «%2».").arg(percorso_, tabella));
 }

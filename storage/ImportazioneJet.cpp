@@ -88,16 +88,18 @@ void Verifica(const SqliteConnessione& conversione, const QString& percorso)
         for (int riga = 1;; ++riga) {
             const bool inA = conversione.Passo(a.get(), azione);
             if (inA != file->Passo(b.get(), azione))
-                NonUguale(percorso, QStringLiteral("la tabella «%1» non ha le righe dell'originale").arg(tabella));
+                NonUguale(percorso,
+                          QStringLiteral("la tabella «%1» non ha le righe dell'originale").arg(tabella));
             if (!inA)
                 break;
             for (int c = 0; c < sqlite3_column_count(a.get()); ++c)
                 if (!Uguali(a.get(), b.get(), c))
-                    NonUguale(percorso, QStringLiteral("nella tabella «%1» la riga %2, colonna «%3», ha un valore "
-                                                       "diverso")
-                                            .arg(tabella)
-                                            .arg(riga)
-                                            .arg(QString::fromUtf8(sqlite3_column_name(a.get(), c))));
+                    NonUguale(percorso,
+                              QStringLiteral("nella tabella «%1» la riga %2, colonna «%3», ha un valore "
+                                             "diverso")
+                                  .arg(tabella)
+                                  .arg(riga)
+                                  .arg(QString::fromUtf8(sqlite3_column_name(a.get(), c))));
         }
     }
 }

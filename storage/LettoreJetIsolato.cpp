@@ -54,7 +54,8 @@ Stato& Condiviso()
 Conversione Danneggiato(const QString& percorso, const QString& motivo)
 {
     return {nullptr, DbErrore::FormatoNonRiconosciuto,
-            QStringLiteral("Il file «%1» è un database Jet danneggiato o incompleto (%2).").arg(percorso, motivo)};
+            QStringLiteral("Il file «%1» è un database Jet danneggiato o incompleto (%2).")
+                .arg(percorso, motivo)};
 }
 
 QProcessEnvironment AmbienteLettore()
@@ -113,8 +114,9 @@ Lettura LeggiNelLettore(const QString& programma, const QString& percorso, const
                         int tempoMassimo)
 {
     if (programma.isEmpty())
-        return NonAvviato(percorso, QStringLiteral("il programma di lettura %1 non è accanto al programma")
-                                        .arg(NomeLettore));
+        return NonAvviato(
+            percorso,
+            QStringLiteral("il programma di lettura %1 non è accanto al programma").arg(NomeLettore));
     QProcess lettore;
     lettore.setProcessEnvironment(AmbienteLettore());
     lettore.setChildProcessModifier(LimitaLettore);

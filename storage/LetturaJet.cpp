@@ -134,7 +134,10 @@ public:
     Conversione(const Conversione&) = delete;
     Conversione& operator=(const Conversione&) = delete;
 
-    void Esegui(const QString& sql) { Controlla(sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr)); }
+    void Esegui(const QString& sql)
+    {
+        Controlla(sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr));
+    }
     Istruzione Prepara(const QString& sql)
     {
         sqlite3_stmt* istruzione = nullptr;
@@ -149,12 +152,12 @@ public:
             Controlla(sqlite3_bind_double(istruzione, posizione, valore.toDouble()));
         else if (valore.typeId() == QMetaType::QByteArray) {
             const QByteArray byte = valore.toByteArray();
-            Controlla(sqlite3_bind_blob64(istruzione, posizione, byte.constData(), sqlite3_uint64(byte.size()),
-                                          SQLITE_TRANSIENT));
+            Controlla(sqlite3_bind_blob64(istruzione, posizione, byte.constData(),
+                                          sqlite3_uint64(byte.size()), SQLITE_TRANSIENT));
         } else {
             const QByteArray testo = valore.toString().toUtf8();
-            Controlla(sqlite3_bind_text64(istruzione, posizione, testo.constData(), sqlite3_uint64(testo.size()),
-                                          SQLITE_TRANSIENT, SQLITE_UTF8));
+            Controlla(sqlite3_bind_text64(istruzione, posizione, testo.constData(),
+                                          sqlite3_uint64(testo.size()), SQLITE_TRANSIENT, SQLITE_UTF8));
         }
     }
     void Passo(sqlite3_stmt* istruzione)
@@ -179,10 +182,10 @@ private:
     void Controlla(int codice) const
     {
         if (codice != SQLITE_OK && codice != SQLITE_DONE && codice != SQLITE_ROW)
-            throw DbException(DbErrore::Generico,
-                              QStringLiteral("Impossibile convertire il file «%1»: %2.")
-                                  .arg(percorso_, QString::fromUtf8(db_ ? sqlite3_errmsg(db_)
-                                                                        : sqlite3_errstr(codice))));
+            throw DbException(
+                DbErrore::Generico,
+                QStringLiteral("Impossibile convertire il file «%1»: %2.")
+                    .arg(percorso_, QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(codice))));
     }
 
     QString percorso_;
@@ -262,8 +265,9 @@ void LetturaTabella::LeggiColonne()
                                                            : QStringLiteral(" TEXT"));
         conNome = conNome || nome == QLatin1String("Nome");
     }
-    conversione_.Esegui(QStringLiteral("CREATE TABLE %1 (%2)")
-                            .arg(SqliteSchema::QuotaIdentificatore(nome_), colonne_.join(QStringLiteral(", "))));
+    conversione_.Esegui(
+        QStringLiteral("CREATE TABLE %1 (%2)")
+            .arg(SqliteSchema::QuotaIdentificatore(nome_), colonne_.join(QStringLiteral(", "))));
     if (conNome)
         conversione_.Esegui(SqliteSchema::CreaIndiceNome(nome_));
 }
@@ -291,9 +295,9 @@ void LetturaTabella::LeggiRighe()
     QStringList segnaposto;
     for (int i = 1; i <= colonne_.size(); ++i)
         segnaposto << QStringLiteral("?%1").arg(i);
-    const Istruzione inserisci =
-        conversione_.Prepara(QStringLiteral("INSERT INTO %1 VALUES (%2)")
-                                 .arg(SqliteSchema::QuotaIdentificatore(nome_), segnaposto.join(QLatin1Char(','))));
+    const Istruzione inserisci = conversione_.Prepara(
+        QStringLiteral("INSERT INTO %1 VALUES (%2)")
+            .arg(SqliteSchema::QuotaIdentificatore(nome_), segnaposto.join(QLatin1Char(','))));
     unsigned int lette = 0;
     mdb_rewind_table(t);
     while (mdb_fetch_row(t)) {

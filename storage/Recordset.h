@@ -22,13 +22,16 @@ public:
     // True when there is no current row (past the last row, or an empty table).
     virtual bool Eof() const = 0;
 
-    // Read: a null QVariant for Null, a QString for text, a double for numbers.
+    // Read: a null QVariant for Null, a QString for text, a double for numbers, a
+    // QByteArray for bytes (binary columns of Access files).
     virtual QVariant Field(const QString& colonna) const = 0;
     // Write into the pending row (after AddNew or Edit). Text for a numeric column is
     // converted with the current locale's decimal separator; throws DbException on a
     // conversion error or a column the table lacks.
     virtual void SetField(const QString& colonna, const QString& testo) = 0;
     virtual bool HasField(const QString& colonna) const = 0;
+    // The table's columns, in order.
+    virtual QStringList FieldNames() const = 0;
 
     // Selects an index by name; only "Nome" exists in our tables.
     virtual void SetIndex(const QString& nomeIndice) = 0;

@@ -190,7 +190,8 @@ void SqliteConnessione::Prepara(Modo modo)
         Esegui(QStringLiteral("COMMIT"), azione);
         break;
     case Modo::Creazione:
-        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(SqliteSchema::IdentificativoApplicazione), azione);
+        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(SqliteSchema::IdentificativoApplicazione),
+               azione);
         VerificaFile();
         break;
     case Modo::Condiviso:

@@ -44,6 +44,9 @@ QVariant ValoreColonna(sqlite3_stmt* riga, int indice)
         return double(sqlite3_column_int64(riga, indice));
     case SQLITE_FLOAT:
         return sqlite3_column_double(riga, indice);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(riga, indice)),
+                          sqlite3_column_bytes(riga, indice));
     default:
         return TestoColonna(riga, indice);
     }
@@ -74,9 +77,10 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione,
     QStringList elenco{numeroRiga_};
     for (const Colonna& colonna : colonne_)
         elenco << Quota(colonna.nome);
-    lettura_ = Connessione().Prepara(QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
-                                         .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_),
-                                     azioneLettura_);
+    lettura_ =
+        Connessione().Prepara(QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
+                                  .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_),
+                              azioneLettura_);
     Posiziona(PrimaRiga);
 }
 
@@ -206,7 +210,8 @@ void SqliteRecordset::RipristinaDopoErrore(bool eraSuRiga)
 int SqliteRecordset::RecordCount()
 {
     const SqliteConnessione& c = Connessione();
-    Istruzione conta = c.Prepara(QStringLiteral("SELECT count(*) FROM %1").arg(tabellaQuotata_), azioneLettura_);
+    Istruzione conta =
+        c.Prepara(QStringLiteral("SELECT count(*) FROM %1").arg(tabellaQuotata_), azioneLettura_);
     return c.Passo(conta.get(), azioneLettura_) ? int(sqlite3_column_int64(conta.get(), 0)) : 0;
 }
 
@@ -249,6 +254,14 @@ QVariant SqliteRecordset::Field(const QString& colonna) const
 bool SqliteRecordset::HasField(const QString& colonna) const
 {
     return IndiceColonna(colonna) >= 0;
+}
+
+QStringList SqliteRecordset::FieldNames() const
+{
+    QStringList nomi;
+    for (const Colonna& colonna : colonne_)
+        nomi << colonna.nome;
+    return nomi;
 }
 
 Recordset::Elenco SqliteRecordset::LeggiElenco(const QString& colonnaNome, const QString& colonnaParola,

@@ -29,6 +29,7 @@ public:
     QVariant Field(const QString& colonna) const override;
     void SetField(const QString& colonna, const QString& testo) override;
     bool HasField(const QString& colonna) const override;
+    QStringList FieldNames() const override;
 
     // Any index whose one column is the named column will do, whatever it is called.
     void SetIndex(const QString& nomeIndice) override;

@@ -14,8 +14,10 @@ QString CreaTabella(const QString& tabella, const QStringList& colonne,
 {
     QStringList definizioni;
     for (const QString& c : colonne)
-        definizioni << QuotaIdentificatore(c) + (isNumerica(c) ? QStringLiteral(" REAL") : QStringLiteral(" TEXT"));
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(QuotaIdentificatore(tabella), definizioni.join(QStringLiteral(", ")));
+        definizioni << QuotaIdentificatore(c) +
+                           (isNumerica(c) ? QStringLiteral(" REAL") : QStringLiteral(" TEXT"));
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(QuotaIdentificatore(tabella), definizioni.join(QStringLiteral(", ")));
 }
 
 QString CreaIndiceNome(const QString& tabella)

@@ -6,23 +6,10 @@
 #include "VoceDiProva.h"
 
 #include "model/Categorie.h"
-#include "model/SalvataggioMateriale.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <cstdio>
-
-namespace {
-
-bool Salvato(const SalvataggioMateriale::Esito& esito)
-{
-    if (esito.tipo == SalvataggioMateriale::Esito::Ok)
-        return true;
-    std::fprintf(stderr, "%d %s\n", int(esito.tipo), qPrintable(esito.descrizione));
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,26 +18,21 @@ int main(int argc, char** argv)
     if (argc != 3)
         return 2;
     const QString percorso = QString::fromLocal8Bit(argv[1]);
-    const int primo = QString::fromLatin1(argv[2]).toInt();
     std::printf("pronto\n");
     std::fflush(stdout);
-    for (int seme = primo;; ++seme) {
+    for (int seme = QString::fromLatin1(argv[2]).toInt();; ++seme) {
         const QString nome = QStringLiteral("Prova %1").arg(seme);
-        const auto nuova = VoceDiProva::CaselleVoce(catRwLaboratorio, nome, seme);
-        const auto esitoNuova =
-            SalvataggioMateriale::Salva(VoceDiProva::Richiesta(percorso, catRwLaboratorio, nuova));
-        if (!Salvato(esitoNuova))
-            return 1;
-        std::printf("nuova %d\n", seme);
-        std::fflush(stdout);
-
-        const auto modificata =
-            VoceDiProva::CaselleVoce(catRwLaboratorio, nome + QStringLiteral(" bis"), seme + 1);
-        const auto esitoModifica = SalvataggioMateriale::Salva(
-            VoceDiProva::Richiesta(percorso, catRwLaboratorio, modificata, true, nome));
-        if (!Salvato(esitoModifica))
-            return 1;
-        std::printf("modifica %d\n", seme);
-        std::fflush(stdout);
+        for (bool modifica : {false, true}) {
+            const auto valori = VoceDiProva::ValoriVoce(
+                catRwLaboratorio, modifica ? nome + QStringLiteral(" bis") : nome, seme + modifica);
+            const auto esito = SalvataggioMateriale::Salva(
+                VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, modifica, nome));
+            if (esito.tipo != SalvataggioMateriale::Esito::Ok) {
+                std::fprintf(stderr, "%d %s\n", int(esito.tipo), qPrintable(esito.descrizione));
+                return 1;
+            }
+            std::printf("%s %d\n", modifica ? "modifica" : "nuova", seme);
+            std::fflush(stdout);
+        }
     }
 }

@@ -1,4 +1,5 @@
-// The compact list of names: every text comes back as it went in, in order.
+// The compact list of names: every text comes back as it went in, in order, whether it
+// went in as UTF-8 bytes or as text.
 #include "storage/ElencoTesti.h"
 
 #include <QTest>
@@ -10,38 +11,27 @@ private slots:
     void testiComeInseriti_data()
     {
         QTest::addColumn<QStringList>("testi");
-        QTest::newRow("none") << QStringList{};
-        QTest::newRow("one empty text") << QStringList{QString()};
-        QTest::newRow("empty texts between others")
-            << QStringList{QStringLiteral("A"), QString(), QString(), QStringLiteral("B"), QString()};
-        QTest::newRow("accents and symbols")
-            << QStringList{QStringLiteral("Città"), QStringLiteral("m² e m³"), QStringLiteral("Straße 😀"),
-                           QStringLiteral("\u0131")};
         QStringList molti;
         for (int i = 0; i < 5000; ++i)
             molti << QStringLiteral("Voce %1 %2").arg(i).arg(QString(i % 40, QLatin1Char('x')));
+        QTest::newRow("none") << QStringList{};
+        QTest::newRow("empty texts between others") << QStringList{"A", "", "", "B", ""};
+        QTest::newRow("accents and symbols") << QStringList{"Città", "m² e m³", "Straße 😀", "\u0131"};
         QTest::newRow("many") << molti;
     }
     void testiComeInseriti()
     {
         QFETCH(QStringList, testi);
-        ElencoTesti dalTesto;
-        ElencoTesti dalUtf8;
+        ElencoTesti dalTesto, dalUtf8;
         for (const QString& t : testi) {
             dalTesto.Aggiungi(t);
-            const QByteArray utf8 = t.toUtf8();
-            dalUtf8.Aggiungi(utf8.constData(), utf8.size());
+            dalUtf8.Aggiungi(QByteArrayView(t.toUtf8()));
         }
-        QCOMPARE(dalTesto.size(), testi.size());
         QCOMPARE(dalTesto.toStringList(), testi);
         QVERIFY(dalTesto == dalUtf8);
-        for (qsizetype i = 0; i < testi.size(); ++i)
-            QCOMPARE(dalUtf8.at(i), testi.at(i));
-        QCOMPARE(dalTesto.isEmpty(), testi.isEmpty());
-        if (!testi.isEmpty()) {
-            QCOMPARE(dalTesto.first(), testi.first());
-            QCOMPARE(dalTesto.last(), testi.last());
-        }
+        QCOMPARE(dalUtf8.isEmpty(), testi.isEmpty());
+        if (!testi.isEmpty())
+            QCOMPARE(dalUtf8.last(), testi.last());
     }
 };
 

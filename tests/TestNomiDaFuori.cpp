@@ -9,6 +9,7 @@
 #include "model/Categorie.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -16,22 +17,15 @@ namespace {
 
 bool ScriviFile(const QString& percorso, const QByteArray& contenuto)
 {
-    QDir().mkpath(QFileInfo(percorso).absolutePath());
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenuto) == contenuto.size();
+    return QDir().mkpath(QFileInfo(percorso).absolutePath()) && TestSupport::Scrivi(percorso, contenuto);
 }
 
 // Every file below a folder, as paths relative to it.
 QStringList FileSotto(const QString& cartella)
 {
     QStringList file;
-    const QDir radice(cartella);
-    const auto elenco = radice.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo& f : elenco)
-        file << f.fileName();
-    for (const QFileInfo& d : radice.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QString& f : FileSotto(d.filePath()))
-            file << d.fileName() + QLatin1Char('/') + f;
+    for (QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        file << QDir(cartella).relativeFilePath(it.next());
     file.sort();
     return file;
 }

@@ -335,7 +335,8 @@ private:
             Fallisci(QStringLiteral("%1 band values, expected %2")
                          .arg(numeri.size())
                          .arg(RecordSchema::NumeroBande));
-        const QStringList colonne = RecordSchema::ColonneBande(Categorie::PerCodice(tabella.codice)->grandezza);
+        const QStringList colonne =
+            RecordSchema::ColonneBande(Categorie::PerCodice(tabella.codice)->grandezza);
         for (int i = 0; i < RecordSchema::NumeroBande; ++i)
             Imposta(colonne.at(i), numeri.at(i) == QLatin1String("-")
                                        ? Valore{}

@@ -252,7 +252,8 @@ class Generatore
 {
 public:
     Generatore(int codice, quint64 seme)
-        : caso_(seme), pool_(PoolParole()), tipo_(*Categorie::PerCodice(codice)), campi_(Categorie::Campi(tipo_))
+        : caso_(seme), pool_(PoolParole()), tipo_(*Categorie::PerCodice(codice)),
+          campi_(Categorie::Campi(tipo_))
     {
         colonne_ = Categorie::ColonneTabella(codice);
     }
@@ -329,7 +330,8 @@ public:
 
 private:
     // The main rating follows the curve at 500 Hz; the adaptation terms are small.
-    double Valutazione(RecordSchema::Campo campo, const std::vector<double>& curva, const Andamento& andamento)
+    double Valutazione(RecordSchema::Campo campo, const std::vector<double>& curva,
+                       const Andamento& andamento)
     {
         const auto& v = tipo_.valutazioni;
         if (campo == v[0].campo)

@@ -10,9 +10,9 @@
 #include "browser/ControlliForm1.h"
 #include "editor/Form3.h"
 #include "model/Categorie.h"
-#include "storage/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
+#include "storage/DBEngine.h"
 
 #include "browser/ElencoNomi.h"
 #include <QAction>
@@ -375,9 +375,9 @@ void TestComandiForm1::cancellazioneConservaOrdine()
     // The display shows the first remaining entry, not the deleted one.
     const QVariantMap primo = LeggiRiga(Sperimentale(), catRwLaboratorio, attesi.first());
     QCOMPARE(form().InformazioniAggiuntive()->Testo(0), primo.value("Certificato").toString());
-    QCOMPARE(
-        form().Controlli().Text1[10]->text(),
-        QLocale().toString(primo.value(RecordSchema::NomeColonnaBanda(RecordSchema::Grandezza::R, 10)).toDouble()));
+    QCOMPARE(form().Controlli().Text1[10]->text(),
+             QLocale().toString(
+                 primo.value(RecordSchema::NomeColonnaBanda(RecordSchema::Grandezza::R, 10)).toDouble()));
 }
 
 void TestComandiForm1::rispostaNoConservaFiltro()

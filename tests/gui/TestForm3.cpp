@@ -9,9 +9,9 @@
 #include "editor/Form3.h"
 #include "editor/ImmagineMateriale.h"
 #include "model/Categorie.h"
-#include "storage/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
+#include "storage/DBEngine.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -117,11 +117,19 @@ MaterialeMostrato MostratoTipico()
     m.nomeSelezionato = QStringLiteral("Muro mostrato");
     m.record.emplace();
     // "F2-k": what the information window shows in its box k.
-    const std::pair<C, int> informazioni[] = {
-        {C::Certificato, 0}, {C::EnteProva, 2}, {C::SocietaRichiedente, 3}, {C::InformazioneAddizionale, 4},
-        {C::Immagine, 5},    {C::Massa, 6},     {C::Spessore, 7},           {C::Area, 8},
-        {C::Fc, 9},          {C::VRicevente, 9}, {C::Eta, 10},              {C::VEmittente, 10},
-        {C::Cantiere, 11}};
+    const std::pair<C, int> informazioni[] = {{C::Certificato, 0},
+                                              {C::EnteProva, 2},
+                                              {C::SocietaRichiedente, 3},
+                                              {C::InformazioneAddizionale, 4},
+                                              {C::Immagine, 5},
+                                              {C::Massa, 6},
+                                              {C::Spessore, 7},
+                                              {C::Area, 8},
+                                              {C::Fc, 9},
+                                              {C::VRicevente, 9},
+                                              {C::Eta, 10},
+                                              {C::VEmittente, 10},
+                                              {C::Cantiere, 11}};
     for (const auto& [campo, k] : informazioni)
         m.record->Imposta(RecordSchema::Nome(campo), QStringLiteral("F2-%1").arg(k));
     m.record->Imposta(RecordSchema::Nome(C::Descrizione), QStringLiteral("Prima riga\r\nseconda riga"));
@@ -541,7 +549,7 @@ void TestForm3::copiaInModifica_data()
     QTest::newRow("4") << 4 << "F2-6 F2-7 0,0 F2-9 F2-10 -"
                        << "58 0,5 3";
     QTest::newRow("5") << 5 << "F2-6 F2-7 0,0 F2-9 0,0 F2-11"
-                                            << "58 0,5 3";
+                       << "58 0,5 3";
     QTest::newRow("6") << 6 << "F2-6 F2-7 0,0 0,0 0,0 -"
                        << "20,7 0,5 3";
     QTest::newRow("7") << 7 << "F2-6 F2-7 F2-8 0,0 0,0 -"

@@ -11,9 +11,9 @@
 #include "browser/Form4.h"
 #include "editor/Form3.h"
 #include "model/Categorie.h"
-#include "storage/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
+#include "storage/DBEngine.h"
 
 #include "browser/ElencoNomi.h"
 #include <QAction>
