@@ -88,41 +88,29 @@ private slots:
         }
     }
 
-    // "Nome" columns get the index the seek uses; other tables get none.
-    void indiceNome()
-    {
-        CartellaConJet dati;
-        QVERIFY(dati.Prepara({QStringLiteral("testV1997.mdb")}));
-        const QString conNome = dati.File(QStringLiteral("Prove.mdb"));
-        QVERIFY(JetDiProva::CopiaConColonnaNome(conNome));
-        QCOMPARE(ImportazioneJet::ImportaCartella(dati.dir.path()).Quanti(EsitoFile::Convertito), 2);
-        auto rs = DBEngine::OpenDatabase(conNome)->OpenRecordset(QStringLiteral("test"));
-        rs->SetIndex(QStringLiteral("Nome"));
-        rs->Seek(QStringLiteral("="), QStringLiteral("some data"));
-        QCOMPARE(rs->Field(QStringLiteral("col5")), QVariant(4.0));
-        const auto senza = TestSupport::Prova([&] {
-            DBEngine::OpenDatabase(dati.File(QStringLiteral("testV1997.mdb")))
-                ->OpenRecordset(QStringLiteral("Table1"))
-                ->SetIndex(QStringLiteral("Nome"));
-        });
-        QVERIFY(senza.numero != 0);
-    }
-
-    // Files already converted are left alone; a backup already there is never overwritten.
+    // Files already converted are left alone; a backup already there is never overwritten;
+    // "Nome" columns get the index the seek uses.
     void secondaVoltaEBackup()
     {
         CartellaConJet dati;
         QVERIFY(dati.Prepara(JetDiProva::File()));
         const QString file = dati.File(QStringLiteral("testV1997.mdb"));
         QVERIFY(Scrivi(file + QStringLiteral(".jet"), "vecchia copia"));
+        QVERIFY(JetDiProva::CopiaConColonnaNome(dati.File(QStringLiteral("Prove.mdb"))));
         const auto primo = ImportazioneJet::ImportaCartella(dati.dir.path());
-        QCOMPARE(primo.Quanti(EsitoFile::Convertito), JetDiProva::File().size());
+        QCOMPARE(primo.Quanti(EsitoFile::Convertito), JetDiProva::File().size() + 1);
+        auto rs = DBEngine::OpenDatabase(dati.File(QStringLiteral("Prove.mdb")))
+                      ->OpenRecordset(QStringLiteral("test"));
+        rs->SetIndex(QStringLiteral("Nome"));
+        rs->Seek(QStringLiteral("="), QStringLiteral("some data"));
+        QCOMPARE(rs->Field(QStringLiteral("col5")), QVariant(4.0));
+        rs->Close();
         QCOMPARE(Contenuto(file + QStringLiteral(".jet")), QByteArray("vecchia copia"));
         QCOMPARE(Contenuto(file + QStringLiteral(".jet.2")),
                  Contenuto(JetDiProva::Percorso(QStringLiteral("testV1997.mdb"))));
         const auto dopoPrimo = dati.Istantanea();
         const auto secondo = ImportazioneJet::ImportaCartella(dati.dir.path());
-        QCOMPARE(secondo.Quanti(EsitoFile::GiaNelFormato), JetDiProva::File().size());
+        QCOMPARE(secondo.Quanti(EsitoFile::GiaNelFormato), JetDiProva::File().size() + 1);
         QCOMPARE(dati.Istantanea(), dopoPrimo);
     }
 

@@ -103,6 +103,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString segno = dir.filePath(QStringLiteral("lento"));
+        LettoreJetIsolato::ImpostaTempoMassimo(1500);
         const QString errore = ErroreConLettore(
             dir, QStringLiteral("if [ ! -e '%1' ]; then touch '%1'; exec sleep 600; fi\nexec '%2' \"$@\"")
                      .arg(segno, LettoreJetIsolato::ProgrammaPredefinito()));

@@ -64,8 +64,8 @@ private slots:
         QRandomGenerator caso(20240611);
         for (int giro = 0; giro < Giri; ++giro) {
             QProcess figlio;
-            figlio.start(QStringLiteral(ZELMAR_SALVATAGGI_INTERROTTI),
-                         {percorso, QString::number((giro + 1) * SemiPerGiro)});
+            figlio.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA),
+                         {QStringLiteral("ripeti"), percorso, QString::number((giro + 1) * SemiPerGiro)});
             QVERIFY(figlio.waitForReadyRead(10000) && figlio.readLine().startsWith("pronto"));
             QThread::usleep(caso.bounded(AttesaMassimaMs * 1000));
             figlio.kill(); // SIGKILL: no clean-up of any kind

@@ -97,6 +97,8 @@ private slots:
                                                     << "Muro" << int(Esito::Ok) << QStringList{"Muro"};
         QTest::newRow("uguale in altro caso") << muri << ""
                                               << "MURO A" << int(Esito::NomeDuplicato) << muri;
+        QTest::newRow("solo l'inizio uguale") << muri << ""
+                                              << "MURO" << int(Esito::Ok) << muri + QStringList{"MURO"};
         QTest::newRow("uguale con accenti") << QStringList{"città"} << ""
                                             << "CITTÀ" << int(Esito::NomeDuplicato) << QStringList{"città"};
         QTest::newRow("il proprio in altro caso")

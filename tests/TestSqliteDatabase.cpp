@@ -148,33 +148,6 @@ private slots:
         QCOMPARE(Colonna(*rs, QStringLiteral("libero")), QStringList({"3", "52,5"}));
     }
 
-    // Every column written with its own value and read back in another order, after a seek.
-    void rigaCompleta()
-    {
-        const QStringList colonne = Categorie::ColonneTabella(catRwInOpera);
-        const QString percorso = NuovoPercorso();
-        auto valore = [](int i, int riga) { return QStringLiteral("%1,%2").arg(i).arg(riga); };
-        {
-            auto db = SqliteDatabase::Crea(percorso);
-            db->CreaTabellaMateriale(kTabella, colonne, RecordSchema::IsNumerica);
-            auto rs = db->OpenRecordset(kTabella);
-            for (int riga = 1; riga <= 3; ++riga) {
-                rs->AddNew();
-                for (int i = int(colonne.size()) - 1; i >= 0; --i)
-                    rs->SetField(colonne[i], i == 0 ? QStringLiteral("M%1").arg(riga) : valore(i, riga));
-                rs->Update();
-            }
-        }
-        auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
-        Cerca(*rs, QStringLiteral("M2"));
-        for (int riga = 2; riga <= 3; ++riga, rs->MoveNext())
-            for (int i = int(colonne.size()) - 1; i > 0; --i)
-                QCOMPARE(rs->Field(colonne[i]), RecordSchema::IsNumerica(colonne[i])
-                                                    ? QVariant(QLocale().toDouble(valore(i, riga)))
-                                                    : QVariant(valore(i, riga)));
-        QVERIFY(rs->Eof());
-    }
-
     void operazioniFuoriPosto()
     {
         auto db = DBEngine::OpenDatabase(CreaConNomi({}));
@@ -287,97 +260,60 @@ private slots:
     }
 
     // The list: names in stored order (rows without a name left out), distinct keywords in
-    // order of first appearance compared exactly, and the rows of one keyword.
+    // order of first appearance compared exactly, and the rows of one keyword. The name
+    // check ignores letter case in every alphabet, not only in a to z.
     void elenco()
     {
-        const QString percorso =
-            CreaConNomi({"A", "B", "C", "D", "E", "F"}, {"muro", "Città", "muro", "città", "muro ", "Città"});
+        const QString percorso = CreaConNomi({"A", "", "Straße 😀", "D", "E", "F"},
+                                             {"muro", "Città", "muro", "città", "muro ", "Città"});
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
         Aggiungi(*rs, {kNome, "G"});
         auto elenco = rs->LeggiElenco(kNome, kParola, true, std::nullopt);
-        QCOMPARE(elenco.nomi.toStringList(), QStringList({"A", "B", "C", "D", "E", "F", "G"}));
+        QCOMPARE(elenco.nomi.toStringList(), QStringList({"A", "", "Straße 😀", "D", "E", "F", "G"}));
         QCOMPARE(elenco.paroleChiave, QStringList({"muro", "Città", "città", "muro ", "senza nome"}));
         QVERIFY(rs->Eof());
         QCOMPARE(rs->LeggiElenco(kNome, kParola, false, QStringLiteral("Città")).nomi.toStringList(),
-                 QStringList({"B", "F"}));
+                 QStringList({"", "F"}));
         QCOMPARE(Prova([&] { rs->LeggiElenco(kNome, QStringLiteral("Manca"), true, {}); }).numero,
                  DbErrore::ElementoNonTrovato);
+        for (const char* nome : {"STRASSE 😀", "straße 😀", "d"})
+            QVERIFY(rs->ContieneIgnorandoMaiuscole(kNome, QString::fromUtf8(nome)));
+        for (const char* nome : {"STRASS", "STRASSE", "Ù"})
+            QVERIFY(!rs->ContieneIgnorandoMaiuscole(kNome, QString::fromUtf8(nome)));
     }
 
-    // The name check ignores letter case in every alphabet, not only in a to z.
-    void nomeGiaPresente_data()
-    {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<bool>("presente");
-        QTest::newRow("same letters") << "MURO A" << true;
-        QTest::newRow("prefix only") << "MURO" << false;
-        QTest::newRow("accented") << "CITTÀ" << true;
-        QTest::newRow("accented in lower case") << "densità ALTA" << true;
-        QTest::newRow("accent missing") << "DENSITA ALTA" << false;
-        QTest::newRow("sharp s becomes SS") << "strasse" << true;
-        QTest::newRow("empty text") << "" << false;
-    }
-    void nomeGiaPresente()
-    {
-        QFETCH(QString, nome);
-        QFETCH(bool, presente);
-        const QString percorso = CreaConNomi({"Muro a", "città", "Straße", "densità alta"});
-        auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
-        Aggiungi(*rs, {kDescrizione, "without a name"});
-        QCOMPARE(rs->ContieneIgnorandoMaiuscole(kNome, nome), presente);
-    }
-
-    // What a transaction writes takes effect at the commit, or not at all.
-    void transazione()
-    {
-        const QString percorso = CreaConNomi({"A"});
-        for (bool conferma : {false, true}) {
-            auto db = DBEngine::OpenDatabase(percorso, conferma);
-            db->BeginTrans();
-            Aggiungi(*db->OpenRecordset(kTabella), {kNome, conferma ? "B" : "mai"});
-            QCOMPARE(TestSupport::AltraConnessione(percorso).Esegui(
-                         "INSERT INTO Rw_laboratorio (Nome) VALUES ('x')"),
-                     SQLITE_BUSY);
-            conferma ? db->CommitTrans() : db->Close();
-        }
-        QCOMPARE(NomiInTabella(percorso, kTabella), QStringList({"A", "B"}));
-    }
-
-    void esclusivoRifiutatoMentreAltriScrivono()
+    // A transaction takes effect at its commit or not at all; while it writes, or while a
+    // handle or a cursor that outlived it holds the file exclusively, nobody else writes,
+    // and an exclusive opening waits for nobody.
+    void usoDelFile()
     {
         const QString percorso = CreaConNomi({"A"});
         TestSupport::AltraConnessione altra(percorso);
+        for (bool esclusivo : {false, true}) {
+            auto db = DBEngine::OpenDatabase(percorso, esclusivo);
+            db->BeginTrans();
+            auto rs = db->OpenRecordset(kTabella);
+            Aggiungi(*rs, {kNome, esclusivo ? "B" : "mai"});
+            QCOMPARE(altra.Esegui("INSERT INTO Rw_laboratorio (Nome) VALUES ('x')"), SQLITE_BUSY);
+            if (!esclusivo)
+                continue; // closed without a commit
+            db->CommitTrans();
+            db->Close();
+            for (bool modo : {false, true}) {
+                const auto esito = Prova([&] { DBEngine::OpenDatabase(percorso, modo); });
+                QVERIFY(esito.numero == DbErrore::FileInUso && esito.descrizione.contains(percorso));
+            }
+            QCOMPARE(altra.Esegui("SELECT count(*) FROM Rw_laboratorio"), SQLITE_BUSY);
+            QCOMPARE(Colonna(*rs, kNome), QStringList({"A", "B"}));
+        }
         QCOMPARE(altra.Esegui("BEGIN IMMEDIATE; INSERT INTO Rw_laboratorio (Nome) VALUES ('in corso')"),
                  SQLITE_OK);
-        const auto esito = Prova([&] { DBEngine::OpenDatabase(percorso, true); });
-        QCOMPARE(esito.numero, DbErrore::FileInUso);
-        QVERIFY(esito.descrizione.contains(percorso));
+        QCOMPARE(Prova([&] { DBEngine::OpenDatabase(percorso, true); }).numero, DbErrore::FileInUso);
         // Reading is still possible while the other program writes; its row is not seen yet.
-        QCOMPARE(NomiInTabella(percorso, kTabella), QStringList({"A"}));
-        QCOMPARE(altra.Esegui("COMMIT"), SQLITE_OK);
-        QCOMPARE(DBEngine::OpenDatabase(percorso, true)->OpenRecordset(kTabella)->RecordCount(), 2);
-    }
-
-    // A file held exclusively, by a handle or by a cursor that outlived it, is refused to
-    // every other opening until it is let go; its own writes go through.
-    void condivisoRifiutatoMentreEsclusivo()
-    {
-        const QString percorso = CreaConNomi({"A"});
-        auto esclusivo = DBEngine::OpenDatabase(percorso, true);
-        auto rs = esclusivo->OpenRecordset(kTabella);
-        Aggiungi(*rs, {kNome, "B"});
-        esclusivo->Close();
-        for (bool modo : {false, true}) {
-            const auto esito = Prova([&] { DBEngine::OpenDatabase(percorso, modo); });
-            QCOMPARE(esito.numero, DbErrore::FileInUso);
-            QVERIFY(esito.descrizione.contains(percorso));
-        }
-        QCOMPARE(TestSupport::AltraConnessione(percorso).Esegui("SELECT count(*) FROM Rw_laboratorio"),
-                 SQLITE_BUSY);
-        QCOMPARE(Colonna(*rs, kNome), QStringList({"A", "B"}));
-        rs->Close();
         QCOMPARE(NomiInTabella(percorso, kTabella), QStringList({"A", "B"}));
+        QCOMPARE(altra.Esegui("COMMIT"), SQLITE_OK);
+        QCOMPARE(DBEngine::OpenDatabase(percorso, true)->OpenRecordset(kTabella)->RecordCount(), 3);
     }
 
     void nomiDiTabellaInsoliti_data()
@@ -456,24 +392,22 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             nomi << QStringLiteral("Materiale %1").arg(i);
         const QString percorso = CreaConNomi(nomi, {}, QString(200, QLatin1Char('d')));
-        QByteArray dati = Contenuto(percorso);
-        QByteArray casuali;
+        QByteArray dati = Contenuto(percorso), casuali;
         for (int i = 0; i < 5000; ++i)
             casuali.append(char((i * 7919 + 13) % 251));
         const qsizetype n = dati.size();
-        if (danno == QLatin1String("centro"))
-            dati.replace(n * 2 / 5, n / 5, QByteArray(n / 5, char(0xA5)));
-        else if (danno == QLatin1String("prima"))
-            dati.replace(100, 3900, QByteArray(3900, char(0x5A)));
-        else if (danno == QLatin1String("metà") || danno == QLatin1String("firma"))
-            dati.truncate(danno == QLatin1String("firma") ? 50 : n / 2);
-        else
-            dati = danno == QLatin1String("vuoto")     ? QByteArray()
-                   : danno == QLatin1String("testo")   ? QByteArray("Nome;Descrizione\nMuro;laterizio\n")
-                   : danno == QLatin1String("zeri")    ? QByteArray(8192, '\0')
-                   : danno == QLatin1String("casuali") ? casuali
-                   : danno == QLatin1String("solo la firma") ? QByteArray("SQLite format 3\0", 16) + casuali
-                                                             : QByteArray("SQLite format 3 and more text");
+        const std::map<QString, QByteArray> danneggiati{
+            {"centro", QByteArray(dati).replace(n * 2 / 5, n / 5, QByteArray(n / 5, char(0xA5)))},
+            {"prima", QByteArray(dati).replace(100, 3900, QByteArray(3900, char(0x5A)))},
+            {"metà", dati.left(n / 2)},
+            {"firma", dati.left(50)},
+            {"vuoto", QByteArray()},
+            {"testo", "Nome;Descrizione\nMuro;laterizio\n"},
+            {"zeri", QByteArray(8192, '\0')},
+            {"casuali", casuali},
+            {"solo la firma", QByteArray("SQLite format 3\0", 16) + casuali},
+            {"firma senza terminatore", "SQLite format 3 and more text"}};
+        dati = danneggiati.at(danno);
         QVERIFY(TestSupport::Scrivi(percorso, dati));
         const auto esito = Prova([&] {
             auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);

@@ -2,20 +2,17 @@
 # program; names and files from outside that cannot reach outside their place.
 zelmar_add_test(NAME TestFaultInjection SOURCES TestFaultInjection.cpp LIBS zelmar_model)
 
-# Helper programs the tests run as other processes.
-foreach(p SalvataggiInterrotti AltraIstanza)
-  add_executable(${p} ${p}.cpp)
-  target_link_libraries(${p} PRIVATE zelmar_testsupport)
-  zelmar_warnings(${p})
-  set_target_properties(${p} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+# Another copy of the program, run as a process of its own: it saves, deletes, holds the
+# file, or saves for ever until it is killed.
+add_executable(AltraIstanza AltraIstanza.cpp)
+target_link_libraries(AltraIstanza PRIVATE zelmar_testsupport)
+zelmar_warnings(AltraIstanza)
+set_target_properties(AltraIstanza PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+foreach(t TestSalvataggiInterrotti TestDueIstanze)
+  zelmar_add_test(NAME ${t} SOURCES ${t}.cpp LIBS zelmar_model)
+  target_compile_definitions(${t} PRIVATE ZELMAR_ALTRA_ISTANZA="$<TARGET_FILE:AltraIstanza>")
+  add_dependencies(${t} AltraIstanza)
 endforeach()
-zelmar_add_test(NAME TestSalvataggiInterrotti SOURCES TestSalvataggiInterrotti.cpp LIBS zelmar_model)
-target_compile_definitions(TestSalvataggiInterrotti PRIVATE
-  ZELMAR_SALVATAGGI_INTERROTTI="$<TARGET_FILE:SalvataggiInterrotti>")
-add_dependencies(TestSalvataggiInterrotti SalvataggiInterrotti)
-zelmar_add_test(NAME TestDueIstanze SOURCES TestDueIstanze.cpp LIBS zelmar_model)
-target_compile_definitions(TestDueIstanze PRIVATE ZELMAR_ALTRA_ISTANZA="$<TARGET_FILE:AltraIstanza>")
-add_dependencies(TestDueIstanze AltraIstanza)
 
 zelmar_add_test(NAME TestNomiDaFuori SOURCES TestNomiDaFuori.cpp LIBS zelmar_browser zelmar_editor)
 
