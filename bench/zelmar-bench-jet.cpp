@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -97,6 +98,7 @@ void MisuraDettaglio(const QString& accessVero, int n, QTextStream& out)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QTextStream out(stdout);
     if (LettoreJetIsolato::ProgrammaPredefinito().isEmpty()) {
         QTextStream(stderr) << "zelmar-lettore-jet not found beside the program\n";

@@ -78,10 +78,14 @@ void CreaFileVuoto(const QString& percorso)
         QStringLiteral("Impossibile creare il database «%1»: %2.").arg(percorso, file.errorString()));
 }
 
-// Upper case as the user's letters have it, for every alphabet: the engine's own upper()
-// changes only the letters a to z.
-void Maiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
+// Whether a value in upper case equals a text already in upper case, upper case as the
+// user's letters have it in every alphabet (the engine's own upper() changes only a to z).
+// Upper case is made letter by letter, so a name of plain letters is compared as it is
+// read; only one that reaches another letter with its start still equal is converted.
+void UgualeInMaiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
 {
+    const QByteArray cercato(static_cast<const char*>(sqlite3_value_blob(argomenti[1])),
+                             sqlite3_value_bytes(argomenti[1]));
     sqlite3_value* valore = argomenti[0];
     QString testo;
     switch (sqlite3_value_type(valore)) {
@@ -93,11 +97,23 @@ void Maiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
         testo = QString::number(sqlite3_value_double(valore));
         break;
     default:
-        testo = QString::fromUtf8(static_cast<const char*>(sqlite3_value_blob(valore)),
-                                  sqlite3_value_bytes(valore));
+        const auto* byte = static_cast<const char*>(sqlite3_value_blob(valore));
+        const int lunghezza = sqlite3_value_bytes(valore);
+        int i = 0;
+        for (; i < lunghezza && static_cast<unsigned char>(byte[i]) < 0x80; ++i) {
+            const char c = byte[i] >= 'a' && byte[i] <= 'z' ? char(byte[i] - 'a' + 'A') : byte[i];
+            if (i >= cercato.size() || cercato[i] != c) {
+                sqlite3_result_int(contesto, 0);
+                return;
+            }
+        }
+        if (i == lunghezza) {
+            sqlite3_result_int(contesto, lunghezza == cercato.size());
+            return;
+        }
+        testo = QString::fromUtf8(byte, lunghezza);
     }
-    const QByteArray maiuscolo = testo.toUpper().toUtf8();
-    sqlite3_result_text(contesto, maiuscolo.constData(), int(maiuscolo.size()), SQLITE_TRANSIENT);
+    sqlite3_result_int(contesto, testo.toUpper().toUtf8() == cercato);
 }
 
 } // namespace
@@ -162,8 +178,8 @@ void SqliteConnessione::Prepara(Modo modo)
 {
     const QString azione = AzioneApertura(percorso_);
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_create_function(db_, "zelmar_maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            Maiuscolo, nullptr, nullptr);
+    sqlite3_create_function(db_, "zelmar_uguale_maiuscolo", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            UgualeInMaiuscolo, nullptr, nullptr);
     // A foreign or damaged file must not be able to make the engine misbehave.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
