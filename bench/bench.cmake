@@ -19,3 +19,4 @@ zelmar_bench(zelmar-bench-elenco zelmar_browser zelmar_editor zelmar_ui zelmar_a
 zelmar_bench(zelmar-bench-avvio)
 zelmar_bench(zelmar-bench-salvataggio zelmar_model)
 zelmar_bench(zelmar-bench-jet zelmar_model)
+zelmar_bench(zelmar-bench-valutazione zelmar_rating)

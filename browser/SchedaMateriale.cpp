@@ -46,7 +46,7 @@ SchedaMateriale SchedaMateriale::Da(const RecordMateriale& record, const TipoMat
     if (auto descrizione = TestoFacoltativo(record, Campo::Descrizione))
         scheda.descrizione = descrizione->replace(QLatin1String("\r\n"), QLatin1String(" "));
     scheda.rigaValutazione = RigaValutazione(record, tipo);
-    for (const Valutazione& v : tipo.valutazioni) {
+    for (const ColonnaValutazione& v : tipo.valutazioni) {
         const QVariant valore = record.Valore(v.campo);
         if (const auto conservato = Categorie::Conservato(tipo, v); conservato && !valore.isNull())
             scheda.conservati[int(*conservato)] = valore.toDouble();

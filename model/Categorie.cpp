@@ -27,36 +27,36 @@ constexpr C kFisicheTeoriche[] = {C::Massa, C::Spessore, C::Area, C::Fc, C::Eta}
 constexpr C kFisicheDRwTeorico[] = {C::Massa, C::Spessore, C::Area};
 
 // Rating columns: what each means, its editor caption and its name in a failure message.
-constexpr Valutazione kValutazioniRw[] = {{C::Rw, S::Principale, kInvariata, {20}},
+constexpr ColonnaValutazione kValutazioniRw[] = {{C::Rw, S::Principale, kInvariata, {20}},
                                           {C::C, S::C, kInvariata, {50}},
                                           {C::Ctr, S::Ctr, kInvariata, {51}}};
-constexpr Valutazione kValutazioniRwInOpera[] = {
+constexpr ColonnaValutazione kValutazioniRwInOpera[] = {
     {C::Rw, S::Principale, {82}, {20}}, {C::C, S::C, kInvariata, {50}}, {C::Ctr, S::Ctr, kInvariata, {51}}};
-constexpr Valutazione kValutazioniDRw[] = {{C::DRw, S::Principale, {21, " [dB]"}, {21}},
+constexpr ColonnaValutazione kValutazioniDRw[] = {{C::DRw, S::Principale, {21, " [dB]"}, {21}},
                                            {C::C, S::C, {50, " [dB]"}, {50}},
                                            {C::Ctr, S::Ctr, {51, " [dB]"}, {51}}};
-constexpr Valutazione kValutazioniLnw[] = {
+constexpr ColonnaValutazione kValutazioniLnw[] = {
     {C::Lnw, S::Principale, {22, " [dB]"}, {22}},
     {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
     {C::Ci50_5000, S::CEsteso, {0, "C 50-5000 [dB]"}, {0, "Ci 50-5000"}}};
-constexpr Valutazione kValutazioniLnwInOpera[] = {
+constexpr ColonnaValutazione kValutazioniLnwInOpera[] = {
     {C::Lnw, S::Principale, {25, "  [dB]"}, {21}},
     {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
     {C::C50_5000, S::CEsteso, {0, "C 50-5000 [dB]"}, {0, "Ci 50-5000"}}};
-constexpr Valutazione kValutazioniDLw[] = {
+constexpr ColonnaValutazione kValutazioniDLw[] = {
     {C::DLnw, S::Principale, {23, "  [dB]"}, {32}},
     {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
     {C::Ci50_3150, S::CEsteso, {0, "Ci 50-3150 [dB]"}, {0, "Ci 50-3150"}}};
-constexpr Valutazione kValutazioniInfissi[] = {{C::Rw, S::Principale, {20, "  [dB]"}, {20}},
+constexpr ColonnaValutazione kValutazioniInfissi[] = {{C::Rw, S::Principale, {20, "  [dB]"}, {20}},
                                                {C::C, S::C, {50, "  [dB]"}, {50}},
                                                {C::Ctr, S::Ctr, {51, "  [dB]"}, {51}}};
-constexpr Valutazione kValutazioniDnew[] = {{C::Dnew, S::Principale, {79, "  [dB]"}, {79}},
+constexpr ColonnaValutazione kValutazioniDnew[] = {{C::Dnew, S::Principale, {79, "  [dB]"}, {79}},
                                             {C::C, S::C, {50, "  [dB]"}, {0, "C"}},
                                             {C::Ctr, S::Ctr, {51, "  [dB]"}, {0, "Ctr"}}};
-constexpr Valutazione kValutazioniDRwTeorico[] = {{C::DRw, S::Principale, kInvariata, kInvariata},
+constexpr ColonnaValutazione kValutazioniDRwTeorico[] = {{C::DRw, S::Principale, kInvariata, kInvariata},
                                                   {C::C, S::C, kInvariata, kInvariata},
                                                   {C::Ctr, S::Ctr, kInvariata, kInvariata}};
-constexpr Valutazione kValutazioniLnwTeorico[] = {{C::Lnw, S::Principale, kInvariata, kInvariata},
+constexpr ColonnaValutazione kValutazioniLnwTeorico[] = {{C::Lnw, S::Principale, kInvariata, kInvariata},
                                                   {C::Ci, S::Ci, kInvariata, kInvariata}};
 
 // The eight categories in the order of the tree, then the theoretical kinds.
@@ -320,7 +320,7 @@ std::vector<RecordSchema::Campo> Campi(const TipoMateriale& tipo)
     for (int c = int(C::Massa); c <= int(C::VEmittente); ++c)
         if (std::find(tipo.fisiche.begin(), tipo.fisiche.end(), C(c)) != tipo.fisiche.end())
             campi.push_back(C(c));
-    for (const Valutazione& v : tipo.valutazioni)
+    for (const ColonnaValutazione& v : tipo.valutazioni)
         campi.push_back(v.campo);
     return campi;
 }
@@ -336,7 +336,7 @@ QStringList ColonneTabella(int codice)
     return colonne + RecordSchema::ColonneBande(tipo->grandezza);
 }
 
-std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const Valutazione& valutazione)
+std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const ColonnaValutazione& valutazione)
 {
     if (!tipo.principaleConservato)
         return std::nullopt;

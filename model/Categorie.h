@@ -65,7 +65,7 @@ enum class ValoreConservato
 };
 constexpr int NumeroValoriConservati = 8;
 
-struct Valutazione
+struct ColonnaValutazione
 {
     RecordSchema::Campo campo;
     Significato significato;
@@ -86,7 +86,7 @@ struct TipoMateriale
     RecordSchema::Grandezza grandezza = RecordSchema::Grandezza::R;
     bool cantiere = false;                          // the in-situ kinds carry the site
     std::span<const RecordSchema::Campo> fisiche{}; // in the order the save writes them
-    std::span<const Valutazione> valutazioni{};
+    std::span<const ColonnaValutazione> valutazioni{};
     std::optional<ValoreConservato> principaleConservato{}; // none: the kind keeps no rating
 
     // The main window.
@@ -127,5 +127,5 @@ QString PrefissoBande(int codice);
 std::vector<RecordSchema::Campo> Campi(const TipoMateriale& tipo);
 QStringList ColonneTabella(int codice);
 // Which kept rating a rating column feeds; none for the theoretical kinds.
-std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const Valutazione& valutazione);
+std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const ColonnaValutazione& valutazione);
 } // namespace Categorie

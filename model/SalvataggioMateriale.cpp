@@ -137,7 +137,7 @@ SalvataggioMateriale::ScrittureCategoria(int codice, const std::function<QString
             colonna(campo);
     for (Campo campo : tipo->fisiche)
         colonna(campo);
-    for (const Valutazione& v : tipo->valutazioni)
+    for (const ColonnaValutazione& v : tipo->valutazioni)
         scrivi(RecordSchema::Nome(v.campo),
                messaggio(kContestoValutazione) + QLatin1Char(' ') + v.contesto.Testo(messaggio));
     if (Module1::EtichetteBande[0].isEmpty())

@@ -26,4 +26,5 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
   "$b/bench/zelmar-bench-avvio" "$b/bin/zelmartek" "$b/demo/ZELMARtek" "$dati/100000"
   "$b/bench/zelmar-bench-salvataggio" "$dati/100000"
   "$b/bench/zelmar-bench-jet" tests/fixtures/jet/*.mdb
+  "$b/bench/zelmar-bench-valutazione"
 } 2>&1 | tee "$b/risultati.txt"

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev sqlite3
-          mdbtools mdbtools-dev clang-format fonts-dejavu-core)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev sqlite3
+          mdbtools mdbtools-dev clang-format fonts-dejavu-core
+          # Translations: lupdate and lrelease, their CMake functions, and Qt's own texts in Italian.
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+          # The Debian package: its shared-library dependencies (dpkg-shlibdeps, and file, with
+          # which cpack finds the programs to ask about), and the checks of its desktop entry,
+          # its AppStream file and the package itself.
+          dpkg-dev file desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -67,6 +67,17 @@ std::vector<Riga> Righe(const QString& percorso, QString* errore)
     return ok ? righe : std::vector<Riga>{};
 }
 
+std::vector<QVariantMap> Interroga(const QString& percorso, const QString& sql, QString* errore)
+{
+    sqlite3* db = Apri(percorso);
+    std::vector<QVariantMap> righe;
+    const bool ok = Esegui(db, sql, righe);
+    if (errore)
+        *errore = ok ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_close_v2(db);
+    return ok ? righe : std::vector<QVariantMap>();
+}
+
 QString Integrita(const QString& percorso)
 {
     sqlite3* db = Apri(percorso);

@@ -24,6 +24,10 @@ struct Riga
 // list with errore set when the file cannot be read.
 std::vector<Riga> Righe(const QString& percorso, QString* errore = nullptr);
 
+// The rows of one query (a table's layout, say), each column by its name; an empty list with
+// errore set when the query cannot be run.
+std::vector<QVariantMap> Interroga(const QString& percorso, const QString& sql, QString* errore = nullptr);
+
 // The engine's own check of the whole file: "ok", or what is wrong.
 QString Integrita(const QString& percorso);
 

@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(posizioni.size(), qsizetype(tipo.fisiche.size()));
         QVERIFY(!posizioni.contains(-1));
         QSet<int> conservati;
-        for (const Valutazione& v : tipo.valutazioni)
+        for (const ColonnaValutazione& v : tipo.valutazioni)
             if (const auto c = Categorie::Conservato(tipo, v))
                 conservati << int(*c);
         QCOMPARE(conservati.size(), tipo.tabellaPersonale ? qsizetype(tipo.valutazioni.size()) : 0);

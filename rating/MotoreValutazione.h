@@ -1,0 +1,24 @@
+// The rating engine: the single-number ratings of a one-third-octave band curve and their
+// spectrum adaptation terms, by ISO 717-1 (airborne sound) and ISO 717-2 (impact sound).
+#pragma once
+
+#include "rating/GrandezzaBande.h"
+#include "rating/Valutazione.h"
+
+#include <array>
+#include <optional>
+
+class MotoreValutazione
+{
+public:
+    static constexpr int NumeroBande = 21; // 50, 63, 80, 100, ..., 4000, 5000 Hz
+    // Band values in dB in band order; nothing for a band without a value.
+    using Bande = std::array<std::optional<double>, NumeroBande>;
+    // A value further from 0 dB than this (or not finite) is no measurement: it counts as
+    // a band without a value.
+    static constexpr double ValoreMassimo = 1000.0;
+
+    // Rates the bands as the given quantity; the caller decides which quantity its bands
+    // hold (see GrandezzaDaPrefisso). Allocates nothing and may run on any thread.
+    static Valutazione Valuta(GrandezzaBande grandezza, const Bande& bande);
+};
