@@ -282,14 +282,10 @@ void Form1::CaricaListaMateriali()
     ListaMateriali::Richiesta richiesta;
     richiesta.paroleChiave = sperimentale;
     richiesta.primaDescrizione = teorico;
-    ListaMateriali::Contenuto contenuto;
-    try {
-        contenuto = ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
-    } catch (const DbException& errore) {
-        SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
-        SvuotaDopoErrore();
+    auto letto = LeggiElenco(richiesta);
+    if (!letto)
         return;
-    }
+    ListaMateriali::Contenuto& contenuto = *letto;
 
     c_.Text2->clear();
     if (sperimentale) {
@@ -322,6 +318,17 @@ void Form1::CaricaListaMateriali()
     SelezionaPrimaRiga();
 }
 
+std::optional<ListaMateriali::Contenuto> Form1::LeggiElenco(const ListaMateriali::Richiesta& richiesta)
+{
+    try {
+        return ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
+    } catch (const DbException& errore) {
+        SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
+        SvuotaDopoErrore();
+        return std::nullopt;
+    }
+}
+
 void Form1::ScartaForm2()
 {
     if (form2_) {
@@ -345,14 +352,10 @@ void Form1::Combo1_Click()
         richiesta.primaDescrizione = teorico;
         if (sperimentale && parola != M(12))
             richiesta.soloParola = parola;
-        ListaMateriali::Contenuto contenuto;
-        try {
-            contenuto = ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
-        } catch (const DbException& errore) {
-            SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
-            SvuotaDopoErrore();
+        auto letto = LeggiElenco(richiesta);
+        if (!letto)
             return;
-        }
+        ListaMateriali::Contenuto& contenuto = *letto;
         const QString rigaDopoScelta = M(tipo->rigaDopoScelta) + QStringLiteral("= ");
         if (sperimentale) {
             if (tipo->rigaDopoScelta)

@@ -8,6 +8,7 @@
 #include "Form4.h"
 #include "editor/MaterialeMostrato.h"
 #include "model/Categorie.h"
+#include "model/ListaMateriali.h"
 #include "model/RecordMateriale.h"
 #include "storage/ElencoTesti.h"
 
@@ -79,6 +80,8 @@ private:
     void AbilitaComandi(bool inserisciModifica, bool cancella);
     void ImpostaIntestazioneBande(const TipoMateriale& tipo);
     void RiempiElenco(ElencoTesti nomi);
+    // The current table's list; none, after telling the user and blanking, when it cannot be read.
+    std::optional<ListaMateriali::Contenuto> LeggiElenco(const ListaMateriali::Richiesta& richiesta);
     void SelezionaPrimaRiga();
     void MostraScheda(const SchedaMateriale& scheda);
     void MostraImmagine(int codice, const std::optional<QString>& immagine);

@@ -28,13 +28,13 @@ constexpr C kFisicheDRwTeorico[] = {C::Massa, C::Spessore, C::Area};
 
 // Rating columns: what each means, its editor caption and its name in a failure message.
 constexpr ColonnaValutazione kValutazioniRw[] = {{C::Rw, S::Principale, kInvariata, {20}},
-                                          {C::C, S::C, kInvariata, {50}},
-                                          {C::Ctr, S::Ctr, kInvariata, {51}}};
+                                                 {C::C, S::C, kInvariata, {50}},
+                                                 {C::Ctr, S::Ctr, kInvariata, {51}}};
 constexpr ColonnaValutazione kValutazioniRwInOpera[] = {
     {C::Rw, S::Principale, {82}, {20}}, {C::C, S::C, kInvariata, {50}}, {C::Ctr, S::Ctr, kInvariata, {51}}};
 constexpr ColonnaValutazione kValutazioniDRw[] = {{C::DRw, S::Principale, {21, " [dB]"}, {21}},
-                                           {C::C, S::C, {50, " [dB]"}, {50}},
-                                           {C::Ctr, S::Ctr, {51, " [dB]"}, {51}}};
+                                                  {C::C, S::C, {50, " [dB]"}, {50}},
+                                                  {C::Ctr, S::Ctr, {51, " [dB]"}, {51}}};
 constexpr ColonnaValutazione kValutazioniLnw[] = {
     {C::Lnw, S::Principale, {22, " [dB]"}, {22}},
     {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
@@ -48,16 +48,16 @@ constexpr ColonnaValutazione kValutazioniDLw[] = {
     {C::Ci, S::Ci, {0, "Ci [dB]"}, {0, "Ci"}},
     {C::Ci50_3150, S::CEsteso, {0, "Ci 50-3150 [dB]"}, {0, "Ci 50-3150"}}};
 constexpr ColonnaValutazione kValutazioniInfissi[] = {{C::Rw, S::Principale, {20, "  [dB]"}, {20}},
-                                               {C::C, S::C, {50, "  [dB]"}, {50}},
-                                               {C::Ctr, S::Ctr, {51, "  [dB]"}, {51}}};
+                                                      {C::C, S::C, {50, "  [dB]"}, {50}},
+                                                      {C::Ctr, S::Ctr, {51, "  [dB]"}, {51}}};
 constexpr ColonnaValutazione kValutazioniDnew[] = {{C::Dnew, S::Principale, {79, "  [dB]"}, {79}},
-                                            {C::C, S::C, {50, "  [dB]"}, {0, "C"}},
-                                            {C::Ctr, S::Ctr, {51, "  [dB]"}, {0, "Ctr"}}};
+                                                   {C::C, S::C, {50, "  [dB]"}, {0, "C"}},
+                                                   {C::Ctr, S::Ctr, {51, "  [dB]"}, {0, "Ctr"}}};
 constexpr ColonnaValutazione kValutazioniDRwTeorico[] = {{C::DRw, S::Principale, kInvariata, kInvariata},
-                                                  {C::C, S::C, kInvariata, kInvariata},
-                                                  {C::Ctr, S::Ctr, kInvariata, kInvariata}};
+                                                         {C::C, S::C, kInvariata, kInvariata},
+                                                         {C::Ctr, S::Ctr, kInvariata, kInvariata}};
 constexpr ColonnaValutazione kValutazioniLnwTeorico[] = {{C::Lnw, S::Principale, kInvariata, kInvariata},
-                                                  {C::Ci, S::Ci, kInvariata, kInvariata}};
+                                                         {C::Ci, S::Ci, kInvariata, kInvariata}};
 
 // The eight categories in the order of the tree, then the theoretical kinds.
 constexpr TipoMateriale kTipi[] = {

@@ -86,7 +86,8 @@ public:
                 return true;
             }
             const QByteArray& visto = testi_[size_t(posti_[i])];
-            if (visto.size() == testo.size() && std::memcmp(visto.constData(), testo.data(), size_t(testo.size())) == 0)
+            if (visto.size() == testo.size() &&
+                std::memcmp(visto.constData(), testo.data(), size_t(testo.size())) == 0)
                 return false;
         }
     }
@@ -246,7 +247,7 @@ void SqliteRecordset::LeggiRigaCorrente()
     suRiga_ = true;
 }
 
-void SqliteRecordset::RipristinaDopoErrore(bool eraSuRiga)
+void SqliteRecordset::TornaSullaRiga(bool eraSuRiga)
 {
     suRiga_ = false;
     if (!eraSuRiga)
@@ -254,7 +255,7 @@ void SqliteRecordset::RipristinaDopoErrore(bool eraSuRiga)
     try {
         Posiziona(riga_);
     } catch (const DbException&) {
-        // The first failure is the one to report; the cursor is left without a row.
+        // Another failure is the one to report; the cursor is left without a row.
     }
 }
 
@@ -335,8 +336,8 @@ Recordset::Elenco SqliteRecordset::LeggiElenco(const QString& colonnaNome, const
 
     Elenco risultato;
     // Room for the names at once, by the highest row number (a bound on the rows).
-    Istruzione ultima = c.Prepara(QStringLiteral("SELECT max(%1) FROM %2").arg(numeroRiga_, tabellaQuotata_),
-                                  azioneLettura_);
+    Istruzione ultima =
+        c.Prepara(QStringLiteral("SELECT max(%1) FROM %2").arg(numeroRiga_, tabellaQuotata_), azioneLettura_);
     if (c.Passo(ultima.get(), azioneLettura_)) {
         const qint64 righe = std::clamp<qint64>(sqlite3_column_int64(ultima.get(), 0), 0, 1 << 22);
         risultato.nomi.Riserva(righe, righe * 48);
@@ -554,20 +555,13 @@ void SqliteRecordset::Update()
         else
             ScriviRigaCorrente();
     } catch (const DbException&) {
-        RipristinaDopoErrore(eraSuRiga);
+        TornaSullaRiga(eraSuRiga);
         throw;
     }
     AnnullaModifica();
-    suRiga_ = false;
-    if (!eraSuRiga)
-        return;
     // The row is written: a failure to read it again only loses the cursor's place, and
     // the next read reports it.
-    try {
-        Posiziona(riga_);
-    } catch (const DbException&) {
-        suRiga_ = false;
-    }
+    TornaSullaRiga(eraSuRiga);
 }
 
 void SqliteRecordset::Delete()
@@ -584,7 +578,7 @@ void SqliteRecordset::Delete()
         c.Lega(elimina.get(), 1, riga_, azione);
         c.Scrivi(elimina.get(), azione);
     } catch (const DbException&) {
-        RipristinaDopoErrore(true);
+        TornaSullaRiga(true);
         throw;
     }
     suRiga_ = false;

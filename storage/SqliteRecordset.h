@@ -73,7 +73,8 @@ private:
     // Makes the first row numbered daRiga or later current (none when there is none).
     void Posiziona(qint64 daRiga);
     void LeggiRigaCorrente();
-    void RipristinaDopoErrore(bool eraSuRiga);
+    // Back on the current row after a write (the row it was on, when eraSuRiga).
+    void TornaSullaRiga(bool eraSuRiga);
     void AnnullaModifica();
     void ScriviNuovaRiga();
     void ScriviRigaCorrente();
