@@ -56,7 +56,8 @@ bool Uguali(sqlite3_stmt* a, sqlite3_stmt* b, int colonna)
         return sqlite3_column_double(a, colonna) == sqlite3_column_double(b, colonna);
     const int byte = sqlite3_column_bytes(a, colonna);
     return byte == sqlite3_column_bytes(b, colonna) &&
-           std::memcmp(sqlite3_column_blob(a, colonna), sqlite3_column_blob(b, colonna), size_t(byte)) == 0;
+           (byte == 0 ||
+            std::memcmp(sqlite3_column_blob(a, colonna), sqlite3_column_blob(b, colonna), size_t(byte)) == 0);
 }
 
 // The new file read back holds the conversion: the same tables and indexes, and every

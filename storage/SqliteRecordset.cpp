@@ -87,7 +87,7 @@ public:
             }
             const QByteArray& visto = testi_[size_t(posti_[i])];
             if (visto.size() == testo.size() &&
-                std::memcmp(visto.constData(), testo.data(), size_t(testo.size())) == 0)
+                (testo.isEmpty() || std::memcmp(visto.constData(), testo.data(), size_t(testo.size())) == 0))
                 return false;
         }
     }
@@ -97,6 +97,8 @@ private:
     {
         quint64 inizio = 0, fine = 0;
         const auto n = size_t(testo.size());
+        if (n == 0)
+            return 0;
         std::memcpy(&inizio, testo.data(), std::min<size_t>(n, 8));
         if (n > 8)
             std::memcpy(&fine, testo.data() + n - std::min<size_t>(n - 8, 8), std::min<size_t>(n - 8, 8));

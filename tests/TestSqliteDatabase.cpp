@@ -268,10 +268,10 @@ private slots:
                                              {"muro", "Città", "muro", "città", "muro ", "Città"});
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
-        Aggiungi(*rs, {kNome, "G"});
+        Aggiungi(*rs, {kNome, "G", kParola, ""});
         auto elenco = rs->LeggiElenco(kNome, kParola, true, std::nullopt);
         QCOMPARE(elenco.nomi.toStringList(), QStringList({"A", "", "Straße 😀", "D", "E", "F", "G"}));
-        QCOMPARE(elenco.paroleChiave, QStringList({"muro", "Città", "città", "muro ", "senza nome"}));
+        QCOMPARE(elenco.paroleChiave, QStringList({"muro", "Città", "città", "muro ", "senza nome", ""}));
         QVERIFY(rs->Eof());
         QCOMPARE(rs->LeggiElenco(kNome, kParola, false, QStringLiteral("Città")).nomi.toStringList(),
                  QStringList({"", "F"}));
