@@ -106,19 +106,13 @@ private slots:
         QTest::addColumn<Operazione>("operazione");
         QTest::addColumn<FaultVfs::Tipo>("tipo");
         QTest::addColumn<bool>("persistente");
-        const std::pair<const char*, Operazione> operazioni[] = {
-            {"nuova voce", Operazione::NuovaVoce},
-            {"modifica", Operazione::Modifica},
-            {"cancellazione", Operazione::Cancellazione}};
-        const std::pair<const char*, FaultVfs::Tipo> tipi[] = {
-            {"scrittura", FaultVfs::Tipo::Scrittura},
-            {"sincronizzazione", FaultVfs::Tipo::Sincronizzazione},
-            {"blocco", FaultVfs::Tipo::Blocco}};
-        for (const auto& [nomeOperazione, operazione] : operazioni)
-            for (const auto& [nomeTipo, tipo] : tipi)
+        const char* const operazioni[] = {"nuova voce", "modifica", "cancellazione"};
+        const char* const tipi[] = {"scrittura", "sincronizzazione", "blocco"};
+        for (int o = 0; o < 3; ++o)
+            for (int t = 0; t < 3; ++t)
                 for (bool persistente : {false, true})
-                    QTest::addRow("%s, %s %s", nomeOperazione, nomeTipo, persistente ? "sempre" : "una volta")
-                        << operazione << tipo << persistente;
+                    QTest::addRow("%s, %s %s", operazioni[o], tipi[t], persistente ? "sempre" : "una volta")
+                        << Operazione(o) << FaultVfs::Tipo(t) << persistente;
     }
     void OgniGuastoLasciaIlFileComEra()
     {
@@ -170,11 +164,9 @@ private slots:
     {
         QTest::addColumn<Operazione>("operazione");
         QTest::addColumn<bool>("cartella");
-        for (bool cartella : {true, false})
-            for (auto [nome, op] : {std::pair{"nuova voce", Operazione::NuovaVoce},
-                                    {"modifica", Operazione::Modifica},
-                                    {"cancellazione", Operazione::Cancellazione}})
-                QTest::addRow("%s, %s", nome, cartella ? "cartella" : "file") << op << cartella;
+        for (int o = 0; o < 3; ++o)
+            for (bool cartella : {true, false})
+                QTest::addRow("%d, %s", o, cartella ? "cartella" : "file") << Operazione(o) << cartella;
     }
     void NonScrivibile()
     {

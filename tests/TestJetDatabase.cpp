@@ -151,34 +151,6 @@ private slots:
         }
     }
 
-    void valoriNoti_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("tabella");
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QString>("colonna");
-        QTest::addColumn<QVariant>("valore");
-        const QString v97 = QStringLiteral("testV1997.mdb");
-        const QString unicode = QStringLiteral("testUnicodeCompV2003.mdb");
-        QTest::newRow("Currency") << v97 << "Table1" << 1 << "H" << QVariant(3.5);
-        QTest::newRow("Boolean vero") << v97 << "Table1" << 1 << "I" << QVariant(1.0);
-        QTest::newRow("Boolean falso") << v97 << "Table1" << 0 << "I" << QVariant(0.0);
-        QTest::newRow("data") << v97 << "Table1" << 1 << "G" << QVariant(QStringLiteral("21/9/1974"));
-        QTest::newRow("cirillico") << unicode << "Table" << 2 << "unicode" << QVariant(QStringLiteral("Мир"));
-    }
-    void valoriNoti()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, tabella);
-        QFETCH(int, riga);
-        QFETCH(QString, colonna);
-        QFETCH(QVariant, valore);
-        auto rs = DBEngine::OpenDatabase(JetDiProva::Percorso(file))->OpenRecordset(tabella);
-        for (int i = 0; i < riga; ++i)
-            rs->MoveNext();
-        QCOMPARE(rs->Field(colonna), valore);
-    }
-
     // The one Access file here with a "Nome" column: the list and the detail display
     // find its row by name, exactly; a table without the column has no index to seek on.
     void seekSulNome()
