@@ -490,14 +490,16 @@ void Form3::ImpostaCategoria(const TipoMateriale& tipo)
     }
 }
 
-// The band values as the main window shows them: a band without a value shows 0.
+// The band values as the main window shows them, whatever the kind: a band without a
+// value shows 0.
 void Form3::CopiaBande()
 {
     monthView1_->setSelectedDate(QDate(monthView1_->yearShown(), monthView1_->monthShown(), 1));
+    const TipoMateriale* mostrato = Categorie::PerCodice(Module1::CategoriaCorrente);
     for (int i = 0; i < kBande; ++i) {
         QString testo;
-        if (mostrato_.record && tipo_) {
-            const QVariant valore = mostrato_.record->Banda(tipo_->grandezza, i);
+        if (mostrato_.record && mostrato) {
+            const QVariant valore = mostrato_.record->Banda(mostrato->grandezza, i);
             testo = FormatoNumero::TestoSingolo(valore.isNull() ? 0.0f : valore.toFloat());
         }
         text2_[i]->setText(testo);
