@@ -6,9 +6,11 @@
 #include "ControlliForm1.h"
 #include "Form2.h"
 #include "Form4.h"
-#include "model/ElencoTesti.h"
-#include "model/MaterialeMostrato.h"
-#include "model/VistaPerTipo.h"
+#include "editor/MaterialeMostrato.h"
+#include "model/Categorie.h"
+#include "model/ListaMateriali.h"
+#include "model/RecordMateriale.h"
+#include "storage/ElencoTesti.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -50,8 +52,8 @@ public:
     void ResetValoriForm2();
 
     // What the window shows of the selected entry, as the editor takes it over.
-    MaterialeMostrato Mostrato();
-    const std::array<float, 21>& ValoriBande() const { return valoriBande_; }
+    MaterialeMostrato Mostrato() const;
+    const std::array<float, RecordSchema::NumeroBande>& ValoriBande() const { return valoriBande_; }
     double Valore(ValoreConservato quale) const { return conservati_[static_cast<int>(quale)]; }
 
     // The information window, created (hidden) when it does not exist yet.
@@ -76,8 +78,10 @@ private:
     void DipingiToolbar();
     void CollegaEventi();
     void AbilitaComandi(bool inserisciModifica, bool cancella);
-    void ImpostaIntestazioneBande(const QString& testo);
+    void ImpostaIntestazioneBande(const TipoMateriale& tipo);
     void RiempiElenco(ElencoTesti nomi);
+    // The current table's list; none, after telling the user and blanking, when it cannot be read.
+    std::optional<ListaMateriali::Contenuto> LeggiElenco(const ListaMateriali::Richiesta& richiesta);
     void SelezionaPrimaRiga();
     void MostraScheda(const SchedaMateriale& scheda);
     void MostraImmagine(int codice, const std::optional<QString>& immagine);
@@ -96,8 +100,9 @@ private:
     ControlliForm1 c_;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
-    std::array<float, 21> valoriBande_{};
+    std::array<float, RecordSchema::NumeroBande> valoriBande_{};
     std::array<double, NumeroValoriConservati> conservati_{};
+    std::optional<RecordMateriale> mostrato_; // the entry the display shows
     bool inerte_ = true;
     bool erroreVisualizzazione_ = false;
 };

@@ -1,7 +1,7 @@
 # Tests of the windows driven through their real widgets on copies of the fixture data.
 add_library(zelmar_form1_testsupport STATIC gui/TestForm1Ambiente.cpp gui/TestForm1Ambiente.h)
 target_include_directories(zelmar_form1_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/gui)
-target_link_libraries(zelmar_form1_testsupport PUBLIC zelmar_browser zelmar_reliability_support zelmar_testsupport Qt6::Test)
+target_link_libraries(zelmar_form1_testsupport PUBLIC zelmar_browser zelmar_testsupport Qt6::Test)
 zelmar_warnings(zelmar_form1_testsupport)
 
 foreach(t Avvio Albero Elenco Dettaglio Guasti Chiusura)

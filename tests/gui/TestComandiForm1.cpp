@@ -2,7 +2,7 @@
 // click and the hidden buttons, on every custom table; each case reads the files back.
 #include "TestForm1Ambiente.h"
 
-#include "model/DBEngine.h"
+#include "storage/DBEngine.h"
 
 #include <QRegularExpression>
 
@@ -73,18 +73,19 @@ private slots:
         QFETCH(QString, cartella);
         QFETCH(int, completa);
         a_->scegliPersonale(messaggio);
-        const QStringList originali = Ambiente::Nomi(File(), tabella);
+        const QStringList originali = NomiInTabella(File(), tabella);
         QCOMPARE(a_->righeElenco(), originali);
 
         // The editor takes every value from the window: confirming stores the entry as it was,
         // its description on one line, an empty text where there was none, the first keyword.
         a_->selezionaNome(originali.at(completa));
-        QVariantMap prima = Ambiente::Riga(File(), tabella, originali.at(completa));
+        QVariantMap prima = LeggiRiga(File(), tabella, Module1::CategoriaCorrente, originali.at(completa));
         QVERIFY(ConEditor([&] { a_->pulsante(2); }, [](Form3* e) { Premi(e, "Command2"); }));
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText().replace("\r\n", " ")));
         prima[QStringLiteral("Descrizione")] = prima.value("Descrizione").toString().replace("\r\n", " ");
         prima[QStringLiteral("Parola chiave")] = a_->righeParole().at(1);
-        const QVariantMap dopo = Ambiente::Riga(File(), tabella, originali.at(completa));
+        const QVariantMap dopo =
+            LeggiRiga(File(), tabella, Module1::CategoriaCorrente, originali.at(completa));
         QStringList cambiati;
         for (auto it = prima.cbegin(); it != prima.cend(); ++it)
             if (dopo.value(it.key()) != it.value() &&
@@ -106,7 +107,7 @@ private slots:
                               Premi(e, "Command1");
                               Premi(e, "Command2");
                           }));
-        QCOMPARE(Ambiente::Nomi(File(), tabella), QStringList(originali) << nome);
+        QCOMPARE(NomiInTabella(File(), tabella), QStringList(originali) << nome);
         QCOMPARE(a_->righeElenco(), QStringList(originali) << nome);
         QCOMPARE(a_->elenco()->currentRow(), 0);
         a_->selezionaNome(nome);
@@ -120,7 +121,7 @@ private slots:
                               Premi(e, "Command2");
                           }));
         QCOMPARE(modi, (QStringList{"0", "1" + nome}));
-        QCOMPARE(Ambiente::Nomi(File(), tabella), QStringList(originali) << nome + QStringLiteral(" bis"));
+        QCOMPARE(NomiInTabella(File(), tabella), QStringList(originali) << nome + QStringLiteral(" bis"));
 
         a_->selezionaNome(nome + QStringLiteral(" bis"));
         const int riga = a_->elenco()->currentRow();
@@ -133,7 +134,7 @@ private slots:
         QCOMPARE(a_->elenco()->currentRow(), riga);
         MessageBox::setNextAnswer(MessageBox::Yes);
         a_->pulsante(3);
-        QCOMPARE(Ambiente::Nomi(File(), tabella), originali);
+        QCOMPARE(NomiInTabella(File(), tabella), originali);
         QCOMPARE(a_->righeElenco(), originali);
         QCOMPARE(a_->elenco()->currentRow(), 0);
         QVERIFY(QFile::exists(a_->immagini(cartella + QLatin1Char('/') + foto))); // the picture stays
@@ -145,7 +146,7 @@ private slots:
     void cancellazione()
     {
         for (int riga : {1, 2, 0, -1}) {
-            QStringList attesi = Ambiente::Nomi(File(), kRw);
+            QStringList attesi = NomiInTabella(File(), kRw);
             const QString nome = attesi.takeAt(qMax(riga, 0));
             a_->selezionaNome(nome);
             if (riga < 0)
@@ -155,10 +156,10 @@ private slots:
             MessageBox::setNextAnswer(MessageBox::Yes);
             a_->pulsante(3);
             QCOMPARE(MessageBox::shown().size(), 1);
-            QCOMPARE(Ambiente::Nomi(File(), kRw), attesi);
+            QCOMPARE(NomiInTabella(File(), kRw), attesi);
             QCOMPARE(a_->righeElenco(), attesi);
             QCOMPARE(a_->form().InformazioniAggiuntive()->Testo(0),
-                     Ambiente::Riga(File(), kRw, attesi.value(0)).value("Certificato").toString());
+                     LeggiRiga(File(), kRw, 1, attesi.value(0)).value("Certificato").toString());
         }
         for (const char* certificato : {"primo", "secondo"})
             Ambiente::Inserisci(File(), kRw, {{"Nome", "Ripetuta"}, {"Certificato", certificato}});
@@ -166,7 +167,7 @@ private slots:
         MessageBox::setNextAnswer(MessageBox::Yes);
         a_->pulsante(3);
         QCOMPARE(a_->righeElenco(), QStringList{"Ripetuta"});
-        QCOMPARE(Ambiente::Riga(File(), kRw, QStringLiteral("Ripetuta")).value("Certificato"),
+        QCOMPARE(LeggiRiga(File(), kRw, 1, QStringLiteral("Ripetuta")).value("Certificato"),
                  QVariant("secondo"));
     }
 
@@ -183,7 +184,7 @@ private slots:
                  QStringLiteral("Laterizio1"));
         MessageBox::setNextAnswer(MessageBox::Yes);
         a_->pulsante(3);
-        QCOMPARE(a_->righeElenco(), Ambiente::Nomi(File(), kRw));
+        QCOMPARE(a_->righeElenco(), NomiInTabella(File(), kRw));
         QVERIFY(!a_->righeElenco().contains(filtrati.at(1)));
         QCOMPARE(a_->parole()->currentIndex(), 0);
     }
@@ -255,7 +256,7 @@ private slots:
             QVERIFY2(rimasti.isEmpty(), qPrintable(rimasti.join(QLatin1Char(' '))));
             QCOMPARE(avvisi, (QStringList{M(56), M(58)}));
         }
-        QVERIFY(Ambiente::Nomi(File(), QStringLiteral("Dnew_laboratorio")).isEmpty());
+        QVERIFY(NomiInTabella(File(), QStringLiteral("Dnew_laboratorio")).isEmpty());
     }
 
     // Names are looked up as they are: quotes, apostrophes and pattern wildcards match only
@@ -276,7 +277,7 @@ private slots:
                           Casella(e, "Text15")->setText(QString::fromUtf8(nome));
                           Premi(e, "Command2");
                       });
-            QStringList attesi = Ambiente::Nomi(File(), tabella);
+            QStringList attesi = NomiInTabella(File(), tabella);
             if (QString::fromUtf8(nome).compare(QLatin1String(simile), Qt::CaseInsensitive) == 0) {
                 QCOMPARE(MessageBox::lastText(), M(57));
                 continue;
@@ -286,7 +287,7 @@ private slots:
             a_->pulsante(3);
             QCOMPARE(MessageBox::lastText(), Domanda(QString::fromUtf8(nome)));
             attesi.removeOne(QString::fromUtf8(nome));
-            QCOMPARE(Ambiente::Nomi(File(), tabella), attesi);
+            QCOMPARE(NomiInTabella(File(), tabella), attesi);
             QVERIFY(attesi.contains(QLatin1String(simile)));
         }
     }
@@ -298,14 +299,14 @@ private slots:
             {20, "Potere_fonoisolante"}, {21, "DRw"}, {22, "Livello_calpestio"}};
         for (const auto& [messaggio, tabella] : righe) {
             a_->clicca(a_->figlio(QStringLiteral("teorico"), M(messaggio)));
-            QStringList attesi = Ambiente::Nomi(a_->teorico(), QLatin1String(tabella));
+            QStringList attesi = NomiInTabella(a_->teorico(), QLatin1String(tabella));
             a_->selezionaNome(attesi.takeLast());
             MessageBox::setNextAnswer(MessageBox::Yes);
             a_->pulsante(3);
-            QCOMPARE(Ambiente::Nomi(a_->teorico(), QLatin1String(tabella)), attesi);
+            QCOMPARE(NomiInTabella(a_->teorico(), QLatin1String(tabella)), attesi);
             QCOMPARE(a_->righeElenco(), attesi);
         }
-        QCOMPARE(Ambiente::Nomi(File(), kRw).size(), 4);
+        QCOMPARE(NomiInTabella(File(), kRw).size(), 4);
     }
 
     // Every tree click starts from all commands disabled and enables what the kind of

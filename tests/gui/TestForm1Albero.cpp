@@ -103,7 +103,7 @@ private slots:
         QTest::keyClick(a_->albero(), Qt::Key_Down);
         QCOMPARE(Module1::NomeTabella, QStringLiteral("DRw_laboratorio"));
         QCOMPARE(a_->etichetta("Label7")->text(), M(38) + ": " + M(19) + ": " + M(21));
-        QCOMPARE(a_->righeElenco(), Ambiente::Nomi(a_->sperimentale(), QStringLiteral("DRw_laboratorio")));
+        QCOMPARE(a_->righeElenco(), NomiInTabella(a_->sperimentale(), QStringLiteral("DRw_laboratorio")));
         QTest::keyClick(a_->albero(), Qt::Key_Up);
         QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
     }

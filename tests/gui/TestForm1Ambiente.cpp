@@ -1,10 +1,9 @@
 #include "TestForm1Ambiente.h"
 
-#include "FotografiaDatabase.h"
 #include "browser/AlberoCategorie.h"
 #include "model/Categorie.h"
 #include "model/RecordSchema.h"
-#include "model/SqliteDatabase.h"
+#include "storage/SqliteDatabase.h"
 
 #include <QToolBar>
 
@@ -68,14 +67,13 @@ void Ambiente::SvuotaTabella(const QString& file, const QString& tabella)
 void Ambiente::CreaTabella(const QString& file, const QString& tabella, int codice, bool conIndice,
                            const QString& senzaColonna)
 {
-    QStringList colonne = Categorie::IsTeorico(codice) ? RecordSchema::ColonneTabellaTeorica(codice)
-                                                       : RecordSchema::ColonneTabella(codice);
+    QStringList colonne = Categorie::ColonneTabella(codice);
     colonne.removeAll(senzaColonna);
     auto db = QFile::exists(file) ? SqliteDatabase::Apri(file) : SqliteDatabase::Crea(file);
     if (db->TableNames().contains(tabella))
         db->Execute(QStringLiteral("DROP TABLE \"%1\"").arg(tabella));
     if (conIndice && colonne.contains(QStringLiteral("Nome")))
-        db->CreaTabellaMateriale(tabella, colonne);
+        db->CreaTabellaMateriale(tabella, colonne, RecordSchema::IsNumerica);
     else
         db->CreaTabella(tabella, colonne, RecordSchema::IsNumerica);
     db->Close();
@@ -91,25 +89,6 @@ void Ambiente::Inserisci(const QString& file, const QString& tabella, const Camp
     rs->Update();
     rs->Close();
     db->Close();
-}
-
-QStringList Ambiente::Nomi(const QString& file, const QString& tabella)
-{
-    QStringList nomi;
-    for (const QVariantMap& r : FotografiaDatabase::Interroga(
-             file, QStringLiteral("SELECT Nome FROM \"%1\" ORDER BY rowid").arg(tabella)))
-        nomi << r.value(QStringLiteral("Nome")).toString();
-    return nomi;
-}
-
-QVariantMap Ambiente::Riga(const QString& file, const QString& tabella, const QString& nome)
-{
-    QString letterale = nome;
-    letterale.replace(QLatin1Char('\''), QLatin1String("''"));
-    const auto righe = FotografiaDatabase::Interroga(
-        file,
-        QStringLiteral("SELECT * FROM \"%1\" WHERE Nome = '%2' ORDER BY rowid").arg(tabella, letterale));
-    return righe.empty() ? QVariantMap() : righe.front();
 }
 
 QStringList Ambiente::righeElenco() const

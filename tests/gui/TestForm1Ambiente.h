@@ -37,6 +37,8 @@
 namespace Form1Test {
 
 using TestSupport::Contenuto;
+using TestSupport::LeggiRiga; // the first entry of a name, in the columns of a kind
+using TestSupport::NomiInTabella;
 using TestSupport::Scrivi;
 using ZelmarCommonModule::M;
 
@@ -76,14 +78,12 @@ public:
     }
 
     // Tables: emptied, laid out anew with the columns of a kind (the theoretical layout for
-    // 8, 9, 100; the file is made when missing), filled, read back.
+    // 8, 9, 100; the file is made when missing), filled.
     static void SvuotaTabella(const QString& file, const QString& tabella);
     static void CreaTabella(const QString& file, const QString& tabella, int codice, bool conIndice = true,
                             const QString& senzaColonna = {});
     static void Inserisci(const QString& file, const QString& tabella, const Campi& campi);
     static void Esegui(const QString& file, const QString& sql);
-    static QStringList Nomi(const QString& file, const QString& tabella); // in stored order
-    static QVariantMap Riga(const QString& file, const QString& tabella, const QString& nome); // the first
 
     // Widgets by their names, and the user's gestures on them.
     QTreeWidget* albero() const { return form_->Controlli().TreeView1; }

@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(Module1::NomeDatabase + Module1::CartellaCategoria,
                  QStringLiteral("Database_sperimentale/"));
         QCOMPARE(Module1::CategoriaCorrente, 1);
-        QCOMPARE(a.righeElenco(), Ambiente::Nomi(a.sperimentale(), QStringLiteral("Rw_laboratorio")));
+        QCOMPARE(a.righeElenco(), NomiInTabella(a.sperimentale(), QStringLiteral("Rw_laboratorio")));
         QCOMPARE(a.elenco()->currentRow(), 0);
         QCOMPARE(a.etichetta("Label3")->text(), QStringLiteral("Rw(C,Ctr)= 52(-1, -4) dB"));
         QCOMPARE(a.etichetta("Label7")->text(), M(38) + ": " + M(19) + ": " + M(20));

@@ -5,7 +5,7 @@
 #include "JetDiProva.h"
 #include "TestForm1Ambiente.h"
 
-#include "model/LettoreJetIsolato.h"
+#include "storage/LettoreJetIsolato.h"
 
 using namespace Form1Test;
 

@@ -140,7 +140,7 @@ private slots:
         Casella(f.get(), "Text2(3)")->setText(QStringLiteral("45.5"));
         Salva(f.get(), QStringLiteral("Muro col punto"));
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
-        const QVariantMap riga = Ambiente::Riga(File(), Tabella(1), QStringLiteral("Muro col punto"));
+        const QVariantMap riga = LeggiRiga(File(), Tabella(1), 1, QStringLiteral("Muro col punto"));
         QCOMPARE(riga.value("Eta int"), QVariant(0.01));
         QCOMPARE(riga.value("Area (m²)"), QVariant(0.0));
         QCOMPARE(riga.value("R - 100Hz (dB)"), QVariant(45.5));
@@ -182,7 +182,8 @@ private slots:
             Casella(f.get(), r.casella)->setText(QStringLiteral("5"));
             Premi(f.get(), "Command2");
             QCOMPARE(marcata->palette().color(ruolo), kBlu);
-            QVERIFY(!Ambiente::Riga(File(), Tabella(r.codice), QStringLiteral("Valore sbagliato")).isEmpty());
+            QVERIFY(!LeggiRiga(File(), Tabella(r.codice), r.codice, QStringLiteral("Valore sbagliato"))
+                         .isEmpty());
         }
         QCOMPARE(ricariche_, 6);
     }
@@ -202,7 +203,7 @@ private slots:
             Casella(f.get(), "Text13")->setText(QStringLiteral("12,5\r\n"));
             Premi(f.get(), "Command2");
             QCOMPARE(Casella(f.get(), casella)->text(), QLatin1String(atteso));
-            const QVariantMap riga = Ambiente::Riga(File(), Tabella(2), Casella(f.get(), "Text15")->text());
+            const QVariantMap riga = LeggiRiga(File(), Tabella(2), 2, Casella(f.get(), "Text15")->text());
             QCOMPARE(riga.value(QString::fromUtf8(colonna)).toString(), QLatin1String(atteso));
             QCOMPARE(riga.value("V ricevente (m³)"), QVariant(12.5));
         }
@@ -246,8 +247,9 @@ private slots:
             Salva(f.get(), QStringLiteral("Con foto"));
             QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
             QCOMPARE(Contenuto(destinazione), QByteArray(r.atteso));
-            QCOMPARE(Ambiente::Riga(File(), Tabella(r.codice), QStringLiteral("Con foto")).value("Immagine"),
-                     QVariant(r.annullato ? M(66) : QStringLiteral("muro 1.jpg")));
+            QCOMPARE(
+                LeggiRiga(File(), Tabella(r.codice), r.codice, QStringLiteral("Con foto")).value("Immagine"),
+                QVariant(r.annullato ? M(66) : QStringLiteral("muro 1.jpg")));
         }
     }
 
