@@ -9,28 +9,11 @@
 #include "model/Categorie.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
-namespace {
-
-bool ScriviFile(const QString& percorso, const QByteArray& contenuto)
-{
-    return QDir().mkpath(QFileInfo(percorso).absolutePath()) && TestSupport::Scrivi(percorso, contenuto);
-}
-
-// Every file below a folder, as paths relative to it.
-QStringList FileSotto(const QString& cartella)
-{
-    QStringList file;
-    for (QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
-        file << QDir(cartella).relativeFilePath(it.next());
-    file.sort();
-    return file;
-}
-
-} // namespace
+using TestSupport::FileSotto;
+using TestSupport::Scrivi;
 
 class TestNomiDaFuori : public QObject
 {
@@ -69,8 +52,8 @@ void TestNomiDaFuori::immagineFuoriDallaCartellaNonSiCarica()
     // A picture in its place, and pictures everywhere a hostile name could point to.
     for (const char* dove :
          {"foto.jpg", "sotto/foto.jpg", "../segreto.jpg", "../../segreto.jpg", "../Infissi/foto.jpg"})
-        QVERIFY(ScriviFile(cartella + QString::fromUtf8(dove), dove));
-    QVERIFY(ScriviFile(ambiente.cartellaDati() + QStringLiteral("/segreto.jpg"), "fuori"));
+        QVERIFY(Scrivi(cartella + QString::fromUtf8(dove), dove));
+    QVERIFY(Scrivi(ambiente.cartellaDati() + QStringLiteral("/segreto.jpg"), "fuori"));
     nome.replace(QLatin1Char('@'), ambiente.cartellaDati());
 
     const QStringList candidati = SceltaImmagine::Candidati(codice, nome);
@@ -101,10 +84,10 @@ void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome()
     const QString cartellaCategoria = Categorie::CartellaImmagini(catRwLaboratorio);
     QVERIFY(!cartellaCategoria.isEmpty());
     const QString scelta = ambiente.cartellaDati() + QStringLiteral("/scelte/nuova.jpg");
-    QVERIFY(ScriviFile(scelta, "immagine scelta"));
+    QVERIFY(Scrivi(scelta, "immagine scelta"));
     nomeFile.replace(QLatin1Char('@'), ambiente.cartellaDati());
     const QString radice = QFileInfo(ambiente.cartellaProgramma()).absolutePath();
-    const QStringList prima = FileSotto(radice);
+    const QStringList prima = FileSotto(radice).keys();
 
     ImmagineMateriale::PercorsoImmagineScelta = scelta;
     ImmagineMateriale::CopiaImmagineScelta(cartellaCategoria, nomeFile);
@@ -116,7 +99,7 @@ void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome()
             ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria) + QStringLiteral("nuova.jpg")));
         attesi.sort();
     }
-    QCOMPARE(FileSotto(radice), attesi);
+    QCOMPARE(FileSotto(radice).keys(), attesi);
 }
 
 QTEST_MAIN(TestNomiDaFuori)

@@ -11,7 +11,6 @@
 #include "rating/MotoreValutazione.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -36,11 +35,6 @@ QString CartellaDatabase(const QString& nome)
 QString CartellaImmagini()
 {
     return TestSupport::CartellaProgrammaCostruita() + QStringLiteral("/immagine");
-}
-
-QStringList ColonneDi(int codice)
-{
-    return Categorie::ColonneTabella(codice);
 }
 
 // A name as an SQL string literal.
@@ -139,7 +133,7 @@ QString ValutazioneDiversa(int codice, const QVariantMap& voce)
     else
         calcolate.push_back(*grandezza == GrandezzaBande::Ln ? v.ci : v.ciDelta);
     QStringList valutazioni;
-    for (const QString& c : ColonneDi(codice))
+    for (const QString& c : Categorie::ColonneTabella(codice))
         if (c.endsWith(QLatin1String("(dB)")) && !bande.contains(c))
             valutazioni << c;
     QStringList diverse;
@@ -161,12 +155,10 @@ class TestShippedData : public QObject
 
 private slots:
     void initTestCase();
-    void iniPuntaAllaCartellaDemo();
     void tabelle_data();
     void tabelle();
     void catalogo();
     void cartelle();
-    void demoConVociInOgniCategoria();
     void valutazioniDellaDemoDalleCurve();
 };
 
@@ -175,18 +167,6 @@ void TestShippedData::initTestCase()
     TestSupport::PreparaAmbiente();
     QVERIFY2(!TestSupport::CartellaFixtures().isEmpty(), "ZELMAR_FIXTURES not set");
     QVERIFY2(!TestSupport::CartellaProgrammaCostruita().isEmpty(), "ZELMAR_PROGRAM_DIR not set");
-}
-
-void TestShippedData::iniPuntaAllaCartellaDemo()
-{
-    QFile ini(TestSupport::CartellaProgrammaCostruita() + QStringLiteral("/Zelmar.ini"));
-    QVERIFY2(ini.open(QIODevice::ReadOnly), qPrintable(ini.fileName()));
-    const QStringList righe = QString::fromUtf8(ini.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(righe.value(0), QStringLiteral("[Configurazione]"));
-    QVERIFY(righe.contains(QStringLiteral("Lingua=Italiano")));
-    QVERIFY(righe.contains(QStringLiteral("CartellaDati=") + CartellaDati(QStringLiteral("demo"))));
-    QVERIFY(QFileInfo(CartellaDati(QStringLiteral("demo")) + QStringLiteral("/Databases/InterfMess.mdb"))
-                .isFile());
 }
 
 void TestShippedData::tabelle_data()
@@ -222,7 +202,7 @@ void TestShippedData::tabelle()
         &errore);
     QVERIFY2(errore.isEmpty(), qPrintable(errore));
     const QStringList colonne = Colonna(struttura, QStringLiteral("name"));
-    QCOMPARE(colonne, ColonneDi(codice));
+    QCOMPARE(colonne, Categorie::ColonneTabella(codice));
     for (const QVariantMap& c : struttura)
         QCOMPARE(c.value(QStringLiteral("type")).toString(),
                  RecordSchema::IsNumerica(c.value(QStringLiteral("name")).toString())
@@ -318,30 +298,21 @@ void TestShippedData::cartelle()
     }
 }
 
-void TestShippedData::demoConVociInOgniCategoria()
-{
-    QSet<int> categorie;
-    for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
-        if (t.sperimentale &&
-            !Interroga(t.file, QStringLiteral("SELECT 1 FROM \"%1\"").arg(t.tabella)).empty())
-            categorie.insert(t.codice);
-    QCOMPARE(categorie.size(), int(Categorie::Tutte().size()));
-    // Start-up shows the first custom entry of the first kind.
-    QVERIFY(
-        !Interroga(CartellaDatabase(QStringLiteral("demo")) + QStringLiteral("/Database_sperimentale.mdb"),
-                   QStringLiteral("SELECT 1 FROM Rw_laboratorio"))
-             .empty());
-}
-
-// Every rating the demo data stores is the one ISO 717 gives for the entry's own curve.
+// Every rating the demo data stores is the one ISO 717 gives for the entry's own curve; every
+// kind has entries in a category file, and start-up has a first custom entry to show.
 void TestShippedData::valutazioniDellaDemoDalleCurve()
 {
     QStringList diverse;
     int confrontate = 0;
+    QSet<int> categorie;
+    bool primaPersonale = false;
     for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
         for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(t.file)) {
             if (r.tabella != t.tabella)
                 continue;
+            if (t.sperimentale)
+                categorie << t.codice;
+            primaPersonale = primaPersonale || t.tabella == QLatin1String("Rw_laboratorio");
             const QString diversa = ValutazioneDiversa(t.codice, r.colonne);
             if (!diversa.isEmpty())
                 diverse << r.colonne.value(QStringLiteral("Nome")).toString() + QStringLiteral(": ") +
@@ -349,6 +320,8 @@ void TestShippedData::valutazioniDellaDemoDalleCurve()
             ++confrontate;
         }
     QVERIFY(confrontate >= 40);
+    QCOMPARE(categorie.size(), int(Categorie::Tutte().size()));
+    QVERIFY(primaPersonale);
     QVERIFY2(diverse.isEmpty(), qPrintable(diverse.join(QLatin1Char('\n'))));
 }
 
