@@ -23,60 +23,58 @@ class TestTraduzioni : public QObject
 
 private slots:
     void initTestCase() { TestSupport::PreparaAmbiente(); }
-    void testiNellaLinguaConfigurata();
-};
-
-// Each language with the other's number settings: a box's context menu, a dialog's Yes
-// button, the calendars' January and the end of a message of the program's own.
-void TestTraduzioni::testiNellaLinguaConfigurata()
-{
-    const struct
+    // Each language with the other's number settings: a box's context menu, a dialog's Yes
+    // button, the calendars' January and the end of a message of the program's own.
+    void testiNellaLinguaConfigurata()
     {
-        const char* lingua;
-        QLocale sistema;
-        const char *annulla, *si, *mese, *errore;
-    } righe[] = {
-        {"Italiano", QLocale(QLocale::English, QLocale::UnitedStates), "Ann&ulla", "&Sì", "gennaio",
-         "non può essere creata"},
-        {"English", QLocale(QLocale::Italian, QLocale::Italy), "&Undo", "&Yes", "january", "cannot be made"}};
-    for (const auto& r : righe) {
-        QLocale::setDefault(r.sistema);
-        TestSupport::AmbienteDati ambiente;
-        QVERIFY(ambiente.ok());
-        ambiente.scriviIni(QString::fromUtf8(r.lingua), ambiente.cartellaDati());
-        Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+        const struct
+        {
+            const char* lingua;
+            QLocale sistema;
+            const char *annulla, *si, *mese, *errore;
+        } righe[] = {{"Italiano", QLocale(QLocale::English, QLocale::UnitedStates), "Ann&ulla", "&Sì",
+                      "gennaio", "non può essere creata"},
+                     {"English", QLocale(QLocale::Italian, QLocale::Italy), "&Undo", "&Yes", "january",
+                      "cannot be made"}};
+        for (const auto& r : righe) {
+            QLocale::setDefault(r.sistema);
+            TestSupport::AmbienteDati ambiente;
+            QVERIFY(ambiente.ok());
+            ambiente.scriviIni(QString::fromUtf8(r.lingua), ambiente.cartellaDati());
+            Traduzioni::Installa(ZelmarCommonModule::GetLingua());
 
-        QLineEdit casella;
-        const std::unique_ptr<QMenu> menu(casella.createStandardContextMenu());
-        QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
-                 QString::fromUtf8(r.annulla));
-        QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::No);
-        QCOMPARE(pulsanti.button(QDialogButtonBox::Yes)->text(), QString::fromUtf8(r.si));
+            QLineEdit casella;
+            const std::unique_ptr<QMenu> menu(casella.createStandardContextMenu());
+            QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+                     QString::fromUtf8(r.annulla));
+            QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::No);
+            QCOMPARE(pulsanti.button(QDialogButtonBox::Yes)->text(), QString::fromUtf8(r.si));
 
-        // The calendars of the information window and of the editor.
-        Form2 informazioni;
-        Form3 editor;
-        for (const QWidget* finestra :
-             {static_cast<QWidget*>(&informazioni), static_cast<QWidget*>(&editor)}) {
-            auto* calendario = finestra->findChild<QCalendarWidget*>(QStringLiteral("MonthView1"));
-            QVERIFY(calendario);
-            calendario->setSelectedDate(QDate(2008, 1, 21));
-            const auto* pulsanteMese =
-                calendario->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
-            QVERIFY(pulsanteMese);
-            QCOMPARE(pulsanteMese->text().toLower(), QString::fromUtf8(r.mese));
+            // The calendars of the information window and of the editor.
+            Form2 informazioni;
+            Form3 editor;
+            for (const QWidget* finestra :
+                 {static_cast<QWidget*>(&informazioni), static_cast<QWidget*>(&editor)}) {
+                auto* calendario = finestra->findChild<QCalendarWidget*>(QStringLiteral("MonthView1"));
+                QVERIFY(calendario);
+                calendario->setSelectedDate(QDate(2008, 1, 21));
+                const auto* pulsanteMese =
+                    calendario->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+                QVERIFY(pulsanteMese);
+                QCOMPARE(pulsanteMese->text().toLower(), QString::fromUtf8(r.mese));
+            }
+
+            // A folder below a file cannot be made.
+            const QString file = ambiente.cartellaProgramma() + QStringLiteral("/Zelmar.ini");
+            const QStringList errori =
+                CopiaCartella::CopiaMancanti(file, file + QStringLiteral("/cartella/Zelmar.ini"));
+            QCOMPARE(errori.size(), 1);
+            QVERIFY2(errori.first().endsWith(QString::fromUtf8(r.errore)), qPrintable(errori.first()));
+
+            QCOMPARE(QLocale(), r.sistema);
         }
-
-        // A folder below a file cannot be made.
-        const QString file = ambiente.cartellaProgramma() + QStringLiteral("/Zelmar.ini");
-        const QStringList errori =
-            CopiaCartella::CopiaMancanti(file, file + QStringLiteral("/cartella/Zelmar.ini"));
-        QCOMPARE(errori.size(), 1);
-        QVERIFY2(errori.first().endsWith(QString::fromUtf8(r.errore)), qPrintable(errori.first()));
-
-        QCOMPARE(QLocale(), r.sistema);
     }
-}
+};
 
 QTEST_MAIN(TestTraduzioni)
 #include "TestTraduzioni.moc"
