@@ -3,17 +3,21 @@
 // QString only when someone looks at it (the few rows the list box shows).
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 class ElencoTesti
 {
 public:
-    void Aggiungi(QByteArrayView utf8);
-    void Aggiungi(const QString& testo);
+    // Inline and on a std::string: called once per row of the table, where QByteArray's
+    // append costs as much as the engine's own step.
+    void Aggiungi(const char* utf8, size_t byte)
+    {
+        testi_.append(utf8, byte);
+        fine_.push_back(testi_.size());
+    }
     void Riserva(qsizetype testi, qsizetype byte);
 
     qsizetype size() const { return qsizetype(fine_.size()); }
@@ -26,6 +30,6 @@ public:
     bool operator==(const ElencoTesti& altro) const { return fine_ == altro.fine_ && testi_ == altro.testi_; }
 
 private:
-    QByteArray testi_;
-    std::vector<qsizetype> fine_; // end of each text in testi_
+    std::string testi_;
+    std::vector<size_t> fine_; // end of each text in testi_
 };
