@@ -260,18 +260,24 @@ private slots:
     }
 
     // The list: names in stored order (rows without a name left out), distinct keywords in
-    // order of first appearance compared exactly, and the rows of one keyword. The name
-    // check ignores letter case in every alphabet, not only in a to z.
+    // order of first appearance compared exactly (two damaged ones that read the same are
+    // one), and the rows of one keyword. The name check ignores letter case in every
+    // alphabet, not only in a to z.
     void elenco()
     {
-        const QString percorso = CreaConNomi({"A", "", "Straße 😀", "D", "E", "F"},
-                                             {"muro", "Città", "muro", "città", "muro ", "Città"});
+        const QString percorso = CreaConNomi({"A", "", "Straße 😀", "D", "E", "F", "Z"},
+                                             {"muro", "Città", "muro", "città", "muro ", "Città", "Citta"});
+        TestSupport::AltraConnessione(percorso).Esegui(
+            "INSERT INTO Rw_laboratorio (Nome, \"Parola chiave\") VALUES "
+            "('H', CAST(x'43697474E0' AS TEXT)), ('I', CAST(x'43697474E8' AS TEXT))");
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
         Aggiungi(*rs, {kNome, "G", kParola, ""});
         auto elenco = rs->LeggiElenco(kNome, kParola, true, std::nullopt);
-        QCOMPARE(elenco.nomi.toStringList(), QStringList({"A", "", "Straße 😀", "D", "E", "F", "G"}));
-        QCOMPARE(elenco.paroleChiave, QStringList({"muro", "Città", "città", "muro ", "senza nome", ""}));
+        QCOMPARE(elenco.nomi.toStringList(),
+                 QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "H", "I", "G"}));
+        QCOMPARE(elenco.paroleChiave,
+                 QStringList({"muro", "Città", "città", "muro ", "Citta", "Citt\uFFFD", "senza nome", ""}));
         QVERIFY(rs->Eof());
         QCOMPARE(rs->LeggiElenco(kNome, kParola, false, QStringLiteral("Città")).nomi.toStringList(),
                  QStringList({"", "F"}));
