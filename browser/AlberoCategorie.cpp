@@ -2,8 +2,8 @@
 
 #include "app/ZelmarCommonModule.h"
 #include "model/Categorie.h"
+#include "model/TabelleCartellaDati.h"
 
-#include <QDir>
 #include <QTreeWidget>
 
 using ZelmarCommonModule::M;
@@ -47,14 +47,7 @@ QTreeWidgetItem* AlberoCategorie::RadicePerChiave(const QTreeWidget* albero, con
 
 QStringList AlberoCategorie::FileDatabase(const QString& cartella)
 {
-    // The platform gives no fixed listing order; name order keeps the tree the same on every start.
-    const QStringList nomi =
-        QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files | QDir::Hidden, QDir::Name);
-    QStringList tabelle;
-    for (const QString& nome : nomi)
-        if (nome != QLatin1String(".") && nome != QLatin1String(".."))
-            tabelle << nome.left(nome.size() - 4);
-    return tabelle;
+    return TabelleCartellaDati::FileCategoria(cartella);
 }
 
 void AlberoCategorie::Costruisci(QTreeWidget* albero, const QString& cartellaDatabase,
