@@ -50,6 +50,12 @@ void VerificaRighe(Recordset& rs, const TipoMateriale& tipo, const std::atomic<b
 
 } // namespace
 
+QStringList VerificaValutazioni::IntestazioneCsv()
+{
+    return {QStringLiteral("File"),    QStringLiteral("Tabella"),     QStringLiteral("Nome"),
+            QStringLiteral("Colonna"), QStringLiteral("Memorizzato"), QStringLiteral("Calcolato")};
+}
+
 VerificaValutazioni::EsitoTabella VerificaValutazioni::Verifica(const TabelleCartellaDati::Tabella& tabella,
                                                                 const std::atomic<bool>& annulla)
 {

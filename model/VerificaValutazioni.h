@@ -31,6 +31,10 @@ public:
         bool annullata = false;          // stopped before its end
     };
 
+    // The header of the differences written as CSV: file, table, name, column, stored and
+    // computed value (fixed names, whatever the interface language).
+    static QStringList IntestazioneCsv();
+
     // One table. Stops where it is, with what it found, when annulla turns true.
     static EsitoTabella Verifica(const TabelleCartellaDati::Tabella& tabella,
                                  const std::atomic<bool>& annulla);

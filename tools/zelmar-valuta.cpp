@@ -175,8 +175,8 @@ int Strumento::Verifica(const QString& cartellaDati)
 
     const std::vector<TabelleCartellaDati::Tabella> tabelle = TabelleCartellaDati::Elenca(cartellaDati);
     QStringList intestazione;
-    for (const char* campo : {"File", "Tabella", "Nome", "Colonna", "Memorizzato", "Calcolato"})
-        intestazione << QString::fromLatin1(campo);
+    for (const QString& campo : VerificaValutazioni::IntestazioneCsv())
+        intestazione << ScritturaCsv::Testo(campo);
     std::fwrite(ScritturaCsv::Inizio().constData(), 1, size_t(ScritturaCsv::Inizio().size()), stdout);
     Scrivi(stdout, ScritturaCsv::Riga(intestazione));
 
@@ -191,7 +191,7 @@ int Strumento::Verifica(const QString& cartellaDati)
                 righe += ScritturaCsv::Riga(
                     {ScritturaCsv::Testo(t.relativo), ScritturaCsv::Testo(t.tabella),
                      ScritturaCsv::Testo(d.nome), ScritturaCsv::Testo(RecordSchema::Nome(d.colonna)),
-                     ScritturaCsv::Valore(d.memorizzato), QString::number(d.calcolato)});
+                     ScritturaCsv::Valore(d.memorizzato), ScritturaCsv::Numero(d.calcolato)});
             Scrivi(stdout, righe);
             if (!esito.errore.isEmpty()) {
                 illeggibili = true;

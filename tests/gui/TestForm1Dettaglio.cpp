@@ -562,7 +562,7 @@ private slots:
         Ambiente a;
         QVERIFY(a.ok());
         a.apri();
-        a.form().resize(cliente);
+        a.form().resize(cliente + a.form().size() - a.form().centralWidget()->size()); // menu and status bars
         QWidget* c = a.form().findChild<QWidget*>(controllo);
         QVERIFY(c);
         const auto valore = [&] {
