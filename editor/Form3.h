@@ -34,6 +34,9 @@ public:
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private slots:
     void Command1_Click();
     void Command2_Click();
@@ -65,7 +68,6 @@ private:
     void CostruisciCaselle();
     void CaricaParoleChiave();
     void ImpostaCategoria(const TipoMateriale& tipo);
-    void MostraInizioTesti();
     void CopiaBande();
     void CopiaMaterialeMostrato();
     void SpostaFuocoBanda(int indice, int passo);
