@@ -142,7 +142,7 @@ void FinestraVerifica::Annulla()
 
 bool FinestraVerifica::InCorso() const
 {
-    return lavoro_ && !lavoro_->isFinished();
+    return lavoro_ && !finita_;
 }
 
 void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::EsitoTabella& esito)
@@ -164,6 +164,7 @@ void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::Es
 
 void FinestraVerifica::Terminata()
 {
+    finita_ = true;
     annullaPulsante_->setEnabled(false);
     esporta_->setEnabled(modello_->rowCount() > 0);
     AggiornaStato();

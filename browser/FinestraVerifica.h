@@ -31,6 +31,7 @@ public:
     // Starts the check on worker threads.
     void Avvia();
     void Annulla();
+    // From the start until every table's result is listed.
     bool InCorso() const;
     // Writes the list as shown; false (after telling the user) when the file cannot be written.
     bool EsportaCsv(const QString& percorso);
@@ -56,6 +57,7 @@ private:
     int differenze_ = 0;
     QStringList errori_;
     bool annullata_ = false;
+    bool finita_ = false; // every table's result has reached the window
 
     QProgressBar* avanzamento_ = nullptr;
     QPushButton* annullaPulsante_ = nullptr;

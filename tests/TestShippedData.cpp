@@ -8,7 +8,6 @@
 #include "FotografiaDatabase.h"
 #include "RecordSchema.h"
 #include "TestSupport.h"
-#include "rating/MotoreValutazione.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,42 +116,6 @@ QString ValoreSbagliato(int codice, const QString& colonna, const QVariant& valo
     return QString();
 }
 
-// Where a stored rating of the demo data differs from what ISO 717 gives for the entry's curve,
-// "" when none does. The stored ratings are the schema's rating columns in their order: the
-// main rating, then C and Ctr, or CI (CI,Δ for a floor covering); the third column of the
-// floor and floor-covering tables has no ISO 717 counterpart and is not compared.
-QString ValutazioneDiversa(int codice, const QVariantMap& voce)
-{
-    const QString prefisso = Categorie::PrefissoBande(codice);
-    const auto grandezza = GrandezzaDaPrefisso(prefisso.toStdString());
-    if (!grandezza || codice == catDRwTeorico) // improvements by a lining: no ISO 717 rating
-        return QString();
-    const QStringList bande = RecordSchema::ColonneBande(Categorie::PerCodice(codice)->grandezza);
-    MotoreValutazione::Bande valori;
-    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
-        if (!voce.value(bande.at(i)).isNull())
-            valori[i] = voce.value(bande.at(i)).toDouble();
-    const Valutazione v = MotoreValutazione::Valuta(*grandezza, valori);
-    std::vector<std::optional<int>> calcolate{v.indice};
-    if (*grandezza == GrandezzaBande::R || *grandezza == GrandezzaBande::Dn)
-        calcolate.insert(calcolate.end(), {v.c, v.ctr});
-    else
-        calcolate.push_back(*grandezza == GrandezzaBande::Ln ? v.ci : v.ciDelta);
-    QStringList valutazioni;
-    for (const QString& c : ColonneDi(codice))
-        if (c.endsWith(QLatin1String("(dB)")) && !bande.contains(c))
-            valutazioni << c;
-    QStringList diverse;
-    for (size_t i = 0; i < calcolate.size() && i < size_t(valutazioni.size()); ++i) {
-        const QVariant memorizzata = voce.value(valutazioni.at(int(i)));
-        if (!calcolate[i] || memorizzata.isNull() || memorizzata.toDouble() != *calcolate[i])
-            diverse << QStringLiteral("%1 %2 (ISO 717: %3)")
-                           .arg(valutazioni.at(int(i)), memorizzata.toString(),
-                                calcolate[i] ? QString::number(*calcolate[i]) : QStringLiteral("none"));
-    }
-    return diverse.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 class TestShippedData : public QObject
@@ -167,7 +130,6 @@ private slots:
     void catalogo();
     void cartelle();
     void demoConVociInOgniCategoria();
-    void valutazioniDellaDemoDalleCurve();
 };
 
 void TestShippedData::initTestCase()
@@ -331,25 +293,6 @@ void TestShippedData::demoConVociInOgniCategoria()
         !Interroga(CartellaDatabase(QStringLiteral("demo")) + QStringLiteral("/Database_sperimentale.mdb"),
                    QStringLiteral("SELECT 1 FROM Rw_laboratorio"))
              .empty());
-}
-
-// Every rating the demo data stores is the one ISO 717 gives for the entry's own curve.
-void TestShippedData::valutazioniDellaDemoDalleCurve()
-{
-    QStringList diverse;
-    int confrontate = 0;
-    for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
-        for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(t.file)) {
-            if (r.tabella != t.tabella)
-                continue;
-            const QString diversa = ValutazioneDiversa(t.codice, r.colonne);
-            if (!diversa.isEmpty())
-                diverse << r.colonne.value(QStringLiteral("Nome")).toString() + QStringLiteral(": ") +
-                               diversa;
-            ++confrontate;
-        }
-    QVERIFY(confrontate >= 40);
-    QVERIFY2(diverse.isEmpty(), qPrintable(diverse.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestShippedData)
