@@ -86,9 +86,11 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     elenco_->setModel(ordinato_);
     elenco_->setSortingEnabled(true);
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the order found
+    // The names whole; a long file path gives way, shortened in its middle.
     for (int c = 0; c < NumeroColonne; ++c)
-        elenco_->horizontalHeader()->setSectionResizeMode(c, c == Nome ? QHeaderView::Stretch
+        elenco_->horizontalHeader()->setSectionResizeMode(c, c == File ? QHeaderView::Stretch
                                                                        : QHeaderView::ResizeToContents);
+    elenco_->setTextElideMode(Qt::ElideMiddle);
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
     elenco_->verticalHeader()->hide();
     elenco_->setWordWrap(false);
@@ -107,7 +109,7 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     layout->addWidget(erroriEtichetta_);
     layout->addWidget(elenco_, 1);
     layout->addWidget(pulsanti);
-    resize(820, 480);
+    resize(980, 480);
     AggiornaStato();
 }
 
