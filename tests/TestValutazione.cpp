@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("unknown option") << "--tutto R" << 2 << "«--tutto»";
         QTest::newRow("20 values") << "R" + QString(" 1").repeated(20) << 2 << "dati 20";
         QTest::newRow("not a number") << "R" + QString(" 1").repeated(20) + " 5x" << 2 << "«5x»";
+        QTest::newRow("missing data folder") << "--verifica /nessuna/cartella" << 2 << "«/nessuna/cartella»";
         QTest::newRow("two separators") << "R 1,5.2" + QString(" 1").repeated(20) << 2 << "«1,5.2»";
         // clang-format on
     }
