@@ -57,7 +57,8 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     intestazione->setFont(grassetto);
 
     avanzamento_ = new QProgressBar(this);
-    avanzamento_->setRange(0, int(tabelle_.size()));
+    // One table gives no steps to count: the bar just shows the check is busy.
+    avanzamento_->setRange(0, tabelle_.size() > 1 ? int(tabelle_.size()) : 0);
     annullaPulsante_ = new QPushButton(tr("&Cancel"), this);
     annullaPulsante_->setObjectName(QStringLiteral("AnnullaVerifica"));
     connect(annullaPulsante_, &QPushButton::clicked, this, &FinestraVerifica::Annulla);
@@ -160,6 +161,7 @@ void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::Es
         errori_ << (esito.fileIlleggibile ? tr("%1: %2").arg(t.relativo, esito.errore)
                                           : tr("%1, table %2: %3").arg(t.relativo, t.tabella, esito.errore));
     fatte_ = indice + 1;
+    avanzamento_->setRange(0, int(tabelle_.size()));
     avanzamento_->setValue(int(fatte_));
     AggiornaStato();
 }
