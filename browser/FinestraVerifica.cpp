@@ -161,6 +161,7 @@ void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::Es
         errori_ << (esito.fileIlleggibile ? tr("%1: %2").arg(t.relativo, esito.errore)
                                           : tr("%1, table %2: %3").arg(t.relativo, t.tabella, esito.errore));
     fatte_ = indice + 1;
+    complete_ += esito.annullata ? 0 : 1;
     avanzamento_->setRange(0, int(tabelle_.size()));
     avanzamento_->setValue(int(fatte_));
     AggiornaStato();
@@ -180,7 +181,7 @@ void FinestraVerifica::AggiornaStato()
     const QLocale locale;
     QString testo = tr("%1 of %2 tables checked, %3 entries rated, %4 stored ratings differ from the "
                        "computed ones.")
-                        .arg(fatte_)
+                        .arg(complete_)
                         .arg(tabelle_.size())
                         .arg(locale.toString(voci_))
                         .arg(locale.toString(differenze_));

@@ -52,7 +52,8 @@ private:
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
     std::atomic<bool> annulla_{false};
     QThread* lavoro_ = nullptr;
-    size_t fatte_ = 0;
+    size_t fatte_ = 0;    // tables handed back, in their order
+    size_t complete_ = 0; // of those, the ones checked to their end
     qint64 voci_ = 0;
     int differenze_ = 0;
     QStringList errori_;

@@ -94,7 +94,8 @@ private slots:
         QFile::remove(csv);
     }
 
-    // Cancelled as soon as it starts, the check of every database stops early and says so.
+    // Cancelled as soon as it starts, the check of every database stops within the first table
+    // (of 15) and says so.
     void verificaAnnullata()
     {
         Ambiente::Esegui(a_->sperimentale(), "INSERT INTO Rw_laboratorio (Nome) WITH RECURSIVE n(i) AS "
@@ -103,7 +104,7 @@ private slots:
         FinestraVerifica* verifica = Verifica("VerificaCartella", true);
         QVERIFY(verifica);
         const QString stato = verifica->findChild<QLabel*>("StatoVerifica")->text();
-        QVERIFY2(stato.endsWith("Cancelled."), qPrintable(stato));
+        QVERIFY2(stato.endsWith("Cancelled.") && !stato.startsWith("15 of 15"), qPrintable(stato));
         QVERIFY(!verifica->findChild<QPushButton*>("AnnullaVerifica")->isEnabled());
     }
 };
