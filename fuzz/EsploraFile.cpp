@@ -46,7 +46,7 @@ QStringList TabelleDelFile(const QString& percorso, int& rifiuti)
 {
     QStringList tabelle;
     try {
-        auto db = DBEngine::OpenDatabase(percorso);
+        auto db = DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura);
         tabelle = db->TableNames();
         db->Close();
     } catch (const DbException&) {

@@ -60,7 +60,9 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
     QString contesto;
     Esito esito;
     try {
-        database = DBEngine::OpenDatabase(richiesta.percorsoDatabase, richiesta.modifica);
+        database =
+            DBEngine::OpenDatabase(richiesta.percorsoDatabase,
+                                   richiesta.modifica ? DBEngine::Uso::Esclusivo : DBEngine::Uso::Scrittura);
         if (richiesta.tabella.isEmpty()) {
             ChiudiSenzaErrori(tabella, database);
             return esito;

@@ -38,14 +38,15 @@ QByteArray LeggiIntestazione(const QString& percorso)
 
 namespace DBEngine {
 
-std::unique_ptr<Database> OpenDatabase(const QString& percorso, bool esclusivo)
+std::unique_ptr<Database> OpenDatabase(const QString& percorso, Uso uso)
 {
     const QByteArray intestazione = LeggiIntestazione(percorso);
     if (JetBackend::IsJetHeader(intestazione))
         return JetBackend::Open(percorso);
     if (IsIntestazioneSqlite(intestazione))
-        return SqliteDatabase::Apri(percorso, esclusivo ? SqliteDatabase::Modo::Esclusivo
-                                                        : SqliteDatabase::Modo::Condiviso);
+        return SqliteDatabase::Apri(percorso, uso == Uso::Lettura     ? SqliteDatabase::Modo::SolaLettura
+                                              : uso == Uso::Esclusivo ? SqliteDatabase::Modo::Esclusivo
+                                                                      : SqliteDatabase::Modo::Condiviso);
     if (intestazione.isEmpty())
         throw DbException(DbErrore::FormatoNonRiconosciuto,
                           QStringLiteral("Il file «%1» è vuoto: non è un database.").arg(percorso));

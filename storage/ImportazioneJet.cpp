@@ -186,7 +186,7 @@ ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
     esito.percorso = percorso;
     if (!JetBackend::IsJetHeader(Intestazione(percorso))) {
         try {
-            DBEngine::OpenDatabase(percorso)->Close();
+            DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura)->Close();
             esito.stato = EsitoFile::GiaNelFormato;
         } catch (const DbException& e) {
             esito.dettaglio = e.Descrizione();

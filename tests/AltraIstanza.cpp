@@ -52,7 +52,7 @@ int main(int argc, char** argv)
                 a.value(2), VoceDiProva::Tabella(catRwLaboratorio), a.value(3));
             Scrivi(fatto ? QStringLiteral("cancellato") : QStringLiteral("nessuna"));
         } else if (comando == QLatin1String("tieni")) {
-            auto database = DBEngine::OpenDatabase(a.value(2), true);
+            auto database = DBEngine::OpenDatabase(a.value(2), DBEngine::Uso::Esclusivo);
             Scrivi(QStringLiteral("tengo"));
             while (std::getchar() != EOF) {
             }

@@ -10,10 +10,14 @@
 
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
+#include "model/DettaglioMateriale.h"
+#include "model/ListaMateriali.h"
 #include "storage/DbException.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using TestSupport::Contenuto;
@@ -82,6 +86,16 @@ private:
     bool immutabile_ = false;
     bool attiva_ = false;
 };
+
+// Every file of a folder, by name: its bytes (the index file of a WAL file, shared memory
+// that every reader writes in, by name only).
+std::map<QString, QByteArray> FileDellaCartella(const QString& cartella)
+{
+    std::map<QString, QByteArray> file;
+    for (const QString& nome : QDir(cartella).entryList(QDir::Files | QDir::Hidden))
+        file[nome] = nome.endsWith(QLatin1String("-shm")) ? QByteArray() : Contenuto(cartella + '/' + nome);
+    return file;
+}
 
 } // namespace
 
@@ -188,6 +202,58 @@ private slots:
         protezione.Togli();
         QCOMPARE(Esegui(operazione, percorso).numero, 0);
         QCOMPARE(FotografiaDatabase::Integrita(percorso), QStringLiteral("ok"));
+    }
+
+    // An experimental file kept in WAL mode, listed and shown as a click does: no byte of it
+    // changes and no file is left beside it, whatever lies beside it already: nothing,
+    // another program's log and index while it runs, or the log a stopped program left. In
+    // a folder that cannot be written, without the files beside it, the user is told why.
+    void LetturaDiUnFileWal_data()
+    {
+        QTest::addColumn<QString>("accanto");
+        for (const char* accanto : {"niente", "altro programma", "registro lasciato", "sola lettura"})
+            QTest::newRow(accanto) << QString::fromLatin1(accanto);
+    }
+    void LetturaDiUnFileWal()
+    {
+        QFETCH(QString, accanto);
+        TestSupport::AmbienteDati ambiente;
+        QVERIFY(ambiente.ok());
+        const QString percorso = ambiente.percorsoDatabase(QStringLiteral("Infissi/a.mdb"));
+        auto altra = std::make_unique<TestSupport::AltraConnessione>(percorso);
+        QCOMPARE(altra->Esegui("PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0;"
+                               "INSERT INTO a (Nome) VALUES ('Aggiunta')"),
+                 SQLITE_OK);
+        if (accanto == QLatin1String("registro lasciato")) {
+            const QByteArray registro = Contenuto(percorso + QStringLiteral("-wal"));
+            const QByteArray file = Contenuto(percorso);
+            altra.reset();
+            QVERIFY(TestSupport::Scrivi(percorso, file) &&
+                    TestSupport::Scrivi(percorso + QStringLiteral("-wal"), registro));
+        } else if (accanto != QLatin1String("altro programma")) {
+            altra.reset();
+        }
+        const QString cartella = QFileInfo(percorso).path();
+        std::optional<ProtezioneScrittura> protezione;
+        if (accanto == QLatin1String("sola lettura") && !protezione.emplace(cartella).Attiva())
+            QSKIP("neither the permission bits nor chattr +i stop writes here");
+        const auto prima = FileDellaCartella(cartella);
+        QStringList nomi;
+        const auto esito = TestSupport::Prova([&] {
+            nomi = ListaMateriali::Leggi(percorso, QStringLiteral("a"), {}).nomi.toStringList();
+            QVERIFY(DettaglioMateriale::Leggi(percorso, QStringLiteral("a"), catInfissi, nomi.value(0)));
+        });
+        QVERIFY(FileDellaCartella(cartella) == prima);
+        if (protezione) {
+            QCOMPARE(esito.numero, DbErrore::SolaLettura);
+            QVERIFY2(esito.descrizione.contains(percorso) &&
+                         esito.descrizione.contains(QStringLiteral("WAL")),
+                     qPrintable(esito.descrizione));
+            return;
+        }
+        QCOMPARE(esito.numero, 0);
+        QCOMPARE(nomi.size(), 4);
+        QCOMPARE(nomi.last(), QStringLiteral("Aggiunta"));
     }
 };
 

@@ -439,7 +439,7 @@ void TestComandiForm1::cancellazioneConFileOccupato()
     const QStringList prima = NomiInTabella(Sperimentale(), QStringLiteral("Rw_in_opera"));
     SelezionaNome(prima.first());
     {
-        auto altro = DBEngine::OpenDatabase(Sperimentale(), true);
+        auto altro = DBEngine::OpenDatabase(Sperimentale(), DBEngine::Uso::Esclusivo);
         MessageBox::setNextAnswer(MessageBox::Yes);
         PremiPulsante(3);
         altro->Close();
