@@ -12,11 +12,11 @@ namespace ZelmarCommonModule {
 // a pair of enclosing quotes is removed and the value is cut to 254 characters.
 QString LeggiIni(const QString& sezione, const QString& chiave, const QString& file);
 
-QString GetLingua();                       // cached; "Italiano" by default
-QString GetCartellaDati();                 // cached; documents folder + "/ZELMARtek" by default
-QString GetCartellaDocumenti();            // the user's documents folder
-QString GetPercorsoDatabases();            // data folder + "/Databases"
-QString GetPercorsoMessaggi();             // ... + "/InterfMess.mdb"
+QString GetLingua();            // cached; "Italiano" by default
+QString GetCartellaDati();      // cached; documents folder + "/ZELMARtek" by default
+QString GetCartellaDocumenti(); // the user's documents folder
+QString GetPercorsoDatabases(); // data folder + "/Databases"
+QString GetPercorsoMessaggi();  // ... + "/InterfMess.mdb"
 QString GetPercorsoDatabaseSperimentale(); // ... + "/Database/Database_sperimentale.mdb"
 QString GetPercorsoDatabaseTeorico();      // ... + "/Database/Database_teorico.mdb"
 // True for an existing regular file (an empty file counts); false for folders and errors.
