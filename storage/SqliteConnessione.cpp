@@ -25,10 +25,6 @@ Causa CausaErrore(int codice, const QString& motore)
                 QStringLiteral("il file è in uso da un altro utente o da un altro programma")};
     case SQLITE_READONLY:
     case SQLITE_PERM:
-        if (codice == SQLITE_READONLY_DIRECTORY)
-            return {DbErrore::SolaLettura,
-                    QStringLiteral("la cartella del file è di sola lettura, e ogni modifica richiede di "
-                                   "scrivervi accanto al file il suo giornale")};
         return {DbErrore::SolaLettura, QStringLiteral("il file è di sola lettura")};
     case SQLITE_FULL:
         return {DbErrore::ErroreDisco, QStringLiteral("il disco è pieno")};
@@ -57,7 +53,15 @@ Causa CausaErrore(int codice, const QString& motore)
 // "Impossibile salvare la riga nella tabella «X» del file «F»: il file è di sola lettura."
 DbException Errore(int codice, const QString& file, const QString& motore, const QString& azione)
 {
-    const Causa causa = CausaErrore(codice, motore);
+    Causa causa = CausaErrore(codice, motore);
+    // A change writes its journal beside the file: a folder that cannot be written stops it
+    // as a file that cannot be written would, but it is the folder that needs changing.
+    const int tipo = codice & 0xff;
+    if ((tipo == SQLITE_READONLY || tipo == SQLITE_CANTOPEN) && QFileInfo(file).isWritable() &&
+        !QFileInfo(QFileInfo(file).path()).isWritable())
+        causa = {DbErrore::SolaLettura,
+                 QStringLiteral("la cartella che lo contiene è di sola lettura, e ogni modifica deve "
+                                "scrivere accanto al file il suo giornale")};
     const QString cosa =
         azione.contains(file) ? azione : QStringLiteral("%1 del file «%2»").arg(azione, file);
     return DbException(causa.numero, QStringLiteral("Impossibile %1: %2.").arg(cosa, causa.testo));

@@ -194,9 +194,10 @@ private slots:
         if (!protezione.Attiva())
             QSKIP("neither the permission bits nor chattr +i stop writes here");
         const auto rifiutato = Esegui(operazione, percorso);
-        QVERIFY2(QList<int>({DbErrore::SolaLettura, DbErrore::FileNonTrovato, DbErrore::ErroreDisco})
-                         .contains(rifiutato.numero) &&
-                     rifiutato.descrizione.contains(QStringLiteral("Database_sperimentale.mdb")),
+        QVERIFY2(rifiutato.numero == DbErrore::SolaLettura &&
+                     rifiutato.descrizione.contains(QStringLiteral("Database_sperimentale.mdb")) &&
+                     rifiutato.descrizione.contains(cartella ? QStringLiteral("cartella")
+                                                             : QStringLiteral("il file è di sola lettura")),
                  qPrintable(rifiutato.descrizione));
         QCOMPARE(Contenuto(percorso), originale);
         protezione.Togli();
