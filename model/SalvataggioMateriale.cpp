@@ -6,6 +6,11 @@
 #include "storage/DbException.h"
 #include "storage/JetBackend.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 using RecordSchema::Campo;
@@ -49,6 +54,22 @@ bool NomeGiaPresente(Recordset& tabella, const SalvataggioMateriale::Richiesta& 
     if (nomeProprio)
         return false; // renaming an entry in another case only: other rows are not looked at
     return tabella.ContieneIgnorandoMaiuscole(RecordSchema::Nome(Campo::Nome), richiesta.nome);
+}
+
+// A band value is kept in single precision: a number it cannot hold would come back as
+// infinity and could not be saved again. Texts that are no number are the engine's to refuse.
+void VerificaBanda(const QString& testo)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool numero = false;
+    const double valore = locale.toDouble(testo, &numero);
+    if (numero && !(std::abs(valore) <= std::numeric_limits<float>::max()))
+        throw DbException(DbErrore::ConversioneTipo,
+                          QCoreApplication::translate("SalvataggioMateriale",
+                                                      "the value «%1» is not a band value, which is a finite "
+                                                      "number no larger than %2 either way")
+                              .arg(testo, locale.toString(3.4E38, 'g', 2)));
 }
 
 } // namespace
@@ -97,6 +118,8 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
                 osservatore->InizioScrittura(s.colonna);
             if (s.contesto)
                 contesto = *s.contesto;
+            if (s.banda)
+                VerificaBanda(s.testo);
             tabella->SetField(s.colonna, s.testo);
             if (osservatore)
                 osservatore->FineScrittura(s.colonna);
@@ -144,9 +167,11 @@ SalvataggioMateriale::ScrittureCategoria(int codice, const std::function<QString
                messaggio(kContestoValutazione) + QLatin1Char(' ') + v.contesto.Testo(messaggio));
     if (Module1::EtichetteBande[0].isEmpty())
         Module1::RiempiEtichetteBande();
-    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
+    for (int i = 0; i < RecordSchema::NumeroBande; ++i) {
         scrivi(RecordSchema::NomeColonnaBanda(tipo->grandezza, i),
                messaggio(kContestoBanda) + QLatin1Char(' ') + Module1::EtichetteBande[i]);
+        scritture.back().banda = true;
+    }
     return scritture;
 }
 

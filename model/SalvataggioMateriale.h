@@ -20,6 +20,7 @@ public:
         QString colonna;
         QString testo;
         std::optional<QString> contesto;
+        bool banda = false; // a band value: a finite number that single precision holds
     };
 
     // Told when a column starts and ends being written; a write that fails is never
