@@ -107,6 +107,11 @@ SalvataggioMateriale::Richiesta RichiestaSalvataggio(const QString& percorso, co
     r.modifica = modifica;
     r.nome = nome;
     r.nomeSelezionato = selezionato;
+    if (modifica)
+        try {
+            r.mostrato = DettaglioMateriale::Leggi(percorso, tabella, codice, selezionato);
+        } catch (const DbException&) {
+        }
     r.scritture = SalvataggioMateriale::ScrittureCategoria(
         codice,
         [&](const QString& colonna) {

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -72,6 +73,15 @@ void VerificaBanda(const QString& testo)
                               .arg(testo, locale.toString(3.4E38, 'g', 2)));
 }
 
+// Whether the current row holds, in every column the save writes, what the user was shown.
+bool ComeMostrato(const Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta)
+{
+    return richiesta.mostrato &&
+           std::all_of(richiesta.scritture.begin(), richiesta.scritture.end(), [&](const auto& s) {
+               return tabella.Field(s.colonna) == richiesta.mostrato->Valore(s.colonna);
+           });
+}
+
 } // namespace
 
 SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richiesta, Osservatore* osservatore)
@@ -103,6 +113,8 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
             tabella->Seek(QStringLiteral("="), richiesta.nomeSelezionato);
             if (tabella->NoMatch())
                 esito.tipo = Esito::NonTrovato;
+            else if (!ComeMostrato(*tabella, richiesta))
+                esito.tipo = Esito::ModificatoDaAltri;
             else
                 tabella->Edit();
         } else {

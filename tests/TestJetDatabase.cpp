@@ -199,7 +199,8 @@ private slots:
             else if (operazione == QLatin1String("nuovo") || operazione == QLatin1String("modifica")) {
                 SalvataggioMateriale::Richiesta r{
                     file, tabella, operazione == QLatin1String("modifica"),
-                    "a",  "a",     {{QStringLiteral("A"), QStringLiteral("a"), {}}}};
+                    "a",  "a",     {{QStringLiteral("A"), QStringLiteral("a"), {}}},
+                    {}};
                 const auto esito = SalvataggioMateriale::Salva(r);
                 throw DbException(esito.numero, esito.descrizione);
             }

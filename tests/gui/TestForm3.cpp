@@ -9,6 +9,7 @@
 #include "editor/Form3.h"
 #include "editor/ImmagineMateriale.h"
 #include "model/Categorie.h"
+#include "model/DettaglioMateriale.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
 #include "storage/DBEngine.h"
@@ -1031,10 +1032,10 @@ void TestForm3::inserisciModificaRinomina()
     confronta(nome, nuova, QStringLiteral("senza"));
     QCOMPARE(ContaRighe(codice), righe + 1);
 
-    // Modify: the editor starts from what the main window shows of the entry.
+    // Modify and rename: the main window shows the entry as stored.
     MaterialeMostrato mostrato = MostratoTipico();
     mostrato.nomeSelezionato = nome;
-    mostrato.record->Imposta(RecordSchema::Nome(RecordSchema::Campo::Immagine), QStringLiteral("senza"));
+    mostrato.record = DettaglioMateriale::Leggi(PercorsoPersonale(), TabellaDi(codice), codice, nome);
     const Versione cambiata = Versione::Di(nome.toUpper(), 1);
     f = Apri(codice, QStringLiteral("1"), mostrato);
     Riempi(*f, cambiata);
@@ -1045,6 +1046,8 @@ void TestForm3::inserisciModificaRinomina()
 
     // Rename: the row is found by the name the list shows.
     mostrato.nomeSelezionato = nome.toUpper();
+    mostrato.record =
+        DettaglioMateriale::Leggi(PercorsoPersonale(), TabellaDi(codice), codice, nome.toUpper());
     const Versione rinominata = Versione::Di(nome + QStringLiteral(" bis"), 1);
     f = Apri(codice, QStringLiteral("1"), mostrato);
     Riempi(*f, rinominata);
