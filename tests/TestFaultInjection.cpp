@@ -34,23 +34,37 @@ enum class Operazione
     Cancellazione
 };
 
-// What the user is told: the engine's error number (0: done) and its description.
-TestSupport::Errore Esegui(Operazione operazione, const QString& percorso)
+// The operation, ready to run: what the user is then told, the engine's error number (0:
+// done) and its description. A modification starts from the entry as the file holds it
+// before the operation, as the main window shows it.
+std::function<TestSupport::Errore()> Prepara(Operazione operazione, const QString& percorso)
 {
     if (operazione == Operazione::Cancellazione)
-        return TestSupport::Prova([&] {
-            if (!CancellazioneMateriale::Cancella(percorso, VoceDiProva::Tabella(catRwLaboratorio),
-                                                  NomeDaCancellare))
-                throw DbException(-1, QStringLiteral("nessuna voce cancellata"));
-        });
+        return [=] {
+            return TestSupport::Prova([&] {
+                if (!CancellazioneMateriale::Cancella(percorso, VoceDiProva::Tabella(catRwLaboratorio),
+                                                      NomeDaCancellare))
+                    throw DbException(-1, QStringLiteral("nessuna voce cancellata"));
+            });
+        };
     const bool modifica = operazione == Operazione::Modifica;
     const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio,
                                                 modifica ? NomeDaModificare + QStringLiteral(" rinnovato")
                                                          : QStringLiteral("Nuova parete"),
                                                 modifica ? 10 : 7);
-    const auto esito = SalvataggioMateriale::Salva(
-        VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, modifica, NomeDaModificare));
-    return {esito.tipo == SalvataggioMateriale::Esito::Ok ? 0 : esito.numero, esito.descrizione};
+    const auto richiesta =
+        VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, modifica, NomeDaModificare);
+    return [=]() -> TestSupport::Errore {
+        const auto esito = SalvataggioMateriale::Salva(richiesta);
+        if (esito.tipo == SalvataggioMateriale::Esito::Ok)
+            return {};
+        return {esito.numero ? esito.numero : -1, esito.descrizione};
+    };
+}
+
+TestSupport::Errore Esegui(Operazione operazione, const QString& percorso)
+{
+    return Prepara(operazione, percorso)();
 }
 
 // Keeps a file or folder from being written while it lives. Permission bits do not stop
@@ -140,8 +154,9 @@ private slots:
         const auto righePrima = FotografiaDatabase::Righe(percorso);
 
         // Once on a sound disk: how many operations of the kind it makes, and the rows it leaves.
+        const auto sana = Prepara(operazione, percorso);
         FaultVfs::AzzeraConteggi();
-        QCOMPARE(Esegui(operazione, percorso).numero, 0);
+        QCOMPARE(sana().numero, 0);
         const int operazioni = FaultVfs::Contati().di(tipo);
         const auto righeDopo = FotografiaDatabase::Righe(percorso);
         QVERIFY(operazioni > 0 && !righePrima.empty() && righeDopo != righePrima);
@@ -150,8 +165,9 @@ private slots:
             const QByteArray contesto = QByteArray::number(n) + " of " + QByteArray::number(operazioni);
             QVERIFY(TestSupport::Scrivi(percorso, originale));
             QFile::remove(percorso + QStringLiteral("-journal"));
+            const auto fai = Prepara(operazione, percorso);
             FaultVfs::FallisciAl(tipo, n, persistente);
-            const auto guasto = Esegui(operazione, percorso);
+            const auto guasto = fai();
             FaultVfs::Disarma();
             QVERIFY2(FaultVfs::Scattato(), contesto.constData());
             // What the next program to open the file finds: a sound file and, once the

@@ -18,12 +18,21 @@ using VoceDiProva::Tabella;
 
 namespace {
 
-// Records "+column" when a column starts being written and "-column" when it is done.
+// Records "+column" when a column starts being written and "-column" when it is done; with
+// a file to hold, counts the writes during which another program could read that file.
 class Registro : public SalvataggioMateriale::Osservatore
 {
 public:
     QStringList eventi;
-    void InizioScrittura(const QString& c) override { eventi << QLatin1Char('+') + c; }
+    QString tenuto;
+    int lettoDaAltri = 0;
+    void InizioScrittura(const QString& c) override
+    {
+        eventi << QLatin1Char('+') + c;
+        if (!tenuto.isEmpty() &&
+            TestSupport::AltraConnessione(tenuto).Esegui("SELECT count(*) FROM sqlite_master") == SQLITE_OK)
+            ++lettoDaAltri;
+    }
     void FineScrittura(const QString& c) override { eventi << QLatin1Char('-') + c; }
 };
 
@@ -122,7 +131,11 @@ private slots:
             QCOMPARE(Salva(catLnwInOpera, e).tipo, Esito::Ok);
         const QByteArray prima = Contenuto(percorso_);
         const QHash<QString, QString> cambio{{QStringLiteral("Cantiere"), QStringLiteral("Torino")}};
-        QCOMPARE(int(Salva(catLnwInOpera, nome, !selezionato.isEmpty(), selezionato, cambio).tipo), esito);
+        Registro registro; // a modification holds the file for itself from the first write to the last
+        registro.tenuto = selezionato.isEmpty() ? QString() : percorso_;
+        QCOMPARE(int(Salva(catLnwInOpera, nome, !selezionato.isEmpty(), selezionato, cambio, &registro).tipo),
+                 esito);
+        QCOMPARE(registro.lettoDaAltri, 0);
         QCOMPARE(NomiInTabella(percorso_, Tabella(catLnwInOpera)), dopo);
         if (esito != int(Esito::Ok))
             QCOMPARE(Contenuto(percorso_), prima);
