@@ -2,6 +2,7 @@
 
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -112,7 +113,7 @@ bool EsisteFile(const QString& percorso)
 {
     if (percorso.isEmpty())
         return false;
-    const QFileInfo info(percorso);
+    const QFileInfo info(NomiSenzaMaiuscole::Trova(percorso));
     return info.exists() && info.isFile();
 }
 

@@ -2,6 +2,7 @@
 
 #include "DbException.h"
 #include "JetBackend.h"
+#include "NomiSenzaMaiuscole.h"
 #include "SqliteDatabase.h"
 
 #include <QFile>
@@ -38,8 +39,9 @@ QByteArray LeggiIntestazione(const QString& percorso)
 
 namespace DBEngine {
 
-std::unique_ptr<Database> OpenDatabase(const QString& percorso, Uso uso)
+std::unique_ptr<Database> OpenDatabase(const QString& nome, Uso uso)
 {
+    const QString percorso = NomiSenzaMaiuscole::Trova(nome);
     const QByteArray intestazione = LeggiIntestazione(percorso);
     if (JetBackend::IsJetHeader(intestazione))
         return JetBackend::Open(percorso);

@@ -1,6 +1,7 @@
 // Names that come from files, databases and the user cannot reach outside their place: a
 // picture name read from an entry only ever loads a file of the category's image folder,
-// and a chosen picture is copied into that folder under a plain file name only.
+// and a chosen picture is copied into that folder under a plain file name only, unless a
+// picture of that name in another letter case is there already.
 #include "TestSupport.h"
 
 #include "app/ZelmarCommonModule.h"
@@ -50,6 +51,7 @@ void TestNomiDaFuori::immagineFuoriDallaCartellaNonSiCarica_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<bool>("caricata");
     QTest::newRow("nome semplice") << "foto.jpg" << true;
+    QTest::newRow("in altre maiuscole") << "FOTO.JPG" << true;
     for (const char* nome : {"../../segreto.jpg", "../segreto.jpg", "../Infissi/foto.jpg", "@/segreto.jpg",
                              "..\\..\\segreto.jpg", "sotto/foto.jpg", "..", "", "   "})
         QTest::addRow("«%s»", nome) << QString::fromUtf8(nome) << false;
@@ -87,6 +89,7 @@ void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome_data()
     QTest::addColumn<QString>("nomeFile");
     QTest::addColumn<bool>("copiato"); // into the category's image folder
     QTest::newRow("nome semplice") << "nuova.jpg" << true;
+    QTest::newRow("già là in altre maiuscole") << "Muro_Laterizio_12.JPG" << false;
     for (const char* nome :
          {"../nuova.jpg", "../../nuova.jpg", "sotto/nuova.jpg", "@/nuova.jpg", "..", ".", ""})
         QTest::addRow("«%s»", nome) << QString::fromUtf8(nome) << false;

@@ -7,8 +7,10 @@
 #include "model/Categorie.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/NomiSenzaMaiuscole.h"
 #include "storage/SqliteDatabase.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTest>
 #include <sqlite3.h>
@@ -441,6 +443,16 @@ private slots:
         QVERIFY(Prova([&] {
                     DBEngine::CreateDatabase(cartella_.filePath(QStringLiteral("no/x.mdb")));
                 }).numero != 0);
+
+        // Folders and files in other letter cases: of several, the first in name order.
+        QVERIFY(QDir(cartella_.path()).mkpath(QStringLiteral("Dati")));
+        for (const char* nome : {"Dati/caso.mdb", "Dati/Caso.MDB"})
+            DBEngine::CreateDatabase(cartella_.filePath(QString::fromLatin1(nome)))->Close();
+        QCOMPARE(NomiSenzaMaiuscole::Trova(cartella_.filePath(QStringLiteral("DATI/CASO.mdb"))),
+                 cartella_.filePath(QStringLiteral("Dati/Caso.MDB")));
+        QVERIFY(DBEngine::OpenDatabase(cartella_.filePath(QStringLiteral("dati/CASO.MDB")))
+                    ->TableNames()
+                    .isEmpty());
     }
 
     // A write that cannot be made leaves the file as it was, the cursor on its row and the
