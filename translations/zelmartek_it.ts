@@ -42,6 +42,27 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
+    <name>ImportazioneInCorso</name>
+    <message>
+        <source>Looking for Access files...</source>
+        <translation>Ricerca dei file Access...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling: the file under way and the ones after it stay as they were...</source>
+        <translation>Annullamento: il file in corso e quelli che seguono restano come erano...</translation>
+    </message>
+    <message>
+        <source>File %1 of %2: %3
+Table: %4</source>
+        <translation>File %1 di %2: %3
+Tabella: %4</translation>
+    </message>
+</context>
+<context>
     <name>SalvataggioMateriale</name>
     <message>
         <source>the value «%1» is not a band value, which is a finite number no larger than %2 either way</source>
