@@ -130,13 +130,14 @@ void CreaCopia(const QString& percorso, const QString& copia)
         return;
     if (errno == EEXIST)
         throw ErroreSulDisco(QStringLiteral("il file «%1» esiste già").arg(copia));
+    const QString errore = QStringLiteral("impossibile copiare «%1» in «%2»").arg(percorso, copia);
+    if (!QFile::copy(percorso, copia)) // never over a file already there
+        throw ErroreSulDisco(errore);
     QFile copiato(copia);
-    const bool fatto =
-        QFile::copy(percorso, copia) && copiato.open(QIODevice::ReadWrite) && ::fsync(copiato.handle()) == 0;
-    if (!fatto) {
+    if (!copiato.open(QIODevice::ReadWrite) || ::fsync(copiato.handle()) != 0) {
         copiato.close();
         QFile::remove(copia);
-        throw ErroreSulDisco(QStringLiteral("impossibile copiare «%1» in «%2»").arg(percorso, copia));
+        throw ErroreSulDisco(errore);
     }
 }
 
