@@ -29,7 +29,7 @@ void Scrivi(const QString& riga)
     std::fflush(stdout);
 }
 
-// Empty when saved, else what stopped the save.
+// Empty when saved, else what stopped the save: the engine's description, or the refusal's number.
 QString Salva(const QString& percorso, const QString& nome, int seme, bool modifica = false,
               const QString& selezionato = {})
 {
@@ -37,10 +37,9 @@ QString Salva(const QString& percorso, const QString& nome, int seme, bool modif
     const auto esito = SalvataggioMateriale::Salva(
         VoceDiProva::Richiesta(percorso, catRwLaboratorio,
                                VoceDiProva::ValoriVoce(catRwLaboratorio, nome, seme), modifica, selezionato));
-    return esito.tipo == Esito::Ok              ? QString()
-           : esito.tipo == Esito::Errore        ? esito.descrizione
-           : esito.tipo == Esito::NomeDuplicato ? QStringLiteral("nome già presente")
-                                                : QStringLiteral("rifiutato (%1)").arg(int(esito.tipo));
+    return esito.tipo == Esito::Ok       ? QString()
+           : esito.tipo == Esito::Errore ? esito.descrizione
+                                         : QString::number(esito.tipo);
 }
 
 } // namespace
