@@ -117,6 +117,41 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
+    <name>Form3</name>
+    <message>
+        <source>Another user has changed this entry since it was shown, so nothing was saved. Close the editor, show the entry again and make the change once more.</source>
+        <translation>Un altro utente ha modificato questo materiale dopo che è stato mostrato, perciò non è stato salvato nulla. Chiudere l&apos;editor, mostrare di nuovo il materiale e ripetere la modifica.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportazioneInCorso</name>
+    <message>
+        <source>Looking for Access files...</source>
+        <translation>Ricerca dei file Access...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling: the file under way and the ones after it stay as they were...</source>
+        <translation>Annullamento: il file in corso e quelli che seguono restano come erano...</translation>
+    </message>
+    <message>
+        <source>File %1 of %2: %3
+Table: %4</source>
+        <translation>File %1 di %2: %3
+Tabella: %4</translation>
+    </message>
+</context>
+<context>
+    <name>SalvataggioMateriale</name>
+    <message>
+        <source>the value «%1» is not a band value, which is a finite number no larger than %2 either way</source>
+        <translation>il valore «%1» non è un valore di banda, che è un numero finito non più grande di %2 in valore assoluto</translation>
+    </message>
+</context>
+<context>
     <name>Strumento</name>
     <message>
         <source>Usage: zelmar-valuta QUANTITY V1 ... V21
@@ -197,6 +232,10 @@ l&apos;argomento).
         <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
+        <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
+        <translation>«DRi»: i miglioramenti DRi non hanno un indice ISO 717-1; le grandezze sono R, Dn, Ln e DLn</translation>
+    </message>
+    <message>
         <source>unknown quantity «%1»: the quantities are R, Dn, Ln and DLn</source>
         <translation>grandezza sconosciuta «%1»: le grandezze sono R, Dn, Ln e DLn</translation>
     </message>
@@ -227,10 +266,6 @@ l&apos;argomento).
 </source>
         <translation>zelmar-valuta: non è stato possibile leggere %1, tabella %2: %3
 </translation>
-    </message>
-    <message>
-        <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
-        <translation>«DRi»: i miglioramenti DRi non hanno un indice ISO 717-1; le grandezze sono R, Dn, Ln e DLn</translation>
     </message>
 </context>
 <context>
