@@ -6,12 +6,14 @@
 #include "Form2.h"
 #include "Form4.h"
 #include "GraficoFrequenze.h"
+#include "ImportazioneInCorso.h"
 #include "LayoutForm1.h"
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
 #include "SceltaImmagine.h"
 #include "SceltaTabella.h"
 #include "SchedaMateriale.h"
+#include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
 #include "editor/Form3.h"
@@ -21,7 +23,7 @@
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
 #include "storage/DbException.h"
-#include "storage/ImportazioneJet.h"
+#include "storage/NomiSenzaMaiuscole.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
@@ -34,9 +36,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -63,6 +67,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     CreaLinee(c_.client);
     resize(qRound(LarghezzaClienteProgetto / 15.0), qRound(AltezzaClienteProgetto / 15.0));
     CollegaEventi();
+    // The menu bar and the status bar of the ratings lie outside the designed client area.
+    valutazioni_ = new ValutazioniForm1(this);
+    resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 Form1::~Form1()
@@ -497,13 +504,17 @@ void Form1::CancellaGrafico()
 
 void Form1::DisegnaGrafico()
 {
-    if (c_.List1->currentRow() < 0) {
+    const bool selezione = c_.List1->currentRow() >= 0;
+    valutazioni_->Mostra(selezione && mostrato_ ? &*mostrato_ : nullptr,
+                         Categorie::PerCodice(Module1::CategoriaCorrente));
+    if (!selezione) {
         for (QLineEdit* casella : c_.Text1)
             casella->setText(QStringLiteral("0"));
         CancellaGrafico();
         return;
     }
-    const GeometriaGrafico geometria = CalcolaGrafico(valoriBande_, true);
+    GeometriaGrafico geometria = CalcolaGrafico(valoriBande_, true);
+    valutazioni_->CompletaGrafico(geometria);
     c_.Label4[3]->setText(geometria.testoMassimo);
     c_.Label4[4]->setText(geometria.testoMinimo);
     c_.grafico->Disegna(geometria);
@@ -618,9 +629,8 @@ void Form1::CommandInfoAgg_Click()
 
 void Form1::ImportaJet_Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto rapporto = ImportazioneJet::ImportaCartella(GetPercorsoDatabases());
-    QApplication::restoreOverrideCursor();
+    const auto rapporto =
+        ImportazioneInCorso::Esegui(this, NomiSenzaMaiuscole::Trova(GetPercorsoDatabases()));
     const bool errori = rapporto.Quanti(ImportazioneJet::EsitoFile::Errore) > 0;
     MessageBox::show(this, rapporto.Testo(), errori ? MessageBox::Exclamation : MessageBox::Information);
     if (inerte_)
