@@ -2,9 +2,9 @@
 
 #include "app/ZelmarCommonModule.h"
 #include "model/Categorie.h"
+#include "model/TabelleCartellaDati.h"
 #include "storage/NomiSenzaMaiuscole.h"
 
-#include <QDir>
 #include <QTreeWidget>
 
 using ZelmarCommonModule::M;
@@ -48,13 +48,7 @@ QTreeWidgetItem* AlberoCategorie::RadicePerChiave(const QTreeWidget* albero, con
 
 QStringList AlberoCategorie::FileDatabase(const QString& cartella)
 {
-    // The platform gives no fixed listing order; name order keeps the tree the same on every start.
-    const QStringList nomi = QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
-    QStringList tabelle;
-    for (const QString& nome : nomi)
-        if (!nome.startsWith(QLatin1Char('.'))) // hidden files, such as a copy's lock or backup
-            tabelle << nome.left(nome.size() - 4);
-    return tabelle;
+    return TabelleCartellaDati::FileCategoria(cartella);
 }
 
 void AlberoCategorie::Costruisci(QTreeWidget* albero, const QString& cartellaDatabase,

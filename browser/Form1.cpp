@@ -13,6 +13,7 @@
 #include "SceltaImmagine.h"
 #include "SceltaTabella.h"
 #include "SchedaMateriale.h"
+#include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
 #include "editor/Form3.h"
@@ -35,9 +36,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -64,6 +67,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     CreaLinee(c_.client);
     resize(qRound(LarghezzaClienteProgetto / 15.0), qRound(AltezzaClienteProgetto / 15.0));
     CollegaEventi();
+    // The menu bar and the status bar of the ratings lie outside the designed client area.
+    valutazioni_ = new ValutazioniForm1(this);
+    resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 Form1::~Form1()
@@ -498,13 +504,17 @@ void Form1::CancellaGrafico()
 
 void Form1::DisegnaGrafico()
 {
-    if (c_.List1->currentRow() < 0) {
+    const bool selezione = c_.List1->currentRow() >= 0;
+    valutazioni_->Mostra(selezione && mostrato_ ? &*mostrato_ : nullptr,
+                         Categorie::PerCodice(Module1::CategoriaCorrente));
+    if (!selezione) {
         for (QLineEdit* casella : c_.Text1)
             casella->setText(QStringLiteral("0"));
         CancellaGrafico();
         return;
     }
-    const GeometriaGrafico geometria = CalcolaGrafico(valoriBande_, true);
+    GeometriaGrafico geometria = CalcolaGrafico(valoriBande_, true);
+    valutazioni_->CompletaGrafico(geometria);
     c_.Label4[3]->setText(geometria.testoMassimo);
     c_.Label4[4]->setText(geometria.testoMinimo);
     c_.grafico->Disegna(geometria);

@@ -17,6 +17,7 @@
 #include <array>
 
 class DbException;
+class ValutazioniForm1;
 class QTreeWidgetItem;
 struct SchedaMateriale;
 
@@ -61,6 +62,8 @@ public:
     Form2* InformazioniAggiuntiveSeEsiste() const { return form2_; }
     Form4* FinestraImmagine() const { return form4_; }
     const ControlliForm1& Controlli() const { return c_; }
+    // The ratings computed from the shown entry's curve, the reference curve, the checks.
+    ValutazioniForm1* Valutazioni() const { return valutazioni_; }
 
     // Design client size in twips, and the borders and caption the design adds around it.
     static constexpr int LarghezzaClienteProgetto = 11985;
@@ -98,6 +101,7 @@ private:
     void ScartaForm2();
 
     ControlliForm1 c_;
+    ValutazioniForm1* valutazioni_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
     std::array<float, RecordSchema::NumeroBande> valoriBande_{};

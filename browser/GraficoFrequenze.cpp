@@ -77,3 +77,19 @@ GeometriaGrafico CalcolaGrafico(const std::array<float, 21>& ValoriBande, bool s
     CalcolaCurva(ValoriBande, g);
     return g;
 }
+
+void AggiungiRiferimento(GeometriaGrafico& g, const Valutazione& v, const MotoreValutazione::Bande& bande)
+{
+    if (!g.selezione || !v.indice)
+        return;
+    auto punto = [&](int i, double valore) {
+        return QPointF(Valutazione::PrimaBanda + i, g.K * valore + g.Off);
+    };
+    for (int i = 0; i < Valutazione::NumeroBandeValutate; ++i) {
+        if (i + 1 < Valutazione::NumeroBandeValutate)
+            g.riferimento.append(QLineF(punto(i, v.riferimento[i]), punto(i + 1, v.riferimento[i + 1])));
+        const auto& banda = bande[Valutazione::PrimaBanda + i];
+        if (v.deviazioni[i] > 0 && banda)
+            g.deviazioni.append(QLineF(punto(i, *banda), punto(i, v.riferimento[i])));
+    }
+}

@@ -3,6 +3,8 @@
 // Painting is Picture1's business.
 #pragma once
 
+#include "rating/MotoreValutazione.h"
+
 #include <QLineF>
 #include <QLocale>
 #include <QPointF>
@@ -22,9 +24,17 @@ struct GeometriaGrafico
     QVector<QLineF> griglia;
     QVector<QLineF> curva;
     QVector<QPointF> marcatori;
+    // Drawn on demand: the shifted reference curve over 100-3150 Hz and each band's
+    // unfavourable deviation from it, a segment from the band value to the curve.
+    QVector<QLineF> riferimento;
+    QVector<QLineF> deviazioni;
 };
 
 GeometriaGrafico CalcolaGrafico(const std::array<float, 21>& ValoriBande, bool selezione,
                                 const QLocale& locale = QLocale());
+// Adds the shifted reference curve and the unfavourable deviations of a computed rating, on the
+// chart's scale (which they do not change); nothing when the rating could not be computed.
+void AggiungiRiferimento(GeometriaGrafico& geometria, const Valutazione& valutazione,
+                         const MotoreValutazione::Bande& bande);
 // "###,#0.0": one decimal, at least one integer digit, digit grouping (52,0 and 1.234,5).
 QString FormattaValoreGrafico(double valore, const QLocale& locale = QLocale());

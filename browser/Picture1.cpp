@@ -4,6 +4,8 @@
 #include <QPainter>
 
 const QColor Picture1::ColoreCurva(169, 3, 132);
+const QColor Picture1::ColoreRiferimento(0x1F, 0x5F, 0x2F);
+const QColor Picture1::ColoreDeviazioni(0xE0, 0x60, 0x20);
 
 Picture1::Picture1(QWidget* parent) : QWidget(parent)
 {
@@ -55,6 +57,18 @@ void Picture1::paintEvent(QPaintEvent*)
     p.setPen(griglia);
     for (const QLineF& l : geometria_.griglia)
         p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
+
+    if (!geometria_.riferimento.isEmpty()) {
+        QPen deviazione(ColoreDeviazioni, 2.5);
+        deviazione.setCapStyle(Qt::FlatCap);
+        p.setPen(deviazione);
+        for (const QLineF& l : geometria_.deviazioni)
+            p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
+        QPen riferimento(ColoreRiferimento, 1.2, Qt::DashLine);
+        p.setPen(riferimento);
+        for (const QLineF& l : geometria_.riferimento)
+            p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
+    }
 
     QPen curva(ColoreCurva, 1.4);
     curva.setCapStyle(Qt::RoundCap);

@@ -1,5 +1,6 @@
 // The chart box of the main window: paints the grid, the band curve and its markers
-// computed by CalcolaGrafico over a light background.
+// computed by CalcolaGrafico over a light background, and on demand the shifted reference
+// curve with the unfavourable deviations under the curve.
 #pragma once
 
 #include "GraficoFrequenze.h"
@@ -18,6 +19,8 @@ public:
     const GeometriaGrafico& Geometria() const { return geometria_; }
 
     static const QColor ColoreCurva; // RGB(169, 3, 132)
+    static const QColor ColoreRiferimento;
+    static const QColor ColoreDeviazioni;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 #include "CasellaNumerica.h"
 #include "ImmagineMateriale.h"
 #include "ModuleTextControl.h"
+#include "ValutazioniEditor.h"
 
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
@@ -298,6 +299,10 @@ void Form3::CreaGrigliaBande()
         text2_[i] = CreaNumero(f, Indicizzato("Text2", i), intero, intero, true,
                                intero ? QStringLiteral("0") : ZeroDecimale(), 3240, alto + 300, 1800, 285);
     }
+    std::array<QLineEdit*, kBande> bande;
+    std::copy_n(text2_.begin(), kBande, bande.begin());
+    valutazioniCalcolate_ = new ValutazioniEditor(f, bande, {text2_[21], text2_[22], text2_[23]},
+                                                  Twip(3240, 3780, 0, 0).topLeft());
     for (int i = 0; i < kValoriBanda; ++i) {
         text1_[i]->setReadOnly(true);
         text1_[i]->setFocusPolicy(Qt::NoFocus);
@@ -405,6 +410,7 @@ void Form3::InitMateriale()
     tipo_ = Categorie::PerCodice(Module1::CategoriaCorrente);
     if (tipo_ && !tipo_->tabellaPersonale)
         tipo_ = nullptr; // the editor writes the custom database only
+    valutazioniCalcolate_->ImpostaTipo(tipo_);
     CostruisciCaselle();
     if (modifica)
         CopiaBande();

@@ -17,6 +17,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ValutazioniEditor;
 
 class Form3 : public QDialog, private SalvataggioMateriale::Osservatore
 {
@@ -122,4 +123,5 @@ private:
     std::array<CasellaNumerica*, 5> struttura_{}; // Text10..Text14
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
+    ValutazioniEditor* valutazioniCalcolate_ = nullptr; // computed ratings beside the rating boxes
 };

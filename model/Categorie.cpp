@@ -228,6 +228,7 @@ constexpr TipoMateriale kTipi[] = {
      .tabellaTeorica = "DRw",
      .figlio = {0, "DRw"},
      .grandezza = G::R,
+     .bandeMiglioramenti = true,
      .fisiche = kFisicheDRwTeorico,
      .valutazioni = kValutazioniDRwTeorico,
      .rigaValutazione = "DRw(C,Ctr)= ",

@@ -84,6 +84,9 @@ struct TipoMateriale
     Didascalia figlio{};                    // caption of the kind's node under the custom or theoretical root
     const char* cartellaImmagini = nullptr; // nullptr: always the placeholder picture
     RecordSchema::Grandezza grandezza = RecordSchema::Grandezza::R;
+    // The bands hold improvements (ΔR) under columns of another quantity's name: no rating
+    // is computed from them.
+    bool bandeMiglioramenti = false;
     bool cantiere = false;                          // the in-situ kinds carry the site
     std::span<const RecordSchema::Campo> fisiche{}; // in the order the save writes them
     std::span<const ColonnaValutazione> valutazioni{};

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "ElencoTesti.h"
+#include "RigaLetta.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 class Recordset
@@ -63,4 +65,10 @@ public:
     // Whether some row's value in colonna equals testo when letter case is ignored, for
     // every alphabet ("città" and "CITTÀ" are equal). Rows without a value never match.
     virtual bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) = 0;
+
+    // Reads the named columns of every row in stored order and hands each row to riga, until
+    // it returns false. Throws DbException, before any row, for a column the table lacks.
+    // Where the cursor stands afterwards is undefined (MoveFirst starts again). This one
+    // steps the cursor row by row; an engine may read faster.
+    virtual void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga);
 };

@@ -371,6 +371,48 @@ bool SqliteRecordset::ContieneIgnorandoMaiuscole(const QString& colonna, const Q
     return c.Passo(cerca.get(), azioneLettura_);
 }
 
+void SqliteRecordset::LeggiColonne(const QStringList& colonne,
+                                   const std::function<bool(const RigaLetta&)>& riga)
+{
+    // The row the statement stands on.
+    class RigaIstruzione : public RigaLetta
+    {
+    public:
+        explicit RigaIstruzione(sqlite3_stmt* istruzione) : istruzione_(istruzione) {}
+        std::optional<double> Numero(int colonna) const override
+        {
+            switch (sqlite3_column_type(istruzione_, colonna)) {
+            case SQLITE_FLOAT:
+                return sqlite3_column_double(istruzione_, colonna);
+            case SQLITE_INTEGER:
+                return double(sqlite3_column_int64(istruzione_, colonna));
+            default:
+                return std::nullopt;
+            }
+        }
+        QVariant Valore(int colonna) const override { return ValoreColonna(istruzione_, colonna); }
+
+    private:
+        sqlite3_stmt* istruzione_;
+    };
+
+    const SqliteConnessione& c = Connessione();
+    QStringList quotate;
+    for (const QString& colonna : colonne)
+        quotate << ColonnaQuotata(colonna);
+    Istruzione lettura =
+        c.Prepara(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                      .arg(quotate.isEmpty() ? QStringLiteral("1") : quotate.join(QLatin1String(", ")),
+                           tabellaQuotata_, numeroRiga_),
+                  azioneLettura_);
+    AnnullaModifica();
+    suRiga_ = rigaEliminata_ = false;
+    const RigaIstruzione corrente(lettura.get());
+    while (c.Passo(lettura.get(), azioneLettura_))
+        if (!riga(corrente))
+            return;
+}
+
 QVariant SqliteRecordset::ValoreDaTesto(const Colonna& colonna, const QString& testo) const
 {
     if (!colonna.numerica)

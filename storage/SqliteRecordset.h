@@ -47,6 +47,8 @@ public:
     Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
                        const std::optional<QString>& soloParola) override;
     bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
+    // One statement over the table, values read straight from the engine's row.
+    void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga) override;
 
 private:
     struct Colonna

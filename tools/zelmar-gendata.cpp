@@ -13,10 +13,13 @@
 //
 // The same seed always gives the same files. Names are unique within a table; keywords
 // come from a pool of about a thousand, the common ones more often, as in real archives.
+// Stored ratings are those the rating engine computes from the entry's curve, except that
+// one main rating in a hundred is a decibel off, as a check of the ratings would find it.
 
 #include "Categorie.h"
 #include "RecordSchema.h"
 #include "SqliteSchema.h"
+#include "ValutazioneMateriale.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -264,6 +267,8 @@ public:
         const QString parola = ParolaChiave();
         const Andamento andamento = AndamentoPerGrandezza(tipo_.grandezza, caso_);
         const std::vector<double> curva = Curva(andamento, caso_);
+        const std::optional<Valutazione> calcolata = Calcolata(curva);
+        const bool sbagliata = caso_.Intero(100) == 0;
         const QString certificato = QStringLiteral("%1 %2/%3")
                                         .arg(QLatin1String(caso_.Intero(2) ? "IPV" : "LPA"))
                                         .arg(100000 + n)
@@ -311,8 +316,9 @@ public:
                 testo = Testo(caso_.Uno(kCantieri));
                 break;
             default:
-                numero = RecordSchema::IsValutazione(campo) ? Valutazione(campo, curva, andamento)
-                                                            : ValoreFisico(campo, caso_);
+                numero = RecordSchema::IsValutazione(campo)
+                             ? ValoreValutazione(campo, curva, andamento, calcolata, sbagliata)
+                             : ValoreFisico(campo, caso_);
             }
             voce.testi << testo;
             voce.numeri.push_back(numero);
@@ -325,11 +331,28 @@ public:
     }
 
 private:
-    // The main rating follows the curve at 500 Hz; the adaptation terms are small.
-    double Valutazione(RecordSchema::Campo campo, const std::vector<double>& curva,
-                       const Andamento& andamento)
+    std::optional<Valutazione> Calcolata(const std::vector<double>& curva) const
+    {
+        const std::optional<GrandezzaBande> grandezza = ValutazioneMateriale::Grandezza(tipo_);
+        if (!grandezza)
+            return std::nullopt;
+        MotoreValutazione::Bande bande;
+        std::copy(curva.begin(), curva.end(), bande.begin());
+        return MotoreValutazione::Valuta(*grandezza, bande);
+    }
+
+    // The ratings the engine computes from the curve, the main one one decibel off in one entry
+    // of a hundred (for the check to find); the others (the linings', the floor tables' third
+    // column) as the curve suggests: the main rating near the curve at 500 Hz, small terms.
+    double ValoreValutazione(RecordSchema::Campo campo, const std::vector<double>& curva,
+                             const Andamento& andamento, const std::optional<Valutazione>& calcolata,
+                             bool sbagliata)
     {
         const auto& v = tipo_.valutazioni;
+        for (const ColonnaValutazione& c : v)
+            if (c.campo == campo && calcolata)
+                if (const auto valore = ValutazioneMateriale::Calcolato(*calcolata, c.significato))
+                    return *valore + (sbagliata && c.significato == Significato::Principale ? 1 : 0);
         if (campo == v[0].campo)
             return std::round(curva[10] + (andamento.pendenza > 0 ? 1 : -1));
         if (campo == v[1].campo)

@@ -2,7 +2,10 @@
 // every table the category tree offers (the custom and theoretical kinds and the first
 // file of every experimental category), the editor opened on the first entry of every
 // custom kind that has one, plus the information and image windows, so that the
-// screens can be looked at without a display.
+// screens can be looked at without a display; then, on a copy of the data folder whose
+// first custom wall stores ratings other than its curve gives, the main window with the
+// mark of the differing ratings and the reference curve, the editor before and after
+// its copy of the computed ratings, and the check of every database.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -10,16 +13,27 @@
 // Zelmar.ini points at the demo data folder. Message boxes are answered automatically
 // and listed on standard error.
 #include "app/MessageBox.h"
+#include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
+#include "avvio/CopiaCartella.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
 #include "browser/Form4.h"
+#include "browser/ValutazioniForm1.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QLocale>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -50,18 +64,96 @@ void MostraNodo(Form1& form, QTreeWidget* albero, QTreeWidgetItem* nodo)
 }
 
 // Opens the editor on the selected entry, as the modify button does, and saves it as
-// soon as it is shown; the editor is then closed without saving.
-bool SalvaEditor(Form1& form, const QString& percorso)
+// soon as it is shown, then (with a command) once more after pressing that button; the
+// editor is then closed without saving.
+bool SalvaEditor(Form1& form, const QString& percorso, const QString& comando = QString(),
+                 const QString& percorsoDopo = QString())
 {
     bool ok = false;
-    QTimer::singleShot(0, [&ok, percorso] {
+    QTimer::singleShot(0, [&] {
         QWidget* editor = QApplication::activeModalWidget();
         if (!editor)
             return;
         ok = Salva(editor, percorso);
+        if (auto* pulsante = editor->findChild<QPushButton*>(comando); pulsante && !comando.isEmpty()) {
+            pulsante->click();
+            ok = Salva(editor, percorsoDopo) && ok;
+        }
         editor->close();
     });
     form.Toolbar1_ButtonClick(2);
+    return ok;
+}
+
+// A program folder whose data folder is a copy of the current one, in which the first
+// custom wall stores a main rating one decibel above, and a Ctr one below, what its
+// curve gives.
+bool PreparaVoceDiversa(const QTemporaryDir& cartella)
+{
+    const QString dati = cartella.filePath(QStringLiteral("dati"));
+    const QString programma = cartella.filePath(QStringLiteral("programma"));
+    if (!CopiaCartella::CopiaMancanti(ZelmarCommonModule::GetCartellaDati(), dati).isEmpty() ||
+        !CopiaCartella::CopiaMancanti(ZelmarCommonModule::GetCartellaProgramma() +
+                                          QStringLiteral("/immagine"),
+                                      programma + QStringLiteral("/immagine"))
+             .isEmpty())
+        return false;
+    QFile ini(programma + QStringLiteral("/Zelmar.ini"));
+    if (!ini.open(QIODevice::WriteOnly) ||
+        ini.write(QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n")
+                      .arg(ZelmarCommonModule::GetLingua(), dati)
+                      .toUtf8()) < 0)
+        return false;
+    ini.close();
+    try {
+        auto db =
+            DBEngine::OpenDatabase(dati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb"));
+        auto rs = db->OpenRecordset(QStringLiteral("Rw_laboratorio"));
+        rs->MoveFirst();
+        const QLocale locale;
+        const double rw = rs->Field(QStringLiteral("Rw (dB)")).toDouble();
+        const double ctr = rs->Field(QStringLiteral("Ctr (dB)")).toDouble();
+        rs->Edit();
+        rs->SetField(QStringLiteral("Rw (dB)"), locale.toString(rw + 1));
+        rs->SetField(QStringLiteral("Ctr (dB)"), locale.toString(ctr - 1));
+        rs->Update();
+        rs->Close();
+        db->Close();
+    } catch (const DbException& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.Descrizione()));
+        return false;
+    }
+    ZelmarCommonModule::SetCartellaProgramma(programma);
+    return true;
+}
+
+// The ratings computed from the curve where they differ from the stored ones: the main
+// window with the reference curve, the editor's copy, the check of every database.
+bool SalvaValutazioni(const QString& uscita)
+{
+    const QString programma = ZelmarCommonModule::GetCartellaProgramma();
+    QTemporaryDir cartella;
+    bool ok = cartella.isValid() && PreparaVoceDiversa(cartella);
+    if (ok) {
+        Form1 form;
+        form.Carica();
+        form.show();
+        form.findChild<QAction*>(QStringLiteral("CurvaRiferimento"))->setChecked(true);
+        ok = Salva(&form, uscita + QStringLiteral("/Form1-valutazione-diversa.png"));
+        ok = SalvaEditor(form, uscita + QStringLiteral("/Form3-valutazioni-calcolate.png"),
+                         QStringLiteral("CopiaValutazioni"),
+                         uscita + QStringLiteral("/Form3-valutazioni-copiate.png")) &&
+             ok;
+        form.Valutazioni()->VerificaCartella();
+        if (FinestraVerifica* verifica = form.Valutazioni()->Verifica()) {
+            QEventLoop attesa;
+            QObject::connect(verifica, &FinestraVerifica::terminata, &attesa, &QEventLoop::quit);
+            if (verifica->InCorso())
+                attesa.exec();
+            ok = Salva(verifica, uscita + QStringLiteral("/FinestraVerifica.png")) && ok;
+        }
+    }
+    ZelmarCommonModule::SetCartellaProgramma(programma);
     return ok;
 }
 
@@ -107,7 +199,9 @@ int main(int argc, char* argv[])
     }
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     ZelmarCommonModule::SetCartellaProgramma(programma);
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     MessageBox::setAutomatic(true);
+    QStandardPaths::setTestModeEnabled(true); // the chart settings it turns on are not the user's
 
     Form1 form;
     form.Carica();
@@ -143,6 +237,7 @@ int main(int argc, char* argv[])
             primo = false;
         }
     }
+    ok = SalvaValutazioni(uscita) && ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;

@@ -1,53 +1,57 @@
 // zelmar-valuta: the single-number ratings of one band curve by ISO 717-1 and ISO 717-2,
-// printed as one JSON object.
+// printed as one JSON object; or the check of every stored rating of a data folder against
+// the ratings computed from the entries' own curves, printed as CSV.
 //
 //   zelmar-valuta QUANTITY V1 ... V21
+//   zelmar-valuta --verifica DATA_FOLDER
+#include "app/Traduzioni.h"
+#include "app/ZelmarCommonModule.h"
+#include "avvio/Avviatore.h"
+#include "exchange/ScritturaCsv.h"
+#include "model/TabelleCartellaDati.h"
+#include "model/VerificaValutazioni.h"
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
 #include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
 
+constexpr int Riuscito = 0;
+constexpr int Fallito = 1;
 constexpr int UsoErrato = 2;
-constexpr const char* Frequenze[] = {"50",   "63",   "80",   "100",  "125",  "160",  "200",
-                                     "250",  "315",  "400",  "500",  "630",  "800",  "1000",
-                                     "1250", "1600", "2000", "2500", "3150", "4000", "5000"};
 
-constexpr const char* Uso =
-    "Uso: zelmar-valuta GRANDEZZA V1 ... V21\n"
-    "\n"
-    "Calcola gli indici di valutazione di una curva dai suoi 21 valori di banda, da 50 a 5000 Hz\n"
-    "in ordine, e li stampa come un oggetto JSON:\n"
-    "  R, Dn  ISO 717-1: \"Rw\" (per Dn l'indice Dn,e,w), \"C\", \"Ctr\", i termini estesi \"C50_3150\",\n"
-    "         \"C50_5000\", \"C100_5000\", \"Ctr50_3150\", \"Ctr50_5000\", \"Ctr100_5000\" e la somma\n"
-    "         delle deviazioni sfavorevoli \"deviazioni\"\n"
-    "  Ln     ISO 717-2: \"Lnw\", \"CI\", \"CI50_2500\", \"deviazioni\"\n"
-    "  DLn    ISO 717-2, sul solaio di riferimento pesante: \"DLw\", \"CIDelta\"\n"
-    "I miglioramenti DRi non hanno un indice ISO 717-1 e non si valutano.\n"
-    "\n"
-    "Ogni valore è un numero in dB con la virgola o il punto decimale (-3,5 è un valore, non\n"
-    "un'opzione); \"-\" da solo indica una banda senza valore. Ciò che richiede una banda senza\n"
-    "valore vale null.\n"
-    "Stato di uscita: 0 calcolo eseguito, 2 uso errato (il messaggio nomina l'argomento).\n";
-
-int Errore(const std::string& messaggio)
+class Strumento
 {
-    std::fprintf(stderr,
-                 "zelmar-valuta: %s\nUso: zelmar-valuta GRANDEZZA V1 ... V21 (--help per i dettagli)\n",
-                 messaggio.c_str());
-    return UsoErrato;
+    Q_DECLARE_TR_FUNCTIONS(Strumento)
+
+public:
+    static int Esegui(const QStringList& argomenti);
+
+private:
+    static QString Sintassi();
+    static int Errore(const QString& messaggio);
+    static int Valuta(const QString& grandezza, const QStringList& valori);
+    static int Verifica(const QString& cartellaDati);
+};
+
+void Scrivi(FILE* flusso, const QString& testo)
+{
+    const QByteArray utf8 = testo.toUtf8();
+    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), flusso);
 }
 
 // A number with "," or "." as the decimal separator: sign, digits, at most one separator.
-std::optional<double> Numero(std::string_view testo)
+std::optional<double> Numero(const QString& testo)
 {
-    std::string cifre(testo);
+    std::string cifre = testo.toStdString();
     size_t inizio = 0;
     if (!cifre.empty() && (cifre[0] == '+' || cifre[0] == '-'))
         inizio = 1;
@@ -76,41 +80,137 @@ std::optional<double> Numero(std::string_view testo)
 
 } // namespace
 
-int main(int argc, char** argv)
+QString Strumento::Sintassi()
 {
-    const std::vector<std::string_view> argomenti(argv + 1, argv + argc);
-    if (argomenti.empty())
-        return Errore("manca la grandezza: R, Dn, Ln o DLn");
-    const std::string_view primo = argomenti[0];
-    if (primo == "--help" || primo == "-h") {
-        std::fputs(Uso, stdout);
-        return 0;
+    return tr("Usage: zelmar-valuta QUANTITY V1 ... V21\n"
+              "       zelmar-valuta --verifica DATA_FOLDER\n");
+}
+
+int Strumento::Errore(const QString& messaggio)
+{
+    Scrivi(stderr, QStringLiteral("zelmar-valuta: ") + messaggio + QLatin1Char('\n') + Sintassi() +
+                       tr("(--help for details)\n"));
+    return UsoErrato;
+}
+
+int Strumento::Esegui(const QStringList& argomenti)
+{
+    if (argomenti.isEmpty())
+        return Errore(tr("the quantity is missing: R, Dn, Ln or DLn"));
+    const QString primo = argomenti[0];
+    if (primo == QLatin1String("--help") || primo == QLatin1String("-h")) {
+        Scrivi(stdout,
+               Sintassi() +
+                   tr("\n"
+                      "Computes the single-number ratings of a curve from its 21 band values, 50 to\n"
+                      "5000 Hz in order, and prints them as one JSON object:\n"
+                      "  R, Dn  ISO 717-1: \"Rw\" (for Dn the index Dn,e,w), \"C\", \"Ctr\", the extended\n"
+                      "         terms \"C50_3150\", \"C50_5000\", \"C100_5000\", \"Ctr50_3150\", "
+                      "\"Ctr50_5000\",\n"
+                      "         \"Ctr100_5000\" and the sum of unfavourable deviations \"deviazioni\"\n"
+                      "  Ln     ISO 717-2: \"Lnw\", \"CI\", \"CI50_2500\", \"deviazioni\"\n"
+                      "  DLn    ISO 717-2, on the heavy reference floor: \"DLw\", \"CIDelta\"\n"
+                      "Improvements DRi have no ISO 717-1 rating and are not rated.\n"
+                      "Each value is a number in dB with a decimal comma or point (-3,5 is a value, not\n"
+                      "an option); \"-\" alone is a band without a value. What needs a band without a\n"
+                      "value is null.\n"
+                      "\n"
+                      "--verifica checks every entry of every database of the data folder (custom,\n"
+                      "theoretical, experimental, Access files too) and writes CSV to standard output:\n"
+                      "one line for each stored rating that differs from the one computed from the\n"
+                      "entry's curve (file relative to the data folder, table, \"Nome\", column, stored\n"
+                      "value, computed value), databases in the tree's order, rows in stored order.\n"
+                      "Compared are the main rating, C and Ctr, and Ci (CI, or CI,Delta for floor\n"
+                      "coverings); a Null stored value or one that cannot be computed is not reported.\n"
+                      "\n"
+                      "Exit status: 0 done; 1 some file could not be read (told on standard error, the\n"
+                      "rest checked); 2 wrong usage or a missing data folder (the message names the\n"
+                      "argument).\n"));
+        return Riuscito;
     }
-    if (primo.starts_with("--"))
-        return Errore("opzione sconosciuta «" + std::string(primo) + "»");
-    const std::optional<GrandezzaBande> grandezza = GrandezzaDaPrefisso(primo);
-    if (!grandezza && primo == "DRi")
-        return Errore("«DRi»: i miglioramenti DRi non hanno un indice ISO 717-1; le grandezze sono R, Dn, Ln "
-                      "e DLn");
+    if (primo == QLatin1String("--verifica")) {
+        if (argomenti.size() != 2)
+            return Errore(tr("--verifica takes exactly one data folder"));
+        return Verifica(argomenti[1]);
+    }
+    if (primo.startsWith(QLatin1String("--")))
+        return Errore(tr("unknown option «%1»").arg(primo));
+    return Valuta(primo, argomenti.mid(1));
+}
+
+int Strumento::Valuta(const QString& nome, const QStringList& valori)
+{
+    const std::optional<GrandezzaBande> grandezza = GrandezzaDaPrefisso(nome.toStdString());
+    if (!grandezza && nome == QLatin1String("DRi"))
+        return Errore(tr("«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, "
+                         "Dn, Ln and DLn"));
     if (!grandezza)
-        return Errore("grandezza sconosciuta «" + std::string(primo) +
-                      "»: le grandezze sono R, Dn, Ln e DLn");
-    const int valori = int(argomenti.size()) - 1;
-    if (valori != MotoreValutazione::NumeroBande)
-        return Errore("servono 21 valori di banda, da 50 a 5000 Hz; ne sono stati dati " +
-                      std::to_string(valori));
+        return Errore(tr("unknown quantity «%1»: the quantities are R, Dn, Ln and DLn").arg(nome));
+    if (valori.size() != MotoreValutazione::NumeroBande)
+        return Errore(tr("21 band values are needed, 50 to 5000 Hz; %1 were given").arg(valori.size()));
 
     MotoreValutazione::Bande bande;
     for (int i = 0; i < MotoreValutazione::NumeroBande; ++i) {
-        const std::string_view testo = argomenti[i + 1];
-        if (testo == "-")
+        if (valori[i] == QLatin1String("-"))
             continue;
-        bande[i] = Numero(testo);
+        bande[i] = Numero(valori[i]);
         if (!bande[i])
-            return Errore("il valore " + std::to_string(i + 1) + " (banda " + Frequenze[i] + " Hz), «" +
-                          std::string(testo) + "», non è un numero");
+            return Errore(tr("value %1 (band %2 Hz), «%3», is not a number")
+                              .arg(i + 1)
+                              .arg(RecordSchema::Frequenze[i])
+                              .arg(valori[i]));
     }
     const std::string json = ValutazioneJson::Testo(MotoreValutazione::Valuta(*grandezza, bande));
     std::printf("%s\n", json.c_str());
-    return 0;
+    return Riuscito;
+}
+
+int Strumento::Verifica(const QString& cartellaDati)
+{
+    if (!QFileInfo(cartellaDati).isDir())
+        return Errore(tr("the data folder «%1» does not exist").arg(cartellaDati));
+    if (!QFileInfo(cartellaDati + QStringLiteral("/Databases/Database")).isDir())
+        return Errore(tr("«%1» is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
+
+    const std::vector<TabelleCartellaDati::Tabella> tabelle = TabelleCartellaDati::Elenca(cartellaDati);
+    QStringList intestazione;
+    for (const QString& campo : VerificaValutazioni::IntestazioneCsv())
+        intestazione << ScritturaCsv::Testo(campo);
+    std::fwrite(ScritturaCsv::Inizio().constData(), 1, size_t(ScritturaCsv::Inizio().size()), stdout);
+    Scrivi(stdout, ScritturaCsv::Riga(intestazione));
+
+    bool illeggibili = false;
+    const std::atomic<bool> maiAnnullata{false};
+    VerificaValutazioni::VerificaTutte(
+        tabelle, QThread::idealThreadCount(), maiAnnullata,
+        [&](size_t i, const VerificaValutazioni::EsitoTabella& esito) {
+            const TabelleCartellaDati::Tabella& t = tabelle[i];
+            QString righe;
+            for (const VerificaValutazioni::Differenza& d : esito.diverse)
+                righe += ScritturaCsv::Riga(
+                    {ScritturaCsv::Testo(t.relativo), ScritturaCsv::Testo(t.tabella),
+                     ScritturaCsv::Testo(d.nome), ScritturaCsv::Testo(RecordSchema::Nome(d.colonna)),
+                     ScritturaCsv::Valore(d.memorizzato), ScritturaCsv::Numero(d.calcolato)});
+            Scrivi(stdout, righe);
+            if (!esito.errore.isEmpty()) {
+                illeggibili = true;
+                Scrivi(stderr,
+                       esito.fileIlleggibile
+                           ? tr("zelmar-valuta: %1 could not be read: %2\n").arg(t.relativo, esito.errore)
+                           : tr("zelmar-valuta: %1, table %2, could not be read: %3\n")
+                                 .arg(t.relativo, t.tabella, esito.errore));
+            }
+        });
+    std::fflush(stdout);
+    return illeggibili ? Fallito : Riuscito;
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication applicazione(argc, argv);
+    // The language of the program's Zelmar.ini: beside this tool, or in the user's program folder.
+    if (!QFileInfo::exists(ZelmarCommonModule::GetPercorsoIni()))
+        ZelmarCommonModule::SetCartellaProgramma(Avviatore::CartellaProgrammaUtente());
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    return Strumento::Esegui(QCoreApplication::arguments().mid(1));
 }

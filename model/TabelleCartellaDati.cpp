@@ -1,0 +1,52 @@
+#include "TabelleCartellaDati.h"
+
+#include "Categorie.h"
+#include "storage/NomiSenzaMaiuscole.h"
+
+#include <QDir>
+
+namespace {
+
+// The tree's children of the custom and theoretical roots, in their order (captioned by the
+// catalogue's messages 20 to 27: Rw, DRw, Lnw, DLw, R'w, L'nw, windows, small elements).
+constexpr int kOrdinePersonale[] = {catRwLaboratorio,  catDRwLaboratorio, catLnwLaboratorio,
+                                    catDLwLaboratorio, catRwInOpera,      catLnwInOpera,
+                                    catInfissi,        catDnewLaboratorio};
+constexpr int kOrdineTeorico[] = {catRwTeorico, catDRwTeorico, catLnwTeorico};
+
+} // namespace
+
+QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
+{
+    // The platform gives no fixed listing order; name order keeps the tree the same on every start.
+    const QStringList nomi = QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
+    QStringList tabelle;
+    for (const QString& nome : nomi)
+        if (!nome.startsWith(QLatin1Char('.'))) // hidden files, such as a copy's lock or backup
+            tabelle << nome.left(nome.size() - 4);
+    return tabelle;
+}
+
+std::vector<TabelleCartellaDati::Tabella> TabelleCartellaDati::Elenca(const QString& cartellaDati)
+{
+    const QString database = QDir(cartellaDati).filePath(QStringLiteral("Databases/Database/"));
+    const QDir dati(cartellaDati);
+    std::vector<Tabella> tabelle;
+    // A file or folder copied in other letter cases is found as the tree and the program find it.
+    const auto aggiungi = [&](const QString& percorso, const QString& tabella, int codice) {
+        const QString file = NomiSenzaMaiuscole::Trova(percorso);
+        tabelle.push_back({file, dati.relativeFilePath(file), tabella, codice});
+    };
+    for (int codice : kOrdinePersonale)
+        aggiungi(database + QStringLiteral("Database_sperimentale.mdb"),
+                 QString::fromUtf8(Categorie::PerCodice(codice)->tabellaPersonale), codice);
+    for (int codice : kOrdineTeorico)
+        aggiungi(database + QStringLiteral("Database_teorico.mdb"), Categorie::TabellaTeorica(codice),
+                 codice);
+    for (const Categoria& c : Categorie::Tutte()) {
+        const QString cartella = NomiSenzaMaiuscole::Trova(database + QString::fromUtf8(c.cartella));
+        for (const QString& tabella : FileCategoria(cartella))
+            aggiungi(cartella + QLatin1Char('/') + tabella + QStringLiteral(".mdb"), tabella, c.codice);
+    }
+    return tabelle;
+}

@@ -1,0 +1,16 @@
+// One row of a whole-table read (Recordset::LeggiColonne): the values of the columns that
+// were asked for, by their place in the request.
+#pragma once
+
+#include <QVariant>
+#include <optional>
+
+class RigaLetta
+{
+public:
+    virtual ~RigaLetta() = default;
+    // The value as a number; nothing for Null and for a value that is not a number.
+    virtual std::optional<double> Numero(int colonna) const = 0;
+    // The value as Recordset::Field reads it.
+    virtual QVariant Valore(int colonna) const = 0;
+};
