@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 #include "VoceDiProva.h"
 
-#include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
 #include "model/ListaMateriali.h"
 #include "storage/DbException.h"
@@ -121,21 +120,6 @@ private slots:
         esiti.sort();
         QCOMPARE(esiti, (QStringList{QString::number(Esito::NomeDuplicato), QStringLiteral("salvato")}));
         QCOMPARE(NomiInElenco(percorso_).count(nome), 1);
-    }
-
-    // Deleting an entry the other copy has just deleted does nothing and says nothing.
-    void CancellazioneGiaFattaDallAltra()
-    {
-        QCOMPARE(AltraIstanza({"cancella", percorso_, NomeEsistente}), QStringLiteral("cancellato"));
-        const auto righeDopo = FotografiaDatabase::Righe(percorso_);
-        bool cancellato = true;
-        QCOMPARE(TestSupport::Prova([&] {
-                     cancellato = CancellazioneMateriale::Cancella(
-                         percorso_, VoceDiProva::Tabella(catRwLaboratorio), NomeEsistente);
-                 }).numero,
-                 0);
-        QVERIFY(!cancellato);
-        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeDopo);
     }
 };
 

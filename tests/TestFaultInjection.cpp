@@ -62,11 +62,6 @@ std::function<TestSupport::Errore()> Prepara(Operazione operazione, const QStrin
     };
 }
 
-TestSupport::Errore Esegui(Operazione operazione, const QString& percorso)
-{
-    return Prepara(operazione, percorso)();
-}
-
 // Keeps a file or folder from being written while it lives. Permission bits do not stop
 // the superuser, so there the file system's immutable flag is used instead.
 class ProtezioneScrittura
@@ -183,7 +178,7 @@ private slots:
                      qPrintable(contesto + ": " + guasto.descrizione));
             QVERIFY2(FotografiaDatabase::Righe(percorso) == righePrima, contesto.constData());
             QVERIFY2(Contenuto(percorso) == originale, contesto.constData());
-            QCOMPARE(Esegui(operazione, percorso).numero, 0);
+            QCOMPARE(Prepara(operazione, percorso)().numero, 0);
             QVERIFY2(FotografiaDatabase::Righe(percorso) == righeDopo, contesto.constData());
         }
     }
@@ -209,7 +204,7 @@ private slots:
         ProtezioneScrittura protezione(cartella ? ambiente.percorsoDatabase(QStringLiteral(".")) : percorso);
         if (!protezione.Attiva())
             QSKIP("neither the permission bits nor chattr +i stop writes here");
-        const auto rifiutato = Esegui(operazione, percorso);
+        const auto rifiutato = Prepara(operazione, percorso)();
         QVERIFY2(rifiutato.numero == DbErrore::SolaLettura &&
                      rifiutato.descrizione.contains(QStringLiteral("Database_sperimentale.mdb")) &&
                      rifiutato.descrizione.contains(cartella ? QStringLiteral("cartella")
@@ -217,7 +212,7 @@ private slots:
                  qPrintable(rifiutato.descrizione));
         QCOMPARE(Contenuto(percorso), originale);
         protezione.Togli();
-        QCOMPARE(Esegui(operazione, percorso).numero, 0);
+        QCOMPARE(Prepara(operazione, percorso)().numero, 0);
         QCOMPARE(FotografiaDatabase::Integrita(percorso), QStringLiteral("ok"));
     }
 

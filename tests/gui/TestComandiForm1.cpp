@@ -2,6 +2,7 @@
 // click and the hidden buttons, on every custom table; each case reads the files back.
 #include "TestForm1Ambiente.h"
 
+#include "model/Categorie.h"
 #include "storage/DBEngine.h"
 
 #include <QRegularExpression>
@@ -46,22 +47,10 @@ private slots:
     void cicloDiVita_data()
     {
         QTest::addColumn<int>("messaggio"); // of the custom node
-        QTest::addColumn<QString>("tabella");
-        QTest::addColumn<QString>("cartella"); // of its pictures
-        QTest::addColumn<int>("completa"); // an entry with every number (an empty number box cannot be saved)
-        const auto riga = [](const char* nome, int messaggio, const char* tabella, const char* cartella,
-                             int completa) {
-            QTest::newRow(nome) << messaggio << QString::fromUtf8(tabella) << QString::fromUtf8(cartella)
-                                << completa;
-        };
-        riga("Rw", 20, "Rw_laboratorio", "Partizioni verticali (Rw)", 0);
-        riga("DRw", 21, "DRw_laboratorio", "Strati aggiuntivi verticali (DRw)", 0);
-        riga("Lnw", 22, "Lnw_laboratorio", "Partizioni orizzontali (Lnw)", 0);
-        riga("DLw", 23, "DLw_laboratorio", "Strati aggiuntivi orizzontali (DLw)", 0);
-        riga("R'w", 24, "Rw_in_opera", "Dati in opera_Rw", 0);
-        riga("L'nw", 25, "Lnw_in_opera", "Dati in opera_Lnw", 0);
-        riga("windows", 26, "Infissi", "Infissi", 0);
-        riga("small elements", 27, "Dnew_laboratorio", "Piccoli elementi (Dnew)", 1);
+        QTest::addColumn<int>("codice");
+        int messaggio = 20; // the custom nodes in the order of the tree
+        for (int codice : {1, 3, 4, 6, 2, 5, 7, 10})
+            QTest::newRow(Categorie::PerCodice(codice)->tabellaPersonale) << messaggio++ << codice;
     }
 
     // Every custom kind: modify an entry and confirm at once, insert one with a picture,
@@ -69,9 +58,11 @@ private slots:
     void cicloDiVita()
     {
         QFETCH(int, messaggio);
-        QFETCH(QString, tabella);
-        QFETCH(QString, cartella);
-        QFETCH(int, completa);
+        QFETCH(int, codice);
+        const Categoria& tipo = *Categorie::PerCodice(codice);
+        const QString tabella = QString::fromUtf8(tipo.tabellaPersonale);
+        const QString cartella = QString::fromUtf8(tipo.cartellaImmagini);
+        const int completa = codice == catDnewLaboratorio; // an empty number box cannot be saved
         a_->scegliPersonale(messaggio);
         const QStringList originali = NomiInTabella(File(), tabella);
         QCOMPARE(a_->righeElenco(), originali);
@@ -140,12 +131,12 @@ private slots:
         QVERIFY(QFile::exists(a_->immagini(cartella + QLatin1Char('/') + foto))); // the picture stays
     }
 
-    // A middle, the last, the first entry: the others keep their order and the first is
-    // shown. An entry another program removed meanwhile: nothing else goes, nothing is said.
+    // An entry another program removed meanwhile: nothing else goes, nothing is said. Then
+    // a middle, the last, the first entry: the others keep their order and the first is shown.
     // Two entries of one name: one deletion removes the first.
     void cancellazione()
     {
-        for (int riga : {1, 2, 0, -1}) {
+        for (int riga : {-1, 1, 1, 0}) {
             QStringList attesi = NomiInTabella(File(), kRw);
             const QString nome = attesi.takeAt(qMax(riga, 0));
             a_->selezionaNome(nome);
@@ -171,17 +162,12 @@ private slots:
                  QVariant("secondo"));
     }
 
-    // No keeps the keyword choice and the selection; Yes refills the whole table.
-    void rispostaNoConservaFiltro()
+    // A deletion under a keyword choice refills the whole table (No keeps all: cicloDiVita).
+    void rispostaSiTogliFiltro()
     {
         a_->scegliParola(QStringLiteral("Laterizio"));
         const QStringList filtrati = a_->righeElenco();
         a_->selezionaRiga(1);
-        MessageBox::setNextAnswer(MessageBox::No);
-        a_->pulsante(3);
-        QCOMPARE(a_->righeElenco(), filtrati);
-        QCOMPARE(a_->parole()->currentText() + QString::number(a_->elenco()->currentRow()),
-                 QStringLiteral("Laterizio1"));
         MessageBox::setNextAnswer(MessageBox::Yes);
         a_->pulsante(3);
         QCOMPARE(a_->righeElenco(), NomiInTabella(File(), kRw));

@@ -2,6 +2,7 @@
 // take, the name checks, a value the file refuses, and the picture copy. The copy of a shown
 // entry into the editor is tested from the main window (TestComandiForm1).
 #include "TestForm1Ambiente.h"
+#include "VoceDiProva.h"
 
 #include "editor/ImmagineMateriale.h"
 
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 
 using namespace Form1Test;
+using VoceDiProva::Tabella;
 
 namespace {
 
@@ -21,14 +23,6 @@ QString Espandi(QString testo)
     for (auto m = numero.match(testo); m.hasMatch(); m = numero.match(testo))
         testo.replace(m.capturedStart(), m.capturedLength(), M(m.captured(1).toInt()));
     return testo;
-}
-
-QString Tabella(int codice)
-{
-    return QStringLiteral("- Rw_laboratorio Rw_in_opera DRw_laboratorio Lnw_laboratorio Lnw_in_opera "
-                          "DLw_laboratorio Infissi - - Dnew_laboratorio")
-        .split(QLatin1Char(' '))
-        .at(codice);
 }
 
 } // namespace
