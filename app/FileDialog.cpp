@@ -19,6 +19,17 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& title, const
                                         QFileDialog::ReadOnly);
 }
 
+QString FileDialog::getSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                    const QStringList& filters)
+{
+    lastRequest_ = Request{title, filters, 0};
+    if (!nextFileNames_.isEmpty())
+        return nextFileNames_.takeFirst();
+    if (automatic_)
+        return {};
+    return QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")));
+}
+
 void FileDialog::setNextFileName(const QString& path) { nextFileNames_.append(path); }
 void FileDialog::setAutomatic(bool automatic) { automatic_ = automatic; }
 std::optional<FileDialog::Request> FileDialog::lastRequest() { return lastRequest_; }

@@ -1,4 +1,4 @@
-// The open-file dialog of the program, answerable by tests without a window.
+// The open- and save-file dialogs of the program, answerable by tests without a window.
 #pragma once
 
 #include <QList>
@@ -22,6 +22,11 @@ public:
     // filters are "JPEG Files (*.jpg)" style entries; selectedFilter is 0-based.
     static QString getOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
                                    int selectedFilter = 0);
+
+    // Returns the full path to write, or an empty string when the user cancels. suggested is
+    // the name the dialog proposes; the dialog asks before a file is overwritten.
+    static QString getSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                   const QStringList& filters);
 
     // Tests: the answer to the next dialog (an empty string cancels).
     static void setNextFileName(const QString& path);

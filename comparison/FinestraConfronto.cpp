@@ -1,0 +1,319 @@
+#include "FinestraConfronto.h"
+
+#include "EsportazioneGrafico.h"
+#include "GraficoCurve.h"
+#include "StampaConfronto.h"
+#include "TabellaConfronto.h"
+#include "app/DialogoStampa.h"
+#include "app/FileDialog.h"
+#include "app/MessageBox.h"
+#include "model/RecordSchema.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QCursor>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace {
+
+// The entry's colour and marker, for the table's column heading.
+QIcon IconaStile(int stile)
+{
+    QPixmap immagine(16, 16);
+    immagine.fill(Qt::transparent);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.setPen(Qt::NoPen);
+    pittore.setBrush(GraficoCurve::Colore(stile));
+    const QRectF r(3, 3, 10, 10);
+    switch (GraficoCurve::Forma(stile)) {
+    case QScatterSeries::MarkerShapeRectangle:
+        pittore.drawRect(r);
+        break;
+    case QScatterSeries::MarkerShapeTriangle:
+        pittore.drawPolygon(QPolygonF{{8, 2}, {14, 13}, {2, 13}});
+        break;
+    case QScatterSeries::MarkerShapeRotatedRectangle:
+        pittore.drawPolygon(QPolygonF{{8, 1}, {15, 8}, {8, 15}, {1, 8}});
+        break;
+    case QScatterSeries::MarkerShapeStar:
+    case QScatterSeries::MarkerShapePentagon:
+        pittore.drawPolygon(QPolygonF{{8, 2}, {14, 6}, {12, 14}, {4, 14}, {2, 6}});
+        break;
+    default:
+        pittore.drawEllipse(r);
+        break;
+    }
+    return QIcon(immagine);
+}
+
+QString NomeFileProposto(const QString& estensione)
+{
+    return QCoreApplication::translate("FinestraConfronto", "comparison") + QLatin1Char('.') + estensione;
+}
+
+} // namespace
+
+FinestraConfronto::FinestraConfronto(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FinestraConfronto"));
+    setWindowTitle(tr("Comparison - ZELMARtek"));
+
+    grafico_ = new QChart;
+    grafico_->legend()->setAlignment(Qt::AlignBottom);
+    grafico_->setMargins(QMargins(4, 4, 4, 4));
+    vista_ = new QChartView(grafico_);
+    vista_->setObjectName(QStringLiteral("GraficoConfronto"));
+    vista_->setRenderHint(QPainter::Antialiasing);
+    vista_->setMinimumHeight(360);
+
+    tabella_ = new QTableWidget(this);
+    tabella_->setObjectName(QStringLiteral("TabellaConfronto"));
+    tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella_->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella_->horizontalHeader()->setDefaultSectionSize(120);
+    connect(tabella_, &QTableWidget::cellDoubleClicked, this, [this](int, int colonna) {
+        if (colonna >= 0 && colonna < insieme_.Quanti())
+            emit mostraVoce(insieme_.Elementi()[colonna].voce);
+    });
+    connect(tabella_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int colonna) {
+        if (colonna >= 0 && colonna < insieme_.Quanti())
+            emit mostraVoce(insieme_.Elementi()[colonna].voce);
+    });
+    connect(tabella_, &QTableWidget::itemSelectionChanged, this,
+            [this] { rimuovi_->setEnabled(VoceCorrente() >= 0); });
+
+    puntatore_ = new QLabel(this);
+    puntatore_->setObjectName(QStringLiteral("PuntoIndicato"));
+
+    auto* divisore = new QSplitter(Qt::Vertical, this);
+    divisore->addWidget(vista_);
+    divisore->addWidget(tabella_);
+    divisore->setStretchFactor(0, 3);
+    divisore->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    CreaComandi();
+    layout->addWidget(findChild<QToolBar*>(QStringLiteral("ComandiConfronto")));
+    layout->addWidget(divisore, 1);
+    layout->addWidget(puntatore_);
+    resize(1100, 820);
+    Aggiorna();
+}
+
+void FinestraConfronto::CreaComandi()
+{
+    auto* barra = new QToolBar(this);
+    barra->setObjectName(QStringLiteral("ComandiConfronto"));
+    barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    rimuovi_ = barra->addAction(tr("&Remove entry"), this, [this] { Rimuovi(VoceCorrente()); });
+    rimuovi_->setShortcut(QKeySequence::Delete);
+    rimuovi_->setToolTip(tr("Removes the entry whose column is selected in the table"));
+    QAction* svuota = barra->addAction(tr("C&lear"), this, [this] { Svuota(); });
+    svuota->setToolTip(tr("Removes every entry from the comparison"));
+    barra->addSeparator();
+    mostraRiferimenti_ = barra->addAction(tr("Re&ference curves"));
+    mostraRiferimenti_->setCheckable(true);
+    mostraRiferimenti_->setToolTip(tr("Shows each entry's shifted reference curve (100 to 3150 Hz)"));
+    connect(mostraRiferimenti_, &QAction::toggled, this, [this](bool mostra) { MostraRiferimenti(mostra); });
+    barra->addSeparator();
+
+    auto* menuGrafico = new QMenu(this);
+    menuGrafico->addAction(tr("PNG picture..."), this,
+                           [this] { ChiediEsportazioneGrafico(QStringLiteral("png"), tr("PNG pictures (*.png)")); });
+    menuGrafico->addAction(tr("SVG drawing..."), this,
+                           [this] { ChiediEsportazioneGrafico(QStringLiteral("svg"), tr("SVG drawings (*.svg)")); });
+    menuGrafico->addAction(tr("PDF page..."), this,
+                           [this] { ChiediEsportazioneGrafico(QStringLiteral("pdf"), tr("PDF files (*.pdf)")); });
+    QAction* esportaGrafico = barra->addAction(tr("E&xport chart"));
+    esportaGrafico->setMenu(menuGrafico);
+    if (auto* pulsante = qobject_cast<QToolButton*>(barra->widgetForAction(esportaGrafico)))
+        pulsante->setPopupMode(QToolButton::InstantPopup);
+    QAction* esportaTabella = barra->addAction(tr("Export &table (CSV)..."), this, [this] { ChiediEsportazioneTabella(); });
+    QAction* copia = barra->addAction(tr("&Copy table"), this, [this] { CopiaTabella(); });
+    copia->setShortcut(QKeySequence::Copy);
+    copia->setToolTip(tr("Copies the table to the clipboard, tab-separated"));
+    QAction* stampa = barra->addAction(tr("&Print..."), this, [this] { Stampa(); });
+    stampa->setShortcut(QKeySequence::Print);
+    for (QAction* azione : barra->actions())
+        azione->setShortcutContext(Qt::WindowShortcut);
+    conVoci_ = {svuota, esportaGrafico, esportaTabella, copia, stampa};
+}
+
+bool FinestraConfronto::Aggiungi(const DatiVoce& voce)
+{
+    show();
+    raise();
+    activateWindow();
+    const QString rifiuto = insieme_.Aggiungi(voce);
+    if (!rifiuto.isEmpty()) {
+        MessageBox::show(this, rifiuto, MessageBox::Exclamation);
+        return false;
+    }
+    Aggiorna();
+    return true;
+}
+
+void FinestraConfronto::Rimuovi(int indice)
+{
+    insieme_.Rimuovi(indice);
+    Aggiorna();
+}
+
+void FinestraConfronto::Svuota()
+{
+    insieme_.Svuota();
+    Aggiorna();
+}
+
+void FinestraConfronto::MostraRiferimenti(bool mostra)
+{
+    riferimenti_ = mostra;
+    if (mostraRiferimenti_->isChecked() != mostra)
+        mostraRiferimenti_->setChecked(mostra);
+    Aggiorna();
+}
+
+QList<DatiVoce> FinestraConfronto::Voci() const
+{
+    QList<DatiVoce> voci;
+    for (const InsiemeConfronto::Elemento& e : insieme_.Elementi())
+        voci << e.voce;
+    return voci;
+}
+
+int FinestraConfronto::VoceCorrente() const
+{
+    const QList<QTableWidgetSelectionRange> scelte = tabella_->selectedRanges();
+    return scelte.isEmpty() ? -1 : scelte.first().leftColumn();
+}
+
+void FinestraConfronto::Aggiorna()
+{
+    QList<GraficoCurve::Curva> curve;
+    for (const InsiemeConfronto::Elemento& e : insieme_.Elementi())
+        curve.append({&e.voce, e.stile});
+    const QList<QScatterSeries*> marcatori = GraficoCurve::Disegna(grafico_, curve, riferimenti_);
+    for (int i = 0; i < marcatori.size(); ++i)
+        connect(marcatori[i], &QScatterSeries::hovered, this,
+                [this, i](const QPointF& punto, bool sopra) { MostraPunto(i, punto, sopra); });
+    grafico_->setTitle(insieme_.Quanti() == 0 ? tr("Add entries from the main window to compare their curves")
+                                              : QString());
+    RiempiTabella();
+    rimuovi_->setEnabled(VoceCorrente() >= 0);
+    for (QAction* azione : conVoci_)
+        azione->setEnabled(insieme_.Quanti() > 0);
+}
+
+void FinestraConfronto::RiempiTabella()
+{
+    const QList<DatiVoce> voci = Voci();
+    const QList<TabellaConfronto::Riga> righe = TabellaConfronto::Righe(voci);
+    tabella_->clear();
+    tabella_->setColumnCount(int(voci.size()));
+    tabella_->setRowCount(int(righe.size()));
+    for (int c = 0; c < voci.size(); ++c) {
+        auto* intestazione = new QTableWidgetItem(IconaStile(insieme_.Elementi()[c].stile), voci[c].nome);
+        intestazione->setToolTip(GraficoCurve::Didascalia(voci[c]));
+        tabella_->setHorizontalHeaderItem(c, intestazione);
+    }
+    for (int r = 0; r < righe.size(); ++r) {
+        tabella_->setVerticalHeaderItem(r, new QTableWidgetItem(righe[r].etichetta));
+        for (int c = 0; c < righe[r].celle.size(); ++c) {
+            auto* cella = new QTableWidgetItem(TabellaConfronto::TestoCella(righe[r].celle[c]));
+            cella->setTextAlignment(Qt::AlignCenter);
+            tabella_->setItem(r, c, cella);
+        }
+    }
+}
+
+void FinestraConfronto::MostraPunto(int voce, const QPointF& punto, bool sopra)
+{
+    if (!sopra || voce >= insieme_.Quanti()) {
+        puntatore_->clear();
+        QToolTip::hideText();
+        return;
+    }
+    const DatiVoce& dati = insieme_.Elementi()[voce].voce;
+    const int banda = GraficoCurve::Banda(punto);
+    const QString testo = tr("%1 Hz: %2 dB - %3")
+                              .arg(RecordSchema::Frequenze[banda])
+                              .arg(TabellaConfronto::TestoCella(dati.bande[banda] ? *dati.bande[banda] : punto.y()),
+                                   dati.nome);
+    puntatore_->setText(testo);
+    QToolTip::showText(QCursor::pos(), testo, vista_);
+}
+
+QString FinestraConfronto::EsportaGrafico(const QString& percorso)
+{
+    const QString errore = EsportazioneGrafico::Salva(grafico_, percorso);
+    if (!errore.isEmpty())
+        MessageBox::show(this, errore, MessageBox::Exclamation);
+    return errore;
+}
+
+QString FinestraConfronto::EsportaTabella(const QString& percorso)
+{
+    QSaveFile file(percorso);
+    QString errore;
+    if (!file.open(QIODevice::WriteOnly) || file.write(TabellaConfronto::Csv(Voci())) < 0 || !file.commit())
+        errore = tr("%1 cannot be written: %2").arg(percorso, file.errorString());
+    if (!errore.isEmpty())
+        MessageBox::show(this, errore, MessageBox::Exclamation);
+    return errore;
+}
+
+void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const QString& filtro)
+{
+    QString percorso = FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato), {filtro});
+    if (percorso.isEmpty())
+        return;
+    if (QFileInfo(percorso).suffix().isEmpty())
+        percorso += QLatin1Char('.') + formato;
+    EsportaGrafico(percorso);
+}
+
+void FinestraConfronto::ChiediEsportazioneTabella()
+{
+    QString percorso = FileDialog::getSaveFileName(this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")),
+                                                   {tr("CSV files (*.csv)")});
+    if (percorso.isEmpty())
+        return;
+    if (QFileInfo(percorso).suffix().isEmpty())
+        percorso += QStringLiteral(".csv");
+    EsportaTabella(percorso);
+}
+
+void FinestraConfronto::CopiaTabella()
+{
+    QApplication::clipboard()->setText(TabellaConfronto::TestoAppunti(Voci()));
+}
+
+void FinestraConfronto::Stampa()
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageOrientation(QPageLayout::Landscape);
+    stampante.setDocName(tr("Comparison"));
+    if (!DialogoStampa::Esegui(stampante, this))
+        return;
+    if (!StampaConfronto::Stampa(stampante, grafico_, insieme_))
+        MessageBox::show(this, tr("The comparison could not be printed."), MessageBox::Exclamation);
+}

@@ -1,0 +1,35 @@
+// Draws the band curves of entries on a chart: one colour and marker per entry, a line
+// broken where a band has no value, optionally each entry's shifted reference curve, the
+// logarithmic frequency axis with every band labelled and the level axis with a line every
+// 5 dB. The comparison window and the data sheet draw with it.
+#pragma once
+
+#include "exchange/DatiVoce.h"
+
+#include <QColor>
+#include <QList>
+#include <QScatterSeries>
+
+class QChart;
+
+class GraficoCurve
+{
+public:
+    struct Curva
+    {
+        const DatiVoce* voce;
+        int stile; // colour and marker
+    };
+
+    // Empties the chart and draws the curves. The legend lists each entry once, by its marker,
+    // with its name, kind and rating line. Returns each curve's marker series, in the order
+    // of the curves (their points are the bands that have a value).
+    static QList<QScatterSeries*> Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti);
+
+    static QColor Colore(int stile);
+    static QScatterSeries::MarkerShape Forma(int stile);
+    // "Muro A - Rw (laboratory) - Rw(C,Ctr)= 52(-1, -4) dB - computed Rw(C;Ctr)= 52(-1;-4) dB"
+    static QString Didascalia(const DatiVoce& voce);
+    // The band of a point of a marker series.
+    static int Banda(const QPointF& punto);
+};
