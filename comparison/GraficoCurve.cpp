@@ -84,7 +84,8 @@ int GraficoCurve::Banda(const QPointF& punto)
     return std::clamp(banda, 0, RecordSchema::NumeroBande - 1);
 }
 
-QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti)
+QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti,
+                                             double spessore)
 {
     grafico->removeAllSeries();
     for (QAbstractAxis* asse : grafico->axes())
@@ -97,7 +98,7 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
     for (const Curva& curva : curve) {
         const DatiVoce& voce = *curva.voce;
         const QColor colore = Colore(curva.stile);
-        QPen penna(colore, 2);
+        QPen penna(colore, 2 * spessore);
 
         QLineSeries* tratto = nullptr;
         auto* punti = new QScatterSeries(grafico);
@@ -105,7 +106,7 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
         punti->setColor(colore);
         punti->setBorderColor(colore);
         punti->setMarkerShape(Forma(curva.stile));
-        punti->setMarkerSize(9);
+        punti->setMarkerSize(9 * spessore);
         for (int banda = 0; banda < RecordSchema::NumeroBande; ++banda) {
             if (!voce.bande[banda]) {
                 tratto = nullptr; // a band without a value breaks the line
@@ -123,7 +124,7 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
         }
         if (riferimenti && voce.calcolata && voce.calcolata->indice) {
             auto* riferimento = new QLineSeries(grafico);
-            riferimento->setPen(QPen(colore, 1.5, Qt::DashLine));
+            riferimento->setPen(QPen(colore, 1.5 * spessore, Qt::DashLine));
             for (int i = 0; i < Valutazione::NumeroBandeValutate; ++i) {
                 const double y = voce.calcolata->riferimento[i];
                 riferimento->append(AsseFrequenze::Posizione(Valutazione::PrimaBanda + i), y);

@@ -23,8 +23,10 @@ public:
 
     // Empties the chart and draws the curves. The legend lists each entry once, by its marker,
     // with its name, kind and rating line. Returns each curve's marker series, in the order
-    // of the curves (their points are the bands that have a value).
-    static QList<QScatterSeries*> Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti);
+    // of the curves (their points are the bands that have a value). Lines and markers are
+    // drawn spessore times their size on screen.
+    static QList<QScatterSeries*> Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti,
+                                          double spessore = 1);
 
     static QColor Colore(int stile);
     static QScatterSeries::MarkerShape Forma(int stile);

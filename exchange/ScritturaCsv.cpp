@@ -38,6 +38,8 @@ QString ScritturaCsv::Valore(const QVariant& valore)
     case QMetaType::UInt:
     case QMetaType::ULongLong:
         return Numero(valore.toDouble());
+    case QMetaType::QByteArray: // a binary column, as hexadecimal digits
+        return QStringLiteral("0x") + QString::fromLatin1(valore.toByteArray().toHex());
     default:
         return Testo(valore.toString());
     }

@@ -3,6 +3,8 @@
 #include "model/Categorie.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace {
@@ -62,6 +64,29 @@ QString TipiVoce::Nome(int codice)
     default:
         return {};
     }
+}
+
+std::optional<int> TipiVoce::CodiceDaPosizione(const QString& file, const QString& tabella)
+{
+    const QFileInfo info(file);
+    const QString nome = info.fileName();
+    if (nome.compare(QLatin1String("Database_sperimentale.mdb"), Qt::CaseInsensitive) == 0) {
+        for (const Categoria& c : Categorie::Tutte())
+            if (tabella == QLatin1String(c.tabellaPersonale))
+                return c.codice;
+        return std::nullopt;
+    }
+    if (nome.compare(QLatin1String("Database_teorico.mdb"), Qt::CaseInsensitive) == 0) {
+        for (int codice : {catRwTeorico, catLnwTeorico, catDRwTeorico})
+            if (tabella == Categorie::TabellaTeorica(codice))
+                return codice;
+        return std::nullopt;
+    }
+    const QString cartella = info.absoluteDir().dirName();
+    for (const Categoria& c : Categorie::Tutte())
+        if (cartella == QLatin1String(c.cartella))
+            return c.codice;
+    return std::nullopt;
 }
 
 QString TipiVoce::GrandezzaBande(int codice)

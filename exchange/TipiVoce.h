@@ -13,6 +13,9 @@ namespace TipiVoce {
 
 // "Rw (laboratory)", "L'nw (in situ)", "DRw (theoretical)"... in the interface language.
 QString Nome(int codice);
+// The kind of a table from where its file lies in a data folder: a table of the custom or
+// the theoretical database by its name, an experimental file by its category folder.
+std::optional<int> CodiceDaPosizione(const QString& file, const QString& tabella);
 // The quantity the 21 band values hold: the band prefix, except that the theoretical DRw
 // table holds improvements DRi under columns named R.
 QString GrandezzaBande(int codice);

@@ -73,6 +73,14 @@ bool JetRecordset::HasField(const QString& colonna) const
     return IndiceColonna(colonna) >= 0;
 }
 
+QStringList JetRecordset::NomiColonne() const
+{
+    QStringList nomi;
+    for (const ColonnaJet& colonna : Tabella().colonne)
+        nomi << colonna.nome;
+    return nomi;
+}
+
 void JetRecordset::SetIndex(const QString& nomeIndice)
 {
     const TabellaJet& t = Tabella();

@@ -49,6 +49,7 @@ public:
 
     QVariant Field(const QString& colonna) const override;
     bool HasField(const QString& colonna) const override;
+    QStringList NomiColonne() const override;
 
     void SetIndex(const QString& nomeIndice) override;
     // After a Seek the cursor goes on in stored order from the row found.

@@ -26,6 +26,8 @@ public:
     // conversion error or a column the table lacks.
     virtual void SetField(const QString& colonna, const QString& testo) = 0;
     virtual bool HasField(const QString& colonna) const = 0;
+    // Every column of the table, in the table's order.
+    virtual QStringList NomiColonne() const = 0;
 
     // Selects an index by name; only "Nome" exists in our tables.
     virtual void SetIndex(const QString& nomeIndice) = 0;

@@ -47,7 +47,7 @@ public:
 
     // The table's name as the file stores it.
     const QString& Tabella() const { return tabella_; }
-    QStringList NomiColonne() const;
+    QStringList NomiColonne() const override;
 
 private:
     struct Colonna
