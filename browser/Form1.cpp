@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AlberoCategorie.h"
+#include "ComandiVoce.h"
 #include "DidascalieLista.h"
 #include "ElencoNomi.h"
 #include "Form2.h"
@@ -77,6 +78,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     CreaLinee(c_.client);
     resize(qRound(LarghezzaClienteProgetto / 15.0), qRound(AltezzaClienteProgetto / 15.0));
     CollegaEventi();
+    comandiVoce_ = new ComandiVoce(this);
 }
 
 Form1::~Form1()

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <array>
 
+class ComandiVoce;
 class DbException;
 class QTreeWidgetItem;
 struct SchedaMateriale;
@@ -59,6 +60,8 @@ public:
     Form2* InformazioniAggiuntiveSeEsiste() const { return form2_; }
     Form4* FinestraImmagine() const { return form4_; }
     const ControlliForm1& Controlli() const { return c_; }
+    // Comparison, data sheet and band copy of the shown entry.
+    ComandiVoce* ComandiUscita() const { return comandiVoce_; }
 
     // Design client size in twips, and the borders and caption the design adds around it.
     static constexpr int LarghezzaClienteProgetto = 11985;
@@ -92,6 +95,7 @@ private:
     void ScartaForm2();
 
     ControlliForm1 c_;
+    ComandiVoce* comandiVoce_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
     std::array<float, 21> valoriBande_{};

@@ -1,5 +1,7 @@
 #include "EsportazioneGrafico.h"
 
+#include "GraficoCurve.h"
+
 #include <QChart>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -12,42 +14,67 @@
 
 namespace {
 
+// The legend in the chart's own units (pixels on screen).
+constexpr double kRigaLegenda = 20;
+constexpr int kCarattereLegenda = 12;
+constexpr double kMargineLegenda = 10;
+
 QString Tr(const char* testo)
 {
     return QCoreApplication::translate("EsportazioneGrafico", testo);
 }
 
-void Disegna(QChart* grafico, QPainter& pittore, const QRectF& destinazione)
+QSizeF Dimensione(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& legenda)
 {
-    pittore.setRenderHint(QPainter::Antialiasing);
-    pittore.setRenderHint(QPainter::TextAntialiasing);
-    grafico->scene()->render(&pittore, destinazione, grafico->sceneBoundingRect());
+    const double altezzaLegenda = legenda.isEmpty() ? 0 : legenda.size() * kRigaLegenda + 2 * kMargineLegenda;
+    return {grafico->size().width(), grafico->size().height() + altezzaLegenda};
 }
 
-bool ScriviPng(QChart* grafico, QIODevice& file)
+void DisegnaLegenda(QPainter& pittore, const QList<EsportazioneGrafico::VoceLegenda>& legenda, double y,
+                    double larghezza)
 {
-    const QSize dimensione = (grafico->size() * 2).toSize();
+    QFont carattere = pittore.font();
+    carattere.setPixelSize(kCarattereLegenda);
+    pittore.setFont(carattere);
+    pittore.setPen(Qt::black);
+    const QFontMetricsF metrica(carattere);
+    const double sinistra = kMargineLegenda * 2;
+    for (int i = 0; i < legenda.size(); ++i) {
+        const double alto = y + kMargineLegenda + i * kRigaLegenda;
+        GraficoCurve::DisegnaMarcatore(pittore, QRectF(sinistra, alto + 5, 10, 10), legenda[i].stile);
+        const QRectF testo(sinistra + 18, alto, larghezza - sinistra - 18 - kMargineLegenda, kRigaLegenda);
+        pittore.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter,
+                         metrica.elidedText(legenda[i].testo, Qt::ElideRight, testo.width()));
+    }
+}
+
+bool ScriviPng(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& legenda, QIODevice& file)
+{
+    const QSize dimensione = (Dimensione(grafico, legenda) * 2).toSize();
     QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);
-    Disegna(grafico, pittore, QRectF(QPointF(), dimensione));
+    EsportazioneGrafico::Disegna(pittore, grafico, legenda, QRectF(QPointF(), dimensione));
     pittore.end();
     return immagine.save(&file, "PNG");
 }
 
-bool ScriviSvg(QChart* grafico, QIODevice& file, const QString& titolo)
+bool ScriviSvg(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& legenda, QIODevice& file,
+               const QString& titolo)
 {
+    const QSizeF dimensione = Dimensione(grafico, legenda);
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(grafico->size().toSize());
-    svg.setViewBox(QRectF(QPointF(), grafico->size()));
+    svg.setSize(dimensione.toSize());
+    svg.setViewBox(QRectF(QPointF(), dimensione));
     svg.setTitle(titolo);
     QPainter pittore(&svg);
-    Disegna(grafico, pittore, QRectF(QPointF(), grafico->size()));
+    EsportazioneGrafico::Disegna(pittore, grafico, legenda, QRectF(QPointF(), dimensione));
     return pittore.end();
 }
 
-bool ScriviPdf(QChart* grafico, QIODevice& file, const QString& titolo)
+bool ScriviPdf(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& legenda, QIODevice& file,
+               const QString& titolo)
 {
     QPdfWriter pdf(&file);
     pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -56,16 +83,30 @@ bool ScriviPdf(QChart* grafico, QIODevice& file, const QString& titolo)
     pdf.setTitle(titolo);
     pdf.setCreator(QStringLiteral("ZELMARtek"));
     QPainter pittore(&pdf);
-    const QRectF pagina(QPointF(), QSizeF(pdf.width(), pdf.height()));
-    QSizeF dimensione = grafico->size();
-    dimensione.scale(pagina.size(), Qt::KeepAspectRatio);
-    Disegna(grafico, pittore, QRectF(pagina.topLeft(), dimensione));
+    EsportazioneGrafico::Disegna(pittore, grafico, legenda, QRectF(0, 0, pdf.width(), pdf.height()));
     return pittore.end();
 }
 
 } // namespace
 
-QString EsportazioneGrafico::Salva(QChart* grafico, const QString& percorso)
+void EsportazioneGrafico::Disegna(QPainter& pittore, QChart* grafico, const QList<VoceLegenda>& legenda,
+                                  const QRectF& destinazione)
+{
+    const QSizeF dimensione = Dimensione(grafico, legenda);
+    const double scala =
+        std::min(destinazione.width() / dimensione.width(), destinazione.height() / dimensione.height());
+    pittore.save();
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.setRenderHint(QPainter::TextAntialiasing);
+    pittore.translate(destinazione.topLeft());
+    pittore.scale(scala, scala);
+    pittore.fillRect(QRectF(QPointF(), dimensione), Qt::white);
+    grafico->scene()->render(&pittore, QRectF(QPointF(), grafico->size()), grafico->sceneBoundingRect());
+    DisegnaLegenda(pittore, legenda, grafico->size().height(), dimensione.width());
+    pittore.restore();
+}
+
+QString EsportazioneGrafico::Salva(QChart* grafico, const QList<VoceLegenda>& legenda, const QString& percorso)
 {
     const QString formato = QFileInfo(percorso).suffix().toLower();
     if (formato != QLatin1String("png") && formato != QLatin1String("svg") && formato != QLatin1String("pdf"))
@@ -73,14 +114,14 @@ QString EsportazioneGrafico::Salva(QChart* grafico, const QString& percorso)
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
         return Tr("%1 cannot be written: %2").arg(percorso, file.errorString());
-    const QString titolo = grafico->title().isEmpty() ? QStringLiteral("ZELMARtek") : grafico->title();
+    const QString titolo = Tr("Comparison of curves");
     bool scritto = false;
     if (formato == QLatin1String("png"))
-        scritto = ScriviPng(grafico, file);
+        scritto = ScriviPng(grafico, legenda, file);
     else if (formato == QLatin1String("svg"))
-        scritto = ScriviSvg(grafico, file, titolo);
+        scritto = ScriviSvg(grafico, legenda, file, titolo);
     else
-        scritto = ScriviPdf(grafico, file, titolo);
+        scritto = ScriviPdf(grafico, legenda, file, titolo);
     if (!scritto || !file.commit())
         return Tr("%1 cannot be written: %2").arg(percorso, file.errorString());
     return {};

@@ -18,8 +18,10 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSplitter>
@@ -30,37 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The entry's colour and marker, for the table's column heading.
-QIcon IconaStile(int stile)
-{
-    QPixmap immagine(16, 16);
-    immagine.fill(Qt::transparent);
-    QPainter pittore(&immagine);
-    pittore.setRenderHint(QPainter::Antialiasing);
-    pittore.setPen(Qt::NoPen);
-    pittore.setBrush(GraficoCurve::Colore(stile));
-    const QRectF r(3, 3, 10, 10);
-    switch (GraficoCurve::Forma(stile)) {
-    case QScatterSeries::MarkerShapeRectangle:
-        pittore.drawRect(r);
-        break;
-    case QScatterSeries::MarkerShapeTriangle:
-        pittore.drawPolygon(QPolygonF{{8, 2}, {14, 13}, {2, 13}});
-        break;
-    case QScatterSeries::MarkerShapeRotatedRectangle:
-        pittore.drawPolygon(QPolygonF{{8, 1}, {15, 8}, {8, 15}, {1, 8}});
-        break;
-    case QScatterSeries::MarkerShapeStar:
-    case QScatterSeries::MarkerShapePentagon:
-        pittore.drawPolygon(QPolygonF{{8, 2}, {14, 6}, {12, 14}, {4, 14}, {2, 6}});
-        break;
-    default:
-        pittore.drawEllipse(r);
-        break;
-    }
-    return QIcon(immagine);
-}
 
 QString NomeFileProposto(const QString& estensione)
 {
@@ -75,35 +46,44 @@ FinestraConfronto::FinestraConfronto(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowTitle(tr("Comparison - ZELMARtek"));
 
     grafico_ = new QChart;
-    grafico_->legend()->setAlignment(Qt::AlignBottom);
     grafico_->setMargins(QMargins(4, 4, 4, 4));
     vista_ = new QChartView(grafico_);
     vista_->setObjectName(QStringLiteral("GraficoConfronto"));
     vista_->setRenderHint(QPainter::Antialiasing);
-    vista_->setMinimumHeight(360);
+    vista_->setMinimumHeight(300);
+
+    // The legend: one line per entry with its marker, name, kind and rating lines. Choosing a
+    // line chooses the entry the commands act on; a double click shows it in the main window.
+    legenda_ = new QListWidget(this);
+    legenda_->setObjectName(QStringLiteral("LegendaConfronto"));
+    legenda_->setMaximumHeight(6 * fontMetrics().height() + 16);
+    connect(legenda_, &QListWidget::currentRowChanged, this, [this](int riga) { Scegli(riga); });
+    connect(legenda_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* riga) { ChiediMostra(legenda_->row(riga)); });
 
     tabella_ = new QTableWidget(this);
     tabella_->setObjectName(QStringLiteral("TabellaConfronto"));
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->setSelectionBehavior(QAbstractItemView::SelectColumns);
     tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tabella_->horizontalHeader()->setDefaultSectionSize(120);
-    connect(tabella_, &QTableWidget::cellDoubleClicked, this, [this](int, int colonna) {
-        if (colonna >= 0 && colonna < insieme_.Quanti())
-            emit mostraVoce(insieme_.Elementi()[colonna].voce);
-    });
-    connect(tabella_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int colonna) {
-        if (colonna >= 0 && colonna < insieme_.Quanti())
-            emit mostraVoce(insieme_.Elementi()[colonna].voce);
-    });
-    connect(tabella_, &QTableWidget::itemSelectionChanged, this,
-            [this] { rimuovi_->setEnabled(VoceCorrente() >= 0); });
+    tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    tabella_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    connect(tabella_, &QTableWidget::currentCellChanged, this, [this](int, int colonna) { Scegli(colonna); });
+    connect(tabella_, &QTableWidget::cellDoubleClicked, this, [this](int, int colonna) { ChiediMostra(colonna); });
+    connect(tabella_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int colonna) { ChiediMostra(colonna); });
+
+    auto* sopra = new QWidget(this);
+    auto* layoutSopra = new QVBoxLayout(sopra);
+    layoutSopra->setContentsMargins(0, 0, 0, 0);
+    layoutSopra->addWidget(vista_, 1);
+    layoutSopra->addWidget(legenda_);
 
     puntatore_ = new QLabel(this);
     puntatore_->setObjectName(QStringLiteral("PuntoIndicato"));
 
     auto* divisore = new QSplitter(Qt::Vertical, this);
-    divisore->addWidget(vista_);
+    divisore->addWidget(sopra);
     divisore->addWidget(tabella_);
     divisore->setStretchFactor(0, 3);
     divisore->setStretchFactor(1, 2);
@@ -126,7 +106,7 @@ void FinestraConfronto::CreaComandi()
 
     rimuovi_ = barra->addAction(tr("&Remove entry"), this, [this] { Rimuovi(VoceCorrente()); });
     rimuovi_->setShortcut(QKeySequence::Delete);
-    rimuovi_->setToolTip(tr("Removes the entry whose column is selected in the table"));
+    rimuovi_->setToolTip(tr("Removes the entry chosen in the legend or the table"));
     QAction* svuota = barra->addAction(tr("C&lear"), this, [this] { Svuota(); });
     svuota->setToolTip(tr("Removes every entry from the comparison"));
     barra->addSeparator();
@@ -202,8 +182,22 @@ QList<DatiVoce> FinestraConfronto::Voci() const
 
 int FinestraConfronto::VoceCorrente() const
 {
-    const QList<QTableWidgetSelectionRange> scelte = tabella_->selectedRanges();
-    return scelte.isEmpty() ? -1 : scelte.first().leftColumn();
+    return legenda_->currentRow();
+}
+
+void FinestraConfronto::Scegli(int indice)
+{
+    if (legenda_->currentRow() != indice)
+        legenda_->setCurrentRow(indice);
+    if (indice >= 0 && tabella_->currentColumn() != indice)
+        tabella_->setCurrentCell(std::max(0, tabella_->currentRow()), indice);
+    rimuovi_->setEnabled(indice >= 0);
+}
+
+void FinestraConfronto::ChiediMostra(int indice)
+{
+    if (indice >= 0 && indice < insieme_.Quanti())
+        emit mostraVoce(insieme_.Elementi()[indice].voce);
 }
 
 void FinestraConfronto::Aggiorna()
@@ -217,21 +211,35 @@ void FinestraConfronto::Aggiorna()
                 [this, i](const QPointF& punto, bool sopra) { MostraPunto(i, punto, sopra); });
     grafico_->setTitle(insieme_.Quanti() == 0 ? tr("Add entries from the main window to compare their curves")
                                               : QString());
+    RiempiLegenda();
     RiempiTabella();
     rimuovi_->setEnabled(VoceCorrente() >= 0);
     for (QAction* azione : conVoci_)
         azione->setEnabled(insieme_.Quanti() > 0);
 }
 
+void FinestraConfronto::RiempiLegenda()
+{
+    const QSignalBlocker blocco(legenda_);
+    legenda_->clear();
+    for (const InsiemeConfronto::Elemento& e : insieme_.Elementi()) {
+        auto* riga = new QListWidgetItem(GraficoCurve::Icona(e.stile), GraficoCurve::Didascalia(e.voce));
+        riga->setToolTip(riga->text());
+        legenda_->addItem(riga);
+    }
+    legenda_->setVisible(insieme_.Quanti() > 0);
+}
+
 void FinestraConfronto::RiempiTabella()
 {
     const QList<DatiVoce> voci = Voci();
     const QList<TabellaConfronto::Riga> righe = TabellaConfronto::Righe(voci);
+    const QSignalBlocker blocco(tabella_);
     tabella_->clear();
     tabella_->setColumnCount(int(voci.size()));
     tabella_->setRowCount(int(righe.size()));
     for (int c = 0; c < voci.size(); ++c) {
-        auto* intestazione = new QTableWidgetItem(IconaStile(insieme_.Elementi()[c].stile), voci[c].nome);
+        auto* intestazione = new QTableWidgetItem(GraficoCurve::Icona(insieme_.Elementi()[c].stile), voci[c].nome);
         intestazione->setToolTip(GraficoCurve::Didascalia(voci[c]));
         tabella_->setHorizontalHeaderItem(c, intestazione);
     }
@@ -243,6 +251,9 @@ void FinestraConfronto::RiempiTabella()
             tabella_->setItem(r, c, cella);
         }
     }
+    tabella_->resizeColumnsToContents();
+    for (int c = 0; c < voci.size(); ++c)
+        tabella_->setColumnWidth(c, std::clamp(tabella_->columnWidth(c), 110, 240));
 }
 
 void FinestraConfronto::MostraPunto(int voce, const QPointF& punto, bool sopra)
@@ -264,7 +275,10 @@ void FinestraConfronto::MostraPunto(int voce, const QPointF& punto, bool sopra)
 
 QString FinestraConfronto::EsportaGrafico(const QString& percorso)
 {
-    const QString errore = EsportazioneGrafico::Salva(grafico_, percorso);
+    QList<EsportazioneGrafico::VoceLegenda> legenda;
+    for (const InsiemeConfronto::Elemento& e : insieme_.Elementi())
+        legenda.append({GraficoCurve::Didascalia(e.voce), e.stile});
+    const QString errore = EsportazioneGrafico::Salva(grafico_, legenda, percorso);
     if (!errore.isEmpty())
         MessageBox::show(this, errore, MessageBox::Exclamation);
     return errore;

@@ -12,6 +12,7 @@ class QAction;
 class QChart;
 class QChartView;
 class QLabel;
+class QListWidget;
 class QTableWidget;
 
 class FinestraConfronto : public QWidget
@@ -35,6 +36,7 @@ public:
 
     QChart* Grafico() const { return grafico_; }
     QTableWidget* Tabella() const { return tabella_; }
+    QListWidget* Legenda() const { return legenda_; }
     QLabel* Puntatore() const { return puntatore_; }
 
 signals:
@@ -45,6 +47,9 @@ private:
     void CreaComandi();
     void Aggiorna();
     void RiempiTabella();
+    void RiempiLegenda();
+    void Scegli(int indice);
+    void ChiediMostra(int indice);
     void MostraPunto(int voce, const QPointF& punto, bool sopra);
     void ChiediEsportazioneGrafico(const QString& formato, const QString& filtro);
     void ChiediEsportazioneTabella();
@@ -56,6 +61,7 @@ private:
     QChart* grafico_ = nullptr;
     QChartView* vista_ = nullptr;
     QTableWidget* tabella_ = nullptr;
+    QListWidget* legenda_ = nullptr;
     QLabel* puntatore_ = nullptr;
     QAction* rimuovi_ = nullptr;
     QAction* mostraRiferimenti_ = nullptr;

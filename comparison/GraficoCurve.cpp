@@ -7,7 +7,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
-#include <QLegendMarker>
+#include <QPainter>
+#include <QPixmap>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <cmath>
@@ -26,12 +27,6 @@ constexpr QScatterSeries::MarkerShape kForme[] = {
     QScatterSeries::MarkerShapeCircle, QScatterSeries::MarkerShapeRectangle,
     QScatterSeries::MarkerShapeTriangle, QScatterSeries::MarkerShapeRotatedRectangle,
     QScatterSeries::MarkerShapeStar, QScatterSeries::MarkerShapePentagon};
-
-void Nascondi(QChart* grafico, QAbstractSeries* serie)
-{
-    for (QLegendMarker* marcatore : grafico->legend()->markers(serie))
-        marcatore->setVisible(false);
-}
 
 QCategoryAxis* AsseX(QChart* grafico)
 {
@@ -70,6 +65,54 @@ QScatterSeries::MarkerShape GraficoCurve::Forma(int stile)
     return kForme[stile % std::size(kForme)];
 }
 
+void GraficoCurve::DisegnaMarcatore(QPainter& p, const QRectF& r, int stile)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Colore(stile));
+    const QPointF c = r.center();
+    const double w = r.width() / 2;
+    const double h = r.height() / 2;
+    switch (Forma(stile)) {
+    case QScatterSeries::MarkerShapeRectangle:
+        p.drawRect(r.adjusted(w * 0.15, h * 0.15, -w * 0.15, -h * 0.15));
+        break;
+    case QScatterSeries::MarkerShapeTriangle:
+        p.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), r.bottom()}, {r.left(), r.bottom()}});
+        break;
+    case QScatterSeries::MarkerShapeRotatedRectangle:
+        p.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()}, {r.left(), c.y()}});
+        break;
+    case QScatterSeries::MarkerShapeStar:
+    case QScatterSeries::MarkerShapePentagon: {
+        QPolygonF punte;
+        const int n = Forma(stile) == QScatterSeries::MarkerShapeStar ? 10 : 5;
+        for (int i = 0; i < n; ++i) {
+            const double angolo = -M_PI / 2 + i * 2 * M_PI / n;
+            const double raggio = n == 10 && i % 2 ? 0.45 : 1.0;
+            punte << c + QPointF(std::cos(angolo) * w * raggio, std::sin(angolo) * h * raggio);
+        }
+        p.drawPolygon(punte);
+        break;
+    }
+    default:
+        p.drawEllipse(r);
+        break;
+    }
+    p.restore();
+}
+
+QIcon GraficoCurve::Icona(int stile)
+{
+    QPixmap immagine(16, 16);
+    immagine.fill(Qt::transparent);
+    QPainter pittore(&immagine);
+    DisegnaMarcatore(pittore, QRectF(2, 2, 12, 12), stile);
+    pittore.end();
+    return QIcon(immagine);
+}
+
 QString GraficoCurve::Didascalia(const DatiVoce& voce)
 {
     QStringList pezzi{voce.nome, TipiVoce::Nome(voce.codice), voce.rigaValutazione};
@@ -88,9 +131,11 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
                                              double spessore)
 {
     grafico->removeAllSeries();
-    for (QAbstractAxis* asse : grafico->axes())
+    for (QAbstractAxis* asse : grafico->axes()) {
         grafico->removeAxis(asse);
-    grafico->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+        delete asse; // a removed axis would still be drawn
+    }
+    grafico->legend()->hide();
 
     QList<QAbstractSeries*> tutte;
     QList<QScatterSeries*> marcatori;
@@ -145,8 +190,6 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
         grafico->addSeries(serie);
         serie->attachAxis(asseX);
         serie->attachAxis(asseY);
-        if (!qobject_cast<QScatterSeries*>(serie))
-            Nascondi(grafico, serie);
     }
     return marcatori;
 }

@@ -7,10 +7,12 @@
 #include "exchange/DatiVoce.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QList>
 #include <QScatterSeries>
 
 class QChart;
+class QPainter;
 
 class GraficoCurve
 {
@@ -21,8 +23,8 @@ public:
         int stile; // colour and marker
     };
 
-    // Empties the chart and draws the curves. The legend lists each entry once, by its marker,
-    // with its name, kind and rating line. Returns each curve's marker series, in the order
+    // Empties the chart and draws the curves; the chart's own legend stays hidden (its lines
+    // are cut short), the caller shows Didascalia beside each marker. Returns each curve's marker series, in the order
     // of the curves (their points are the bands that have a value). Lines and markers are
     // drawn spessore times their size on screen.
     static QList<QScatterSeries*> Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti,
@@ -30,6 +32,9 @@ public:
 
     static QColor Colore(int stile);
     static QScatterSeries::MarkerShape Forma(int stile);
+    // The curve's marker filling the rectangle, for legends and headings.
+    static void DisegnaMarcatore(QPainter& pittore, const QRectF& dove, int stile);
+    static QIcon Icona(int stile);
     // "Muro A - Rw (laboratory) - Rw(C,Ctr)= 52(-1, -4) dB - computed Rw(C;Ctr)= 52(-1;-4) dB"
     static QString Didascalia(const DatiVoce& voce);
     // The band of a point of a marker series.

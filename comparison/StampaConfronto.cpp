@@ -1,10 +1,10 @@
 #include "StampaConfronto.h"
 
+#include "EsportazioneGrafico.h"
 #include "GraficoCurve.h"
 #include "TabellaConfronto.h"
 
 #include <QChart>
-#include <QGraphicsScene>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -59,9 +59,10 @@ bool StampaConfronto::Stampa(QPagedPaintDevice& pagine, QChart* grafico, const I
         return false;
     pittore.setRenderHint(QPainter::Antialiasing);
     const QRectF pagina(0, 0, pagine.width(), pagine.height());
-    QSizeF dimensione = grafico->size();
-    dimensione.scale(pagina.size(), Qt::KeepAspectRatio);
-    grafico->scene()->render(&pittore, QRectF(pagina.topLeft(), dimensione), grafico->sceneBoundingRect());
+    QList<EsportazioneGrafico::VoceLegenda> legenda;
+    for (const InsiemeConfronto::Elemento& e : insieme.Elementi())
+        legenda.append({GraficoCurve::Didascalia(e.voce), e.stile});
+    EsportazioneGrafico::Disegna(pittore, grafico, legenda, pagina);
     if (!pagine.newPage())
         return false;
     DisegnaTabella(pittore, pagina, insieme);

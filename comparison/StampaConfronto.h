@@ -1,5 +1,5 @@
-// A comparison on paper: the chart on the first page, the table of values and ratings on
-// the second, each scaled to its page.
+// A comparison on paper: the chart with its legend on the first page, the table of values
+// and ratings on the second, each scaled to its page.
 #pragma once
 
 #include "InsiemeConfronto.h"

@@ -228,7 +228,7 @@ void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& 
 
     constexpr int kBlocchi = 2;
     constexpr int kColonne = 11; // 50-500 Hz, then 630-5000 Hz
-    constexpr double kEtichetta = 26;
+    constexpr double kEtichetta = 32;
     const double larghezzaCella = (s.bande.width() - kEtichetta) / kColonne;
     const double altezzaBlocco = (s.bande.height() - 2) / kBlocchi;
     const double altezzaRiga = altezzaBlocco / etichette.size();

@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLocale>
 #include <QSaveFile>
 #include <cstdio>
@@ -119,18 +118,6 @@ QString CartellaProgramma()
     return QStringLiteral(ZELMAR_CARTELLA_PROGRAMMA);
 }
 
-// The entry's own picture; none when it has only the placeholder.
-QImage Immagine(const DatiVoce& voce)
-{
-    ZelmarCommonModule::SetCartellaProgramma(CartellaProgramma());
-    const QStringList candidati = SceltaImmagine::Candidati(voce.codice, voce.immagine);
-    if (candidati.isEmpty() || candidati.first() == ZelmarCommonModule::GetPercorsoSenzaImmagine())
-        return {};
-    QImageReader lettore(candidati.first());
-    lettore.setDecideFormatFromContent(true);
-    return lettore.read();
-}
-
 // Opens the table, telling a missing table (2) from a file that cannot be read (1).
 std::unique_ptr<Recordset> ApriTabella(Database& db, const QString& file, const QString& tabella, int& stato)
 {
@@ -180,7 +167,7 @@ int Pdf(const Richiesta& r)
     const std::optional<DatiVoce> voce = LetturaVoce::Leggi(file, tabella, *codice, nome);
     if (!voce)
         return Errore(UsoErrato, QStringLiteral("la tabella «%1» di %2 non ha la voce «%3»").arg(tabella, file, nome));
-    const QString errore = SchedaTecnica::ScriviPdf(r.uscita, *voce, Immagine(*voce));
+    const QString errore = SchedaTecnica::ScriviPdf(r.uscita, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
     if (!errore.isEmpty())
         return Errore(Fallito, errore);
     return Riuscito;
@@ -194,6 +181,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ZelmarCommonModule::SetCartellaProgramma(CartellaProgramma());
     const QStringList argomenti = QApplication::arguments().mid(1);
     if (argomenti.size() == 1 && (argomenti[0] == QLatin1String("--help") || argomenti[0] == QLatin1String("-h"))) {
         std::printf("%s%s", Sintassi, Aiuto);
