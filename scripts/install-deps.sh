@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev sqlite3
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev sqlite3
           mdbtools mdbtools-dev clang-format fonts-dejavu-core
-          # The comparison and the data sheets: charts (QtCharts needs the OpenGL headers), SVG
-          # export; pdftotext reads the sheets back in the tests.
-          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev poppler-utils)
+          # The comparison and the data sheets: charts (QtCharts needs the OpenGL headers);
+          # pdftotext reads the sheets back in the tests.
+          qt6-charts-dev libqt6opengl6-dev poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -109,6 +109,16 @@ std::vector<Riga> Righe(const QString& percorso, QString* errore)
     return righe;
 }
 
+std::vector<QVariantMap> Interroga(const QString& percorso, const QString& sql, QString* errore)
+{
+    Connessione c(percorso);
+    std::vector<QVariantMap> righe;
+    const bool ok = c.ok() && c.Esegui(sql, righe);
+    if (errore)
+        *errore = ok ? QString() : c.Errore();
+    return ok ? righe : std::vector<QVariantMap>();
+}
+
 std::vector<Riga> RigheConNome(const std::vector<Riga>& righe, const QString& tabella, const QString& nome)
 {
     std::vector<Riga> trovate;

@@ -24,6 +24,10 @@ struct Riga
 // An empty list with errore set when the file cannot be read.
 std::vector<Riga> Righe(const QString& percorso, QString* errore = nullptr);
 
+// The rows of one query (a table's layout, say), each column by its name; an empty list with
+// errore set when the query cannot be run.
+std::vector<QVariantMap> Interroga(const QString& percorso, const QString& sql, QString* errore = nullptr);
+
 // The rows of one table whose "Nome" equals nome.
 std::vector<Riga> RigheConNome(const std::vector<Riga>& righe, const QString& tabella, const QString& nome);
 

@@ -48,7 +48,7 @@ QHash<QString, QString> CaselleTipiche(const QString& nome)
         {QStringLiteral("Text3"), QStringLiteral("Muro in laterizio intonacato")},
         {QStringLiteral("Text4"), QStringLiteral("CERT-12/2010")},
         {QStringLiteral("MonthView1"), QStringLiteral("5/3/2010")},
-        {QStringLiteral("Text6"), QStringLiteral("Istituto Giordano")},
+        {QStringLiteral("Text6"), QStringLiteral("Istituto Prove Valdorsa")},
         {QStringLiteral("Text7"), QStringLiteral("Società Alfa")},
         {QStringLiteral("Text8"), QStringLiteral("Note di prova")},
         {QStringLiteral("Text9"), QStringLiteral("muro 1.jpg")},

@@ -140,21 +140,17 @@ const char* const kQualificazioni[] = {
 };
 
 const char* const kEnti[] = {
-    "Istituto Giordano S.p.A.",
-    "Laboratorio Prove Acustiche",
-    "Politecnico di Milano - Lab. Acustica",
-    "Università di Padova - DII",
-    "CSI S.p.A.",
-    "Laboratorio Acustica Applicata",
-    "Istituto Nazionale Prove Edili",
-    "Fraunhofer IBP",
+    "Istituto Prove Valdorsa S.p.A.",          "Laboratorio Prove Acustiche Brumaio",
+    "Politecnico di Valdorsa - Lab. Acustica", "Università di Torrefonda - DII",
+    "Centro Prove Altopiano S.p.A.",           "Laboratorio Acustica Applicata Aurelide",
+    "Istituto Prove Edili Lucefonda",          "Bauphysik-Institut Nordheide",
 };
 
 const char* const kSocieta[] = {
-    "Fornaci Riunite S.r.l.",    "Edilsistemi S.p.A.",       "Gessi Italia S.r.l.",
-    "Isolanti del Nord S.r.l.",  "Serramenti Alpini S.n.c.", "Legnoarredo S.r.l.",
-    "Costruzioni Padane S.p.A.", "Acustica Sud S.r.l.",      "Pavimenti Moderni S.r.l.",
-    "Blocchi Veneti S.p.A.",     "Infissi Rossi S.r.l.",     "Studio Tecnico Bianchi",
+    "Fornaci Valdorsa S.r.l.",       "Edilbrumaio S.p.A.",          "Gessi Lucefonda S.r.l.",
+    "Quietem Isolanti S.r.l.",       "Serramenti Aurelide S.n.c.",  "Legnotorrefonda S.r.l.",
+    "Costruzioni Monteferro S.p.A.", "Acustica Borgoquieto S.r.l.", "Morbidia Pavimenti S.r.l.",
+    "Cementi Brumaio S.p.A.",        "Infissi Valdorsa S.r.l.",     "Studio Tecnico Borgoquieto",
 };
 
 const char* const kForme[] = {"Parete",       "Muro",    "Tramezzo",  "Solaio",   "Pavimento",
@@ -258,7 +254,7 @@ public:
         const Andamento andamento = AndamentoPerPrefisso(prefisso_, caso_);
         const std::vector<double> curva = Curva(andamento, caso_);
         const QString certificato = QStringLiteral("%1 %2/%3")
-                                        .arg(QLatin1String(caso_.Intero(2) ? "IG" : "LPA"))
+                                        .arg(QLatin1String(caso_.Intero(2) ? "IPV" : "LPA"))
                                         .arg(100000 + n)
                                         .arg(2000 + caso_.Intero(26));
         Voce voce;

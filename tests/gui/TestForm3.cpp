@@ -265,7 +265,8 @@ private slots:
     void tagliaAlPrimoACapo();
     void immagineEsistenteRestaVecchia();
     void immagineNuovaCopiata();
-    void dialogoAnnullato();
+    void senzaImmagineNonCopia_data();
+    void senzaImmagineNonCopia();
     void cartellaImmaginiMancante();
     void ordineTabulazione();
     void anelloFrecce_data();
@@ -821,24 +822,41 @@ void TestForm3::immagineNuovaCopiata()
                            "finestra.jpg"));
 }
 
-void TestForm3::dialogoAnnullato()
+void TestForm3::senzaImmagineNonCopia_data()
 {
+    QTest::addColumn<QString>("lingua");
+    QTest::addColumn<bool>("annulla");
+    for (const char* lingua : {"Italiano", "English"}) {
+        QTest::addRow("%s, dialogo annullato", lingua) << lingua << true;
+        QTest::addRow("%s, mai scelta", lingua) << lingua << false;
+    }
+}
+
+// An entry without a picture of its own (the dialog cancelled, or never used for this entry)
+// copies nothing, in every language, although a picture was chosen before.
+void TestForm3::senzaImmagineNonCopia()
+{
+    QFETCH(QString, lingua);
+    QFETCH(bool, annulla);
+    ambiente_->scriviIni(lingua, ambiente_->cartellaDati());
+    ZelmarCommonModule::CaricaMessaggi();
     QTemporaryDir sorgenti;
     const QString scelta = sorgenti.filePath(QStringLiteral("scelta prima.jpg"));
     QVERIFY(Scrivi(scelta, "PRIMA"));
+    ImmagineMateriale::PercorsoImmagineScelta = scelta;
     auto f = Apri(catLnwLaboratorio, QStringLiteral("0"));
     Riempi(*f, Versione::Di(QStringLiteral("Solaio senza foto"), 0));
-    FileDialog::setNextFileName(scelta);
-    f->findChild<QPushButton*>("Command1")->click();
-    FileDialog::setNextFileName(QString());
-    f->findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(Testo(*f, "Text9")->text(), M(66));
-    QCOMPARE(ImmagineMateriale::PercorsoImmagineScelta, scelta);
+    if (annulla) {
+        FileDialog::setNextFileName(QString());
+        f->findChild<QPushButton*>("Command1")->click();
+        QCOMPARE(ImmagineMateriale::PercorsoImmagineScelta, scelta);
+    }
+    const QString marcatore = Testo(*f, "Text9")->text();
     Salva(*f);
     QCOMPARE(f->result(), int(QDialog::Accepted));
     const QString cartella = ZelmarCommonModule::GetCartellaImmagini(CartellaDi(catLnwLaboratorio));
     QVERIFY(!QFile::exists(cartella + "scelta prima.jpg"));
-    QVERIFY(!QFile::exists(cartella + M(66)));
+    QVERIFY(!QFile::exists(cartella + marcatore));
     QCOMPARE(LeggiRiga(catLnwLaboratorio, QStringLiteral("Solaio senza foto")).value("Immagine"),
              QVariant(M(66)));
 }

@@ -168,9 +168,9 @@ void TestForm3DaForm1::modificaDaToolbarMostraIlMaterialeScelto()
              QStringLiteral("Muratura in mattoni pieni da 12 cm intonacata su entrambe le facce (15 mm)"));
     QCOMPARE(visti.value("Text8"), QStringLiteral("Provino 3,6 x 2,8 m, giunti di malta a tutto spessore"));
     QCOMPARE(visti.value("Text9"), QStringLiteral("muro_laterizio_12.jpg"));
-    QCOMPARE(visti.value("Text4"), QStringLiteral("IG 254871"));
-    QCOMPARE(visti.value("Text6"), QStringLiteral("Istituto Giordano S.p.A."));
-    QCOMPARE(visti.value("Text7"), QStringLiteral("Fornaci Riunite S.r.l."));
+    QCOMPARE(visti.value("Text4"), QStringLiteral("IPV 254871"));
+    QCOMPARE(visti.value("Text6"), QStringLiteral("Istituto Prove Valdorsa S.p.A."));
+    QCOMPARE(visti.value("Text7"), QStringLiteral("Fornaci Valdorsa S.r.l."));
     QCOMPARE(visti.value("Text10"), QStringLiteral("230"));
     QCOMPARE(visti.value("Text11"), QStringLiteral("150"));
     QCOMPARE(visti.value("Text12"), QStringLiteral("10,08"));
