@@ -19,10 +19,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -177,9 +179,15 @@ int Pdf(const Richiesta& r)
 
 int main(int argc, char* argv[])
 {
-    // The sheet is drawn without a screen.
+    // The sheet is drawn without a screen, and without the warning Qt gives when it has no
+    // runtime folder.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/zelmar-esporta-") + QString::number(getuid());
+        if (QDir().mkpath(runtime) && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     ZelmarCommonModule::SetCartellaProgramma(CartellaProgramma());
     const QStringList argomenti = QApplication::arguments().mid(1);
