@@ -17,6 +17,32 @@ constexpr double kColonnaDestra = 0.37; // share of the width for the picture an
 
 ImpaginazioneScheda ImpaginazioneScheda::Per(const QSizeF& paginaMm)
 {
+    const QSizeF a4(210, 297);
+    ImpaginazioneScheda s = SuA4(a4);
+    const double scala = std::min(paginaMm.width() / a4.width(), paginaMm.height() / a4.height());
+    const QPointF spostamento((paginaMm.width() - a4.width() * scala) / 2, 0);
+    for (QRectF* r : s.Puntatori())
+        *r = QRectF(r->topLeft() * scala + spostamento, r->size() * scala);
+    return s;
+}
+
+QList<QRectF> ImpaginazioneScheda::Riquadri() const
+{
+    ImpaginazioneScheda copia = *this;
+    QList<QRectF> riquadri;
+    for (const QRectF* r : copia.Puntatori())
+        riquadri << *r;
+    return riquadri;
+}
+
+QList<QRectF*> ImpaginazioneScheda::Puntatori()
+{
+    return {&titolo, &tipo, &valutazione, &descrizione, &immagine, &certificato,
+            &fisici, &grafico, &legenda,    &bande,       &piede};
+}
+
+ImpaginazioneScheda ImpaginazioneScheda::SuA4(const QSizeF& paginaMm)
+{
     ImpaginazioneScheda s;
     const double sinistra = Margine;
     const double larghezza = paginaMm.width() - 2 * Margine;

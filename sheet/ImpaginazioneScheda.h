@@ -1,7 +1,9 @@
 // Where each part of a data sheet lies on its page, in millimetres from the page's top left
-// corner: fixed heights for the texts and the band table, the chart taking what is left.
+// corner: laid out on A4 (fixed heights for the texts and the band table, the chart taking
+// what is left), and scaled to fit a page of another size.
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
 
@@ -23,4 +25,10 @@ struct ImpaginazioneScheda
 
     // The layout for a page of the given size (A4: 210 x 297 mm).
     static ImpaginazioneScheda Per(const QSizeF& paginaMm);
+    // Every box, in the order above.
+    QList<QRectF> Riquadri() const;
+
+private:
+    static ImpaginazioneScheda SuA4(const QSizeF& paginaMm);
+    QList<QRectF*> Puntatori();
 };

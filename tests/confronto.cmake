@@ -1,0 +1,3 @@
+# The comparison of curves and the data sheet.
+zelmar_add_test(NAME TestConfronto SOURCES TestConfronto.cpp LIBS zelmar_comparison)
+zelmar_add_test(NAME TestScheda SOURCES TestScheda.cpp LIBS zelmar_sheet)
