@@ -35,6 +35,8 @@ void DisegnaLegenda(QPainter& pittore, const QList<EsportazioneGrafico::VoceLege
 {
     QFont carattere = pittore.font();
     carattere.setPixelSize(kCarattereLegenda);
+    // Without ligatures a PDF's text reads back (and is found) letter for letter.
+    carattere.setStyleStrategy(QFont::PreferNoShaping);
     pittore.setFont(carattere);
     pittore.setPen(Qt::black);
     const QFontMetricsF metrica(carattere);

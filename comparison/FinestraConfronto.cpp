@@ -133,6 +133,16 @@ void FinestraConfronto::CreaComandi()
     copia->setToolTip(tr("Copies the table to the clipboard, tab-separated"));
     QAction* stampa = barra->addAction(tr("&Print..."), this, [this] { Stampa(); });
     stampa->setShortcut(QKeySequence::Print);
+    const QList<QPair<QAction*, const char*>> nomi = {
+        {rimuovi_, "RimuoviVoce"},      {svuota, "SvuotaConfronto"},      {mostraRiferimenti_, "MostraRiferimenti"},
+        {esportaGrafico, "EsportaGrafico"}, {esportaTabella, "EsportaCsv"}, {copia, "CopiaTabella"},
+        {stampa, "StampaConfronto"},     {menuGrafico->actions()[0], "EsportaPng"},
+        {menuGrafico->actions()[1], "EsportaSvg"}, {menuGrafico->actions()[2], "EsportaPdf"}};
+    for (const auto& [azione, nome] : nomi) {
+        azione->setObjectName(QString::fromLatin1(nome));
+        if (QWidget* pulsante = barra->widgetForAction(azione))
+            pulsante->setObjectName(azione->objectName());
+    }
     for (QAction* azione : barra->actions())
         azione->setShortcutContext(Qt::WindowShortcut);
     conVoci_ = {svuota, esportaGrafico, esportaTabella, copia, stampa};
@@ -140,9 +150,9 @@ void FinestraConfronto::CreaComandi()
 
 bool FinestraConfronto::Aggiungi(const DatiVoce& voce)
 {
+    // Shown beside the main window, without taking the keyboard from it.
     show();
     raise();
-    activateWindow();
     const QString rifiuto = insieme_.Aggiungi(voce);
     if (!rifiuto.isEmpty()) {
         MessageBox::show(this, rifiuto, MessageBox::Exclamation);

@@ -23,6 +23,7 @@ void DisegnaTabella(QPainter& pittore, const QRectF& pagina, const InsiemeConfro
 
     QFont carattere = pittore.font();
     carattere.setPixelSize(std::max(1, int(altezzaRiga * 0.62)));
+    carattere.setStyleStrategy(QFont::PreferNoShaping); // the text reads back letter for letter
     pittore.setFont(carattere);
     const QFontMetricsF metrica(carattere, pittore.device());
     const auto cella = [&](int riga, int colonna, const QString& testo, Qt::Alignment allineamento) {

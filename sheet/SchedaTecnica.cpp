@@ -44,6 +44,8 @@ public:
     {
         QFont f(QStringLiteral("DejaVu Sans"));
         f.setPointSizeF(punti);
+        // Without ligatures the PDF's text reads back (and is found) letter for letter.
+        f.setStyleStrategy(QFont::PreferNoShaping);
         f.setBold(grassetto);
         return f;
     }
