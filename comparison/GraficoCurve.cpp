@@ -116,8 +116,10 @@ QIcon GraficoCurve::Icona(int stile)
 QString GraficoCurve::Didascalia(const DatiVoce& voce)
 {
     QStringList pezzi{voce.nome, TipiVoce::Nome(voce.codice), voce.rigaValutazione};
-    if (voce.calcolata)
+    if (voce.calcolata && voce.calcolata->indice)
         pezzi << Tr("computed %1").arg(TipiVoce::RigaCalcolata(voce.codice, *voce.calcolata));
+    else if (voce.calcolata)
+        pezzi << Tr("not computed: a band from 100 to 3150 Hz has no value");
     return pezzi.join(QStringLiteral(" \u2013 "));
 }
 

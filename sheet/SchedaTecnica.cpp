@@ -106,6 +106,8 @@ QString RigaCalcolata(const DatiVoce& voce)
         return Tr("Computed from the bands: none, ISO 717 gives no single-number rating for the improvement of a "
                   "lining.");
     const Valutazione& v = *voce.calcolata;
+    if (!v.indice)
+        return Tr("Computed from the bands: none, a band from 100 to 3150 Hz has no value.");
     QString riga = Tr("Computed from the bands (%1): %2").arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
     if (const auto somma = v.SommaDeviazioni())
         riga += Tr("; unfavourable deviations %1 dB").arg(FormatoNumero::Testo(*somma));
@@ -164,12 +166,11 @@ void DisegnaDati(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& v
                    {Tr("Testing body"), valore(voce.ente)},
                    {Tr("Requesting company"), valore(voce.societa)}},
                   38);
-    QList<QPair<QString, QString>> fisici = voce.fisici;
-    if (fisici.isEmpty())
-        fisici.append({kNessuno, QString()});
     const QRectF box = pagina.Intestazione(s.fisici, Tr("Physical data"));
-    DisegnaCoppie(pagina, QRectF(box.topLeft(), QSizeF(box.width(), std::min(box.height(), 5.4 * fisici.size()))),
-                  fisici, 30);
+    if (voce.fisici.isEmpty())
+        pagina.Testo(box, kNessuno, Pagina::Carattere(9));
+    DisegnaCoppie(pagina, QRectF(box.topLeft(), QSizeF(box.width(), std::min(box.height(), 5.4 * voce.fisici.size()))),
+                  voce.fisici, 30);
 }
 
 void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
