@@ -3,3 +3,4 @@ zelmar_add_test(NAME TestConfronto SOURCES TestConfronto.cpp LIBS zelmar_compari
 zelmar_add_test(NAME TestScheda SOURCES TestScheda.cpp LIBS zelmar_sheet)
 zelmar_add_test(NAME TestConfrontoDaForm1 SOURCES gui/TestConfrontoDaForm1.cpp LIBS zelmar_form1_testsupport GUI)
 zelmar_add_test(NAME TestSchedaDaForm1 SOURCES gui/TestSchedaDaForm1.cpp LIBS zelmar_form1_testsupport GUI)
+zelmar_add_test(NAME TestIncollaBande SOURCES gui/TestIncollaBande.cpp LIBS zelmar_editor GUI)
