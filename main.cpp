@@ -1,21 +1,30 @@
 // ZELMARtek: the main window is the program; closing it ends the program.
+#include "app/Traduzioni.h"
+#include "app/ZelmarCommonModule.h"
+#include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELMARtek"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.zelmartek.ZELMARtek"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("it.zelmartek.ZELMARtek")));
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     Form1 finestra;
     finestra.Carica();
     finestra.show();
-    // For measuring start-up: end as soon as the window with its first entry is drawn.
+    // For measuring and checking start-up: end as soon as the window with its first entry is
+    // drawn; the exit status is 0 only when an entry is shown.
     if (QApplication::arguments().contains(QStringLiteral("--esci-dopo-avvio"))) {
         QTimer::singleShot(0, &finestra, [&finestra] {
             finestra.repaint();
-            QApplication::quit();
+            const auto* elenco = finestra.findChild<const ElencoNomi*>(QStringLiteral("List1"));
+            QApplication::exit(elenco && elenco->currentRow() >= 0 ? 0 : 1);
         });
     }
     return QApplication::exec();

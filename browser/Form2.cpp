@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "ui/DidascaliaAdattata.h"
 
@@ -118,6 +119,7 @@ void Form2::CreaControlli()
     MonthView1_->setFont(piccolo); // seven day columns in the designed width
     MonthView1_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     MonthView1_->setSelectedDate(QDate(2008, 1, 21));
+    Traduzioni::ImpostaCalendario(MonthView1_);
 
     Command2_ = new QPushButton(QStringLiteral("Chiudi"), this);
     Command2_->setObjectName(QStringLiteral("Command2"));

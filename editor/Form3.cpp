@@ -6,6 +6,7 @@
 
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
+#include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "exchange/AppuntiBande.h"
 #include "model/Categorie.h"
@@ -392,6 +393,7 @@ void Form3::CreaCertificato()
     monthView1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     monthView1_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     monthView1_->setGridVisible(false);
+    Traduzioni::ImpostaCalendario(monthView1_);
     monthView1_->setGeometry(Twip(2520, 600, 3015, 2460));
 }
 

@@ -3,6 +3,12 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev sqlite3
           mdbtools mdbtools-dev clang-format fonts-dejavu-core
+          # Translations: lupdate and lrelease, their CMake functions, and Qt's own texts in Italian.
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+          # The Debian package: its shared-library dependencies (dpkg-shlibdeps, and file, with
+          # which cpack finds the programs to ask about), and the checks of its desktop entry,
+          # its AppStream file and the package itself.
+          dpkg-dev file desktop-file-utils appstream lintian
           # The comparison and the data sheets: charts (QtCharts needs the OpenGL headers);
           # pdftotext reads the sheets back in the tests.
           qt6-charts-dev libqt6opengl6-dev poppler-utils)
