@@ -19,5 +19,11 @@ bool DialogoStampa::Esegui(QPrinter& stampante, QWidget* parent)
     return dialogo.exec() == QDialog::Accepted;
 }
 
-void DialogoStampa::setNextOutput(const QString& pdf) { nextOutputs_.append(pdf); }
-void DialogoStampa::setAutomatic(bool automatic) { automatic_ = automatic; }
+void DialogoStampa::setNextOutput(const QString& pdf)
+{
+    nextOutputs_.append(pdf);
+}
+void DialogoStampa::setAutomatic(bool automatic)
+{
+    automatic_ = automatic;
+}

@@ -36,7 +36,8 @@ QString NomeFile(const QString& nome)
 {
     QString file;
     for (const QChar c : nome)
-        file += QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control ? QChar('_') : c;
+        file += QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control ? QChar('_')
+                                                                                                  : c;
     return file.trimmed().isEmpty() ? QStringLiteral("scheda") : file.trimmed();
 }
 
@@ -57,8 +58,8 @@ ComandiVoce::ComandiVoce(Form1* form) : QObject(form), form_(form)
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &ComandiVoce::AggiungiAlConfronto),
         Comando(ModuleToolbarColor::IconaScheda(), tr("Data sheet as PDF..."),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ComandiVoce::SalvaScheda),
-        Comando(ModuleToolbarColor::IconaStampa(), tr("Print the data sheet..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                &ComandiVoce::StampaScheda),
+        Comando(ModuleToolbarColor::IconaStampa(), tr("Print the data sheet..."),
+                QKeySequence(Qt::CTRL | Qt::Key_P), &ComandiVoce::StampaScheda),
         Comando(ModuleToolbarColor::IconaCopiaBande(), tr("Copy the band values"),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ComandiVoce::CopiaBande),
     };
@@ -93,7 +94,8 @@ std::optional<DatiVoce> ComandiVoce::VoceMostrata()
 {
     const ElencoNomi* elenco = form_->Controlli().List1;
     if (form_->Inerte() || elenco->currentRow() < 0) {
-        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."), MessageBox::Information);
+        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."),
+                         MessageBox::Information);
         return std::nullopt;
     }
     const QString nome = elenco->testoCorrente();
@@ -101,8 +103,9 @@ std::optional<DatiVoce> ComandiVoce::VoceMostrata()
     try {
         if (auto voce = LetturaVoce::Leggi(file, Module1::NomeTabella, Module1::CategoriaCorrente, nome))
             return voce;
-        MessageBox::show(form_, tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(nome, file, Module1::NomeTabella),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            form_, tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(nome, file, Module1::NomeTabella),
+            MessageBox::Exclamation);
     } catch (const DbException& errore) {
         MessageBox::show(form_,
                          tr("\u00ab%1\u00bb cannot be read from %2 (table %3).\n%4")
@@ -130,15 +133,15 @@ void ComandiVoce::SalvaScheda()
     if (!voce)
         return;
     const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString percorso = FileDialog::getSaveFileName(form_, tr("Save the data sheet"),
-                                                   cartella + QLatin1Char('/') + NomeFile(voce->nome) + ".pdf",
-                                                   {tr("PDF files (*.pdf)")});
+    QString percorso = FileDialog::getSaveFileName(
+        form_, tr("Save the data sheet"), cartella + QLatin1Char('/') + NomeFile(voce->nome) + ".pdf",
+        {tr("PDF files (*.pdf)")});
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())
         percorso += QStringLiteral(".pdf");
-    const QString errore =
-        SchedaTecnica::ScriviPdf(percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+    const QString errore = SchedaTecnica::ScriviPdf(
+        percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
     if (!errore.isEmpty())
         MessageBox::show(form_, errore, MessageBox::Exclamation);
 }
@@ -153,7 +156,8 @@ void ComandiVoce::StampaScheda()
     stampante.setDocName(voce->nome);
     if (!DialogoStampa::Esegui(stampante, form_))
         return;
-    if (!SchedaTecnica::Stampa(stampante, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine)))
+    if (!SchedaTecnica::Stampa(stampante, *voce,
+                               SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine)))
         MessageBox::show(form_, tr("The data sheet of \u00ab%1\u00bb could not be printed.").arg(voce->nome),
                          MessageBox::Exclamation);
 }
@@ -175,8 +179,8 @@ bool ComandiVoce::MostraVoce(const DatiVoce& voce)
             const SceltaTabella::Esito esito = SceltaTabella::Scegli(radice->text(0), nodo->text(0));
             if (!esito.cartellaCategoria || !esito.nomeTabella || *esito.nomeTabella != voce.tabella)
                 continue;
-            const QString file = GetCartellaDati() + QStringLiteral("/Databases/Database") + *esito.cartellaCategoria +
-                                 esito.nomeDatabase + QStringLiteral(".mdb");
+            const QString file = GetCartellaDati() + QStringLiteral("/Databases/Database") +
+                                 *esito.cartellaCategoria + esito.nomeDatabase + QStringLiteral(".mdb");
             if (!StessoFile(file, voce.file))
                 continue;
             albero->setCurrentItem(nodo);
@@ -191,8 +195,9 @@ bool ComandiVoce::MostraVoce(const DatiVoce& voce)
                 }
         }
     }
-    MessageBox::show(confronto_ ? static_cast<QWidget*>(confronto_) : form_,
-                     tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(voce.nome, voce.file, voce.tabella),
-                     MessageBox::Exclamation);
+    MessageBox::show(
+        confronto_ ? static_cast<QWidget*>(confronto_) : form_,
+        tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(voce.nome, voce.file, voce.tabella),
+        MessageBox::Exclamation);
     return false;
 }

@@ -36,7 +36,8 @@ AsseFrequenze::Scala AsseFrequenze::ScalaDecibel(const QList<double>& valori)
     if (valori.isEmpty())
         return {0, 60};
     const auto [minimo, massimo] = std::minmax_element(valori.begin(), valori.end());
-    Scala scala{std::floor(*minimo / PassoDecibel) * PassoDecibel, std::ceil(*massimo / PassoDecibel) * PassoDecibel};
+    Scala scala{std::floor(*minimo / PassoDecibel) * PassoDecibel,
+                std::ceil(*massimo / PassoDecibel) * PassoDecibel};
     if (scala.minimo == *minimo)
         scala.minimo -= PassoDecibel;
     if (scala.massimo == *massimo)

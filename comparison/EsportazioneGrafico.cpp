@@ -19,11 +19,6 @@ constexpr double kRigaLegenda = 20;
 constexpr int kCarattereLegenda = 12;
 constexpr double kMargineLegenda = 10;
 
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("EsportazioneGrafico", testo);
-}
-
 QSizeF Dimensione(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& legenda)
 {
     const double altezzaLegenda = legenda.isEmpty() ? 0 : legenda.size() * kRigaLegenda + 2 * kMargineLegenda;
@@ -108,15 +103,20 @@ void EsportazioneGrafico::Disegna(QPainter& pittore, QChart* grafico, const QLis
     pittore.restore();
 }
 
-QString EsportazioneGrafico::Salva(QChart* grafico, const QList<VoceLegenda>& legenda, const QString& percorso)
+QString EsportazioneGrafico::Salva(QChart* grafico, const QList<VoceLegenda>& legenda,
+                                   const QString& percorso)
 {
     const QString formato = QFileInfo(percorso).suffix().toLower();
     if (formato != QLatin1String("png") && formato != QLatin1String("svg") && formato != QLatin1String("pdf"))
-        return Tr("%1: the chart is written as PNG, SVG or PDF, chosen by the file's suffix.").arg(percorso);
+        return QCoreApplication::translate(
+                   "EsportazioneGrafico",
+                   "%1: the chart is written as PNG, SVG or PDF, chosen by the file's suffix.")
+            .arg(percorso);
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
-        return Tr("%1 cannot be written: %2").arg(percorso, file.errorString());
-    const QString titolo = Tr("Comparison of curves");
+        return QCoreApplication::translate("EsportazioneGrafico", "%1 cannot be written: %2")
+            .arg(percorso, file.errorString());
+    const QString titolo = QCoreApplication::translate("EsportazioneGrafico", "Comparison of curves");
     bool scritto = false;
     if (formato == QLatin1String("png"))
         scritto = ScriviPng(grafico, legenda, file);
@@ -125,6 +125,7 @@ QString EsportazioneGrafico::Salva(QChart* grafico, const QList<VoceLegenda>& le
     else
         scritto = ScriviPdf(grafico, legenda, file, titolo);
     if (!scritto || !file.commit())
-        return Tr("%1 cannot be written: %2").arg(percorso, file.errorString());
+        return QCoreApplication::translate("EsportazioneGrafico", "%1 cannot be written: %2")
+            .arg(percorso, file.errorString());
     return {};
 }

@@ -20,7 +20,8 @@ struct VoceLegenda
 
 // Draws the chart as it is on screen and the legend below it, scaled into the rectangle
 // with their proportions kept.
-void Disegna(QPainter& pittore, QChart* grafico, const QList<VoceLegenda>& legenda, const QRectF& destinazione);
+void Disegna(QPainter& pittore, QChart* grafico, const QList<VoceLegenda>& legenda,
+             const QRectF& destinazione);
 
 // Empty when written; otherwise what went wrong, for the user.
 QString Salva(QChart* grafico, const QList<VoceLegenda>& legenda, const QString& percorso);

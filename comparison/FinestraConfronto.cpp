@@ -21,9 +21,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QToolBar>
@@ -69,7 +69,8 @@ FinestraConfronto::FinestraConfronto(QWidget* parent) : QWidget(parent, Qt::Wind
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tabella_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     connect(tabella_, &QTableWidget::currentCellChanged, this, [this](int, int colonna) { Scegli(colonna); });
-    connect(tabella_, &QTableWidget::cellDoubleClicked, this, [this](int, int colonna) { ChiediMostra(colonna); });
+    connect(tabella_, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int colonna) { ChiediMostra(colonna); });
     connect(tabella_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int colonna) { ChiediMostra(colonna); });
 
@@ -117,27 +118,36 @@ void FinestraConfronto::CreaComandi()
     barra->addSeparator();
 
     auto* menuGrafico = new QMenu(this);
-    menuGrafico->addAction(tr("PNG picture..."), this,
-                           [this] { ChiediEsportazioneGrafico(QStringLiteral("png"), tr("PNG pictures (*.png)")); });
-    menuGrafico->addAction(tr("SVG drawing..."), this,
-                           [this] { ChiediEsportazioneGrafico(QStringLiteral("svg"), tr("SVG drawings (*.svg)")); });
-    menuGrafico->addAction(tr("PDF page..."), this,
-                           [this] { ChiediEsportazioneGrafico(QStringLiteral("pdf"), tr("PDF files (*.pdf)")); });
+    menuGrafico->addAction(tr("PNG picture..."), this, [this] {
+        ChiediEsportazioneGrafico(QStringLiteral("png"), tr("PNG pictures (*.png)"));
+    });
+    menuGrafico->addAction(tr("SVG drawing..."), this, [this] {
+        ChiediEsportazioneGrafico(QStringLiteral("svg"), tr("SVG drawings (*.svg)"));
+    });
+    menuGrafico->addAction(tr("PDF page..."), this, [this] {
+        ChiediEsportazioneGrafico(QStringLiteral("pdf"), tr("PDF files (*.pdf)"));
+    });
     QAction* esportaGrafico = barra->addAction(tr("E&xport chart"));
     esportaGrafico->setMenu(menuGrafico);
     if (auto* pulsante = qobject_cast<QToolButton*>(barra->widgetForAction(esportaGrafico)))
         pulsante->setPopupMode(QToolButton::InstantPopup);
-    QAction* esportaTabella = barra->addAction(tr("Export &table (CSV)..."), this, [this] { ChiediEsportazioneTabella(); });
+    QAction* esportaTabella =
+        barra->addAction(tr("Export &table (CSV)..."), this, [this] { ChiediEsportazioneTabella(); });
     QAction* copia = barra->addAction(tr("&Copy table"), this, [this] { CopiaTabella(); });
     copia->setShortcut(QKeySequence::Copy);
     copia->setToolTip(tr("Copies the table to the clipboard, tab-separated"));
     QAction* stampa = barra->addAction(tr("&Print..."), this, [this] { Stampa(); });
     stampa->setShortcut(QKeySequence::Print);
-    const QList<QPair<QAction*, const char*>> nomi = {
-        {rimuovi_, "RimuoviVoce"},      {svuota, "SvuotaConfronto"},      {mostraRiferimenti_, "MostraRiferimenti"},
-        {esportaGrafico, "EsportaGrafico"}, {esportaTabella, "EsportaCsv"}, {copia, "CopiaTabella"},
-        {stampa, "StampaConfronto"},     {menuGrafico->actions()[0], "EsportaPng"},
-        {menuGrafico->actions()[1], "EsportaSvg"}, {menuGrafico->actions()[2], "EsportaPdf"}};
+    const QList<QPair<QAction*, const char*>> nomi = {{rimuovi_, "RimuoviVoce"},
+                                                      {svuota, "SvuotaConfronto"},
+                                                      {mostraRiferimenti_, "MostraRiferimenti"},
+                                                      {esportaGrafico, "EsportaGrafico"},
+                                                      {esportaTabella, "EsportaCsv"},
+                                                      {copia, "CopiaTabella"},
+                                                      {stampa, "StampaConfronto"},
+                                                      {menuGrafico->actions()[0], "EsportaPng"},
+                                                      {menuGrafico->actions()[1], "EsportaSvg"},
+                                                      {menuGrafico->actions()[2], "EsportaPdf"}};
     for (const auto& [azione, nome] : nomi) {
         azione->setObjectName(QString::fromLatin1(nome));
         if (QWidget* pulsante = barra->widgetForAction(azione))
@@ -249,7 +259,8 @@ void FinestraConfronto::RiempiTabella()
     tabella_->setColumnCount(int(voci.size()));
     tabella_->setRowCount(int(righe.size()));
     for (int c = 0; c < voci.size(); ++c) {
-        auto* intestazione = new QTableWidgetItem(GraficoCurve::Icona(insieme_.Elementi()[c].stile), voci[c].nome);
+        auto* intestazione =
+            new QTableWidgetItem(GraficoCurve::Icona(insieme_.Elementi()[c].stile), voci[c].nome);
         intestazione->setToolTip(GraficoCurve::Didascalia(voci[c]));
         tabella_->setHorizontalHeaderItem(c, intestazione);
     }
@@ -275,10 +286,10 @@ void FinestraConfronto::MostraPunto(int voce, const QPointF& punto, bool sopra)
     }
     const DatiVoce& dati = insieme_.Elementi()[voce].voce;
     const int banda = GraficoCurve::Banda(punto);
-    const QString testo = tr("%1 Hz: %2 dB - %3")
-                              .arg(RecordSchema::Frequenze[banda])
-                              .arg(TabellaConfronto::TestoCella(dati.bande[banda] ? *dati.bande[banda] : punto.y()),
-                                   dati.nome);
+    const QString testo =
+        tr("%1 Hz: %2 dB - %3")
+            .arg(RecordSchema::Frequenze[banda])
+            .arg(TabellaConfronto::TestoCella(dati.bande[banda] ? *dati.bande[banda] : punto.y()), dati.nome);
     puntatore_->setText(testo);
     QToolTip::showText(QCursor::pos(), testo, vista_);
 }
@@ -307,7 +318,8 @@ QString FinestraConfronto::EsportaTabella(const QString& percorso)
 
 void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const QString& filtro)
 {
-    QString percorso = FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato), {filtro});
+    QString percorso =
+        FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato), {filtro});
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())
@@ -317,8 +329,8 @@ void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const 
 
 void FinestraConfronto::ChiediEsportazioneTabella()
 {
-    QString percorso = FileDialog::getSaveFileName(this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")),
-                                                   {tr("CSV files (*.csv)")});
+    QString percorso = FileDialog::getSaveFileName(
+        this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")), {tr("CSV files (*.csv)")});
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())

@@ -7,26 +7,21 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
+#include <QLineSeries>
 #include <QPainter>
 #include <QPixmap>
-#include <QLineSeries>
 #include <QValueAxis>
 #include <cmath>
 
 namespace {
 
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("GraficoCurve", testo);
-}
-
 // Twelve colours that stay apart on white and in print.
 constexpr QRgb kColori[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd, 0x8c564b,
                             0xe377c2, 0x17becf, 0x7f7f7f, 0xbcbd22, 0x393b79, 0x843c39};
 constexpr QScatterSeries::MarkerShape kForme[] = {
-    QScatterSeries::MarkerShapeCircle, QScatterSeries::MarkerShapeRectangle,
+    QScatterSeries::MarkerShapeCircle,   QScatterSeries::MarkerShapeRectangle,
     QScatterSeries::MarkerShapeTriangle, QScatterSeries::MarkerShapeRotatedRectangle,
-    QScatterSeries::MarkerShapeStar, QScatterSeries::MarkerShapePentagon};
+    QScatterSeries::MarkerShapeStar,     QScatterSeries::MarkerShapePentagon};
 
 QCategoryAxis* AsseX(QChart* grafico)
 {
@@ -36,7 +31,7 @@ QCategoryAxis* AsseX(QChart* grafico)
     for (int banda = 0; banda < RecordSchema::NumeroBande; ++banda)
         asse->append(AsseFrequenze::Etichetta(banda), AsseFrequenze::Posizione(banda));
     asse->setRange(AsseFrequenze::Inizio(), AsseFrequenze::Fine());
-    asse->setTitleText(Tr("Frequency (Hz)"));
+    asse->setTitleText(QCoreApplication::translate("GraficoCurve", "Frequency (Hz)"));
     return asse;
 }
 
@@ -82,7 +77,8 @@ void GraficoCurve::DisegnaMarcatore(QPainter& p, const QRectF& r, int stile)
         p.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), r.bottom()}, {r.left(), r.bottom()}});
         break;
     case QScatterSeries::MarkerShapeRotatedRectangle:
-        p.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()}, {r.left(), c.y()}});
+        p.drawPolygon(
+            QPolygonF{{c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()}, {r.left(), c.y()}});
         break;
     case QScatterSeries::MarkerShapeStar:
     case QScatterSeries::MarkerShapePentagon: {
@@ -117,9 +113,11 @@ QString GraficoCurve::Didascalia(const DatiVoce& voce)
 {
     QStringList pezzi{voce.nome, TipiVoce::Nome(voce.codice), voce.rigaValutazione};
     if (voce.calcolata && voce.calcolata->indice)
-        pezzi << Tr("computed %1").arg(TipiVoce::RigaCalcolata(voce.codice, *voce.calcolata));
+        pezzi << QCoreApplication::translate("GraficoCurve", "computed %1")
+                     .arg(TipiVoce::RigaCalcolata(voce.codice, *voce.calcolata));
     else if (voce.calcolata)
-        pezzi << Tr("not computed: a band from 100 to 3150 Hz has no value");
+        pezzi << QCoreApplication::translate("GraficoCurve",
+                                             "not computed: a band from 100 to 3150 Hz has no value");
     return pezzi.join(QStringLiteral(" \u2013 "));
 }
 
@@ -184,8 +182,8 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
     }
 
     QCategoryAxis* asseX = AsseX(grafico);
-    QValueAxis* asseY =
-        AsseY(grafico, valori, curve.isEmpty() ? QString() : TipiVoce::GrandezzaBande(curve.first().voce->codice));
+    QValueAxis* asseY = AsseY(
+        grafico, valori, curve.isEmpty() ? QString() : TipiVoce::GrandezzaBande(curve.first().voce->codice));
     grafico->addAxis(asseX, Qt::AlignBottom);
     grafico->addAxis(asseY, Qt::AlignLeft);
     for (QAbstractSeries* serie : tutte) {

@@ -24,9 +24,9 @@ public:
     };
 
     // Empties the chart and draws the curves; the chart's own legend stays hidden (its lines
-    // are cut short), the caller shows Didascalia beside each marker. Returns each curve's marker series, in the order
-    // of the curves (their points are the bands that have a value). Lines and markers are
-    // drawn spessore times their size on screen.
+    // are cut short), the caller shows Didascalia beside each marker. Returns each curve's marker series, in
+    // the order of the curves (their points are the bands that have a value). Lines and markers are drawn
+    // spessore times their size on screen.
     static QList<QScatterSeries*> Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti,
                                           double spessore = 1);
 

@@ -4,13 +4,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("InsiemeConfronto", testo);
-}
-} // namespace
-
 QString InsiemeConfronto::Grandezza() const
 {
     return elementi_.isEmpty() ? QString() : TipiVoce::GrandezzaBande(elementi_.first().voce.codice);
@@ -20,16 +13,22 @@ QString InsiemeConfronto::Aggiungi(const DatiVoce& voce)
 {
     for (const Elemento& e : elementi_)
         if (e.voce.StessaVoce(voce))
-            return Tr("\u00ab%1\u00bb is already in the comparison.").arg(voce.nome);
+            return QCoreApplication::translate("InsiemeConfronto",
+                                               "\u00ab%1\u00bb is already in the comparison.")
+                .arg(voce.nome);
     if (Quanti() >= Massimo)
-        return Tr("The comparison already holds %1 entries, as many as it can: remove one before adding "
-                  "\u00ab%2\u00bb.")
+        return QCoreApplication::translate(
+                   "InsiemeConfronto",
+                   "The comparison already holds %1 entries, as many as it can: remove one before adding "
+                   "\u00ab%2\u00bb.")
             .arg(Massimo)
             .arg(voce.nome);
     const QString grandezza = TipiVoce::GrandezzaBande(voce.codice);
     if (!elementi_.isEmpty() && grandezza != Grandezza())
-        return Tr("\u00ab%1\u00bb holds %2 band values, the entries compared hold %3 values: only curves of "
-                  "one quantity can be compared.")
+        return QCoreApplication::translate(
+                   "InsiemeConfronto",
+                   "\u00ab%1\u00bb holds %2 band values, the entries compared hold %3 values: only curves of "
+                   "one quantity can be compared.")
             .arg(voce.nome, grandezza, Grandezza());
     elementi_.append({voce, StileLibero()});
     return {};

@@ -19,7 +19,8 @@ void DisegnaTabella(QPainter& pittore, const QRectF& pagina, const InsiemeConfro
     const int numeroRighe = int(righe.size()) + 1;
     const double altezzaRiga = std::min(pagina.height() / numeroRighe, pagina.height() / 24);
     const double larghezzaEtichette = pagina.width() * 0.22;
-    const double larghezzaColonna = (pagina.width() - larghezzaEtichette) / std::max<qsizetype>(1, voci.size());
+    const double larghezzaColonna =
+        (pagina.width() - larghezzaEtichette) / std::max<qsizetype>(1, voci.size());
 
     QFont carattere = pittore.font();
     carattere.setPixelSize(std::max(1, int(altezzaRiga * 0.62)));
@@ -27,7 +28,8 @@ void DisegnaTabella(QPainter& pittore, const QRectF& pagina, const InsiemeConfro
     pittore.setFont(carattere);
     const QFontMetricsF metrica(carattere, pittore.device());
     const auto cella = [&](int riga, int colonna, const QString& testo, Qt::Alignment allineamento) {
-        const double x = colonna < 0 ? pagina.left() : pagina.left() + larghezzaEtichette + colonna * larghezzaColonna;
+        const double x =
+            colonna < 0 ? pagina.left() : pagina.left() + larghezzaEtichette + colonna * larghezzaColonna;
         const double larghezza = colonna < 0 ? larghezzaEtichette : larghezzaColonna;
         const QRectF r(x, pagina.top() + riga * altezzaRiga, larghezza, altezzaRiga);
         pittore.drawRect(r);

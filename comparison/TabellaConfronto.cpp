@@ -9,11 +9,6 @@
 
 namespace {
 
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("TabellaConfronto", testo);
-}
-
 QVariant Cella(const std::optional<double>& valore)
 {
     return valore ? QVariant(*valore) : QVariant();
@@ -73,7 +68,7 @@ QVariant Calcolata(const DatiVoce& voce, const QString& simbolo)
 
 QString TabellaConfronto::Intestazione()
 {
-    return Tr("Band or rating");
+    return QCoreApplication::translate("TabellaConfronto", "Band or rating");
 }
 
 QList<TabellaConfronto::Riga> TabellaConfronto::Righe(const QList<DatiVoce>& voci)
@@ -85,20 +80,24 @@ QList<TabellaConfronto::Riga> TabellaConfronto::Righe(const QList<DatiVoce>& voc
             riga.celle << cella(voce);
         righe << riga;
     };
-    aggiungi(Tr("Kind"), [](const DatiVoce& v) { return QVariant(TipiVoce::Nome(v.codice)); });
-    aggiungi(Tr("Table"), [](const DatiVoce& v) { return QVariant(v.tabella); });
+    aggiungi(QCoreApplication::translate("TabellaConfronto", "Kind"),
+             [](const DatiVoce& v) { return QVariant(TipiVoce::Nome(v.codice)); });
+    aggiungi(QCoreApplication::translate("TabellaConfronto", "Table"),
+             [](const DatiVoce& v) { return QVariant(v.tabella); });
     for (int banda = 0; banda < RecordSchema::NumeroBande; ++banda)
         aggiungi(QStringLiteral("%1 Hz").arg(RecordSchema::Frequenze[banda]),
                  [banda](const DatiVoce& v) { return Cella(v.bande[banda]); });
     for (const QString& colonna : Unione(voci, ColonneMemorizzate))
-        aggiungi(Tr("%1 stored").arg(colonna), [&colonna](const DatiVoce& v) { return Memorizzata(v, colonna); });
+        aggiungi(QCoreApplication::translate("TabellaConfronto", "%1 stored").arg(colonna),
+                 [&colonna](const DatiVoce& v) { return Memorizzata(v, colonna); });
     for (const QString& simbolo : Unione(voci, SimboliCalcolati))
-        aggiungi(Tr("%1 computed (dB)").arg(simbolo),
+        aggiungi(QCoreApplication::translate("TabellaConfronto", "%1 computed (dB)").arg(simbolo),
                  [&simbolo](const DatiVoce& v) { return Calcolata(v, simbolo); });
     if (std::any_of(voci.begin(), voci.end(), [](const DatiVoce& v) { return v.calcolata.has_value(); }))
-        aggiungi(Tr("Unfavourable deviations (dB)"), [](const DatiVoce& v) {
-            return v.calcolata ? Cella(v.calcolata->SommaDeviazioni()) : QVariant();
-        });
+        aggiungi(QCoreApplication::translate("TabellaConfronto", "Unfavourable deviations (dB)"),
+                 [](const DatiVoce& v) {
+                     return v.calcolata ? Cella(v.calcolata->SommaDeviazioni()) : QVariant();
+                 });
     return righe;
 }
 
@@ -125,7 +124,9 @@ QString TabellaConfronto::TestoCella(const QVariant& cella)
 QString TabellaConfronto::TestoAppunti(const QList<DatiVoce>& voci)
 {
     // A tab or a line break inside a text would break the grid: they become blanks.
-    const auto pulito = [](QString testo) { return testo.replace(QLatin1Char('\t'), QLatin1Char(' ')).simplified(); };
+    const auto pulito = [](QString testo) {
+        return testo.replace(QLatin1Char('\t'), QLatin1Char(' ')).simplified();
+    };
     QStringList intestazione{Intestazione()};
     for (const DatiVoce& voce : voci)
         intestazione << pulito(voce.nome);

@@ -8,11 +8,6 @@
 
 namespace {
 
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("AppuntiBande", testo);
-}
-
 // One cell of the pasted text; an empty one stands for a band without a value.
 struct Cella
 {
@@ -78,25 +73,33 @@ AppuntiBande::Lettura AppuntiBande::Leggi(const QString& testo)
     const QList<Cella> celle = Celle(testo);
     for (const Cella& cella : celle)
         if (!cella.vuota() && !Numero(cella.testo)) {
-            lettura.errore = Tr("The clipboard holds \u00ab%1\u00bb, which is not a number: nothing was pasted.")
-                                 .arg(Breve(cella.testo));
+            lettura.errore =
+                QCoreApplication::translate(
+                    "AppuntiBande",
+                    "The clipboard holds \u00ab%1\u00bb, which is not a number: nothing was pasted.")
+                    .arg(Breve(cella.testo));
             return lettura;
         }
     if (celle.isEmpty()) {
-        lettura.errore = Tr("The clipboard holds no band values: nothing was pasted.");
+        lettura.errore = QCoreApplication::translate(
+            "AppuntiBande", "The clipboard holds no band values: nothing was pasted.");
         return lettura;
     }
     const int quante = int(celle.size());
     if (quante != RecordSchema::NumeroBande && quante != Valutazione::NumeroBandeValutate) {
-        lettura.errore = Tr("The clipboard holds %1 values; band values are pasted as 21 (50 to 5000 Hz) or "
-                            "16 (100 to 3150 Hz): nothing was pasted.")
+        lettura.errore = QCoreApplication::translate(
+                             "AppuntiBande",
+                             "The clipboard holds %1 values; band values are pasted as 21 (50 to 5000 Hz) or "
+                             "16 (100 to 3150 Hz): nothing was pasted.")
                              .arg(quante);
         return lettura;
     }
     lettura.primaBanda = quante == RecordSchema::NumeroBande ? 0 : Valutazione::PrimaBanda;
     for (int i = 0; i < quante; ++i) {
         if (celle[i].vuota()) {
-            lettura.errore = Tr("The band of %1 Hz is an empty cell in the clipboard: nothing was pasted.")
+            lettura.errore = QCoreApplication::translate(
+                                 "AppuntiBande",
+                                 "The band of %1 Hz is an empty cell in the clipboard: nothing was pasted.")
                                  .arg(RecordSchema::Frequenze[lettura.primaBanda + i]);
             lettura.valori.clear();
             return lettura;

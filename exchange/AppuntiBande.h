@@ -12,9 +12,9 @@ namespace AppuntiBande {
 
 struct Lettura
 {
-    int primaBanda = 0;    // 0 for 21 values, 3 (100 Hz) for 16
-    QList<double> valori;  // in band order from primaBanda
-    QString errore;        // what was found instead, for the user; empty when accepted
+    int primaBanda = 0;   // 0 for 21 values, 3 (100 Hz) for 16
+    QList<double> valori; // in band order from primaBanda
+    QString errore;       // what was found instead, for the user; empty when accepted
     bool Accettata() const { return errore.isEmpty(); }
 };
 

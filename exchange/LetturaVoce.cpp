@@ -35,7 +35,8 @@ DatiVoce LetturaVoce::LeggiCorrente(const Recordset& rs, int codice)
     if (!vista)
         return voce;
     voce.nome = Testo(rs, QStringLiteral("Nome"));
-    voce.descrizione = Testo(rs, QStringLiteral("Descrizione")).replace(QLatin1String("\r\n"), QLatin1String(" "));
+    voce.descrizione =
+        Testo(rs, QStringLiteral("Descrizione")).replace(QLatin1String("\r\n"), QLatin1String(" "));
     if (const QVariant immagine = rs.Field(QStringLiteral("Immagine")); !immagine.isNull())
         voce.immagine = immagine.toString();
     voce.certificato = !Categorie::IsTeorico(codice);

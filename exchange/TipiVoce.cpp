@@ -9,11 +9,6 @@
 
 namespace {
 
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("TipiVoce", testo);
-}
-
 QString Simbolo(int codice, ::GrandezzaBande grandezza)
 {
     switch (grandezza) {
@@ -40,27 +35,27 @@ QString TipiVoce::Nome(int codice)
 {
     switch (codice) {
     case catRwLaboratorio:
-        return Tr("Rw (laboratory)");
+        return QCoreApplication::translate("TipiVoce", "Rw (laboratory)");
     case catRwInOpera:
-        return Tr("R'w (in situ)");
+        return QCoreApplication::translate("TipiVoce", "R'w (in situ)");
     case catDRwLaboratorio:
-        return Tr("DRw (laboratory)");
+        return QCoreApplication::translate("TipiVoce", "DRw (laboratory)");
     case catLnwLaboratorio:
-        return Tr("Lnw (laboratory)");
+        return QCoreApplication::translate("TipiVoce", "Lnw (laboratory)");
     case catLnwInOpera:
-        return Tr("L'nw (in situ)");
+        return QCoreApplication::translate("TipiVoce", "L'nw (in situ)");
     case catDLwLaboratorio:
-        return Tr("DLw (laboratory)");
+        return QCoreApplication::translate("TipiVoce", "DLw (laboratory)");
     case catInfissi:
-        return Tr("Windows and doors");
+        return QCoreApplication::translate("TipiVoce", "Windows and doors");
     case catRwTeorico:
-        return Tr("Rw (theoretical)");
+        return QCoreApplication::translate("TipiVoce", "Rw (theoretical)");
     case catLnwTeorico:
-        return Tr("Lnw (theoretical)");
+        return QCoreApplication::translate("TipiVoce", "Lnw (theoretical)");
     case catDnewLaboratorio:
-        return Tr("Dnew (small elements)");
+        return QCoreApplication::translate("TipiVoce", "Dnew (small elements)");
     case catDRwTeorico:
-        return Tr("DRw (theoretical)");
+        return QCoreApplication::translate("TipiVoce", "DRw (theoretical)");
     default:
         return {};
     }
@@ -115,7 +110,8 @@ QList<TipiVoce::Termine> TipiVoce::Termini(int codice, const Valutazione& v)
                 {QStringLiteral("Ctr50-5000"), v.ctr50_5000},
                 {QStringLiteral("Ctr100-5000"), v.ctr100_5000}};
     case GrandezzaBande::Ln:
-        return {{indice, v.indice}, {QStringLiteral("CI"), v.ci}, {QStringLiteral("CI,50-2500"), v.ci50_2500}};
+        return {
+            {indice, v.indice}, {QStringLiteral("CI"), v.ci}, {QStringLiteral("CI,50-2500"), v.ci50_2500}};
     case GrandezzaBande::DLn:
         return {{indice, v.indice}, {QStringLiteral("CI,\u0394"), v.ciDelta}};
     }

@@ -37,8 +37,8 @@ QList<QRectF> ImpaginazioneScheda::Riquadri() const
 
 QList<QRectF*> ImpaginazioneScheda::Puntatori()
 {
-    return {&titolo, &tipo, &valutazione, &descrizione, &immagine, &certificato,
-            &fisici, &grafico, &legenda,    &bande,       &piede};
+    return {&titolo, &tipo,    &valutazione, &descrizione, &immagine, &certificato,
+            &fisici, &grafico, &legenda,     &bande,       &piede};
 }
 
 ImpaginazioneScheda ImpaginazioneScheda::SuA4(const QSizeF& paginaMm)

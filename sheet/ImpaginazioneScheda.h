@@ -19,8 +19,8 @@ struct ImpaginazioneScheda
     QRectF certificato; // certificate, test date, testing body, requesting company
     QRectF fisici;      // physical data
     QRectF grafico;
-    QRectF legenda;     // what the chart's lines are
-    QRectF bande;       // the table of the 21 bands
+    QRectF legenda; // what the chart's lines are
+    QRectF bande;   // the table of the 21 bands
     QRectF piede;
 
     // The layout for a page of the given size (A4: 210 x 297 mm).

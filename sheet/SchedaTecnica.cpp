@@ -21,11 +21,6 @@
 
 namespace {
 
-QString Tr(const char* testo)
-{
-    return QCoreApplication::translate("SchedaTecnica", testo);
-}
-
 const QColor kBlu(0x16, 0x25, 0x4B);
 const QColor kGrigio(0xF0, 0xF0, 0xF0);
 const QString kNessuno = QStringLiteral("\u2013");
@@ -36,7 +31,10 @@ class Pagina
 public:
     Pagina(QPainter& pittore, double pixelPerMm) : p_(pittore), k_(pixelPerMm) {}
 
-    QRectF Px(const QRectF& mm) const { return {mm.x() * k_, mm.y() * k_, mm.width() * k_, mm.height() * k_}; }
+    QRectF Px(const QRectF& mm) const
+    {
+        return {mm.x() * k_, mm.y() * k_, mm.width() * k_, mm.height() * k_};
+    }
     double Px(double mm) const { return mm * k_; }
     QPointF Px(const QPointF& mm) const { return mm * k_; }
 
@@ -51,8 +49,8 @@ public:
     }
 
     // Draws the text fitted into the box (millimetres); returns the height it took, in mm.
-    double Testo(const QRectF& mm, const QString& testo, const QFont& carattere, const QColor& colore = Qt::black,
-                 Qt::Alignment allineamento = Qt::AlignLeft)
+    double Testo(const QRectF& mm, const QString& testo, const QFont& carattere,
+                 const QColor& colore = Qt::black, Qt::Alignment allineamento = Qt::AlignLeft)
     {
         const QRectF r = Px(mm);
         const QFontMetricsF metrica(carattere, p_.device());
@@ -97,20 +95,25 @@ private:
 QString Norma(GrandezzaBande grandezza)
 {
     return grandezza == GrandezzaBande::R || grandezza == GrandezzaBande::Dn ? QStringLiteral("ISO 717-1")
-                                                                              : QStringLiteral("ISO 717-2");
+                                                                             : QStringLiteral("ISO 717-2");
 }
 
 QString RigaCalcolata(const DatiVoce& voce)
 {
     if (!voce.calcolata)
-        return Tr("Computed from the bands: none, ISO 717 gives no single-number rating for the improvement of a "
-                  "lining.");
+        return QCoreApplication::translate(
+            "SchedaTecnica",
+            "Computed from the bands: none, ISO 717 gives no single-number rating for the improvement of a "
+            "lining.");
     const Valutazione& v = *voce.calcolata;
     if (!v.indice)
-        return Tr("Computed from the bands: none, a band from 100 to 3150 Hz has no value.");
-    QString riga = Tr("Computed from the bands (%1): %2").arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
+        return QCoreApplication::translate(
+            "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value.");
+    QString riga = QCoreApplication::translate("SchedaTecnica", "Computed from the bands (%1): %2")
+                       .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
     if (const auto somma = v.SommaDeviazioni())
-        riga += Tr("; unfavourable deviations %1 dB").arg(FormatoNumero::Testo(*somma));
+        riga += QCoreApplication::translate("SchedaTecnica", "; unfavourable deviations %1 dB")
+                    .arg(FormatoNumero::Testo(*somma));
     return riga;
 }
 
@@ -118,17 +121,22 @@ void DisegnaIntestazione(Pagina& pagina, const ImpaginazioneScheda& s, const Dat
 {
     pagina.Testo(s.titolo, voce.nome, Pagina::Carattere(15, true), kBlu);
     pagina.Testo(s.tipo,
-                 Tr("%1 - %2, table %3").arg(TipiVoce::Nome(voce.codice), QFileInfo(voce.file).fileName(), voce.tabella),
+                 QCoreApplication::translate("SchedaTecnica", "%1 - %2, table %3")
+                     .arg(TipiVoce::Nome(voce.codice), QFileInfo(voce.file).fileName(), voce.tabella),
                  Pagina::Carattere(9), Qt::darkGray);
     pagina.Cornice(s.valutazione, kGrigio);
     const QRectF interno = s.valutazione.adjusted(2, 1.5, -2, -1);
-    const double prima = pagina.Testo(interno, Tr("Stored: %1").arg(voce.rigaValutazione), Pagina::Carattere(11, true));
+    const double prima = pagina.Testo(
+        interno, QCoreApplication::translate("SchedaTecnica", "Stored: %1").arg(voce.rigaValutazione),
+        Pagina::Carattere(11, true));
     pagina.Testo(interno.adjusted(0, prima + 0.5, 0, 0), RigaCalcolata(voce), Pagina::Carattere(9));
 }
 
-void DisegnaDescrizione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce, const QImage& immagine)
+void DisegnaDescrizione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce,
+                        const QImage& immagine)
 {
-    const QRectF testo = pagina.Intestazione(s.descrizione, Tr("Description"));
+    const QRectF testo =
+        pagina.Intestazione(s.descrizione, QCoreApplication::translate("SchedaTecnica", "Description"));
     pagina.Testo(testo, voce.descrizione.isEmpty() ? kNessuno : voce.descrizione, Pagina::Carattere(9));
     if (immagine.isNull())
         return;
@@ -150,8 +158,8 @@ void DisegnaCoppie(Pagina& pagina, const QRectF& box, const QList<QPair<QString,
     const double altezza = box.height() / coppie.size();
     for (int i = 0; i < coppie.size(); ++i) {
         const double y = box.top() + i * altezza;
-        pagina.Testo(QRectF(box.left(), y, larghezzaEtichetta - 1, altezza), coppie[i].first, Pagina::Carattere(8),
-                     Qt::darkGray);
+        pagina.Testo(QRectF(box.left(), y, larghezzaEtichetta - 1, altezza), coppie[i].first,
+                     Pagina::Carattere(8), Qt::darkGray);
         pagina.Testo(QRectF(box.left() + larghezzaEtichetta, y, box.width() - larghezzaEtichetta, altezza),
                      coppie[i].second.isEmpty() ? kNessuno : coppie[i].second, Pagina::Carattere(9));
     }
@@ -160,17 +168,21 @@ void DisegnaCoppie(Pagina& pagina, const QRectF& box, const QList<QPair<QString,
 void DisegnaDati(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
     const auto valore = [&voce](const QString& testo) { return voce.certificato ? testo : kNessuno; };
-    DisegnaCoppie(pagina, pagina.Intestazione(s.certificato, Tr("Certificate")),
-                  {{Tr("Certificate"), valore(voce.numeroCertificato)},
-                   {Tr("Test date"), valore(voce.dataProva)},
-                   {Tr("Testing body"), valore(voce.ente)},
-                   {Tr("Requesting company"), valore(voce.societa)}},
-                  38);
-    const QRectF box = pagina.Intestazione(s.fisici, Tr("Physical data"));
+    DisegnaCoppie(
+        pagina,
+        pagina.Intestazione(s.certificato, QCoreApplication::translate("SchedaTecnica", "Certificate")),
+        {{QCoreApplication::translate("SchedaTecnica", "Certificate"), valore(voce.numeroCertificato)},
+         {QCoreApplication::translate("SchedaTecnica", "Test date"), valore(voce.dataProva)},
+         {QCoreApplication::translate("SchedaTecnica", "Testing body"), valore(voce.ente)},
+         {QCoreApplication::translate("SchedaTecnica", "Requesting company"), valore(voce.societa)}},
+        38);
+    const QRectF box =
+        pagina.Intestazione(s.fisici, QCoreApplication::translate("SchedaTecnica", "Physical data"));
     if (voce.fisici.isEmpty())
         pagina.Testo(box, kNessuno, Pagina::Carattere(9));
-    DisegnaCoppie(pagina, QRectF(box.topLeft(), QSizeF(box.width(), std::min(box.height(), 5.4 * voce.fisici.size()))),
-                  voce.fisici, 30);
+    DisegnaCoppie(
+        pagina, QRectF(box.topLeft(), QSizeF(box.width(), std::min(box.height(), 5.4 * voce.fisici.size()))),
+        voce.fisici, 30);
 }
 
 void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
@@ -198,8 +210,11 @@ void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce
 
     const QString legenda =
         voce.calcolata && voce.calcolata->indice
-            ? Tr("Solid line and markers: the band values; dashed line: the shifted reference curve (100 to 3150 Hz).")
-            : Tr("Line and markers: the band values; a band without a value is a gap.");
+            ? QCoreApplication::translate("SchedaTecnica",
+                                          "Solid line and markers: the band values; dashed line: the shifted "
+                                          "reference curve (100 to 3150 Hz).")
+            : QCoreApplication::translate(
+                  "SchedaTecnica", "Line and markers: the band values; a band without a value is a gap.");
     pagina.Testo(s.legenda, legenda, Pagina::Carattere(7.5), Qt::darkGray);
 }
 
@@ -210,10 +225,12 @@ QString Decimi(double valore)
 
 void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
-    QStringList etichette{Tr("f (Hz)"), voce.prefissoBande + QStringLiteral(" (dB)")};
+    QStringList etichette{QCoreApplication::translate("SchedaTecnica", "f (Hz)"),
+                          voce.prefissoBande + QStringLiteral(" (dB)")};
     const bool riferimento = voce.calcolata && voce.calcolata->indice;
     if (riferimento)
-        etichette << Tr("Reference (dB)") << Tr("Unfavourable (dB)");
+        etichette << QCoreApplication::translate("SchedaTecnica", "Reference (dB)")
+                  << QCoreApplication::translate("SchedaTecnica", "Unfavourable (dB)");
     const auto cella = [&](int riga, int banda) -> QString {
         const int i = banda - Valutazione::PrimaBanda;
         const bool valutata = riferimento && i >= 0 && i < Valutazione::NumeroBandeValutate;
@@ -225,7 +242,8 @@ void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& 
         case 2:
             return valutata ? Decimi(voce.calcolata->riferimento[i]) : QString();
         default:
-            return valutata && voce.calcolata->deviazioni[i] > 0 ? Decimi(voce.calcolata->deviazioni[i]) : QString();
+            return valutata && voce.calcolata->deviazioni[i] > 0 ? Decimi(voce.calcolata->deviazioni[i])
+                                                                 : QString();
         }
     };
 
@@ -246,7 +264,8 @@ void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& 
                 const int banda = b * kColonne + c;
                 if (banda >= RecordSchema::NumeroBande)
                     break;
-                const QRectF box(s.bande.left() + kEtichetta + c * larghezzaCella, y, larghezzaCella, altezzaRiga);
+                const QRectF box(s.bande.left() + kEtichetta + c * larghezzaCella, y, larghezzaCella,
+                                 altezzaRiga);
                 pagina.Cornice(box, r == 0 ? kGrigio : QColor(Qt::transparent));
                 pagina.Testo(box.adjusted(0.3, 0.9, -0.3, 0), cella(r, banda), Pagina::Carattere(7.5, r == 0),
                              Qt::black, Qt::AlignHCenter);
@@ -261,14 +280,16 @@ void DisegnaPiede(Pagina& pagina, const ImpaginazioneScheda& s)
     pagina.pittore().drawLine(pagina.Px(s.piede.topLeft()), pagina.Px(s.piede.topRight()));
     const QRectF testo = s.piede.adjusted(0, 1.2, 0, 0);
     pagina.Testo(testo, QStringLiteral("ZELMARtek"), Pagina::Carattere(7.5, true), kBlu);
-    pagina.Testo(testo, Tr("Data sheet written on %1").arg(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)),
+    pagina.Testo(testo,
+                 QCoreApplication::translate("SchedaTecnica", "Data sheet written on %1")
+                     .arg(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)),
                  Pagina::Carattere(7.5), Qt::darkGray, Qt::AlignRight);
 }
 
 } // namespace
 
-void SchedaTecnica::Disegna(QPainter& pittore, const QSizeF& paginaMm, double pixelPerMm, const DatiVoce& voce,
-                            const QImage& immagine)
+void SchedaTecnica::Disegna(QPainter& pittore, const QSizeF& paginaMm, double pixelPerMm,
+                            const DatiVoce& voce, const QImage& immagine)
 {
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
@@ -288,7 +309,8 @@ QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, 
 {
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
-        return Tr("%1 cannot be written: %2").arg(percorso, file.errorString());
+        return QCoreApplication::translate("SchedaTecnica", "%1 cannot be written: %2")
+            .arg(percorso, file.errorString());
     {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -300,10 +322,13 @@ QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, 
         Disegna(pittore, QPageSize(QPageSize::A4).size(QPageSize::Millimeter), pdf.resolution() / 25.4, voce,
                 immagine);
         if (!pittore.end())
-            return Tr("%1 cannot be written: the page could not be drawn.").arg(percorso);
+            return QCoreApplication::translate("SchedaTecnica",
+                                               "%1 cannot be written: the page could not be drawn.")
+                .arg(percorso);
     }
     if (!file.commit())
-        return Tr("%1 cannot be written: %2").arg(percorso, file.errorString());
+        return QCoreApplication::translate("SchedaTecnica", "%1 cannot be written: %2")
+            .arg(percorso, file.errorString());
     return {};
 }
 

@@ -4,11 +4,12 @@
 #include <QTextLayout>
 #include <cmath>
 
-QStringList TestoAdattato::Righe(const QString& testo, const QFont& carattere, double larghezza, double altezza,
-                                 QPaintDevice* dispositivo)
+QStringList TestoAdattato::Righe(const QString& testo, const QFont& carattere, double larghezza,
+                                 double altezza, QPaintDevice* dispositivo)
 {
     QString pulito = testo;
-    pulito.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\n'), QChar::LineSeparator);
+    pulito.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\n'), QChar::LineSeparator);
     const QFontMetricsF metrica(carattere, dispositivo);
     const int massimo = std::max(1, int(std::floor(altezza / metrica.lineSpacing())));
 
@@ -33,7 +34,8 @@ QStringList TestoAdattato::Righe(const QString& testo, const QFont& carattere, d
     if (altro) {
         // The last line takes the rest of the text (line breaks as blanks), cut where the
         // ellipsis fits.
-        const QString resto = pulito.mid(inizioUltima).replace(QChar::LineSeparator, QLatin1Char(' ')).simplified();
+        const QString resto =
+            pulito.mid(inizioUltima).replace(QChar::LineSeparator, QLatin1Char(' ')).simplified();
         const QString ultima = metrica.elidedText(resto, Qt::ElideRight, larghezza);
         righe.last() = ultima;
     }

@@ -44,10 +44,12 @@ private slots:
         QTest::addColumn<QList<int>>("codici");
         QTest::addColumn<QString>("rifiuto"); // empty: the last one is taken
         QTest::newRow("walls, windows, in situ") << QList<int>{1, 7, 2, 8} << "";
-        QTest::newRow("floor after walls") << QList<int>{1, 4} << "holds Ln band values, the entries compared hold R";
+        QTest::newRow("floor after walls")
+            << QList<int>{1, 4} << "holds Ln band values, the entries compared hold R";
         QTest::newRow("theoretical linings are not walls") << QList<int>{1, 100} << "holds DRi";
         QTest::newRow("linings together") << QList<int>{3, 100} << "";
-        QTest::newRow("small element after walls") << QList<int>{10, 1} << "holds R band values, the entries compared hold Dn";
+        QTest::newRow("small element after walls")
+            << QList<int>{10, 1} << "holds R band values, the entries compared hold Dn";
         QTest::newRow("thirteenth") << QList<int>(13, 1) << "already holds 12 entries";
     }
     void entrateERifiuti()
@@ -105,7 +107,8 @@ private slots:
         QCOMPARE(GraficoCurve::Banda(marcatori.first()->at(9)), 11); // 630 Hz follows the gap
         int tratti = 0;
         for (QAbstractSeries* serie : grafico.series())
-            if (auto* linea = qobject_cast<QLineSeries*>(serie); linea && !qobject_cast<QScatterSeries*>(serie)) {
+            if (auto* linea = qobject_cast<QLineSeries*>(serie);
+                linea && !qobject_cast<QScatterSeries*>(serie)) {
                 ++tratti;
                 for (const QPointF& p : linea->points())
                     QVERIFY(p.y() != 0);
@@ -141,7 +144,8 @@ private slots:
         QVERIFY(riga("Rw computed (dB)")[1].isNull());
 
         const QByteArray byte = TabellaConfronto::Csv({muro, teorico});
-        QVERIFY(byte.startsWith("\xEF\xBB\xBF" "Band or rating;Muro;Teorico\r\n"));
+        QVERIFY(byte.startsWith("\xEF\xBB\xBF"
+                                "Band or rating;Muro;Teorico\r\n"));
         const QStringList csv = QString::fromUtf8(byte).split("\r\n");
         QVERIFY(csv.contains("125 Hz;;34"));
         QVERIFY(TabellaConfronto::TestoAppunti({muro, teorico}).contains("Rw (dB) stored\t52\t40,5\n"));

@@ -17,8 +17,9 @@ private slots:
 
     void testoAdattato_data()
     {
-        const QString lungo = QStringLiteral("Blocchi cavi in calcestruzzo vibrocompresso da 20 cm, intonacati "
-                                             "su una faccia con malta di calce e cemento, posati a giunti sfalsati");
+        const QString lungo =
+            QStringLiteral("Blocchi cavi in calcestruzzo vibrocompresso da 20 cm, intonacati "
+                           "su una faccia con malta di calce e cemento, posati a giunti sfalsati");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<double>("larghezza"); // pixels
         QTest::addColumn<double>("righe");     // height in lines
@@ -29,7 +30,8 @@ private slots:
         QTest::newRow("cut after two lines") << lungo << 120.0 << 2.5 << 2 << true;
         QTest::newRow("its own line breaks") << "prima\r\nseconda\nterza" << 300.0 << 5.0 << 3 << false;
         QTest::newRow("line breaks beyond the box") << "prima\nseconda\nterza" << 300.0 << 2.0 << 2 << false;
-        QTest::newRow("one word wider than the box") << "Fonoassorbenteinsonorizzantedoppio" << 40.0 << 1.0 << 1 << true;
+        QTest::newRow("one word wider than the box")
+            << "Fonoassorbenteinsonorizzantedoppio" << 40.0 << 1.0 << 1 << true;
         QTest::newRow("box lower than a line") << lungo << 120.0 << 0.4 << 1 << true;
     }
     void testoAdattato()
@@ -41,7 +43,8 @@ private slots:
         QFETCH(bool, tagliato);
         const QFont carattere(QStringLiteral("DejaVu Sans"), 9);
         const QFontMetricsF metrica(carattere);
-        const QStringList linee = TestoAdattato::Righe(testo, carattere, larghezza, righe * metrica.lineSpacing());
+        const QStringList linee =
+            TestoAdattato::Righe(testo, carattere, larghezza, righe * metrica.lineSpacing());
         if (attese > 0)
             QCOMPARE(linee.size(), attese);
         for (const QString& linea : linee)
@@ -67,7 +70,8 @@ private slots:
         for (int i = 0; i < riquadri.size(); ++i) {
             QVERIFY2(foglio.contains(riquadri[i]) && !riquadri[i].isEmpty(), qPrintable(QString::number(i)));
             for (int j = i + 1; j < riquadri.size(); ++j)
-                QVERIFY2(!riquadri[i].intersects(riquadri[j]), qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+                QVERIFY2(!riquadri[i].intersects(riquadri[j]),
+                         qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
         }
         QVERIFY(s.grafico.height() > s.grafico.width() * 0.35);
     }

@@ -23,40 +23,51 @@ private slots:
         QTest::addColumn<QString>("atteso"); // in the PDF's text or the CSV, or on standard error
         const QString personale = "{dati}/Database_sperimentale.mdb";
         QTest::newRow("sheet of a custom wall")
-            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "Muro in laterizio 12 cm"} << 0
-            << "Rw(C,Ctr)= 52(-1, -4) dB";
+            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "Muro in laterizio 12 cm"}
+            << 0 << "Rw(C,Ctr)= 52(-1, -4) dB";
         QTest::newRow("kind from the category folder")
-            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Partizioni verticali (Rw)/Prove 2009.mdb", "Prove 2009",
-                           "Muro in calcestruzzo cellulare 20 cm"}
-            << 0 << "Rw (laboratory)";
-        QTest::newRow("theoretical table") << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Database_teorico.mdb",
-                                                          "Livello_calpestio", "Solaio in calcestruzzo 16 cm"}
-                                           << 0 << "L'nw(Ci)= 76(-12) dB";
-        QTest::newRow("kind given") << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "7", personale, "Infissi",
+            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Partizioni verticali (Rw)/Prove 2009.mdb",
+                           "Prove 2009", "Muro in calcestruzzo cellulare 20 cm"}
+            << 0 << "Prove 2009";
+        QTest::newRow("theoretical table")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Database_teorico.mdb", "Livello_calpestio",
+                           "Solaio in calcestruzzo 16 cm"}
+            << 0 << "L'nw(Ci)= 76(-12) dB";
+        QTest::newRow("kind given") << QStringList{"--pdf",
+                                                   "{uscita}/a.pdf",
+                                                   "--tipo",
+                                                   "7",
+                                                   personale,
+                                                   "Infissi",
                                                    "Porta interna in legno tamburata"}
-                                    << 0 << "Windows and doors";
-        QTest::newRow("custom table as CSV") << QStringList{"--csv", "{uscita}/a.csv", personale, "Infissi"} << 0
-                                             << "Porta interna in legno tamburata";
+                                    << 0 << "R'w(C,Ctr)= 30(-1, -2) dB";
+        QTest::newRow("custom table as CSV") << QStringList{"--csv", "{uscita}/a.csv", personale, "Infissi"}
+                                             << 0 << "Porta interna in legno tamburata";
         QTest::newRow("Access table as CSV") << QStringList{"--csv", "{uscita}/a.csv", "{jet}", "Table1"} << 0
                                              << "A;B;C;D;E;F;G;H;I\r\na;b;0;0;0;0;12/12/1981;0;0\r\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "";
         QTest::newRow("a name like an option is a name")
-            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "-3,5"} << 2 << "la voce \u00ab-3,5\u00bb";
-        QTest::newRow("missing file") << QStringList{"--csv", "{uscita}/a.csv", "{dati}/manca.mdb", "T"} << 2
-                                      << "manca.mdb non esiste";
+            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "-3,5"} << 2
+            << "la voce \u00ab-3,5\u00bb";
+        QTest::newRow("missing file")
+            << QStringList{"--csv", "{uscita}/a.csv", "{dati}/manca.mdb", "T"} << 2 << "manca.mdb non esiste";
         QTest::newRow("missing table") << QStringList{"--csv", "{uscita}/a.csv", personale, "Manca"} << 2
                                        << "non ha la tabella \u00abManca\u00bb";
-        QTest::newRow("kind unknown") << QStringList{"--pdf", "{uscita}/a.pdf", "{jet}", "Table1", "a"} << 2 << "--tipo";
-        QTest::newRow("no such kind") << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "11", personale, "T", "a"}
-                                      << 2 << "\u00ab11\u00bb";
-        QTest::newRow("kind with CSV") << QStringList{"--csv", "{uscita}/a.csv", "--tipo", "1", personale, "Infissi"}
-                                       << 2 << "--tipo";
-        QTest::newRow("count of arguments") << QStringList{"--csv", "{uscita}/a.csv", personale} << 2 << "2 argomenti";
+        QTest::newRow("kind unknown")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "{jet}", "Table1", "a"} << 2 << "--tipo";
+        QTest::newRow("no such kind")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "11", personale, "T", "a"} << 2
+            << "\u00ab11\u00bb";
+        QTest::newRow("kind with CSV")
+            << QStringList{"--csv", "{uscita}/a.csv", "--tipo", "1", personale, "Infissi"} << 2 << "--tipo";
+        QTest::newRow("count of arguments")
+            << QStringList{"--csv", "{uscita}/a.csv", personale} << 2 << "2 argomenti";
         QTest::newRow("no format") << QStringList{personale, "Infissi"} << 2 << "--pdf o --csv";
-        QTest::newRow("output not writable")
-            << QStringList{"--pdf", "{uscita}/manca/a.pdf", personale, "Rw_laboratorio", "Muro in laterizio 12 cm"} << 1
-            << "manca/a.pdf";
-        QTest::newRow("damaged file") << QStringList{"--csv", "{uscita}/a.csv", "{guasto}", "T"} << 1 << "guasto.mdb";
+        QTest::newRow("output not writable") << QStringList{"--pdf", "{uscita}/manca/a.pdf", personale,
+                                                            "Rw_laboratorio", "Muro in laterizio 12 cm"}
+                                             << 1 << "manca/a.pdf";
+        QTest::newRow("damaged file")
+            << QStringList{"--csv", "{uscita}/a.csv", "{guasto}", "T"} << 1 << "guasto.mdb";
     }
     void esporta()
     {
@@ -72,7 +83,8 @@ private slots:
         for (QString& a : argomenti)
             a.replace("{dati}", dati.percorsoDatabase(""))
                 .replace("{uscita}", uscita.path())
-                .replace("{jet}", qEnvironmentVariable("ZELMAR_SOURCE_DIR") + "/tests/fixtures/jet/testV1997.mdb")
+                .replace("{jet}",
+                         qEnvironmentVariable("ZELMAR_SOURCE_DIR") + "/tests/fixtures/jet/testV1997.mdb")
                 .replace("{guasto}", guasto.fileName());
         QProcess esporta;
         esporta.start(ZELMAR_ESPORTA, argomenti);

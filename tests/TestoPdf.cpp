@@ -20,12 +20,13 @@ QString Esegui(const QString& programma, const QStringList& argomenti)
 
 QString TestoPdf::Testo(const QString& pdf)
 {
-    return Esegui(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    return Esegui(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
 }
 
 int TestoPdf::Pagine(const QString& pdf)
 {
-    const QRegularExpressionMatch pagine =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Esegui(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch pagine = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                               .match(Esegui(QStringLiteral("pdfinfo"), {pdf}));
     return pagine.hasMatch() ? pagine.captured(1).toInt() : 0;
 }

@@ -7,7 +7,9 @@
 // in index order, as the program's display finds it); --csv writes the whole table. Exit
 // status 0 when written, 1 when OUT cannot be written or FILE_DB cannot be read, 2 for wrong
 // usage or a missing file, table or entry.
+#include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
+#include "avvio/Avviatore.h"
 #include "browser/SceltaImmagine.h"
 #include "exchange/EsportazioneTabella.h"
 #include "exchange/LetturaVoce.h"
@@ -50,7 +52,8 @@ constexpr const char* Aiuto =
     "       campo vuoto.\n"
     "Le opzioni vengono prima; gli argomenti dopo di esse sono dati anche se iniziano con \"-\".\n"
     "Stato di uscita: 0 scritto, 1 USCITA non scrivibile o FILE_DB illeggibile,\n"
-    "2 uso errato o file, tabella o voce mancante.\n";
+    "2 uso errato o file, tabella o voce mancante.\n"
+    "La scheda è nella lingua del file Zelmar.ini del programma.\n";
 
 int Errore(int stato, const QString& messaggio)
 {
@@ -110,14 +113,18 @@ QString Leggi(const QStringList& a, Richiesta& r)
     return {};
 }
 
-// The program folder whose image folders hold the pictures: this tool's own folder when it
-// has them, otherwise the build's.
+// The program folder: its image folders hold the pictures, its Zelmar.ini the language of the
+// sheet. This tool's own folder when it is one, otherwise the build's, otherwise the user's
+// folder of the installed program.
 QString CartellaProgramma()
 {
-    const QString accanto = QCoreApplication::applicationDirPath();
-    if (QFileInfo(accanto + QStringLiteral("/immagine")).isDir())
-        return accanto;
-    return QStringLiteral(ZELMAR_CARTELLA_PROGRAMMA);
+    const QStringList candidate = {QCoreApplication::applicationDirPath(),
+                                   QStringLiteral(ZELMAR_CARTELLA_PROGRAMMA),
+                                   Avviatore::CartellaProgrammaUtente()};
+    for (const QString& cartella : candidate)
+        if (QFileInfo(cartella + QStringLiteral("/immagine")).isDir())
+            return cartella;
+    return candidate.first();
 }
 
 // Opens the table, telling a missing table (2) from a file that cannot be read (1).
@@ -144,9 +151,11 @@ int Csv(const Richiesta& r)
         return stato;
     QSaveFile uscita(r.uscita);
     if (!uscita.open(QIODevice::WriteOnly))
-        return Errore(Fallito, QStringLiteral("impossibile scrivere %1: %2").arg(r.uscita, uscita.errorString()));
+        return Errore(Fallito,
+                      QStringLiteral("impossibile scrivere %1: %2").arg(r.uscita, uscita.errorString()));
     if (!EsportazioneTabella::Scrivi(*rs, uscita) || !uscita.commit())
-        return Errore(Fallito, QStringLiteral("impossibile scrivere %1: %2").arg(r.uscita, uscita.errorString()));
+        return Errore(Fallito,
+                      QStringLiteral("impossibile scrivere %1: %2").arg(r.uscita, uscita.errorString()));
     return Riuscito;
 }
 
@@ -157,9 +166,10 @@ int Pdf(const Richiesta& r)
     const QString nome = r.argomenti[2];
     const std::optional<int> codice = r.tipo ? r.tipo : TipiVoce::CodiceDaPosizione(file, tabella);
     if (!codice)
-        return Errore(UsoErrato, QStringLiteral("il tipo della tabella «%1» di %2 non si deduce dalla posizione del "
-                                                "file: indicarlo con --tipo")
-                                     .arg(tabella, file));
+        return Errore(UsoErrato,
+                      QStringLiteral("il tipo della tabella «%1» di %2 non si deduce dalla posizione del "
+                                     "file: indicarlo con --tipo")
+                          .arg(tabella, file));
     {
         auto db = DBEngine::OpenDatabase(file);
         int stato = Riuscito;
@@ -168,8 +178,10 @@ int Pdf(const Richiesta& r)
     }
     const std::optional<DatiVoce> voce = LetturaVoce::Leggi(file, tabella, *codice, nome);
     if (!voce)
-        return Errore(UsoErrato, QStringLiteral("la tabella «%1» di %2 non ha la voce «%3»").arg(tabella, file, nome));
-    const QString errore = SchedaTecnica::ScriviPdf(r.uscita, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+        return Errore(UsoErrato,
+                      QStringLiteral("la tabella «%1» di %2 non ha la voce «%3»").arg(tabella, file, nome));
+    const QString errore = SchedaTecnica::ScriviPdf(
+        r.uscita, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
     if (!errore.isEmpty())
         return Errore(Fallito, errore);
     return Riuscito;
@@ -184,14 +196,18 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QDir::tempPath() + QStringLiteral("/zelmar-esporta-") + QString::number(getuid());
-        if (QDir().mkpath(runtime) && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        const QString runtime =
+            QDir::tempPath() + QStringLiteral("/zelmar-esporta-") + QString::number(getuid());
+        if (QDir().mkpath(runtime) &&
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     QApplication app(argc, argv);
     ZelmarCommonModule::SetCartellaProgramma(CartellaProgramma());
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     const QStringList argomenti = QApplication::arguments().mid(1);
-    if (argomenti.size() == 1 && (argomenti[0] == QLatin1String("--help") || argomenti[0] == QLatin1String("-h"))) {
+    if (argomenti.size() == 1 &&
+        (argomenti[0] == QLatin1String("--help") || argomenti[0] == QLatin1String("-h"))) {
         std::printf("%s%s", Sintassi, Aiuto);
         return Riuscito;
     }

@@ -122,7 +122,8 @@ bool SalvaConfronto(Form1& form, QTreeWidget* albero, const QString& percorso)
 // inch.
 bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso)
 {
-    MostraNodo(form, albero, AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
+    MostraNodo(form, albero,
+               AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
     auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
     elenco->setCurrentRow(0);
     const std::optional<DatiVoce> voce =

@@ -17,8 +17,8 @@ QIcon IconaInserisci();
 QIcon IconaModifica();
 QIcon IconaCancella();
 // The commands that take the shown entry out of the window.
-QIcon IconaConfronto();   // add to the comparison: two curves
-QIcon IconaScheda();      // data sheet as PDF: a page with a curve
-QIcon IconaStampa();      // print the data sheet: a printer
-QIcon IconaCopiaBande();  // copy the band values: a clipboard with rows of values
+QIcon IconaConfronto();  // add to the comparison: two curves
+QIcon IconaScheda();     // data sheet as PDF: a page with a curve
+QIcon IconaStampa();     // print the data sheet: a printer
+QIcon IconaCopiaBande(); // copy the band values: a clipboard with rows of values
 } // namespace ModuleToolbarColor

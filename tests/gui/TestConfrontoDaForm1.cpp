@@ -86,9 +86,10 @@ private slots:
         a.clicca(a.figlio("personalizzato", M(22))); // floors: Ln values
         Premi(&a.form(), "AggiungiConfronto");
         QCOMPARE(MessageBox::shown().size(), 1);
-        QVERIFY2(MessageBox::lastText().contains("Solaio in calcestruzzo con massetto galleggiante") &&
-                     MessageBox::lastText().contains("holds Ln band values, the entries compared hold R values"),
-                 qPrintable(MessageBox::lastText()));
+        QVERIFY2(
+            MessageBox::lastText().contains("Solaio in calcestruzzo con massetto galleggiante") &&
+                MessageBox::lastText().contains("holds Ln band values, the entries compared hold R values"),
+            qPrintable(MessageBox::lastText()));
         QCOMPARE(Legenda(a), nomi); // kept while the user browses other tables
 
         QTableWidget* tabella = Confronto(a)->Tabella();
@@ -100,7 +101,8 @@ private slots:
                 marcatori << punti;
         QCOMPARE(marcatori.size(), 3);
         emit marcatori[1]->hovered(marcatori[1]->at(0), true);
-        QVERIFY2(Confronto(a)->Puntatore()->text().contains(nomi[1]), qPrintable(Confronto(a)->Puntatore()->text()));
+        QVERIFY2(Confronto(a)->Puntatore()->text().contains(nomi[1]),
+                 qPrintable(Confronto(a)->Puntatore()->text()));
 
         // A double click on an entry's column shows it in the main window.
         QHeaderView* intestazione = tabella->horizontalHeader();
@@ -122,7 +124,8 @@ private slots:
         Ambiente a;
         QVERIFY(a.ok());
         for (int i = 5; i <= 13; ++i)
-            Ambiente::Inserisci(a.sperimentale(), "Rw_laboratorio", {{"Nome", QStringLiteral("Parete %1").arg(i)}});
+            Ambiente::Inserisci(a.sperimentale(), "Rw_laboratorio",
+                                {{"Nome", QStringLiteral("Parete %1").arg(i)}});
         a.apri();
         for (int riga = 0; riga < 13; ++riga) {
             a.selezionaRiga(riga);
@@ -138,12 +141,20 @@ private slots:
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("file"); // a name without suffix gets the format's
         QTest::addColumn<QByteArray>("inizio");
-        QTest::newRow("PNG") << "EsportaPng" << "grafico" << QByteArray("\x89PNG");
-        QTest::newRow("SVG") << "EsportaSvg" << "grafico.svg" << QByteArray("<?xml");
-        QTest::newRow("PDF") << "EsportaPdf" << "grafico" << QByteArray("%PDF");
-        QTest::newRow("CSV") << "EsportaCsv" << "tabella" << QByteArray("\xEF\xBB\xBF" "Band or rating;Muro in laterizio 12 cm;");
-        QTest::newRow("print") << "StampaConfronto" << "stampa.pdf" << QByteArray("%PDF");
-        QTest::newRow("no such folder") << "EsportaPdf" << "manca/grafico.pdf" << QByteArray();
+        QTest::newRow("PNG") << "EsportaPng"
+                             << "grafico" << QByteArray("\x89PNG");
+        QTest::newRow("SVG") << "EsportaSvg"
+                             << "grafico.svg" << QByteArray("<?xml");
+        QTest::newRow("PDF") << "EsportaPdf"
+                             << "grafico" << QByteArray("%PDF");
+        QTest::newRow("CSV") << "EsportaCsv"
+                             << "tabella"
+                             << QByteArray("\xEF\xBB\xBF"
+                                           "Band or rating;Muro in laterizio 12 cm;");
+        QTest::newRow("print") << "StampaConfronto"
+                               << "stampa.pdf" << QByteArray("%PDF");
+        QTest::newRow("no such folder") << "EsportaPdf"
+                                        << "manca/grafico.pdf" << QByteArray();
     }
     void esportazioni()
     {

@@ -29,7 +29,7 @@ private slots:
     {
         QTest::addColumn<QString>("appunti");
         QTest::addColumn<bool>("scorciatoia"); // Ctrl+Shift+V in Text2(0), otherwise the button
-        QTest::addColumn<QString>("bande");     // the 21 boxes afterwards, "|" between them
+        QTest::addColumn<QString>("bande");    // the 21 boxes afterwards, "|" between them
         QTest::addColumn<QString>("messaggio");
         const QString prima = QStringList(21, "1").join('|');
         QStringList ventuno, sedici;
@@ -39,7 +39,8 @@ private slots:
             sedici << QString::number(40 + i) + ".5";
         QTest::newRow("21 from a spreadsheet row") << ventuno.join('\t') << false << ventuno.join('|') << "";
         QTest::newRow("16 with dots, by the shortcut")
-            << sedici.join("\r\n") << true << "1|1|1|" + sedici.join('|').replace('.', ',') + "|1|1" << "";
+            << sedici.join("\r\n") << true << "1|1|1|" + sedici.join('|').replace('.', ',') + "|1|1"
+            << "";
         QTest::newRow("20 values") << ventuno.mid(1).join('\t') << true << prima << "20 values";
         QTest::newRow("a name") << "Muro in laterizio 12 cm" << false << prima << "\u00abMuro\u00bb";
     }

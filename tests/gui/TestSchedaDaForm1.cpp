@@ -48,13 +48,17 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("descrizione"); // its last word must be cut off when long
         QTest::addColumn<QStringList>("attesi");
-        QTest::newRow("first wall")
-            << false << "" << ""
-            << QStringList{"Muro in laterizio 12 cm", "Stored: Rw(C,Ctr)= 52(-1, -4) dB", "Computed from the bands"};
-        QTest::newRow("printed") << true << "" << "" << QStringList{"Muro in laterizio 12 cm", "Rw(C,Ctr)= 52(-1, -4) dB"};
-        QTest::newRow("long texts")
-            << false << "Parete " + Ripeti("fonoisolante", 20) << Ripeti("lastra", 400) + " FINE"
-            << QStringList{"Parete fonoisolante", "lastra lastra", "\u2026", "Rw(C,Ctr)= 48(, ) dB"};
+        QTest::newRow("first wall") << false << ""
+                                    << ""
+                                    << QStringList{"Muro in laterizio 12 cm",
+                                                   "Stored: Rw(C,Ctr)= 52(-1, -4) dB",
+                                                   "Computed from the bands"};
+        QTest::newRow("printed") << true << ""
+                                 << "" << QStringList{"Muro in laterizio 12 cm", "Rw(C,Ctr)= 52(-1, -4) dB"};
+        QTest::newRow("long texts") << false << "Parete " + Ripeti("fonoisolante", 20)
+                                    << Ripeti("lastra", 400) + " FINE"
+                                    << QStringList{"Parete fonoisolante", "lastra lastra", "\u2026",
+                                                   "Rw(C,Ctr)= 48(, ) dB"};
     }
     void schedaInPdf()
     {
@@ -66,8 +70,11 @@ private slots:
         QVERIFY(a.ok());
         if (!nome.isEmpty())
             Ambiente::Inserisci(a.sperimentale(), "Rw_laboratorio",
-                                {{"Nome", nome}, {"Descrizione", descrizione}, {"Società richiedente", descrizione},
-                                 {"Rw (dB)", "48"}, {"R - 500Hz (dB)", "48"}});
+                                {{"Nome", nome},
+                                 {"Descrizione", descrizione},
+                                 {"Società richiedente", descrizione},
+                                 {"Rw (dB)", "48"},
+                                 {"R - 500Hz (dB)", "48"}});
         a.apri();
         a.selezionaRiga(nome.isEmpty() ? 0 : a.elenco()->count() - 1);
         QTemporaryDir cartella;
