@@ -113,7 +113,7 @@ QString RigaCalcolata(const DatiVoce& voce)
                        .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
     if (const auto somma = v.SommaDeviazioni())
         riga += QCoreApplication::translate("SchedaTecnica", "; unfavourable deviations %1 dB")
-                    .arg(FormatoNumero::Testo(*somma));
+                    .arg(QLocale().toString(*somma, 'f', 1));
     return riga;
 }
 

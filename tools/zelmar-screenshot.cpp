@@ -12,6 +12,7 @@
 // Zelmar.ini points at the demo data folder. Message boxes are answered automatically
 // and listed on standard error.
 #include "app/MessageBox.h"
+#include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/ComandiVoce.h"
@@ -171,6 +172,8 @@ int main(int argc, char* argv[])
     }
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     ZelmarCommonModule::SetCartellaProgramma(programma);
+    // The new windows' texts in the configured language, as the program shows them.
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     MessageBox::setAutomatic(true);
 
     Form1 form;
