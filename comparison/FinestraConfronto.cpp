@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -40,7 +42,7 @@ QString NomeFileProposto(const QString& estensione)
 
 } // namespace
 
-FinestraConfronto::FinestraConfronto(QWidget* parent) : QWidget(parent, Qt::Window)
+FinestraConfronto::FinestraConfronto(QWidget* parent) : QMainWindow(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FinestraConfronto"));
     setWindowTitle(tr("Comparison - ZELMARtek"));
@@ -89,73 +91,75 @@ FinestraConfronto::FinestraConfronto(QWidget* parent) : QWidget(parent, Qt::Wind
     divisore->setStretchFactor(0, 3);
     divisore->setStretchFactor(1, 2);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    setCentralWidget(divisore);
+    statusBar()->addWidget(puntatore_, 1);
     CreaComandi();
-    layout->addWidget(findChild<QToolBar*>(QStringLiteral("ComandiConfronto")));
-    layout->addWidget(divisore, 1);
-    layout->addWidget(puntatore_);
     resize(1100, 820);
     Aggiorna();
 }
 
 void FinestraConfronto::CreaComandi()
 {
-    auto* barra = new QToolBar(this);
-    barra->setObjectName(QStringLiteral("ComandiConfronto"));
-    barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
-
-    rimuovi_ = barra->addAction(tr("&Remove entry"), this, [this] { Rimuovi(VoceCorrente()); });
-    rimuovi_->setShortcut(QKeySequence::Delete);
-    rimuovi_->setToolTip(tr("Removes the entry chosen in the legend or the table"));
-    QAction* svuota = barra->addAction(tr("C&lear"), this, [this] { Svuota(); });
-    svuota->setToolTip(tr("Removes every entry from the comparison"));
-    barra->addSeparator();
-    mostraRiferimenti_ = barra->addAction(tr("Re&ference curves"));
-    mostraRiferimenti_->setCheckable(true);
-    mostraRiferimenti_->setToolTip(tr("Shows each entry's shifted reference curve (100 to 3150 Hz)"));
-    connect(mostraRiferimenti_, &QAction::toggled, this, [this](bool mostra) { MostraRiferimenti(mostra); });
-    barra->addSeparator();
-
-    auto* menuGrafico = new QMenu(this);
-    menuGrafico->addAction(tr("PNG picture..."), this, [this] {
+    const auto comando = [this](const QString& testo, const char* nome, const QKeySequence& tasti, auto esegui) {
+        auto* azione = new QAction(testo, this);
+        azione->setObjectName(QString::fromLatin1(nome));
+        azione->setShortcut(tasti);
+        azione->setShortcutContext(Qt::WindowShortcut);
+        connect(azione, &QAction::triggered, this, esegui);
+        return azione;
+    };
+    QAction* png = comando(tr("Export chart as &PNG..."), "EsportaPng", {}, [this] {
         ChiediEsportazioneGrafico(QStringLiteral("png"), tr("PNG pictures (*.png)"));
     });
-    menuGrafico->addAction(tr("SVG drawing..."), this, [this] {
+    QAction* svg = comando(tr("Export chart as &SVG..."), "EsportaSvg", {}, [this] {
         ChiediEsportazioneGrafico(QStringLiteral("svg"), tr("SVG drawings (*.svg)"));
     });
-    menuGrafico->addAction(tr("PDF page..."), this, [this] {
+    QAction* pdf = comando(tr("Export chart as P&DF..."), "EsportaPdf", {}, [this] {
         ChiediEsportazioneGrafico(QStringLiteral("pdf"), tr("PDF files (*.pdf)"));
     });
-    QAction* esportaGrafico = barra->addAction(tr("E&xport chart"));
-    esportaGrafico->setMenu(menuGrafico);
+    QAction* csv = comando(tr("Export &table (CSV)..."), "EsportaCsv", {}, [this] { ChiediEsportazioneTabella(); });
+    QAction* stampa = comando(tr("&Print..."), "StampaConfronto", QKeySequence::Print, [this] { Stampa(); });
+    QAction* chiudi = comando(tr("&Close"), "ChiudiConfronto", QKeySequence::Close, [this] { close(); });
+    QAction* copia = comando(tr("&Copy table"), "CopiaTabella", QKeySequence::Copy, [this] { CopiaTabella(); });
+    copia->setToolTip(tr("Copies the table to the clipboard, tab-separated"));
+    rimuovi_ = comando(tr("&Remove entry"), "RimuoviVoce", QKeySequence::Delete, [this] { Rimuovi(VoceCorrente()); });
+    rimuovi_->setToolTip(tr("Removes the entry chosen in the legend or the table"));
+    QAction* svuota = comando(tr("C&lear"), "SvuotaConfronto", {}, [this] { Svuota(); });
+    svuota->setToolTip(tr("Removes every entry from the comparison"));
+    mostraRiferimenti_ = comando(tr("Re&ference curves"), "MostraRiferimenti", QKeySequence(Qt::CTRL | Qt::Key_R),
+                                 [this](bool mostra) { MostraRiferimenti(mostra); });
+    mostraRiferimenti_->setCheckable(true);
+    mostraRiferimenti_->setToolTip(tr("Shows each entry's shifted reference curve (100 to 3150 Hz)"));
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addActions({png, svg, pdf, csv});
+    file->addSeparator();
+    file->addAction(stampa);
+    file->addSeparator();
+    file->addAction(chiudi);
+    QMenu* modifica = menuBar()->addMenu(tr("&Edit"));
+    modifica->addActions({copia, rimuovi_, svuota});
+    menuBar()->addMenu(tr("&View"))->addAction(mostraRiferimenti_);
+
+    auto* barra = addToolBar(tr("Commands"));
+    barra->setObjectName(QStringLiteral("ComandiConfronto"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* grafico = new QMenu(this);
+    grafico->addActions({png, svg, pdf});
+    QAction* esportaGrafico = comando(tr("E&xport chart"), "EsportaGrafico", {}, [] {});
+    esportaGrafico->setMenu(grafico);
+    barra->addActions({rimuovi_, svuota});
+    barra->addSeparator();
+    barra->addAction(mostraRiferimenti_);
+    barra->addSeparator();
+    barra->addActions({esportaGrafico, csv, copia, stampa});
     if (auto* pulsante = qobject_cast<QToolButton*>(barra->widgetForAction(esportaGrafico)))
         pulsante->setPopupMode(QToolButton::InstantPopup);
-    QAction* esportaTabella =
-        barra->addAction(tr("Export &table (CSV)..."), this, [this] { ChiediEsportazioneTabella(); });
-    QAction* copia = barra->addAction(tr("&Copy table"), this, [this] { CopiaTabella(); });
-    copia->setShortcut(QKeySequence::Copy);
-    copia->setToolTip(tr("Copies the table to the clipboard, tab-separated"));
-    QAction* stampa = barra->addAction(tr("&Print..."), this, [this] { Stampa(); });
-    stampa->setShortcut(QKeySequence::Print);
-    const QList<QPair<QAction*, const char*>> nomi = {{rimuovi_, "RimuoviVoce"},
-                                                      {svuota, "SvuotaConfronto"},
-                                                      {mostraRiferimenti_, "MostraRiferimenti"},
-                                                      {esportaGrafico, "EsportaGrafico"},
-                                                      {esportaTabella, "EsportaCsv"},
-                                                      {copia, "CopiaTabella"},
-                                                      {stampa, "StampaConfronto"},
-                                                      {menuGrafico->actions()[0], "EsportaPng"},
-                                                      {menuGrafico->actions()[1], "EsportaSvg"},
-                                                      {menuGrafico->actions()[2], "EsportaPdf"}};
-    for (const auto& [azione, nome] : nomi) {
-        azione->setObjectName(QString::fromLatin1(nome));
+    for (QAction* azione : barra->actions())
         if (QWidget* pulsante = barra->widgetForAction(azione))
             pulsante->setObjectName(azione->objectName());
-    }
-    for (QAction* azione : barra->actions())
-        azione->setShortcutContext(Qt::WindowShortcut);
-    conVoci_ = {svuota, esportaGrafico, esportaTabella, copia, stampa};
+    conVoci_ = {svuota, esportaGrafico, png, svg, pdf, csv, copia, stampa};
 }
 
 bool FinestraConfronto::Aggiungi(const DatiVoce& voce)

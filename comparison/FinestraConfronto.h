@@ -6,7 +6,7 @@
 
 #include "InsiemeConfronto.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QAction;
 class QChart;
@@ -15,7 +15,7 @@ class QLabel;
 class QListWidget;
 class QTableWidget;
 
-class FinestraConfronto : public QWidget
+class FinestraConfronto : public QMainWindow
 {
     Q_OBJECT
 public:

@@ -148,24 +148,12 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
         <translation>Mostra la curva di riferimento traslata di ogni materiale (da 100 a 3150 Hz)</translation>
     </message>
     <message>
-        <source>PNG picture...</source>
-        <translation>Immagine PNG...</translation>
-    </message>
-    <message>
         <source>PNG pictures (*.png)</source>
         <translation>Immagini PNG (*.png)</translation>
     </message>
     <message>
-        <source>SVG drawing...</source>
-        <translation>Disegno SVG...</translation>
-    </message>
-    <message>
         <source>SVG drawings (*.svg)</source>
         <translation>Disegni SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>PDF page...</source>
-        <translation>Pagina PDF...</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -222,6 +210,38 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     <message>
         <source>The comparison could not be printed.</source>
         <translation>Non è stato possibile stampare il confronto.</translation>
+    </message>
+    <message>
+        <source>Export chart as &amp;PNG...</source>
+        <translation>Esporta il grafico in &amp;PNG...</translation>
+    </message>
+    <message>
+        <source>Export chart as &amp;SVG...</source>
+        <translation>Esporta il grafico in &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Export chart as P&amp;DF...</source>
+        <translation>Esporta il grafico in P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Comandi</translation>
     </message>
 </context>
 <context>
