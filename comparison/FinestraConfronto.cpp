@@ -18,15 +18,15 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenuBar>
-#include <QStatusBar>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -100,7 +100,8 @@ FinestraConfronto::FinestraConfronto(QWidget* parent) : QMainWindow(parent, Qt::
 
 void FinestraConfronto::CreaComandi()
 {
-    const auto comando = [this](const QString& testo, const char* nome, const QKeySequence& tasti, auto esegui) {
+    const auto comando = [this](const QString& testo, const char* nome, const QKeySequence& tasti,
+                                auto esegui) {
         auto* azione = new QAction(testo, this);
         azione->setObjectName(QString::fromLatin1(nome));
         azione->setShortcut(tasti);
@@ -117,17 +118,21 @@ void FinestraConfronto::CreaComandi()
     QAction* pdf = comando(tr("Export chart as P&DF..."), "EsportaPdf", {}, [this] {
         ChiediEsportazioneGrafico(QStringLiteral("pdf"), tr("PDF files (*.pdf)"));
     });
-    QAction* csv = comando(tr("Export &table (CSV)..."), "EsportaCsv", {}, [this] { ChiediEsportazioneTabella(); });
+    QAction* csv =
+        comando(tr("Export &table (CSV)..."), "EsportaCsv", {}, [this] { ChiediEsportazioneTabella(); });
     QAction* stampa = comando(tr("&Print..."), "StampaConfronto", QKeySequence::Print, [this] { Stampa(); });
     QAction* chiudi = comando(tr("&Close"), "ChiudiConfronto", QKeySequence::Close, [this] { close(); });
-    QAction* copia = comando(tr("&Copy table"), "CopiaTabella", QKeySequence::Copy, [this] { CopiaTabella(); });
+    QAction* copia =
+        comando(tr("&Copy table"), "CopiaTabella", QKeySequence::Copy, [this] { CopiaTabella(); });
     copia->setToolTip(tr("Copies the table to the clipboard, tab-separated"));
-    rimuovi_ = comando(tr("&Remove entry"), "RimuoviVoce", QKeySequence::Delete, [this] { Rimuovi(VoceCorrente()); });
+    rimuovi_ = comando(tr("&Remove entry"), "RimuoviVoce", QKeySequence::Delete,
+                       [this] { Rimuovi(VoceCorrente()); });
     rimuovi_->setToolTip(tr("Removes the entry chosen in the legend or the table"));
     QAction* svuota = comando(tr("C&lear"), "SvuotaConfronto", {}, [this] { Svuota(); });
     svuota->setToolTip(tr("Removes every entry from the comparison"));
-    mostraRiferimenti_ = comando(tr("Re&ference curves"), "MostraRiferimenti", QKeySequence(Qt::CTRL | Qt::Key_R),
-                                 [this](bool mostra) { MostraRiferimenti(mostra); });
+    mostraRiferimenti_ =
+        comando(tr("Re&ference curves"), "MostraRiferimenti", QKeySequence(Qt::CTRL | Qt::Key_R),
+                [this](bool mostra) { MostraRiferimenti(mostra); });
     mostraRiferimenti_->setCheckable(true);
     mostraRiferimenti_->setToolTip(tr("Shows each entry's shifted reference curve (100 to 3150 Hz)"));
 

@@ -34,7 +34,6 @@ struct DatiVoce
     // The rating line as the main window shows it.
     QString rigaValutazione;
 
-    QString prefissoBande; // "R", "DRi", "Ln", "DLn", "Dn": the stored band columns
     MotoreValutazione::Bande bande{};
     // Computed from the bands; nothing for the linings, which have no computed rating.
     std::optional<Valutazione> calcolata;

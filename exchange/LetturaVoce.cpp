@@ -59,8 +59,7 @@ DatiVoce LetturaVoce::LeggiCorrente(const Recordset& rs, int codice)
             voce.valutazioni.append({colonna, Numero(rs, colonna)});
         }
     voce.rigaValutazione = DettaglioMateriale::RigaValutazione(rs, *vista);
-    voce.prefissoBande = Categorie::PrefissoBande(codice);
-    const QStringList colonne = RecordSchema::ColonneBande(voce.prefissoBande);
+    const QStringList colonne = RecordSchema::ColonneBande(Categorie::PrefissoBande(codice));
     for (int i = 0; i < RecordSchema::NumeroBande; ++i)
         voce.bande[i] = Numero(rs, colonne.at(i));
     if (const auto grandezza = TipiVoce::GrandezzaValutata(codice))

@@ -226,7 +226,7 @@ QString Decimi(double valore)
 void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
     QStringList etichette{QCoreApplication::translate("SchedaTecnica", "f (Hz)"),
-                          voce.prefissoBande + QStringLiteral(" (dB)")};
+                          TipiVoce::GrandezzaBande(voce.codice) + QStringLiteral(" (dB)")};
     const bool riferimento = voce.calcolata && voce.calcolata->indice;
     if (riferimento)
         etichette << QCoreApplication::translate("SchedaTecnica", "Reference (dB)")
