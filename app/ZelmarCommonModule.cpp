@@ -1,7 +1,7 @@
 #include "ZelmarCommonModule.h"
 
-#include "model/DBEngine.h"
-#include "model/DbException.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -16,8 +16,10 @@
 #include "app/MessageBox.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/Form1.h"
+#include "model/CancellazioneMateriale.h"
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
+#include "model/SalvataggioMateriale.h"
 
 #include "browser/ElencoNomi.h"
 #include <QApplication>
@@ -79,6 +81,31 @@ quint64 Prossimo(quint64& stato)
     return z ^ (z >> 31);
 }
 
+QString NomeBanco(int i)
+{
+    return QStringLiteral("Parete del banco di prova %1").arg(i);
+}
+
+// A new wall as the editor hands it to the save.
+SalvataggioMateriale::Richiesta RichiestaBanco(const QString& file, const QString& tabella,
+                                               const QString& nome)
+{
+    SalvataggioMateriale::Richiesta richiesta;
+    richiesta.percorsoDatabase = file;
+    richiesta.tabella = tabella;
+    richiesta.nome = nome;
+    richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
+        1,
+        [&](const QString& colonna) {
+            if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
+                return nome;
+            return RecordSchema::IsNumerica(colonna) ? QStringLiteral("45,5")
+                                                     : QStringLiteral("Testo di prova");
+        },
+        [](int) { return QString(); });
+    return richiesta;
+}
+
 bool MisuraCartella(const QString& cartellaDati)
 {
     const CartellaProgrammaBench programma(cartellaDati);
@@ -133,6 +160,28 @@ bool MisuraCartella(const QString& cartellaDati)
         dettaglio.Aggiungi(cronometro.Millisecondi());
     }
     Stampa(QStringLiteral("entry display              %1").arg(dettaglio.Riga()));
+
+    // A save as the user sees it: the save, the list filled again and its first entry
+    // shown. Then the entries saved are deleted again (the deletion alone, its sync included).
+    constexpr int Salvataggi = 20;
+    int salvati = 0;
+    const Misure salvataggio = Misure::Ripeti(
+        Salvataggi,
+        [&] {
+            SalvataggioMateriale::Salva(RichiestaBanco(file, tabella, NomeBanco(salvati++)));
+            finestra.CaricaListaMateriali();
+            grafico->repaint();
+        },
+        false);
+    Stampa(QStringLiteral("save as the user sees it   %1").arg(salvataggio.Riga()));
+    int cancellati = 0;
+    const Misure cancellazione = Misure::Ripeti(
+        Salvataggi, [&] { CancellazioneMateriale::Cancella(file, tabella, NomeBanco(cancellati++)); }, false);
+    Stampa(QStringLiteral("deletion                   %1").arg(cancellazione.Riga()));
+    if (elenco->count() != voci + Salvataggi) {
+        Stampa(QStringLiteral("the saves were not listed: %1 entries").arg(elenco->count()));
+        return false;
+    }
     if (!MessageBox::shown().isEmpty()) {
         Stampa(QStringLiteral("a message box was shown: %1").arg(MessageBox::lastText()));
         return false;

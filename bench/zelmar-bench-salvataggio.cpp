@@ -28,21 +28,15 @@ void Stampa(const QString& testo)
     std::fflush(stdout);
 }
 
-// What a user types into the editor's boxes for a new wall.
-QString TestoCasella(const QString& casella, const QString& nome)
+// What a user types into the editor for a new wall, column by column.
+QString TestoColonna(const QString& colonna, const QString& nome)
 {
-    if (casella == QLatin1String("Text15"))
+    if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
         return nome;
-    if (casella == QLatin1String("Combo1"))
-        return QStringLiteral("Laterizio forato 12 cm");
-    if (casella == QLatin1String("MonthView1"))
+    if (colonna == RecordSchema::Nome(RecordSchema::Campo::DataProva))
         return QStringLiteral("5/3/2024");
-    if (casella.startsWith(QLatin1String("Text2(")))
-        return QStringLiteral("45,5");
-    for (const char* fisica : {"Text10", "Text11", "Text12", "Text13", "Text14"})
-        if (casella == QLatin1String(fisica))
-            return QStringLiteral("12,5");
-    return QStringLiteral("Testo di prova per %1").arg(casella);
+    return RecordSchema::IsNumerica(colonna) ? QStringLiteral("12,5")
+                                             : QStringLiteral("Testo di prova per ") + colonna;
 }
 
 SalvataggioMateriale::Richiesta Richiesta(const QString& file, const QString& nome,
@@ -55,7 +49,7 @@ SalvataggioMateriale::Richiesta Richiesta(const QString& file, const QString& no
     richiesta.nome = nome;
     richiesta.nomeSelezionato = selezionato;
     richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
-        catRwLaboratorio, [&](const QString& casella) { return TestoCasella(casella, nome); },
+        catRwLaboratorio, [&](const QString& colonna) { return TestoColonna(colonna, nome); },
         [](int) { return QString(); });
     return richiesta;
 }

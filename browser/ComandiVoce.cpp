@@ -12,7 +12,7 @@
 #include "comparison/FinestraConfronto.h"
 #include "exchange/AppuntiBande.h"
 #include "exchange/LetturaVoce.h"
-#include "model/DbException.h"
+#include "model/Categorie.h"
 #include "model/Module1.h"
 #include "sheet/SchedaTecnica.h"
 #include "ui/ModuleToolbarColor.h"
@@ -92,27 +92,13 @@ FinestraConfronto* ComandiVoce::Confronto() const
 
 std::optional<DatiVoce> ComandiVoce::VoceMostrata()
 {
-    const ElencoNomi* elenco = form_->Controlli().List1;
-    if (form_->Inerte() || elenco->currentRow() < 0) {
-        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."),
-                         MessageBox::Information);
+    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
+    if (form_->Inerte() || form_->Controlli().List1->currentRow() < 0 || !form_->RecordMostrato() || !tipo) {
+        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."), MessageBox::Information);
         return std::nullopt;
     }
-    const QString nome = elenco->testoCorrente();
-    const QString file = Module1::PercorsoDatabaseCorrente(GetCartellaDati());
-    try {
-        if (auto voce = LetturaVoce::Leggi(file, Module1::NomeTabella, Module1::CategoriaCorrente, nome))
-            return voce;
-        MessageBox::show(
-            form_, tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(nome, file, Module1::NomeTabella),
-            MessageBox::Exclamation);
-    } catch (const DbException& errore) {
-        MessageBox::show(form_,
-                         tr("\u00ab%1\u00bb cannot be read from %2 (table %3).\n%4")
-                             .arg(nome, file, Module1::NomeTabella, errore.Descrizione()),
-                         MessageBox::Exclamation);
-    }
-    return std::nullopt;
+    return LetturaVoce::Da(*form_->RecordMostrato(), *tipo, Module1::PercorsoDatabaseCorrente(GetCartellaDati()),
+                           Module1::NomeTabella);
 }
 
 void ComandiVoce::AggiungiAlConfronto()

@@ -1,6 +1,6 @@
 // The main window's commands that take the shown entry out of it: add it to the
-// comparison, write or print its data sheet, copy its band values. Each reads the entry
-// from its record, not from the window's boxes. The comparison window is created on first
+// comparison, write or print its data sheet, copy its band values. Each takes the entry from
+// the stored row the window shows, not from the window's boxes. The comparison window is created on first
 // use and kept, with its entries, until the program ends.
 #pragma once
 

@@ -3,7 +3,7 @@
 // list box of the original program was.
 #pragma once
 
-#include "model/ElencoTesti.h"
+#include "storage/ElencoTesti.h"
 #include <QListView>
 
 class ModelloNomi;

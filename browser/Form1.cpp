@@ -2,7 +2,6 @@
 
 #include "AlberoCategorie.h"
 #include "ComandiVoce.h"
-#include "DidascalieLista.h"
 #include "ElencoNomi.h"
 #include "Form2.h"
 #include "Form4.h"
@@ -12,17 +11,17 @@
 #include "RiquadroImmagine.h"
 #include "SceltaImmagine.h"
 #include "SceltaTabella.h"
+#include "SchedaMateriale.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
-#include "model/Categorie.h"
-#include "model/DbException.h"
 #include "model/DettaglioMateriale.h"
 #include "model/FormatoNumero.h"
-#include "model/ImportazioneJet.h"
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
+#include "storage/DbException.h"
+#include "storage/ImportazioneJet.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
@@ -48,20 +47,6 @@ namespace {
 QString SenzaACapo(QString testo)
 {
     return testo.replace(QLatin1String("\r\n"), QLatin1String(" "));
-}
-
-// Test dates are stored day first, as the editor writes them.
-QDate LeggiData(const QString& testo)
-{
-    const QString pulito = testo.trimmed();
-    for (const char* formato : {"d/M/yyyy", "d/M/yy", "d.M.yyyy", "d-M-yyyy", "yyyy-MM-dd"}) {
-        QDate data = QDate::fromString(pulito, QString::fromLatin1(formato));
-        if (formato == std::string_view("d/M/yy") && data.isValid() && data.year() < 1930)
-            data = data.addYears(100);
-        if (data.isValid())
-            return data;
-    }
-    return {};
 }
 
 } // namespace
@@ -220,12 +205,13 @@ void Form1::ResetValoriForm1()
 void Form1::ResetValoriForm2()
 {
     InformazioniAggiuntive()->ResetValoriForm2();
+    mostrato_.reset();
 }
 
-void Form1::ImpostaIntestazioneBande(const QString& testo)
+void Form1::ImpostaIntestazioneBande(const TipoMateriale& tipo)
 {
     for (int elemento : {3, 4, 5})
-        c_.Label33[elemento]->setText(testo);
+        c_.Label33[elemento]->setText(tipo.intestazioneBande.Testo(M));
 }
 
 // ---------------------------------------------------------------- category tree
@@ -289,34 +275,30 @@ void Form1::CaricaListaMateriali()
 {
     RiempiElenco({});
     c_.Combo1->clear();
-    const int codice = Module1::CategoriaCorrente;
-    const bool sperimentale = Categorie::IsSperimentale(codice);
-    const bool teorico = Categorie::IsTeorico(codice);
-    if (!sperimentale && !teorico)
+    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
+    if (!tipo)
         return;
+    const bool teorico = tipo->tabellaTeorica;
+    const bool sperimentale = !teorico;
 
     ListaMateriali::Richiesta richiesta;
     richiesta.paroleChiave = sperimentale;
     richiesta.primaDescrizione = teorico;
-    ListaMateriali::Contenuto contenuto;
-    try {
-        contenuto = ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
-    } catch (const DbException& errore) {
-        SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
-        SvuotaDopoErrore();
+    auto letto = LeggiElenco(richiesta);
+    if (!letto)
         return;
-    }
+    ListaMateriali::Contenuto& contenuto = *letto;
 
     c_.Text2->clear();
     if (sperimentale) {
         c_.Combo1->addItem(M(88));
         c_.Combo1->setCurrentIndex(0);
     }
-    if (sperimentale || contenuto.numeroRecord > 0) {
-        c_.Label3->setText(DidascalieLista::RigaDopoRiempimento(codice));
-        ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
+    if (sperimentale || !contenuto.vuota) {
+        c_.Label3->setText(M(tipo->rigaDopoRiempimento) + QStringLiteral(" = "));
+        ImpostaIntestazioneBande(*tipo);
     }
-    if (contenuto.numeroRecord < 1) {
+    if (contenuto.vuota) {
         // An empty theoretical table blanks the display; an empty custom or experimental
         // table only empties the list and keeps its captions.
         if (teorico) {
@@ -338,12 +320,24 @@ void Form1::CaricaListaMateriali()
     SelezionaPrimaRiga();
 }
 
+std::optional<ListaMateriali::Contenuto> Form1::LeggiElenco(const ListaMateriali::Richiesta& richiesta)
+{
+    try {
+        return ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
+    } catch (const DbException& errore) {
+        SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
+        SvuotaDopoErrore();
+        return std::nullopt;
+    }
+}
+
 void Form1::ScartaForm2()
 {
     if (form2_) {
         form2_->hide();
         delete form2_.data();
     }
+    mostrato_.reset();
 }
 
 void Form1::Combo1_Click()
@@ -352,33 +346,28 @@ void Form1::Combo1_Click()
     c_.Command2->setEnabled(false);
     ScartaForm2();
 
-    const int codice = Module1::CategoriaCorrente;
-    const bool sperimentale = Categorie::IsSperimentale(codice);
-    const bool teorico = Categorie::IsTeorico(codice);
-    if (sperimentale || teorico) {
+    if (const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente)) {
+        const bool teorico = tipo->tabellaTeorica;
+        const bool sperimentale = !teorico;
         const QString parola = c_.Combo1->currentText();
         ListaMateriali::Richiesta richiesta;
         richiesta.primaDescrizione = teorico;
         if (sperimentale && parola != M(12))
             richiesta.soloParola = parola;
-        ListaMateriali::Contenuto contenuto;
-        try {
-            contenuto = ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
-        } catch (const DbException& errore) {
-            SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
-            SvuotaDopoErrore();
+        auto letto = LeggiElenco(richiesta);
+        if (!letto)
             return;
-        }
+        ListaMateriali::Contenuto& contenuto = *letto;
+        const QString rigaDopoScelta = M(tipo->rigaDopoScelta) + QStringLiteral("= ");
         if (sperimentale) {
-            if (auto riga = DidascalieLista::RigaDopoScelta(codice))
-                c_.Label3->setText(*riga);
+            if (tipo->rigaDopoScelta)
+                c_.Label3->setText(rigaDopoScelta);
             c_.Text2->clear();
         } else {
             c_.Text2->setPlainText(SenzaACapo(contenuto.primaDescrizione));
-            if (DidascalieLista::SceltaImpostaIntestazione(codice)) {
-                if (auto riga = DidascalieLista::RigaDopoScelta(codice))
-                    c_.Label3->setText(*riga);
-                ImpostaIntestazioneBande(DidascalieLista::IntestazioneBande(codice));
+            if (tipo->sceltaImpostaIntestazione) {
+                c_.Label3->setText(rigaDopoScelta);
+                ImpostaIntestazioneBande(*tipo);
             }
         }
         RiempiElenco(std::move(contenuto.nomi));
@@ -407,18 +396,19 @@ void Form1::List1_Click()
     info->MonthView1()->setSelectedDate(QDate(mostrata.year(), mostrata.month(), 1));
     ResetValoriForm2();
 
-    SchedaMateriale scheda;
+    std::optional<RecordMateriale> record;
     try {
-        scheda = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella,
+        record = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella,
                                            Module1::CategoriaCorrente, nome);
     } catch (const DbException& errore) {
         SegnalaErrore(QStringLiteral("leggere il materiale «%1»").arg(nome), errore);
         SvuotaDopoErrore();
         return;
     }
-    if (scheda.trovato)
-        MostraScheda(scheda);
-    else {
+    if (record) {
+        mostrato_ = std::move(record);
+        MostraScheda(SchedaMateriale::Da(*mostrato_, *Categorie::PerCodice(Module1::CategoriaCorrente)));
+    } else {
         // The entry went away since the list was read: show it as blank.
         ResetValoriForm1();
         valoriBande_.fill(0.0f);
@@ -488,7 +478,7 @@ void Form1::MostraDataProva(const QString& testo)
     }
     info->ImpostaTesto(1, testo);
     info->Casella(1)->setEnabled(true);
-    const QDate data = LeggiData(testo);
+    const QDate data = mostrato_ ? mostrato_->DataProva() : QDate();
     calendario->setEnabled(data.isValid());
     if (data.isValid())
         calendario->setSelectedDate(data);
@@ -530,6 +520,7 @@ void Form1::SegnalaErrore(const QString& azione, const DbException& errore)
 
 void Form1::SvuotaDopoErrore()
 {
+    mostrato_.reset();
     RiempiElenco({});
     c_.Combo1->clear();
     c_.Command2->setEnabled(false);
@@ -564,28 +555,15 @@ void Form1::List1_DblClick()
         Toolbar1_ButtonClick(2);
 }
 
-MaterialeMostrato Form1::Mostrato()
+MaterialeMostrato Form1::Mostrato() const
 {
     MaterialeMostrato m;
     if (c_.List1->currentRow() >= 0)
         m.nomeSelezionato = c_.List1->testoCorrente();
-    m.descrizione = c_.Text2->toPlainText();
-    for (int i = 0; i < int(m.bande.size()); ++i)
-        m.bande[i] = c_.Text1[i]->text();
-    Form2* info = InformazioniAggiuntive();
-    for (int k = 0; k < int(m.form2.size()); ++k)
-        m.form2[k] = info->Testo(k);
-    m.dataCalendario = info->MonthView1()->selectedDate();
+    m.record = mostrato_;
+    m.conservati = conservati_;
     for (int i = 0; i < c_.Combo1->count(); ++i)
         m.paroleChiave << c_.Combo1->itemText(i);
-    m.ValoreRw = Valore(ValoreConservato::Rw);
-    m.ValoreLnw = Valore(ValoreConservato::Lnw);
-    m.ValoreDLw = Valore(ValoreConservato::DLw);
-    m.ValoreDnew = Valore(ValoreConservato::Dnew);
-    m.ValoreC = Valore(ValoreConservato::C);
-    m.ValoreCtr = Valore(ValoreConservato::Ctr);
-    m.ValoreCi = Valore(ValoreConservato::Ci);
-    m.ValoreCEsteso = Valore(ValoreConservato::CEsteso);
     return m;
 }
 
@@ -608,8 +586,7 @@ void Form1::Cancella_Materiale()
     if (MessageBox::show(this, domanda, MessageBox::Exclamation, MessageBox::YesNo, MessageBox::Yes) !=
         MessageBox::Yes)
         return;
-    const int codice = Module1::CategoriaCorrente;
-    if (Categorie::IsSperimentale(codice) || Categorie::IsTeorico(codice)) {
+    if (Categorie::PerCodice(Module1::CategoriaCorrente)) {
         try {
             CancellazioneMateriale::Cancella(PercorsoCorrente(), Module1::NomeTabella, nome);
         } catch (const DbException& errore) {

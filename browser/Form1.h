@@ -6,9 +6,11 @@
 #include "ControlliForm1.h"
 #include "Form2.h"
 #include "Form4.h"
-#include "model/ElencoTesti.h"
-#include "model/MaterialeMostrato.h"
-#include "model/VistaPerTipo.h"
+#include "editor/MaterialeMostrato.h"
+#include "model/Categorie.h"
+#include "model/ListaMateriali.h"
+#include "model/RecordMateriale.h"
+#include "storage/ElencoTesti.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -51,8 +53,10 @@ public:
     void ResetValoriForm2();
 
     // What the window shows of the selected entry, as the editor takes it over.
-    MaterialeMostrato Mostrato();
-    const std::array<float, 21>& ValoriBande() const { return valoriBande_; }
+    MaterialeMostrato Mostrato() const;
+    // The stored row of the entry the display shows; nothing when none is shown.
+    const std::optional<RecordMateriale>& RecordMostrato() const { return mostrato_; }
+    const std::array<float, RecordSchema::NumeroBande>& ValoriBande() const { return valoriBande_; }
     double Valore(ValoreConservato quale) const { return conservati_[static_cast<int>(quale)]; }
 
     // The information window, created (hidden) when it does not exist yet.
@@ -79,8 +83,10 @@ private:
     void DipingiToolbar();
     void CollegaEventi();
     void AbilitaComandi(bool inserisciModifica, bool cancella);
-    void ImpostaIntestazioneBande(const QString& testo);
+    void ImpostaIntestazioneBande(const TipoMateriale& tipo);
     void RiempiElenco(ElencoTesti nomi);
+    // The current table's list; none, after telling the user and blanking, when it cannot be read.
+    std::optional<ListaMateriali::Contenuto> LeggiElenco(const ListaMateriali::Richiesta& richiesta);
     void SelezionaPrimaRiga();
     void MostraScheda(const SchedaMateriale& scheda);
     void MostraImmagine(int codice, const std::optional<QString>& immagine);
@@ -98,8 +104,9 @@ private:
     ComandiVoce* comandiVoce_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
-    std::array<float, 21> valoriBande_{};
+    std::array<float, RecordSchema::NumeroBande> valoriBande_{};
     std::array<double, NumeroValoriConservati> conservati_{};
+    std::optional<RecordMateriale> mostrato_; // the entry the display shows
     bool inerte_ = true;
     bool erroreVisualizzazione_ = false;
 };

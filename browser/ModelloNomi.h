@@ -2,7 +2,7 @@
 // so that a table of a hundred thousand entries is listed without one item per name.
 #pragma once
 
-#include "model/ElencoTesti.h"
+#include "storage/ElencoTesti.h"
 #include <QAbstractListModel>
 
 class ModelloNomi : public QAbstractListModel

@@ -3,55 +3,42 @@
 #include "app/ZelmarCommonModule.h"
 #include "model/Categorie.h"
 
-#include <utility>
+#include <vector>
 
 using ZelmarCommonModule::M;
 
 namespace {
 
-// Root captions of the experimental categories, in the order a caption is compared.
-constexpr int kOrdineRadici[] = {34, 35, 29, 30, 31, 32, 33, 36};
 constexpr int kRadicePersonale = 19;
 constexpr int kRadiceTeorica = 28;
 
-std::optional<int> CodicePersonale(const QString& nodo)
+// Captions are compared with the in-situ kinds first, then the others in tree order.
+std::vector<const TipoMateriale*> OrdineDiConfronto(std::span<const TipoMateriale> tipi)
 {
-    const std::pair<QString, int> kFigli[] = {
-        {QStringLiteral("R'w"), catRwInOpera},
-        {QStringLiteral("L'nw"), catLnwInOpera},
-        {QStringLiteral("Rw"), catRwLaboratorio},
-        {QStringLiteral("DRw"), catDRwLaboratorio},
-        {QStringLiteral("Lnw"), catLnwLaboratorio},
-        {QStringLiteral("DLw"), catDLwLaboratorio},
-        {M(26), catInfissi},
-        {M(27), catDnewLaboratorio},
-    };
-    for (const auto& [didascalia, codice] : kFigli)
-        if (nodo == didascalia)
-            return codice;
-    return std::nullopt;
+    std::vector<const TipoMateriale*> ordine;
+    for (bool inOpera : {true, false})
+        for (const TipoMateriale& t : tipi)
+            if (t.cantiere == inOpera)
+                ordine.push_back(&t);
+    return ordine;
 }
 
-std::optional<int> CodiceTeorico(const QString& nodo)
+// The kind of the custom or theoretical root's child with this caption.
+const TipoMateriale* PerFiglio(const QString& nodo, bool teorico)
 {
-    const std::pair<QString, int> kFigli[] = {
-        {QStringLiteral("Rw"), catRwTeorico},
-        {QStringLiteral("DRw"), catDRwTeorico},
-        {QStringLiteral("Lnw"), catLnwTeorico},
-    };
-    for (const auto& [didascalia, codice] : kFigli)
-        if (nodo == didascalia)
-            return codice;
-    return std::nullopt;
+    for (const TipoMateriale* t : OrdineDiConfronto(Categorie::Tipi()))
+        if (bool(t->tabellaTeorica) == teorico && nodo == t->figlio.Testo(M))
+            return t;
+    return nullptr;
 }
 
-void ScegliTabella(SceltaTabella::Esito& esito, std::optional<int> codice, const QString& tabella)
+void ScegliTabella(SceltaTabella::Esito& esito, const TipoMateriale* tipo, const char* tabella)
 {
     esito.cartellaCategoria = QStringLiteral("/");
-    if (!codice)
+    if (!tipo)
         return;
-    esito.codice = codice;
-    esito.nomeTabella = tabella;
+    esito.codice = tipo->codice;
+    esito.nomeTabella = QString::fromUtf8(tabella);
 }
 
 } // namespace
@@ -62,29 +49,24 @@ SceltaTabella::Esito SceltaTabella::Scegli(const QString& radice, const QString&
     esito.didascalia = M(38) + QStringLiteral(": ") + radice + QStringLiteral(": ") + nodo;
     esito.nomeDatabase = nodo;
 
-    for (int messaggio : kOrdineRadici) {
-        if (radice != M(messaggio))
+    for (const TipoMateriale* c : OrdineDiConfronto(Categorie::Tutte())) {
+        if (radice != M(c->messaggioRadice))
             continue;
-        for (const Categoria& c : Categorie::Tutte()) {
-            if (c.messaggioRadice != messaggio)
-                continue;
-            esito.cartellaCategoria = QLatin1Char('/') + QString::fromUtf8(c.cartella) + QLatin1Char('/');
-            esito.nomeTabella = nodo;
-            esito.codice = c.codice;
-        }
+        esito.cartellaCategoria = QLatin1Char('/') + QString::fromUtf8(c->cartella) + QLatin1Char('/');
+        esito.nomeTabella = nodo;
+        esito.codice = c->codice;
         return esito;
     }
 
     if (radice == M(kRadicePersonale)) {
-        const std::optional<int> codice = CodicePersonale(nodo);
-        const Categoria* categoria = codice ? Categorie::PerCodice(*codice) : nullptr;
-        ScegliTabella(esito, codice, categoria ? QString::fromUtf8(categoria->tabellaPersonale) : QString());
+        const TipoMateriale* tipo = PerFiglio(nodo, false);
+        ScegliTabella(esito, tipo, tipo ? tipo->tabellaPersonale : nullptr);
         esito.inserisciModifica = true;
         esito.cancella = true;
         esito.nomeDatabase = QStringLiteral("Database_sperimentale");
     } else if (radice == M(kRadiceTeorica)) {
-        const std::optional<int> codice = CodiceTeorico(nodo);
-        ScegliTabella(esito, codice, codice ? Categorie::TabellaTeorica(*codice) : QString());
+        const TipoMateriale* tipo = PerFiglio(nodo, true);
+        ScegliTabella(esito, tipo, tipo ? tipo->tabellaTeorica : nullptr);
         esito.cancella = true;
         esito.nomeDatabase = QStringLiteral("Database_teorico");
     }

@@ -12,6 +12,7 @@
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"
 #include "model/Module1.h"
+#include "model/SalvataggioMateriale.h"
 #include "ui/DidascaliaAdattata.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <cmath>
 #include <limits>
 
+using RecordSchema::Campo;
 using ZelmarCommonModule::M;
 
 namespace {
@@ -45,12 +47,9 @@ QRect Twip(int sinistra, int alto, int larghezza, int altezza)
                  altezza / kTwipPerPixel);
 }
 
-constexpr int kBande = 21;
-constexpr int kValoriBanda = 24; // 21 bands and 3 ratings
-
-const char* const kFrequenze[kBande] = {"50",   "63",   "80",   "100",  "125",  "160",  "200",
-                                        "250",  "315",  "400",  "500",  "630",  "800",  "1000",
-                                        "1250", "1600", "2000", "2500", "3150", "4000", "5000"};
+constexpr int kBande = RecordSchema::NumeroBande;
+constexpr int kValoriBanda = 24;             // 21 bands and 3 ratings
+constexpr int kPrimaDidascaliaStruttura = 6; // Label1(6)..Label1(10) over Text10..Text14
 
 // Design captions of the Label1 array.
 const char* const kDidascalieLabel1[16] = {
@@ -58,14 +57,6 @@ const char* const kDidascalieLabel1[16] = {
     "Data di prova",  "Immagine",    "m'[kg/m²]",     "s [mm]",
     "Ss [m²]",        "Vr [m³]",     "Ve [m³]",       "Nome",
     "Certificato",    "Descrizione", "Parola chiave", "Note"};
-
-// A caption built from a catalogue text and a fixed suffix.
-struct Didascalia
-{
-    int messaggio; // -1: leave the caption as it is; 0: the suffix alone
-    const char* suffisso;
-};
-constexpr Didascalia kInvariata{-1, ""};
 
 // Captions set when the window loads, in this order.
 struct DidascaliaFissa
@@ -84,134 +75,9 @@ constexpr DidascaliaFissa kDidascalieFisse[] = {
     {"Command3", {54, ""}},
 };
 
-// Everything the editor does differently per category: captions of the rating boxes,
-// of the band column and of the structure row; which structure boxes and captions are
-// shown or hidden; which boxes modify mode copies, in order ("data" is the calendar,
-// "valutazioni" the three ratings); which kept ratings feed the three rating boxes.
-struct ImpostazioneCategoria
-{
-    int codice;
-    Didascalia valutazioni[3];
-    Didascalia label2;
-    Didascalia label9;
-    Didascalia label10;
-    const char* mostra;
-    const char* nascondi;
-    const char* copia;
-    double MaterialeMostrato::*valoriValutazioni[3];
-};
-
-constexpr ImpostazioneCategoria kCategorie[] = {
-    {catRwLaboratorio,
-     {kInvariata, kInvariata, kInvariata},
-     kInvariata,
-     {80, ""},
-     {81, ""},
-     "",
-     "",
-     "Text4 Text6 Text7 data Text10 Text11 Text12 Text13 Text14 valutazioni",
-     {&MaterialeMostrato::ValoreRw, &MaterialeMostrato::ValoreC, &MaterialeMostrato::ValoreCtr}},
-    {catRwInOpera,
-     {{82, ""}, kInvariata, kInvariata},
-     {83, ""},
-     kInvariata,
-     kInvariata,
-     "Label1(1) Text16",
-     "",
-     "Text16 Text4 Text6 Text7 data Text10 Text11 Text12 Text13 Text14 valutazioni",
-     {&MaterialeMostrato::ValoreRw, &MaterialeMostrato::ValoreC, &MaterialeMostrato::ValoreCtr}},
-    {catDRwLaboratorio,
-     {{21, " [dB]"}, {50, " [dB]"}, {51, " [dB]"}},
-     {84, " [dB]"},
-     kInvariata,
-     kInvariata,
-     "",
-     "Label1(8) Label1(9) Label1(10) Text12 Text13 Text14",
-     "valutazioni Text4 Text6 Text7 data Text10 Text11",
-     {&MaterialeMostrato::ValoreRw, &MaterialeMostrato::ValoreC, &MaterialeMostrato::ValoreCtr}},
-    {catLnwLaboratorio,
-     {{22, " [dB]"}, {0, "Ci [dB]"}, {0, "C 50-5000 [dB]"}},
-     {85, "  [dB]"},
-     {0, "fc [Hz]"},
-     {0, "Eta int"},
-     "Label1(9) Label1(10) Text14",
-     "Label1(8) Text12",
-     "Text4 Text6 Text7 data Text10 Text11 Text13 Text14 valutazioni",
-     {&MaterialeMostrato::ValoreLnw, &MaterialeMostrato::ValoreCi, &MaterialeMostrato::ValoreCEsteso}},
-    {catLnwInOpera,
-     {{25, "  [dB]"}, {0, "Ci [dB]"}, {0, "C 50-5000 [dB]"}},
-     {18, "  [dB]"},
-     kInvariata,
-     kInvariata,
-     "Label1(1) Text16",
-     "Label1(8) Label1(10) Text12 Text14",
-     "Text4 Text6 Text7 data Text10 Text11 Text13 Text14 Text16 valutazioni",
-     {&MaterialeMostrato::ValoreLnw, &MaterialeMostrato::ValoreCi, &MaterialeMostrato::ValoreCEsteso}},
-    {catDLwLaboratorio,
-     {{23, "  [dB]"}, {0, "Ci [dB]"}, {0, "Ci 50-3150 [dB]"}},
-     {86, "  [dB]"},
-     kInvariata,
-     kInvariata,
-     "",
-     "Label1(8) Label1(9) Label1(10) Text12 Text13 Text14",
-     "valutazioni Text4 Text6 Text7 data Text10 Text11",
-     {&MaterialeMostrato::ValoreDLw, &MaterialeMostrato::ValoreCi, &MaterialeMostrato::ValoreCEsteso}},
-    {catInfissi,
-     {{20, "  [dB]"}, {50, "  [dB]"}, {51, "  [dB]"}},
-     {10, "  [dB]"},
-     kInvariata,
-     kInvariata,
-     "",
-     "Label1(9) Label1(10) Text13 Text14",
-     "Text4 Text6 Text7 data Text10 Text11 Text12 valutazioni",
-     {&MaterialeMostrato::ValoreRw, &MaterialeMostrato::ValoreC, &MaterialeMostrato::ValoreCtr}},
-    {catDnewLaboratorio,
-     {{79, "  [dB]"}, {50, "  [dB]"}, {51, "  [dB]"}},
-     {87, "  [dB]"},
-     {80, " "},
-     kInvariata,
-     "Label1(9) Text13",
-     "Label1(6) Text10 Label1(8) Text12 Label1(10) Text14",
-     "Text4 Text6 Text7 data Text11 Text13 valutazioni",
-     {&MaterialeMostrato::ValoreDnew, &MaterialeMostrato::ValoreC, &MaterialeMostrato::ValoreCtr}},
-};
-
-const ImpostazioneCategoria* ImpostazionePerCodice(int codice)
-{
-    for (const ImpostazioneCategoria& i : kCategorie)
-        if (i.codice == codice)
-            return &i;
-    return nullptr;
-}
-
-// The information window's box that modify mode copies into each editor box.
-struct SorgenteForm2
-{
-    const char* casella;
-    int indice;
-};
-constexpr SorgenteForm2 kSorgentiForm2[] = {
-    {"Text4", 0},  {"Text6", 2},  {"Text7", 3},  {"Text8", 4},   {"Text9", 5},   {"Text10", 6},
-    {"Text11", 7}, {"Text12", 8}, {"Text13", 9}, {"Text14", 10}, {"Text16", 11},
-};
-
-int IndiceForm2(const QString& casella)
-{
-    for (const SorgenteForm2& s : kSorgentiForm2)
-        if (casella == QLatin1String(s.casella))
-            return s.indice;
-    return -1;
-}
-
-QStringList Nomi(const char* elenco)
-{
-    return QString::fromUtf8(elenco).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
 QString TestoDidascalia(const Didascalia& d)
 {
-    const QString suffisso = QString::fromUtf8(d.suffisso);
-    return d.messaggio == 0 ? suffisso : M(d.messaggio) + suffisso;
+    return d.Testo(M);
 }
 
 QString Indicizzato(const char* nome, int indice)
@@ -407,7 +273,7 @@ void Form3::CreaGrigliaBande()
     for (int i = 0; i < kBande; ++i) {
         const int alto = kPrimaRiga + i * kPasso;
         text1_[i] = CreaTesto(f, Indicizzato("Text1", i), 32767, 240, alto, 1200, 285);
-        text1_[i]->setText(QString::fromLatin1(kFrequenze[i]));
+        text1_[i]->setText(QString::number(RecordSchema::Frequenze[i]));
         ImpostaColore(text1_[i], QPalette::Base, kGrigio);
         text2_[i] = CreaNumero(f, Indicizzato("Text2", i), false, false, true, QStringLiteral("0,0"), 1560,
                                alto, 1200, 285);
@@ -539,19 +405,60 @@ void Form3::InitMateriale()
 {
     CaricaParoleChiave();
     const bool modifica = ValoreModo() == 1;
+    tipo_ = Categorie::PerCodice(Module1::CategoriaCorrente);
+    if (tipo_ && !tipo_->tabellaPersonale)
+        tipo_ = nullptr; // the editor writes the custom database only
+    CostruisciCaselle();
     if (modifica)
-        for (int i = 0; i < kBande; ++i)
-            text2_[i]->setText(mostrato_.bande[i]);
-    const int codice = Module1::CategoriaCorrente;
-    ImpostaCategoria(codice);
+        CopiaBande();
+    if (tipo_)
+        ImpostaCategoria(*tipo_);
     if (!modifica) {
         monthView1_->setSelectedDate(QDate::currentDate());
-        if (codice == catRwLaboratorio || codice == catLnwLaboratorio)
-            struttura_[4]->setText(FormatoNumero::Testo(0.01));
+        // A new entry's internal loss factor starts at a typical value.
+        if (caselle_.contains(RecordSchema::Nome(Campo::Eta)))
+            struttura_[RecordSchema::Posizione(Campo::Eta)]->setText(FormatoNumero::Testo(0.01));
         return;
     }
-    CopiaMaterialeMostrato(codice);
+    CopiaMaterialeMostrato();
     MostraInizioTesti();
+}
+
+// Which box shows which column of the kind, and the caption that marks it while the save
+// writes it; the site has none.
+void Form3::CostruisciCaselle()
+{
+    caselle_.clear();
+    const auto aggiungi = [this](const QString& colonna, QWidget* valore, QWidget* didascalia) {
+        caselle_.insert(colonna, {valore, didascalia});
+    };
+    const std::pair<Campo, QWidget*> descrittive[] = {
+        {Campo::Nome, text15_},
+        {Campo::ParolaChiave, combo1_},
+        {Campo::Descrizione, text3_},
+        {Campo::Certificato, text4_},
+        {Campo::DataProva, monthView1_},
+        {Campo::EnteProva, text6_},
+        {Campo::SocietaRichiedente, text7_},
+        {Campo::InformazioneAddizionale, text8_},
+        {Campo::Immagine, text9_},
+    };
+    constexpr int didascalie[] = {11, 14, 13, 12, 4, 2, 3, 15, 5};
+    for (size_t i = 0; i < std::size(descrittive); ++i)
+        aggiungi(RecordSchema::Nome(descrittive[i].first), descrittive[i].second, label1_[didascalie[i]]);
+    if (!tipo_)
+        return;
+    if (tipo_->cantiere)
+        aggiungi(RecordSchema::Nome(Campo::Cantiere), text16_, nullptr);
+    for (Campo campo : tipo_->fisiche) {
+        const int posizione = RecordSchema::Posizione(campo);
+        aggiungi(RecordSchema::Nome(campo), struttura_[posizione],
+                 label1_[kPrimaDidascaliaStruttura + posizione]);
+    }
+    for (size_t v = 0; v < tipo_->valutazioni.size(); ++v)
+        aggiungi(RecordSchema::Nome(tipo_->valutazioni[v].campo), text2_[kBande + v], text1_[kBande + v]);
+    for (int i = 0; i < kBande; ++i)
+        aggiungi(RecordSchema::NomeColonnaBanda(tipo_->grandezza, i), text2_[i], text1_[i]);
 }
 
 // A box filled with a text longer than the box shows its beginning, not its end.
@@ -570,53 +477,75 @@ void Form3::CaricaParoleChiave()
     combo1_->setEditText(parole.value(0));
 }
 
-void Form3::ImpostaCategoria(int codice)
+// Captions of the ratings, the band column and the structure row; the site and the
+// structure boxes the kind has, shown, the others hidden.
+void Form3::ImpostaCategoria(const TipoMateriale& tipo)
 {
-    const ImpostazioneCategoria* imp = ImpostazionePerCodice(codice);
-    if (!imp)
-        return;
-    auto imposta = [this](const QString& casella, const Didascalia& d) {
-        if (d.messaggio >= 0)
-            ImpostaTesto(casella, TestoDidascalia(d));
+    const auto imposta = [](QWidget* w, const Didascalia& d) {
+        if (d.Invariata())
+            return;
+        if (auto* etichetta = qobject_cast<QLabel*>(w))
+            etichetta->setText(TestoDidascalia(d));
+        else if (auto* casella = qobject_cast<QLineEdit*>(w))
+            casella->setText(TestoDidascalia(d));
     };
-    for (int v = 0; v < 3; ++v)
-        imposta(Indicizzato("Text1", kBande + v), imp->valutazioni[v]);
-    imposta(QStringLiteral("Label2"), imp->label2);
-    imposta(QStringLiteral("Label1(9)"), imp->label9);
-    imposta(QStringLiteral("Label1(10)"), imp->label10);
-    for (const QString& nome : Nomi(imp->mostra))
-        Casella(nome)->show();
-    for (const QString& nome : Nomi(imp->nascondi))
-        Casella(nome)->hide();
-}
-
-void Form3::CopiaMaterialeMostrato(int codice)
-{
-    text15_->setText(mostrato_.nomeSelezionato);
-    text3_->setText(QString(mostrato_.descrizione).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
-    text8_->setText(mostrato_.form2[4]);
-    text9_->setText(mostrato_.form2[5]);
-    const ImpostazioneCategoria* imp = ImpostazionePerCodice(codice);
-    if (!imp)
-        return;
-    for (const QString& voce : Nomi(imp->copia)) {
-        if (voce == QLatin1String("valutazioni"))
-            CopiaValutazioni(codice);
-        else if (voce == QLatin1String("data")) {
-            if (mostrato_.dataCalendario.isValid())
-                monthView1_->setSelectedDate(mostrato_.dataCalendario);
-        } else
-            ImpostaTesto(voce, mostrato_.form2[IndiceForm2(voce)]);
+    for (size_t v = 0; v < tipo.valutazioni.size(); ++v)
+        imposta(text1_[kBande + v], tipo.valutazioni[v].editor);
+    imposta(label2_, tipo.bandeEditor);
+    imposta(label1_[kPrimaDidascaliaStruttura + 3], tipo.strutturaEditor[0]);
+    imposta(label1_[kPrimaDidascaliaStruttura + 4], tipo.strutturaEditor[1]);
+    label1_[1]->setVisible(tipo.cantiere);
+    text16_->setVisible(tipo.cantiere);
+    for (int k = 0; k < int(struttura_.size()); ++k) {
+        const bool mostrata = std::any_of(tipo.fisiche.begin(), tipo.fisiche.end(),
+                                          [k](Campo c) { return RecordSchema::Posizione(c) == k; });
+        struttura_[k]->setVisible(mostrata);
+        label1_[kPrimaDidascaliaStruttura + k]->setVisible(mostrata);
     }
 }
 
-void Form3::CopiaValutazioni(int codice)
+// The band values as the main window shows them, whatever the kind: a band without a
+// value shows 0.
+void Form3::CopiaBande()
 {
-    const ImpostazioneCategoria* imp = ImpostazionePerCodice(codice);
-    const double principale = mostrato_.*(imp->valoriValutazioni[0]);
-    text2_[21]->setText(FormatoNumero::Testo(std::round(principale * 10.0) / 10.0));
-    text2_[22]->setText(FormatoNumero::Testo(mostrato_.*(imp->valoriValutazioni[1])));
-    text2_[23]->setText(FormatoNumero::Testo(mostrato_.*(imp->valoriValutazioni[2])));
+    monthView1_->setSelectedDate(QDate(monthView1_->yearShown(), monthView1_->monthShown(), 1));
+    const TipoMateriale* mostrato = Categorie::PerCodice(Module1::CategoriaCorrente);
+    for (int i = 0; i < kBande; ++i) {
+        QString testo;
+        if (mostrato_.record && mostrato) {
+            const QVariant valore = mostrato_.record->Banda(mostrato->grandezza, i);
+            testo = FormatoNumero::TestoSingolo(valore.isNull() ? 0.0f : valore.toFloat());
+        }
+        text2_[i]->setText(testo);
+    }
+}
+
+// Every box of the kind from the entry shown, as the main window and the information
+// window show it; the ratings from those the main window keeps.
+void Form3::CopiaMaterialeMostrato()
+{
+    text15_->setText(mostrato_.nomeSelezionato);
+    if (!tipo_)
+        return;
+    const auto mostrato = [this](Campo campo) {
+        return mostrato_.record ? FormatoNumero::TestoCampo(mostrato_.record->Valore(campo)) : QString();
+    };
+    for (Campo campo : Categorie::Campi(*tipo_)) {
+        auto* casella = qobject_cast<QLineEdit*>(caselle_.value(RecordSchema::Nome(campo)).valore);
+        if (campo == Campo::Nome || !casella || RecordSchema::IsValutazione(campo))
+            continue; // the name as listed; the ratings come below
+        casella->setText(campo == Campo::Descrizione
+                             ? mostrato(campo).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                             : mostrato(campo));
+    }
+    if (mostrato_.record && mostrato_.record->DataProva().isValid())
+        monthView1_->setSelectedDate(mostrato_.record->DataProva());
+    for (size_t v = 0; v < tipo_->valutazioni.size(); ++v) {
+        const auto conservato = Categorie::Conservato(*tipo_, tipo_->valutazioni[v]);
+        const double valore = conservato ? mostrato_.conservati[int(*conservato)] : 0;
+        // The main rating is shown to one decimal.
+        text2_[kBande + v]->setText(FormatoNumero::Testo(v == 0 ? std::round(valore * 10.0) / 10.0 : valore));
+    }
 }
 
 void Form3::SpostaFuocoBanda(int indice, int passo)
@@ -668,20 +597,17 @@ void Form3::Command3_Click()
 void Form3::Command2_Click()
 {
     MessaggioCampo.clear();
-    const QString dataProva = SalvataggioMateriale::TestoDataProva(monthView1_->selectedDate());
     ResetColori();
     TagliaAlPrimoACapo();
 
-    const int codice = Module1::CategoriaCorrente;
-    const Categoria* categoria = Categorie::PerCodice(codice);
     SalvataggioMateriale::Richiesta richiesta;
     richiesta.percorsoDatabase = ZelmarCommonModule::GetPercorsoDatabaseSperimentale();
-    richiesta.tabella = categoria ? QString::fromUtf8(categoria->tabellaPersonale) : QString();
+    richiesta.tabella = tipo_ ? QString::fromUtf8(tipo_->tabellaPersonale) : QString();
     richiesta.modifica = ValoreModo() != 0;
     richiesta.nome = text15_->text();
     richiesta.nomeSelezionato = mostrato_.nomeSelezionato;
     richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
-        codice, [&](const QString& casella) { return TestoCasella(casella, dataProva); }, M);
+        tipo_ ? tipo_->codice : 0, [this](const QString& colonna) { return TestoColonna(colonna); }, M);
 
     const SalvataggioMateriale::Esito esito = SalvataggioMateriale::Salva(richiesta, this);
     MessaggioCampo = esito.contesto;
@@ -689,8 +615,8 @@ void Form3::Command2_Click()
         MostraEsito(esito);
         return;
     }
-    if (categoria && text9_->text() != M(66))
-        ImmagineMateriale::CopiaImmagineScelta(QString::fromUtf8(categoria->cartella), text9_->text());
+    if (tipo_ && text9_->text() != M(66))
+        ImmagineMateriale::CopiaImmagineScelta(QString::fromUtf8(tipo_->cartella), text9_->text());
     const std::function<void()> ricarica = ricarica_;
     accept();
     if (ricarica)
@@ -707,14 +633,15 @@ void Form3::TagliaAlPrimoACapo()
     }
 }
 
-QString Form3::TestoCasella(const QString& nome, const QString& dataProva) const
+QString Form3::TestoColonna(const QString& colonna) const
 {
-    if (nome == QLatin1String("MonthView1"))
-        return dataProva;
-    if (nome == QLatin1String("Combo1"))
-        return combo1_->currentText();
-    const auto* casella = qobject_cast<const QLineEdit*>(Casella(nome));
-    return casella ? casella->text() : QString();
+    QWidget* casella = caselle_.value(colonna).valore;
+    if (auto* calendario = qobject_cast<QCalendarWidget*>(casella))
+        return SalvataggioMateriale::TestoDataProva(calendario->selectedDate());
+    if (auto* elenco = qobject_cast<QComboBox*>(casella))
+        return elenco->currentText();
+    auto* testo = qobject_cast<QLineEdit*>(casella);
+    return testo ? testo->text() : QString();
 }
 
 void Form3::MostraEsito(const SalvataggioMateriale::Esito& esito)
@@ -734,9 +661,9 @@ void Form3::MostraEsito(const SalvataggioMateriale::Esito& esito)
 
 // While a value is written its caption is red; the rating captions change their
 // background, the other captions their text.
-void Form3::ImpostaColoreDidascalia(const QString& marcatore, const QColor& colore)
+void Form3::ImpostaColoreDidascalia(const QString& colonna, const QColor& colore)
 {
-    QWidget* w = Casella(marcatore);
+    QWidget* w = caselle_.value(colonna).didascalia;
     if (!w)
         return;
     if (qobject_cast<QLabel*>(w)) {
@@ -747,12 +674,12 @@ void Form3::ImpostaColoreDidascalia(const QString& marcatore, const QColor& colo
     ImpostaColore(w, valutazione != text1_.end() ? QPalette::Base : QPalette::Text, colore);
 }
 
-void Form3::InizioScrittura(const QString& marcatore)
+void Form3::InizioScrittura(const QString& colonna)
 {
-    ImpostaColoreDidascalia(marcatore, kRosso);
+    ImpostaColoreDidascalia(colonna, kRosso);
 }
 
-void Form3::FineScrittura(const QString& marcatore)
+void Form3::FineScrittura(const QString& colonna)
 {
-    ImpostaColoreDidascalia(marcatore, kBluScuro);
+    ImpostaColoreDidascalia(colonna, kBluScuro);
 }

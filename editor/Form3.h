@@ -2,10 +2,11 @@
 // inserted (mode "0") or modified (mode "1").
 #pragma once
 
-#include "model/MaterialeMostrato.h"
+#include "MaterialeMostrato.h"
 #include "model/SalvataggioMateriale.h"
 
 #include <QDialog>
+#include <QHash>
 #include <array>
 #include <functional>
 
@@ -63,26 +64,36 @@ private:
 
     // Set-up of InitMateriale.
     int ValoreModo() const;
+    void CostruisciCaselle();
     void CaricaParoleChiave();
-    void ImpostaCategoria(int codice);
+    void ImpostaCategoria(const TipoMateriale& tipo);
     void MostraInizioTesti();
-    void CopiaMaterialeMostrato(int codice);
-    void CopiaValutazioni(int codice);
+    void CopiaBande();
+    void CopiaMaterialeMostrato();
     void SpostaFuocoBanda(int indice, int passo);
 
     // The save.
     void TagliaAlPrimoACapo();
-    QString TestoCasella(const QString& nome, const QString& dataProva) const;
+    QString TestoColonna(const QString& colonna) const;
     void MostraEsito(const SalvataggioMateriale::Esito& esito);
-    void ImpostaColoreDidascalia(const QString& marcatore, const QColor& colore);
-    void InizioScrittura(const QString& marcatore) override;
-    void FineScrittura(const QString& marcatore) override;
+    void ImpostaColoreDidascalia(const QString& colonna, const QColor& colore);
+    void InizioScrittura(const QString& colonna) override;
+    void FineScrittura(const QString& colonna) override;
 
     QWidget* Casella(const QString& nome) const;
     void ImpostaTesto(const QString& casella, const QString& testo);
 
+    // The box that shows a column of the kind, and the caption marked while it is written.
+    struct CasellaColonna
+    {
+        QWidget* valore = nullptr;
+        QWidget* didascalia = nullptr;
+    };
+
     QString modo_;
     MaterialeMostrato mostrato_;
+    const TipoMateriale* tipo_ = nullptr;    // the kind being edited; none for other codes
+    QHash<QString, CasellaColonna> caselle_; // by column name
     std::function<void()> ricarica_;
     QString MessaggioCampo;
 

@@ -1,13 +1,13 @@
 #include "EsportazioneTabella.h"
 
 #include "ScritturaCsv.h"
-#include "model/Recordset.h"
+#include "storage/Recordset.h"
 
 #include <QIODevice>
 
 bool EsportazioneTabella::Scrivi(Recordset& tabella, QIODevice& uscita)
 {
-    const QStringList colonne = tabella.NomiColonne();
+    const QStringList colonne = tabella.FieldNames();
     QStringList campi;
     for (const QString& colonna : colonne)
         campi << ScritturaCsv::Testo(colonna);

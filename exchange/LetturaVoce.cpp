@@ -1,23 +1,21 @@
 #include "LetturaVoce.h"
 
 #include "TipiVoce.h"
-#include "model/Categorie.h"
-#include "model/DBEngine.h"
 #include "model/DettaglioMateriale.h"
 #include "model/FormatoNumero.h"
-#include "model/RecordSchema.h"
-#include "model/VistaPerTipo.h"
+#include "model/RigaValutazione.h"
+
+using RecordSchema::Campo;
 
 namespace {
 
-QString Testo(const Recordset& rs, const QString& colonna)
+QString Testo(const RecordMateriale& record, Campo campo)
 {
-    return FormatoNumero::TestoCampo(rs.Field(colonna));
+    return FormatoNumero::TestoCampo(record.Valore(campo));
 }
 
-std::optional<double> Numero(const Recordset& rs, const QString& colonna)
+std::optional<double> Numero(const QVariant& valore)
 {
-    const QVariant valore = rs.Field(colonna);
     bool ok = false;
     const double numero = valore.toDouble(&ok);
     if (valore.isNull() || !ok)
@@ -27,42 +25,36 @@ std::optional<double> Numero(const Recordset& rs, const QString& colonna)
 
 } // namespace
 
-DatiVoce LetturaVoce::LeggiCorrente(const Recordset& rs, int codice)
+DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tipo, const QString& file,
+                         const QString& tabella)
 {
     DatiVoce voce;
-    voce.codice = codice;
-    const VistaTipo* vista = VistaPerTipo::PerCodice(codice);
-    if (!vista)
-        return voce;
-    voce.nome = Testo(rs, QStringLiteral("Nome"));
-    voce.descrizione =
-        Testo(rs, QStringLiteral("Descrizione")).replace(QLatin1String("\r\n"), QLatin1String(" "));
-    if (const QVariant immagine = rs.Field(QStringLiteral("Immagine")); !immagine.isNull())
+    voce.file = file;
+    voce.tabella = tabella;
+    voce.codice = tipo.codice;
+    voce.nome = Testo(record, Campo::Nome);
+    voce.descrizione = Testo(record, Campo::Descrizione).replace(QLatin1String("\r\n"), QLatin1String(" "));
+    if (const QVariant immagine = record.Valore(Campo::Immagine); !immagine.isNull())
         voce.immagine = immagine.toString();
-    voce.certificato = !Categorie::IsTeorico(codice);
+    voce.certificato = !tipo.tabellaTeorica;
     if (voce.certificato) {
-        voce.numeroCertificato = Testo(rs, QStringLiteral("Certificato"));
-        voce.dataProva = Testo(rs, QStringLiteral("Data Prova"));
-        voce.ente = Testo(rs, QStringLiteral("Ente di prova"));
-        voce.societa = Testo(rs, QStringLiteral("Società richiedente"));
+        voce.numeroCertificato = Testo(record, Campo::Certificato);
+        voce.dataProva = Testo(record, Campo::DataProva);
+        voce.ente = Testo(record, Campo::EnteProva);
+        voce.societa = Testo(record, Campo::SocietaRichiedente);
     }
-    for (const char* campo : vista->caselleFisiche) {
-        if (!campo)
-            continue;
-        const QString colonna = QString::fromUtf8(campo);
-        if (const QString valore = Testo(rs, colonna); !valore.isEmpty())
-            voce.fisici.append({colonna, valore});
-    }
-    for (const VistaTipo::Pezzo& pezzo : vista->rigaValutazione)
-        if (pezzo.letterale && pezzo.campo) {
-            const QString colonna = QString::fromUtf8(pezzo.campo);
-            voce.valutazioni.append({colonna, Numero(rs, colonna)});
-        }
-    voce.rigaValutazione = DettaglioMateriale::RigaValutazione(rs, *vista);
-    const QStringList colonne = RecordSchema::ColonneBande(Categorie::PrefissoBande(codice));
+    QList<Campo> fisici(tipo.fisiche.begin(), tipo.fisiche.end());
+    if (tipo.cantiere)
+        fisici << Campo::Cantiere;
+    for (const Campo campo : fisici)
+        if (const QString valore = Testo(record, campo); !valore.isEmpty())
+            voce.fisici.append({RecordSchema::Nome(campo), valore});
+    for (const ColonnaValutazione& v : tipo.valutazioni)
+        voce.valutazioni.append({RecordSchema::Nome(v.campo), Numero(record.Valore(v.campo))});
+    voce.rigaValutazione = RigaValutazione::Di(record, tipo);
     for (int i = 0; i < RecordSchema::NumeroBande; ++i)
-        voce.bande[i] = Numero(rs, colonne.at(i));
-    if (const auto grandezza = TipiVoce::GrandezzaValutata(codice))
+        voce.bande[i] = Numero(record.Banda(tipo.grandezza, i));
+    if (const auto grandezza = TipiVoce::GrandezzaValutata(tipo.codice))
         voce.calcolata = MotoreValutazione::Valuta(*grandezza, voce.bande);
     return voce;
 }
@@ -70,19 +62,11 @@ DatiVoce LetturaVoce::LeggiCorrente(const Recordset& rs, int codice)
 std::optional<DatiVoce> LetturaVoce::Leggi(const QString& file, const QString& tabella, int codice,
                                            const QString& nome)
 {
-    if (!VistaPerTipo::PerCodice(codice))
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    if (!tipo)
         return std::nullopt;
-    auto db = DBEngine::OpenDatabase(file);
-    auto rs = db->OpenRecordset(tabella);
-    rs->SetIndex(QStringLiteral("Nome"));
-    rs->Seek(QStringLiteral("="), nome);
-    std::optional<DatiVoce> voce;
-    if (!rs->NoMatch()) {
-        voce = LeggiCorrente(*rs, codice);
-        voce->file = file;
-        voce->tabella = tabella;
-    }
-    rs->Close();
-    db->Close();
-    return voce;
+    const std::optional<RecordMateriale> record = DettaglioMateriale::Leggi(file, tabella, codice, nome);
+    if (!record)
+        return std::nullopt;
+    return Da(*record, *tipo, file, tabella);
 }

@@ -1,20 +1,23 @@
-// Reads one entry for output: finds it by its name on the table's "Nome" index, as the
-// display does (the first of equal names in index order), and rates its bands.
+// One entry made ready for output from its stored row, by the rules of its kind: the texts,
+// the physical data, the stored ratings and rating line, the band values (a band without a
+// value has none) and the ratings computed from them.
 #pragma once
 
 #include "exchange/DatiVoce.h"
+#include "model/Categorie.h"
+#include "model/RecordMateriale.h"
 
 #include <optional>
-
-class Recordset;
 
 class LetturaVoce
 {
 public:
-    // Nothing when no entry carries the name or the code is no kind. Throws DbException
-    // when the file, the table or a field cannot be read.
+    // file and tabella say where the row lies.
+    static DatiVoce Da(const RecordMateriale& record, const TipoMateriale& tipo, const QString& file,
+                       const QString& tabella);
+    // Finds the entry by its name as the display does (the first of equal names in index
+    // order). Nothing when no entry carries the name or the code is no kind. Throws
+    // DbException when the file, the table or a column cannot be read.
     static std::optional<DatiVoce> Leggi(const QString& file, const QString& tabella, int codice,
                                          const QString& nome);
-    // The same on the current record of an open table.
-    static DatiVoce LeggiCorrente(const Recordset& rs, int codice);
 };

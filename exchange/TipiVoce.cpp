@@ -33,32 +33,8 @@ QString TestoTermine(const std::optional<int>& valore)
 
 QString TipiVoce::Nome(int codice)
 {
-    switch (codice) {
-    case catRwLaboratorio:
-        return QCoreApplication::translate("TipiVoce", "Rw (laboratory)");
-    case catRwInOpera:
-        return QCoreApplication::translate("TipiVoce", "R'w (in situ)");
-    case catDRwLaboratorio:
-        return QCoreApplication::translate("TipiVoce", "DRw (laboratory)");
-    case catLnwLaboratorio:
-        return QCoreApplication::translate("TipiVoce", "Lnw (laboratory)");
-    case catLnwInOpera:
-        return QCoreApplication::translate("TipiVoce", "L'nw (in situ)");
-    case catDLwLaboratorio:
-        return QCoreApplication::translate("TipiVoce", "DLw (laboratory)");
-    case catInfissi:
-        return QCoreApplication::translate("TipiVoce", "Windows and doors");
-    case catRwTeorico:
-        return QCoreApplication::translate("TipiVoce", "Rw (theoretical)");
-    case catLnwTeorico:
-        return QCoreApplication::translate("TipiVoce", "Lnw (theoretical)");
-    case catDnewLaboratorio:
-        return QCoreApplication::translate("TipiVoce", "Dnew (small elements)");
-    case catDRwTeorico:
-        return QCoreApplication::translate("TipiVoce", "DRw (theoretical)");
-    default:
-        return {};
-    }
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    return tipo ? QCoreApplication::translate("TipoMateriale", tipo->nome) : QString();
 }
 
 std::optional<int> TipiVoce::CodiceDaPosizione(const QString& file, const QString& tabella)
@@ -86,7 +62,8 @@ std::optional<int> TipiVoce::CodiceDaPosizione(const QString& file, const QStrin
 
 QString TipiVoce::GrandezzaBande(int codice)
 {
-    return codice == catDRwTeorico ? QStringLiteral("DRi") : Categorie::PrefissoBande(codice);
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    return tipo ? RecordSchema::Prefisso(tipo->grandezzaValori.value_or(tipo->grandezza)) : QString();
 }
 
 std::optional<GrandezzaBande> TipiVoce::GrandezzaValutata(int codice)

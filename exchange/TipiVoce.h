@@ -11,13 +11,14 @@
 
 namespace TipiVoce {
 
-// "Rw (laboratory)", "L'nw (in situ)", "DRw (theoretical)"... in the interface language.
+// "Rw (laboratory)", "L'nw (in situ)", "DRw (theoretical)"... in the interface language;
+// empty for a code that is no kind.
 QString Nome(int codice);
 // The kind of a table from where its file lies in a data folder: a table of the custom or
 // the theoretical database by its name, an experimental file by its category folder.
 std::optional<int> CodiceDaPosizione(const QString& file, const QString& tabella);
-// The quantity the 21 band values hold: the band prefix, except that the theoretical DRw
-// table holds improvements DRi under columns named R.
+// The quantity the 21 band values hold: "R", "DRi", "Ln", "DLn" or "Dn" (the theoretical
+// DRw table holds DRi under columns named R).
 QString GrandezzaBande(int codice);
 // The quantity the rating engine rates them as; nothing for the linings (DRi).
 std::optional<::GrandezzaBande> GrandezzaValutata(int codice);

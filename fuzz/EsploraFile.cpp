@@ -3,11 +3,11 @@
 #include "app/ZelmarCommonModule.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
 #include "model/DettaglioMateriale.h"
 #include "model/ListaMateriali.h"
 #include "model/SalvataggioMateriale.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,15 +109,10 @@ SalvataggioMateriale::Richiesta RichiestaSalvataggio(const QString& percorso, co
     r.nomeSelezionato = selezionato;
     r.scritture = SalvataggioMateriale::ScrittureCategoria(
         codice,
-        [&](const QString& casella) {
-            if (casella == QLatin1String("Text15"))
+        [&](const QString& colonna) {
+            if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
                 return nome;
-            if (casella == QLatin1String("MonthView1"))
-                return QStringLiteral("5/3/2010");
-            if (casella.startsWith(QLatin1String("Text2(")) || casella == QLatin1String("Text10") ||
-                casella == QLatin1String("Text11"))
-                return QStringLiteral("40,5");
-            return casella;
+            return RecordSchema::IsNumerica(colonna) ? QStringLiteral("40,5") : colonna;
         },
         [](int n) { return QStringLiteral("M%1").arg(n); });
     return r;

@@ -1,8 +1,9 @@
 #include "CancellazioneMateriale.h"
 
-#include "DBEngine.h"
-#include "DbException.h"
-#include "JetBackend.h"
+#include "RecordSchema.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
+#include "storage/JetBackend.h"
 
 bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& tabella, const QString& nome)
 {
@@ -11,9 +12,8 @@ bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& ta
         throw DbException(DbErrore::SolaLettura, JetBackend::MessaggioSolaLettura(percorso));
     auto rs = db->OpenRecordset(tabella);
     bool cancellato = false;
-    if (rs->RecordCount() >= 1) {
-        rs->MoveFirst();
-        rs->SetIndex(QStringLiteral("Nome"));
+    if (!rs->Eof()) {
+        rs->SetIndex(RecordSchema::Nome(RecordSchema::Campo::Nome));
         rs->Seek(QStringLiteral("="), nome);
         if (!rs->NoMatch()) {
             rs->Delete();

@@ -1,11 +1,22 @@
-// The eight test categories and the eleven kind codes: folders, tables, band quantity,
-// tree symbol and caption message of each. One table of facts that every window reads.
+// The one table of kinds: for each kind code (the eight test categories of the custom and
+// experimental databases, and the three kinds of the theoretical database) every fact
+// tied to it: where its tables lie, which columns they carry, what each rating column
+// means, and how the windows caption and lay out its entries. Column names come from the
+// record schema. Adding a kind is adding a row to this table and nothing else.
 #pragma once
 
-#include <QString>
-#include <span>
+#include "RecordSchema.h"
 
-enum CodiceCategoria : int {
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+enum CodiceCategoria : int
+{
     catNessuna = 0,
     catRwLaboratorio = 1,
     catRwInOpera = 2,
@@ -20,29 +31,107 @@ enum CodiceCategoria : int {
     catDRwTeorico = 100,
 };
 
-struct Categoria
+// A caption: a catalogue message followed by a literal text, or either alone. One with
+// neither leaves the caption it would replace as it is.
+struct Didascalia
 {
-    const char* simbolo;         // key of the tree root
-    int messaggioRadice;         // catalogue message of the root caption
-    const char* cartella;        // folder of the experimental files and of the images
-    int codice;                  // kind code
-    const char* tabellaPersonale; // table in Database_sperimentale
-    const char* prefissoBande;   // band quantity: prefix of the band columns
+    int messaggio = 0;
+    const char* testo = nullptr;
+    bool Invariata() const { return messaggio == 0 && testo == nullptr; }
+    QString Testo(const std::function<QString(int)>& catalogo) const;
 };
 
+// What a rating column means.
+enum class Significato
+{
+    Principale, // the single-number rating: Rw, DRw, Lnw, DLnw, Dnew
+    C,          // spectrum adaptation terms of the airborne ratings
+    Ctr,
+    Ci,      // adaptation term of the impact ratings
+    CEsteso, // the floor tables' third column: Ci 50-5000 (laboratory and in situ) or Ci 50-3150
+};
+
+// The ratings the main window keeps from the entries it shows, read by the editor.
+enum class ValoreConservato
+{
+    Rw,
+    Lnw,
+    DLw,
+    Dnew,
+    C,
+    Ctr,
+    Ci,
+    CEsteso
+};
+constexpr int NumeroValoriConservati = 8;
+
+struct ColonnaValutazione
+{
+    RecordSchema::Campo campo;
+    Significato significato;
+    Didascalia editor;   // caption of its box in the editor
+    Didascalia contesto; // its name in the save's failure message, after message 77 and a blank
+};
+
+struct TipoMateriale
+{
+    int codice = 0;
+    // The kind's name in the comparison and on the data sheet: English, translated in the
+    // context "TipoMateriale".
+    const char* nome = nullptr;
+    const char* simbolo = nullptr;          // key of the category's tree root; nullptr for theoretical kinds
+    int messaggioRadice = 0;                // the root's caption
+    const char* cartella = nullptr;         // folder of the experimental files
+    const char* tabellaPersonale = nullptr; // the kind's table in Database_sperimentale
+    const char* tabellaTeorica = nullptr;   // the kind's table in Database_teorico
+    Didascalia figlio{};                    // caption of the kind's node under the custom or theoretical root
+    const char* cartellaImmagini = nullptr; // nullptr: always the placeholder picture
+    RecordSchema::Grandezza grandezza = RecordSchema::Grandezza::R;
+    // The quantity the band values hold, where the columns' prefix says another (the
+    // theoretical DRw table holds improvements DRi under columns named R).
+    std::optional<RecordSchema::Grandezza> grandezzaValori{};
+    bool cantiere = false;                          // the in-situ kinds carry the site
+    std::span<const RecordSchema::Campo> fisiche{}; // in the order the save writes them
+    std::span<const ColonnaValutazione> valutazioni{};
+    std::optional<ValoreConservato> principaleConservato{}; // none: the kind keeps no rating
+
+    // The main window.
+    const char* rigaValutazione = nullptr; // start of the rating line: "Rw(C,Ctr)= "
+    int rigaDopoRiempimento = 0;           // its caption after a list fill: message + " = "
+    int rigaDopoScelta = 0;                // after a keyword choice: message + "= "; 0 leaves it
+    Didascalia intestazioneBande{};
+    bool sceltaImpostaIntestazione = false; // a keyword choice sets the band headings too
+    // The information window: captions of its boxes 9 and 10; nullptr leaves one as it is.
+    std::array<const char*, 2> didascalieInformazioni{};
+
+    // The editor: the band column's heading, the captions of structure boxes 3 and 4.
+    Didascalia bandeEditor{};
+    std::array<Didascalia, 2> strutturaEditor{};
+};
+
+// The eight experimental categories are the kinds with a custom table.
+using Categoria = TipoMateriale;
+
 namespace Categorie {
-// The eight experimental categories in tree order.
-std::span<const Categoria> Tutte();
-// nullptr for codes without a category (0, 8, 9, 100).
-const Categoria* PerCodice(int codice);
-const Categoria* PerSimbolo(const QString& simbolo);
+// The eight experimental categories, in the order of the tree.
+std::span<const TipoMateriale> Tutte();
+// Every kind.
+std::span<const TipoMateriale> Tipi();
+// nullptr for a code that is no kind (0 and unknown values).
+const TipoMateriale* PerCodice(int codice);
+const TipoMateriale* PerSimbolo(const QString& simbolo);
 bool IsTeorico(int codice);
 bool IsSperimentale(int codice); // 1..7 and 10
 // Theoretical table of codes 8, 9, 100; empty otherwise.
 QString TabellaTeorica(int codice);
-// Image folder for the detail display: follows the code (8 and 9 use the laboratory
-// partition folders); empty for 100 and unknown codes.
+// Image folder for the detail display; empty for 100 and unknown codes.
 QString CartellaImmagini(int codice);
-// Band prefix read by the detail display, theoretical kinds included.
+// Band prefix of the kind's tables.
 QString PrefissoBande(int codice);
+
+// The named columns of the kind's tables, and all of its columns by name, in table order.
+std::vector<RecordSchema::Campo> Campi(const TipoMateriale& tipo);
+QStringList ColonneTabella(int codice);
+// Which kept rating a rating column feeds; none for the theoretical kinds.
+std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const ColonnaValutazione& valutazione);
 } // namespace Categorie

@@ -1,26 +1,18 @@
-// Finds one entry again by its name (one seek on the "Nome" index) and reads the fields
-// that the detail display shows for the entry's kind.
+// Finds one entry again by its name (one seek on the "Nome" index) and reads its row:
+// every column the kind's tables carry.
 #pragma once
 
-#include "SchedaMateriale.h"
+#include "RecordMateriale.h"
 
 #include <QString>
-
-class Recordset;
+#include <optional>
 
 class DettaglioMateriale
 {
 public:
-    // Opens the file and the table, seeks the name and closes both again. A code that is
-    // no kind reads nothing. Throws DbException when the file, table, index or a field
-    // cannot be read.
-    static SchedaMateriale Leggi(const QString& percorso, const QString& tabella, int codice,
-                                 const QString& nome);
-
-    // The same reading on a record that is already current.
-    static SchedaMateriale LeggiCorrente(const Recordset& rs, int codice);
-
-    // "Rw(C,Ctr)= 52(-1, -4) dB": the kind's pieces with the record's values; a field
-    // without a value leaves its place empty.
-    static QString RigaValutazione(const Recordset& rs, const VistaTipo& vista);
+    // Opens the file and the table, seeks the name and closes both again. nullopt when no
+    // entry has the name, or the code is no kind. Throws DbException when the file, table,
+    // index or a column cannot be read.
+    static std::optional<RecordMateriale> Leggi(const QString& percorso, const QString& tabella, int codice,
+                                                const QString& nome);
 };

@@ -2,7 +2,7 @@
 // table order, the distinct keywords in order of first appearance, the first description.
 #pragma once
 
-#include "ElencoTesti.h"
+#include "storage/ElencoTesti.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +22,7 @@ public:
 
     struct Contenuto
     {
-        int numeroRecord = 0;
+        bool vuota = true;        // the table holds no row
         ElencoTesti nomi;         // names in table order; a record without a name is left out
         QStringList paroleChiave; // distinct, first appearance first; Null values left out
         QString primaDescrizione; // as stored; "" when absent

@@ -7,11 +7,11 @@ int CategoriaCorrente = 0;
 QString CartellaCategoria;
 QString NomeDatabase;
 QString NomeTabella;
-std::array<QString, 21> EtichetteBande;
+std::array<QString, RecordSchema::NumeroBande> EtichetteBande;
 
 void RiempiEtichetteBande()
 {
-    for (int i = 0; i < 21; ++i)
+    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
         EtichetteBande[i] = QString::number(RecordSchema::Frequenze[i]) + QStringLiteral(" Hz");
 }
 
@@ -19,7 +19,8 @@ QString PercorsoDatabaseCorrente(const QString& cartellaDati)
 {
     QString cartella = CartellaCategoria;
     cartella.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return cartellaDati + QStringLiteral("/Databases/Database") + cartella + NomeDatabase + QStringLiteral(".mdb");
+    return cartellaDati + QStringLiteral("/Databases/Database") + cartella + NomeDatabase +
+           QStringLiteral(".mdb");
 }
 
 void Azzera()

@@ -1,6 +1,8 @@
 // Which table the browser shows (set only by the category tree) and the band labels.
 #pragma once
 
+#include "RecordSchema.h"
+
 #include <QString>
 #include <array>
 
@@ -9,7 +11,7 @@ extern int CategoriaCorrente;
 extern QString CartellaCategoria; // "\" + folder + "\" for experimental files, "\" otherwise
 extern QString NomeDatabase;      // file name without ".mdb"
 extern QString NomeTabella;
-extern std::array<QString, 21> EtichetteBande; // "50 Hz" .. "5000 Hz"
+extern std::array<QString, RecordSchema::NumeroBande> EtichetteBande; // "50 Hz" .. "5000 Hz"
 
 void RiempiEtichetteBande();
 // Data folder + "/Databases/Database" + CartellaCategoria + NomeDatabase + ".mdb".

@@ -1,12 +1,12 @@
-// Stored layout of a material entry: exact column names per category, the rating and
-// band columns named by TipoBande, and the order in which the editor writes them.
+// Stored layout of a material entry: the exact name of every column (stored data, spelled
+// here once), which columns hold numbers, and the rule that names the 21 band columns of
+// each band quantity. The table of kinds (Categorie) says which columns each kind's
+// tables carry; everything else reads the names from here.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <optional>
-#include <vector>
 
 namespace RecordSchema {
 
@@ -14,42 +14,73 @@ constexpr int NumeroBande = 21;
 // Centre frequencies in Hz, band order 0..20.
 extern const std::array<int, NumeroBande> Frequenze;
 
-// Value-set selector of the rating and band columns (0..5).
-using TipoBande = unsigned char;
-// TipoBande of a category code 1..7, 10; nullopt for codes with no writable table.
-std::optional<TipoBande> TipoBandePerCodice(int codice);
-// Band prefix: R, DRi, Ln, DLn, Dn.
-QString PrefissoBande(TipoBande tipo);
-// The three rating columns, rating 1..3.
-std::array<QString, 3> ColonneValutazione(TipoBande tipo);
-// "R - 50Hz (dB)" and so on.
-QString NomeColonnaBanda(const QString& prefisso, int banda);
-QStringList ColonneBande(const QString& prefisso);
-
-// Descriptive columns, every category table.
-extern const QStringList ColonneDescrittive;
-constexpr const char* ColonnaCantiere = "Cantiere";
-
-// One column written by the save: its editor box, caption and context message.
-struct ScritturaColonna
+// Every column but the band columns, in the order the tables carry them.
+enum class Campo
 {
-    QString colonna;
-    QString casella;  // editor box: "Text15", "Combo1", "MonthView1", "Text10"...
-    int etichetta;    // index of the Label1 caption marked red while writing; -1 none
-    int contesto;     // catalogue message naming the value; 0 leaves the context as it is
+    // descriptive (text)
+    Nome,
+    ParolaChiave,
+    Descrizione,
+    Certificato,
+    DataProva,
+    EnteProva,
+    SocietaRichiedente,
+    InformazioneAddizionale,
+    Immagine,
+    Cantiere, // the in-situ tables only
+              // physical
+    Massa,
+    Spessore,
+    Area,
+    Fc,
+    Eta,
+    VRicevente,
+    VEmittente,
+    // ratings
+    Rw,
+    DRw,
+    Lnw,
+    DLnw,
+    Dnew,
+    C,
+    Ctr,
+    Ci,
+    Ci50_5000, // the laboratory floor tables
+    C50_5000,  // the in-situ floor tables
+    Ci50_3150, // the floor-covering tables
+};
+constexpr int NumeroCampi = int(Campo::Ci50_3150) + 1;
+
+// The band quantity of a table: the prefix of its band columns.
+enum class Grandezza
+{
+    R,
+    DRi,
+    Ln,
+    DLn,
+    Dn,
 };
 
-// Every column the save writes before the ratings and bands, in write order.
-std::vector<ScritturaColonna> OrdineScrittura(int codice);
-// Physical columns (numeric) of a category code, in write order.
-std::vector<ScritturaColonna> ColonneFisiche(int codice);
+QString Nome(Campo campo);
+bool IsNumerico(Campo campo);
+inline bool IsValutazione(Campo campo)
+{
+    return campo >= Campo::Rw;
+}
+// Catalogue message that names the value when the save fails writing it; 0 when the
+// column has none (the site, and the ratings, which each kind names).
+int MessaggioContesto(Campo campo);
+// Place of a physical column in the row of five structure boxes of the information window
+// and of the editor (0 surface mass, 1 thickness, 2 area, 3 fc or receiving room, 4 loss
+// factor or source room); -1 for the other columns.
+int Posizione(Campo campo);
 
-// Whether a column holds numbers.
+QString Prefisso(Grandezza grandezza);
+// "R - 50Hz (dB)" and so on.
+QString NomeColonnaBanda(Grandezza grandezza, int banda);
+QStringList ColonneBande(Grandezza grandezza);
+
+// Whether a column, by name, holds numbers: every column but the text columns above.
 bool IsNumerica(const QString& colonna);
-
-// All columns of a category table (custom or experimental), in table order.
-QStringList ColonneTabella(int codice);
-// Columns of the theoretical tables (codes 8, 9, 100).
-QStringList ColonneTabellaTeorica(int codice);
 
 } // namespace RecordSchema

@@ -1,72 +1,28 @@
 #include "SalvataggioMateriale.h"
 
-#include "DBEngine.h"
-#include "DbException.h"
-#include "JetBackend.h"
+#include "Categorie.h"
 #include "Module1.h"
-#include "RecordSchema.h"
-
-#include <array>
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
+#include "storage/JetBackend.h"
 
 namespace {
 
-// How a rating is named in an error message: a catalogue text after a blank, or a fixed text.
-struct NomeValutazione
-{
-    int messaggio; // 0: use testo
-    const char* testo;
-};
+using RecordSchema::Campo;
 
-// Per TipoBande 0..5, ratings 1..3.
-constexpr std::array<std::array<NomeValutazione, 3>, 6> kNomiValutazioni{{
-    {{{20, ""}, {50, ""}, {51, ""}}},
-    {{{21, ""}, {50, ""}, {51, ""}}},
-    {{{22, ""}, {0, " Ci"}, {0, " Ci 50-5000"}}},
-    {{{32, ""}, {0, " Ci"}, {0, " Ci 50-3150"}}},
-    {{{79, ""}, {0, " C"}, {0, " Ctr"}}},
-    {{{21, ""}, {0, " Ci"}, {0, " Ci 50-5000"}}},
-}};
-
+// The descriptive columns in the order the save has always written them.
+constexpr Campo kOrdineDescrittive[] = {Campo::Nome,
+                                        Campo::ParolaChiave,
+                                        Campo::Certificato,
+                                        Campo::DataProva,
+                                        Campo::Cantiere,
+                                        Campo::EnteProva,
+                                        Campo::SocietaRichiedente,
+                                        Campo::Descrizione,
+                                        Campo::InformazioneAddizionale,
+                                        Campo::Immagine};
 constexpr int kContestoValutazione = 77;
 constexpr int kContestoBanda = 78;
-
-QString NomeCasellaValore(int indice)
-{
-    return QStringLiteral("Text2(%1)").arg(indice);
-}
-QString NomeCasellaDidascalia(int indice)
-{
-    return QStringLiteral("Text1(%1)").arg(indice);
-}
-
-QString NomeInContesto(const NomeValutazione& nome, const std::function<QString(int)>& messaggio)
-{
-    if (nome.messaggio == 0)
-        return QString::fromUtf8(nome.testo);
-    return QLatin1Char(' ') + messaggio(nome.messaggio);
-}
-
-void AggiungiValutazioniEBande(std::vector<SalvataggioMateriale::Scrittura>& scritture,
-                               RecordSchema::TipoBande tipo,
-                               const std::function<QString(const QString&)>& testoCasella,
-                               const std::function<QString(int)>& messaggio)
-{
-    const auto colonne = RecordSchema::ColonneValutazione(tipo);
-    for (int v = 0; v < 3; ++v) {
-        const int casella = RecordSchema::NumeroBande + v;
-        scritture.push_back(
-            {colonne[v], testoCasella(NomeCasellaValore(casella)),
-             messaggio(kContestoValutazione) + NomeInContesto(kNomiValutazioni[tipo][v], messaggio),
-             NomeCasellaDidascalia(casella)});
-    }
-    if (Module1::EtichetteBande[0].isEmpty())
-        Module1::RiempiEtichetteBande();
-    const QString prefisso = RecordSchema::PrefissoBande(tipo);
-    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
-        scritture.push_back({RecordSchema::NomeColonnaBanda(prefisso, i), testoCasella(NomeCasellaValore(i)),
-                             messaggio(kContestoBanda) + QLatin1Char(' ') + Module1::EtichetteBande[i],
-                             NomeCasellaDidascalia(i)});
-}
 
 void ChiudiSenzaErrori(std::unique_ptr<Recordset>& tabella, std::unique_ptr<Database>& database)
 {
@@ -88,11 +44,11 @@ void ChiudiSenzaErrori(std::unique_ptr<Recordset>& tabella, std::unique_ptr<Data
 // modified when the new name is its own name in another case.
 bool NomeGiaPresente(Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta)
 {
-    const QString nome = richiesta.nome.toUpper();
-    const bool nomeProprio = richiesta.modifica && nome == richiesta.nomeSelezionato.toUpper();
-    if (nomeProprio || tabella.RecordCount() == 0)
+    const bool nomeProprio =
+        richiesta.modifica && richiesta.nome.toUpper() == richiesta.nomeSelezionato.toUpper();
+    if (nomeProprio)
         return false; // renaming an entry in another case only: other rows are not looked at
-    return tabella.ContieneMaiuscolo(QStringLiteral("Nome"), nome);
+    return tabella.ContieneIgnorandoMaiuscole(RecordSchema::Nome(Campo::Nome), richiesta.nome);
 }
 
 } // namespace
@@ -112,13 +68,15 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         if (database->IsReadOnlyFormat())
             throw DbException(DbErrore::SolaLettura,
                               JetBackend::MessaggioSolaLettura(richiesta.percorsoDatabase));
+        // The name is checked and the row written with nobody else writing in between.
+        database->BeginTrans();
         tabella = database->OpenRecordset(richiesta.tabella);
         if (richiesta.nome.isEmpty())
             esito.tipo = Esito::NomeVuoto;
         else if (NomeGiaPresente(*tabella, richiesta))
             esito.tipo = Esito::NomeDuplicato;
         else if (richiesta.modifica) {
-            tabella->SetIndex(QStringLiteral("Nome"));
+            tabella->SetIndex(RecordSchema::Nome(Campo::Nome));
             tabella->Seek(QStringLiteral("="), richiesta.nomeSelezionato);
             if (tabella->NoMatch())
                 esito.tipo = Esito::NonTrovato;
@@ -133,20 +91,20 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         }
 
         for (const Scrittura& s : richiesta.scritture) {
-            const bool marcata = osservatore && !s.marcatore.isEmpty();
-            if (marcata)
-                osservatore->InizioScrittura(s.marcatore);
+            if (osservatore)
+                osservatore->InizioScrittura(s.colonna);
             if (s.contesto)
                 contesto = *s.contesto;
             tabella->SetField(s.colonna, s.testo);
-            if (marcata)
-                osservatore->FineScrittura(s.marcatore);
+            if (osservatore)
+                osservatore->FineScrittura(s.colonna);
         }
 
         contesto.clear();
         tabella->Update();
         tabella->Close();
         tabella.reset();
+        database->CommitTrans();
         database->Close();
         database.reset();
     } catch (const DbException& e) {
@@ -160,23 +118,33 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
 }
 
 std::vector<SalvataggioMateriale::Scrittura>
-SalvataggioMateriale::ScrittureCategoria(int codice,
-                                         const std::function<QString(const QString&)>& testoCasella,
+SalvataggioMateriale::ScrittureCategoria(int codice, const std::function<QString(const QString&)>& testo,
                                          const std::function<QString(int)>& messaggio)
 {
-    const auto tipo = RecordSchema::TipoBandePerCodice(codice);
-    if (!tipo)
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    if (!tipo || !tipo->tabellaPersonale)
         return {};
     std::vector<Scrittura> scritture;
-    for (const RecordSchema::ScritturaColonna& c : RecordSchema::OrdineScrittura(codice)) {
-        Scrittura s{c.colonna, testoCasella(c.casella), std::nullopt, QString()};
-        if (c.contesto > 0)
-            s.contesto = messaggio(c.contesto);
-        if (c.etichetta >= 0)
-            s.marcatore = QStringLiteral("Label1(%1)").arg(c.etichetta);
-        scritture.push_back(std::move(s));
-    }
-    AggiungiValutazioniEBande(scritture, *tipo, testoCasella, messaggio);
+    const auto scrivi = [&](const QString& colonna, std::optional<QString> contesto) {
+        scritture.push_back({colonna, testo(colonna), std::move(contesto)});
+    };
+    const auto colonna = [&](Campo campo) {
+        const int contesto = RecordSchema::MessaggioContesto(campo);
+        scrivi(RecordSchema::Nome(campo), contesto > 0 ? std::optional(messaggio(contesto)) : std::nullopt);
+    };
+    for (Campo campo : kOrdineDescrittive)
+        if (campo != Campo::Cantiere || tipo->cantiere)
+            colonna(campo);
+    for (Campo campo : tipo->fisiche)
+        colonna(campo);
+    for (const ColonnaValutazione& v : tipo->valutazioni)
+        scrivi(RecordSchema::Nome(v.campo),
+               messaggio(kContestoValutazione) + QLatin1Char(' ') + v.contesto.Testo(messaggio));
+    if (Module1::EtichetteBande[0].isEmpty())
+        Module1::RiempiEtichetteBande();
+    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
+        scrivi(RecordSchema::NomeColonnaBanda(tipo->grandezza, i),
+               messaggio(kContestoBanda) + QLatin1Char(' ') + Module1::EtichetteBande[i]);
     return scritture;
 }
 

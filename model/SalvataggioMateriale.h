@@ -1,6 +1,7 @@
-// Writes one material entry into a category table of the custom database: the name
-// checks, finding or starting the row, the column writes in the editor's order and the
-// commit. Knows nothing of windows, so that it can run in any process.
+// Writes one material entry into a category table of the custom database, column by
+// column: the name checks, finding or starting the row, the writes in the order the editor
+// has always made them and the commit, all in one write transaction on one connection.
+// Knows nothing of windows, so that it can run in any process.
 #pragma once
 
 #include <QDate>
@@ -12,25 +13,23 @@
 class SalvataggioMateriale
 {
 public:
-    // One column write. The marker names the caption the user sees for the value
-    // ("Label1(6)", "Text1(21)"; empty for none); the context names the value in an
-    // error message, and a write without context keeps the previous one.
+    // One column write: the column, the user's text for it, and what names the value in
+    // a failure message (a write without one keeps the previous one).
     struct Scrittura
     {
         QString colonna;
         QString testo;
         std::optional<QString> contesto;
-        QString marcatore;
     };
 
-    // Told when a marked value starts and ends being written; a write that fails is
-    // never reported as ended, so its caption keeps the mark.
+    // Told when a column starts and ends being written; a write that fails is never
+    // reported as ended, so whatever marks it for the user stays.
     class Osservatore
     {
     public:
         virtual ~Osservatore() = default;
-        virtual void InizioScrittura(const QString& marcatore) = 0;
-        virtual void FineScrittura(const QString& marcatore) = 0;
+        virtual void InizioScrittura(const QString& colonna) = 0;
+        virtual void FineScrittura(const QString& colonna) = 0;
     };
 
     struct Richiesta
@@ -63,13 +62,12 @@ public:
     // commits it whole; on any failure nothing of the row is stored.
     static Esito Salva(const Richiesta& richiesta, Osservatore* osservatore = nullptr);
 
-    // The writes of a category, in order: descriptive columns (and the site for the in-situ
-    // kinds), physical columns, the three ratings and the 21 bands. testoCasella gives the
-    // text of an editor box by name ("Text15", "Combo1", "MonthView1" for the date text,
-    // "Text2(21)"); messaggio gives a catalogue text by number. Empty for codes that have
-    // no custom table.
+    // The writes of a kind, in order: the descriptive columns (the site after the test
+    // date, for the in-situ kinds), the physical columns, the ratings and the 21 bands.
+    // testo gives the user's text for a column; messaggio a catalogue text by number. Empty
+    // for kinds without a custom table.
     static std::vector<Scrittura>
-    ScrittureCategoria(int codice, const std::function<QString(const QString&)>& testoCasella,
+    ScrittureCategoria(int codice, const std::function<QString(const QString& colonna)>& testo,
                        const std::function<QString(int)>& messaggio);
 
     // day/month/year without leading zeros: 5/3/2010.

@@ -1,16 +1,18 @@
 // Another copy of the program working on the same data folder, for the tests of two
-// copies at once. One command per run, with a line on its output when done:
-//   AltraIstanza salva <database file> <name> <seed>   saves a new entry as the editor does
-//   AltraIstanza cancella <database file> <name>       deletes an entry as the browser does
-//   AltraIstanza tieni <database file>                 holds the file as a modify-mode save
-//                                                      does, until its input closes
+// copies at once and of saves cut short. One command per run, with a line on its output
+// each time it is done:
+//   AltraIstanza salva <database file> <name>     saves a new entry as the editor does
+//   AltraIstanza cancella <database file> <name>  deletes an entry as the browser does
+//   AltraIstanza tieni <database file>            holds the file as a modify-mode save
+//                                                 does, until its input closes
+//   AltraIstanza ripeti <database file> <seed>    saves new entries for ever, seed after
+//                                                 seed, and modifies each right after
 #include "VoceDiProva.h"
 
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
-#include "model/SalvataggioMateriale.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -18,33 +20,19 @@
 
 namespace {
 
-int Salva(const QString& percorso, const QString& nome, int seme)
+void Scrivi(const QString& riga)
 {
-    const auto caselle = VoceDiProva::CaselleVoce(catRwLaboratorio, nome, seme);
-    const auto esito =
-        SalvataggioMateriale::Salva(VoceDiProva::Richiesta(percorso, catRwLaboratorio, caselle));
-    std::printf("%s\n",
-                esito.tipo == SalvataggioMateriale::Esito::Ok ? "salvato" : qPrintable(esito.descrizione));
-    return esito.tipo == SalvataggioMateriale::Esito::Ok ? 0 : 1;
-}
-
-int Cancella(const QString& percorso, const QString& nome)
-{
-    const bool cancellato =
-        CancellazioneMateriale::Cancella(percorso, VoceDiProva::Tabella(catRwLaboratorio), nome);
-    std::printf("%s\n", cancellato ? "cancellato" : "nessuna");
-    return 0;
-}
-
-int Tieni(const QString& percorso)
-{
-    auto database = DBEngine::OpenDatabase(percorso, true);
-    std::printf("tengo\n");
+    std::printf("%s\n", qPrintable(riga));
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    database->Close();
-    return 0;
+}
+
+QString Salva(const QString& percorso, const QString& nome, int seme, bool modifica = false,
+              const QString& selezionato = {})
+{
+    const auto esito = SalvataggioMateriale::Salva(
+        VoceDiProva::Richiesta(percorso, catRwLaboratorio,
+                               VoceDiProva::ValoriVoce(catRwLaboratorio, nome, seme), modifica, selezionato));
+    return esito.tipo == SalvataggioMateriale::Esito::Ok ? QString() : esito.descrizione;
 }
 
 } // namespace
@@ -53,17 +41,38 @@ int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    const QStringList argomenti = applicazione.arguments();
+    const QStringList a = applicazione.arguments();
+    const QString comando = a.value(1);
     try {
-        if (argomenti.size() == 5 && argomenti[1] == QLatin1String("salva"))
-            return Salva(argomenti[2], argomenti[3], argomenti[4].toInt());
-        if (argomenti.size() == 4 && argomenti[1] == QLatin1String("cancella"))
-            return Cancella(argomenti[2], argomenti[3]);
-        if (argomenti.size() == 3 && argomenti[1] == QLatin1String("tieni"))
-            return Tieni(argomenti[2]);
+        if (comando == QLatin1String("salva")) {
+            const QString errore = Salva(a.value(2), a.value(3), 5);
+            Scrivi(errore.isEmpty() ? QStringLiteral("salvato") : errore);
+        } else if (comando == QLatin1String("cancella")) {
+            const bool fatto = CancellazioneMateriale::Cancella(
+                a.value(2), VoceDiProva::Tabella(catRwLaboratorio), a.value(3));
+            Scrivi(fatto ? QStringLiteral("cancellato") : QStringLiteral("nessuna"));
+        } else if (comando == QLatin1String("tieni")) {
+            auto database = DBEngine::OpenDatabase(a.value(2), true);
+            Scrivi(QStringLiteral("tengo"));
+            while (std::getchar() != EOF) {
+            }
+        } else if (comando == QLatin1String("ripeti")) {
+            Scrivi(QStringLiteral("pronto"));
+            for (int seme = a.value(3).toInt();; ++seme) {
+                const QString nome = QStringLiteral("Prova %1").arg(seme);
+                for (bool modifica : {false, true}) {
+                    const QString errore = Salva(a.value(2), modifica ? nome + QStringLiteral(" bis") : nome,
+                                                 seme + modifica, modifica, nome);
+                    if (!errore.isEmpty())
+                        return std::fprintf(stderr, "%s\n", qPrintable(errore)), 1;
+                    Scrivi(QStringLiteral("%1 %2").arg(modifica ? "modifica" : "nuova").arg(seme));
+                }
+            }
+        } else {
+            return 2;
+        }
     } catch (const DbException& e) {
-        std::printf("%s\n", qPrintable(e.Descrizione()));
-        return 1;
+        Scrivi(e.Descrizione());
     }
-    return 2;
+    return 0;
 }

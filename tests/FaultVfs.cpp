@@ -5,7 +5,7 @@
 namespace {
 
 sqlite3_vfs* Sistema = nullptr; // the system's own layer, which does the real work
-sqlite3_vfs Guasto;             // this layer
+sqlite3_vfs Guasto;             // this layer: the system's, with its files wrapped
 bool Installato = false;
 
 FaultVfs::Conteggi Correnti;
@@ -15,26 +15,15 @@ int NumeroArmato = 0;
 bool Persistente = false;
 bool GiaScattato = false;
 
-int& Contatore(FaultVfs::Tipo tipo)
-{
-    switch (tipo) {
-    case FaultVfs::Tipo::Scrittura:
-        return Correnti.scritture;
-    case FaultVfs::Tipo::Sincronizzazione:
-        return Correnti.sincronizzazioni;
-    case FaultVfs::Tipo::Blocco:
-        break;
-    }
-    return Correnti.blocchi;
-}
-
 // Counts the operation and says whether it must fail.
 bool DeveFallire(FaultVfs::Tipo tipo)
 {
-    const int numero = ++Contatore(tipo);
-    if (!Armato || tipo != TipoArmato)
-        return false;
-    const bool fallisce = Persistente ? numero >= NumeroArmato : numero == NumeroArmato;
+    int& contatore = tipo == FaultVfs::Tipo::Scrittura          ? Correnti.scritture
+                     : tipo == FaultVfs::Tipo::Sincronizzazione ? Correnti.sincronizzazioni
+                                                                : Correnti.blocchi;
+    const int numero = ++contatore;
+    const bool fallisce =
+        Armato && tipo == TipoArmato && (Persistente ? numero >= NumeroArmato : numero == NumeroArmato);
     GiaScattato = GiaScattato || fallisce;
     return fallisce;
 }
@@ -46,112 +35,44 @@ struct FileGuasto
     sqlite3_file* vero;
 };
 
-sqlite3_file* Vero(sqlite3_file* file)
+sqlite3_file* V(sqlite3_file* file)
 {
     return reinterpret_cast<FileGuasto*>(file)->vero;
 }
 
-int Chiudi(sqlite3_file* f)
-{
-    return Vero(f)->pMethods->xClose(Vero(f));
-}
-int Leggi(sqlite3_file* f, void* dati, int quanti, sqlite3_int64 da)
-{
-    return Vero(f)->pMethods->xRead(Vero(f), dati, quanti, da);
-}
-int Scrivi(sqlite3_file* f, const void* dati, int quanti, sqlite3_int64 da)
-{
-    if (DeveFallire(FaultVfs::Tipo::Scrittura))
-        return SQLITE_FULL;
-    return Vero(f)->pMethods->xWrite(Vero(f), dati, quanti, da);
-}
-int Tronca(sqlite3_file* f, sqlite3_int64 lunghezza)
-{
-    if (DeveFallire(FaultVfs::Tipo::Scrittura))
-        return SQLITE_IOERR_TRUNCATE;
-    return Vero(f)->pMethods->xTruncate(Vero(f), lunghezza);
-}
-int Sincronizza(sqlite3_file* f, int flag)
-{
-    if (DeveFallire(FaultVfs::Tipo::Sincronizzazione))
-        return SQLITE_IOERR_FSYNC;
-    return Vero(f)->pMethods->xSync(Vero(f), flag);
-}
-int Dimensione(sqlite3_file* f, sqlite3_int64* lunghezza)
-{
-    return Vero(f)->pMethods->xFileSize(Vero(f), lunghezza);
-}
-int Blocca(sqlite3_file* f, int livello)
-{
-    if (DeveFallire(FaultVfs::Tipo::Blocco))
-        return SQLITE_IOERR_LOCK;
-    return Vero(f)->pMethods->xLock(Vero(f), livello);
-}
-int Sblocca(sqlite3_file* f, int livello)
-{
-    return Vero(f)->pMethods->xUnlock(Vero(f), livello);
-}
-int BloccoRiservato(sqlite3_file* f, int* risultato)
-{
-    return Vero(f)->pMethods->xCheckReservedLock(Vero(f), risultato);
-}
-int ControlloFile(sqlite3_file* f, int operazione, void* argomento)
-{
-    return Vero(f)->pMethods->xFileControl(Vero(f), operazione, argomento);
-}
-int DimensioneSettore(sqlite3_file* f)
-{
-    return Vero(f)->pMethods->xSectorSize(Vero(f));
-}
-int Caratteristiche(sqlite3_file* f)
-{
-    return Vero(f)->pMethods->xDeviceCharacteristics(Vero(f));
-}
-int MappaShm(sqlite3_file* f, int regione, int dimensione, int estendi, void volatile** p)
-{
-    return Vero(f)->pMethods->xShmMap(Vero(f), regione, dimensione, estendi, p);
-}
-int BloccoShm(sqlite3_file* f, int da, int quanti, int flag)
-{
-    return Vero(f)->pMethods->xShmLock(Vero(f), da, quanti, flag);
-}
-void BarrieraShm(sqlite3_file* f)
-{
-    Vero(f)->pMethods->xShmBarrier(Vero(f));
-}
-int RilasciaShm(sqlite3_file* f, int elimina)
-{
-    return Vero(f)->pMethods->xShmUnmap(Vero(f), elimina);
-}
-int Preleva(sqlite3_file* f, sqlite3_int64 da, int quanti, void** p)
-{
-    return Vero(f)->pMethods->xFetch(Vero(f), da, quanti, p);
-}
-int Restituisci(sqlite3_file* f, sqlite3_int64 da, void* p)
-{
-    return Vero(f)->pMethods->xUnfetch(Vero(f), da, p);
-}
-
+// Writes, syncs and locks may fail; everything else goes straight to the system's file.
 const sqlite3_io_methods MetodiGuasto = {
     3,
-    Chiudi,
-    Leggi,
-    Scrivi,
-    Tronca,
-    Sincronizza,
-    Dimensione,
-    Blocca,
-    Sblocca,
-    BloccoRiservato,
-    ControlloFile,
-    DimensioneSettore,
-    Caratteristiche,
-    MappaShm,
-    BloccoShm,
-    BarrieraShm,
-    RilasciaShm,
-    Preleva,
-    Restituisci,
+    [](sqlite3_file* f) { return V(f)->pMethods->xClose(V(f)); },
+    [](sqlite3_file* f, void* d, int n, sqlite3_int64 da) { return V(f)->pMethods->xRead(V(f), d, n, da); },
+    [](sqlite3_file* f, const void* d, int n, sqlite3_int64 da) {
+        return DeveFallire(FaultVfs::Tipo::Scrittura) ? SQLITE_FULL : V(f)->pMethods->xWrite(V(f), d, n, da);
+    },
+    [](sqlite3_file* f, sqlite3_int64 n) {
+        return DeveFallire(FaultVfs::Tipo::Scrittura) ? SQLITE_IOERR_TRUNCATE
+                                                      : V(f)->pMethods->xTruncate(V(f), n);
+    },
+    [](sqlite3_file* f, int flag) {
+        return DeveFallire(FaultVfs::Tipo::Sincronizzazione) ? SQLITE_IOERR_FSYNC
+                                                             : V(f)->pMethods->xSync(V(f), flag);
+    },
+    [](sqlite3_file* f, sqlite3_int64* n) { return V(f)->pMethods->xFileSize(V(f), n); },
+    [](sqlite3_file* f, int livello) {
+        return DeveFallire(FaultVfs::Tipo::Blocco) ? SQLITE_IOERR_LOCK : V(f)->pMethods->xLock(V(f), livello);
+    },
+    [](sqlite3_file* f, int livello) { return V(f)->pMethods->xUnlock(V(f), livello); },
+    [](sqlite3_file* f, int* esito) { return V(f)->pMethods->xCheckReservedLock(V(f), esito); },
+    [](sqlite3_file* f, int op, void* arg) { return V(f)->pMethods->xFileControl(V(f), op, arg); },
+    [](sqlite3_file* f) { return V(f)->pMethods->xSectorSize(V(f)); },
+    [](sqlite3_file* f) { return V(f)->pMethods->xDeviceCharacteristics(V(f)); },
+    [](sqlite3_file* f, int r, int n, int e, void volatile** p) {
+        return V(f)->pMethods->xShmMap(V(f), r, n, e, p);
+    },
+    [](sqlite3_file* f, int da, int n, int flag) { return V(f)->pMethods->xShmLock(V(f), da, n, flag); },
+    [](sqlite3_file* f) { V(f)->pMethods->xShmBarrier(V(f)); },
+    [](sqlite3_file* f, int elimina) { return V(f)->pMethods->xShmUnmap(V(f), elimina); },
+    [](sqlite3_file* f, sqlite3_int64 da, int n, void** p) { return V(f)->pMethods->xFetch(V(f), da, n, p); },
+    [](sqlite3_file* f, sqlite3_int64 da, void* p) { return V(f)->pMethods->xUnfetch(V(f), da, p); },
 };
 
 int Apri(sqlite3_vfs*, sqlite3_filename nome, sqlite3_file* file, int flag, int* flagUscita)
@@ -164,113 +85,25 @@ int Apri(sqlite3_vfs*, sqlite3_filename nome, sqlite3_file* file, int flag, int*
     return codice;
 }
 
-// The rest is the system layer's business.
-int Elimina(sqlite3_vfs*, const char* nome, int sincronizza)
-{
-    return Sistema->xDelete(Sistema, nome, sincronizza);
-}
-int Accedi(sqlite3_vfs*, const char* nome, int flag, int* risultato)
-{
-    return Sistema->xAccess(Sistema, nome, flag, risultato);
-}
-int PercorsoCompleto(sqlite3_vfs*, const char* nome, int quanti, char* uscita)
-{
-    return Sistema->xFullPathname(Sistema, nome, quanti, uscita);
-}
-void* ApriLibreria(sqlite3_vfs*, const char* nome)
-{
-    return Sistema->xDlOpen(Sistema, nome);
-}
-void ErroreLibreria(sqlite3_vfs*, int quanti, char* uscita)
-{
-    Sistema->xDlError(Sistema, quanti, uscita);
-}
-void (*SimboloLibreria(sqlite3_vfs*, void* libreria, const char* simbolo))(void)
-{
-    return Sistema->xDlSym(Sistema, libreria, simbolo);
-}
-void ChiudiLibreria(sqlite3_vfs*, void* libreria)
-{
-    Sistema->xDlClose(Sistema, libreria);
-}
-int Casuale(sqlite3_vfs*, int quanti, char* uscita)
-{
-    return Sistema->xRandomness(Sistema, quanti, uscita);
-}
-int Dormi(sqlite3_vfs*, int microsecondi)
-{
-    return Sistema->xSleep(Sistema, microsecondi);
-}
-int Ora(sqlite3_vfs*, double* giorni)
-{
-    return Sistema->xCurrentTime(Sistema, giorni);
-}
-int UltimoErrore(sqlite3_vfs*, int quanti, char* uscita)
-{
-    return Sistema->xGetLastError(Sistema, quanti, uscita);
-}
-int Ora64(sqlite3_vfs*, sqlite3_int64* millisecondi)
-{
-    return Sistema->xCurrentTimeInt64(Sistema, millisecondi);
-}
-int ImpostaChiamata(sqlite3_vfs*, const char* nome, sqlite3_syscall_ptr chiamata)
-{
-    return Sistema->xSetSystemCall(Sistema, nome, chiamata);
-}
-sqlite3_syscall_ptr Chiamata(sqlite3_vfs*, const char* nome)
-{
-    return Sistema->xGetSystemCall(Sistema, nome);
-}
-const char* ProssimaChiamata(sqlite3_vfs*, const char* nome)
-{
-    return Sistema->xNextSystemCall(Sistema, nome);
-}
-
 } // namespace
 
 int FaultVfs::Conteggi::di(Tipo tipo) const
 {
-    switch (tipo) {
-    case Tipo::Scrittura:
-        return scritture;
-    case Tipo::Sincronizzazione:
-        return sincronizzazioni;
-    case Tipo::Blocco:
-        break;
-    }
-    return blocchi;
+    return tipo == Tipo::Scrittura ? scritture : tipo == Tipo::Sincronizzazione ? sincronizzazioni : blocchi;
 }
 
 bool FaultVfs::Installa()
 {
     if (Installato)
         return true;
-    if (sqlite3_initialize() != SQLITE_OK)
+    if (sqlite3_initialize() != SQLITE_OK || !(Sistema = sqlite3_vfs_find(nullptr)) || Sistema->iVersion < 3)
         return false;
-    Sistema = sqlite3_vfs_find(nullptr);
-    if (!Sistema || Sistema->iVersion < 3)
-        return false;
-    Guasto = sqlite3_vfs{};
-    Guasto.iVersion = 3;
+    // The system layer's own functions serve everything but the opening of a file.
+    Guasto = *Sistema;
+    Guasto.pNext = nullptr;
     Guasto.szOsFile = int(sizeof(FileGuasto)) + Sistema->szOsFile;
-    Guasto.mxPathname = Sistema->mxPathname;
     Guasto.zName = "zelmar-guasto";
     Guasto.xOpen = Apri;
-    Guasto.xDelete = Elimina;
-    Guasto.xAccess = Accedi;
-    Guasto.xFullPathname = PercorsoCompleto;
-    Guasto.xDlOpen = ApriLibreria;
-    Guasto.xDlError = ErroreLibreria;
-    Guasto.xDlSym = SimboloLibreria;
-    Guasto.xDlClose = ChiudiLibreria;
-    Guasto.xRandomness = Casuale;
-    Guasto.xSleep = Dormi;
-    Guasto.xCurrentTime = Ora;
-    Guasto.xGetLastError = UltimoErrore;
-    Guasto.xCurrentTimeInt64 = Ora64;
-    Guasto.xSetSystemCall = ImpostaChiamata;
-    Guasto.xGetSystemCall = Chiamata;
-    Guasto.xNextSystemCall = ProssimaChiamata;
     Installato = sqlite3_vfs_register(&Guasto, 1) == SQLITE_OK;
     return Installato;
 }

@@ -20,19 +20,6 @@ QString Percorso(const QString& nomeFile)
     return Cartella() + QLatin1Char('/') + nomeFile;
 }
 
-QByteArray Contenuto(const QString& percorso)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Scrivi(const QString& percorso, const QByteArray& contenuto)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(contenuto) == contenuto.size() && file.flush();
-}
-
 bool CopiaConColonnaNome(const QString& destinazione)
 {
     QByteArray contenuto = Contenuto(Percorso(QStringLiteral("fixedNumericTestV2000.mdb")));

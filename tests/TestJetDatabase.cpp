@@ -1,24 +1,22 @@
-// Genuine Jet files written by Microsoft Access, read through the storage interface and
-// compared with what mdbtools' own mdb-export prints for them: tables, columns, row
-// counts and stored order, Nulls, exact numbers, dates and Unicode text; the seek by
-// name; and every change refused before the file is touched.
+// Genuine Access files, converted by the reader process and read through the storage
+// interface, compared with what mdbtools' own mdb-export prints for them: tables, columns,
+// row counts and stored order, Nulls, exact numbers, dates, bytes and Unicode text; the
+// seek by name; every change refused before the file is touched; damaged copies read or
+// refused with a message naming them, never a crash or a hang.
 #include "JetDiProva.h"
 #include "TestSupport.h"
 
 #include "model/CancellazioneMateriale.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
-#include "model/JetDatabase.h"
 #include "model/SalvataggioMateriale.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
 #include <QTest>
-#include <functional>
+
+using TestSupport::Prova;
 
 namespace {
 
@@ -27,17 +25,7 @@ const QString kNullo = QStringLiteral("<<NULL>>");
 const QString kFineCampo = QStringLiteral("|#campo#|");
 const QString kFineRiga = QStringLiteral("|#riga#|");
 
-QString CartellaJet()
-{
-    return JetDiProva::Cartella();
-}
-
-QStringList FileJet()
-{
-    return JetDiProva::File();
-}
-
-// Runs one of mdbtools' programs in the C locale and returns what it printed.
+// One of mdbtools' programs, run in the C locale: what it printed.
 QString Mdbtools(const QString& programma, const QStringList& argomenti)
 {
     QProcess processo;
@@ -53,159 +41,66 @@ QString Mdbtools(const QString& programma, const QStringList& argomenti)
 QStringList TabelleMdb(const QString& file)
 {
     return Mdbtools(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        .split('\n', Qt::SkipEmptyParts);
 }
 
-// The header and the rows of a table as mdb-export prints them: no quotes, tabs and
-// line ends escaped, dates in full, binary data in hex.
+// The header and the rows of a table as mdb-export prints them: no quotes, tabs and line
+// ends escaped, dates in full, binary data in hex.
 QVector<QStringList> EsportazioneMdb(const QString& file, const QString& tabella)
 {
-    const QString testo = Mdbtools(QStringLiteral("mdb-export"),
-                                   {QStringLiteral("-Q"), QStringLiteral("-e"), QStringLiteral("-d"),
-                                    kFineCampo, QStringLiteral("-R"), kFineRiga, QStringLiteral("-0"), kNullo,
-                                    QStringLiteral("-b"), QStringLiteral("hex"), QStringLiteral("-T"),
-                                    QStringLiteral("%d/%m/%Y %H:%M:%S"), file, tabella});
+    const QString testo =
+        Mdbtools(QStringLiteral("mdb-export"), {"-Q", "-e", "-d", kFineCampo, "-R", kFineRiga, "-0", kNullo,
+                                                "-b", "hex", "-T", "%d/%m/%Y %H:%M:%S", file, tabella});
     QVector<QStringList> righe;
     for (const QString& riga : testo.split(kFineRiga, Qt::SkipEmptyParts))
         righe.append(riga.split(kFineCampo));
     return righe;
 }
 
-QString ComeMdbExport(const QString& testo)
-{
-    QString risultato;
-    for (const QChar c : testo) {
-        if (c == QLatin1Char('\\'))
-            risultato += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\n'))
-            risultato += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            risultato += QStringLiteral("\\r");
-        else if (c == QLatin1Char('\t'))
-            risultato += QStringLiteral("\\t");
-        else
-            risultato += c;
-    }
-    return risultato;
-}
-
-QDateTime DataNostra(const QString& testo)
-{
-    QDateTime d = QDateTime::fromString(testo, QStringLiteral("d/M/yyyy HH:mm:ss"));
-    return d.isValid() ? d : QDateTime(QDate::fromString(testo, QStringLiteral("d/M/yyyy")), QTime(0, 0));
-}
-
 // Why a value read differs from mdb-export's text, or empty when they agree.
-QString Differenza(TipoColonnaJet tipo, const QVariant& nostro, const QString& suo)
+QString Differenza(const QVariant& nostro, const QString& suo)
 {
-    if (suo == kNullo)
-        return nostro.isNull() ? QString() : QStringLiteral("Null atteso, letto «%1»").arg(nostro.toString());
-    if (nostro.isNull())
-        return QStringLiteral("letto Null, atteso «%1»").arg(suo);
-    switch (tipo) {
-    case TipoColonnaJet::Numero: {
-        bool ok = false;
-        const double atteso = suo.toLatin1().toDouble(&ok);
-        const double letto = nostro.toDouble();
-        // mdb-export prints a Single with fewer digits than it holds; the value we read is
-        // the shortest text that gives the same Single back.
-        if (ok && (letto == atteso || static_cast<float>(letto) == static_cast<float>(atteso)))
-            return QString();
-        return QStringLiteral("numero %1, atteso %2").arg(letto, 0, 'g', 17).arg(suo);
-    }
-    case TipoColonnaJet::Data: {
-        const QDateTime atteso = QDateTime::fromString(suo, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-        if (atteso.isValid() && DataNostra(nostro.toString()) == atteso)
-            return QString();
-        return QStringLiteral("data «%1», attesa «%2»").arg(nostro.toString(), suo);
-    }
-    case TipoColonnaJet::Testo:
-        return ComeMdbExport(nostro.toString()) == suo
+    if (suo == kNullo || nostro.isNull())
+        return nostro.isNull() == (suo == kNullo) ? QString() : QStringLiteral("Null diverso");
+    if (nostro.typeId() == QMetaType::Double) {
+        // mdb-export prints a Single with fewer digits than it holds; the value read is the
+        // shortest text that gives the same Single back.
+        const double atteso = suo.toDouble();
+        return nostro.toDouble() == atteso || float(nostro.toDouble()) == float(atteso)
                    ? QString()
-                   : QStringLiteral("testo %1, atteso %2")
-                         .arg(QString::fromLatin1(nostro.toString().toUtf8().toHex()),
-                              QString::fromLatin1(suo.toUtf8().toHex()));
-    case TipoColonnaJet::Binario:
-        return nostro.toByteArray().toHex().toUpper() == suo.toLatin1().toUpper()
-                   ? QString()
-                   : QStringLiteral("%1 byte diversi da quelli attesi").arg(nostro.toByteArray().size());
+                   : QStringLiteral("numero");
     }
-    return QString();
-}
-
-QByteArray Impronta(const QString& percorso)
-{
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-DbException Eccezione(const std::function<void()>& operazione)
-{
-    try {
-        operazione();
-    } catch (const DbException& e) {
-        return e;
+    if (nostro.typeId() == QMetaType::QByteArray)
+        return nostro.toByteArray().toHex().toUpper() == suo.toLatin1().toUpper() ? QString()
+                                                                                  : QStringLiteral("byte");
+    const QDateTime data = QDateTime::fromString(suo, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    if (data.isValid()) {
+        QDateTime letta = QDateTime::fromString(nostro.toString(), QStringLiteral("d/M/yyyy HH:mm:ss"));
+        if (!letta.isValid())
+            letta = QDateTime(QDate::fromString(nostro.toString(), QStringLiteral("d/M/yyyy")), QTime(0, 0));
+        return letta == data ? QString() : QStringLiteral("data «%1»").arg(nostro.toString());
     }
-    return DbException(0, QString());
+    QString testo = nostro.toString();
+    testo.replace('\\', QLatin1String("\\\\")).replace('\n', QLatin1String("\\n"));
+    testo.replace('\r', QLatin1String("\\r")).replace('\t', QLatin1String("\\t"));
+    return testo == suo ? QString() : QStringLiteral("testo «%1»").arg(nostro.toString());
 }
 
-// Opens a file and reads every field of every row of every table, as browsing does.
-// Returns the error's text, or empty when everything could be read.
+// Opens a file and reads every row of every table, as browsing does: the error, or "".
 QString Sfoglia(const QString& percorso)
 {
-    try {
+    const auto errore = Prova([&] {
         auto db = DBEngine::OpenDatabase(percorso);
         for (const QString& tabella : db->TableNames()) {
             auto rs = db->OpenRecordset(tabella);
-            const int righe = rs->RecordCount();
-            auto* jet = dynamic_cast<JetDatabase*>(db.get());
-            const auto colonne = jet ? jet->LeggiTabella(tabella)->colonne : QVector<ColonnaJet>{};
-            int lette = 0;
-            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++lette)
-                for (const ColonnaJet& c : colonne)
-                    rs->Field(c.nome);
-            if (lette != righe)
-                return QStringLiteral("righe lette %1 di %2").arg(lette).arg(righe);
-            rs->Close();
+            int righe = 0;
+            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+                ++righe;
+            if (righe != rs->RecordCount())
+                throw DbException(DbErrore::Generico, QStringLiteral("righe perse"));
         }
-        db->Close();
-    } catch (const DbException& e) {
-        return e.Descrizione().isEmpty() ? QStringLiteral("errore senza testo") : e.Descrizione();
-    }
-    return QString();
-}
-
-enum class Danno
-{
-    Troncato,       // cut at a byte
-    PaginaMancante, // one page overwritten with zeros, as a disk that lost it
-    ByteCasuali,    // the Jet header kept, every later byte random
-};
-
-QByteArray Danneggia(const QByteArray& originale, Danno danno, qsizetype dove, quint32 seme)
-{
-    const qsizetype pagina = originale[0x14] == '\0' ? 2048 : 4096;
-    QByteArray copia = originale;
-    switch (danno) {
-    case Danno::Troncato:
-        return copia.left(dove);
-    case Danno::PaginaMancante:
-        copia.replace(dove * pagina, pagina, QByteArray(pagina, '\0'));
-        return copia;
-    case Danno::ByteCasuali: {
-        quint32 x = seme * 2654435761u + 1;
-        for (qsizetype i = dove; i < copia.size(); ++i) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            copia[i] = static_cast<char>(x);
-        }
-        return copia;
-    }
-    }
-    return copia;
+    });
+    return errore.numero == 0 ? QString() : errore.descrizione + QLatin1Char(' ');
 }
 
 } // namespace
@@ -215,316 +110,158 @@ class TestJetDatabase : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void tabelleComeMdbTables_data();
-    void tabelleComeMdbTables();
-    void contenutoComeMdbExport_data();
-    void contenutoComeMdbExport();
-    void valoriNoti_data();
-    void valoriNoti();
-    void seekSulNome();
-    void indiceNomeAssente();
-    void scrittureRifiutate_data();
-    void scrittureRifiutate();
-    void cancellazioneRifiutata();
-    void salvataggioRifiutato_data();
-    void salvataggioRifiutato();
-    void seekSuUnFileConNome();
-    void fileDanneggiati_data();
-    void fileDanneggiati();
+    void initTestCase()
+    {
+        TestSupport::PreparaAmbiente();
+        QVERIFY2(!JetDiProva::File().isEmpty(), qPrintable(JetDiProva::Cartella()));
+        if (TabelleMdb(JetDiProva::Percorso(QStringLiteral("testV1997.mdb"))).isEmpty())
+            QSKIP("mdbtools (mdb-tables, mdb-export) is not installed: run scripts/install-deps.sh");
+    }
+
+    void comeMdbExport_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& f : JetDiProva::File())
+            QTest::newRow(qPrintable(f)) << JetDiProva::Percorso(f);
+    }
+    // Every table, and every value of every row in stored order, through the cursor callers use.
+    void comeMdbExport()
+    {
+        QFETCH(QString, file);
+        auto db = DBEngine::OpenDatabase(file);
+        QVERIFY(db->IsReadOnlyFormat());
+        QCOMPARE(db->TableNames(), TabelleMdb(file));
+        for (const QString& tabella : db->TableNames()) {
+            const QVector<QStringList> atteso = EsportazioneMdb(file, tabella);
+            QVERIFY(!atteso.isEmpty());
+            const QStringList& colonne = atteso.first();
+            auto rs = db->OpenRecordset(tabella);
+            QCOMPARE(rs->FieldNames(), colonne);
+            QCOMPARE(rs->RecordCount(), atteso.size() - 1);
+            int riga = 1;
+            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++riga)
+                for (int c = 0; c < colonne.size(); ++c) {
+                    const QString diverso = Differenza(rs->Field(colonne[c]), atteso[riga].value(c));
+                    QVERIFY2(diverso.isEmpty(), qPrintable(QStringLiteral("%1, riga %2, %3: %4")
+                                                               .arg(tabella)
+                                                               .arg(riga)
+                                                               .arg(colonne[c], diverso)));
+                }
+            QCOMPARE(riga, atteso.size());
+        }
+    }
+
+    // The one Access file here with a "Nome" column: the list and the detail display
+    // find its row by name, exactly; a table without the column has no index to seek on.
+    void seekSulNome()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Prove.mdb"));
+        QVERIFY(JetDiProva::CopiaConColonnaNome(file));
+        auto rs = DBEngine::OpenDatabase(file)->OpenRecordset(QStringLiteral("test"));
+        QCOMPARE(
+            rs->LeggiElenco(QStringLiteral("Nome"), QStringLiteral("col2"), false, {}).nomi.toStringList(),
+            QStringList{QStringLiteral("some data")});
+        rs->SetIndex(QStringLiteral("Nome"));
+        rs->Seek(QStringLiteral("="), QStringLiteral("some data"));
+        QCOMPARE(rs->Field(QStringLiteral("col6")), QVariant(-1.0));
+        rs->Seek(QStringLiteral("="), QStringLiteral("Some data"));
+        QVERIFY(rs->NoMatch());
+        const QString senzaNome = JetDiProva::Percorso(QStringLiteral("testV1997.mdb"));
+        const auto e = Prova([&] {
+            DBEngine::OpenDatabase(senzaNome)
+                ->OpenRecordset(QStringLiteral("Table1"))
+                ->SetIndex(QStringLiteral("Nome"));
+        });
+        QCOMPARE(e.numero, DbErrore::IndiceNonTrovato);
+    }
+
+    void modificheRifiutate_data()
+    {
+        QTest::addColumn<QString>("operazione");
+        for (const char* o : {"AddNew", "Edit", "SetField", "Update", "Delete", "BeginTrans", "cancellazione",
+                              "nuovo", "modifica"})
+            QTest::newRow(o) << QString::fromLatin1(o);
+    }
+    // Every change, by a cursor, a deletion or a save, is refused with a message naming
+    // the file and saying how to import it, and the file stays as it was.
+    void modificheRifiutate()
+    {
+        QFETCH(QString, operazione);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Database_sperimentale.mdb"));
+        QVERIFY(QFile::copy(JetDiProva::Percorso(QStringLiteral("testV1997.mdb")), file));
+        const QByteArray prima = TestSupport::Contenuto(file);
+        const QString tabella = QStringLiteral("Table1");
+        const auto e = Prova([&] {
+            if (operazione == QLatin1String("cancellazione"))
+                CancellazioneMateriale::Cancella(file, tabella, QStringLiteral("a"));
+            else if (operazione == QLatin1String("nuovo") || operazione == QLatin1String("modifica")) {
+                SalvataggioMateriale::Richiesta r{
+                    file, tabella, operazione == QLatin1String("modifica"),
+                    "a",  "a",     {{QStringLiteral("A"), QStringLiteral("a"), {}}}};
+                const auto esito = SalvataggioMateriale::Salva(r);
+                throw DbException(esito.numero, esito.descrizione);
+            }
+            auto db = DBEngine::OpenDatabase(file);
+            auto rs = db->OpenRecordset(tabella);
+            const std::map<QString, std::function<void()>> operazioni{
+                {"AddNew", [&] { rs->AddNew(); }},
+                {"Edit", [&] { rs->Edit(); }},
+                {"SetField", [&] { rs->SetField(QStringLiteral("A"), QStringLiteral("x")); }},
+                {"Update", [&] { rs->Update(); }},
+                {"Delete", [&] { rs->Delete(); }},
+                {"BeginTrans", [&] { db->BeginTrans(); }}};
+            operazioni.at(operazione)();
+        });
+        QCOMPARE(e.numero, DbErrore::SolaLettura);
+        QVERIFY2(e.descrizione.contains(file) &&
+                     e.descrizione.contains(QStringLiteral("Importa database Jet")),
+                 qPrintable(e.descrizione));
+        QCOMPARE(TestSupport::Contenuto(file), prima);
+    }
+
+    // Copies of the genuine files cut, with a page lost, or with random bytes after the
+    // header, a hundred of them chosen by a fixed seed.
+    void fileDanneggiati_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QByteArray>("contenuto");
+        QRandomGenerator caso(20240917);
+        const QStringList file = JetDiProva::File();
+        for (int n = 0; n < 100; ++n) {
+            const QString nome = file[caso.bounded(int(file.size()))];
+            QByteArray copia = TestSupport::Contenuto(JetDiProva::Percorso(nome));
+            const qsizetype pagina = copia[0x14] == '\0' ? 2048 : 4096;
+            const qsizetype pagine = copia.size() / pagina;
+            const qsizetype dove = caso.bounded(qint64(copia.size()));
+            switch (n % 3) {
+            case 0: // cut at a byte, often a page boundary
+                copia.truncate(n % 2 ? dove : dove / pagina * pagina);
+                break;
+            case 1: // a page lost, as a disk that lost it
+                copia.replace((1 + caso.bounded(qint64(pagine - 1))) * pagina, pagina,
+                              QByteArray(pagina, '\0'));
+                break;
+            default: // random after the header, the first page or three pages
+                for (qsizetype i = std::array<qsizetype, 3>{0x80, pagina, 3 * pagina}[n / 3 % 3];
+                     i < copia.size(); ++i)
+                    copia[i] = char(caso.bounded(256));
+            }
+            QTest::addRow("%d %s", n, qPrintable(nome)) << nome << copia;
+        }
+    }
+    void fileDanneggiati()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QByteArray, contenuto);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(nome);
+        QVERIFY(TestSupport::Scrivi(file, contenuto));
+        const QString errore = Sfoglia(file);
+        QVERIFY2(errore.isEmpty() || errore.contains(file), qPrintable(errore));
+    }
 };
-
-void TestJetDatabase::initTestCase()
-{
-    TestSupport::PreparaAmbiente();
-    QVERIFY2(!FileJet().isEmpty(), qPrintable(CartellaJet()));
-    if (TabelleMdb(CartellaJet() + QStringLiteral("/testV1997.mdb")).isEmpty())
-        QSKIP("mdbtools (mdb-tables, mdb-export) is not installed: run scripts/install-deps.sh");
-}
-
-void TestJetDatabase::tabelleComeMdbTables_data()
-{
-    QTest::addColumn<QString>("file");
-    for (const QString& f : FileJet())
-        QTest::newRow(qPrintable(f)) << CartellaJet() + QLatin1Char('/') + f;
-}
-
-void TestJetDatabase::tabelleComeMdbTables()
-{
-    QFETCH(QString, file);
-    auto db = DBEngine::OpenDatabase(file);
-    QVERIFY(db->IsReadOnlyFormat());
-    QCOMPARE(db->TableNames(), TabelleMdb(file));
-}
-
-void TestJetDatabase::contenutoComeMdbExport_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("tabella");
-    for (const QString& f : FileJet()) {
-        const QString percorso = CartellaJet() + QLatin1Char('/') + f;
-        for (const QString& t : TabelleMdb(percorso))
-            QTest::newRow(qPrintable(f + QLatin1Char('/') + t)) << percorso << t;
-    }
-}
-
-// Every value of every row, in stored order, through the cursor callers use.
-void TestJetDatabase::contenutoComeMdbExport()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, tabella);
-    const QVector<QStringList> atteso = EsportazioneMdb(file, tabella);
-    QVERIFY(!atteso.isEmpty());
-    const QStringList colonne = atteso.first();
-
-    auto db = JetDatabase::Apri(file);
-    const auto tipi = db->LeggiTabella(tabella);
-    QCOMPARE(tipi->colonne.size(), colonne.size());
-    for (int c = 0; c < colonne.size(); ++c)
-        QCOMPARE(tipi->colonne[c].nome, colonne[c]);
-
-    auto rs = db->OpenRecordset(tabella);
-    QCOMPARE(rs->RecordCount(), atteso.size() - 1);
-    int riga = 1;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++riga) {
-        QVERIFY(riga < atteso.size());
-        QCOMPARE(atteso[riga].size(), colonne.size());
-        for (int c = 0; c < colonne.size(); ++c) {
-            const QString diverso = Differenza(tipi->colonne[c].tipo, rs->Field(colonne[c]), atteso[riga][c]);
-            QVERIFY2(
-                diverso.isEmpty(),
-                qPrintable(QStringLiteral("riga %1, colonna %2: %3").arg(riga).arg(colonne[c], diverso)));
-        }
-    }
-    QCOMPARE(riga, atteso.size());
-    rs->Close();
-    db->Close();
-}
-
-void TestJetDatabase::valoriNoti_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("tabella");
-    QTest::addColumn<int>("riga");
-    QTest::addColumn<QString>("colonna");
-    QTest::addColumn<QVariant>("valore");
-    const QString v97 = QStringLiteral("testV1997.mdb");
-    const QString unicode = QStringLiteral("testUnicodeCompV2003.mdb");
-    QTest::newRow("testo") << v97 << "Table1" << 1 << "A" << QVariant(QStringLiteral("abcdefg"));
-    QTest::newRow("Double") << v97 << "Table1" << 1 << "F" << QVariant(444.555);
-    QTest::newRow("Long") << v97 << "Table1" << 1 << "E" << QVariant(333333333.0);
-    QTest::newRow("Currency") << v97 << "Table1" << 1 << "H" << QVariant(3.5);
-    QTest::newRow("Boolean vero") << v97 << "Table1" << 1 << "I" << QVariant(1.0);
-    QTest::newRow("Boolean falso") << v97 << "Table1" << 0 << "I" << QVariant(0.0);
-    QTest::newRow("data") << v97 << "Table1" << 1 << "G" << QVariant(QStringLiteral("21/9/1974"));
-    QTest::newRow("finlandese") << unicode << "Table" << 1 << "Unicode"
-                                << QVariant(QStringLiteral("ääkkösiä"));
-    QTest::newRow("cirillico") << unicode << "Table" << 2 << "Unicode" << QVariant(QStringLiteral("Мир"));
-    QTest::newRow("colonna senza maiuscole")
-        << unicode << "Table" << 2 << "unicode" << QVariant(QStringLiteral("Мир"));
-}
-
-void TestJetDatabase::valoriNoti()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, tabella);
-    QFETCH(int, riga);
-    QFETCH(QString, colonna);
-    QFETCH(QVariant, valore);
-    auto db = DBEngine::OpenDatabase(CartellaJet() + QLatin1Char('/') + file);
-    auto rs = db->OpenRecordset(tabella);
-    rs->MoveFirst();
-    for (int i = 0; i < riga; ++i)
-        rs->MoveNext();
-    QCOMPARE(rs->Field(colonna), valore);
-}
-
-// The shared files have no "Nome" column: the first text column of a real table, put
-// under that name, shows the seek finds each name's first row in stored order.
-void TestJetDatabase::seekSulNome()
-{
-    auto db = JetDatabase::Apri(CartellaJet() + QStringLiteral("/test2V2000.mdb"));
-    auto tabella = std::make_shared<TabellaJet>(*db->LeggiTabella(QStringLiteral("MSP_PROJECTS")));
-    const int colonna = 1; // PROJ_NAME
-    QCOMPARE(tabella->colonne[colonna].nome, QStringLiteral("PROJ_NAME"));
-    tabella->colonne[colonna].nome = QStringLiteral("Nome");
-    // A second row with the first row's name, stored last: the seek must still find the first.
-    tabella->righe.push_back(tabella->righe.front());
-    tabella->righe.back()[0] = QVariant(-1.0);
-    JetRecordset rs(tabella, QStringLiteral("prova.mdb"));
-    rs.SetIndex(QStringLiteral("Nome"));
-    const QString nome = tabella->righe.front()[colonna].toString();
-    rs.Seek(QStringLiteral("="), nome);
-    QVERIFY(!rs.NoMatch());
-    QCOMPARE(rs.Field(QStringLiteral("Nome")).toString(), nome);
-    QCOMPARE(rs.Field(QStringLiteral("PROJ_ID")), tabella->righe.front()[0]);
-    rs.Seek(QStringLiteral("="), QStringLiteral("nessun progetto ha questo nome"));
-    QVERIFY(rs.NoMatch());
-    QVERIFY(rs.Eof());
-}
-
-void TestJetDatabase::indiceNomeAssente()
-{
-    const QString file = CartellaJet() + QStringLiteral("/testV1997.mdb");
-    auto db = DBEngine::OpenDatabase(file);
-    auto rs = db->OpenRecordset(QStringLiteral("Table1"));
-    const DbException e = Eccezione([&] { rs->SetIndex(QStringLiteral("Nome")); });
-    QCOMPARE(e.Numero(), DbErrore::IndiceNonTrovato);
-    QVERIFY(e.Descrizione().contains(file));
-}
-
-void TestJetDatabase::scrittureRifiutate_data()
-{
-    QTest::addColumn<QString>("operazione");
-    for (const char* o : {"AddNew", "Edit", "SetField", "Update", "Delete"})
-        QTest::newRow(o) << QString::fromLatin1(o);
-}
-
-// Every change is refused with a message naming the file and pointing to the import,
-// and the file stays as it was.
-void TestJetDatabase::scrittureRifiutate()
-{
-    QFETCH(QString, operazione);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("testV1997.mdb"));
-    QVERIFY(QFile::copy(CartellaJet() + QStringLiteral("/testV1997.mdb"), file));
-    const QByteArray prima = Impronta(file);
-    auto db = DBEngine::OpenDatabase(file);
-    auto rs = db->OpenRecordset(QStringLiteral("Table1"));
-    rs->MoveFirst();
-    const DbException e = Eccezione([&] {
-        if (operazione == QLatin1String("AddNew"))
-            rs->AddNew();
-        else if (operazione == QLatin1String("Edit"))
-            rs->Edit();
-        else if (operazione == QLatin1String("SetField"))
-            rs->SetField(QStringLiteral("A"), QStringLiteral("x"));
-        else if (operazione == QLatin1String("Update"))
-            rs->Update();
-        else
-            rs->Delete();
-    });
-    QCOMPARE(e.Numero(), DbErrore::SolaLettura);
-    QVERIFY(e.Descrizione().contains(file));
-    QVERIFY(e.Descrizione().contains(QStringLiteral("Importa database Jet")));
-    rs->Close();
-    db->Close();
-    QCOMPARE(Impronta(file), prima);
-}
-
-void TestJetDatabase::cancellazioneRifiutata()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Database_teorico.mdb"));
-    QVERIFY(QFile::copy(CartellaJet() + QStringLiteral("/testV1997.mdb"), file));
-    const QByteArray prima = Impronta(file);
-    const DbException e = Eccezione(
-        [&] { CancellazioneMateriale::Cancella(file, QStringLiteral("Table1"), QStringLiteral("a")); });
-    QCOMPARE(e.Numero(), DbErrore::SolaLettura);
-    QVERIFY(e.Descrizione().contains(file));
-    QVERIFY(e.Descrizione().contains(QStringLiteral("zelmar-importjet")));
-    QCOMPARE(Impronta(file), prima);
-}
-
-void TestJetDatabase::salvataggioRifiutato_data()
-{
-    QTest::addColumn<bool>("modifica");
-    QTest::newRow("nuovo") << false;
-    QTest::newRow("modifica") << true;
-}
-
-// A save into a custom database that is a Jet file: refused before the name checks,
-// so the user is told about the format, not about a duplicate name.
-void TestJetDatabase::salvataggioRifiutato()
-{
-    QFETCH(bool, modifica);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Database_sperimentale.mdb"));
-    QVERIFY(QFile::copy(CartellaJet() + QStringLiteral("/testV1997.mdb"), file));
-    const QByteArray prima = Impronta(file);
-    SalvataggioMateriale::Richiesta richiesta;
-    richiesta.percorsoDatabase = file;
-    richiesta.tabella = QStringLiteral("Table1");
-    richiesta.modifica = modifica;
-    richiesta.nome = QStringLiteral("a");
-    richiesta.nomeSelezionato = QStringLiteral("a");
-    richiesta.scritture = {{QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("Nome"), QString()}};
-    const auto esito = SalvataggioMateriale::Salva(richiesta);
-    QCOMPARE(esito.tipo, SalvataggioMateriale::Esito::Errore);
-    QCOMPARE(esito.numero, DbErrore::SolaLettura);
-    QVERIFY(esito.descrizione.contains(file));
-    QCOMPARE(Impronta(file), prima);
-}
-
-// The only Access file here with a "Nome" column: the seek the list and the detail
-// display use finds its row.
-void TestJetDatabase::seekSuUnFileConNome()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Prove.mdb"));
-    QVERIFY(JetDiProva::CopiaConColonnaNome(file));
-    auto db = DBEngine::OpenDatabase(file);
-    auto rs = db->OpenRecordset(QStringLiteral("test"));
-    rs->MoveFirst();
-    rs->SetIndex(QStringLiteral("Nome"));
-    rs->Seek(QStringLiteral("="), QStringLiteral("some data"));
-    QVERIFY(!rs->NoMatch());
-    QCOMPARE(rs->Field(QStringLiteral("Nome")), QVariant(QStringLiteral("some data")));
-    QCOMPARE(rs->Field(QStringLiteral("col6")), QVariant(-1.0));
-    rs->Seek(QStringLiteral("="), QStringLiteral("Some data"));
-    QVERIFY(rs->NoMatch());
-}
-
-void TestJetDatabase::fileDanneggiati_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<int>("danno");
-    QTest::addColumn<qsizetype>("dove");
-    QTest::addColumn<quint32>("seme");
-    for (const QString& f : FileJet()) {
-        const QByteArray contenuto = JetDiProva::Contenuto(JetDiProva::Percorso(f));
-        const qsizetype pagina = contenuto[0x14] == '\0' ? 2048 : 4096;
-        const qsizetype pagine = contenuto.size() / pagina;
-        // Every page boundary, and points inside the first pages and the last.
-        QList<qsizetype> tagli;
-        for (qsizetype p = 0; p < pagine; ++p)
-            tagli << p * pagina;
-        for (qsizetype dentro :
-             {qsizetype(1), qsizetype(4), qsizetype(21), qsizetype(100), pagina / 2, pagina - 1})
-            tagli << dentro << pagina + dentro << 2 * pagina + dentro << contenuto.size() - pagina + dentro;
-        for (qsizetype t : tagli)
-            QTest::addRow("%s troncato a %lld", qPrintable(f), static_cast<long long>(t))
-                << f << int(Danno::Troncato) << t << 0u;
-        for (qsizetype p = 1; p < pagine; ++p)
-            QTest::addRow("%s senza la pagina %lld", qPrintable(f), static_cast<long long>(p))
-                << f << int(Danno::PaginaMancante) << p << 0u;
-        for (quint32 seme = 1; seme <= 8; ++seme) {
-            QTest::addRow("%s casuale dopo l'intestazione %u", qPrintable(f), seme)
-                << f << int(Danno::ByteCasuali) << qsizetype(0x80) << seme;
-            QTest::addRow("%s casuale dopo la prima pagina %u", qPrintable(f), seme)
-                << f << int(Danno::ByteCasuali) << pagina << seme;
-            QTest::addRow("%s casuale dopo tre pagine %u", qPrintable(f), seme)
-                << f << int(Danno::ByteCasuali) << 3 * pagina << seme;
-        }
-    }
-}
-
-// A damaged file is either read (a lost page may belong to nothing the tables use) or
-// refused with a message naming it; never a crash or a hang.
-void TestJetDatabase::fileDanneggiati()
-{
-    QFETCH(QString, nome);
-    QFETCH(int, danno);
-    QFETCH(qsizetype, dove);
-    QFETCH(quint32, seme);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(nome);
-    const QByteArray contenuto = JetDiProva::Contenuto(JetDiProva::Percorso(nome));
-    QVERIFY(JetDiProva::Scrivi(file, Danneggia(contenuto, static_cast<Danno>(danno), dove, seme)));
-    const QString errore = Sfoglia(file);
-    if (!errore.isEmpty())
-        QVERIFY2(errore.contains(file), qPrintable(errore));
-}
 
 QTEST_GUILESS_MAIN(TestJetDatabase)
 #include "TestJetDatabase.moc"

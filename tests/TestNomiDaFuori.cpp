@@ -9,6 +9,7 @@
 #include "model/Categorie.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -16,22 +17,15 @@ namespace {
 
 bool ScriviFile(const QString& percorso, const QByteArray& contenuto)
 {
-    QDir().mkpath(QFileInfo(percorso).absolutePath());
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenuto) == contenuto.size();
+    return QDir().mkpath(QFileInfo(percorso).absolutePath()) && TestSupport::Scrivi(percorso, contenuto);
 }
 
 // Every file below a folder, as paths relative to it.
 QStringList FileSotto(const QString& cartella)
 {
     QStringList file;
-    const QDir radice(cartella);
-    const auto elenco = radice.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo& f : elenco)
-        file << f.fileName();
-    for (const QFileInfo& d : radice.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QString& f : FileSotto(d.filePath()))
-            file << d.fileName() + QLatin1Char('/') + f;
+    for (QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        file << QDir(cartella).relativeFilePath(it.next());
     file.sort();
     return file;
 }
@@ -56,15 +50,9 @@ void TestNomiDaFuori::immagineFuoriDallaCartellaNonSiCarica_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<bool>("caricata");
     QTest::newRow("nome semplice") << "foto.jpg" << true;
-    QTest::newRow("risale di due cartelle") << "../../segreto.jpg" << false;
-    QTest::newRow("risale di una cartella") << "../segreto.jpg" << false;
-    QTest::newRow("cartella accanto") << "../Infissi/foto.jpg" << false;
-    QTest::newRow("percorso assoluto") << "@/segreto.jpg" << false;
-    QTest::newRow("separatore all'indietro") << "..\\..\\segreto.jpg" << false;
-    QTest::newRow("sottocartella") << "sotto/foto.jpg" << false;
-    QTest::newRow("solo risalita") << ".." << false;
-    QTest::newRow("vuoto") << "" << false;
-    QTest::newRow("spazi") << "   " << false;
+    for (const char* nome : {"../../segreto.jpg", "../segreto.jpg", "../Infissi/foto.jpg", "@/segreto.jpg",
+                             "..\\..\\segreto.jpg", "sotto/foto.jpg", "..", "", "   "})
+        QTest::addRow("«%s»", nome) << QString::fromUtf8(nome) << false;
     QTest::newRow("carattere nullo") << QStringLiteral("foto.jpg") + QChar(0) + QStringLiteral("../x")
                                      << false;
 }
@@ -79,11 +67,9 @@ void TestNomiDaFuori::immagineFuoriDallaCartellaNonSiCarica()
     const int codice = catRwLaboratorio;
     const QString cartella = ZelmarCommonModule::GetCartellaImmagini(Categorie::CartellaImmagini(codice));
     // A picture in its place, and pictures everywhere a hostile name could point to.
-    QVERIFY(ScriviFile(cartella + QStringLiteral("foto.jpg"), "in posto"));
-    QVERIFY(ScriviFile(cartella + QStringLiteral("sotto/foto.jpg"), "sottocartella"));
-    QVERIFY(ScriviFile(cartella + QStringLiteral("../segreto.jpg"), "fuori"));
-    QVERIFY(ScriviFile(cartella + QStringLiteral("../../segreto.jpg"), "fuori"));
-    QVERIFY(ScriviFile(cartella + QStringLiteral("../Infissi/foto.jpg"), "altra categoria"));
+    for (const char* dove :
+         {"foto.jpg", "sotto/foto.jpg", "../segreto.jpg", "../../segreto.jpg", "../Infissi/foto.jpg"})
+        QVERIFY(ScriviFile(cartella + QString::fromUtf8(dove), dove));
     QVERIFY(ScriviFile(ambiente.cartellaDati() + QStringLiteral("/segreto.jpg"), "fuori"));
     nome.replace(QLatin1Char('@'), ambiente.cartellaDati());
 
@@ -101,13 +87,9 @@ void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome_data()
     QTest::addColumn<QString>("nomeFile");
     QTest::addColumn<bool>("copiato"); // into the category's image folder
     QTest::newRow("nome semplice") << "nuova.jpg" << true;
-    QTest::newRow("risale") << "../nuova.jpg" << false;
-    QTest::newRow("risale di due") << "../../nuova.jpg" << false;
-    QTest::newRow("sottocartella") << "sotto/nuova.jpg" << false;
-    QTest::newRow("assoluto") << "@/nuova.jpg" << false;
-    QTest::newRow("solo risalita") << ".." << false;
-    QTest::newRow("punto") << "." << false;
-    QTest::newRow("vuoto") << "" << false;
+    for (const char* nome :
+         {"../nuova.jpg", "../../nuova.jpg", "sotto/nuova.jpg", "@/nuova.jpg", "..", ".", ""})
+        QTest::addRow("«%s»", nome) << QString::fromUtf8(nome) << false;
 }
 
 void TestNomiDaFuori::immagineSceltaCopiataSoloColSuoNome()

@@ -4,8 +4,9 @@
 #include "exchange/AppuntiBande.h"
 #include "exchange/EsportazioneTabella.h"
 #include "exchange/ScritturaCsv.h"
-#include "model/DBEngine.h"
-#include "model/SqliteDatabase.h"
+#include "storage/DBEngine.h"
+#include "model/RecordSchema.h"
+#include "storage/SqliteDatabase.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -114,7 +115,7 @@ private slots:
         QTemporaryDir cartella;
         const QString file = cartella.filePath("prova.mdb");
         auto db = SqliteDatabase::Crea(file);
-        db->CreaTabellaMateriale("Prove", {"Nome", "Data Prova", "Rw (dB)", "R - 50Hz (dB)"});
+        db->CreaTabellaMateriale("Prove", {"Nome", "Data Prova", "Rw (dB)", "R - 50Hz (dB)"}, RecordSchema::IsNumerica);
         db->Execute("INSERT INTO Prove VALUES ('Muro; lato \"A\"', '1/2/2010', 52, 40.5)");
         db->Execute("INSERT INTO Prove VALUES ('Parete', NULL, NULL, 33)");
         db->Close();

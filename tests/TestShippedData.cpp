@@ -40,8 +40,7 @@ QString CartellaImmagini()
 
 QStringList ColonneDi(int codice)
 {
-    return Categorie::IsTeorico(codice) ? RecordSchema::ColonneTabellaTeorica(codice)
-                                        : RecordSchema::ColonneTabella(codice);
+    return Categorie::ColonneTabella(codice);
 }
 
 // A name as an SQL string literal.
@@ -128,7 +127,7 @@ QString ValutazioneDiversa(int codice, const QVariantMap& voce)
     const auto grandezza = GrandezzaDaPrefisso(prefisso.toStdString());
     if (!grandezza || codice == catDRwTeorico) // improvements by a lining: no ISO 717 rating
         return QString();
-    const QStringList bande = RecordSchema::ColonneBande(prefisso);
+    const QStringList bande = RecordSchema::ColonneBande(Categorie::PerCodice(codice)->grandezza);
     MotoreValutazione::Bande valori;
     for (int i = 0; i < RecordSchema::NumeroBande; ++i)
         if (!voce.value(bande.at(i)).isNull())

@@ -3,6 +3,9 @@
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
+#include "model/Categorie.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 #include "ui/DidascaliaAdattata.h"
 
 #include <QDir>
@@ -11,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
+#include <sqlite3.h>
 
 namespace TestSupport {
 
@@ -47,6 +51,67 @@ bool CopiaCartella(const QString& da, const QString& a)
         }
     }
     return true;
+}
+
+QByteArray Contenuto(const QString& percorso)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Scrivi(const QString& percorso, const QByteArray& contenuto)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(contenuto) == contenuto.size() && file.flush();
+}
+
+QStringList NomiInTabella(const QString& percorso, const QString& tabella)
+{
+    auto db = DBEngine::OpenDatabase(percorso);
+    auto rs = db->OpenRecordset(tabella);
+    QStringList nomi;
+    for (; !rs->Eof(); rs->MoveNext())
+        nomi << rs->Field(QStringLiteral("Nome")).toString();
+    return nomi;
+}
+
+QVariantMap LeggiRiga(const QString& percorso, const QString& tabella, int codice, const QString& nome)
+{
+    auto db = DBEngine::OpenDatabase(percorso);
+    auto rs = db->OpenRecordset(tabella);
+    rs->SetIndex(QStringLiteral("Nome"));
+    rs->Seek(QStringLiteral("="), nome);
+    QVariantMap riga;
+    if (!rs->NoMatch())
+        for (const QString& colonna : Categorie::ColonneTabella(codice))
+            riga.insert(colonna, rs->Field(colonna));
+    return riga;
+}
+
+Errore Prova(const std::function<void()>& operazione)
+{
+    try {
+        operazione();
+    } catch (const DbException& e) {
+        return {e.Numero(), e.Descrizione()};
+    }
+    return {};
+}
+
+AltraConnessione::AltraConnessione(const QString& percorso)
+{
+    sqlite3_open_v2(QFile::encodeName(percorso).constData(), &db_, SQLITE_OPEN_READWRITE, "unix");
+}
+
+AltraConnessione::~AltraConnessione()
+{
+    sqlite3_close_v2(db_);
+}
+
+int AltraConnessione::Esegui(const char* sql)
+{
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
 }
 
 QStringList DidascalieTagliate(const QWidget* finestra)

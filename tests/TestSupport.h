@@ -1,13 +1,17 @@
 // Helpers shared by the tests: Italian number settings, temporary copies of the
-// fixture data folders, and a program folder pointed at them.
+// fixture data folders and a program folder pointed at them, files and table rows read
+// back, the error an operation fails with, and another program on the same file.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariantMap>
+#include <functional>
 #include <memory>
 
 class QWidget;
+struct sqlite3;
 
 namespace TestSupport {
 // Italian locale as the default, message boxes and file dialogs answered without windows.
@@ -18,6 +22,37 @@ QString CartellaFixtures();
 QString CartellaProgrammaCostruita();
 // Copies a whole folder tree; returns false on any failure.
 bool CopiaCartella(const QString& da, const QString& a);
+
+// A file's bytes (empty when it cannot be read); writing a whole file.
+QByteArray Contenuto(const QString& percorso);
+bool Scrivi(const QString& percorso, const QByteArray& contenuto);
+
+// Read through the storage layer: the names of a table in stored order, and every column
+// of the kind's tables for the entry found by name (empty when there is none).
+QStringList NomiInTabella(const QString& percorso, const QString& tabella);
+QVariantMap LeggiRiga(const QString& percorso, const QString& tabella, int codice, const QString& nome);
+
+// The storage error an operation throws: its number (0: none) and description.
+struct Errore
+{
+    int numero = 0;
+    QString descrizione;
+};
+Errore Prova(const std::function<void()>& operazione);
+
+// Another program holding the same file, through the engine's plain interface.
+class AltraConnessione
+{
+public:
+    explicit AltraConnessione(const QString& percorso);
+    ~AltraConnessione();
+    AltraConnessione(const AltraConnessione&) = delete;
+    AltraConnessione& operator=(const AltraConnessione&) = delete;
+    int Esegui(const char* sql); // the engine's result code
+
+private:
+    sqlite3* db_ = nullptr;
+};
 
 // The names of the captions of the window, shown or to be shown with it, whose text is
 // wider than the place they are drawn in, at the font they draw it with.

@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 
 #include "app/ZelmarCommonModule.h"
-#include "model/DbException.h"
-#include "model/SqliteDatabase.h"
+#include "storage/DbException.h"
+#include "storage/SqliteDatabase.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "TestoPdf.h"
 
-#include "model/DBEngine.h"
+#include "storage/DBEngine.h"
 
 #include <QProcess>
 #include <QTest>
@@ -112,7 +112,7 @@ private slots:
             auto db = DBEngine::OpenDatabase(argomenti[2]);
             auto tabella = db->OpenRecordset(argomenti[3]);
             QCOMPARE(contenuto.count("\r\n"), tabella->RecordCount() + 1);
-            QVERIFY(contenuto.mid(3).startsWith(tabella->NomiColonne().join(';').toUtf8() + "\r\n"));
+            QVERIFY(contenuto.mid(3).startsWith(tabella->FieldNames().join(';').toUtf8() + "\r\n"));
         }
     }
 };

@@ -1,7 +1,7 @@
-// Entries for the storage tests: what the editor's boxes would hold for an entry of a
-// category, the save request the editor builds from them, and the row the custom
-// database must then hold. Every value depends on a seed, so that two saves differ in
-// every column and a value in the wrong row or column shows.
+// Entries for the storage tests: the user's text for every column of a kind's entry, the
+// save request made of them, and the row the custom database must then hold. Every value
+// depends on the column and a seed, so that two saves differ in every column and a value
+// in the wrong row or column shows.
 #pragma once
 
 #include "model/SalvataggioMateriale.h"
@@ -12,22 +12,19 @@
 
 namespace VoceDiProva {
 
-// Editor box name ("Text15", "Text2(21)", "MonthView1") -> its text.
-using Caselle = QHash<QString, QString>;
+// Column -> the user's text. Some seeds give a description long enough to need pages of
+// its own in the file.
+using Valori = QHash<QString, QString>;
+Valori ValoriVoce(int codice, const QString& nome, int seme);
 
-// Boxes of an entry of the category code (1..7, 10). Some seeds give a description
-// long enough to need pages of its own in the file.
-Caselle CaselleVoce(int codice, const QString& nome, int seme);
-
-// The request the editor builds for these boxes, with the category's writes in order.
-SalvataggioMateriale::Richiesta Richiesta(const QString& percorso, int codice, const Caselle& caselle,
+// The request the editor makes for these values, with the kind's writes in order.
+SalvataggioMateriale::Richiesta Richiesta(const QString& percorso, int codice, const Valori& valori,
                                           bool modifica = false, const QString& selezionato = QString());
 
-// Column -> stored value (a double for numeric columns, the text otherwise) of the row
-// a successful save of these boxes leaves.
-QVariantMap RigaAttesa(int codice, const Caselle& caselle);
+// Column -> stored value (a double for numeric columns, the text otherwise).
+QVariantMap RigaAttesa(const Valori& valori);
 
-// The custom table of a category code.
+// The custom table of a kind.
 QString Tabella(int codice);
 
 } // namespace VoceDiProva

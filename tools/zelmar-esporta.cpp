@@ -15,8 +15,8 @@
 #include "exchange/LetturaVoce.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
-#include "model/DbException.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 #include "sheet/SchedaTecnica.h"
 
 #include <QApplication>

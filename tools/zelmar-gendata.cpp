@@ -1,13 +1,15 @@
 // zelmar-gendata: writes a large, believable data folder for measuring the program on
 // years' worth of test certificates.
 //
-//   zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>]
+//   zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>] [--tabella <table>]
 //
 // Below <data folder>/Databases/Database it writes Database_sperimentale.mdb with each of
 // the eight custom tables holding <entries> entries, and in every category folder one
 // experimental file "Prove <entries>.mdb" (table "Prove <entries>") of the same size.
 // --modello copies the message catalogue and the theoretical database from another data
 // folder (the demo data), so that the result is a folder the program opens as it is.
+// --tabella writes that custom table only, and no experimental file: a million entries of
+// every table would take gigabytes where one table is measured.
 //
 // The same seed always gives the same files. Names are unique within a table; keywords
 // come from a pool of about a thousand, the common ones more often, as in real archives.
@@ -32,8 +34,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int IdentificativoApplicazione = 0x5A454C4D; // "ZELM", as every file of the program
 
 struct ErroreGenerazione : std::runtime_error
 {
@@ -187,13 +187,19 @@ struct Andamento
     double basso, alto; // clamp
 };
 
-Andamento AndamentoPerPrefisso(const QString& prefisso, Casuale& caso)
+Andamento AndamentoPerGrandezza(RecordSchema::Grandezza grandezza, Casuale& caso)
 {
-    if (prefisso == QLatin1String("Ln"))
+    switch (grandezza) {
+    case RecordSchema::Grandezza::Ln:
         return {caso.Tra(50, 80), -caso.Tra(2, 5), 15, 95};
-    if (prefisso == QLatin1String("DLn") || prefisso == QLatin1String("DRi"))
+    case RecordSchema::Grandezza::DLn:
+    case RecordSchema::Grandezza::DRi:
         return {caso.Tra(8, 25), caso.Tra(3, 7), -8, 55};
-    return {caso.Tra(30, 62), caso.Tra(3.5, 6.5), 5, 85}; // R, Dn
+    case RecordSchema::Grandezza::R:
+    case RecordSchema::Grandezza::Dn:
+        break;
+    }
+    return {caso.Tra(30, 62), caso.Tra(3.5, 6.5), 5, 85};
 }
 
 std::vector<double> Curva(const Andamento& a, Casuale& caso)
@@ -210,21 +216,26 @@ std::vector<double> Curva(const Andamento& a, Casuale& caso)
 }
 
 // Believable ranges for the physical columns.
-double ValoreFisico(const QString& colonna, Casuale& caso)
+double ValoreFisico(RecordSchema::Campo campo, Casuale& caso)
 {
-    if (colonna.startsWith(QLatin1String("m'")))
+    using C = RecordSchema::Campo;
+    switch (campo) {
+    case C::Massa:
         return std::round(caso.Tra(8, 600));
-    if (colonna.startsWith(QLatin1String("s (")))
+    case C::Spessore:
         return std::round(caso.Tra(4, 450));
-    if (colonna.startsWith(QLatin1String("Area")))
+    case C::Area:
         return Arrotonda(caso.Tra(1.2, 12), 0.01);
-    if (colonna.startsWith(QLatin1String("fc")))
+    case C::Fc:
         return std::round(caso.Tra(80, 3200));
-    if (colonna.startsWith(QLatin1String("Eta")))
+    case C::Eta:
         return Arrotonda(caso.Tra(0.005, 0.05), 0.001);
-    if (colonna.startsWith(QLatin1String("V ")))
+    case C::VRicevente:
+    case C::VEmittente:
         return Arrotonda(caso.Tra(25, 90), 0.1);
-    return Arrotonda(caso.Tra(0, 100), 0.1);
+    default:
+        return Arrotonda(caso.Tra(0, 100), 0.1);
+    }
 }
 
 struct Voce
@@ -236,75 +247,96 @@ struct Voce
 class Generatore
 {
 public:
-    Generatore(int codice, quint64 seme) : caso_(seme), pool_(PoolParole())
+    Generatore(int codice, quint64 seme)
+        : caso_(seme), pool_(PoolParole()), tipo_(*Categorie::PerCodice(codice)),
+          campi_(Categorie::Campi(tipo_))
     {
-        colonne_ = RecordSchema::ColonneTabella(codice);
-        const auto tipo = RecordSchema::TipoBandePerCodice(codice);
-        prefisso_ = RecordSchema::PrefissoBande(*tipo);
-        bande_ = RecordSchema::ColonneBande(prefisso_);
-        valutazioni_ = RecordSchema::ColonneValutazione(*tipo);
+        colonne_ = Categorie::ColonneTabella(codice);
     }
 
     const QStringList& Colonne() const { return colonne_; }
 
-    // Entry number n of the table: n makes the name unique.
+    // Entry number n of the table: n makes the name unique. Values in the order of the
+    // columns: the named columns, then the bands.
     Voce Genera(int n)
     {
+        using C = RecordSchema::Campo;
         const QString parola = ParolaChiave();
-        const Andamento andamento = AndamentoPerPrefisso(prefisso_, caso_);
+        const Andamento andamento = AndamentoPerGrandezza(tipo_.grandezza, caso_);
         const std::vector<double> curva = Curva(andamento, caso_);
         const QString certificato = QStringLiteral("%1 %2/%3")
                                         .arg(QLatin1String(caso_.Intero(2) ? "IPV" : "LPA"))
                                         .arg(100000 + n)
                                         .arg(2000 + caso_.Intero(26));
         Voce voce;
-        for (const QString& c : colonne_) {
+        for (C campo : campi_) {
             QString testo;
             double numero = 0;
-            if (c == QLatin1String("Nome"))
+            switch (campo) {
+            case C::Nome:
                 testo = QStringLiteral("%1 %2 - cert. %3").arg(Testo(caso_.Uno(kForme)), parola, certificato);
-            else if (c == QLatin1String("Parola chiave"))
+                break;
+            case C::ParolaChiave:
                 testo = parola;
-            else if (c == QLatin1String("Descrizione"))
+                break;
+            case C::Descrizione:
                 testo = QStringLiteral("%1 in %2.\r\nProvino montato secondo le norme di prova, giunti "
                                        "sigillati, condizioni di laboratorio controllate.")
                             .arg(Testo(caso_.Uno(kForme)), parola.toLower());
-            else if (c == QLatin1String("Certificato"))
+                break;
+            case C::Certificato:
                 testo = certificato;
-            else if (c == QLatin1String("Data Prova"))
+                break;
+            case C::DataProva:
                 testo = QStringLiteral("%1/%2/%3")
                             .arg(1 + caso_.Intero(28))
                             .arg(1 + caso_.Intero(12))
                             .arg(2000 + caso_.Intero(26));
-            else if (c == QLatin1String("Ente di prova"))
+                break;
+            case C::EnteProva:
                 testo = Testo(caso_.Uno(kEnti));
-            else if (c == QLatin1String("Società richiedente"))
+                break;
+            case C::SocietaRichiedente:
                 testo = Testo(caso_.Uno(kSocieta));
-            else if (c == QLatin1String("Informazione addizionale"))
+                break;
+            case C::InformazioneAddizionale:
                 testo = QStringLiteral("Provino %1 x %2 m")
                             .arg(caso_.Tra(1, 4), 0, 'f', 1)
                             .arg(caso_.Tra(1, 3), 0, 'f', 1);
-            else if (c == QLatin1String("Immagine"))
+                break;
+            case C::Immagine:
                 testo = QStringLiteral("prova_%1.jpg").arg(n % 50);
-            else if (c == QLatin1String(RecordSchema::ColonnaCantiere))
+                break;
+            case C::Cantiere:
                 testo = Testo(caso_.Uno(kCantieri));
-            else if (int b = int(bande_.indexOf(c)); b >= 0)
-                numero = curva[b];
-            else if (c == valutazioni_[0])
-                numero = std::round(curva[10] + (andamento.pendenza > 0 ? 1 : -1));
-            else if (c == valutazioni_[1])
-                numero = -1 - caso_.Intero(3);
-            else if (c == valutazioni_[2])
-                numero = -2 - caso_.Intero(6);
-            else
-                numero = ValoreFisico(c, caso_);
+                break;
+            default:
+                numero = RecordSchema::IsValutazione(campo) ? Valutazione(campo, curva, andamento)
+                                                            : ValoreFisico(campo, caso_);
+            }
             voce.testi << testo;
             voce.numeri.push_back(numero);
+        }
+        for (double banda : curva) {
+            voce.testi << QString();
+            voce.numeri.push_back(banda);
         }
         return voce;
     }
 
 private:
+    // The main rating follows the curve at 500 Hz; the adaptation terms are small.
+    double Valutazione(RecordSchema::Campo campo, const std::vector<double>& curva,
+                       const Andamento& andamento)
+    {
+        const auto& v = tipo_.valutazioni;
+        if (campo == v[0].campo)
+            return std::round(curva[10] + (andamento.pendenza > 0 ? 1 : -1));
+        if (campo == v[1].campo)
+            return -1 - caso_.Intero(3);
+        return -2 - caso_.Intero(6);
+    }
+
     // Skewed towards the front of the pool: a few keywords are common, most are rare.
     QString ParolaChiave()
     {
@@ -314,10 +346,9 @@ private:
 
     Casuale caso_;
     QStringList pool_;
+    const TipoMateriale& tipo_;
+    std::vector<RecordSchema::Campo> campi_;
     QStringList colonne_;
-    QString prefisso_;
-    QStringList bande_;
-    std::array<QString, 3> valutazioni_;
 };
 
 // ------------------------------------------------------------------ files
@@ -332,7 +363,7 @@ public:
         if (sqlite3_open_v2(QFile::encodeName(percorso).constData(), &db_,
                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
             Errore(QStringLiteral("cannot create"));
-        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(IdentificativoApplicazione));
+        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(SqliteSchema::IdentificativoApplicazione));
         Esegui(QStringLiteral("PRAGMA journal_mode = DELETE"));
         Esegui(QStringLiteral("PRAGMA synchronous = OFF"));
         Esegui(QStringLiteral("BEGIN"));
@@ -417,13 +448,16 @@ void CopiaDalModello(const QString& modello, const QString& cartellaDati)
     }
 }
 
-void Genera(const QString& cartellaDati, int voci, quint64 seme)
+void Genera(const QString& cartellaDati, int voci, quint64 seme, const QString& soloTabella)
 {
     const QString database = cartellaDati + QStringLiteral("/Databases/Database");
     FileGenerato personale(database + QStringLiteral("/Database_sperimentale.mdb"));
     for (const Categoria& c : Categorie::Tutte())
-        personale.Tabella(Testo(c.tabellaPersonale), c.codice, voci, seme + quint64(c.codice));
+        if (soloTabella.isEmpty() || soloTabella == Testo(c.tabellaPersonale))
+            personale.Tabella(Testo(c.tabellaPersonale), c.codice, voci, seme + quint64(c.codice));
     personale.Concludi();
+    if (!soloTabella.isEmpty())
+        return;
 
     const QString nome = QStringLiteral("Prove %1").arg(voci);
     for (const Categoria& c : Categorie::Tutte()) {
@@ -436,7 +470,8 @@ void Genera(const QString& cartellaDati, int voci, quint64 seme)
 
 int Uso()
 {
-    std::fputs("usage: zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>]\n",
+    std::fputs("usage: zelmar-gendata <data folder> <entries> [--seed N] [--modello <data folder>] "
+               "[--tabella <table>]\n",
                stderr);
     return 2;
 }
@@ -449,12 +484,16 @@ int main(int argc, char* argv[])
     QStringList argomenti = app.arguments().mid(1);
     quint64 seme = 1;
     QString modello;
+    QString tabella;
     for (int i = 0; i + 1 < argomenti.size();) {
         if (argomenti.at(i) == QLatin1String("--seed")) {
             seme = argomenti.at(i + 1).toULongLong();
             argomenti.remove(i, 2);
         } else if (argomenti.at(i) == QLatin1String("--modello")) {
             modello = argomenti.at(i + 1);
+            argomenti.remove(i, 2);
+        } else if (argomenti.at(i) == QLatin1String("--tabella")) {
+            tabella = argomenti.at(i + 1);
             argomenti.remove(i, 2);
         } else {
             ++i;
@@ -467,7 +506,7 @@ int main(int argc, char* argv[])
     try {
         if (!modello.isEmpty())
             CopiaDalModello(modello, argomenti.at(0));
-        Genera(argomenti.at(0), voci, seme);
+        Genera(argomenti.at(0), voci, seme, tabella);
     } catch (const ErroreGenerazione& e) {
         std::fprintf(stderr, "zelmar-gendata: %s\n", e.what());
         return 1;

@@ -1,6 +1,6 @@
 // zelmar-importjet: converts the Jet ".mdb" files of a data folder (or single files) into
 // the program's own engine, keeping each original beside it as "<file>.jet".
-#include "model/ImportazioneJet.h"
+#include "storage/ImportazioneJet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

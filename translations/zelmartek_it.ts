@@ -73,12 +73,6 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
         <translation>«%1» non è più in %2 (tabella %3).</translation>
     </message>
     <message>
-        <source>«%1» cannot be read from %2 (table %3).
-%4</source>
-        <translation>Impossibile leggere «%1» da %2 (tabella %3).
-%4</translation>
-    </message>
-    <message>
         <source>Save the data sheet</source>
         <translation>Salva la scheda tecnica</translation>
     </message>
@@ -396,14 +390,10 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
-    <name>TipiVoce</name>
+    <name>TipoMateriale</name>
     <message>
         <source>Rw (laboratory)</source>
         <translation>Rw (laboratorio)</translation>
-    </message>
-    <message>
-        <source>R&apos;w (in situ)</source>
-        <translation>R&apos;w (in opera)</translation>
     </message>
     <message>
         <source>DRw (laboratory)</source>
@@ -414,10 +404,6 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
         <translation>Lnw (laboratorio)</translation>
     </message>
     <message>
-        <source>L&apos;nw (in situ)</source>
-        <translation>L&apos;nw (in opera)</translation>
-    </message>
-    <message>
         <source>DLw (laboratory)</source>
         <translation>DLw (laboratorio)</translation>
     </message>
@@ -426,16 +412,24 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
         <translation>Infissi</translation>
     </message>
     <message>
+        <source>R&apos;w (in situ)</source>
+        <translation>R&apos;w (in opera)</translation>
+    </message>
+    <message>
+        <source>L&apos;nw (in situ)</source>
+        <translation>L&apos;nw (in opera)</translation>
+    </message>
+    <message>
+        <source>Dnew (small elements)</source>
+        <translation>Dnew (piccoli elementi)</translation>
+    </message>
+    <message>
         <source>Rw (theoretical)</source>
         <translation>Rw (teorico)</translation>
     </message>
     <message>
         <source>Lnw (theoretical)</source>
         <translation>Lnw (teorico)</translation>
-    </message>
-    <message>
-        <source>Dnew (small elements)</source>
-        <translation>Dnew (piccoli elementi)</translation>
     </message>
     <message>
         <source>DRw (theoretical)</source>

@@ -10,9 +10,9 @@
 #include "browser/ControlliForm1.h"
 #include "editor/Form3.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
+#include "storage/DBEngine.h"
 
 #include "browser/ElencoNomi.h"
 #include <QAction>
@@ -90,7 +90,7 @@ QVariantMap LeggiRiga(const QString& file, int codice, const QString& nome)
     rs->Seek(QStringLiteral("="), nome);
     QVariantMap riga;
     if (!rs->NoMatch())
-        for (const QString& colonna : RecordSchema::ColonneTabella(codice))
+        for (const QString& colonna : Categorie::ColonneTabella(codice))
             riga.insert(colonna, rs->Field(colonna));
     rs->Close();
     db->Close();
@@ -274,9 +274,10 @@ void TestComandiForm1::inserisciModificaRinominaCancella()
     QCOMPARE(ambiente_->righeElenco(), QStringList(originali) << nome);
     QCOMPARE(Lista()->currentRow(), 0);
 
-    const auto tipo = *RecordSchema::TipoBandePerCodice(codice);
-    const QString prefisso = RecordSchema::PrefissoBande(tipo);
-    const auto valutazioni = RecordSchema::ColonneValutazione(tipo);
+    const TipoMateriale& tipo = *Categorie::PerCodice(codice);
+    const auto prefisso = tipo.grandezza;
+    const QString valutazioni[] = {RecordSchema::Nome(tipo.valutazioni[0].campo), QString(),
+                                   RecordSchema::Nome(tipo.valutazioni[2].campo)};
     QVariantMap riga = LeggiRiga(Sperimentale(), codice, nome);
     QCOMPARE(riga.value("Nome"), QVariant(nome));
     QCOMPARE(riga.value("Descrizione"), QVariant(QStringLiteral("Inserita dalla barra")));
@@ -374,9 +375,9 @@ void TestComandiForm1::cancellazioneConservaOrdine()
     // The display shows the first remaining entry, not the deleted one.
     const QVariantMap primo = LeggiRiga(Sperimentale(), catRwLaboratorio, attesi.first());
     QCOMPARE(form().InformazioniAggiuntive()->Testo(0), primo.value("Certificato").toString());
-    QCOMPARE(
-        form().Controlli().Text1[10]->text(),
-        QLocale().toString(primo.value(RecordSchema::NomeColonnaBanda(QStringLiteral("R"), 10)).toDouble()));
+    QCOMPARE(form().Controlli().Text1[10]->text(),
+             QLocale().toString(
+                 primo.value(RecordSchema::NomeColonnaBanda(RecordSchema::Grandezza::R, 10)).toDouble()));
 }
 
 void TestComandiForm1::rispostaNoConservaFiltro()

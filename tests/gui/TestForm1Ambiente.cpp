@@ -5,7 +5,7 @@
 #include "model/Categorie.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
-#include "model/SqliteDatabase.h"
+#include "storage/SqliteDatabase.h"
 
 #include "browser/ElencoNomi.h"
 #include <QComboBox>
@@ -59,8 +59,7 @@ void Ambiente::SvuotaTabella(const QString& file, const QString& tabella)
 
 QStringList Ambiente::ColonneDi(int codice)
 {
-    return Categorie::IsTeorico(codice) ? RecordSchema::ColonneTabellaTeorica(codice)
-                                        : RecordSchema::ColonneTabella(codice);
+    return Categorie::ColonneTabella(codice);
 }
 
 void Ambiente::CreaTabella(const QString& file, const QString& tabella, const QStringList& colonne,
@@ -70,7 +69,7 @@ void Ambiente::CreaTabella(const QString& file, const QString& tabella, const QS
     if (db->TableNames().contains(tabella))
         db->Execute(QStringLiteral("DROP TABLE \"%1\"").arg(tabella));
     if (conIndice)
-        db->CreaTabellaMateriale(tabella, colonne);
+        db->CreaTabellaMateriale(tabella, colonne, RecordSchema::IsNumerica);
     else
         db->CreaTabella(tabella, colonne, RecordSchema::IsNumerica);
     db->Close();

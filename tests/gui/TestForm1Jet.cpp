@@ -11,7 +11,7 @@
 #include "browser/ControlliForm1.h"
 
 #include "browser/ElencoNomi.h"
-#include "model/LettoreJetIsolato.h"
+#include "storage/LettoreJetIsolato.h"
 
 #include <QAction>
 #include <QFileInfo>

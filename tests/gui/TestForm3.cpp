@@ -9,9 +9,9 @@
 #include "editor/Form3.h"
 #include "editor/ImmagineMateriale.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
+#include "storage/DBEngine.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -80,7 +80,7 @@ QVariantMap LeggiRiga(int codice, const QString& nome)
     rs->Seek(QStringLiteral("="), nome);
     QVariantMap riga;
     if (!rs->NoMatch())
-        for (const QString& colonna : RecordSchema::ColonneTabella(codice))
+        for (const QString& colonna : Categorie::ColonneTabella(codice))
             riga.insert(colonna, rs->Field(colonna));
     rs->Close();
     db->Close();
@@ -112,24 +112,34 @@ bool Scrivi(const QString& percorso, const QByteArray& contenuto)
 // What the main window shows; values distinct from the editor's design texts.
 MaterialeMostrato MostratoTipico()
 {
+    using C = RecordSchema::Campo;
     MaterialeMostrato m;
     m.nomeSelezionato = QStringLiteral("Muro mostrato");
-    m.descrizione = QStringLiteral("Prima riga\r\nseconda riga");
-    for (int i = 0; i < 21; ++i)
-        m.bande[i] = QStringLiteral("%1,5").arg(20 + i);
-    for (int k = 0; k < 12; ++k)
-        m.form2[k] = QStringLiteral("F2-%1").arg(k);
-    m.dataCalendario = QDate(2009, 12, 25);
+    m.record.emplace();
+    // "F2-k": what the information window shows in its box k.
+    const std::pair<C, int> informazioni[] = {{C::Certificato, 0},
+                                              {C::EnteProva, 2},
+                                              {C::SocietaRichiedente, 3},
+                                              {C::InformazioneAddizionale, 4},
+                                              {C::Immagine, 5},
+                                              {C::Massa, 6},
+                                              {C::Spessore, 7},
+                                              {C::Area, 8},
+                                              {C::Fc, 9},
+                                              {C::VRicevente, 9},
+                                              {C::Eta, 10},
+                                              {C::VEmittente, 10},
+                                              {C::Cantiere, 11}};
+    for (const auto& [campo, k] : informazioni)
+        m.record->Imposta(RecordSchema::Nome(campo), QStringLiteral("F2-%1").arg(k));
+    m.record->Imposta(RecordSchema::Nome(C::Descrizione), QStringLiteral("Prima riga\r\nseconda riga"));
+    m.record->Imposta(RecordSchema::Nome(C::DataProva), QStringLiteral("25/12/2009"));
+    for (const TipoMateriale& t : Categorie::Tutte())
+        for (int i = 0; i < RecordSchema::NumeroBande; ++i)
+            m.record->Imposta(RecordSchema::NomeColonnaBanda(t.grandezza, i), 20.5 + i);
     m.paroleChiave = QStringList{QStringLiteral("Tutti i materiali"), QStringLiteral("Laterizio"),
                                  QStringLiteral("Legno")};
-    m.ValoreRw = 52.46;
-    m.ValoreC = -1.25;
-    m.ValoreCtr = -4;
-    m.ValoreLnw = 58.04;
-    m.ValoreCi = 0.5;
-    m.ValoreCEsteso = 3;
-    m.ValoreDLw = 20.66;
-    m.ValoreDnew = 45.94;
+    m.conservati = {52.46, 58.04, 20.66, 45.94, -1.25, -4, 0.5, 3}; // Rw, Lnw, DLw, Dnew, C, Ctr, Ci, CEsteso
     return m;
 }
 
@@ -539,8 +549,8 @@ void TestForm3::copiaInModifica_data()
                        << "52,5 -1,25 -4";
     QTest::newRow("4") << 4 << "F2-6 F2-7 0,0 F2-9 F2-10 -"
                        << "58 0,5 3";
-    QTest::newRow("5 copies the hidden Ve") << 5 << "F2-6 F2-7 0,0 F2-9 F2-10 F2-11"
-                                            << "58 0,5 3";
+    QTest::newRow("5") << 5 << "F2-6 F2-7 0,0 F2-9 0,0 F2-11"
+                       << "58 0,5 3";
     QTest::newRow("6") << 6 << "F2-6 F2-7 0,0 0,0 0,0 -"
                        << "20,7 0,5 3";
     QTest::newRow("7") << 7 << "F2-6 F2-7 F2-8 0,0 0,0 -"
@@ -1024,7 +1034,7 @@ void TestForm3::inserisciModificaRinomina()
     // Modify: the editor starts from what the main window shows of the entry.
     MaterialeMostrato mostrato = MostratoTipico();
     mostrato.nomeSelezionato = nome;
-    mostrato.form2[5] = QStringLiteral("senza");
+    mostrato.record->Imposta(RecordSchema::Nome(RecordSchema::Campo::Immagine), QStringLiteral("senza"));
     const Versione cambiata = Versione::Di(nome.toUpper(), 1);
     f = Apri(codice, QStringLiteral("1"), mostrato);
     Riempi(*f, cambiata);

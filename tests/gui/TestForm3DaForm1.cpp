@@ -11,9 +11,9 @@
 #include "browser/Form4.h"
 #include "editor/Form3.h"
 #include "model/Categorie.h"
-#include "model/DBEngine.h"
 #include "model/Module1.h"
 #include "model/RecordSchema.h"
+#include "storage/DBEngine.h"
 
 #include "browser/ElencoNomi.h"
 #include <QAction>
@@ -49,7 +49,7 @@ QVariantMap LeggiRiga(int codice, const QString& tabella, const QString& nome)
     rs->Seek(QStringLiteral("="), nome);
     QVariantMap riga;
     if (!rs->NoMatch())
-        for (const QString& colonna : RecordSchema::ColonneTabella(codice))
+        for (const QString& colonna : Categorie::ColonneTabella(codice))
             riga.insert(colonna, rs->Field(colonna));
     rs->Close();
     db->Close();

@@ -1,0 +1,20 @@
+// What the main window shows of the selected entry, handed to the editor when it opens:
+// in modify mode the editor starts from exactly this, not from the database.
+#pragma once
+
+#include "model/Categorie.h"
+#include "model/RecordMateriale.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+struct MaterialeMostrato
+{
+    QString nomeSelezionato;               // the selected line of the material list
+    std::optional<RecordMateriale> record; // the entry shown; none while the display is blank
+    // The ratings the main window keeps, from the last entries that had them.
+    std::array<double, NumeroValoriConservati> conservati{};
+    QStringList paroleChiave; // every line of the main window's keyword box, line 0 included
+};

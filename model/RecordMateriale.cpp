@@ -1,0 +1,16 @@
+#include "RecordMateriale.h"
+
+#include <string_view>
+
+QDate RecordMateriale::DataProva() const
+{
+    const QString testo = Valore(RecordSchema::Campo::DataProva).toString().trimmed();
+    for (const char* formato : {"d/M/yyyy", "d/M/yy", "d.M.yyyy", "d-M-yyyy", "yyyy-MM-dd"}) {
+        QDate data = QDate::fromString(testo, QString::fromLatin1(formato));
+        if (formato == std::string_view("d/M/yy") && data.isValid() && data.year() < 1930)
+            data = data.addYears(100);
+        if (data.isValid())
+            return data;
+    }
+    return {};
+}

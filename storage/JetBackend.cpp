@@ -1,0 +1,42 @@
+#include "JetBackend.h"
+
+#include "DatabaseAccess.h"
+#include "LettoreJetIsolato.h"
+
+namespace JetBackend {
+
+namespace {
+// A Jet or ACE file starts with 00 01 00 00 and its engine's name at offset 4.
+bool HaFirma(const QByteArray& primiByte, const QByteArray& firma)
+{
+    return primiByte.size() >= 4 + firma.size() &&
+           primiByte.startsWith(QByteArrayLiteral("\x00\x01\x00\x00")) &&
+           primiByte.mid(4, firma.size()) == firma;
+}
+} // namespace
+
+bool IsJetHeader(const QByteArray& primiByte)
+{
+    return HaFirma(primiByte, QByteArrayLiteral("Standard Jet DB")) || IsAceHeader(primiByte);
+}
+
+bool IsAceHeader(const QByteArray& primiByte)
+{
+    return HaFirma(primiByte, QByteArrayLiteral("Standard ACE DB"));
+}
+
+QString MessaggioSolaLettura(const QString& percorso)
+{
+    return QStringLiteral("Il file «%1» è un database Jet (Access): il programma lo può leggere ma non "
+                          "scrivere in questo formato. Per modificarlo, convertirlo nel formato del "
+                          "programma con «Importa database Jet...» del menu del programma o con lo "
+                          "strumento zelmar-importjet.")
+        .arg(percorso);
+}
+
+std::unique_ptr<Database> Open(const QString& percorso)
+{
+    return DatabaseAccess::Apri(LettoreJetIsolato::Converti(percorso), percorso);
+}
+
+} // namespace JetBackend

@@ -1,0 +1,355 @@
+#include "SqliteConnessione.h"
+
+#include "SqliteSchema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Long enough for another copy of the program to finish saving a row.
+constexpr int AttesaFileOccupatoMs = 1000;
+
+struct Causa
+{
+    int numero;
+    QString testo;
+};
+
+Causa CausaErrore(int codice, const QString& motore)
+{
+    switch (codice & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return {DbErrore::FileInUso,
+                QStringLiteral("il file è in uso da un altro utente o da un altro programma")};
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return {DbErrore::SolaLettura, QStringLiteral("il file è di sola lettura")};
+    case SQLITE_FULL:
+        return {DbErrore::ErroreDisco, QStringLiteral("il disco è pieno")};
+    case SQLITE_IOERR:
+        return {DbErrore::ErroreDisco, QStringLiteral("errore di lettura o di scrittura sul disco")};
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return {DbErrore::FormatoNonRiconosciuto,
+                QStringLiteral("il file è danneggiato o non è un database riconosciuto")};
+    case SQLITE_CANTOPEN:
+        return {DbErrore::FileNonTrovato, QStringLiteral("il file non si può aprire")};
+    case SQLITE_NOMEM:
+        return {DbErrore::Generico, QStringLiteral("memoria insufficiente")};
+    case SQLITE_MISMATCH:
+        return {DbErrore::ConversioneTipo, QStringLiteral("tipo di valore non ammesso (%1)").arg(motore)};
+    case SQLITE_CONSTRAINT:
+        return {DbErrore::Generico,
+                QStringLiteral("il valore viola un vincolo della tabella (%1)").arg(motore)};
+    case SQLITE_TOOBIG:
+        return {DbErrore::Generico, QStringLiteral("il valore è troppo grande")};
+    default:
+        return {DbErrore::Generico, QStringLiteral("errore del motore di database (%1)").arg(motore)};
+    }
+}
+
+// "Impossibile salvare la riga nella tabella «X» del file «F»: il file è di sola lettura."
+DbException Errore(int codice, const QString& file, const QString& motore, const QString& azione)
+{
+    const Causa causa = CausaErrore(codice, motore);
+    const QString cosa =
+        azione.contains(file) ? azione : QStringLiteral("%1 del file «%2»").arg(azione, file);
+    return DbException(causa.numero, QStringLiteral("Impossibile %1: %2.").arg(cosa, causa.testo));
+}
+
+QString AzioneApertura(const QString& file)
+{
+    return QStringLiteral("aprire il file «%1»").arg(file);
+}
+
+void CreaFileVuoto(const QString& percorso)
+{
+    QFile file(percorso);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    if (QFileInfo::exists(percorso))
+        throw DbException(
+            DbErrore::Generico,
+            QStringLiteral("Impossibile creare il database «%1»: il file esiste già.").arg(percorso));
+    throw DbException(
+        DbErrore::ErroreDisco,
+        QStringLiteral("Impossibile creare il database «%1»: %2.").arg(percorso, file.errorString()));
+}
+
+// Whether a value in upper case equals a text already in upper case, upper case as the
+// user's letters have it in every alphabet (the engine's own upper() changes only a to z).
+// Upper case is made letter by letter, so a name of plain letters is compared as it is
+// read; only one that reaches another letter with its start still equal is converted.
+void UgualeInMaiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
+{
+    const QByteArray cercato(static_cast<const char*>(sqlite3_value_blob(argomenti[1])),
+                             sqlite3_value_bytes(argomenti[1]));
+    sqlite3_value* valore = argomenti[0];
+    QString testo;
+    switch (sqlite3_value_type(valore)) {
+    case SQLITE_NULL:
+        sqlite3_result_null(contesto);
+        return;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        testo = QString::number(sqlite3_value_double(valore));
+        break;
+    default:
+        const auto* byte = static_cast<const char*>(sqlite3_value_blob(valore));
+        const int lunghezza = sqlite3_value_bytes(valore);
+        int i = 0;
+        for (; i < lunghezza && static_cast<unsigned char>(byte[i]) < 0x80; ++i) {
+            const char c = byte[i] >= 'a' && byte[i] <= 'z' ? char(byte[i] - 'a' + 'A') : byte[i];
+            if (i >= cercato.size() || cercato[i] != c) {
+                sqlite3_result_int(contesto, 0);
+                return;
+            }
+        }
+        if (i == lunghezza) {
+            sqlite3_result_int(contesto, lunghezza == cercato.size());
+            return;
+        }
+        testo = QString::fromUtf8(byte, lunghezza);
+    }
+    sqlite3_result_int(contesto, testo.toUpper().toUtf8() == cercato);
+}
+
+} // namespace
+
+SqliteConnessione::SqliteConnessione(sqlite3* db, const QString& percorso, Modo modo)
+    : db_(db), percorso_(percorso), modo_(modo)
+{
+}
+
+SqliteConnessione::~SqliteConnessione()
+{
+    sqlite3_close_v2(db_);
+}
+
+std::shared_ptr<SqliteConnessione> SqliteConnessione::Apri(const QString& percorso, Modo modo)
+{
+    const QString assoluto = QFileInfo(percorso).absoluteFilePath();
+    if (modo == Modo::Creazione)
+        CreaFileVuoto(assoluto);
+    // A connection is only ever used by the thread that opened it: no locking per call.
+    const int flag =
+        (modo == Modo::SolaLettura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    sqlite3* db = nullptr;
+    const int codice = sqlite3_open_v2(QFile::encodeName(assoluto).constData(), &db, flag, nullptr);
+    // The handle is owned (and closed) from here on, even when opening failed.
+    std::shared_ptr<SqliteConnessione> connessione(new SqliteConnessione(db, assoluto, modo));
+    try {
+        if (codice != SQLITE_OK)
+            connessione->Lancia(codice, AzioneApertura(assoluto));
+        connessione->Prepara(modo);
+    } catch (const DbException&) {
+        if (modo == Modo::Creazione) {
+            connessione.reset();
+            QFile::remove(assoluto);
+        }
+        throw;
+    }
+    return connessione;
+}
+
+std::shared_ptr<SqliteConnessione> SqliteConnessione::ApriImmagine(std::shared_ptr<const QByteArray> immagine,
+                                                                   const QString& percorso)
+{
+    sqlite3* db = nullptr;
+    const int codice = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    std::shared_ptr<SqliteConnessione> connessione(new SqliteConnessione(db, percorso, Modo::SolaLettura));
+    if (codice != SQLITE_OK)
+        connessione->Lancia(codice, AzioneApertura(percorso));
+    connessione->immagine_ = std::move(immagine);
+    // Read in place and never written: the image stays as it is for every other reader.
+    auto* byte = reinterpret_cast<unsigned char*>(const_cast<char*>(connessione->immagine_->constData()));
+    const auto dimensione = sqlite3_int64(connessione->immagine_->size());
+    const int esito =
+        sqlite3_deserialize(db, "main", byte, dimensione, dimensione, SQLITE_DESERIALIZE_READONLY);
+    if (esito != SQLITE_OK)
+        connessione->Lancia(esito, AzioneApertura(percorso));
+    connessione->Prepara(Modo::SolaLettura);
+    return connessione;
+}
+
+void SqliteConnessione::Prepara(Modo modo)
+{
+    const QString azione = AzioneApertura(percorso_);
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_create_function(db_, "zelmar_uguale_maiuscolo", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            UgualeInMaiuscolo, nullptr, nullptr);
+    // A foreign or damaged file must not be able to make the engine misbehave.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_busy_timeout(db_, AttesaFileOccupatoMs);
+    Esegui(QStringLiteral("PRAGMA cell_size_check = ON"), azione);
+    if (modo != Modo::SolaLettura) {
+        // A rollback journal and full syncs: a row is on disk whole or not at all,
+        // even when the machine stops in the middle of a save.
+        Esegui(QStringLiteral("PRAGMA journal_mode = DELETE; PRAGMA synchronous = FULL"), azione);
+    }
+    switch (modo) {
+    case Modo::Esclusivo:
+        // The first write transaction takes the exclusive lock; in this locking mode it is
+        // kept until the connection closes.
+        Esegui(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"), azione);
+        Esegui(QStringLiteral("BEGIN EXCLUSIVE"),
+               QStringLiteral("aprire il file «%1» per uso esclusivo").arg(percorso_));
+        try {
+            VerificaFile();
+        } catch (const DbException&) {
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+        Esegui(QStringLiteral("COMMIT"), azione);
+        break;
+    case Modo::Creazione:
+        Esegui(QStringLiteral("PRAGMA application_id = %1").arg(SqliteSchema::IdentificativoApplicazione),
+               azione);
+        VerificaFile();
+        break;
+    case Modo::Condiviso:
+    case Modo::SolaLettura:
+        VerificaFile();
+        break;
+    }
+}
+
+// Reads the whole table list, so that a file that is not a database, or whose first
+// page is damaged, is refused when it is opened.
+void SqliteConnessione::VerificaFile() const
+{
+    const QString azione = AzioneApertura(percorso_);
+    Istruzione elenco = Prepara(QStringLiteral("SELECT type, name, sql FROM sqlite_master"), azione);
+    while (Passo(elenco.get(), azione)) {
+    }
+}
+
+void SqliteConnessione::Scrivi(sqlite3_stmt* istruzione, const QString& azione) const
+{
+    if (sqlite3_get_autocommit(db_))
+        ComeCommit([&] { Passo(istruzione, azione); }, azione);
+    else
+        Passo(istruzione, azione);
+}
+
+void SqliteConnessione::Inizia(const QString& azione) const
+{
+    Esegui(QStringLiteral("BEGIN IMMEDIATE"), azione);
+}
+
+void SqliteConnessione::Conferma(const QString& azione) const
+{
+    ComeCommit([&] { Esegui(QStringLiteral("COMMIT"), azione); }, azione);
+}
+
+void SqliteConnessione::Annulla() const
+{
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void SqliteConnessione::ComeCommit(const std::function<void()>& fai, const QString& azione) const
+{
+    if (modo_ != Modo::Esclusivo) {
+        fai();
+        return;
+    }
+    // The lock already taken is kept until this change has been committed.
+    Esegui(QStringLiteral("PRAGMA locking_mode = NORMAL"), azione);
+    try {
+        fai();
+    } catch (const DbException&) {
+        RiprendiEsclusiva();
+        throw;
+    }
+    RiprendiEsclusiva();
+}
+
+// The change is committed, or has failed with its own message: failing to take the file
+// back only ends the hold early, so it is not reported.
+void SqliteConnessione::RiprendiEsclusiva() const
+{
+    sqlite3_exec(db_, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT", nullptr, nullptr, nullptr);
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+Istruzione SqliteConnessione::Prepara(const QString& sql, const QString& azione) const
+{
+    const QByteArray testo = sql.toUtf8();
+    sqlite3_stmt* istruzione = nullptr;
+    const int codice = sqlite3_prepare_v2(db_, testo.constData(), int(testo.size()), &istruzione, nullptr);
+    Istruzione risultato(istruzione);
+    if (codice != SQLITE_OK)
+        Lancia(codice, azione);
+    if (!risultato)
+        Lancia(SQLITE_MISUSE, azione); // empty statement text: a fault of ours
+    return risultato;
+}
+
+void SqliteConnessione::Esegui(const QString& sql, const QString& azione) const
+{
+    char* messaggio = nullptr;
+    const int codice = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &messaggio);
+    const QString testo =
+        messaggio ? QString::fromUtf8(messaggio) : QString::fromUtf8(sqlite3_errstr(codice));
+    sqlite3_free(messaggio);
+    if (codice != SQLITE_OK)
+        throw Errore(codice, percorso_, testo, azione);
+}
+
+bool SqliteConnessione::Passo(sqlite3_stmt* istruzione, const QString& azione) const
+{
+    const int codice = sqlite3_step(istruzione);
+    if (codice == SQLITE_ROW)
+        return true;
+    if (codice == SQLITE_DONE) {
+        sqlite3_reset(istruzione);
+        return false;
+    }
+    const QString motore = QString::fromUtf8(sqlite3_errmsg(db_));
+    sqlite3_reset(istruzione);
+    throw Errore(codice, percorso_, motore, azione);
+}
+
+void SqliteConnessione::Lega(sqlite3_stmt* istruzione, int posizione, const QString& testo,
+                             const QString& azione) const
+{
+    const QByteArray utf8 = testo.toUtf8();
+    // A null pointer would store Null; an empty text is stored as an empty text.
+    const char* dati = utf8.isNull() ? "" : utf8.constData();
+    const int codice = sqlite3_bind_text(istruzione, posizione, dati, int(utf8.size()), SQLITE_TRANSIENT);
+    if (codice != SQLITE_OK)
+        Lancia(codice, azione);
+}
+
+void SqliteConnessione::Lega(sqlite3_stmt* istruzione, int posizione, double numero,
+                             const QString& azione) const
+{
+    const int codice = sqlite3_bind_double(istruzione, posizione, numero);
+    if (codice != SQLITE_OK)
+        Lancia(codice, azione);
+}
+
+void SqliteConnessione::Lega(sqlite3_stmt* istruzione, int posizione, qint64 numero,
+                             const QString& azione) const
+{
+    const int codice = sqlite3_bind_int64(istruzione, posizione, numero);
+    if (codice != SQLITE_OK)
+        Lancia(codice, azione);
+}
+
+int SqliteConnessione::RigheModificate() const
+{
+    return sqlite3_changes(db_);
+}
+
+void SqliteConnessione::Lancia(int codice, const QString& azione) const
+{
+    const QString motore =
+        db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(codice));
+    throw Errore(codice, percorso_, motore, azione);
+}

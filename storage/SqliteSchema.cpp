@@ -1,0 +1,29 @@
+#include "SqliteSchema.h"
+
+namespace SqliteSchema {
+
+QString QuotaIdentificatore(const QString& nome)
+{
+    QString q = nome;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+QString CreaTabella(const QString& tabella, const QStringList& colonne,
+                    const std::function<bool(const QString&)>& isNumerica)
+{
+    QStringList definizioni;
+    for (const QString& c : colonne)
+        definizioni << QuotaIdentificatore(c) +
+                           (isNumerica(c) ? QStringLiteral(" REAL") : QStringLiteral(" TEXT"));
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(QuotaIdentificatore(tabella), definizioni.join(QStringLiteral(", ")));
+}
+
+QString CreaIndiceNome(const QString& tabella)
+{
+    return QStringLiteral("CREATE INDEX %1 ON %2 (\"Nome\")")
+        .arg(QuotaIdentificatore(tabella + QStringLiteral(".Nome")), QuotaIdentificatore(tabella));
+}
+
+} // namespace SqliteSchema
