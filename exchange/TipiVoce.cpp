@@ -48,9 +48,9 @@ std::optional<int> TipiVoce::CodiceDaPosizione(const QString& file, const QStrin
         return std::nullopt;
     }
     if (nome.compare(QLatin1String("Database_teorico.mdb"), Qt::CaseInsensitive) == 0) {
-        for (int codice : {catRwTeorico, catLnwTeorico, catDRwTeorico})
-            if (tabella == Categorie::TabellaTeorica(codice))
-                return codice;
+        for (const TipoMateriale& tipo : Categorie::Tipi())
+            if (tipo.tabellaTeorica && tabella == QLatin1String(tipo.tabellaTeorica))
+                return tipo.codice;
         return std::nullopt;
     }
     const QString cartella = info.absoluteDir().dirName();
