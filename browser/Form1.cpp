@@ -2,6 +2,7 @@
 
 #include "AlberoCategorie.h"
 #include "AlberoNodi.h"
+#include "ComandiVoce.h"
 #include "ElencoNomi.h"
 #include "Form2.h"
 #include "Form4.h"
@@ -68,6 +69,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     CollegaEventi();
     // The menu bar and the status bar of the ratings lie outside the designed client area.
     valutazioni_ = new ValutazioniForm1(this);
+    comandiVoce_ = new ComandiVoce(this);
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 

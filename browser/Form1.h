@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <array>
 
+class ComandiVoce;
 class DbException;
 class ValutazioniForm1;
 class QTreeWidgetItem;
@@ -54,6 +55,8 @@ public:
 
     // What the window shows of the selected entry, as the editor takes it over.
     MaterialeMostrato Mostrato() const;
+    // The stored row of the entry the display shows; nothing when none is shown.
+    const std::optional<RecordMateriale>& RecordMostrato() const { return mostrato_; }
     const std::array<float, RecordSchema::NumeroBande>& ValoriBande() const { return valoriBande_; }
     double Valore(ValoreConservato quale) const { return conservati_[static_cast<int>(quale)]; }
 
@@ -64,6 +67,8 @@ public:
     const ControlliForm1& Controlli() const { return c_; }
     // The ratings computed from the shown entry's curve, the reference curve, the checks.
     ValutazioniForm1* Valutazioni() const { return valutazioni_; }
+    // Comparison, data sheet and band copy of the shown entry.
+    ComandiVoce* ComandiUscita() const { return comandiVoce_; }
 
     // Design client size in twips, and the borders and caption the design adds around it.
     static constexpr int LarghezzaClienteProgetto = 11985;
@@ -102,6 +107,7 @@ private:
 
     ControlliForm1 c_;
     ValutazioniForm1* valutazioni_ = nullptr;
+    ComandiVoce* comandiVoce_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
     std::array<float, RecordSchema::NumeroBande> valoriBande_{};

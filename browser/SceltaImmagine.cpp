@@ -4,6 +4,7 @@
 #include "model/Categorie.h"
 
 #include <QDir>
+#include <QImageReader>
 
 using namespace ZelmarCommonModule;
 
@@ -30,4 +31,14 @@ QStringList SceltaImmagine::Candidati(int codice, const std::optional<QString>& 
     if (EsisteFile(segnaposto))
         candidati << segnaposto;
     return candidati;
+}
+
+QImage SceltaImmagine::PropriaDellaVoce(int codice, const std::optional<QString>& immagine)
+{
+    const QStringList candidati = Candidati(codice, immagine);
+    if (candidati.isEmpty() || candidati.first() == GetPercorsoSenzaImmagine())
+        return {};
+    QImageReader lettore(candidati.first());
+    lettore.setDecideFormatFromContent(true);
+    return lettore.read();
 }

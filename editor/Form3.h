@@ -41,6 +41,9 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // Band values from the clipboard: 21 (50-5000 Hz) or 16 (100-3150 Hz, the other bands
+    // left as they are); anything else is refused with a message and changes nothing.
+    void IncollaBande();
 
 private:
     // Building the window.

@@ -5,7 +5,9 @@
 // screens can be looked at without a display; then, on a copy of the data folder whose
 // first custom wall stores ratings other than its curve gives, the main window with the
 // mark of the differing ratings and the reference curve, the editor before and after
-// its copy of the computed ratings, and the check of every database.
+// its copy of the computed ratings, and the check of every database; then the comparison
+// window with the first entries of the walls' custom table and first experimental file,
+// and the data sheet of the first custom wall as its page is printed.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -17,10 +19,17 @@
 #include "app/ZelmarCommonModule.h"
 #include "avvio/CopiaCartella.h"
 #include "browser/AlberoCategorie.h"
+#include "browser/ComandiVoce.h"
+#include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
 #include "browser/Form4.h"
+#include "browser/SceltaImmagine.h"
 #include "browser/ValutazioniForm1.h"
+#include "comparison/FinestraConfronto.h"
+#include "exchange/LetturaVoce.h"
+#include "model/Module1.h"
+#include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 
@@ -31,6 +40,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLocale>
+#include <QPageSize>
+#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -51,6 +62,8 @@ QString NomeFile(const QString& testo)
 bool Salva(QWidget* finestra, const QString& percorso)
 {
     QApplication::processEvents();
+    // Without an event loop, what was deleted later (the chart's old axes) is still drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool ok = finestra->grab().save(percorso, "PNG");
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
                  qPrintable(QDir::toNativeSeparators(percorso)));
@@ -175,6 +188,57 @@ QList<QTreeWidgetItem*> NodiDaMostrare(QTreeWidget* albero)
     return nodi;
 }
 
+// Adds the first two entries of each walls' table to the comparison and saves its window
+// with the reference curves shown.
+bool SalvaConfronto(Form1& form, QTreeWidget* albero, const QString& percorso)
+{
+    const QList<QTreeWidgetItem*> nodi = {
+        AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0),
+        AlberoCategorie::RadicePerChiave(albero, QStringLiteral("Rw"))};
+    auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
+    for (QTreeWidgetItem* nodo : nodi) {
+        MostraNodo(form, albero, nodo);
+        for (int riga = 0; riga < std::min(2, elenco->count()); ++riga) {
+            elenco->setCurrentRow(riga);
+            form.ComandiUscita()->AggiungiAlConfronto();
+        }
+    }
+    FinestraConfronto* confronto = form.ComandiUscita()->Confronto();
+    if (!confronto)
+        return false;
+    confronto->MostraRiferimenti(true);
+    return Salva(confronto, percorso);
+}
+
+// The data sheet of the first custom wall, drawn as its page is printed, at 120 dots per
+// inch.
+bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso)
+{
+    MostraNodo(form, albero,
+               AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
+    auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
+    elenco->setCurrentRow(0);
+    const std::optional<DatiVoce> voce =
+        LetturaVoce::Leggi(Module1::PercorsoDatabaseCorrente(ZelmarCommonModule::GetCartellaDati()),
+                           Module1::NomeTabella, Module1::CategoriaCorrente, elenco->testoCorrente());
+    if (!voce)
+        return false;
+    constexpr double kPuntiPerPollice = 120;
+    const QSizeF pagina = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    QImage immagine((pagina * kPuntiPerPollice / 25.4).toSize(), QImage::Format_RGB32);
+    immagine.setDotsPerMeterX(qRound(kPuntiPerPollice / 0.0254));
+    immagine.setDotsPerMeterY(qRound(kPuntiPerPollice / 0.0254));
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    SchedaTecnica::Disegna(pittore, pagina, kPuntiPerPollice / 25.4, *voce,
+                           SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+    pittore.end();
+    const bool ok = immagine.save(percorso, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
+                 qPrintable(QDir::toNativeSeparators(percorso)));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -199,6 +263,7 @@ int main(int argc, char* argv[])
     }
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     ZelmarCommonModule::SetCartellaProgramma(programma);
+    // The new windows' texts in the configured language, as the program shows them.
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     MessageBox::setAutomatic(true);
     QStandardPaths::setTestModeEnabled(true); // the chart settings it turns on are not the user's
@@ -238,6 +303,8 @@ int main(int argc, char* argv[])
         }
     }
     ok = SalvaValutazioni(uscita) && ok;
+    ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
+    ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;
