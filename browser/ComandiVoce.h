@@ -22,6 +22,8 @@ public:
     explicit ComandiVoce(Form1* form);
 
     void AggiungiAlConfronto();
+    // Adds an entry to the comparison window, opening it when needed.
+    void Confronta(const DatiVoce& voce);
     void SalvaScheda();
     void StampaScheda();
     void CopiaBande();

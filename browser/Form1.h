@@ -15,9 +15,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 
+class ComandiRicerca;
 class ComandiVoce;
 class DbException;
+class Form3;
 class ValutazioniForm1;
 class QTreeWidgetItem;
 struct SchedaMateriale;
@@ -44,6 +47,9 @@ public:
     void Command1_Click() { Toolbar1_ButtonClick(1); }
     void Command2_Click() { Toolbar1_ButtonClick(2); }
     void CommandInfoAgg_Click();
+    // Opens the editor (mode "0" new, "1" modify) on what the window shows; prepara may fill
+    // its boxes before it is shown.
+    void ApriEditor(const QString& modo, const std::function<void(Form3&)>& prepara = {});
     void Image1_DblClick();
     // Converts the data folder's Jet files, reports per file and builds the tree again.
     void ImportaJet_Click();
@@ -69,6 +75,8 @@ public:
     ValutazioniForm1* Valutazioni() const { return valutazioni_; }
     // Comparison, data sheet and band copy of the shown entry.
     ComandiVoce* ComandiUscita() const { return comandiVoce_; }
+    // The search window and the copy into the custom database.
+    ComandiRicerca* Ricerca() const { return comandiRicerca_; }
 
     // Design client size in twips, and the borders and caption the design adds around it.
     static constexpr int LarghezzaClienteProgetto = 11985;
@@ -101,13 +109,13 @@ private:
     void SvuotaDopoErrore();
     void SegnalaErrore(const QString& azione, const DbException& errore);
     QString PercorsoCorrente() const;
-    void ApriEditor(const QString& modo);
     void Cancella_Materiale();
     void ScartaForm2();
 
     ControlliForm1 c_;
     ValutazioniForm1* valutazioni_ = nullptr;
     ComandiVoce* comandiVoce_ = nullptr;
+    ComandiRicerca* comandiRicerca_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
     std::array<float, RecordSchema::NumeroBande> valoriBande_{};

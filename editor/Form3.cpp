@@ -557,6 +557,28 @@ void Form3::CopiaMaterialeMostrato()
     }
 }
 
+void Form3::CompilaDa(const RecordMateriale& record, const TipoMateriale& origine)
+{
+    text15_->setText(record.Valore(Campo::Nome).toString());
+    combo1_->setEditText(record.Valore(Campo::ParolaChiave).toString());
+    if (record.DataProva().isValid())
+        monthView1_->setSelectedDate(record.DataProva());
+    if (!tipo_)
+        return;
+    for (Campo campo : Categorie::Campi(*tipo_)) {
+        auto* casella = qobject_cast<QLineEdit*>(caselle_.value(RecordSchema::Nome(campo)).valore);
+        if (casella && !RecordSchema::IsValutazione(campo) && campo != Campo::Nome)
+            casella->setText(FormatoNumero::TestoCampo(record.Valore(campo))
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    }
+    for (size_t v = 0; v < tipo_->valutazioni.size(); ++v)
+        text2_[kBande + v]->setText(v < origine.valutazioni.size() ? FormatoNumero::TestoCampo(record.Valore(
+                                                                         origine.valutazioni[v].campo))
+                                                                   : QString());
+    for (int i = 0; i < kBande; ++i)
+        text2_[i]->setText(FormatoNumero::TestoCampo(record.Banda(origine.grandezza, i)));
+}
+
 void Form3::SpostaFuocoBanda(int indice, int passo)
 {
     int destinazione = indice + passo;

@@ -33,6 +33,10 @@ public:
     void SetMaterialeMostrato(const MaterialeMostrato& mostrato);
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
+    // After InitMateriale for a new entry: every box filled from a stored entry of this
+    // kind or of another kind of its category (a theoretical entry copied into the custom
+    // table); a value the entry lacks leaves its box empty.
+    void CompilaDa(const RecordMateriale& record, const TipoMateriale& origine);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;

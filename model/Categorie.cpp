@@ -368,3 +368,12 @@ std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const Colo
 }
 
 } // namespace Categorie
+
+const Categoria* Categorie::CategoriaDi(int codice)
+{
+    const TipoMateriale* tipo = PerCodice(codice);
+    if (!tipo || tipo->tabellaPersonale)
+        return tipo;
+    // A theoretical kind's node is captioned with its category's symbol.
+    return tipo->figlio.testo ? PerSimbolo(QString::fromUtf8(tipo->figlio.testo)) : nullptr;
+}

@@ -121,6 +121,9 @@ std::span<const TipoMateriale> Tipi();
 const TipoMateriale* PerCodice(int codice);
 const TipoMateriale* PerSimbolo(const QString& simbolo);
 bool IsTeorico(int codice);
+// The category of a kind: itself for the eight categories, the laboratory category of the
+// same quantity for a theoretical kind; nullptr for a code that is no kind.
+const Categoria* CategoriaDi(int codice);
 bool IsSperimentale(int codice); // 1..7 and 10
 // Theoretical table of codes 8, 9, 100; empty otherwise.
 QString TabellaTeorica(int codice);

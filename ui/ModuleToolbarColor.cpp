@@ -142,6 +142,26 @@ QIcon IconaConfronto()
     });
 }
 
+QIcon IconaRicerca()
+{
+    return Icona([](QPainter& p) {
+        p.setPen(QPen(kBlu, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(QColor(0xE8, 0xF1, 0xFB));
+        p.drawEllipse(QPointF(10, 10), 6, 6);
+        p.drawLine(QPointF(14.5, 14.5), QPointF(20.5, 20.5));
+    });
+}
+
+QIcon IconaCopiaPersonale()
+{
+    return Icona([](QPainter& p) {
+        Foglio(p);
+        p.setPen(QPen(QColor(0x2C, 0xA0, 0x2C), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(12, 8), QPointF(12, 17));
+        p.drawPolyline(QPolygonF{{8.5, 13.5}, {12, 17}, {15.5, 13.5}});
+    });
+}
+
 QIcon IconaScheda()
 {
     return Icona([](QPainter& p) {

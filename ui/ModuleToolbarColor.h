@@ -17,8 +17,10 @@ QIcon IconaInserisci();
 QIcon IconaModifica();
 QIcon IconaCancella();
 // The commands that take the shown entry out of the window.
-QIcon IconaConfronto();  // add to the comparison: two curves
-QIcon IconaScheda();     // data sheet as PDF: a page with a curve
-QIcon IconaStampa();     // print the data sheet: a printer
-QIcon IconaCopiaBande(); // copy the band values: a clipboard with rows of values
+QIcon IconaConfronto();      // add to the comparison: two curves
+QIcon IconaScheda();         // data sheet as PDF: a page with a curve
+QIcon IconaStampa();         // print the data sheet: a printer
+QIcon IconaCopiaBande();     // copy the band values: a clipboard with rows of values
+QIcon IconaRicerca();        // search every database: a magnifying glass
+QIcon IconaCopiaPersonale(); // copy the entry into the custom database: a page and an arrow
 } // namespace ModuleToolbarColor
