@@ -213,7 +213,7 @@ QWidget* FinestraRicerca::CreaRisultati()
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
     elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     elenco_->horizontalHeader()->setStretchLastSection(true);
-    const int larghezze[] = {260, 120, 200, 110, 170, 80, 60, 80};
+    const int larghezze[] = {240, 110, 210, 110, 150, 80, 55, 75};
     for (int c = 0; c < int(std::size(larghezze)); ++c)
         elenco_->setColumnWidth(c, larghezze[c]);
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,5 +1,6 @@
 #include "ModelloRisultati.h"
 
+#include "app/ZelmarCommonModule.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"
@@ -63,8 +64,11 @@ QString ModelloRisultati::Testo(int riga, int colonna) const
         return v.nome;
     case Tipo:
         return TipiVoce::Nome(t.codice);
-    case Database:
-        return t.relativo;
+    case Database: // the custom and theoretical databases as the tree names them
+        return t.relativo.endsWith(QLatin1String("/Database_sperimentale.mdb")) ? ZelmarCommonModule::M(19)
+               : t.relativo.endsWith(QLatin1String("/Database_teorico.mdb"))
+                   ? ZelmarCommonModule::M(28)
+                   : t.relativo.section(QLatin1Char('/'), 2);
     case Tabella:
         return t.tabella;
     case Valutazione: {

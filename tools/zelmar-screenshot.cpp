@@ -7,7 +7,8 @@
 // mark of the differing ratings and the reference curve, the editor before and after
 // its copy of the computed ratings, and the check of every database; then the comparison
 // window with the first entries of the walls' custom table and first experimental file,
-// and the data sheet of the first custom wall as its page is printed.
+// the data sheet of the first custom wall as its page is printed, and the search window
+// with the walls and windows of at least 40 dB found in every database.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -19,8 +20,10 @@
 #include "app/ZelmarCommonModule.h"
 #include "avvio/CopiaCartella.h"
 #include "browser/AlberoCategorie.h"
+#include "browser/ComandiRicerca.h"
 #include "browser/ComandiVoce.h"
 #include "browser/ElencoNomi.h"
+#include "browser/FinestraRicerca.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
 #include "browser/Form4.h"
@@ -39,11 +42,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -210,6 +216,25 @@ bool SalvaConfronto(Form1& form, QTreeWidget* albero, const QString& percorso)
     return Salva(confronto, percorso);
 }
 
+// The search window after a search for walls and windows of at least 40 dB, run to its end.
+bool SalvaRicerca(Form1& form, const QString& percorso)
+{
+    form.Ricerca()->ApriRicerca();
+    FinestraRicerca* ricerca = form.Ricerca()->Ricerca();
+    for (QListWidgetItem* tipo : ricerca->findChild<QListWidget*>(QStringLiteral("TipiRicerca"))
+                                     ->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+        if (QList<int>{catRwLaboratorio, catInfissi, catRwTeorico}.contains(tipo->data(Qt::UserRole).toInt()))
+            tipo->setCheckState(Qt::Checked);
+    ricerca->findChild<QLineEdit*>(QStringLiteral("IndiceMin"))->setText(QStringLiteral("40"));
+    QEventLoop attesa;
+    QObject::connect(ricerca, &FinestraRicerca::terminata, &attesa, &QEventLoop::quit);
+    ricerca->Cerca();
+    if (ricerca->InCorso())
+        attesa.exec();
+    ricerca->Elenco()->selectRow(0);
+    return Salva(ricerca, percorso);
+}
+
 // The data sheet of the first custom wall, drawn as its page is printed, at 120 dots per
 // inch.
 bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso)
@@ -305,6 +330,7 @@ int main(int argc, char* argv[])
     ok = SalvaValutazioni(uscita) && ok;
     ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
     ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;
+    ok = SalvaRicerca(form, uscita + QStringLiteral("/Ricerca.png")) && ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;
