@@ -59,7 +59,7 @@ FinestraRicerca::FinestraRicerca(QWidget* parent) : QWidget(parent, Qt::Window)
     divisore->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(divisore);
-    resize(1180, 640);
+    resize(1280, 660);
     AggiornaDatabase();
     AggiornaStato();
     AggiornaComandi();
@@ -213,7 +213,7 @@ QWidget* FinestraRicerca::CreaRisultati()
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
     elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     elenco_->horizontalHeader()->setStretchLastSection(true);
-    const int larghezze[] = {240, 110, 210, 110, 150, 80, 55, 75};
+    const int larghezze[] = {220, 105, 170, 100, 150, 70, 55, 75};
     for (int c = 0; c < int(std::size(larghezze)); ++c)
         elenco_->setColumnWidth(c, larghezze[c]);
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -30,7 +30,7 @@ void Scrivi(FILE* flusso, const QString& testo)
 
 class Strumento
 {
-    Q_DECLARE_TR_FUNCTIONS(Strumento)
+    Q_DECLARE_TR_FUNCTIONS(ZelmarCerca)
 
 public:
     static int Esegui(const QStringList& argomenti);

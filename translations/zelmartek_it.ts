@@ -47,6 +47,33 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
+    <name>ComandiRicerca</name>
+    <message>
+        <source>Search every database...</source>
+        <translation>Cerca in tutti i database...</translation>
+    </message>
+    <message>
+        <source>Copy into the custom database</source>
+        <translation>Copia nel database personalizzato</translation>
+    </message>
+    <message>
+        <source>«%1» could not be read from %2: %3</source>
+        <translation>Impossibile leggere «%1» da %2: %3</translation>
+    </message>
+    <message>
+        <source>«%1» is no longer in %2 (table %3).</source>
+        <translation>«%1» non è più in %2 (tabella %3).</translation>
+    </message>
+    <message>
+        <source>No entry is shown: choose one in the list first.</source>
+        <translation>Nessun materiale visualizzato: sceglierne prima uno nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>The category tree has no custom table for %1.</source>
+        <translation>L&apos;albero delle categorie non ha una tabella personalizzata per %1.</translation>
+    </message>
+</context>
+<context>
     <name>ComandiVoce</name>
     <message>
         <source>Add to the comparison</source>
@@ -239,6 +266,149 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
+    <name>FinestraRicerca</name>
+    <message>
+        <source>Search - ZELMARtek</source>
+        <translation>Ricerca - ZELMARtek</translation>
+    </message>
+    <message>
+        <source>&amp;Kinds (none checked: all)</source>
+        <translation>&amp;Tipi (nessuno spuntato: tutti)</translation>
+    </message>
+    <message>
+        <source>&amp;Databases</source>
+        <translation>&amp;Database</translation>
+    </message>
+    <message>
+        <source>name, keyword, description, certificate, testing body, company</source>
+        <translation>nome, parola chiave, descrizione, certificato, ente, società</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>Te&amp;sto:</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>da</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&amp;Rating (Rw, DRw, Ln,w, ΔLw, Dn,e,w):</source>
+        <translation>&amp;Indice (Rw, DRw, Ln,w, ΔLw, Dn,e,w):</translation>
+    </message>
+    <message>
+        <source>Rating + &amp;first term (Rw + C, Ln,w + CI):</source>
+        <translation>Indice + &amp;primo termine (Rw + C, Ln,w + CI):</translation>
+    </message>
+    <message>
+        <source>Rating + &amp;second term (Rw + Ctr):</source>
+        <translation>Indice + s&amp;econdo termine (Rw + Ctr):</translation>
+    </message>
+    <message>
+        <source>&amp;m&apos; (kg/m²):</source>
+        <translation>&amp;m&apos; (kg/m²):</translation>
+    </message>
+    <message>
+        <source>&amp;s (mm):</source>
+        <translation>s (mm&amp;):</translation>
+    </message>
+    <message>
+        <source>&amp;Area (m²):</source>
+        <translation>&amp;Area (m²):</translation>
+    </message>
+    <message>
+        <source>Test date f&amp;rom:</source>
+        <translation>Data di p&amp;rova dal:</translation>
+    </message>
+    <message>
+        <source>Test date &amp;until:</source>
+        <translation>Data di prova a&amp;l:</translation>
+    </message>
+    <message>
+        <source>Stored rating &amp;differs from the one computed from the curve</source>
+        <translation>Indice memorizzato &amp;diverso da quello calcolato dalla curva</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>A&amp;zzera</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Cerca</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>S&amp;how in the main window</source>
+        <translation>&amp;Mostra nella finestra principale</translation>
+    </message>
+    <message>
+        <source>Add to the c&amp;omparison</source>
+        <translation>Aggiungi al c&amp;onfronto</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y into the custom database</source>
+        <translation>Copia nel database &amp;personalizzato</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>Esporta &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Experimental databases</source>
+        <translation>Database sperimentali</translation>
+    </message>
+    <message>
+        <source>«%1» is not a number.</source>
+        <translation>«%1» non è un numero.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, table %2: %3</source>
+        <translation>%1, tabella %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation><numerusform>%n materiale trovato</numerusform><numerusform>%n materiali trovati</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 of %2 tables searched, %3 entries read.</source>
+        <translation>%1 tabelle su %2 esaminate, %3 materiali letti.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullata.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Completata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) or table(s) could not be read:</source>
+        <translation><numerusform>%n file o tabella non leggibile:</numerusform><numerusform>%n file o tabelle non leggibili:</numerusform></translation>
+    </message>
+    <message>
+        <source>Export the entries found as CSV</source>
+        <translation>Esporta i materiali trovati in CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file «%1» could not be written: %2</source>
+        <translation>Impossibile scrivere il file «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>Paste bands</source>
@@ -277,6 +447,37 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     <message>
         <source>«%1» holds %2 band values, the entries compared hold %3 values: only curves of one quantity can be compared.</source>
         <translation>«%1» ha valori di banda %2, i materiali confrontati hanno valori %3: si confrontano solo curve di una stessa grandezza.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelloRisultati</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Ratings</source>
+        <translation>Indici</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Data prova</translation>
+    </message>
+    <message>
+        <source>Testing body</source>
+        <translation>Ente di prova</translation>
     </message>
 </context>
 <context>
@@ -434,6 +635,120 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     <message>
         <source>DRw (theoretical)</source>
         <translation>DRw (teorico)</translation>
+    </message>
+</context>
+<context>
+    <name>ZelmarCerca</name>
+    <message>
+        <source>Usage: zelmar-cerca DATA_FOLDER [--tipo CODE]... [--testo TEXT] [--indice-min X] [--indice-max X]
+                    [--massa-min X] [--massa-max X] [--dal D/M/YYYY] [--al D/M/YYYY] [--difforme]
+</source>
+        <translation>Uso: zelmar-cerca CARTELLA_DATI [--tipo CODICE]... [--testo TESTO] [--indice-min X] [--indice-max X]
+                  [--massa-min X] [--massa-max X] [--dal G/M/AAAA] [--al G/M/AAAA] [--difforme]
+</translation>
+    </message>
+    <message>
+        <source>(--help for details)
+</source>
+        <translation>(--help per i dettagli)
+</translation>
+    </message>
+    <message>
+        <source>
+Searches every database of the data folder (custom, theoretical, experimental,
+Access files too) and writes the entries that meet every criterion given as CSV
+to standard output: a header line, then one line per entry: file (relative to
+the data folder), table, &quot;Nome&quot;, kind code, value of the table&apos;s first rating
+column; databases in the tree&apos;s order, rows in stored order.
+  --tipo CODE        kind code 1 to 10 or 100; repeated, any of them
+  --testo TEXT       contained in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
+                     &quot;Certificato&quot;, &quot;Ente di prova&quot; or &quot;Società richiedente&quot;,
+                     letter case and accents ignored
+  --indice-min X, --indice-max X   the first rating column
+  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
+  --dal D/M/YYYY, --al D/M/YYYY    &quot;Data Prova&quot;, read day/month/year
+  --difforme         some stored rating differs from the one computed from the
+                     entry&apos;s curve
+Numbers take &quot;,&quot; or &quot;.&quot; (-3,5 is a value); &quot;-&quot; alone is no bound. Bounds are
+inclusive; an entry without the value a bound tests, or whose date is no date,
+does not match.
+
+Exit status: 0 done (also with no match); 1 some file could not be read (told
+on standard error, the rest searched); 2 wrong usage or a missing data folder
+(the message names the argument).
+</source>
+        <translation>
+Cerca in tutti i database della cartella dati (personalizzato, teorico, sperimentali,
+anche file Access) e scrive in CSV sullo standard output i materiali che soddisfano
+tutti i criteri dati: una riga di intestazione, poi una riga per materiale: file
+(relativo alla cartella dati), tabella, &quot;Nome&quot;, codice del tipo, valore della prima
+colonna di indice della tabella; database nell&apos;ordine dell&apos;albero, righe nell&apos;ordine
+memorizzato.
+  --tipo CODICE      codice del tipo da 1 a 10 o 100; ripetuto, uno qualsiasi
+  --testo TESTO      contenuto in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
+                     &quot;Certificato&quot;, &quot;Ente di prova&quot; o &quot;Società richiedente&quot;,
+                     senza distinguere maiuscole e accenti
+  --indice-min X, --indice-max X   la prima colonna di indice
+  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
+  --dal G/M/AAAA, --al G/M/AAAA    &quot;Data Prova&quot;, letta giorno/mese/anno
+  --difforme         un indice memorizzato diverso da quello calcolato dalla curva
+                     del materiale
+I numeri accettano &quot;,&quot; o &quot;.&quot; (-3,5 è un valore); &quot;-&quot; da solo non pone limiti. I limiti
+sono compresi; un materiale senza il valore che un limite verifica, o la cui data non
+è una data, non corrisponde.
+
+Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
+(segnalato sullo standard error, cercato il resto); 2 uso errato o cartella dati
+mancante (il messaggio nomina l&apos;argomento).
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument «%1»: one data folder is searched</source>
+        <translation>argomento inatteso «%1»: si cerca in una sola cartella dati</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>unknown option «%1»</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>--tipo «%1» is no kind code: 1 to 10 or 100</source>
+        <translation>--tipo «%1» non è un codice di tipo: da 1 a 10 o 100</translation>
+    </message>
+    <message>
+        <source>%1 «%2» is not a date D/M/YYYY</source>
+        <translation>%1 «%2» non è una data G/M/AAAA</translation>
+    </message>
+    <message>
+        <source>%1 «%2» is not a number</source>
+        <translation>%1 «%2» non è un numero</translation>
+    </message>
+    <message>
+        <source>the data folder is missing</source>
+        <translation>manca la cartella dati</translation>
+    </message>
+    <message>
+        <source>the data folder «%1» does not exist</source>
+        <translation>la cartella dati «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
+        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
+    </message>
+    <message>
+        <source>zelmar-cerca: %1 could not be read: %2
+</source>
+        <translation>zelmar-cerca: impossibile leggere %1: %2
+</translation>
+    </message>
+    <message>
+        <source>zelmar-cerca: %1, table %2, could not be read: %3
+</source>
+        <translation>zelmar-cerca: impossibile leggere %1, tabella %2: %3
+</translation>
     </message>
 </context>
 </TS>
