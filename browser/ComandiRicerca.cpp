@@ -35,7 +35,7 @@ ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
         {ModuleToolbarColor::IconaRicerca(), tr("Search every database..."),
          QKeySequence(Qt::CTRL | Qt::Key_F), "Ricerca", &ComandiRicerca::ApriRicerca},
         {ModuleToolbarColor::IconaCopiaPersonale(), tr("Copy into the custom database"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), "CopiaPersonale", &ComandiRicerca::CopiaMostrata},
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), "CopiaPersonale", &ComandiRicerca::CopiaMostrata},
     };
     for (const auto& comando : comandi) {
         auto* azione = new QAction(comando.icona, comando.testo, form_);

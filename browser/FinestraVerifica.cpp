@@ -57,7 +57,8 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     intestazione->setFont(grassetto);
 
     avanzamento_ = new QProgressBar(this);
-    avanzamento_->setRange(0, int(tabelle_.size()));
+    // One table gives no steps to count: the bar just shows the check is busy.
+    avanzamento_->setRange(0, tabelle_.size() > 1 ? int(tabelle_.size()) : 0);
     annullaPulsante_ = new QPushButton(tr("&Cancel"), this);
     annullaPulsante_->setObjectName(QStringLiteral("AnnullaVerifica"));
     connect(annullaPulsante_, &QPushButton::clicked, this, &FinestraVerifica::Annulla);
@@ -86,9 +87,11 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     elenco_->setModel(ordinato_);
     elenco_->setSortingEnabled(true);
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the order found
+    // The names whole; a long file path gives way, shortened in its middle.
     for (int c = 0; c < NumeroColonne; ++c)
-        elenco_->horizontalHeader()->setSectionResizeMode(c, c == Nome ? QHeaderView::Stretch
+        elenco_->horizontalHeader()->setSectionResizeMode(c, c == File ? QHeaderView::Stretch
                                                                        : QHeaderView::ResizeToContents);
+    elenco_->setTextElideMode(Qt::ElideMiddle);
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
     elenco_->verticalHeader()->hide();
     elenco_->setWordWrap(false);
@@ -107,7 +110,7 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     layout->addWidget(erroriEtichetta_);
     layout->addWidget(elenco_, 1);
     layout->addWidget(pulsanti);
-    resize(820, 480);
+    resize(980, 480);
     AggiornaStato();
 }
 
@@ -142,7 +145,7 @@ void FinestraVerifica::Annulla()
 
 bool FinestraVerifica::InCorso() const
 {
-    return lavoro_ && !lavoro_->isFinished();
+    return lavoro_ && !finita_;
 }
 
 void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::EsitoTabella& esito)
@@ -158,12 +161,15 @@ void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::Es
         errori_ << (esito.fileIlleggibile ? tr("%1: %2").arg(t.relativo, esito.errore)
                                           : tr("%1, table %2: %3").arg(t.relativo, t.tabella, esito.errore));
     fatte_ = indice + 1;
+    complete_ += esito.annullata ? 0 : 1;
+    avanzamento_->setRange(0, int(tabelle_.size()));
     avanzamento_->setValue(int(fatte_));
     AggiornaStato();
 }
 
 void FinestraVerifica::Terminata()
 {
+    finita_ = true;
     annullaPulsante_->setEnabled(false);
     esporta_->setEnabled(modello_->rowCount() > 0);
     AggiornaStato();
@@ -175,7 +181,7 @@ void FinestraVerifica::AggiornaStato()
     const QLocale locale;
     QString testo = tr("%1 of %2 tables checked, %3 entries rated, %4 stored ratings differ from the "
                        "computed ones.")
-                        .arg(fatte_)
+                        .arg(complete_)
                         .arg(tabelle_.size())
                         .arg(locale.toString(voci_))
                         .arg(locale.toString(differenze_));

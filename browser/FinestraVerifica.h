@@ -31,6 +31,7 @@ public:
     // Starts the check on worker threads.
     void Avvia();
     void Annulla();
+    // From the start until every table's result is listed.
     bool InCorso() const;
     // Writes the list as shown; false (after telling the user) when the file cannot be written.
     bool EsportaCsv(const QString& percorso);
@@ -51,11 +52,13 @@ private:
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
     std::atomic<bool> annulla_{false};
     QThread* lavoro_ = nullptr;
-    size_t fatte_ = 0;
+    size_t fatte_ = 0;    // tables handed back, in their order
+    size_t complete_ = 0; // of those, the ones checked to their end
     qint64 voci_ = 0;
     int differenze_ = 0;
     QStringList errori_;
     bool annullata_ = false;
+    bool finita_ = false; // every table's result has reached the window
 
     QProgressBar* avanzamento_ = nullptr;
     QPushButton* annullaPulsante_ = nullptr;

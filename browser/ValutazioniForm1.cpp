@@ -91,7 +91,7 @@ void ValutazioniForm1::Mostra(const RecordMateriale* record, const TipoMateriale
     QStringList diverse;
     for (const ValutazioneMateriale::Differenza& d : esito.diverse)
         diverse << TestoValutazione::Differenza(d);
-    segno_->setText(tr("\u26a0 Stored rating differs: %1").arg(diverse.join(QLatin1String("; "))));
+    segno_->setText(tr("⚠ Stored rating differs: %1").arg(diverse.join(QLatin1String("; "))));
     segno_->setToolTip(segno_->text());
     segno_->show();
 }

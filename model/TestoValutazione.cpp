@@ -105,7 +105,7 @@ QString TestoValutazione::Termini(const TipoMateriale& tipo, const Valutazione& 
 
 QString TestoValutazione::SenzaValutazione()
 {
-    return tr("No rating is computed for linings: their bands hold improvements, and \u0394Rw is not an "
+    return tr("No rating is computed for linings: their bands hold improvements, and ΔRw is not an "
               "ISO 717-1 quantity");
 }
 

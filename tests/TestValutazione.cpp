@@ -1,9 +1,11 @@
 // The ratings of band curves by ISO 717-1 and ISO 717-2: the standards' worked examples,
 // hand-checked curves, the 32,0 dB boundary and bands without a value, through the engine
-// and through zelmar-valuta.
+// and through zelmar-valuta; and zelmar-valuta's check of a whole data folder.
+#include "TestSupport.h"
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -115,6 +117,7 @@ private slots:
         QTest::newRow("unknown option") << "--tutto R" << 2 << "«--tutto»";
         QTest::newRow("20 values") << "R" + QString(" 1").repeated(20) << 2 << "dati 20";
         QTest::newRow("not a number") << "R" + QString(" 1").repeated(20) + " 5x" << 2 << "«5x»";
+        QTest::newRow("missing data folder") << "--verifica /nessuna/cartella" << 2 << "«/nessuna/cartella»";
         QTest::newRow("two separators") << "R 1,5.2" + QString(" 1").repeated(20) << 2 << "«1,5.2»";
         // clang-format on
     }
@@ -136,6 +139,46 @@ private slots:
             QCOMPARE(Differenze(fuori, attese, true), QStringList());
         else
             QVERIFY(fuori.startsWith(attese));
+    }
+
+    // The demo data, whose every stored rating is the computed one, with deliberate
+    // differences (and equal values that must not be reported), and a damaged file.
+    void verificaCartella()
+    {
+        QTemporaryDir dir;
+        const QString dati = dir.filePath("dati"), database = dati + "/Databases/Database/";
+        QVERIFY(TestSupport::CopiaCartella(ZELMAR_DEMO_DIR, dati));
+        const auto esegui = [&](const QString& file, const char* sql) {
+            QCOMPARE(TestSupport::AltraConnessione(database + file).Esegui(sql), 0);
+        };
+        esegui("Database_sperimentale.mdb",
+               "UPDATE Rw_laboratorio SET \"Rw (dB)\" = 39.4, \"C (dB)\" = NULL WHERE rowid = 2;"
+               "UPDATE DLw_laboratorio SET \"Ci (dB)\" = -7, \"Ci 50-3150 (dB)\" = 5;"
+               "UPDATE DRw_laboratorio SET \"DRw (dB)\" = 99");
+        esegui("Partizioni verticali (Rw)/Pareti a secco.mdb",
+               "UPDATE \"Pareti a secco\" SET \"Ctr (dB)\" = -5 WHERE rowid = 3");
+        esegui("Infissi/Porte.mdb",
+               "UPDATE Porte SET Nome = 'Porta \"blindata\"; REI', \"Rw (dB)\" = 42 WHERE rowid = 1");
+        QVERIFY(
+            TestSupport::Scrivi(database + "Partizioni verticali (Rw)/Danneggiato.mdb", "not a database"));
+
+        QProcess valuta;
+        valuta.start(QStringLiteral(ZELMAR_VALUTA), {"--verifica", dati});
+        QVERIFY(valuta.waitForFinished(60000));
+        QCOMPARE(valuta.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(valuta.readAllStandardError())
+                    .contains("Databases/Database/Partizioni verticali (Rw)/Danneggiato.mdb"));
+        QCOMPARE(
+            valuta.readAllStandardOutput(),
+            "\xEF\xBB\xBF"
+            "File;Tabella;Nome;Colonna;Memorizzato;Calcolato\r\n"
+            "Databases/Database/Database_sperimentale.mdb;Rw_laboratorio;Tramezzo in laterizio forato 8 "
+            "cm;Rw (dB);39,4;39\r\n"
+            "Databases/Database/Database_sperimentale.mdb;DLw_laboratorio;Pavimento vinilico su "
+            "feltro;Ci (dB);-7;-8\r\n"
+            "Databases/Database/Partizioni verticali (Rw)/Pareti a secco.mdb;Pareti a secco;Parete in "
+            "cartongesso a doppia orditura;Ctr (dB);-5;-6\r\n"
+            "Databases/Database/Infissi/Porte.mdb;Porte;\"Porta \"\"blindata\"\"; REI\";Rw (dB);42;41\r\n");
     }
 };
 

@@ -8,6 +8,7 @@ foreach(t Avvio Albero Elenco Dettaglio Guasti Chiusura)
   zelmar_add_test(NAME TestForm1${t} SOURCES gui/TestForm1${t}.cpp LIBS zelmar_form1_testsupport GUI)
 endforeach()
 zelmar_add_test(NAME TestComandiForm1 SOURCES gui/TestComandiForm1.cpp LIBS zelmar_form1_testsupport GUI)
+zelmar_add_test(NAME TestValutazioniFinestre SOURCES gui/TestValutazioniFinestre.cpp LIBS zelmar_form1_testsupport GUI)
 
 # The screen renderer runs through every table of the demo data without a message box.
 add_test(NAME TestZelmarScreenshot COMMAND zelmar-screenshot ${CMAKE_BINARY_DIR}/screens)

@@ -134,7 +134,7 @@ int Strumento::Esegui(const QStringList& argomenti)
         return Verifica(argomenti[1]);
     }
     if (primo.startsWith(QLatin1String("--")))
-        return Errore(tr("unknown option \u00ab%1\u00bb").arg(primo));
+        return Errore(tr("unknown option «%1»").arg(primo));
     return Valuta(primo, argomenti.mid(1));
 }
 
@@ -142,10 +142,10 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
 {
     const std::optional<GrandezzaBande> grandezza = GrandezzaDaPrefisso(nome.toStdString());
     if (!grandezza && nome == QLatin1String("DRi"))
-        return Errore(tr("\u00abDRi\u00bb: improvements DRi have no ISO 717-1 rating; the quantities are R, "
+        return Errore(tr("«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, "
                          "Dn, Ln and DLn"));
     if (!grandezza)
-        return Errore(tr("unknown quantity \u00ab%1\u00bb: the quantities are R, Dn, Ln and DLn").arg(nome));
+        return Errore(tr("unknown quantity «%1»: the quantities are R, Dn, Ln and DLn").arg(nome));
     if (valori.size() != MotoreValutazione::NumeroBande)
         return Errore(tr("21 band values are needed, 50 to 5000 Hz; %1 were given").arg(valori.size()));
 
@@ -155,7 +155,7 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
             continue;
         bande[i] = Numero(valori[i]);
         if (!bande[i])
-            return Errore(tr("value %1 (band %2 Hz), \u00ab%3\u00bb, is not a number")
+            return Errore(tr("value %1 (band %2 Hz), «%3», is not a number")
                               .arg(i + 1)
                               .arg(RecordSchema::Frequenze[i])
                               .arg(valori[i]));
@@ -168,10 +168,9 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
 int Strumento::Verifica(const QString& cartellaDati)
 {
     if (!QFileInfo(cartellaDati).isDir())
-        return Errore(tr("the data folder \u00ab%1\u00bb does not exist").arg(cartellaDati));
+        return Errore(tr("the data folder «%1» does not exist").arg(cartellaDati));
     if (!QFileInfo(cartellaDati + QStringLiteral("/Databases/Database")).isDir())
-        return Errore(
-            tr("\u00ab%1\u00bb is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
+        return Errore(tr("«%1» is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
 
     const std::vector<TabelleCartellaDati::Tabella> tabelle = TabelleCartellaDati::Elenca(cartellaDati);
     QStringList intestazione;

@@ -18,4 +18,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>FinestraVerifica</name>
+    <message numerus="yes">
+        <source>%n file(s) or table(s) could not be read:</source>
+        <translation>
+            <numerusform>%n file or table could not be read:</numerusform>
+            <numerusform>%n files or tables could not be read:</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
