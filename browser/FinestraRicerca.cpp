@@ -393,6 +393,7 @@ void FinestraRicerca::Cerca()
                     Qt::QueuedConnection);
             });
     });
+    lavoro_->setParent(this);
     connect(lavoro_, &QThread::finished, this, [this, generazione] {
         if (generazione == generazione_)
             Terminata();

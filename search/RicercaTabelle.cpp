@@ -3,15 +3,12 @@
 #include "LetturaValori.h"
 #include "PiegaturaTesto.h"
 #include "model/Categorie.h"
+#include "model/TabelleInOrdine.h"
 #include "model/ValutazioneMateriale.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
-#include <QSet>
-#include <QThread>
-#include <QWaitCondition>
 #include <memory>
 #include <optional>
 
@@ -192,47 +189,7 @@ void RicercaTabelle::CercaTutte(const std::vector<TabelleCartellaDati::Tabella>&
                                 const Consegna& trovate,
                                 const std::function<void(size_t, const EsitoTabella&)>& fatta)
 {
-    std::vector<std::optional<EsitoTabella>> esiti(tabelle.size());
-    std::atomic<size_t> prossima{0};
-    QMutex mutex;
-    QWaitCondition pronta;
-    const auto lavora = [&] {
-        for (size_t i = prossima++; i < tabelle.size(); i = prossima++) {
-            EsitoTabella esito;
-            if (annulla)
-                esito.annullata = true;
-            else
-                esito = Cerca(int(i), tabelle[i], criteri, annulla, trovate);
-            QMutexLocker blocco(&mutex);
-            esiti[i] = std::move(esito);
-            pronta.wakeAll();
-        }
-    };
-    std::vector<std::unique_ptr<QThread>> lavoratori;
-    for (int f = 0; f < std::min<int>(fili, int(tabelle.size())) && fili > 1; ++f) {
-        lavoratori.emplace_back(QThread::create(lavora));
-        lavoratori.back()->start();
-    }
-    if (lavoratori.empty())
-        lavora();
-
-    QSet<QString> fileIlleggibili;
-    for (size_t i = 0; i < tabelle.size(); ++i) {
-        EsitoTabella esito;
-        {
-            QMutexLocker blocco(&mutex);
-            while (!esiti[i])
-                pronta.wait(&mutex);
-            esito = std::move(*esiti[i]);
-            esiti[i].reset();
-        }
-        if (esito.fileIlleggibile && !esito.errore.isEmpty()) {
-            if (fileIlleggibili.contains(tabelle[i].file))
-                esito.errore.clear(); // told with the file's first table
-            fileIlleggibili.insert(tabelle[i].file);
-        }
-        fatta(i, esito);
-    }
-    for (auto& lavoratore : lavoratori)
-        lavoratore->wait();
+    TabelleInOrdine::Esegui<EsitoTabella>(
+        tabelle, fili, annulla,
+        [&](size_t i) { return Cerca(int(i), tabelle[i], criteri, annulla, trovate); }, fatta);
 }
