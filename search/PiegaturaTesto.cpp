@@ -1,5 +1,7 @@
 #include "PiegaturaTesto.h"
 
+#include <algorithm>
+
 namespace {
 
 bool SoloAscii(QStringView testo)
@@ -26,7 +28,24 @@ QString PiegaturaTesto::Piega(QStringView testo)
     return piegato.toCaseFolded();
 }
 
-PiegaturaTesto::PiegaturaTesto(QStringView cercato) : cercato_(Piega(cercato.trimmed())) {}
+PiegaturaTesto::PiegaturaTesto(QStringView cercato) : cercato_(Piega(cercato.trimmed()))
+{
+    if (SoloAscii(cercato_))
+        cercatoAscii_ = cercato_.toLatin1();
+}
+
+bool PiegaturaTesto::In(QByteArrayView utf8) const
+{
+    const bool ascii =
+        std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii)
+        return In(QString::fromUtf8(utf8));
+    if (cercatoAscii_.isEmpty())
+        return cercato_.isEmpty();
+    const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::search(utf8.begin(), utf8.end(), cercatoAscii_.begin(), cercatoAscii_.end(),
+                       [&](char a, char b) { return minuscola(a) == b; }) != utf8.end();
+}
 
 bool PiegaturaTesto::In(QStringView testo) const
 {

@@ -2,6 +2,7 @@
 // finds "Società" and "PARETE" finds "parete".
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -16,7 +17,10 @@ public:
     bool Vuoto() const { return cercato_.isEmpty(); }
     // Whether testo, folded, contains the text searched for.
     bool In(QStringView testo) const;
+    // The same for a text in UTF-8; plain ASCII is compared without decoding it.
+    bool In(QByteArrayView utf8) const;
 
 private:
     QString cercato_;
+    QByteArray cercatoAscii_; // the folded text in ASCII; empty when it has other letters
 };

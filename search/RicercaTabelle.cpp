@@ -96,8 +96,10 @@ bool Corrisponde(const RigaLetta& riga, const Colonne& c, const CriteriRicerca& 
         if (!k.data.Contiene(data.isValid() ? std::optional<QDate>(data) : std::nullopt))
             return false;
     }
-    if (!testo.Vuoto() &&
-        std::none_of(c.testi.begin(), c.testi.end(), [&](int i) { return testo.In(Testo(riga, i)); }))
+    if (!testo.Vuoto() && std::none_of(c.testi.begin(), c.testi.end(), [&](int i) {
+            const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(i);
+            return utf8 ? testo.In(*utf8) : testo.In(Testo(riga, i));
+        }))
         return false;
     if (k.difforme) {
         if (c.primaBanda < 0)
