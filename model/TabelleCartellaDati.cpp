@@ -1,6 +1,7 @@
 #include "TabelleCartellaDati.h"
 
 #include "Categorie.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
 
@@ -28,11 +29,13 @@ QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
 
 std::vector<TabelleCartellaDati::Tabella> TabelleCartellaDati::Elenca(const QString& cartellaDati)
 {
-    const QString database = QStringLiteral("Databases/Database/");
+    const QString database = QDir(cartellaDati).filePath(QStringLiteral("Databases/Database/"));
     const QDir dati(cartellaDati);
     std::vector<Tabella> tabelle;
-    const auto aggiungi = [&](const QString& relativo, const QString& tabella, int codice) {
-        tabelle.push_back({dati.filePath(relativo), relativo, tabella, codice});
+    // A file or folder copied in other letter cases is found as the tree and the program find it.
+    const auto aggiungi = [&](const QString& percorso, const QString& tabella, int codice) {
+        const QString file = NomiSenzaMaiuscole::Trova(percorso);
+        tabelle.push_back({file, dati.relativeFilePath(file), tabella, codice});
     };
     for (int codice : kOrdinePersonale)
         aggiungi(database + QStringLiteral("Database_sperimentale.mdb"),
@@ -41,9 +44,9 @@ std::vector<TabelleCartellaDati::Tabella> TabelleCartellaDati::Elenca(const QStr
         aggiungi(database + QStringLiteral("Database_teorico.mdb"), Categorie::TabellaTeorica(codice),
                  codice);
     for (const Categoria& c : Categorie::Tutte()) {
-        const QString cartella = database + QString::fromUtf8(c.cartella) + QLatin1Char('/');
-        for (const QString& tabella : FileCategoria(dati.filePath(cartella)))
-            aggiungi(cartella + tabella + QStringLiteral(".mdb"), tabella, c.codice);
+        const QString cartella = NomiSenzaMaiuscole::Trova(database + QString::fromUtf8(c.cartella));
+        for (const QString& tabella : FileCategoria(cartella))
+            aggiungi(cartella + QLatin1Char('/') + tabella + QStringLiteral(".mdb"), tabella, c.codice);
     }
     return tabelle;
 }

@@ -104,7 +104,7 @@ private slots:
                            "Parete in cartongesso a doppia lastra", "Parete in cartongesso a doppia orditura"}
             << true;
         c = {};
-        c.testo = QStringLiteral("BORGOquieto");
+        c.testo = QStringLiteral("BÒRGOquieto");
         c.data = {QDate(2011, 7, 1), QDate(2011, 11, 10)};
         QTest::newRow("ente e date, estremi compresi")
             << c
