@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -24,6 +25,9 @@ ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
     const ControlliForm1& c = form->Controlli();
     c.Toolbar1->addSeparator();
     c.MenuElementi->addSeparator();
+    // Also in a menu of the menu bar, where the user sees them.
+    QMenu* menu = form->menuBar()->addMenu(tr("&Search"));
+    menu->setObjectName(QStringLiteral("MenuRicerca"));
     const struct
     {
         QIcon icona;
@@ -46,6 +50,7 @@ ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
         connect(azione, &QAction::triggered, this, comando.azione);
         c.Toolbar1->addAction(azione);
         c.MenuElementi->addAction(azione);
+        menu->addAction(azione);
         form_->addAction(azione);
         if (QWidget* pulsante = c.Toolbar1->widgetForAction(azione))
             pulsante->setObjectName(azione->objectName());

@@ -49,6 +49,10 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
 <context>
     <name>ComandiRicerca</name>
     <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Cerca</translation>
+    </message>
+    <message>
         <source>Search every database...</source>
         <translation>Cerca in tutti i database...</translation>
     </message>
