@@ -50,6 +50,26 @@ private slots:
                     ->text()
                     .contains(QStringLiteral("rotto.mdb")));
 
+        // Dates sort as dates, not as texts; the export follows the order shown.
+        elenco->sortByColumn(ModelloRisultati::DataProva, Qt::AscendingOrder);
+        QStringList perData;
+        for (int riga = 0; riga < elenco->model()->rowCount(); ++riga)
+            perData << r->VoceMostrata(riga).nome;
+        QCOMPARE(perData, (QStringList{"Muro in laterizio 25 cm", "Doppia parete in laterizio 8+12 cm",
+                                       "Muro in laterizio 12 cm", "Parete tra appartamenti via Roma"}));
+        const QString csv = a.dati().cartellaDati() + QStringLiteral("/ricerca.csv");
+        FileDialog::setNextFileName(csv);
+        Premi(r, QStringLiteral("EsportaRicerca"));
+        const QList<QByteArray> righe = Contenuto(csv).split('\n');
+        QCOMPARE(righe.size(), 6); // header, four entries, the end of the last line
+        QVERIFY2(righe[0].startsWith("\xEF\xBB\xBF") && righe[0].contains(";m' (kg/m\xC2\xB2);s (mm);"),
+                 righe[0]);
+        QCOMPARE(righe[2],
+                 QByteArray("Doppia parete in laterizio 8+12 cm;Rw (laboratory);Partizioni verticali (Rw)/"
+                            "Prove 2009.mdb;Prove 2009;Rw(C,Ctr)= 57(-1, -5) dB;260;280;11/9/2009;"
+                            "Istituto Prove Valdorsa S.p.A.\r"));
+        elenco->sortByColumn(ModelloRisultati::Nome, Qt::AscendingOrder);
+
         // The experimental entry, shown in the main window: its file's node, its list line.
         const QRect cella = elenco->visualRect(elenco->model()->index(0, ModelloRisultati::Nome));
         QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, cella.center());
