@@ -2,6 +2,8 @@
 
 #include "AlberoCategorie.h"
 #include "AlberoNodi.h"
+#include "ComandiRicerca.h"
+#include "ComandiVoce.h"
 #include "ElencoNomi.h"
 #include "Form2.h"
 #include "Form4.h"
@@ -69,6 +71,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     CollegaEventi();
     // The menu bar and the status bar of the ratings lie outside the designed client area.
     valutazioni_ = new ValutazioniForm1(this);
+    comandiVoce_ = new ComandiVoce(this);
+    comandiRicerca_ = new ComandiRicerca(this);
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
@@ -590,7 +594,7 @@ MaterialeMostrato Form1::Mostrato() const
     return m;
 }
 
-void Form1::ApriEditor(const QString& modo)
+void Form1::ApriEditor(const QString& modo, const std::function<void(Form3&)>& prepara)
 {
     // A fresh editor for every opening, gone again when it closes.
     Form3 editor(this);
@@ -598,6 +602,8 @@ void Form1::ApriEditor(const QString& modo)
     editor.SetMaterialeMostrato(Mostrato());
     editor.SetRicarica([this] { CaricaListaMateriali(); });
     editor.InitMateriale();
+    if (prepara)
+        prepara(editor);
     editor.exec();
 }
 

@@ -15,8 +15,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 
+class ComandiRicerca;
+class ComandiVoce;
 class DbException;
+class Form3;
 class ValutazioniForm1;
 class QTreeWidgetItem;
 struct SchedaMateriale;
@@ -43,6 +47,9 @@ public:
     void Command1_Click() { Toolbar1_ButtonClick(1); }
     void Command2_Click() { Toolbar1_ButtonClick(2); }
     void CommandInfoAgg_Click();
+    // Opens the editor (mode "0" new, "1" modify) on what the window shows; prepara may fill
+    // its boxes before it is shown.
+    void ApriEditor(const QString& modo, const std::function<void(Form3&)>& prepara = {});
     void Image1_DblClick();
     // Converts the data folder's Jet files, reports per file and builds the tree again.
     void ImportaJet_Click();
@@ -54,6 +61,8 @@ public:
 
     // What the window shows of the selected entry, as the editor takes it over.
     MaterialeMostrato Mostrato() const;
+    // The stored row of the entry the display shows; nothing when none is shown.
+    const std::optional<RecordMateriale>& RecordMostrato() const { return mostrato_; }
     const std::array<float, RecordSchema::NumeroBande>& ValoriBande() const { return valoriBande_; }
     double Valore(ValoreConservato quale) const { return conservati_[static_cast<int>(quale)]; }
 
@@ -64,6 +73,10 @@ public:
     const ControlliForm1& Controlli() const { return c_; }
     // The ratings computed from the shown entry's curve, the reference curve, the checks.
     ValutazioniForm1* Valutazioni() const { return valutazioni_; }
+    // Comparison, data sheet and band copy of the shown entry.
+    ComandiVoce* ComandiUscita() const { return comandiVoce_; }
+    // The search window and the copy into the custom database.
+    ComandiRicerca* Ricerca() const { return comandiRicerca_; }
 
     // Design client size in twips, and the borders and caption the design adds around it.
     static constexpr int LarghezzaClienteProgetto = 11985;
@@ -96,12 +109,13 @@ private:
     void SvuotaDopoErrore();
     void SegnalaErrore(const QString& azione, const DbException& errore);
     QString PercorsoCorrente() const;
-    void ApriEditor(const QString& modo);
     void Cancella_Materiale();
     void ScartaForm2();
 
     ControlliForm1 c_;
     ValutazioniForm1* valutazioni_ = nullptr;
+    ComandiVoce* comandiVoce_ = nullptr;
+    ComandiRicerca* comandiRicerca_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
     std::array<float, RecordSchema::NumeroBande> valoriBande_{};

@@ -5,6 +5,7 @@
 #include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
+#include <QImageReader>
 
 using namespace ZelmarCommonModule;
 
@@ -31,4 +32,14 @@ QStringList SceltaImmagine::Candidati(int codice, const std::optional<QString>& 
     if (EsisteFile(segnaposto))
         candidati << segnaposto;
     return candidati;
+}
+
+QImage SceltaImmagine::PropriaDellaVoce(int codice, const std::optional<QString>& immagine)
+{
+    const QStringList candidati = Candidati(codice, immagine);
+    if (candidati.isEmpty() || candidati.first() == GetPercorsoSenzaImmagine())
+        return {};
+    QImageReader lettore(candidati.first());
+    lettore.setDecideFormatFromContent(true);
+    return lettore.read();
 }

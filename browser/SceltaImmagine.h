@@ -2,6 +2,7 @@
 // image folder, then the placeholder; never a file outside the image folder.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,6 +12,8 @@ class SceltaImmagine
 public:
     // Files to try in order; the first one that loads as a picture is shown.
     static QStringList Candidati(int codice, const std::optional<QString>& immagine);
+    // The entry's own picture, read; a null image when it has none (or only the placeholder).
+    static QImage PropriaDellaVoce(int codice, const std::optional<QString>& immagine);
     // A plain file name: no folder separators, no "..", not absolute, not empty.
     static bool NomeAccettabile(const QString& nome);
 };

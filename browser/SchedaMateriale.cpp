@@ -1,6 +1,7 @@
 #include "SchedaMateriale.h"
 
 #include "model/FormatoNumero.h"
+#include "model/RigaValutazione.h"
 
 using RecordSchema::Campo;
 
@@ -25,27 +26,13 @@ std::optional<QString> TestoFacoltativo(const RecordMateriale& record, Campo cam
 
 } // namespace
 
-QString SchedaMateriale::RigaValutazione(const RecordMateriale& record, const TipoMateriale& tipo)
-{
-    QString riga = QString::fromUtf8(tipo.rigaValutazione);
-    const auto& v = tipo.valutazioni;
-    riga += Testo(record, v[0].campo) + QLatin1Char('(');
-    for (size_t i = 1; i < v.size(); ++i) {
-        // The airborne terms are joined by a comma and a blank, the impact terms by a comma.
-        if (i > 1)
-            riga += v[1].significato == Significato::C ? QStringLiteral(", ") : QStringLiteral(",");
-        riga += Testo(record, v[i].campo);
-    }
-    return riga + QStringLiteral(") dB");
-}
-
 SchedaMateriale SchedaMateriale::Da(const RecordMateriale& record, const TipoMateriale& tipo)
 {
     SchedaMateriale scheda;
     scheda.immagine = TestoFacoltativo(record, Campo::Immagine);
     if (auto descrizione = TestoFacoltativo(record, Campo::Descrizione))
         scheda.descrizione = descrizione->replace(QLatin1String("\r\n"), QLatin1String(" "));
-    scheda.rigaValutazione = RigaValutazione(record, tipo);
+    scheda.rigaValutazione = RigaValutazione::Di(record, tipo);
     for (const ColonnaValutazione& v : tipo.valutazioni) {
         const QVariant valore = record.Valore(v.campo);
         if (const auto conservato = Categorie::Conservato(tipo, v); conservato && !valore.isNull())

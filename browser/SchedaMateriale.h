@@ -30,6 +30,4 @@ struct SchedaMateriale
     QString dataProva; // as stored; "" when absent
 
     static SchedaMateriale Da(const RecordMateriale& record, const TipoMateriale& tipo);
-    // "Rw(C,Ctr)= 52(-1, -4) dB": a field without a value leaves its place empty.
-    static QString RigaValutazione(const RecordMateriale& record, const TipoMateriale& tipo);
 };

@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
+#include "exchange/AppuntiBande.h"
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"
 #include "model/Module1.h"
@@ -17,7 +18,9 @@
 #include "ui/Colori.h"
 #include "ui/DidascaliaAdattata.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
@@ -26,6 +29,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -303,6 +307,16 @@ void Form3::CreaGrigliaBande()
     std::copy_n(text2_.begin(), kBande, bande.begin());
     valutazioniCalcolate_ = new ValutazioniEditor(f, bande, {text2_[21], text2_[22], text2_[23]},
                                                   Twip(3240, 3780, 0, 0).topLeft());
+    // The window, not the focused box, takes the paste shortcut.
+    auto* incolla = new QPushButton(tr("Paste bands"), f);
+    incolla->setObjectName(QStringLiteral("IncollaBande"));
+    incolla->setGeometry(Twip(3240, 3300, 1800, 375));
+    incolla->setToolTip(tr("Pastes 21 band values (50 to 5000 Hz) or 16 (100 to 3150 Hz) from the clipboard "
+                           "(Ctrl+Shift+V)"));
+    incolla->setAutoDefault(false);
+    connect(incolla, &QPushButton::clicked, this, &Form3::IncollaBande);
+    auto* scorciatoia = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
+    connect(scorciatoia, &QShortcut::activated, this, &Form3::IncollaBande);
     for (int i = 0; i < kValoriBanda; ++i) {
         text1_[i]->setReadOnly(true);
         text1_[i]->setFocusPolicy(Qt::NoFocus);
@@ -543,6 +557,28 @@ void Form3::CopiaMaterialeMostrato()
     }
 }
 
+void Form3::CompilaDa(const RecordMateriale& record, const TipoMateriale& origine)
+{
+    text15_->setText(record.Valore(Campo::Nome).toString());
+    combo1_->setEditText(record.Valore(Campo::ParolaChiave).toString());
+    if (record.DataProva().isValid())
+        monthView1_->setSelectedDate(record.DataProva());
+    if (!tipo_)
+        return;
+    for (Campo campo : Categorie::Campi(*tipo_)) {
+        auto* casella = qobject_cast<QLineEdit*>(caselle_.value(RecordSchema::Nome(campo)).valore);
+        if (casella && !RecordSchema::IsValutazione(campo) && campo != Campo::Nome)
+            casella->setText(FormatoNumero::TestoCampo(record.Valore(campo))
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    }
+    for (size_t v = 0; v < tipo_->valutazioni.size(); ++v)
+        text2_[kBande + v]->setText(v < origine.valutazioni.size() ? FormatoNumero::TestoCampo(record.Valore(
+                                                                         origine.valutazioni[v].campo))
+                                                                   : QString());
+    for (int i = 0; i < kBande; ++i)
+        text2_[i]->setText(FormatoNumero::TestoCampo(record.Banda(origine.grandezza, i)));
+}
+
 void Form3::SpostaFuocoBanda(int indice, int passo)
 {
     int destinazione = indice + passo;
@@ -571,6 +607,17 @@ void Form3::Command1_Click()
     }
     ImmagineMateriale::PercorsoImmagineScelta = scelto.trimmed();
     text9_->setText(ImmagineMateriale::NomeFile(ImmagineMateriale::PercorsoImmagineScelta));
+}
+
+void Form3::IncollaBande()
+{
+    const AppuntiBande::Lettura lettura = AppuntiBande::Leggi(QApplication::clipboard()->text());
+    if (!lettura.Accettata()) {
+        MessageBox::show(this, lettura.errore, MessageBox::Exclamation);
+        return;
+    }
+    for (int i = 0; i < lettura.valori.size(); ++i)
+        text2_[lettura.primaBanda + i]->setText(FormatoNumero::Testo(lettura.valori[i]));
 }
 
 void Form3::Command3_Click()

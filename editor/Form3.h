@@ -33,6 +33,10 @@ public:
     void SetMaterialeMostrato(const MaterialeMostrato& mostrato);
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
+    // After InitMateriale for a new entry: every box filled from a stored entry of this
+    // kind or of another kind of its category (a theoretical entry copied into the custom
+    // table); a value the entry lacks leaves its box empty.
+    void CompilaDa(const RecordMateriale& record, const TipoMateriale& origine);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
@@ -41,6 +45,9 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // Band values from the clipboard: 21 (50-5000 Hz) or 16 (100-3150 Hz, the other bands
+    // left as they are); anything else is refused with a message and changes nothing.
+    void IncollaBande();
 
 private:
     // Building the window.

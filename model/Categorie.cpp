@@ -62,6 +62,7 @@ constexpr ColonnaValutazione kValutazioniLnwTeorico[] = {{C::Lnw, S::Principale,
 // The eight categories in the order of the tree, then the theoretical kinds.
 constexpr TipoMateriale kTipi[] = {
     {.codice = catRwLaboratorio,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Rw (laboratory)"),
      .simbolo = "Rw",
      .messaggioRadice = 29,
      .cartella = kPartizioniVerticali,
@@ -79,6 +80,7 @@ constexpr TipoMateriale kTipi[] = {
      .didascalieInformazioni = {kFc, kEta},
      .strutturaEditor = {{{80}, {81}}}},
     {.codice = catDRwLaboratorio,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "DRw (laboratory)"),
      .simbolo = "DRw",
      .messaggioRadice = 30,
      .cartella = "Strati aggiuntivi verticali (DRw)",
@@ -95,6 +97,7 @@ constexpr TipoMateriale kTipi[] = {
      .intestazioneBande = {84, " [dB]"},
      .bandeEditor = {84, " [dB]"}},
     {.codice = catLnwLaboratorio,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Lnw (laboratory)"),
      .simbolo = "Lnw",
      .messaggioRadice = 31,
      .cartella = kPartizioniOrizzontali,
@@ -113,6 +116,7 @@ constexpr TipoMateriale kTipi[] = {
      .bandeEditor = {85, "  [dB]"},
      .strutturaEditor = {{{0, kFc}, {0, kEta}}}},
     {.codice = catDLwLaboratorio,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "DLw (laboratory)"),
      .simbolo = "DLw",
      .messaggioRadice = 32,
      .cartella = "Strati aggiuntivi orizzontali (DLw)",
@@ -129,6 +133,7 @@ constexpr TipoMateriale kTipi[] = {
      .intestazioneBande = {86, " [dB]"},
      .bandeEditor = {86, "  [dB]"}},
     {.codice = catInfissi,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Windows and doors"),
      .simbolo = "Infissi",
      .messaggioRadice = 33,
      .cartella = "Infissi",
@@ -145,6 +150,7 @@ constexpr TipoMateriale kTipi[] = {
      .intestazioneBande = {10},
      .bandeEditor = {10, "  [dB]"}},
     {.codice = catRwInOpera,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "R'w (in situ)"),
      .simbolo = "R'w",
      .messaggioRadice = 34,
      .cartella = "Dati in opera_Rw",
@@ -163,6 +169,7 @@ constexpr TipoMateriale kTipi[] = {
      .didascalieInformazioni = {"Vr [m³]", "Ve [m³]"},
      .bandeEditor = {83}},
     {.codice = catLnwInOpera,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "L'nw (in situ)"),
      .simbolo = "L'nw",
      .messaggioRadice = 35,
      .cartella = "Dati in opera_Lnw",
@@ -181,6 +188,7 @@ constexpr TipoMateriale kTipi[] = {
      .didascalieInformazioni = {"Vr [m³]", nullptr},
      .bandeEditor = {18, "  [dB]"}},
     {.codice = catDnewLaboratorio,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Dnew (small elements)"),
      .simbolo = "Piccoli elementi",
      .messaggioRadice = 36,
      .cartella = "Piccoli elementi (Dnew)",
@@ -199,6 +207,7 @@ constexpr TipoMateriale kTipi[] = {
      .bandeEditor = {87, "  [dB]"},
      .strutturaEditor = {{{80, " "}, kInvariata}}},
     {.codice = catRwTeorico,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Rw (theoretical)"),
      .tabellaTeorica = "Potere_fonoisolante",
      .figlio = {0, "Rw"},
      .cartellaImmagini = kPartizioniVerticali,
@@ -212,6 +221,7 @@ constexpr TipoMateriale kTipi[] = {
      .sceltaImpostaIntestazione = true,
      .didascalieInformazioni = {kFc, kEta}},
     {.codice = catLnwTeorico,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Lnw (theoretical)"),
      .tabellaTeorica = "Livello_calpestio",
      .figlio = {0, "Lnw"},
      .cartellaImmagini = kPartizioniOrizzontali,
@@ -225,10 +235,11 @@ constexpr TipoMateriale kTipi[] = {
      .sceltaImpostaIntestazione = true,
      .didascalieInformazioni = {kFc, kEta}},
     {.codice = catDRwTeorico,
+     .nome = QT_TRANSLATE_NOOP("TipoMateriale", "DRw (theoretical)"),
      .tabellaTeorica = "DRw",
      .figlio = {0, "DRw"},
      .grandezza = G::R,
-     .bandeMiglioramenti = true,
+     .grandezzaValori = G::DRi,
      .fisiche = kFisicheDRwTeorico,
      .valutazioni = kValutazioniDRwTeorico,
      .rigaValutazione = "DRw(C,Ctr)= ",
@@ -357,3 +368,12 @@ std::optional<ValoreConservato> Conservato(const TipoMateriale& tipo, const Colo
 }
 
 } // namespace Categorie
+
+const Categoria* Categorie::CategoriaDi(int codice)
+{
+    const TipoMateriale* tipo = PerCodice(codice);
+    if (!tipo || tipo->tabellaPersonale)
+        return tipo;
+    // A theoretical kind's node is captioned with its category's symbol.
+    return tipo->figlio.testo ? PerSimbolo(QString::fromUtf8(tipo->figlio.testo)) : nullptr;
+}

@@ -76,6 +76,9 @@ struct ColonnaValutazione
 struct TipoMateriale
 {
     int codice = 0;
+    // The kind's name in the comparison and on the data sheet: English, translated in the
+    // context "TipoMateriale".
+    const char* nome = nullptr;
     const char* simbolo = nullptr;          // key of the category's tree root; nullptr for theoretical kinds
     int messaggioRadice = 0;                // the root's caption
     const char* cartella = nullptr;         // folder of the experimental files
@@ -84,9 +87,9 @@ struct TipoMateriale
     Didascalia figlio{};                    // caption of the kind's node under the custom or theoretical root
     const char* cartellaImmagini = nullptr; // nullptr: always the placeholder picture
     RecordSchema::Grandezza grandezza = RecordSchema::Grandezza::R;
-    // The bands hold improvements (ΔR) under columns of another quantity's name: no rating
-    // is computed from them.
-    bool bandeMiglioramenti = false;
+    // The quantity the band values hold, where the columns' prefix says another (the
+    // theoretical DRw table holds improvements DRi under columns named R).
+    std::optional<RecordSchema::Grandezza> grandezzaValori{};
     bool cantiere = false;                          // the in-situ kinds carry the site
     std::span<const RecordSchema::Campo> fisiche{}; // in the order the save writes them
     std::span<const ColonnaValutazione> valutazioni{};
@@ -118,6 +121,9 @@ std::span<const TipoMateriale> Tipi();
 const TipoMateriale* PerCodice(int codice);
 const TipoMateriale* PerSimbolo(const QString& simbolo);
 bool IsTeorico(int codice);
+// The category of a kind: itself for the eight categories, the laboratory category of the
+// same quantity for a theoretical kind; nullptr for a code that is no kind.
+const Categoria* CategoriaDi(int codice);
 bool IsSperimentale(int codice); // 1..7 and 10
 // Theoretical table of codes 8, 9, 100; empty otherwise.
 QString TabellaTeorica(int codice);

@@ -4,7 +4,12 @@
 
 QDate RecordMateriale::DataProva() const
 {
-    const QString testo = Valore(RecordSchema::Campo::DataProva).toString().trimmed();
+    return LeggiData(Valore(RecordSchema::Campo::DataProva).toString());
+}
+
+QDate RecordMateriale::LeggiData(const QString& testoData)
+{
+    const QString testo = testoData.trimmed();
     for (const char* formato : {"d/M/yyyy", "d/M/yy", "d.M.yyyy", "d-M-yyyy", "yyyy-MM-dd"}) {
         QDate data = QDate::fromString(testo, QString::fromLatin1(formato));
         if (formato == std::string_view("d/M/yy") && data.isValid() && data.year() < 1930)

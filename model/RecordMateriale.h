@@ -23,6 +23,8 @@ public:
     // The test date, stored as text day first, as the editor writes it; invalid when the
     // entry has none or it cannot be read as a date.
     QDate DataProva() const;
+    // A "Data Prova" text read the same way.
+    static QDate LeggiData(const QString& testo);
     bool operator==(const RecordMateriale&) const = default;
 
 private:

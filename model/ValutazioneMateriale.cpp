@@ -2,9 +2,9 @@
 
 std::optional<GrandezzaBande> ValutazioneMateriale::Grandezza(const TipoMateriale& tipo)
 {
-    if (tipo.bandeMiglioramenti)
-        return std::nullopt;
-    return GrandezzaDaPrefisso(RecordSchema::Prefisso(tipo.grandezza).toStdString());
+    // The linings' improvements (DRi, also under the theoretical table's R columns) are not rated.
+    return GrandezzaDaPrefisso(
+        RecordSchema::Prefisso(tipo.grandezzaValori.value_or(tipo.grandezza)).toStdString());
 }
 
 std::optional<int> ValutazioneMateriale::Calcolato(const Valutazione& v, Significato significato)

@@ -1,6 +1,7 @@
 #include "VerificaValutazioni.h"
 
 #include "Categorie.h"
+#include "TabelleInOrdine.h"
 #include "ValutazioneMateriale.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
@@ -88,47 +89,6 @@ void VerificaValutazioni::VerificaTutte(const std::vector<TabelleCartellaDati::T
                                         const std::atomic<bool>& annulla,
                                         const std::function<void(size_t, const EsitoTabella&)>& fatta)
 {
-    std::vector<std::optional<EsitoTabella>> esiti(tabelle.size());
-    std::atomic<size_t> prossima{0};
-    QMutex mutex;
-    QWaitCondition pronta;
-    const auto lavora = [&] {
-        for (size_t i = prossima++; i < tabelle.size(); i = prossima++) {
-            EsitoTabella esito;
-            if (annulla)
-                esito.annullata = true;
-            else
-                esito = Verifica(tabelle[i], annulla);
-            QMutexLocker blocco(&mutex);
-            esiti[i] = std::move(esito);
-            pronta.wakeAll();
-        }
-    };
-    std::vector<std::unique_ptr<QThread>> lavoratori;
-    for (int f = 0; f < std::min<int>(fili, int(tabelle.size())) && fili > 1; ++f) {
-        lavoratori.emplace_back(QThread::create(lavora));
-        lavoratori.back()->start();
-    }
-    if (lavoratori.empty())
-        lavora();
-
-    QSet<QString> fileIlleggibili;
-    for (size_t i = 0; i < tabelle.size(); ++i) {
-        EsitoTabella esito;
-        {
-            QMutexLocker blocco(&mutex);
-            while (!esiti[i])
-                pronta.wait(&mutex);
-            esito = std::move(*esiti[i]);
-            esiti[i].reset();
-        }
-        if (esito.fileIlleggibile && !esito.errore.isEmpty()) {
-            if (fileIlleggibili.contains(tabelle[i].file))
-                esito.errore.clear(); // told with the file's first table
-            fileIlleggibili.insert(tabelle[i].file);
-        }
-        fatta(i, esito);
-    }
-    for (auto& lavoratore : lavoratori)
-        lavoratore->wait();
+    TabelleInOrdine::Esegui<EsitoTabella>(
+        tabelle, fili, annulla, [&](size_t i) { return Verifica(tabelle[i], annulla); }, fatta);
 }

@@ -28,4 +28,5 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
   "$b/bench/zelmar-bench-jet" tests/fixtures/jet/*.mdb
   "$b/bench/zelmar-bench-valutazione"
   "$b/bench/zelmar-bench-verifica" "$b/tools/zelmar-valuta" "$dati/100000"
+  "$b/bench/zelmar-bench-ricerca" "$dati/100000"
 } 2>&1 | tee "$b/risultati.txt"

@@ -8,7 +8,10 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           # The Debian package: its shared-library dependencies (dpkg-shlibdeps, and file, with
           # which cpack finds the programs to ask about), and the checks of its desktop entry,
           # its AppStream file and the package itself.
-          dpkg-dev file desktop-file-utils appstream lintian)
+          dpkg-dev file desktop-file-utils appstream lintian
+          # The comparison and the data sheets: charts (QtCharts needs the OpenGL headers);
+          # pdftotext reads the sheets back in the tests.
+          qt6-charts-dev libqt6opengl6-dev poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

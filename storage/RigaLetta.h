@@ -2,6 +2,7 @@
 // were asked for, by their place in the request.
 #pragma once
 
+#include <QByteArrayView>
 #include <QVariant>
 #include <optional>
 
@@ -13,4 +14,7 @@ public:
     virtual std::optional<double> Numero(int colonna) const = 0;
     // The value as Recordset::Field reads it.
     virtual QVariant Valore(int colonna) const = 0;
+    // A text value as the engine holds it, in UTF-8, without a copy; nothing when the
+    // engine cannot give it so (then read Valore).
+    virtual std::optional<QByteArrayView> TestoUtf8(int) const { return std::nullopt; }
 };

@@ -420,6 +420,13 @@ void SqliteRecordset::LeggiColonne(const QStringList& colonne,
             }
         }
         QVariant Valore(int colonna) const override { return ValoreColonna(istruzione_, colonna); }
+        std::optional<QByteArrayView> TestoUtf8(int colonna) const override
+        {
+            if (sqlite3_column_type(istruzione_, colonna) != SQLITE_TEXT)
+                return std::nullopt;
+            const auto* testo = reinterpret_cast<const char*>(sqlite3_column_text(istruzione_, colonna));
+            return QByteArrayView(testo, sqlite3_column_bytes(istruzione_, colonna));
+        }
 
     private:
         sqlite3_stmt* istruzione_;

@@ -5,7 +5,10 @@
 // screens can be looked at without a display; then, on a copy of the data folder whose
 // first custom wall stores ratings other than its curve gives, the main window with the
 // mark of the differing ratings and the reference curve, the editor before and after
-// its copy of the computed ratings, and the check of every database.
+// its copy of the computed ratings, and the check of every database; then the comparison
+// window with the first entries of the walls' custom table and first experimental file,
+// the data sheet of the first custom wall as its page is printed, and the search window
+// with the walls and windows of at least 40 dB found in every database.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -17,10 +20,19 @@
 #include "app/ZelmarCommonModule.h"
 #include "avvio/CopiaCartella.h"
 #include "browser/AlberoCategorie.h"
+#include "browser/ComandiRicerca.h"
+#include "browser/ComandiVoce.h"
+#include "browser/ElencoNomi.h"
+#include "browser/FinestraRicerca.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
 #include "browser/Form4.h"
+#include "browser/SceltaImmagine.h"
 #include "browser/ValutazioniForm1.h"
+#include "comparison/FinestraConfronto.h"
+#include "exchange/LetturaVoce.h"
+#include "model/Module1.h"
+#include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 
@@ -30,9 +42,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPageSize>
+#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -51,6 +68,8 @@ QString NomeFile(const QString& testo)
 bool Salva(QWidget* finestra, const QString& percorso)
 {
     QApplication::processEvents();
+    // Without an event loop, what was deleted later (the chart's old axes) is still drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool ok = finestra->grab().save(percorso, "PNG");
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
                  qPrintable(QDir::toNativeSeparators(percorso)));
@@ -175,6 +194,76 @@ QList<QTreeWidgetItem*> NodiDaMostrare(QTreeWidget* albero)
     return nodi;
 }
 
+// Adds the first two entries of each walls' table to the comparison and saves its window
+// with the reference curves shown.
+bool SalvaConfronto(Form1& form, QTreeWidget* albero, const QString& percorso)
+{
+    const QList<QTreeWidgetItem*> nodi = {
+        AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0),
+        AlberoCategorie::RadicePerChiave(albero, QStringLiteral("Rw"))};
+    auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
+    for (QTreeWidgetItem* nodo : nodi) {
+        MostraNodo(form, albero, nodo);
+        for (int riga = 0; riga < std::min(2, elenco->count()); ++riga) {
+            elenco->setCurrentRow(riga);
+            form.ComandiUscita()->AggiungiAlConfronto();
+        }
+    }
+    FinestraConfronto* confronto = form.ComandiUscita()->Confronto();
+    if (!confronto)
+        return false;
+    confronto->MostraRiferimenti(true);
+    return Salva(confronto, percorso);
+}
+
+// The search window after a search for walls and windows of at least 40 dB, run to its end.
+bool SalvaRicerca(Form1& form, const QString& percorso)
+{
+    form.Ricerca()->ApriRicerca();
+    FinestraRicerca* ricerca = form.Ricerca()->Ricerca();
+    for (QListWidgetItem* tipo : ricerca->findChild<QListWidget*>(QStringLiteral("TipiRicerca"))
+                                     ->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+        if (QList<int>{catRwLaboratorio, catInfissi, catRwTeorico}.contains(tipo->data(Qt::UserRole).toInt()))
+            tipo->setCheckState(Qt::Checked);
+    ricerca->findChild<QLineEdit*>(QStringLiteral("IndiceMin"))->setText(QStringLiteral("40"));
+    QEventLoop attesa;
+    QObject::connect(ricerca, &FinestraRicerca::terminata, &attesa, &QEventLoop::quit);
+    ricerca->Cerca();
+    if (ricerca->InCorso())
+        attesa.exec();
+    ricerca->Elenco()->selectRow(0);
+    return Salva(ricerca, percorso);
+}
+
+// The data sheet of the first custom wall, drawn as its page is printed, at 120 dots per
+// inch.
+bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso)
+{
+    MostraNodo(form, albero,
+               AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
+    auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
+    elenco->setCurrentRow(0);
+    const std::optional<DatiVoce> voce =
+        LetturaVoce::Leggi(Module1::PercorsoDatabaseCorrente(ZelmarCommonModule::GetCartellaDati()),
+                           Module1::NomeTabella, Module1::CategoriaCorrente, elenco->testoCorrente());
+    if (!voce)
+        return false;
+    constexpr double kPuntiPerPollice = 120;
+    const QSizeF pagina = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    QImage immagine((pagina * kPuntiPerPollice / 25.4).toSize(), QImage::Format_RGB32);
+    immagine.setDotsPerMeterX(qRound(kPuntiPerPollice / 0.0254));
+    immagine.setDotsPerMeterY(qRound(kPuntiPerPollice / 0.0254));
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    SchedaTecnica::Disegna(pittore, pagina, kPuntiPerPollice / 25.4, *voce,
+                           SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+    pittore.end();
+    const bool ok = immagine.save(percorso, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
+                 qPrintable(QDir::toNativeSeparators(percorso)));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -199,6 +288,7 @@ int main(int argc, char* argv[])
     }
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     ZelmarCommonModule::SetCartellaProgramma(programma);
+    // The new windows' texts in the configured language, as the program shows them.
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     MessageBox::setAutomatic(true);
     QStandardPaths::setTestModeEnabled(true); // the chart settings it turns on are not the user's
@@ -238,6 +328,9 @@ int main(int argc, char* argv[])
         }
     }
     ok = SalvaValutazioni(uscita) && ok;
+    ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
+    ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;
+    ok = SalvaRicerca(form, uscita + QStringLiteral("/Ricerca.png")) && ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;

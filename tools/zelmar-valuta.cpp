@@ -12,12 +12,12 @@
 #include "model/VerificaValutazioni.h"
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
+#include "search/LetturaValori.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -46,36 +46,6 @@ void Scrivi(FILE* flusso, const QString& testo)
 {
     const QByteArray utf8 = testo.toUtf8();
     std::fwrite(utf8.constData(), 1, size_t(utf8.size()), flusso);
-}
-
-// A number with "," or "." as the decimal separator: sign, digits, at most one separator.
-std::optional<double> Numero(const QString& testo)
-{
-    std::string cifre = testo.toStdString();
-    size_t inizio = 0;
-    if (!cifre.empty() && (cifre[0] == '+' || cifre[0] == '-'))
-        inizio = 1;
-    int quanteCifre = 0;
-    int separatori = 0;
-    for (size_t i = inizio; i < cifre.size(); ++i) {
-        if (cifre[i] >= '0' && cifre[i] <= '9') {
-            ++quanteCifre;
-        } else if (cifre[i] == ',' || cifre[i] == '.') {
-            ++separatori;
-            cifre[i] = '.';
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (quanteCifre == 0 || separatori > 1)
-        return std::nullopt;
-    const char* primo = cifre.data() + (cifre[0] == '+' ? 1 : 0);
-    const char* fine = cifre.data() + cifre.size();
-    double valore = 0;
-    const auto [dove, esito] = std::from_chars(primo, fine, valore);
-    if (esito != std::errc() || dove != fine)
-        return std::nullopt;
-    return valore;
 }
 
 } // namespace
@@ -153,7 +123,7 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
     for (int i = 0; i < MotoreValutazione::NumeroBande; ++i) {
         if (valori[i] == QLatin1String("-"))
             continue;
-        bande[i] = Numero(valori[i]);
+        bande[i] = LetturaValori::Numero(valori[i]);
         if (!bande[i])
             return Errore(tr("value %1 (band %2 Hz), «%3», is not a number")
                               .arg(i + 1)

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>FinestraRicerca</name>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n entry found</numerusform>
+            <numerusform>%n entries found</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) or table(s) could not be read:</source>
+        <translation>
+            <numerusform>%n file or table could not be read:</numerusform>
+            <numerusform>%n files or tables could not be read:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FinestraVerifica</name>
     <message numerus="yes">
         <source>%n file(s) or table(s) could not be read:</source>

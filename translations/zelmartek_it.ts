@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AppuntiBande</name>
+    <message>
+        <source>The clipboard holds «%1», which is not a number: nothing was pasted.</source>
+        <translation>Gli appunti contengono «%1», che non è un numero: non è stato incollato nulla.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no band values: nothing was pasted.</source>
+        <translation>Gli appunti non contengono valori di banda: non è stato incollato nulla.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 values; band values are pasted as 21 (50 to 5000 Hz) or 16 (100 to 3150 Hz): nothing was pasted.</source>
+        <translation>Gli appunti contengono %1 valori; i valori di banda si incollano in 21 (da 50 a 5000 Hz) o in 16 (da 100 a 3150 Hz): non è stato incollato nulla.</translation>
+    </message>
+    <message>
+        <source>The band of %1 Hz is an empty cell in the clipboard: nothing was pasted.</source>
+        <translation>La banda di %1 Hz è una cella vuota negli appunti: non è stato incollato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>Avviatore</name>
     <message>
         <source>The data folder %1 does not exist or is empty.
@@ -28,10 +47,375 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
+    <name>ComandiRicerca</name>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Cerca</translation>
+    </message>
+    <message>
+        <source>Search every database...</source>
+        <translation>Cerca in tutti i database...</translation>
+    </message>
+    <message>
+        <source>Copy into the custom database</source>
+        <translation>Copia nel database personalizzato</translation>
+    </message>
+    <message>
+        <source>«%1» could not be read from %2: %3</source>
+        <translation>Impossibile leggere «%1» da %2: %3</translation>
+    </message>
+    <message>
+        <source>«%1» is no longer in %2 (table %3).</source>
+        <translation>«%1» non è più in %2 (tabella %3).</translation>
+    </message>
+    <message>
+        <source>No entry is shown: choose one in the list first.</source>
+        <translation>Nessun materiale visualizzato: sceglierne prima uno nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>The category tree has no custom table for %1.</source>
+        <translation>L&apos;albero delle categorie non ha una tabella personalizzata per %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ComandiVoce</name>
+    <message>
+        <source>Add to the comparison</source>
+        <translation>Aggiungi al confronto</translation>
+    </message>
+    <message>
+        <source>Data sheet as PDF...</source>
+        <translation>Scheda tecnica in PDF...</translation>
+    </message>
+    <message>
+        <source>Print the data sheet...</source>
+        <translation>Stampa la scheda tecnica...</translation>
+    </message>
+    <message>
+        <source>Copy the band values</source>
+        <translation>Copia i valori di banda</translation>
+    </message>
+    <message>
+        <source>No entry is shown: choose one in the list first.</source>
+        <translation>Nessun materiale è visualizzato: sceglierne prima uno nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Save the data sheet</source>
+        <translation>Salva la scheda tecnica</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The data sheet of «%1» could not be printed.</source>
+        <translation>Non è stato possibile stampare la scheda tecnica di «%1».</translation>
+    </message>
+    <message>
+        <source>«%1» is no longer in %2 (table %3).</source>
+        <translation>«%1» non è più in %2 (tabella %3).</translation>
+    </message>
+</context>
+<context>
     <name>CopiaCartella</name>
     <message>
         <source>%1: the folder cannot be made</source>
         <translation>%1: la cartella non può essere creata</translation>
+    </message>
+</context>
+<context>
+    <name>EsportazioneGrafico</name>
+    <message>
+        <source>%1: the chart is written as PNG, SVG or PDF, chosen by the file&apos;s suffix.</source>
+        <translation>%1: il grafico si scrive in PNG, SVG o PDF, secondo l&apos;estensione del file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Comparison of curves</source>
+        <translation>Confronto delle curve</translation>
+    </message>
+</context>
+<context>
+    <name>FinestraConfronto</name>
+    <message>
+        <source>comparison</source>
+        <translation>confronto</translation>
+    </message>
+    <message>
+        <source>Comparison - ZELMARtek</source>
+        <translation>Confronto - ZELMARtek</translation>
+    </message>
+    <message>
+        <source>Export chart as &amp;PNG...</source>
+        <translation>Esporta il grafico in &amp;PNG...</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export chart as &amp;SVG...</source>
+        <translation>Esporta il grafico in &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Disegni SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export chart as P&amp;DF...</source>
+        <translation>Esporta il grafico in P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export &amp;table (CSV)...</source>
+        <translation>Esporta &amp;tabella (CSV)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Stam&amp;pa...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Copy table</source>
+        <translation>&amp;Copia tabella</translation>
+    </message>
+    <message>
+        <source>Copies the table to the clipboard, tab-separated</source>
+        <translation>Copia la tabella negli appunti, separata da tabulazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Remove entry</source>
+        <translation>&amp;Rimuovi materiale</translation>
+    </message>
+    <message>
+        <source>Removes the entry chosen in the legend or the table</source>
+        <translation>Rimuove il materiale scelto nella legenda o nella tabella</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>S&amp;vuota</translation>
+    </message>
+    <message>
+        <source>Removes every entry from the comparison</source>
+        <translation>Rimuove tutti i materiali dal confronto</translation>
+    </message>
+    <message>
+        <source>Re&amp;ference curves</source>
+        <translation>Curve di ri&amp;ferimento</translation>
+    </message>
+    <message>
+        <source>Shows each entry&apos;s shifted reference curve (100 to 3150 Hz)</source>
+        <translation>Mostra la curva di riferimento traslata di ogni materiale (da 100 a 3150 Hz)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>E&amp;xport chart</source>
+        <translation>E&amp;sporta grafico</translation>
+    </message>
+    <message>
+        <source>Add entries from the main window to compare their curves</source>
+        <translation>Aggiungere materiali dalla finestra principale per confrontarne le curve</translation>
+    </message>
+    <message>
+        <source>%1 Hz: %2 dB - %3</source>
+        <translation>%1 Hz: %2 dB - %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Export the chart</source>
+        <translation>Esporta il grafico</translation>
+    </message>
+    <message>
+        <source>Export the table</source>
+        <translation>Esporta la tabella</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>The comparison could not be printed.</source>
+        <translation>Non è stato possibile stampare il confronto.</translation>
+    </message>
+</context>
+<context>
+    <name>FinestraRicerca</name>
+    <message>
+        <source>Search - ZELMARtek</source>
+        <translation>Ricerca - ZELMARtek</translation>
+    </message>
+    <message>
+        <source>&amp;Kinds (none checked: all)</source>
+        <translation>&amp;Tipi (nessuno spuntato: tutti)</translation>
+    </message>
+    <message>
+        <source>&amp;Databases</source>
+        <translation>&amp;Database</translation>
+    </message>
+    <message>
+        <source>name, keyword, description, certificate, testing body, company</source>
+        <translation>nome, parola chiave, descrizione, certificato, ente, società</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>Te&amp;sto:</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>da</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&amp;Rating (Rw, DRw, Ln,w, ΔLw, Dn,e,w):</source>
+        <translation>&amp;Indice (Rw, DRw, Ln,w, ΔLw, Dn,e,w):</translation>
+    </message>
+    <message>
+        <source>Rating + &amp;first term (Rw + C, Ln,w + CI):</source>
+        <translation>Indice + &amp;primo termine (Rw + C, Ln,w + CI):</translation>
+    </message>
+    <message>
+        <source>Rating + &amp;second term (Rw + Ctr):</source>
+        <translation>Indice + s&amp;econdo termine (Rw + Ctr):</translation>
+    </message>
+    <message>
+        <source>&amp;m&apos; (kg/m²):</source>
+        <translation>&amp;m&apos; (kg/m²):</translation>
+    </message>
+    <message>
+        <source>&amp;s (mm):</source>
+        <translation>s (mm&amp;):</translation>
+    </message>
+    <message>
+        <source>&amp;Area (m²):</source>
+        <translation>&amp;Area (m²):</translation>
+    </message>
+    <message>
+        <source>Test date f&amp;rom:</source>
+        <translation>Data di p&amp;rova dal:</translation>
+    </message>
+    <message>
+        <source>Test date &amp;until:</source>
+        <translation>Data di prova a&amp;l:</translation>
+    </message>
+    <message>
+        <source>Stored rating &amp;differs from the one computed from the curve</source>
+        <translation>Indice memorizzato &amp;diverso da quello calcolato dalla curva</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>A&amp;zzera</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Cerca</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>S&amp;how in the main window</source>
+        <translation>&amp;Mostra nella finestra principale</translation>
+    </message>
+    <message>
+        <source>Add to the c&amp;omparison</source>
+        <translation>Aggiungi al c&amp;onfronto</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y into the custom database</source>
+        <translation>Copia nel database &amp;personalizzato</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>Esporta &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Experimental databases</source>
+        <translation>Database sperimentali</translation>
+    </message>
+    <message>
+        <source>«%1» is not a number.</source>
+        <translation>«%1» non è un numero.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, table %2: %3</source>
+        <translation>%1, tabella %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries found</source>
+        <translation>
+            <numerusform>%n materiale trovato</numerusform>
+            <numerusform>%n materiali trovati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 tables searched, %3 entries read.</source>
+        <translation>%1 tabelle su %2 esaminate, %3 materiali letti.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullata.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Completata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) or table(s) could not be read:</source>
+        <translation>
+            <numerusform>%n file o tabella non leggibile:</numerusform>
+            <numerusform>%n file o tabelle non leggibili:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export the entries found as CSV</source>
+        <translation>Esporta i materiali trovati in CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file «%1» could not be written: %2</source>
+        <translation>Impossibile scrivere il file «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -119,8 +503,31 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
 <context>
     <name>Form3</name>
     <message>
+        <source>Paste bands</source>
+        <translation>Incolla bande</translation>
+    </message>
+    <message>
+        <source>Pastes 21 band values (50 to 5000 Hz) or 16 (100 to 3150 Hz) from the clipboard (Ctrl+Shift+V)</source>
+        <translation>Incolla dagli appunti 21 valori di banda (da 50 a 5000 Hz) o 16 (da 100 a 3150 Hz) (Ctrl+Maiusc+V)</translation>
+    </message>
+    <message>
         <source>Another user has changed this entry since it was shown, so nothing was saved. Close the editor, show the entry again and make the change once more.</source>
         <translation>Un altro utente ha modificato questo materiale dopo che è stato mostrato, perciò non è stato salvato nulla. Chiudere l&apos;editor, mostrare di nuovo il materiale e ripetere la modifica.</translation>
+    </message>
+</context>
+<context>
+    <name>GraficoCurve</name>
+    <message>
+        <source>Frequency (Hz)</source>
+        <translation>Frequenza (Hz)</translation>
+    </message>
+    <message>
+        <source>computed %1</source>
+        <translation>calcolato %1</translation>
+    </message>
+    <message>
+        <source>not computed: a band from 100 to 3150 Hz has no value</source>
+        <translation>non calcolato: una banda da 100 a 3150 Hz non ha valore</translation>
     </message>
 </context>
 <context>
@@ -145,10 +552,139 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>InsiemeConfronto</name>
+    <message>
+        <source>«%1» is already in the comparison.</source>
+        <translation>«%1» è già nel confronto.</translation>
+    </message>
+    <message>
+        <source>The comparison already holds %1 entries, as many as it can: remove one before adding «%2».</source>
+        <translation>Il confronto contiene già %1 materiali, il massimo: rimuoverne uno prima di aggiungere «%2».</translation>
+    </message>
+    <message>
+        <source>«%1» holds %2 band values, the entries compared hold %3 values: only curves of one quantity can be compared.</source>
+        <translation>«%1» ha valori di banda %2, i materiali confrontati hanno valori %3: si confrontano solo curve di una stessa grandezza.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelloRisultati</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Ratings</source>
+        <translation>Indici</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Data prova</translation>
+    </message>
+    <message>
+        <source>Testing body</source>
+        <translation>Ente di prova</translation>
+    </message>
+</context>
+<context>
     <name>SalvataggioMateriale</name>
     <message>
         <source>the value «%1» is not a band value, which is a finite number no larger than %2 either way</source>
         <translation>il valore «%1» non è un valore di banda, che è un numero finito non più grande di %2 in valore assoluto</translation>
+    </message>
+</context>
+<context>
+    <name>SchedaTecnica</name>
+    <message>
+        <source>Computed from the bands: none, ISO 717 gives no single-number rating for the improvement of a lining.</source>
+        <translation>Calcolato dalle bande: nessuno, la ISO 717 non dà un indice di valutazione per il miglioramento di uno strato aggiuntivo.</translation>
+    </message>
+    <message>
+        <source>Computed from the bands: none, a band from 100 to 3150 Hz has no value.</source>
+        <translation>Calcolato dalle bande: nessuno, una banda da 100 a 3150 Hz non ha valore.</translation>
+    </message>
+    <message>
+        <source>Computed from the bands (%1): %2</source>
+        <translation>Calcolato dalle bande (%1): %2</translation>
+    </message>
+    <message>
+        <source>; unfavourable deviations %1 dB</source>
+        <translation>; scostamenti sfavorevoli %1 dB</translation>
+    </message>
+    <message>
+        <source>%1 - %2, table %3</source>
+        <translation>%1 - %2, tabella %3</translation>
+    </message>
+    <message>
+        <source>Stored: %1</source>
+        <translation>Memorizzato: %1</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificato</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Data di prova</translation>
+    </message>
+    <message>
+        <source>Testing body</source>
+        <translation>Ente di prova</translation>
+    </message>
+    <message>
+        <source>Requesting company</source>
+        <translation>Società richiedente</translation>
+    </message>
+    <message>
+        <source>Physical data</source>
+        <translation>Dati fisici</translation>
+    </message>
+    <message>
+        <source>Solid line and markers: the band values; dashed line: the shifted reference curve (100 to 3150 Hz).</source>
+        <translation>Linea continua e simboli: i valori di banda; linea tratteggiata: la curva di riferimento traslata (da 100 a 3150 Hz).</translation>
+    </message>
+    <message>
+        <source>Line and markers: the band values; a band without a value is a gap.</source>
+        <translation>Linea e simboli: i valori di banda; una banda senza valore è un vuoto.</translation>
+    </message>
+    <message>
+        <source>f (Hz)</source>
+        <translation>f (Hz)</translation>
+    </message>
+    <message>
+        <source>Reference (dB)</source>
+        <translation>Riferimento (dB)</translation>
+    </message>
+    <message>
+        <source>Unfavourable (dB)</source>
+        <translation>Sfavorevoli (dB)</translation>
+    </message>
+    <message>
+        <source>Data sheet written on %1</source>
+        <translation>Scheda tecnica scritta il %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the page could not be drawn.</source>
+        <translation>Impossibile scrivere %1: non è stato possibile disegnare la pagina.</translation>
     </message>
 </context>
 <context>
@@ -232,10 +768,6 @@ l&apos;argomento).
         <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
-        <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
-        <translation>«DRi»: i miglioramenti DRi non hanno un indice ISO 717-1; le grandezze sono R, Dn, Ln e DLn</translation>
-    </message>
-    <message>
         <source>unknown quantity «%1»: the quantities are R, Dn, Ln and DLn</source>
         <translation>grandezza sconosciuta «%1»: le grandezze sono R, Dn, Ln e DLn</translation>
     </message>
@@ -267,6 +799,37 @@ l&apos;argomento).
         <translation>zelmar-valuta: non è stato possibile leggere %1, tabella %2: %3
 </translation>
     </message>
+    <message>
+        <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
+        <translation>«DRi»: i miglioramenti DRi non hanno un indice ISO 717-1; le grandezze sono R, Dn, Ln e DLn</translation>
+    </message>
+</context>
+<context>
+    <name>TabellaConfronto</name>
+    <message>
+        <source>Band or rating</source>
+        <translation>Banda o indice</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>%1 stored</source>
+        <translation>%1 memorizzato</translation>
+    </message>
+    <message>
+        <source>%1 computed (dB)</source>
+        <translation>%1 calcolato (dB)</translation>
+    </message>
+    <message>
+        <source>Unfavourable deviations (dB)</source>
+        <translation>Scostamenti sfavorevoli (dB)</translation>
+    </message>
 </context>
 <context>
     <name>TestoValutazione</name>
@@ -285,6 +848,53 @@ l&apos;argomento).
     <message>
         <source>%1: stored %2, computed %3</source>
         <translation>%1: memorizzato %2, calcolato %3</translation>
+    </message>
+</context>
+<context>
+    <name>TipoMateriale</name>
+    <message>
+        <source>Rw (laboratory)</source>
+        <translation>Rw (laboratorio)</translation>
+    </message>
+    <message>
+        <source>DRw (laboratory)</source>
+        <translation>DRw (laboratorio)</translation>
+    </message>
+    <message>
+        <source>Lnw (laboratory)</source>
+        <translation>Lnw (laboratorio)</translation>
+    </message>
+    <message>
+        <source>DLw (laboratory)</source>
+        <translation>DLw (laboratorio)</translation>
+    </message>
+    <message>
+        <source>Windows and doors</source>
+        <translation>Infissi</translation>
+    </message>
+    <message>
+        <source>R&apos;w (in situ)</source>
+        <translation>R&apos;w (in opera)</translation>
+    </message>
+    <message>
+        <source>L&apos;nw (in situ)</source>
+        <translation>L&apos;nw (in opera)</translation>
+    </message>
+    <message>
+        <source>Dnew (small elements)</source>
+        <translation>Dnew (piccoli elementi)</translation>
+    </message>
+    <message>
+        <source>Rw (theoretical)</source>
+        <translation>Rw (teorico)</translation>
+    </message>
+    <message>
+        <source>Lnw (theoretical)</source>
+        <translation>Lnw (teorico)</translation>
+    </message>
+    <message>
+        <source>DRw (theoretical)</source>
+        <translation>DRw (teorico)</translation>
     </message>
 </context>
 <context>
@@ -339,6 +949,120 @@ l&apos;argomento).
     <message>
         <source>Ratings of every database of %1</source>
         <translation>Indici di tutti i database di %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelmarCerca</name>
+    <message>
+        <source>Usage: zelmar-cerca DATA_FOLDER [--tipo CODE]... [--testo TEXT] [--indice-min X] [--indice-max X]
+                    [--massa-min X] [--massa-max X] [--dal D/M/YYYY] [--al D/M/YYYY] [--difforme]
+</source>
+        <translation>Uso: zelmar-cerca CARTELLA_DATI [--tipo CODICE]... [--testo TESTO] [--indice-min X] [--indice-max X]
+                  [--massa-min X] [--massa-max X] [--dal G/M/AAAA] [--al G/M/AAAA] [--difforme]
+</translation>
+    </message>
+    <message>
+        <source>(--help for details)
+</source>
+        <translation>(--help per i dettagli)
+</translation>
+    </message>
+    <message>
+        <source>
+Searches every database of the data folder (custom, theoretical, experimental,
+Access files too) and writes the entries that meet every criterion given as CSV
+to standard output: a header line, then one line per entry: file (relative to
+the data folder), table, &quot;Nome&quot;, kind code, value of the table&apos;s first rating
+column; databases in the tree&apos;s order, rows in stored order.
+  --tipo CODE        kind code 1 to 10 or 100; repeated, any of them
+  --testo TEXT       contained in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
+                     &quot;Certificato&quot;, &quot;Ente di prova&quot; or &quot;Società richiedente&quot;,
+                     letter case and accents ignored
+  --indice-min X, --indice-max X   the first rating column
+  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
+  --dal D/M/YYYY, --al D/M/YYYY    &quot;Data Prova&quot;, read day/month/year
+  --difforme         some stored rating differs from the one computed from the
+                     entry&apos;s curve
+Numbers take &quot;,&quot; or &quot;.&quot; (-3,5 is a value); &quot;-&quot; alone is no bound. Bounds are
+inclusive; an entry without the value a bound tests, or whose date is no date,
+does not match.
+
+Exit status: 0 done (also with no match); 1 some file could not be read (told
+on standard error, the rest searched); 2 wrong usage or a missing data folder
+(the message names the argument).
+</source>
+        <translation>
+Cerca in tutti i database della cartella dati (personalizzato, teorico, sperimentali,
+anche file Access) e scrive in CSV sullo standard output i materiali che soddisfano
+tutti i criteri dati: una riga di intestazione, poi una riga per materiale: file
+(relativo alla cartella dati), tabella, &quot;Nome&quot;, codice del tipo, valore della prima
+colonna di indice della tabella; database nell&apos;ordine dell&apos;albero, righe nell&apos;ordine
+memorizzato.
+  --tipo CODICE      codice del tipo da 1 a 10 o 100; ripetuto, uno qualsiasi
+  --testo TESTO      contenuto in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
+                     &quot;Certificato&quot;, &quot;Ente di prova&quot; o &quot;Società richiedente&quot;,
+                     senza distinguere maiuscole e accenti
+  --indice-min X, --indice-max X   la prima colonna di indice
+  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
+  --dal G/M/AAAA, --al G/M/AAAA    &quot;Data Prova&quot;, letta giorno/mese/anno
+  --difforme         un indice memorizzato diverso da quello calcolato dalla curva
+                     del materiale
+I numeri accettano &quot;,&quot; o &quot;.&quot; (-3,5 è un valore); &quot;-&quot; da solo non pone limiti. I limiti
+sono compresi; un materiale senza il valore che un limite verifica, o la cui data non
+è una data, non corrisponde.
+
+Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
+(segnalato sullo standard error, cercato il resto); 2 uso errato o cartella dati
+mancante (il messaggio nomina l&apos;argomento).
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument «%1»: one data folder is searched</source>
+        <translation>argomento inatteso «%1»: si cerca in una sola cartella dati</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>unknown option «%1»</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>--tipo «%1» is no kind code: 1 to 10 or 100</source>
+        <translation>--tipo «%1» non è un codice di tipo: da 1 a 10 o 100</translation>
+    </message>
+    <message>
+        <source>%1 «%2» is not a date D/M/YYYY</source>
+        <translation>%1 «%2» non è una data G/M/AAAA</translation>
+    </message>
+    <message>
+        <source>%1 «%2» is not a number</source>
+        <translation>%1 «%2» non è un numero</translation>
+    </message>
+    <message>
+        <source>the data folder is missing</source>
+        <translation>manca la cartella dati</translation>
+    </message>
+    <message>
+        <source>the data folder «%1» does not exist</source>
+        <translation>la cartella dati «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
+        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
+    </message>
+    <message>
+        <source>zelmar-cerca: %1 could not be read: %2
+</source>
+        <translation>zelmar-cerca: impossibile leggere %1: %2
+</translation>
+    </message>
+    <message>
+        <source>zelmar-cerca: %1, table %2, could not be read: %3
+</source>
+        <translation>zelmar-cerca: impossibile leggere %1, tabella %2: %3
+</translation>
     </message>
 </context>
 </TS>

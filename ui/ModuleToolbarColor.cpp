@@ -128,4 +128,83 @@ QIcon IconaCancella()
     });
 }
 
+QIcon IconaConfronto()
+{
+    return Icona([](QPainter& p) {
+        p.setPen(QPen(kBlu, 1.3));
+        p.setBrush(QColor(0xFA, 0xFC, 0xFF));
+        p.drawRect(QRectF(2.5, 3.5, 19, 17));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0x1F, 0x77, 0xB4), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF{{5, 17}, {9, 14}, {13, 12}, {16.5, 8}, {19.5, 6.5}});
+        p.setPen(QPen(QColor(0xD6, 0x27, 0x28), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF{{5, 14.5}, {9, 15.5}, {13, 10}, {16.5, 11}, {19.5, 9}});
+    });
+}
+
+QIcon IconaRicerca()
+{
+    return Icona([](QPainter& p) {
+        p.setPen(QPen(kBlu, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(QColor(0xE8, 0xF1, 0xFB));
+        p.drawEllipse(QPointF(10, 10), 6, 6);
+        p.drawLine(QPointF(14.5, 14.5), QPointF(20.5, 20.5));
+    });
+}
+
+QIcon IconaCopiaPersonale()
+{
+    return Icona([](QPainter& p) {
+        Foglio(p);
+        p.setPen(QPen(QColor(0x2C, 0xA0, 0x2C), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(12, 8), QPointF(12, 17));
+        p.drawPolyline(QPolygonF{{8.5, 13.5}, {12, 17}, {15.5, 13.5}});
+    });
+}
+
+QIcon IconaScheda()
+{
+    return Icona([](QPainter& p) {
+        Foglio(p);
+        p.setPen(QPen(kBlu, 1.1));
+        p.drawLine(QPointF(7.5, 6), QPointF(12.5, 6));
+        p.drawLine(QPointF(7.5, 9), QPointF(16.5, 9));
+        p.setPen(QPen(QColor(0xA9, 0x03, 0x84), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF{{7.5, 18.5}, {10.5, 15.5}, {13.5, 16}, {17, 12}});
+    });
+}
+
+QIcon IconaStampa()
+{
+    return Icona([](QPainter& p) {
+        p.setPen(QPen(kBlu, 1.2));
+        p.setBrush(QColor(0xFA, 0xFC, 0xFF));
+        p.drawRect(QRectF(7, 3, 10, 6));
+        p.setBrush(QColor(0x8A, 0x9B, 0xB5));
+        p.drawRoundedRect(QRectF(3, 9, 18, 8), 1.5, 1.5);
+        p.setBrush(QColor(0xFA, 0xFC, 0xFF));
+        p.drawRect(QRectF(7, 14, 10, 7));
+        p.drawLine(QPointF(9, 17), QPointF(15, 17));
+        p.drawLine(QPointF(9, 19), QPointF(13, 19));
+    });
+}
+
+QIcon IconaCopiaBande()
+{
+    return Icona([](QPainter& p) {
+        p.setPen(QPen(kBlu, 1.2));
+        p.setBrush(QColor(0xE3, 0xC5, 0x8E));
+        p.drawRoundedRect(QRectF(4, 4, 16, 18), 1.5, 1.5);
+        p.setBrush(QColor(0xFA, 0xFC, 0xFF));
+        p.drawRect(QRectF(6.5, 6.5, 11, 13.5));
+        p.setBrush(QColor(0x8A, 0x9B, 0xB5));
+        p.drawRoundedRect(QRectF(8.5, 2.5, 7, 3.5), 1, 1);
+        p.setPen(QPen(kBlu, 1.1));
+        for (double y : {10.0, 13.0, 16.0}) {
+            p.drawLine(QPointF(8.5, y), QPointF(11, y));
+            p.drawLine(QPointF(12.5, y), QPointF(15.5, y));
+        }
+    });
+}
+
 } // namespace ModuleToolbarColor

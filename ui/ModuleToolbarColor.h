@@ -1,5 +1,5 @@
 // The toolbar's look: a light blue-grey tile drawn in code, tiled from the toolbar's
-// top-left corner, and the three command icons.
+// top-left corner, and the command icons.
 #pragma once
 
 #include <QIcon>
@@ -16,4 +16,11 @@ void ImpostaSfondoToolbar(QToolBar* toolbar, const QPixmap& tassello, int modo);
 QIcon IconaInserisci();
 QIcon IconaModifica();
 QIcon IconaCancella();
+// The commands that take the shown entry out of the window.
+QIcon IconaConfronto();      // add to the comparison: two curves
+QIcon IconaScheda();         // data sheet as PDF: a page with a curve
+QIcon IconaStampa();         // print the data sheet: a printer
+QIcon IconaCopiaBande();     // copy the band values: a clipboard with rows of values
+QIcon IconaRicerca();        // search every database: a magnifying glass
+QIcon IconaCopiaPersonale(); // copy the entry into the custom database: a page and an arrow
 } // namespace ModuleToolbarColor

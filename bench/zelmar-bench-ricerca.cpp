@@ -1,0 +1,94 @@
+// zelmar-bench-ricerca: the search through every database of a data folder as the search
+// window runs it (worker threads, batches handed over as found): the time to the first
+// batch, the whole search, and the peak memory after each search, for a search on kind, rating, mass and
+// date, one with a text, and one with no criterion (every entry found and kept). The files are in the page
+// cache after one untimed run.
+//
+//   zelmar-bench-ricerca DATA_FOLDER [RUNS]
+#include "Misure.h"
+#include "search/RicercaTabelle.h"
+
+#include <QCoreApplication>
+#include <QMutex>
+#include <QThread>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+// Processor time of this process so far (user and system, all its threads), in milliseconds.
+double MillisecondiProcessore()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 +
+           (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication applicazione(argc, argv);
+    const QStringList argomenti = applicazione.arguments();
+    if (argomenti.size() < 2) {
+        std::fprintf(stderr, "Usage: zelmar-bench-ricerca DATA_FOLDER [RUNS]\n");
+        return 2;
+    }
+    const int volte = argomenti.size() > 2 ? argomenti[2].toInt() : 5;
+    const auto tabelle = TabelleCartellaDati::Elenca(argomenti[1]);
+
+    CriteriRicerca numeri;
+    numeri.tipi = {1, 2, 8};
+    numeri.indice.minimo = 50;
+    numeri.massa.massimo = 250;
+    numeri.data.minimo = QDate(2015, 1, 1);
+    CriteriRicerca testo;
+    testo.testo = QStringLiteral("laterizio");
+    const struct
+    {
+        const char* nome;
+        CriteriRicerca criteri;
+    } ricerche[] = {
+        {"kind, rating, mass, date", numeri}, {"text \"laterizio\"", testo}, {"no criterion", {}}};
+
+    bool errori = false;
+    for (const auto& r : ricerche) {
+        Misure primi;
+        qint64 trovate = 0;
+        qint64 lette = 0;
+        const double processorePrima = MillisecondiProcessore();
+        const Misure tutta = Misure::Ripeti(volte, [&] {
+            std::vector<std::vector<VoceTrovata>> voci(tabelle.size());
+            QMutex mutex;
+            double primo = -1;
+            const Cronometro cronometro;
+            const std::atomic<bool> mai{false};
+            trovate = lette = 0;
+            RicercaTabelle::CercaTutte(
+                tabelle, r.criteri, QThread::idealThreadCount(), mai,
+                [&](std::vector<VoceTrovata>&& lotto) {
+                    QMutexLocker blocco(&mutex);
+                    if (primo < 0)
+                        primo = cronometro.Millisecondi();
+                    trovate += qint64(lotto.size());
+                    auto& v = voci[size_t(lotto.front().tabella)];
+                    v.insert(v.end(), std::make_move_iterator(lotto.begin()),
+                             std::make_move_iterator(lotto.end()));
+                },
+                [&](size_t, const RicercaTabelle::EsitoTabella& esito) {
+                    lette += esito.voci;
+                    errori = errori || !esito.errore.isEmpty();
+                });
+            if (primo >= 0)
+                primi.Aggiungi(primo);
+        });
+        std::printf("search, %s: %lld of %lld entries found\n  whole search: %s\n  first batch:  %s\n"
+                    "  processor time per search (user + system, all threads): %.0f ms\n  peak memory so "
+                    "far: %.1f MB\n",
+                    r.nome, static_cast<long long>(trovate), static_cast<long long>(lette),
+                    qPrintable(tutta.Riga()), qPrintable(primi.Riga()),
+                    (MillisecondiProcessore() - processorePrima) / (volte + 1), PiccoMemoriaMB());
+    }
+    return errori ? 1 : 0;
+}

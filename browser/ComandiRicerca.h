@@ -1,0 +1,38 @@
+// The main window's search commands: the search window (toolbar button, menu, Ctrl+F),
+// created on first use and kept with its results, and "Copy into the custom database",
+// which opens the editor for a new entry of the custom table of the entry's category,
+// filled with the entry's values, for the shown entry or for one the search found.
+#pragma once
+
+#include "FinestraRicerca.h"
+#include "model/TabelleCartellaDati.h"
+
+#include <QObject>
+#include <QPointer>
+
+class Form1;
+class QAction;
+class RecordMateriale;
+
+class ComandiRicerca : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ComandiRicerca(Form1* form);
+
+    // Opens the search window, or brings it forward.
+    void ApriRicerca();
+    FinestraRicerca* Ricerca() const { return ricerca_; }
+
+    void CopiaMostrata();
+    // The entry of a kind, as stored, copied into the custom table of its category.
+    void Copia(const RecordMateriale& record, int codice);
+
+private:
+    void Mostra(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
+    void Confronta(const QList<QPair<TabelleCartellaDati::Tabella, QString>>& voci);
+    void CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
+
+    Form1* form_;
+    QPointer<FinestraRicerca> ricerca_;
+};

@@ -1,0 +1,193 @@
+#include "ComandiVoce.h"
+
+#include "AlberoCategorie.h"
+#include "ElencoNomi.h"
+#include "Form1.h"
+#include "SceltaImmagine.h"
+#include "SceltaTabella.h"
+#include "app/DialogoStampa.h"
+#include "app/FileDialog.h"
+#include "app/MessageBox.h"
+#include "app/ZelmarCommonModule.h"
+#include "comparison/FinestraConfronto.h"
+#include "exchange/AppuntiBande.h"
+#include "exchange/LetturaVoce.h"
+#include "model/Categorie.h"
+#include "model/Module1.h"
+#include "sheet/SchedaTecnica.h"
+#include "ui/ModuleToolbarColor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QTreeWidget>
+
+using ZelmarCommonModule::GetCartellaDati;
+
+namespace {
+
+// A file name for the entry's sheet: its name without the characters file systems refuse.
+QString NomeFile(const QString& nome)
+{
+    QString file;
+    for (const QChar c : nome)
+        file += QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control ? QChar('_')
+                                                                                                  : c;
+    return file.trimmed().isEmpty() ? QStringLiteral("scheda") : file.trimmed();
+}
+
+bool StessoFile(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
+
+ComandiVoce::ComandiVoce(Form1* form) : QObject(form), form_(form)
+{
+    const ControlliForm1& c = form->Controlli();
+    c.Toolbar1->addSeparator();
+    c.MenuElementi->addSeparator();
+    const QList<QAction*> comandi = {
+        Comando(ModuleToolbarColor::IconaConfronto(), tr("Add to the comparison"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &ComandiVoce::AggiungiAlConfronto),
+        Comando(ModuleToolbarColor::IconaScheda(), tr("Data sheet as PDF..."),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ComandiVoce::SalvaScheda),
+        Comando(ModuleToolbarColor::IconaStampa(), tr("Print the data sheet..."),
+                QKeySequence(Qt::CTRL | Qt::Key_P), &ComandiVoce::StampaScheda),
+        Comando(ModuleToolbarColor::IconaCopiaBande(), tr("Copy the band values"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ComandiVoce::CopiaBande),
+    };
+    const char* nomi[] = {"AggiungiConfronto", "SalvaScheda", "StampaScheda", "CopiaBande"};
+    for (int i = 0; i < comandi.size(); ++i) {
+        comandi[i]->setObjectName(QString::fromLatin1(nomi[i]));
+        if (QWidget* pulsante = c.Toolbar1->widgetForAction(comandi[i]))
+            pulsante->setObjectName(comandi[i]->objectName());
+    }
+}
+
+QAction* ComandiVoce::Comando(const QIcon& icona, const QString& testo, const QKeySequence& scorciatoia,
+                              void (ComandiVoce::*azione)())
+{
+    const ControlliForm1& c = form_->Controlli();
+    auto* comando = new QAction(icona, testo, form_);
+    comando->setShortcut(scorciatoia);
+    comando->setToolTip(QStringLiteral("%1 (%2)").arg(testo, scorciatoia.toString(QKeySequence::NativeText)));
+    connect(comando, &QAction::triggered, this, azione);
+    c.Toolbar1->addAction(comando);
+    c.MenuElementi->addAction(comando);
+    form_->addAction(comando);
+    return comando;
+}
+
+FinestraConfronto* ComandiVoce::Confronto() const
+{
+    return confronto_;
+}
+
+std::optional<DatiVoce> ComandiVoce::VoceMostrata()
+{
+    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
+    if (form_->Inerte() || form_->Controlli().List1->currentRow() < 0 || !form_->RecordMostrato() || !tipo) {
+        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."),
+                         MessageBox::Information);
+        return std::nullopt;
+    }
+    return LetturaVoce::Da(*form_->RecordMostrato(), *tipo,
+                           Module1::PercorsoDatabaseCorrente(GetCartellaDati()), Module1::NomeTabella);
+}
+
+void ComandiVoce::AggiungiAlConfronto()
+{
+    if (const std::optional<DatiVoce> voce = VoceMostrata())
+        Confronta(*voce);
+}
+
+void ComandiVoce::Confronta(const DatiVoce& voce)
+{
+    if (!confronto_) {
+        confronto_ = new FinestraConfronto(form_);
+        connect(confronto_, &FinestraConfronto::mostraVoce, this, &ComandiVoce::MostraVoce);
+    }
+    confronto_->Aggiungi(voce);
+}
+
+void ComandiVoce::SalvaScheda()
+{
+    const std::optional<DatiVoce> voce = VoceMostrata();
+    if (!voce)
+        return;
+    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString percorso = FileDialog::getSaveFileName(
+        form_, tr("Save the data sheet"), cartella + QLatin1Char('/') + NomeFile(voce->nome) + ".pdf",
+        {tr("PDF files (*.pdf)")});
+    if (percorso.isEmpty())
+        return;
+    if (QFileInfo(percorso).suffix().isEmpty())
+        percorso += QStringLiteral(".pdf");
+    const QString errore = SchedaTecnica::ScriviPdf(
+        percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+    if (!errore.isEmpty())
+        MessageBox::show(form_, errore, MessageBox::Exclamation);
+}
+
+void ComandiVoce::StampaScheda()
+{
+    const std::optional<DatiVoce> voce = VoceMostrata();
+    if (!voce)
+        return;
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setDocName(voce->nome);
+    if (!DialogoStampa::Esegui(stampante, form_))
+        return;
+    if (!SchedaTecnica::Stampa(stampante, *voce,
+                               SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine)))
+        MessageBox::show(form_, tr("The data sheet of \u00ab%1\u00bb could not be printed.").arg(voce->nome),
+                         MessageBox::Exclamation);
+}
+
+void ComandiVoce::CopiaBande()
+{
+    if (const std::optional<DatiVoce> voce = VoceMostrata())
+        QApplication::clipboard()->setText(AppuntiBande::Riga(voce->bande));
+}
+
+bool ComandiVoce::MostraVoce(const DatiVoce& voce)
+{
+    const ControlliForm1& c = form_->Controlli();
+    QTreeWidget* albero = c.TreeView1;
+    for (int r = 0; r < albero->topLevelItemCount(); ++r) {
+        QTreeWidgetItem* radice = albero->topLevelItem(r);
+        for (int f = 0; f < radice->childCount(); ++f) {
+            QTreeWidgetItem* nodo = radice->child(f);
+            const SceltaTabella::Esito esito = SceltaTabella::Scegli(radice->text(0), nodo->text(0));
+            if (!esito.cartellaCategoria || !esito.nomeTabella || *esito.nomeTabella != voce.tabella)
+                continue;
+            const QString file = GetCartellaDati() + QStringLiteral("/Databases/Database") +
+                                 *esito.cartellaCategoria + esito.nomeDatabase + QStringLiteral(".mdb");
+            if (!StessoFile(file, voce.file))
+                continue;
+            albero->setCurrentItem(nodo);
+            form_->TreeView1_NodeClick(nodo);
+            for (int riga = 0; riga < c.List1->count(); ++riga)
+                if (c.List1->testo(riga) == voce.nome) {
+                    c.List1->setCurrentRow(riga);
+                    c.List1->mostraRiga(riga);
+                    form_->raise();
+                    form_->activateWindow();
+                    return true;
+                }
+        }
+    }
+    MessageBox::show(
+        confronto_ ? static_cast<QWidget*>(confronto_) : form_,
+        tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(voce.nome, voce.file, voce.tabella),
+        MessageBox::Exclamation);
+    return false;
+}

@@ -1,0 +1,113 @@
+// The search window: criteria on every database of the data folder (kinds, databases, a
+// text, ranges of the ratings, of m', s, area and test date, ratings that differ from the
+// curve), run on worker threads with progress and cancel; the entries found fill a table
+// sortable by any column as they are found, the files that cannot be read are named above
+// it. The entries chosen are shown in the main window, sent to the comparison, copied into
+// the custom database or exported as CSV. It stays open beside the main window.
+#pragma once
+
+#include "ModelloRisultati.h"
+#include "search/RicercaTabelle.h"
+
+#include <QWidget>
+#include <atomic>
+#include <optional>
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QThread;
+class QTreeWidget;
+
+class FinestraRicerca : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FinestraRicerca(QWidget* parent = nullptr);
+    // Cancels a search still running and waits for it.
+    ~FinestraRicerca() override;
+
+    // The databases offered, from the data folder as it is now; the choices made are kept.
+    void AggiornaDatabase();
+    // The criteria as typed; nothing (after telling the user) when a box holds no number.
+    std::optional<CriteriRicerca> Criteri();
+    // Starts a search with the criteria typed.
+    void Cerca();
+    void Annulla();
+    bool InCorso() const;
+    // Writes the list as shown; false (after telling the user) when the file cannot be written.
+    bool EsportaCsv(const QString& percorso);
+
+    QTableView* Elenco() const { return elenco_; }
+    const ModelloRisultati& Risultati() const { return *modello_; }
+    // The entry of a row of the list as shown.
+    const VoceTrovata& VoceMostrata(int riga) const;
+
+signals:
+    void terminata();
+    // The user asked to see an entry in the main window, to compare entries, to copy one.
+    void mostra(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
+    void confronta(const QList<QPair<TabelleCartellaDati::Tabella, QString>>& voci);
+    void copia(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    QWidget* CreaCriteri();
+    QWidget* CreaRisultati();
+    void Azzera();
+    void TabellaFatta(size_t indice, const RicercaTabelle::EsitoTabella& esito);
+    void Terminata();
+    void AggiornaStato();
+    void AggiornaComandi();
+    QList<int> RigheScelte() const;
+    void MostraScelta();
+    void ConfrontaScelte();
+    void CopiaScelta();
+    void ChiediEsportazione();
+
+    struct Caselle
+    {
+        QLineEdit* minimo;
+        QLineEdit* massimo;
+    };
+    QListWidget* tipi_ = nullptr;
+    QTreeWidget* dove_ = nullptr;
+    QLineEdit* testo_ = nullptr;
+    std::array<Caselle, 6> intervalli_{};
+    QCheckBox* dal_ = nullptr;
+    QCheckBox* al_ = nullptr;
+    QDateEdit* dataDal_ = nullptr;
+    QDateEdit* dataAl_ = nullptr;
+    QCheckBox* difforme_ = nullptr;
+    QPushButton* cerca_ = nullptr;
+
+    QProgressBar* avanzamento_ = nullptr;
+    QPushButton* annulla_ = nullptr;
+    QLabel* stato_ = nullptr;
+    QLabel* errori_ = nullptr;
+    ModelloRisultati* modello_ = nullptr;
+    QSortFilterProxyModel* ordinato_ = nullptr;
+    QTableView* elenco_ = nullptr;
+    QPushButton* mostra_ = nullptr;
+    QPushButton* confronta_ = nullptr;
+    QPushButton* copia_ = nullptr;
+    QPushButton* esporta_ = nullptr;
+
+    std::vector<TabelleCartellaDati::Tabella> tabelle_;
+    CriteriRicerca criteri_;
+    std::atomic<bool> annullata_{false};
+    QThread* lavoro_ = nullptr;
+    int generazione_ = 0;
+    size_t fatte_ = 0;
+    qint64 voci_ = 0;
+    bool interrotta_ = false;
+    QStringList illeggibili_;
+};

@@ -1,0 +1,32 @@
+// The table of a comparison: one column per entry; rows for the kind and the table, the 21
+// band values, the stored ratings and the computed ones. The window shows it, and it is
+// exported as CSV and copied to the clipboard from here.
+#pragma once
+
+#include "exchange/DatiVoce.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+namespace TabellaConfronto {
+
+struct Riga
+{
+    QString etichetta;
+    QList<QVariant> celle; // one per entry: text, number, or null for no value
+};
+
+// The heading of the first column, and the rows.
+QString Intestazione();
+QList<Riga> Righe(const QList<DatiVoce>& voci);
+
+// The whole table with a heading line of the entries' names: CSV as the exports write it,
+// and tab-separated text in the locale's number form for the clipboard.
+QByteArray Csv(const QList<DatiVoce>& voci);
+QString TestoAppunti(const QList<DatiVoce>& voci);
+
+// A cell as the window and the clipboard show it: numbers in the locale's form.
+QString TestoCella(const QVariant& cella);
+
+} // namespace TabellaConfronto

@@ -1,0 +1,72 @@
+#include "LetturaVoce.h"
+
+#include "TipiVoce.h"
+#include "model/DettaglioMateriale.h"
+#include "model/FormatoNumero.h"
+#include "model/RigaValutazione.h"
+
+using RecordSchema::Campo;
+
+namespace {
+
+QString Testo(const RecordMateriale& record, Campo campo)
+{
+    return FormatoNumero::TestoCampo(record.Valore(campo));
+}
+
+std::optional<double> Numero(const QVariant& valore)
+{
+    bool ok = false;
+    const double numero = valore.toDouble(&ok);
+    if (valore.isNull() || !ok)
+        return std::nullopt;
+    return numero;
+}
+
+} // namespace
+
+DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tipo, const QString& file,
+                         const QString& tabella)
+{
+    DatiVoce voce;
+    voce.file = file;
+    voce.tabella = tabella;
+    voce.codice = tipo.codice;
+    voce.nome = Testo(record, Campo::Nome);
+    voce.descrizione = Testo(record, Campo::Descrizione).replace(QLatin1String("\r\n"), QLatin1String(" "));
+    if (const QVariant immagine = record.Valore(Campo::Immagine); !immagine.isNull())
+        voce.immagine = immagine.toString();
+    voce.certificato = !tipo.tabellaTeorica;
+    if (voce.certificato) {
+        voce.numeroCertificato = Testo(record, Campo::Certificato);
+        voce.dataProva = Testo(record, Campo::DataProva);
+        voce.ente = Testo(record, Campo::EnteProva);
+        voce.societa = Testo(record, Campo::SocietaRichiedente);
+    }
+    QList<Campo> fisici(tipo.fisiche.begin(), tipo.fisiche.end());
+    if (tipo.cantiere)
+        fisici << Campo::Cantiere;
+    for (const Campo campo : fisici)
+        if (const QString valore = Testo(record, campo); !valore.isEmpty())
+            voce.fisici.append({RecordSchema::Nome(campo), valore});
+    for (const ColonnaValutazione& v : tipo.valutazioni)
+        voce.valutazioni.append({RecordSchema::Nome(v.campo), Numero(record.Valore(v.campo))});
+    voce.rigaValutazione = RigaValutazione::Di(record, tipo);
+    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
+        voce.bande[i] = Numero(record.Banda(tipo.grandezza, i));
+    if (const auto grandezza = TipiVoce::GrandezzaValutata(tipo.codice))
+        voce.calcolata = MotoreValutazione::Valuta(*grandezza, voce.bande);
+    return voce;
+}
+
+std::optional<DatiVoce> LetturaVoce::Leggi(const QString& file, const QString& tabella, int codice,
+                                           const QString& nome)
+{
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    if (!tipo)
+        return std::nullopt;
+    const std::optional<RecordMateriale> record = DettaglioMateriale::Leggi(file, tabella, codice, nome);
+    if (!record)
+        return std::nullopt;
+    return Da(*record, *tipo, file, tabella);
+}

@@ -1,0 +1,110 @@
+#include "TipiVoce.h"
+
+#include "model/Categorie.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+QString Simbolo(int codice, ::GrandezzaBande grandezza)
+{
+    switch (grandezza) {
+    case GrandezzaBande::R:
+        return codice == catRwInOpera ? QStringLiteral("R'w") : QStringLiteral("Rw");
+    case GrandezzaBande::Dn:
+        return QStringLiteral("Dn,e,w");
+    case GrandezzaBande::Ln:
+        return codice == catLnwInOpera ? QStringLiteral("L'n,w") : QStringLiteral("Ln,w");
+    case GrandezzaBande::DLn:
+        return QStringLiteral("\u0394Lw");
+    }
+    return {};
+}
+
+QString TestoTermine(const std::optional<int>& valore)
+{
+    return valore ? QLocale().toString(*valore) : QStringLiteral("-");
+}
+
+} // namespace
+
+QString TipiVoce::Nome(int codice)
+{
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    return tipo ? QCoreApplication::translate("TipoMateriale", tipo->nome) : QString();
+}
+
+std::optional<int> TipiVoce::CodiceDaPosizione(const QString& file, const QString& tabella)
+{
+    const QFileInfo info(file);
+    const QString nome = info.fileName();
+    if (nome.compare(QLatin1String("Database_sperimentale.mdb"), Qt::CaseInsensitive) == 0) {
+        for (const Categoria& c : Categorie::Tutte())
+            if (tabella == QLatin1String(c.tabellaPersonale))
+                return c.codice;
+        return std::nullopt;
+    }
+    if (nome.compare(QLatin1String("Database_teorico.mdb"), Qt::CaseInsensitive) == 0) {
+        for (const TipoMateriale& tipo : Categorie::Tipi())
+            if (tipo.tabellaTeorica && tabella == QLatin1String(tipo.tabellaTeorica))
+                return tipo.codice;
+        return std::nullopt;
+    }
+    const QString cartella = info.absoluteDir().dirName();
+    for (const Categoria& c : Categorie::Tutte())
+        if (cartella == QLatin1String(c.cartella))
+            return c.codice;
+    return std::nullopt;
+}
+
+QString TipiVoce::GrandezzaBande(int codice)
+{
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    return tipo ? RecordSchema::Prefisso(tipo->grandezzaValori.value_or(tipo->grandezza)) : QString();
+}
+
+std::optional<GrandezzaBande> TipiVoce::GrandezzaValutata(int codice)
+{
+    return GrandezzaDaPrefisso(GrandezzaBande(codice).toStdString());
+}
+
+QList<TipiVoce::Termine> TipiVoce::Termini(int codice, const Valutazione& v)
+{
+    const QString indice = Simbolo(codice, v.grandezza);
+    switch (v.grandezza) {
+    case GrandezzaBande::R:
+    case GrandezzaBande::Dn:
+        return {{indice, v.indice},
+                {QStringLiteral("C"), v.c},
+                {QStringLiteral("Ctr"), v.ctr},
+                {QStringLiteral("C50-3150"), v.c50_3150},
+                {QStringLiteral("C50-5000"), v.c50_5000},
+                {QStringLiteral("C100-5000"), v.c100_5000},
+                {QStringLiteral("Ctr50-3150"), v.ctr50_3150},
+                {QStringLiteral("Ctr50-5000"), v.ctr50_5000},
+                {QStringLiteral("Ctr100-5000"), v.ctr100_5000}};
+    case GrandezzaBande::Ln:
+        return {
+            {indice, v.indice}, {QStringLiteral("CI"), v.ci}, {QStringLiteral("CI,50-2500"), v.ci50_2500}};
+    case GrandezzaBande::DLn:
+        return {{indice, v.indice}, {QStringLiteral("CI,\u0394"), v.ciDelta}};
+    }
+    return {};
+}
+
+QString TipiVoce::RigaCalcolata(int codice, const Valutazione& v)
+{
+    const QList<Termine> termini = Termini(codice, v);
+    const int quanti = v.grandezza == GrandezzaBande::DLn ? 2 : 3;
+    QStringList simboli, valori;
+    for (int i = 1; i < quanti; ++i) {
+        simboli << termini[i].simbolo;
+        valori << TestoTermine(termini[i].valore);
+    }
+    return QStringLiteral("%1(%2)= %3(%4) dB")
+        .arg(termini[0].simbolo, simboli.join(QLatin1Char(';')), TestoTermine(termini[0].valore),
+             valori.join(QLatin1Char(';')));
+}

@@ -1,0 +1,344 @@
+#include "SchedaTecnica.h"
+
+#include "ImpaginazioneScheda.h"
+#include "TestoAdattato.h"
+#include "comparison/GraficoCurve.h"
+#include "exchange/TipiVoce.h"
+#include "model/FormatoNumero.h"
+#include "model/RecordSchema.h"
+
+#include <QChart>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <cmath>
+
+namespace {
+
+const QColor kBlu(0x16, 0x25, 0x4B);
+const QColor kGrigio(0xF0, 0xF0, 0xF0);
+const QString kNessuno = QStringLiteral("\u2013");
+
+// The sheet being painted: millimetres to device units, fonts and fitted texts.
+class Pagina
+{
+public:
+    Pagina(QPainter& pittore, double pixelPerMm) : p_(pittore), k_(pixelPerMm) {}
+
+    QRectF Px(const QRectF& mm) const
+    {
+        return {mm.x() * k_, mm.y() * k_, mm.width() * k_, mm.height() * k_};
+    }
+    double Px(double mm) const { return mm * k_; }
+    QPointF Px(const QPointF& mm) const { return mm * k_; }
+
+    static QFont Carattere(double punti, bool grassetto = false)
+    {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPointSizeF(punti);
+        // Without ligatures the PDF's text reads back (and is found) letter for letter.
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        f.setBold(grassetto);
+        return f;
+    }
+
+    // Draws the text fitted into the box (millimetres); returns the height it took, in mm.
+    double Testo(const QRectF& mm, const QString& testo, const QFont& carattere,
+                 const QColor& colore = Qt::black, Qt::Alignment allineamento = Qt::AlignLeft)
+    {
+        const QRectF r = Px(mm);
+        const QFontMetricsF metrica(carattere, p_.device());
+        const QStringList righe = TestoAdattato::Righe(testo, carattere, r.width(), r.height(), p_.device());
+        p_.setFont(carattere);
+        p_.setPen(colore);
+        double y = r.top() + metrica.ascent();
+        for (const QString& riga : righe) {
+            double x = r.left();
+            if (allineamento & Qt::AlignHCenter)
+                x += (r.width() - metrica.horizontalAdvance(riga)) / 2;
+            else if (allineamento & Qt::AlignRight)
+                x = r.right() - metrica.horizontalAdvance(riga);
+            p_.drawText(QPointF(x, y), riga);
+            y += metrica.lineSpacing();
+        }
+        return righe.size() * metrica.lineSpacing() / k_;
+    }
+
+    // A box's heading; returns the box below it.
+    QRectF Intestazione(const QRectF& mm, const QString& titolo)
+    {
+        const double altezza = Testo(mm, titolo, Carattere(8, true), kBlu);
+        return mm.adjusted(0, altezza + 0.8, 0, 0);
+    }
+
+    void Cornice(const QRectF& mm, const QColor& sfondo = Qt::transparent)
+    {
+        p_.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), Px(0.2)));
+        p_.setBrush(sfondo);
+        p_.drawRect(Px(mm));
+        p_.setBrush(Qt::NoBrush);
+    }
+
+    QPainter& pittore() { return p_; }
+
+private:
+    QPainter& p_;
+    double k_;
+};
+
+QString Norma(GrandezzaBande grandezza)
+{
+    return grandezza == GrandezzaBande::R || grandezza == GrandezzaBande::Dn ? QStringLiteral("ISO 717-1")
+                                                                             : QStringLiteral("ISO 717-2");
+}
+
+QString RigaCalcolata(const DatiVoce& voce)
+{
+    if (!voce.calcolata)
+        return QCoreApplication::translate(
+            "SchedaTecnica",
+            "Computed from the bands: none, ISO 717 gives no single-number rating for the improvement of a "
+            "lining.");
+    const Valutazione& v = *voce.calcolata;
+    if (!v.indice)
+        return QCoreApplication::translate(
+            "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value.");
+    QString riga = QCoreApplication::translate("SchedaTecnica", "Computed from the bands (%1): %2")
+                       .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
+    if (const auto somma = v.SommaDeviazioni())
+        riga += QCoreApplication::translate("SchedaTecnica", "; unfavourable deviations %1 dB")
+                    .arg(QLocale().toString(*somma, 'f', 1));
+    return riga;
+}
+
+void DisegnaIntestazione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
+{
+    pagina.Testo(s.titolo, voce.nome, Pagina::Carattere(15, true), kBlu);
+    pagina.Testo(s.tipo,
+                 QCoreApplication::translate("SchedaTecnica", "%1 - %2, table %3")
+                     .arg(TipiVoce::Nome(voce.codice), QFileInfo(voce.file).fileName(), voce.tabella),
+                 Pagina::Carattere(9), Qt::darkGray);
+    pagina.Cornice(s.valutazione, kGrigio);
+    const QRectF interno = s.valutazione.adjusted(2, 1.5, -2, -1);
+    const double prima = pagina.Testo(
+        interno, QCoreApplication::translate("SchedaTecnica", "Stored: %1").arg(voce.rigaValutazione),
+        Pagina::Carattere(11, true));
+    pagina.Testo(interno.adjusted(0, prima + 0.5, 0, 0), RigaCalcolata(voce), Pagina::Carattere(9));
+}
+
+void DisegnaDescrizione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce,
+                        const QImage& immagine)
+{
+    const QRectF testo =
+        pagina.Intestazione(s.descrizione, QCoreApplication::translate("SchedaTecnica", "Description"));
+    pagina.Testo(testo, voce.descrizione.isEmpty() ? kNessuno : voce.descrizione, Pagina::Carattere(9));
+    if (immagine.isNull())
+        return;
+    pagina.Cornice(s.immagine);
+    const QRectF spazio = pagina.Px(s.immagine.adjusted(1, 1, -1, -1));
+    QSizeF dimensione = immagine.size();
+    dimensione.scale(spazio.size(), Qt::KeepAspectRatio);
+    const QRectF dove(spazio.center() - QPointF(dimensione.width() / 2, dimensione.height() / 2), dimensione);
+    pagina.pittore().setRenderHint(QPainter::SmoothPixmapTransform);
+    pagina.pittore().drawImage(dove, immagine);
+}
+
+// Rows of "caption  value", each value wrapped within its row.
+void DisegnaCoppie(Pagina& pagina, const QRectF& box, const QList<QPair<QString, QString>>& coppie,
+                   double larghezzaEtichetta)
+{
+    if (coppie.isEmpty())
+        return;
+    const double altezza = box.height() / coppie.size();
+    for (int i = 0; i < coppie.size(); ++i) {
+        const double y = box.top() + i * altezza;
+        pagina.Testo(QRectF(box.left(), y, larghezzaEtichetta - 1, altezza), coppie[i].first,
+                     Pagina::Carattere(8), Qt::darkGray);
+        pagina.Testo(QRectF(box.left() + larghezzaEtichetta, y, box.width() - larghezzaEtichetta, altezza),
+                     coppie[i].second.isEmpty() ? kNessuno : coppie[i].second, Pagina::Carattere(9));
+    }
+}
+
+void DisegnaDati(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
+{
+    const auto valore = [&voce](const QString& testo) { return voce.certificato ? testo : kNessuno; };
+    DisegnaCoppie(
+        pagina,
+        pagina.Intestazione(s.certificato, QCoreApplication::translate("SchedaTecnica", "Certificate")),
+        {{QCoreApplication::translate("SchedaTecnica", "Certificate"), valore(voce.numeroCertificato)},
+         {QCoreApplication::translate("SchedaTecnica", "Test date"), valore(voce.dataProva)},
+         {QCoreApplication::translate("SchedaTecnica", "Testing body"), valore(voce.ente)},
+         {QCoreApplication::translate("SchedaTecnica", "Requesting company"), valore(voce.societa)}},
+        38);
+    const QRectF box =
+        pagina.Intestazione(s.fisici, QCoreApplication::translate("SchedaTecnica", "Physical data"));
+    if (voce.fisici.isEmpty())
+        pagina.Testo(box, kNessuno, Pagina::Carattere(9));
+    DisegnaCoppie(
+        pagina, QRectF(box.topLeft(), QSizeF(box.width(), std::min(box.height(), 5.4 * voce.fisici.size()))),
+        voce.fisici, 30);
+}
+
+void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
+{
+    // The chart is laid out at twice screen size (96 dots per inch) with fonts twice their
+    // size on paper, and drawn scaled into its box: at screen size the band labels of the
+    // frequency axis would not fit between their grid lines.
+    constexpr double kScala = 2;
+    constexpr double kPuntiPerMm = kScala * 96 / 25.4;
+    QGraphicsScene scena;
+    auto* grafico = new QChart;
+    scena.addItem(grafico);
+    grafico->setGeometry(QRectF(QPointF(), s.grafico.size() * kPuntiPerMm));
+    grafico->setBackgroundRoundness(0);
+    grafico->setMargins(QMargins(0, 0, 0, 0));
+    grafico->legend()->hide();
+    GraficoCurve::Disegna(grafico, {{&voce, 0}}, true, kScala * 0.7);
+    for (QAbstractAxis* asse : grafico->axes()) {
+        asse->setLabelsFont(Pagina::Carattere(6.5 * kScala));
+        asse->setTitleFont(Pagina::Carattere(7 * kScala));
+    }
+    // The axes are laid out by the chart's pending layout events.
+    QCoreApplication::sendPostedEvents();
+    scena.render(&pagina.pittore(), pagina.Px(s.grafico), grafico->geometry());
+
+    const QString legenda =
+        voce.calcolata && voce.calcolata->indice
+            ? QCoreApplication::translate("SchedaTecnica",
+                                          "Solid line and markers: the band values; dashed line: the shifted "
+                                          "reference curve (100 to 3150 Hz).")
+            : QCoreApplication::translate(
+                  "SchedaTecnica", "Line and markers: the band values; a band without a value is a gap.");
+    pagina.Testo(s.legenda, legenda, Pagina::Carattere(7.5), Qt::darkGray);
+}
+
+QString Decimi(double valore)
+{
+    return FormatoNumero::Testo(std::round(valore * 10) / 10);
+}
+
+void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
+{
+    QStringList etichette{QCoreApplication::translate("SchedaTecnica", "f (Hz)"),
+                          TipiVoce::GrandezzaBande(voce.codice) + QStringLiteral(" (dB)")};
+    const bool riferimento = voce.calcolata && voce.calcolata->indice;
+    if (riferimento)
+        etichette << QCoreApplication::translate("SchedaTecnica", "Reference (dB)")
+                  << QCoreApplication::translate("SchedaTecnica", "Unfavourable (dB)");
+    const auto cella = [&](int riga, int banda) -> QString {
+        const int i = banda - Valutazione::PrimaBanda;
+        const bool valutata = riferimento && i >= 0 && i < Valutazione::NumeroBandeValutate;
+        switch (riga) {
+        case 0:
+            return QString::number(RecordSchema::Frequenze[banda]);
+        case 1:
+            return voce.bande[banda] ? FormatoNumero::Testo(*voce.bande[banda]) : kNessuno;
+        case 2:
+            return valutata ? Decimi(voce.calcolata->riferimento[i]) : QString();
+        default:
+            return valutata && voce.calcolata->deviazioni[i] > 0 ? Decimi(voce.calcolata->deviazioni[i])
+                                                                 : QString();
+        }
+    };
+
+    constexpr int kBlocchi = 2;
+    constexpr int kColonne = 11; // 50-500 Hz, then 630-5000 Hz
+    constexpr double kEtichetta = 32;
+    const double larghezzaCella = (s.bande.width() - kEtichetta) / kColonne;
+    const double altezzaBlocco = (s.bande.height() - 2) / kBlocchi;
+    const double altezzaRiga = altezzaBlocco / etichette.size();
+    for (int b = 0; b < kBlocchi; ++b) {
+        const double y0 = s.bande.top() + b * (altezzaBlocco + 2);
+        for (int r = 0; r < etichette.size(); ++r) {
+            const double y = y0 + r * altezzaRiga;
+            const QRectF testa(s.bande.left(), y, kEtichetta, altezzaRiga);
+            pagina.Cornice(testa, kGrigio);
+            pagina.Testo(testa.adjusted(1, 0.9, -0.5, 0), etichette[r], Pagina::Carattere(7.5, r == 0));
+            for (int c = 0; c < kColonne; ++c) {
+                const int banda = b * kColonne + c;
+                if (banda >= RecordSchema::NumeroBande)
+                    break;
+                const QRectF box(s.bande.left() + kEtichetta + c * larghezzaCella, y, larghezzaCella,
+                                 altezzaRiga);
+                pagina.Cornice(box, r == 0 ? kGrigio : QColor(Qt::transparent));
+                pagina.Testo(box.adjusted(0.3, 0.9, -0.3, 0), cella(r, banda), Pagina::Carattere(7.5, r == 0),
+                             Qt::black, Qt::AlignHCenter);
+            }
+        }
+    }
+}
+
+void DisegnaPiede(Pagina& pagina, const ImpaginazioneScheda& s)
+{
+    pagina.pittore().setPen(QPen(kBlu, pagina.Px(0.3)));
+    pagina.pittore().drawLine(pagina.Px(s.piede.topLeft()), pagina.Px(s.piede.topRight()));
+    const QRectF testo = s.piede.adjusted(0, 1.2, 0, 0);
+    pagina.Testo(testo, QStringLiteral("ZELMARtek"), Pagina::Carattere(7.5, true), kBlu);
+    pagina.Testo(testo,
+                 QCoreApplication::translate("SchedaTecnica", "Data sheet written on %1")
+                     .arg(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)),
+                 Pagina::Carattere(7.5), Qt::darkGray, Qt::AlignRight);
+}
+
+} // namespace
+
+void SchedaTecnica::Disegna(QPainter& pittore, const QSizeF& paginaMm, double pixelPerMm,
+                            const DatiVoce& voce, const QImage& immagine)
+{
+    pittore.save();
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.setRenderHint(QPainter::TextAntialiasing);
+    Pagina pagina(pittore, pixelPerMm);
+    const ImpaginazioneScheda s = ImpaginazioneScheda::Per(paginaMm);
+    DisegnaIntestazione(pagina, s, voce);
+    DisegnaDescrizione(pagina, s, voce, immagine);
+    DisegnaDati(pagina, s, voce);
+    DisegnaGrafico(pagina, s, voce);
+    DisegnaBande(pagina, s, voce);
+    DisegnaPiede(pagina, s);
+    pittore.restore();
+}
+
+QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine)
+{
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly))
+        return QCoreApplication::translate("SchedaTecnica", "%1 cannot be written: %2")
+            .arg(percorso, file.errorString());
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(300);
+        pdf.setTitle(voce.nome);
+        pdf.setCreator(QStringLiteral("ZELMARtek"));
+        QPainter pittore(&pdf);
+        Disegna(pittore, QPageSize(QPageSize::A4).size(QPageSize::Millimeter), pdf.resolution() / 25.4, voce,
+                immagine);
+        if (!pittore.end())
+            return QCoreApplication::translate("SchedaTecnica",
+                                               "%1 cannot be written: the page could not be drawn.")
+                .arg(percorso);
+    }
+    if (!file.commit())
+        return QCoreApplication::translate("SchedaTecnica", "%1 cannot be written: %2")
+            .arg(percorso, file.errorString());
+    return {};
+}
+
+bool SchedaTecnica::Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine)
+{
+    stampante.setFullPage(true);
+    QPainter pittore;
+    if (!pittore.begin(&stampante))
+        return false;
+    const QSizeF pagina = stampante.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    Disegna(pittore, pagina, stampante.resolution() / 25.4, voce, immagine);
+    return pittore.end();
+}

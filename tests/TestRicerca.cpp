@@ -1,0 +1,211 @@
+// The search on a copy of the demo data folder, with an Access file among the walls and a
+// damaged file beside it: each criterion alone and in combination, bounds inclusive, values
+// and dates missing, case and accents, databases chosen; then zelmar-cerca on the same
+// folder as a user runs it.
+#include "JetDiProva.h"
+#include "TestSupport.h"
+#include "search/RicercaTabelle.h"
+
+#include <QProcess>
+#include <QTest>
+
+using TestSupport::AltraConnessione;
+
+namespace {
+
+const QString kMuri = QStringLiteral("Databases/Database/Partizioni verticali (Rw)/");
+
+// The demo data, an Access wall table "test" with one entry "some data", a damaged file,
+// and three changes: a testing body with an accent, a date that is no date, a stored Rw
+// that is not its curve's.
+bool PreparaCartella(const QString& cartella)
+{
+    if (!TestSupport::CopiaCartella(QStringLiteral(ZELMAR_DEMO_DIR), cartella) ||
+        !JetDiProva::CopiaConColonnaNome(cartella + "/" + kMuri + "test.mdb") ||
+        !TestSupport::Scrivi(cartella + "/" + kMuri + "rotto.mdb", QByteArray(4096, 'x')))
+        return false;
+    const QString database = cartella + QStringLiteral("/Databases/Database/");
+    return AltraConnessione(database + "Infissi/Porte.mdb")
+                   .Esegui(
+                       "UPDATE Porte SET \"Ente di prova\" = 'Università di Valdorsa' WHERE Nome = 'Porta "
+                       "blindata'; UPDATE Porte SET \"Data Prova\" = 'n.d.' WHERE Nome LIKE 'Porta "
+                       "interna%'") == 0 &&
+           AltraConnessione(database + "Partizioni verticali (Rw)/Murature in laterizio.mdb")
+                   .Esegui("UPDATE \"Murature in laterizio\" SET \"Rw (dB)\" = 60 WHERE Nome LIKE "
+                           "'%porizzato%'") == 0;
+}
+
+struct Ricerca
+{
+    QStringList nomi; // in the tables' order
+    QStringList illeggibili;
+};
+
+Ricerca Cerca(const QString& cartella, const CriteriRicerca& criteri)
+{
+    const auto tabelle = TabelleCartellaDati::Elenca(cartella);
+    std::vector<std::vector<VoceTrovata>> trovate(tabelle.size());
+    Ricerca r;
+    const std::atomic<bool> mai{false};
+    RicercaTabelle::CercaTutte(
+        tabelle, criteri, 2, mai,
+        [&](std::vector<VoceTrovata>&& lotto) {
+            auto& voci = trovate[size_t(lotto.front().tabella)];
+            voci.insert(voci.end(), lotto.begin(), lotto.end());
+        },
+        [&](size_t i, const RicercaTabelle::EsitoTabella& esito) {
+            for (const VoceTrovata& v : trovate[i])
+                r.nomi << v.nome;
+            if (!esito.errore.isEmpty())
+                r.illeggibili << tabelle[i].relativo;
+        });
+    return r;
+}
+
+CriteriRicerca Tipi(std::initializer_list<int> codici)
+{
+    CriteriRicerca c;
+    c.tipi = QSet<int>(codici);
+    return c;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(CriteriRicerca)
+
+class TestRicerca : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString cartella_;
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::PreparaAmbiente();
+        cartella_ = dir_.filePath(QStringLiteral("ZELMARtek"));
+        QVERIFY(PreparaCartella(cartella_));
+    }
+
+    void criteri_data()
+    {
+        QTest::addColumn<CriteriRicerca>("criteri");
+        QTest::addColumn<QStringList>("attesi"); // a single "N entries" when only counted
+        QTest::addColumn<bool>("illeggibile");   // the damaged file is named
+
+        CriteriRicerca c;
+        QTest::newRow("nessun criterio: ogni voce, Access compreso") << c << QStringList{"48 voci"} << true;
+        c = Tipi({1, 8});
+        c.massa.massimo = 250;
+        c.indicePiuSecondo.minimo = 40;
+        QTest::newRow("pareti fino a 250 kg/m2 con Rw+Ctr di almeno 40")
+            << c
+            << QStringList{"Muro in laterizio 12 cm", "Muro in calcestruzzo cellulare 20 cm",
+                           "Parete in cartongesso a doppia lastra", "Parete in cartongesso a doppia orditura"}
+            << true;
+        c = {};
+        c.testo = QStringLiteral("BÒRGOquieto");
+        c.data = {QDate(2011, 7, 1), QDate(2011, 11, 10)};
+        QTest::newRow("ente e date, estremi compresi")
+            << c
+            << QStringList{"Parete del vano scala", "Parete tra due uffici",
+                           "Solaio di uffici con pavimento sopraelevato"}
+            << true;
+        c = Tipi({5});
+        c.indice.massimo = 57;
+        QTest::newRow("L'nw in opera fino a 57, estremo compreso")
+            << c << QStringList{"Solaio tra alloggi via Roma"} << false;
+        c = Tipi({4, 9});
+        c.indicePiuPrimo.massimo = 60;
+        QTest::newRow("solai con Ln,w + CI fino a 60")
+            << c
+            << QStringList{"Solaio omogeneo 400 kg/m²", "Solaio omogeneo 500 kg/m²",
+                           "Solaio con massetto galleggiante",
+                           "Solaio in calcestruzzo con massetto galleggiante"}
+            << false;
+        c = {};
+        c.testo = QStringLiteral("universita");
+        QTest::newRow("testo senza accento trova l'accento") << c << QStringList{"Porta blindata"} << true;
+        c.testo = QStringLiteral("ÙNIVERSITÀ DI");
+        QTest::newRow("testo accentato in maiuscolo") << c << QStringList{"Porta blindata"} << true;
+        c = Tipi({7});
+        c.data.minimo = QDate(2011, 1, 1);
+        QTest::newRow("una data che non e' una data non passa")
+            << c << QStringList{"Finestra in legno-alluminio", "Finestra in PVC con vetro stratificato"}
+            << false;
+        c = {};
+        c.area = {2, 3};
+        QTest::newRow("area") << c << QStringList{"Portafinestra in alluminio"} << true;
+        c = {};
+        c.spessore.minimo = 390;
+        QTest::newRow("spessore, in opera prima dei piccoli elementi")
+            << c
+            << QStringList{"Solaio di uffici con pavimento sopraelevato",
+                           "Aeratore da parete con silenziatore"}
+            << true;
+        c = Tipi({10});
+        c.massa.minimo = 0;
+        QTest::newRow("senza m' nessun limite di massa passa") << c << QStringList{} << false;
+        c = {};
+        c.file = QSet<QString>{QStringLiteral("Databases/Database/Infissi/Porte.mdb"),
+                               QStringLiteral("Databases/Database/Database_sperimentale.mdb")};
+        c.testo = QStringLiteral("porta");
+        QTest::newRow("solo i database scelti")
+            << c << QStringList{"Porta blindata", "Porta interna in legno tamburata"} << false;
+        c = {};
+        c.difforme = true;
+        QTest::newRow("valutazione diversa dalla curva")
+            << c << QStringList{"Muro in laterizio porizzato 30 cm"} << true;
+        c = Tipi({1});
+        c.testo = QStringLiteral("SOME");
+        QTest::newRow("file Access tra i muri") << c << QStringList{"some data"} << true;
+    }
+
+    void criteri()
+    {
+        QFETCH(CriteriRicerca, criteri);
+        QFETCH(QStringList, attesi);
+        QFETCH(bool, illeggibile);
+        const Ricerca r = Cerca(cartella_, criteri);
+        if (attesi.size() == 1 && attesi[0].endsWith(QLatin1String(" voci")))
+            QCOMPARE(QString::number(r.nomi.size()) + " voci", attesi[0]);
+        else
+            QCOMPARE(r.nomi, attesi);
+        QCOMPARE(r.illeggibili, illeggibile ? QStringList{kMuri + "rotto.mdb"} : QStringList{});
+    }
+
+    // As a user runs it: CSV on standard output, the damaged file on standard error with
+    // status 1; wrong usage with status 2 and nothing written.
+    void zelmarCerca()
+    {
+        QProcess cerca;
+        cerca.start(QStringLiteral(ZELMAR_CERCA), {cartella_, "--tipo", "1", "--tipo", "8", "--massa-max",
+                                                   "250,0", "--indice-min", "44.5", "--testo", "-"});
+        QVERIFY(cerca.waitForFinished());
+        QCOMPARE(cerca.exitCode(), 1);
+        const QByteArray csv = cerca.readAllStandardOutput();
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(csv.mid(3)),
+                 QStringLiteral("File;Tabella;Nome;Tipo;Indice\r\n"
+                                "Databases/Database/Partizioni verticali (Rw)/Murature in laterizio.mdb;"
+                                "Murature in laterizio;Muro in laterizio 12 cm;1;47\r\n"
+                                "Databases/Database/Partizioni verticali (Rw)/Murature in laterizio.mdb;"
+                                "Murature in laterizio;Muro in calcestruzzo cellulare 20 cm;1;45\r\n"
+                                "Databases/Database/Partizioni verticali (Rw)/Pareti a secco.mdb;"
+                                "Pareti a secco;Parete in cartongesso a doppia lastra;1;53\r\n"
+                                "Databases/Database/Partizioni verticali (Rw)/Pareti a secco.mdb;"
+                                "Pareti a secco;Parete in cartongesso a doppia orditura;1;62\r\n"));
+        QVERIFY(cerca.readAllStandardError().contains("rotto.mdb"));
+        for (const QStringList& sbagliati :
+             {QStringList{cartella_, "--tipo", "11"}, QStringList{cartella_, "--dal", "31/2/2011"},
+              QStringList{cartella_ + "/manca"}, QStringList{cartella_, "--massa-min"}}) {
+            cerca.start(QStringLiteral(ZELMAR_CERCA), sbagliati);
+            QVERIFY(cerca.waitForFinished());
+            QCOMPARE(cerca.exitCode(), 2);
+            QVERIFY(cerca.readAllStandardOutput().isEmpty());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRicerca)
+#include "TestRicerca.moc"

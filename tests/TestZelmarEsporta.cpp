@@ -1,0 +1,121 @@
+// zelmar-esporta run as a process on a copy of the test data: the sheet of entries of the
+// three kinds of database, whole tables as CSV (own and Access files), and the exit status
+// and message of every wrong or missing input.
+#include "TestSupport.h"
+#include "TestoPdf.h"
+
+#include "storage/DBEngine.h"
+
+#include <QProcess>
+#include <QTest>
+
+class TestZelmarEsporta : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::PreparaAmbiente(); }
+
+    void esporta_data()
+    {
+        QTest::addColumn<QStringList>("argomenti"); // {dati}: Databases/Database, {uscita}: a new folder
+        QTest::addColumn<int>("stato");
+        QTest::addColumn<QString>("atteso"); // in the PDF's text or the CSV, or on standard error
+        const QString personale = "{dati}/Database_sperimentale.mdb";
+        QTest::newRow("sheet of a custom wall")
+            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "Muro in laterizio 12 cm"}
+            << 0 << "Rw(C,Ctr)= 52(-1, -4) dB";
+        QTest::newRow("kind from the category folder")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Partizioni verticali (Rw)/Prove 2009.mdb",
+                           "Prove 2009", "Muro in calcestruzzo cellulare 20 cm"}
+            << 0 << "Prove 2009";
+        QTest::newRow("theoretical table")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Database_teorico.mdb", "Livello_calpestio",
+                           "Solaio in calcestruzzo 16 cm"}
+            << 0 << "L'nw(Ci)= 76(-12) dB";
+        QTest::newRow("kind given") << QStringList{"--pdf",
+                                                   "{uscita}/a.pdf",
+                                                   "--tipo",
+                                                   "7",
+                                                   personale,
+                                                   "Infissi",
+                                                   "Porta interna in legno tamburata"}
+                                    << 0 << "R'w(C,Ctr)= 30(-1, -2) dB";
+        QTest::newRow("custom table as CSV") << QStringList{"--csv", "{uscita}/a.csv", personale, "Infissi"}
+                                             << 0 << "Porta interna in legno tamburata";
+        QTest::newRow("Access table as CSV") << QStringList{"--csv", "{uscita}/a.csv", "{jet}", "Table1"} << 0
+                                             << "A;B;C;D;E;F;G;H;I\r\na;b;0;0;0;0;12/12/1981;0;0\r\n";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "";
+        QTest::newRow("a name like an option is a name")
+            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "-3,5"} << 2
+            << "la voce \u00ab-3,5\u00bb";
+        QTest::newRow("missing file")
+            << QStringList{"--csv", "{uscita}/a.csv", "{dati}/manca.mdb", "T"} << 2 << "manca.mdb non esiste";
+        QTest::newRow("missing table") << QStringList{"--csv", "{uscita}/a.csv", personale, "Manca"} << 2
+                                       << "non ha la tabella \u00abManca\u00bb";
+        QTest::newRow("kind unknown")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "{jet}", "Table1", "a"} << 2 << "--tipo";
+        QTest::newRow("no such kind")
+            << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "11", personale, "T", "a"} << 2
+            << "\u00ab11\u00bb";
+        QTest::newRow("kind with CSV")
+            << QStringList{"--csv", "{uscita}/a.csv", "--tipo", "1", personale, "Infissi"} << 2 << "--tipo";
+        QTest::newRow("count of arguments")
+            << QStringList{"--csv", "{uscita}/a.csv", personale} << 2 << "2 argomenti";
+        QTest::newRow("no format") << QStringList{personale, "Infissi"} << 2 << "--pdf o --csv";
+        QTest::newRow("output not writable") << QStringList{"--pdf", "{uscita}/manca/a.pdf", personale,
+                                                            "Rw_laboratorio", "Muro in laterizio 12 cm"}
+                                             << 1 << "manca/a.pdf";
+        QTest::newRow("damaged file")
+            << QStringList{"--csv", "{uscita}/a.csv", "{guasto}", "T"} << 1 << "guasto.mdb";
+    }
+    void esporta()
+    {
+        QFETCH(QStringList, argomenti);
+        QFETCH(int, stato);
+        QFETCH(QString, atteso);
+        TestSupport::AmbienteDati dati;
+        QVERIFY(dati.ok());
+        QTemporaryDir uscita;
+        QFile guasto(uscita.filePath("guasto.mdb"));
+        QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write(QByteArray(4096, 'x')) == 4096);
+        guasto.close();
+        for (QString& a : argomenti)
+            a.replace("{dati}", dati.percorsoDatabase(""))
+                .replace("{uscita}", uscita.path())
+                .replace("{jet}",
+                         qEnvironmentVariable("ZELMAR_SOURCE_DIR") + "/tests/fixtures/jet/testV1997.mdb")
+                .replace("{guasto}", guasto.fileName());
+        QProcess esporta;
+        esporta.start(ZELMAR_ESPORTA, argomenti);
+        QVERIFY(esporta.waitForFinished(60000));
+        const QString errori = QString::fromUtf8(esporta.readAllStandardError());
+        QVERIFY2(esporta.exitCode() == stato, qPrintable(errori));
+        if (stato != 0) {
+            QVERIFY2(errori.contains(atteso), qPrintable(errori));
+            QVERIFY(!QFile::exists(uscita.filePath("a.pdf")) && !QFile::exists(uscita.filePath("a.csv")));
+            return;
+        }
+        QVERIFY2(errori.isEmpty(), qPrintable(errori));
+        if (argomenti.first() == "--help") {
+            QVERIFY(esporta.readAllStandardOutput().contains("zelmar-esporta --csv"));
+        } else if (argomenti.first() == "--pdf") {
+            QCOMPARE(TestoPdf::Pagine(uscita.filePath("a.pdf")), 1);
+            QVERIFY(TestoPdf::Testo(uscita.filePath("a.pdf")).contains(atteso));
+            QVERIFY(TestoPdf::Testo(uscita.filePath("a.pdf")).contains(argomenti.last()));
+        } else {
+            QFile csv(uscita.filePath("a.csv"));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            const QByteArray contenuto = csv.readAll();
+            QVERIFY(contenuto.startsWith("\xEF\xBB\xBF"));
+            QVERIFY2(contenuto.contains(atteso.toUtf8()), contenuto.constData());
+            auto db = DBEngine::OpenDatabase(argomenti[2]);
+            auto tabella = db->OpenRecordset(argomenti[3]);
+            QCOMPARE(contenuto.count("\r\n"), tabella->RecordCount() + 1);
+            QVERIFY(contenuto.mid(3).startsWith(tabella->FieldNames().join(';').toUtf8() + "\r\n"));
+        }
+    }
+};
+
+QTEST_MAIN(TestZelmarEsporta)
+#include "TestZelmarEsporta.moc"

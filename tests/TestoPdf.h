@@ -1,0 +1,12 @@
+// What a PDF file says, read back with poppler's tools: its text, and its number of pages.
+#pragma once
+
+#include <QString>
+
+namespace TestoPdf {
+// The text pdftotext extracts, in reading order; empty (and a failed check) when the tool
+// is missing or the file is no PDF.
+QString Testo(const QString& pdf);
+// The page count pdfinfo gives; 0 when it cannot be read.
+int Pagine(const QString& pdf);
+} // namespace TestoPdf

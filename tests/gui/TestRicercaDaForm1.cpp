@@ -1,0 +1,120 @@
+// The search window driven from the real main window: opened by Ctrl+F beside it, a text
+// searched in every database with a damaged file among them, the list sorted, an entry shown
+// in the main window by a double click, entries sent to the comparison, and copies into the
+// custom database from the results and from the main window, saved through the editor.
+#include "TestForm1Ambiente.h"
+
+#include "browser/ComandiRicerca.h"
+#include "browser/ComandiVoce.h"
+#include "browser/FinestraRicerca.h"
+#include "comparison/FinestraConfronto.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableView>
+
+using namespace Form1Test;
+
+class TestRicercaDaForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cercaMostraConfrontaCopia()
+    {
+        Ambiente a;
+        QVERIFY(a.ok());
+        const QString rotto = QStringLiteral("Partizioni verticali (Rw)/rotto.mdb");
+        QVERIFY(Scrivi(a.dati().percorsoDatabase(rotto), QByteArray(2048, 'z')));
+        a.apri();
+        a.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&a.form()));
+        QTest::keyClick(&a.form(), Qt::Key_F, Qt::ControlModifier);
+        FinestraRicerca* r = a.form().Ricerca()->Ricerca();
+        QVERIFY(r && r->isVisible() && !r->isModal());
+
+        r->findChild<QLineEdit*>(QStringLiteral("TestoRicerca"))->setText(QStringLiteral("LATERIZIO"));
+        QSignalSpy fine(r, &FinestraRicerca::terminata);
+        Premi(r, QStringLiteral("Cerca"));
+        QVERIFY(fine.wait(20000));
+        QTableView* elenco = r->Elenco();
+        elenco->sortByColumn(ModelloRisultati::Nome, Qt::AscendingOrder);
+        QStringList nomi;
+        for (int riga = 0; riga < elenco->model()->rowCount(); ++riga)
+            nomi << r->VoceMostrata(riga).nome;
+        QCOMPARE(nomi, (QStringList{"Doppia parete in laterizio 8+12 cm", "Muro in laterizio 12 cm",
+                                    "Muro in laterizio 25 cm", "Parete tra appartamenti via Roma"}));
+        QVERIFY(
+            r->findChild<QLabel*>(QStringLiteral("StatoRicerca"))->text().startsWith(QStringLiteral("4 ")));
+        QVERIFY(r->findChild<QLabel*>(QStringLiteral("ErroriRicerca"))
+                    ->text()
+                    .contains(QStringLiteral("rotto.mdb")));
+
+        // Dates sort as dates, not as texts; the export follows the order shown.
+        elenco->sortByColumn(ModelloRisultati::DataProva, Qt::AscendingOrder);
+        QStringList perData;
+        for (int riga = 0; riga < elenco->model()->rowCount(); ++riga)
+            perData << r->VoceMostrata(riga).nome;
+        QCOMPARE(perData, (QStringList{"Muro in laterizio 25 cm", "Doppia parete in laterizio 8+12 cm",
+                                       "Muro in laterizio 12 cm", "Parete tra appartamenti via Roma"}));
+        const QString csv = a.dati().cartellaDati() + QStringLiteral("/ricerca.csv");
+        FileDialog::setNextFileName(csv);
+        Premi(r, QStringLiteral("EsportaRicerca"));
+        const QList<QByteArray> righe = Contenuto(csv).split('\n');
+        QCOMPARE(righe.size(), 6); // header, four entries, the end of the last line
+        QVERIFY2(righe[0].startsWith("\xEF\xBB\xBF") && righe[0].contains(";m' (kg/m\xC2\xB2);s (mm);"),
+                 righe[0]);
+        QCOMPARE(righe[2],
+                 QByteArray("Doppia parete in laterizio 8+12 cm;Rw (laboratory);Partizioni verticali (Rw)/"
+                            "Prove 2009.mdb;Prove 2009;Rw(C,Ctr)= 57(-1, -5) dB;260;280;11/9/2009;"
+                            "Istituto Prove Valdorsa S.p.A.\r"));
+        elenco->sortByColumn(ModelloRisultati::Nome, Qt::AscendingOrder);
+
+        // The experimental entry, shown in the main window: its file's node, its list line.
+        const QRect cella = elenco->visualRect(elenco->model()->index(0, ModelloRisultati::Nome));
+        QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, cella.center());
+        QTest::mouseDClick(elenco->viewport(), Qt::LeftButton, {}, cella.center());
+        QCOMPARE(a.albero()->currentItem()->text(0), QStringLiteral("Prove 2009"));
+        QCOMPARE(a.albero()->currentItem()->parent(), a.radice(QStringLiteral("Rw")));
+        QCOMPARE(a.elenco()->testoCorrente(), QStringLiteral("Doppia parete in laterizio 8+12 cm"));
+
+        elenco->selectAll();
+        Premi(r, QStringLiteral("ConfrontaTrovate"));
+        QCOMPARE(a.form().ComandiUscita()->Confronto()->Insieme().Quanti(), 4);
+
+        // Copied from the results: the editor of a new custom wall, filled, saved under a new name.
+        elenco->selectRow(0);
+        QVERIFY(ConEditor([&] { Premi(r, QStringLiteral("CopiaTrovata")); },
+                          [&](Form3* f) {
+                              QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
+                              QCOMPARE(Casella(f, "Text15")->text(),
+                                       QStringLiteral("Doppia parete in laterizio 8+12 cm"));
+                              Casella(f, "Text15")->setText(QStringLiteral("Doppia parete copiata"));
+                              Premi(f, "Command2");
+                          }));
+        const QVariantMap copiata = LeggiRiga(a.sperimentale(), QStringLiteral("Rw_laboratorio"), 1,
+                                              QStringLiteral("Doppia parete copiata"));
+        const QVariantMap originale =
+            LeggiRiga(a.dati().percorsoDatabase(QStringLiteral("Partizioni verticali (Rw)/Prove 2009.mdb")),
+                      QStringLiteral("Prove 2009"), 1, QStringLiteral("Doppia parete in laterizio 8+12 cm"));
+        for (const char* colonna :
+             {"Rw (dB)", "Ctr (dB)", "m' (kg/m²)", "Ente di prova", "Data Prova", "R - 5000Hz (dB)"})
+            QCOMPARE(copiata.value(colonna), originale.value(colonna));
+
+        // A theoretical wall copied from the main window goes to the laboratory walls.
+        a.clicca(a.figlio(QStringLiteral("teorico"), QStringLiteral("Rw")));
+        const QString teorica = a.elenco()->testoCorrente();
+        QVERIFY(ConEditor([&] { a.form().findChild<QAction*>(QStringLiteral("CopiaPersonale"))->trigger(); },
+                          [&](Form3* f) {
+                              QCOMPARE(Casella(f, "Text15")->text(), teorica);
+                              Premi(f, "Command2");
+                          }));
+        QCOMPARE(LeggiRiga(a.sperimentale(), QStringLiteral("Rw_laboratorio"), 1, teorica).value("Rw (dB)"),
+                 LeggiRiga(a.teorico(), QStringLiteral("Potere_fonoisolante"), 8, teorica).value("Rw (dB)"));
+        QCOMPARE(a.elenco()->testoCorrente().isEmpty(), false);
+        QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
+    }
+};
+
+QTEST_MAIN(TestRicercaDaForm1)
+#include "TestRicercaDaForm1.moc"
