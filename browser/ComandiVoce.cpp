@@ -94,11 +94,12 @@ std::optional<DatiVoce> ComandiVoce::VoceMostrata()
 {
     const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
     if (form_->Inerte() || form_->Controlli().List1->currentRow() < 0 || !form_->RecordMostrato() || !tipo) {
-        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."), MessageBox::Information);
+        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."),
+                         MessageBox::Information);
         return std::nullopt;
     }
-    return LetturaVoce::Da(*form_->RecordMostrato(), *tipo, Module1::PercorsoDatabaseCorrente(GetCartellaDati()),
-                           Module1::NomeTabella);
+    return LetturaVoce::Da(*form_->RecordMostrato(), *tipo,
+                           Module1::PercorsoDatabaseCorrente(GetCartellaDati()), Module1::NomeTabella);
 }
 
 void ComandiVoce::AggiungiAlConfronto()
