@@ -104,14 +104,17 @@ std::optional<DatiVoce> ComandiVoce::VoceMostrata()
 
 void ComandiVoce::AggiungiAlConfronto()
 {
-    const std::optional<DatiVoce> voce = VoceMostrata();
-    if (!voce)
-        return;
+    if (const std::optional<DatiVoce> voce = VoceMostrata())
+        Confronta({*voce});
+}
+
+int ComandiVoce::Confronta(const QList<DatiVoce>& voci)
+{
     if (!confronto_) {
         confronto_ = new FinestraConfronto(form_);
         connect(confronto_, &FinestraConfronto::mostraVoce, this, &ComandiVoce::MostraVoce);
     }
-    confronto_->Aggiungi(*voce);
+    return confronto_->Aggiungi(voci);
 }
 
 void ComandiVoce::SalvaScheda()

@@ -8,6 +8,8 @@
 #include "app/DialogoStampa.h"
 #include "browser/ComandiVoce.h"
 #include "comparison/FinestraConfronto.h"
+#include "exchange/LetturaVoce.h"
+#include "model/Categorie.h"
 
 #include <QChart>
 #include <QClipboard>
@@ -107,6 +109,18 @@ private slots:
         QCOMPARE(Legenda(a), kConfrontati.mid(1));
         Comando(Confronto(a), "SvuotaConfronto");
         QVERIFY(Legenda(a).isEmpty() && Confronto(a)->Tabella()->columnCount() == 0);
+
+        // Entries read elsewhere (as a search finds them) come in together, refusals in one message.
+        const auto muro =
+            LetturaVoce::Leggi(a.sperimentale(), "Rw_laboratorio", catRwLaboratorio, kConfrontati[0]);
+        const auto solaio = LetturaVoce::Leggi(a.sperimentale(), "Lnw_laboratorio", catLnwLaboratorio,
+                                               "Solaio in calcestruzzo con massetto galleggiante");
+        QVERIFY(muro && solaio);
+        MessageBox::clearShown();
+        QCOMPARE(a.form().ComandiUscita()->Confronta({*muro, *muro, *solaio}), 1);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY2(MessageBox::lastText().contains("already in the comparison.\n\u00abSolaio"),
+                 qPrintable(MessageBox::lastText()));
     }
 
     // Commands of the main window act on the entry named (the first custom wall when none is
