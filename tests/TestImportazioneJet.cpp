@@ -8,7 +8,6 @@
 #include "storage/DBEngine.h"
 #include "storage/ImportazioneJet.h"
 
-#include <QDirIterator>
 #include <QProcess>
 #include <QTest>
 
@@ -28,22 +27,12 @@ struct CartellaConJet
     }
     bool Prepara(const QStringList& nomi)
     {
-        bool ok = QDir().mkpath(File(QString()));
+        bool ok = true;
         for (const QString& nome : nomi)
             ok = ok && Scrivi(File(nome), Contenuto(JetDiProva::Percorso(nome)));
         return ok;
     }
-    // Every file below the folder with its bytes.
-    QMap<QString, QByteArray> Istantanea() const
-    {
-        QMap<QString, QByteArray> file;
-        for (QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-             it.hasNext();) {
-            const QString percorso = it.next();
-            file.insert(percorso, Contenuto(percorso));
-        }
-        return file;
-    }
+    QMap<QString, QByteArray> Istantanea() const { return TestSupport::FileSotto(dir.path()); }
 };
 
 } // namespace
