@@ -7,6 +7,7 @@
 #include "Form2.h"
 #include "Form4.h"
 #include "GraficoFrequenze.h"
+#include "ImportazioneInCorso.h"
 #include "LayoutForm1.h"
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
@@ -22,7 +23,7 @@
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
 #include "storage/DbException.h"
-#include "storage/ImportazioneJet.h"
+#include "storage/NomiSenzaMaiuscole.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
@@ -620,9 +621,8 @@ void Form1::CommandInfoAgg_Click()
 
 void Form1::ImportaJet_Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto rapporto = ImportazioneJet::ImportaCartella(GetPercorsoDatabases());
-    QApplication::restoreOverrideCursor();
+    const auto rapporto =
+        ImportazioneInCorso::Esegui(this, NomiSenzaMaiuscole::Trova(GetPercorsoDatabases()));
     const bool errori = rapporto.Quanti(ImportazioneJet::EsitoFile::Errore) > 0;
     MessageBox::show(this, rapporto.Testo(), errori ? MessageBox::Exclamation : MessageBox::Information);
     if (inerte_)

@@ -2,6 +2,7 @@
 
 #include "app/ZelmarCommonModule.h"
 #include "model/Categorie.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -23,11 +24,11 @@ QStringList SceltaImmagine::Candidati(int codice, const std::optional<QString>& 
     const bool senzaImmagine = immagine && *immagine == M(66);
     if (codice != catDRwTeorico && !cartella.isEmpty() && immagine && !senzaImmagine &&
         NomeAccettabile(*immagine)) {
-        const QString percorso = GetCartellaImmagini(cartella) + *immagine;
+        const QString percorso = NomiSenzaMaiuscole::Trova(GetCartellaImmagini(cartella) + *immagine);
         if (EsisteFile(percorso))
             candidati << percorso;
     }
-    const QString segnaposto = GetPercorsoSenzaImmagine();
+    const QString segnaposto = NomiSenzaMaiuscole::Trova(GetPercorsoSenzaImmagine());
     if (EsisteFile(segnaposto))
         candidati << segnaposto;
     return candidati;

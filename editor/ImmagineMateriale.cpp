@@ -1,6 +1,7 @@
 #include "ImmagineMateriale.h"
 
 #include "app/ZelmarCommonModule.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QFile>
 
@@ -20,8 +21,10 @@ void CopiaImmagineScelta(const QString& cartellaCategoria, const QString& nomeFi
     if (PercorsoImmagineScelta.isEmpty() || nomeFile.isEmpty() || nomeFile != NomeFile(nomeFile) ||
         nomeFile == QLatin1String(".") || nomeFile == QLatin1String(".."))
         return;
-    const QString destinazione = ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria) + nomeFile;
-    if (QFile::exists(destinazione))
+    // A picture of that name in another letter case is the same picture.
+    const QString destinazione =
+        NomiSenzaMaiuscole::Trova(ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria)) + nomeFile;
+    if (QFile::exists(NomiSenzaMaiuscole::Trova(destinazione)))
         return;
     QFile::copy(PercorsoImmagineScelta, destinazione);
 }

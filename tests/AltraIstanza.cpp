@@ -1,7 +1,10 @@
 // Another copy of the program working on the same data folder, for the tests of two
 // copies at once and of saves cut short. One command per run, with a line on its output
 // each time it is done:
-//   AltraIstanza salva <database file> <name>     saves a new entry as the editor does
+//   AltraIstanza salva <database file> <name>     says it is ready, then saves a new entry
+//                                                 as the editor does
+//   AltraIstanza modifica <database file> <name>  changes the entry of that name as the
+//                                                 editor does, from the entry as it is now
 //   AltraIstanza cancella <database file> <name>  deletes an entry as the browser does
 //   AltraIstanza tieni <database file>            holds the file as a modify-mode save
 //                                                 does, until its input closes
@@ -26,13 +29,17 @@ void Scrivi(const QString& riga)
     std::fflush(stdout);
 }
 
+// Empty when saved, else what stopped the save: the engine's description, or the refusal's number.
 QString Salva(const QString& percorso, const QString& nome, int seme, bool modifica = false,
               const QString& selezionato = {})
 {
+    using Esito = SalvataggioMateriale::Esito;
     const auto esito = SalvataggioMateriale::Salva(
         VoceDiProva::Richiesta(percorso, catRwLaboratorio,
                                VoceDiProva::ValoriVoce(catRwLaboratorio, nome, seme), modifica, selezionato));
-    return esito.tipo == SalvataggioMateriale::Esito::Ok ? QString() : esito.descrizione;
+    return esito.tipo == Esito::Ok       ? QString()
+           : esito.tipo == Esito::Errore ? esito.descrizione
+                                         : QString::number(esito.tipo);
 }
 
 } // namespace
@@ -44,15 +51,18 @@ int main(int argc, char** argv)
     const QStringList a = applicazione.arguments();
     const QString comando = a.value(1);
     try {
-        if (comando == QLatin1String("salva")) {
-            const QString errore = Salva(a.value(2), a.value(3), 5);
+        if (comando == QLatin1String("salva") || comando == QLatin1String("modifica")) {
+            const bool modifica = comando == QLatin1String("modifica");
+            if (!modifica)
+                Scrivi(QStringLiteral("pronto"));
+            const QString errore = Salva(a.value(2), a.value(3), 5, modifica, a.value(3));
             Scrivi(errore.isEmpty() ? QStringLiteral("salvato") : errore);
         } else if (comando == QLatin1String("cancella")) {
             const bool fatto = CancellazioneMateriale::Cancella(
                 a.value(2), VoceDiProva::Tabella(catRwLaboratorio), a.value(3));
             Scrivi(fatto ? QStringLiteral("cancellato") : QStringLiteral("nessuna"));
         } else if (comando == QLatin1String("tieni")) {
-            auto database = DBEngine::OpenDatabase(a.value(2), true);
+            auto database = DBEngine::OpenDatabase(a.value(2), DBEngine::Uso::Esclusivo);
             Scrivi(QStringLiteral("tengo"));
             while (std::getchar() != EOF) {
             }

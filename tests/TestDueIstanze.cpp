@@ -11,6 +11,8 @@
 
 #include <QProcess>
 #include <QTest>
+#include <QThread>
+#include <sqlite3.h>
 
 using Esito = SalvataggioMateriale::Esito;
 
@@ -18,13 +20,14 @@ namespace {
 
 const QString NomeEsistente = QStringLiteral("Muro in laterizio 12 cm");
 
-// Runs the other copy to its end and gives back the line it wrote.
+// Runs the other copy to its end and gives back the last line it wrote.
 QString AltraIstanza(const QStringList& argomenti)
 {
     QProcess altra;
     altra.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA), argomenti);
-    return altra.waitForFinished(30000) ? QString::fromLocal8Bit(altra.readAllStandardOutput()).trimmed()
-                                        : QStringLiteral("(did not finish)");
+    return altra.waitForFinished(30000)
+               ? QString::fromLocal8Bit(altra.readAllStandardOutput()).trimmed().split('\n').last()
+               : QStringLiteral("(did not finish)");
 }
 
 QStringList NomiInElenco(const QString& percorso)
@@ -67,8 +70,10 @@ private slots:
     }
 
     // A modify-mode save while the other copy holds the file fails with the message and
-    // loses nothing; once the file is free, the same save goes through.
-    void ModificaMentreLAltraTieneIlFile()
+    // loses nothing; once the file is free, the same save goes through. A change made on
+    // what this copy showed before the other copy changed the entry is refused and writes
+    // nothing.
+    void ModificheDelleDueCopie()
     {
         const auto righePrima = FotografiaDatabase::Righe(percorso_);
         QProcess altra;
@@ -83,6 +88,39 @@ private slots:
         QVERIFY(FotografiaDatabase::Righe(percorso_) == righePrima);
         QCOMPARE(ModificaEsistente(percorso_).tipo, Esito::Ok);
         QVERIFY(NomiInElenco(percorso_).contains(NomeEsistente + QStringLiteral(" bis")));
+
+        const QString nome = NomeEsistente + QStringLiteral(" bis");
+        const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 7);
+        const auto mostrata = VoceDiProva::Richiesta(percorso_, catRwLaboratorio, valori, true, nome);
+        QCOMPARE(AltraIstanza({"modifica", percorso_, nome}), QStringLiteral("salvato"));
+        const auto righeAltra = FotografiaDatabase::Righe(percorso_);
+        QCOMPARE(SalvataggioMateriale::Salva(mostrata).tipo, Esito::ModificatoDaAltri);
+        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+    }
+
+    // Two other copies save one new name at the same moment (a third program keeps the file
+    // from being written until both are about to save): the name is stored once, and the
+    // copy that comes second is told the name is taken.
+    void StessoNomeNelloStessoMomento()
+    {
+        const QString nome = QStringLiteral("Voce contesa");
+        TestSupport::AltraConnessione cancello(percorso_);
+        QCOMPARE(cancello.Esegui("BEGIN IMMEDIATE"), SQLITE_OK);
+        QProcess copie[2];
+        for (QProcess& copia : copie) {
+            copia.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA), {QStringLiteral("salva"), percorso_, nome});
+            QVERIFY(copia.waitForReadyRead(30000));
+        }
+        QThread::msleep(200);
+        QCOMPARE(cancello.Esegui("ROLLBACK"), SQLITE_OK);
+        QStringList esiti;
+        for (QProcess& copia : copie) {
+            QVERIFY(copia.waitForFinished(30000));
+            esiti << QString::fromLocal8Bit(copia.readAllStandardOutput()).trimmed().split('\n').last();
+        }
+        esiti.sort();
+        QCOMPARE(esiti, (QStringList{QString::number(Esito::NomeDuplicato), QStringLiteral("salvato")}));
+        QCOMPARE(NomiInElenco(percorso_).count(nome), 1);
     }
 
     // Deleting an entry the other copy has just deleted does nothing and says nothing.

@@ -1,6 +1,7 @@
 // Names that come from files, databases and the user cannot reach outside their place: a
 // picture name read from an entry only ever loads a file of the category's image folder,
-// and a chosen picture is copied into that folder under a plain file name only.
+// and a chosen picture is copied into that folder under a plain file name only, unless a
+// picture of that name in other letter cases is there already.
 #include "TestSupport.h"
 
 #include "app/ZelmarCommonModule.h"
@@ -34,7 +35,7 @@ private slots:
              {"foto.jpg", "sotto/foto.jpg", "../segreto.jpg", "../../segreto.jpg", "../Infissi/foto.jpg"})
             QVERIFY(Scrivi(cartella + QString::fromUtf8(dove), dove));
         QVERIFY(Scrivi(ambiente.cartellaDati() + QStringLiteral("/segreto.jpg"), "fuori"));
-        QStringList nomi{QStringLiteral("foto.jpg"),
+        QStringList nomi{QStringLiteral("foto.jpg"), QStringLiteral("FOTO.JPG"),
                          QStringLiteral("foto.jpg") + QChar(0) + QStringLiteral("../x")};
         for (const char* nome : {"../../segreto.jpg", "../segreto.jpg", "../Infissi/foto.jpg",
                                  "@/segreto.jpg", "..\\..\\segreto.jpg", "sotto/foto.jpg", "..", "", "   "})
@@ -43,7 +44,8 @@ private slots:
             const QStringList candidati = SceltaImmagine::Candidati(catRwLaboratorio, nome);
             QVERIFY(!candidati.isEmpty());
             QCOMPARE(candidati.last(), ZelmarCommonModule::GetPercorsoSenzaImmagine());
-            QVERIFY2(candidati.size() == (nome == QLatin1String("foto.jpg") ? 2 : 1), qPrintable(nome));
+            const bool foto = nome.compare(QLatin1String("foto.jpg"), Qt::CaseInsensitive) == 0;
+            QVERIFY2(candidati.size() == (foto ? 2 : 1), qPrintable(nome));
         }
         QCOMPARE(
             QFileInfo(SceltaImmagine::Candidati(catRwLaboratorio, nomi.first()).first()).canonicalFilePath(),
@@ -59,9 +61,10 @@ private slots:
         const QString scelta = ambiente.cartellaDati() + QStringLiteral("/scelte/nuova.jpg");
         QVERIFY(Scrivi(scelta, "immagine scelta"));
         const QString radice = QFileInfo(ambiente.cartellaProgramma()).absolutePath();
-        // The plain name last: it is the one that is copied.
+        // The plain name last: it is the one that is copied; a picture there in other letter
+        // cases is not copied again.
         for (const char* nome : {"../nuova.jpg", "../../nuova.jpg", "sotto/nuova.jpg", "@/nuova.jpg", "..",
-                                 ".", "", "nuova.jpg"}) {
+                                 ".", "", "Muro_Laterizio_12.JPG", "nuova.jpg"}) {
             QStringList attesi = FileSotto(radice).keys();
             ImmagineMateriale::PercorsoImmagineScelta = scelta;
             ImmagineMateriale::CopiaImmagineScelta(
