@@ -84,18 +84,21 @@ void ComandiRicerca::Mostra(const TabelleCartellaDati::Tabella& tabella, const Q
 
 void ComandiRicerca::Confronta(const QList<QPair<TabelleCartellaDati::Tabella, QString>>& voci)
 {
+    QList<DatiVoce> lette;
     for (const auto& [tabella, nome] : voci) {
         try {
             if (const std::optional<DatiVoce> voce =
                     LetturaVoce::Leggi(tabella.file, tabella.tabella, tabella.codice, nome))
-                form_->ComandiUscita()->Confronta(*voce);
+                lette.append(*voce);
         } catch (const DbException& errore) {
             MessageBox::show(ricerca_,
-                             tr("\u00ab%1\u00bb could not be read from %2: %3")
+                             tr("«%1» could not be read from %2: %3")
                                  .arg(nome, tabella.relativo, errore.Descrizione()),
                              MessageBox::Exclamation);
         }
     }
+    if (!lette.isEmpty())
+        form_->ComandiUscita()->Confronta(lette);
 }
 
 void ComandiRicerca::CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, const QString& nome)
@@ -105,7 +108,7 @@ void ComandiRicerca::CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, c
         record = DettaglioMateriale::Leggi(tabella.file, tabella.tabella, tabella.codice, nome);
     } catch (const DbException& errore) {
         MessageBox::show(ricerca_,
-                         tr("\u00ab%1\u00bb could not be read from %2: %3")
+                         tr("«%1» could not be read from %2: %3")
                              .arg(nome, tabella.relativo, errore.Descrizione()),
                          MessageBox::Exclamation);
         return;

@@ -105,16 +105,16 @@ std::optional<DatiVoce> ComandiVoce::VoceMostrata()
 void ComandiVoce::AggiungiAlConfronto()
 {
     if (const std::optional<DatiVoce> voce = VoceMostrata())
-        Confronta(*voce);
+        Confronta({*voce});
 }
 
-void ComandiVoce::Confronta(const DatiVoce& voce)
+int ComandiVoce::Confronta(const QList<DatiVoce>& voci)
 {
     if (!confronto_) {
         confronto_ = new FinestraConfronto(form_);
         connect(confronto_, &FinestraConfronto::mostraVoce, this, &ComandiVoce::MostraVoce);
     }
-    confronto_->Aggiungi(voce);
+    return confronto_->Aggiungi(voci);
 }
 
 void ComandiVoce::SalvaScheda()

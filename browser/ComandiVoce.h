@@ -21,9 +21,11 @@ public:
     // Puts the commands on the window's toolbar and menu, with their shortcuts.
     explicit ComandiVoce(Form1* form);
 
+    // Adds the shown entry to the comparison.
     void AggiungiAlConfronto();
-    // Adds an entry to the comparison window, opening it when needed.
-    void Confronta(const DatiVoce& voce);
+    // Adds entries read elsewhere (LetturaVoce) to the comparison, opening its window on first
+    // use; a double click there shows an entry in this window. Returns how many were added.
+    int Confronta(const QList<DatiVoce>& voci);
     void SalvaScheda();
     void StampaScheda();
     void CopiaBande();

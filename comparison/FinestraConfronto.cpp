@@ -167,18 +167,22 @@ void FinestraConfronto::CreaComandi()
     conVoci_ = {svuota, esportaGrafico, png, svg, pdf, csv, copia, stampa};
 }
 
-bool FinestraConfronto::Aggiungi(const DatiVoce& voce)
+int FinestraConfronto::Aggiungi(const QList<DatiVoce>& voci)
 {
-    // Shown beside the main window, without taking the keyboard from it.
     show();
     raise();
-    const QString rifiuto = insieme_.Aggiungi(voce);
-    if (!rifiuto.isEmpty()) {
-        MessageBox::show(this, rifiuto, MessageBox::Exclamation);
-        return false;
-    }
-    Aggiorna();
-    return true;
+    QStringList rifiuti;
+    int aggiunte = 0;
+    for (const DatiVoce& voce : voci)
+        if (const QString rifiuto = insieme_.Aggiungi(voce); rifiuto.isEmpty())
+            ++aggiunte;
+        else
+            rifiuti << rifiuto;
+    if (aggiunte > 0)
+        Aggiorna();
+    if (!rifiuti.isEmpty())
+        MessageBox::show(this, rifiuti.join(QLatin1Char('\n')), MessageBox::Exclamation);
+    return aggiunte;
 }
 
 void FinestraConfronto::Rimuovi(int indice)

@@ -21,8 +21,10 @@ class FinestraConfronto : public QMainWindow
 public:
     explicit FinestraConfronto(QWidget* parent = nullptr);
 
-    // Adds the entry and shows the window; a refused entry is explained in a message.
-    bool Aggiungi(const DatiVoce& voce);
+    // Adds the entries in order and shows the window without taking the keyboard from the
+    // window the user works in. The entries refused (another band quantity, already there,
+    // beyond twelve) are explained together in one message. Returns how many were added.
+    int Aggiungi(const QList<DatiVoce>& voci);
     void Rimuovi(int indice);
     void Svuota();
     const InsiemeConfronto& Insieme() const { return insieme_; }

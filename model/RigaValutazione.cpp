@@ -4,7 +4,9 @@
 
 QString RigaValutazione::Di(const RecordMateriale& record, const TipoMateriale& tipo)
 {
-    const auto testo = [&record](RecordSchema::Campo campo) { return FormatoNumero::TestoCampo(record.Valore(campo)); };
+    const auto testo = [&record](RecordSchema::Campo campo) {
+        return FormatoNumero::TestoCampo(record.Valore(campo));
+    };
     QString riga = QString::fromUtf8(tipo.rigaValutazione);
     const auto& v = tipo.valutazioni;
     riga += testo(v[0].campo) + QLatin1Char('(');

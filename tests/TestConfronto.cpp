@@ -9,11 +9,9 @@
 #include "model/Categorie.h"
 
 #include <QApplication>
-#include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QTest>
-#include <QValueAxis>
 
 namespace {
 
@@ -114,12 +112,6 @@ private slots:
                     QVERIFY(p.y() != 0);
             }
         QCOMPARE(tratti, 2); // 63-400 Hz and 630-5000 Hz
-        auto* asseX = qobject_cast<QCategoryAxis*>(grafico.axes(Qt::Horizontal).first());
-        QCOMPARE(asseX->categoriesLabels().first(), "50");
-        QCOMPARE(asseX->categoriesLabels().last(), "5000");
-        QCOMPARE(asseX->count(), 21);
-        const auto* asseY = qobject_cast<QValueAxis*>(grafico.axes(Qt::Vertical).first());
-        QCOMPARE(asseY->tickInterval(), 5.0);
     }
 
     void tabellaConValoriEValutazioni()
@@ -142,13 +134,6 @@ private slots:
         QCOMPARE(riga("Ctr (dB) stored"), (QList<QVariant>{QVariant(), QVariant()}));
         QCOMPARE(riga("Rw computed (dB)").size(), 2);
         QVERIFY(riga("Rw computed (dB)")[1].isNull());
-
-        const QByteArray byte = TabellaConfronto::Csv({muro, teorico});
-        QVERIFY(byte.startsWith("\xEF\xBB\xBF"
-                                "Band or rating;Muro;Teorico\r\n"));
-        const QStringList csv = QString::fromUtf8(byte).split("\r\n");
-        QVERIFY(csv.contains("125 Hz;;34"));
-        QVERIFY(TabellaConfronto::TestoAppunti({muro, teorico}).contains("Rw (dB) stored\t52\t40,5\n"));
     }
 };
 

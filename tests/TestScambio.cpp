@@ -1,14 +1,9 @@
-// Band values through the clipboard, CSV fields, and a whole table written as CSV.
+// Band values read from pasted text, and CSV fields.
 #include "TestSupport.h"
 
 #include "exchange/AppuntiBande.h"
-#include "exchange/EsportazioneTabella.h"
 #include "exchange/ScritturaCsv.h"
-#include "storage/DBEngine.h"
-#include "model/RecordSchema.h"
-#include "storage/SqliteDatabase.h"
 
-#include <QBuffer>
 #include <QTest>
 
 namespace {
@@ -76,18 +71,6 @@ private slots:
         QTEST(lettura.valori.last(), "ultimo");
     }
 
-    void copiaBandeInLocaleConVuoti()
-    {
-        MotoreValutazione::Bande bande;
-        for (int i = 0; i < 21; ++i)
-            bande[i] = 30 + i + 0.5;
-        bande[1].reset();
-        bande[20].reset();
-        const QString riga = AppuntiBande::Riga(bande);
-        QCOMPARE(riga.count('\t'), 20);
-        QVERIFY2(riga.startsWith("30,5\t\t32,5\t") && riga.endsWith("49,5\t"), qPrintable(riga));
-    }
-
     void campiCsv_data()
     {
         QTest::addColumn<QVariant>("valore");
@@ -108,28 +91,6 @@ private slots:
     {
         QFETCH(QVariant, valore);
         QTEST(ScritturaCsv::Valore(valore), "campo");
-    }
-
-    void tabellaInteraInCsv()
-    {
-        QTemporaryDir cartella;
-        const QString file = cartella.filePath("prova.mdb");
-        auto db = SqliteDatabase::Crea(file);
-        db->CreaTabellaMateriale("Prove", {"Nome", "Data Prova", "Rw (dB)", "R - 50Hz (dB)"}, RecordSchema::IsNumerica);
-        db->Execute("INSERT INTO Prove VALUES ('Muro; lato \"A\"', '1/2/2010', 52, 40.5)");
-        db->Execute("INSERT INTO Prove VALUES ('Parete', NULL, NULL, 33)");
-        db->Close();
-
-        QBuffer uscita;
-        uscita.open(QIODevice::WriteOnly);
-        auto letto = DBEngine::OpenDatabase(file);
-        auto tabella = letto->OpenRecordset("Prove");
-        tabella->MoveNext(); // written from the first row whatever the cursor
-        QVERIFY(EsportazioneTabella::Scrivi(*tabella, uscita));
-        QCOMPARE(uscita.data(), QByteArray("\xEF\xBB\xBF"
-                                           "Nome;Data Prova;Rw (dB);R - 50Hz (dB)\r\n"
-                                           "\"Muro; lato \"\"A\"\"\";1/2/2010;52;40,5\r\n"
-                                           "Parete;;;33\r\n"));
     }
 };
 

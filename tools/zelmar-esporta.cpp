@@ -15,9 +15,9 @@
 #include "exchange/LetturaVoce.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
+#include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
-#include "sheet/SchedaTecnica.h"
 
 #include <QApplication>
 #include <QDir>
