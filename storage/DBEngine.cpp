@@ -2,6 +2,8 @@
 
 #include "DbException.h"
 #include "JetBackend.h"
+#include "PgDatabase.h"
+#include "ServerCondiviso.h"
 #include "SqliteDatabase.h"
 
 #include <QFile>
@@ -40,6 +42,9 @@ namespace DBEngine {
 
 std::unique_ptr<Database> OpenDatabase(const QString& percorso, bool esclusivo)
 {
+    // On the server a save's transaction locks what it changes: no exclusive opening.
+    if (const auto collegamento = ServerCondiviso::Per(percorso))
+        return PgDatabase::Apri(collegamento->conninfo, collegamento->tabelle);
     const QByteArray intestazione = LeggiIntestazione(percorso);
     if (JetBackend::IsJetHeader(intestazione))
         return JetBackend::Open(percorso);

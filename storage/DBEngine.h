@@ -4,6 +4,7 @@
 #include "Database.h"
 
 namespace DBEngine {
+// A path the laboratory keeps on a server (ServerCondiviso) opens the server's database.
 // Throws DbException when the file is missing, damaged, foreign or held exclusively
 // elsewhere. With esclusivo set, other connections are refused while this one is open.
 std::unique_ptr<Database> OpenDatabase(const QString& percorso, bool esclusivo = false);

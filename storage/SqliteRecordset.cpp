@@ -1,6 +1,8 @@
 #include "SqliteRecordset.h"
 
 #include "SqliteSchema.h"
+#include "TestiVisti.h"
+#include "TestoNumerico.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -67,58 +69,6 @@ QString Quota(const QString& nome)
 {
     return SqliteSchema::QuotaIdentificatore(nome);
 }
-
-// The distinct texts met so far, by their stored bytes: a table repeats a few hundred
-// keywords over all of its rows, and a lookup here costs half of one in a QSet, which
-// would cost the list fill a fifth of its time (see bench/README.md).
-class TestiVisti
-{
-public:
-    // True the first time the bytes are met.
-    bool Nuovo(QByteArrayView testo)
-    {
-        if (2 * testi_.size() >= posti_.size())
-            Allarga();
-        for (size_t i = Posto(testo);; i = (i + 1) & (posti_.size() - 1)) {
-            if (posti_[i] < 0) {
-                posti_[i] = int(testi_.size());
-                testi_.emplace_back(testo.data(), testo.size());
-                return true;
-            }
-            const QByteArray& visto = testi_[size_t(posti_[i])];
-            if (visto.size() == testo.size() &&
-                (testo.isEmpty() || std::memcmp(visto.constData(), testo.data(), size_t(testo.size())) == 0))
-                return false;
-        }
-    }
-
-private:
-    size_t Posto(QByteArrayView testo) const
-    {
-        quint64 inizio = 0, fine = 0;
-        const auto n = size_t(testo.size());
-        if (n == 0)
-            return 0;
-        std::memcpy(&inizio, testo.data(), std::min<size_t>(n, 8));
-        if (n > 8)
-            std::memcpy(&fine, testo.data() + n - std::min<size_t>(n - 8, 8), std::min<size_t>(n - 8, 8));
-        const quint64 h = inizio * 0x9E3779B97F4A7C15ull ^ (fine + n * 0xBF58476D1CE4E5B9ull);
-        return size_t(h ^ (h >> 29)) & (posti_.size() - 1);
-    }
-    void Allarga()
-    {
-        posti_.assign(std::max<size_t>(1024, 4 * posti_.size()), -1); // a power of two
-        for (size_t t = 0; t < testi_.size(); ++t)
-            for (size_t i = Posto(testi_[t]);; i = (i + 1) & (posti_.size() - 1))
-                if (posti_[i] < 0) {
-                    posti_[i] = int(t);
-                    break;
-                }
-    }
-
-    std::vector<int> posti_; // index into testi_, -1 for a free place
-    std::vector<QByteArray> testi_;
-};
 
 } // namespace
 
@@ -375,17 +325,7 @@ QVariant SqliteRecordset::ValoreDaTesto(const Colonna& colonna, const QString& t
 {
     if (!colonna.numerica)
         return testo;
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double numero = locale.toDouble(testo, &ok);
-    if (!ok || !std::isfinite(numero))
-        throw DbException(
-            DbErrore::ConversioneTipo,
-            QStringLiteral("Il valore «%1» non è un numero valido per il campo «%2» della tabella «%3» "
-                           "(usare la forma %4).")
-                .arg(testo, colonna.nome, tabella_, locale.toString(52.5)));
-    return numero;
+    return TestoNumerico::Leggi(testo, colonna.nome, tabella_);
 }
 
 void SqliteRecordset::SetField(const QString& colonna, const QString& testo)
