@@ -1,12 +1,16 @@
-// The program's own storage engine on real files: number conversion with the user's
-// decimal separator, cursors in stored order, the seek by name, the list and the name
-// check as whole-table reads, transactions, shared and exclusive use, odd table names, and
+// The storage engines: the same operations on the program's own files and on the shared
+// database of a PostgreSQL server (number conversion with the user's decimal separator,
+// cursors in stored order, the seek by name, the list and the name check as whole-table
+// reads, odd table names); then, on files, transactions, shared and exclusive use, and
 // damaged, foreign, missing and read-only files.
+#include "ServerDiProva.h"
 #include "TestSupport.h"
 
 #include "model/Categorie.h"
+#include "model/DatabaseCondiviso.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/ServerCondiviso.h"
 #include "storage/SqliteDatabase.h"
 
 #include <QLocale>
@@ -25,6 +29,14 @@ const QString kMassa = QStringLiteral("m' (kg/m²)");
 const QString kNome = QStringLiteral("Nome");
 const QString kDescrizione = QStringLiteral("Descrizione");
 const QString kParola = QStringLiteral("Parola chiave");
+const char* const kMotori[] = {"sqlite", "postgresql"};
+
+void Motori()
+{
+    QTest::addColumn<QString>("motore");
+    for (const char* motore : kMotori)
+        QTest::newRow(motore) << QString::fromLatin1(motore);
+}
 
 QStringList Colonna(Recordset& rs, const QString& colonna)
 {
@@ -60,15 +72,29 @@ private:
 
     QString NuovoPercorso() { return cartella_.filePath(QStringLiteral("prova%1.mdb").arg(++contatore_)); }
 
-    // A new file with the laboratory partition table holding these names (and, as keyword
-    // and description, parole[i] and descrizione), written in one transaction.
-    QString CreaConNomi(const QStringList& nomi, const QStringList& parole = {},
-                        const QString& descrizione = {})
+    // A new, empty database of the engine with these tables: a file, or a path put on a
+    // schema of its own on the test server.
+    QString NuovoDatabase(const QString& motore, const std::vector<DefinizioneTabella>& tabelle)
     {
         const QString percorso = NuovoPercorso();
-        auto db = SqliteDatabase::Crea(percorso);
-        db->CreaTabellaMateriale(kTabella, Categorie::ColonneTabella(catRwLaboratorio),
-                                 RecordSchema::IsNumerica);
+        if (motore == QLatin1String("sqlite")) {
+            auto db = SqliteDatabase::Crea(percorso);
+            for (const DefinizioneTabella& t : tabelle)
+                db->CreaTabellaMateriale(t.nome, t.colonne, t.isNumerica);
+            return percorso;
+        }
+        ServerCondiviso::Collega(percorso, {ServerDiProva::Avviato()->NuovoSchema(), tabelle});
+        return percorso;
+    }
+
+    // A new database with the laboratory partition table holding these names (and, as
+    // keyword and description, parole[i] and descrizione), written in one transaction.
+    QString CreaConNomi(const QString& motore, const QStringList& nomi, const QStringList& parole = {},
+                        const QString& descrizione = {})
+    {
+        const QString percorso = NuovoDatabase(
+            motore, {{kTabella, Categorie::ColonneTabella(catRwLaboratorio), RecordSchema::IsNumerica}});
+        auto db = DBEngine::OpenDatabase(percorso);
         db->BeginTrans();
         auto rs = db->OpenRecordset(kTabella);
         for (qsizetype i = 0; i < nomi.size(); ++i)
@@ -85,31 +111,44 @@ private slots:
         TestSupport::PreparaAmbiente();
         QVERIFY(cartella_.isValid());
     }
+    void init()
+    {
+        QString motivo;
+        if (QByteArray(QTest::currentDataTag()).startsWith("postgresql"))
+            QVERIFY2(ServerDiProva::Avviato(&motivo), qPrintable(motivo));
+    }
 
     void conversioni_data()
     {
+        QTest::addColumn<QString>("motore");
         QTest::addColumn<QString>("colonna");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QVariant>("atteso"); // invalid: the write is refused
         const QVariant rifiutato;
-        QTest::newRow("virgola decimale") << kMassa << "52,5" << QVariant(52.5);
-        QTest::newRow("intero") << kMassa << "40" << QVariant(40.0);
-        QTest::newRow("negativo") << QStringLiteral("C (dB)") << "-2" << QVariant(-2.0);
-        QTest::newRow("esponente") << kMassa << "2E-3" << QVariant(0.002);
-        QTest::newRow("banda") << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
-        for (const char* t : {"52.5", "1.000", "", "abc", "1,2,3", "inf"})
-            QTest::addRow("rifiutato «%s»", t) << kMassa << QString::fromLatin1(t) << rifiutato;
-        QTest::newRow("testo invariato")
-            << kDescrizione << " 52.5 l'\"a\"; -- " << QVariant(" 52.5 l'\"a\"; -- ");
-        QTest::newRow("testo vuoto") << kDescrizione << "" << QVariant(QStringLiteral(""));
-        QTest::newRow("testo numerico") << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+        for (const char* m : kMotori) {
+            const QString motore = QString::fromLatin1(m);
+            QTest::addRow("%s virgola decimale", m) << motore << kMassa << "52,5" << QVariant(52.5);
+            QTest::addRow("%s intero", m) << motore << kMassa << "40" << QVariant(40.0);
+            QTest::addRow("%s negativo", m) << motore << QStringLiteral("C (dB)") << "-2" << QVariant(-2.0);
+            QTest::addRow("%s esponente", m) << motore << kMassa << "2E-3" << QVariant(0.002);
+            QTest::addRow("%s banda", m) << motore << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
+            QTest::addRow("%s tutte le cifre", m) << motore << kMassa << "0,30000000000000004"
+                                                << QVariant(0.30000000000000004);
+            for (const char* t : {"52.5", "1.000", "", "abc", "1,2,3", "inf"})
+                QTest::addRow("%s rifiutato «%s»", m, t) << motore << kMassa << QString::fromLatin1(t) << rifiutato;
+            QTest::addRow("%s testo invariato", m)
+                << motore << kDescrizione << " 52.5 l'\"a\"; -- \\ $1" << QVariant(" 52.5 l'\"a\"; -- \\ $1");
+            QTest::addRow("%s testo vuoto", m) << motore << kDescrizione << "" << QVariant(QStringLiteral(""));
+            QTest::addRow("%s testo numerico", m) << motore << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+        }
     }
     void conversioni()
     {
+        QFETCH(QString, motore);
         QFETCH(QString, colonna);
         QFETCH(QString, testo);
         QFETCH(QVariant, atteso);
-        const QString percorso = CreaConNomi({});
+        const QString percorso = CreaConNomi(motore, {});
         {
             auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
             rs->AddNew();
@@ -148,9 +187,11 @@ private slots:
         QCOMPARE(Colonna(*rs, QStringLiteral("libero")), QStringList({"3", "52,5"}));
     }
 
+    void operazioniFuoriPosto_data() { Motori(); }
     void operazioniFuoriPosto()
     {
-        auto db = DBEngine::OpenDatabase(CreaConNomi({}));
+        QFETCH(QString, motore);
+        auto db = DBEngine::OpenDatabase(CreaConNomi(motore, {}));
         auto rs = db->OpenRecordset(kTabella);
         const QString ignota = QStringLiteral("fc (Hz) sbagliata");
         QVERIFY(rs->Eof() && !rs->HasField(ignota));
@@ -176,9 +217,11 @@ private slots:
 
     // The seek finds the first of equal names in stored order, nothing for a near name,
     // and the cursor goes on in stored order from the row found.
+    void seek_data() { Motori(); }
     void seek()
     {
-        const QString percorso = CreaConNomi({"Muro B", "Muro A", "Muro B", "muro b"}, {}, QString());
+        QFETCH(QString, motore);
+        const QString percorso = CreaConNomi(motore, {"Muro B", "Muro A", "Muro B", "muro b"}, {}, QString());
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         rs->MoveNext();
         rs->MoveNext();
@@ -226,9 +269,11 @@ private slots:
     }
 
     // Deleting, adding and editing keep the stored order and the cursor's place.
+    void ordineDiMemorizzazione_data() { Motori(); }
     void ordineDiMemorizzazione()
     {
-        const QString percorso = CreaConNomi({"D", "B", "C", "A"});
+        QFETCH(QString, motore);
+        const QString percorso = CreaConNomi(motore, {"D", "B", "C", "A"});
         {
             auto db = DBEngine::OpenDatabase(percorso, true);
             auto rs = db->OpenRecordset(kTabella);
@@ -262,9 +307,11 @@ private slots:
     // The list: names in stored order (rows without a name left out), distinct keywords in
     // order of first appearance compared exactly, and the rows of one keyword. The name
     // check ignores letter case in every alphabet, not only in a to z.
+    void elenco_data() { Motori(); }
     void elenco()
     {
-        const QString percorso = CreaConNomi({"A", "", "Straße 😀", "D", "E", "F"},
+        QFETCH(QString, motore);
+        const QString percorso = CreaConNomi(motore, {"A", "", "Straße 😀", "D", "E", "F"},
                                              {"muro", "Città", "muro", "città", "muro ", "Città"});
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
@@ -288,7 +335,7 @@ private slots:
     // and an exclusive opening waits for nobody.
     void usoDelFile()
     {
-        const QString percorso = CreaConNomi({"A"});
+        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), {"A"});
         TestSupport::AltraConnessione altra(percorso);
         for (bool esclusivo : {false, true}) {
             auto db = DBEngine::OpenDatabase(percorso, esclusivo);
@@ -318,20 +365,22 @@ private slots:
 
     void nomiDiTabellaInsoliti_data()
     {
+        QTest::addColumn<QString>("motore");
         QTest::addColumn<QString>("tabella");
-        for (const char* nome : {"a\"b", "[x]", "my table", "\"my table\"", "'; DROP TABLE x; --",
-                                 "x\"; DROP TABLE \"x", "main.x", "Società (m²)", "rowid"})
-            QTest::newRow(nome) << QString::fromUtf8(nome);
+        for (const char* motore : kMotori)
+            for (const char* nome : {"a\"b", "[x]", "my table", "\"my table\"", "'; DROP TABLE x; --",
+                                     "x\"; DROP TABLE \"x", "main.x", "Società (m²)", "rowid"})
+                QTest::addRow("%s %s", motore, nome) << QString::fromLatin1(motore) << QString::fromUtf8(nome);
     }
     void nomiDiTabellaInsoliti()
     {
+        QFETCH(QString, motore);
         QFETCH(QString, tabella);
-        const QString percorso = NuovoPercorso();
+        const QString percorso =
+            NuovoDatabase(motore, {{QStringLiteral("x"), {kNome}, RecordSchema::IsNumerica},
+                                   {tabella, Categorie::ColonneTabella(catInfissi), RecordSchema::IsNumerica}});
         {
-            auto db = SqliteDatabase::Crea(percorso);
-            db->CreaTabellaMateriale(QStringLiteral("x"), {kNome}, RecordSchema::IsNumerica);
-            db->CreaTabellaMateriale(tabella, Categorie::ColonneTabella(catInfissi),
-                                     RecordSchema::IsNumerica);
+            auto db = DBEngine::OpenDatabase(percorso);
             auto rs = db->OpenRecordset(tabella);
             Aggiungi(*rs, {kNome, "Finestra", kMassa, "25,5"});
             Aggiungi(*rs, {kNome, "Porta", kParola, "p"});
@@ -391,7 +440,7 @@ private slots:
         QStringList nomi;
         for (int i = 0; i < 2000; ++i)
             nomi << QStringLiteral("Materiale %1").arg(i);
-        const QString percorso = CreaConNomi(nomi, {}, QString(200, QLatin1Char('d')));
+        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), nomi, {}, QString(200, QLatin1Char('d')));
         QByteArray dati = Contenuto(percorso), casuali;
         for (int i = 0; i < 5000; ++i)
             casuali.append(char((i * 7919 + 13) % 251));
@@ -456,7 +505,7 @@ private slots:
     {
         QFETCH(QString, causa);
         QFETCH(int, numero);
-        const QString percorso = CreaConNomi({"A", "B"});
+        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), {"A", "B"});
         if (causa == QLatin1String("permessi")) {
             if (geteuid() == 0)
                 QSKIP("file permissions do not bind the superuser");
