@@ -5,6 +5,7 @@
 // damaged, foreign, missing and read-only files.
 #include "ServerDiProva.h"
 #include "TestSupport.h"
+#include "VoceDiProva.h"
 
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
@@ -468,6 +469,85 @@ private slots:
         QCOMPARE(esito.numero, DbErrore::FormatoNonRiconosciuto);
         QVERIFY2(esito.descrizione.contains(percorso), qPrintable(esito.descrizione));
         QCOMPARE(Contenuto(percorso), dati);
+    }
+
+    // A server that cannot be reached, refuses the user, lacks the tables, cuts the
+    // connection or stops: the message names the server, nothing is half-written, and the
+    // same save goes through once the fault is gone (a connection cut between two handlers
+    // is made again unnoticed).
+    void guastiDelServer_data()
+    {
+        QTest::addColumn<QString>("guasto");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("postgresql irraggiungibile") << "irraggiungibile" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql password sbagliata") << "password" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql senza tabelle") << "tabelle" << DbErrore::PermessoNegato;
+        QTest::newRow("postgresql connessione chiusa tra due salvataggi") << "tra" << 0;
+        QTest::newRow("postgresql connessione chiusa nel salvataggio") << "durante" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql server fermato") << "fermato" << DbErrore::ConnessioneServer;
+    }
+    void guastiDelServer()
+    {
+        QFETCH(QString, guasto);
+        QFETCH(int, numero);
+        ServerDiProva& server = *ServerDiProva::Avviato();
+        const QString password = qEnvironmentVariable("PGPASSWORD");
+        server.Esegui(QStringLiteral("CREATE ROLE zelmar_utenti"));
+        for (const char* ruolo : {"ingegnere", "estraneo"})
+            server.Esegui(QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE zelmar_utenti").arg(QLatin1String(ruolo)));
+        server.Esegui(QStringLiteral("ALTER ROLE ingegnere PASSWORD '%1'; ALTER ROLE estraneo PASSWORD 'altra'").arg(password));
+        const QString utente = guasto == QLatin1String("tabelle") ? QStringLiteral("ingegnere")
+                               : guasto == QLatin1String("password") ? QStringLiteral("estraneo")
+                                                                     : QString();
+        const QString conninfo = server.NuovoSchema(utente);
+        const QString amministratore = NuovoPercorso(), percorso = NuovoPercorso();
+        DatabaseCondiviso::Collega(amministratore, conninfo.section(QStringLiteral(" user="), 0, 0));
+        DatabaseCondiviso::Collega(percorso, guasto == QLatin1String("irraggiungibile")
+                                                 ? conninfo + QStringLiteral(" host=127.0.0.1 port=1")
+                                                 : conninfo);
+        const auto salva = [&](const QString& nome, SalvataggioMateriale::Osservatore* osservatore = nullptr) {
+            return SalvataggioMateriale::Salva(
+                VoceDiProva::Richiesta(percorso, catRwLaboratorio, VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 3)),
+                osservatore);
+        };
+        if (guasto != QLatin1String("tabelle"))
+            QCOMPARE(SalvataggioMateriale::Salva(VoceDiProva::Richiesta(amministratore, catRwLaboratorio,
+                                                                        VoceDiProva::ValoriVoce(catRwLaboratorio, "Prima", 1)))
+                         .tipo,
+                     SalvataggioMateriale::Esito::Ok);
+        struct Tronca : SalvataggioMateriale::Osservatore
+        {
+            ServerDiProva* server = nullptr;
+            int scritture = 0;
+            void InizioScrittura(const QString&) override
+            {
+                if (server && ++scritture == 5)
+                    server->TroncaConnessioni();
+            }
+            void FineScrittura(const QString&) override {}
+        } tronca;
+        if (guasto == QLatin1String("tra"))
+            server.TroncaConnessioni();
+        if (guasto == QLatin1String("durante"))
+            tronca.server = &server;
+        if (guasto == QLatin1String("fermato"))
+            QVERIFY(server.Ferma());
+        const auto esito = salva(QStringLiteral("Seconda"), &tronca);
+        QCOMPARE(esito.numero, numero);
+        QVERIFY2(numero == 0 || esito.descrizione.contains(ServerCondiviso::NomePerMessaggi(percorso)),
+                 qPrintable(esito.descrizione));
+        if (guasto == QLatin1String("fermato"))
+            QVERIFY(server.Avvia());
+        if (numero != 0) {
+            QCOMPARE(NomiInTabella(amministratore, kTabella).contains(QStringLiteral("Seconda")), false);
+            tronca.server = nullptr;
+            if (guasto == QLatin1String("irraggiungibile"))
+                DatabaseCondiviso::Collega(percorso, conninfo);
+            server.Esegui(QStringLiteral("ALTER ROLE estraneo PASSWORD '%1'").arg(password));
+            NomiInTabella(amministratore, kTabella); // the tables, made by a role that may
+            QCOMPARE(salva(QStringLiteral("Seconda")).tipo, SalvataggioMateriale::Esito::Ok);
+        }
+        QVERIFY(NomiInTabella(amministratore, kTabella).contains(QStringLiteral("Seconda")));
     }
 
     void fileMancanteECreazione()
