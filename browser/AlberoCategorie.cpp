@@ -48,11 +48,10 @@ QTreeWidgetItem* AlberoCategorie::RadicePerChiave(const QTreeWidget* albero, con
 QStringList AlberoCategorie::FileDatabase(const QString& cartella)
 {
     // The platform gives no fixed listing order; name order keeps the tree the same on every start.
-    const QStringList nomi =
-        QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files | QDir::Hidden, QDir::Name);
+    const QStringList nomi = QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
     QStringList tabelle;
     for (const QString& nome : nomi)
-        if (nome != QLatin1String(".") && nome != QLatin1String(".."))
+        if (!nome.startsWith(QLatin1Char('.'))) // hidden files, such as a copy's lock or backup
             tabelle << nome.left(nome.size() - 4);
     return tabelle;
 }

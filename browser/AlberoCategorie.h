@@ -21,6 +21,7 @@ public:
     static void Costruisci(QTreeWidget* albero, const QString& cartellaDatabase,
                            const std::function<void(QTreeWidgetItem*)>& primoFiglio);
 
-    // Database files of a category folder, without ".mdb", in name order.
+    // Database files of a category folder, without ".mdb", in name order; hidden files
+    // (names starting with ".") are not listed.
     static QStringList FileDatabase(const QString& cartella);
 };

@@ -1,10 +1,12 @@
 #include "ControlliForm1.h"
 
+#include "AlberoNodi.h"
 #include "ElencoNomi.h"
 
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
 #include "model/RecordSchema.h"
+#include "ui/CasellaTesto.h"
 #include "ui/DidascaliaAdattata.h"
 #include "ui/ModuleToolbarColor.h"
 
@@ -89,7 +91,7 @@ void CreaMenu(ControlliForm1& c, QMainWindow* finestra)
 
 void CreaColonnaSinistra(ControlliForm1& c)
 {
-    c.TreeView1 = Colloca(new QTreeWidget(c.client), QStringLiteral("TreeView1"), 120, 480, 3255, 5175);
+    c.TreeView1 = Colloca(new AlberoNodi(c.client), QStringLiteral("TreeView1"), 120, 480, 3255, 5175);
     c.TreeView1->setHeaderHidden(true);
     c.TreeView1->setColumnCount(1);
     c.TreeView1->setIndentation(16);
@@ -139,7 +141,7 @@ void CreaRigaBande(ControlliForm1& c, int riga, int elementoIntestazione)
         c.Label36[banda] =
             Etichetta(c.Frame1, Elemento("Label36", banda), QString::number(RecordSchema::Frequenze[banda]),
                       kSinistre[colonna], topFrequenze, 550, 240, Qt::AlignCenter);
-        auto* casella = Colloca(new QLineEdit(c.Frame1), Elemento("Text1", banda), kSinistre[colonna],
+        auto* casella = Colloca(new CasellaTesto(c.Frame1), Elemento("Text1", banda), kSinistre[colonna],
                                 topCaselle, 550, 285);
         casella->setReadOnly(true);
         casella->setAlignment(Qt::AlignCenter);

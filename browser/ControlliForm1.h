@@ -2,6 +2,8 @@
 // each named as the rest of the program and the tests know it.
 #pragma once
 
+#include "AlberoNodi.h"
+
 #include <array>
 
 class QAction;
@@ -15,7 +17,6 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QToolBar;
-class QTreeWidget;
 class QWidget;
 class Picture1;
 class RiquadroImmagine;
@@ -30,7 +31,7 @@ struct ControlliForm1
     QAction* Cancella = nullptr;
     QAction* ImportaJet = nullptr; // converts the data folder's Jet files
 
-    QTreeWidget* TreeView1 = nullptr;
+    AlberoNodi* TreeView1 = nullptr;
     QLabel* Label7 = nullptr; // current database, under the tree
     QLabel* Label1 = nullptr; // "Parola chiave"
     QComboBox* Combo1 = nullptr;

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AlberoCategorie.h"
+#include "AlberoNodi.h"
 #include "ElencoNomi.h"
 #include "Form2.h"
 #include "Form4.h"
@@ -75,7 +76,7 @@ Form1::~Form1()
 
 void Form1::CollegaEventi()
 {
-    connect(c_.TreeView1, &QTreeWidget::itemClicked, this,
+    connect(c_.TreeView1, &AlberoNodi::nodoScelto, this,
             [this](QTreeWidgetItem* nodo) { TreeView1_NodeClick(nodo); });
     connect(c_.Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(c_.List1, &ElencoNomi::currentRowChanged, this, [this] { List1_Click(); });
@@ -302,23 +303,25 @@ void Form1::CaricaListaMateriali()
         return;
     ListaMateriali::Contenuto& contenuto = *letto;
 
+    const bool vuota = contenuto.vuota;
+    // An empty table shows nothing of the entry shown before, only its kind's captions.
+    if (vuota)
+        SvuotaVisualizzazione();
     c_.Text2->clear();
     if (sperimentale) {
         c_.Combo1->addItem(M(88));
         c_.Combo1->setCurrentIndex(0);
     }
-    if (sperimentale || !contenuto.vuota) {
+    if (sperimentale || !vuota) {
         c_.Label3->setText(M(tipo->rigaDopoRiempimento) + QStringLiteral(" = "));
         ImpostaIntestazioneBande(*tipo);
     }
-    if (contenuto.vuota) {
-        // An empty theoretical table blanks the display; an empty custom or experimental
-        // table only empties the list and keeps its captions.
-        if (teorico) {
-            ResetValoriForm2();
-            ResetValoriForm1();
+    if (vuota) {
+        // The chart of an empty custom or experimental table is the one of no selection.
+        if (teorico)
             CancellaGrafico();
-        }
+        else
+            DisegnaGrafico();
         return;
     }
     if (teorico) {
@@ -538,15 +541,25 @@ void Form1::SegnalaErrore(const QString& azione, const DbException& errore)
                      MessageBox::Exclamation);
 }
 
+void Form1::SvuotaVisualizzazione()
+{
+    // An information window not made yet holds nothing of any entry: it shows its design
+    // texts when it is first opened.
+    if (form2_)
+        ResetValoriForm2();
+    mostrato_.reset();
+    ResetValoriForm1();
+    valoriBande_.fill(0.0f);
+    conservati_.fill(0.0);
+}
+
 void Form1::SvuotaDopoErrore()
 {
     mostrato_.reset();
     RiempiElenco({});
     c_.Combo1->clear();
     c_.Command2->setEnabled(false);
-    ResetValoriForm2();
-    ResetValoriForm1();
-    valoriBande_.fill(0.0f);
+    SvuotaVisualizzazione();
     CancellaGrafico();
 }
 
@@ -578,12 +591,13 @@ void Form1::List1_DblClick()
 MaterialeMostrato Form1::Mostrato() const
 {
     MaterialeMostrato m;
-    if (c_.List1->currentRow() >= 0)
-        m.nomeSelezionato = c_.List1->testoCorrente();
-    m.record = mostrato_;
-    m.conservati = conservati_;
     for (int i = 0; i < c_.Combo1->count(); ++i)
         m.paroleChiave << c_.Combo1->itemText(i);
+    if (c_.List1->currentRow() < 0)
+        return m; // no entry shown: nothing of one goes to the editor
+    m.nomeSelezionato = c_.List1->testoCorrente();
+    m.record = mostrato_;
+    m.conservati = conservati_;
     return m;
 }
 
@@ -610,10 +624,8 @@ void Form1::Cancella_Materiale()
         try {
             CancellazioneMateriale::Cancella(PercorsoCorrente(), Module1::NomeTabella, nome);
         } catch (const DbException& errore) {
-            // Nothing was deleted: the list the user sees is still right, and refilling it
-            // from a file another program holds would only fail a second time.
+            // The list is refilled all the same: it shows what the file now holds.
             SegnalaErrore(QStringLiteral("cancellare il materiale «%1»").arg(nome), errore);
-            return;
         }
     }
     CaricaListaMateriali();

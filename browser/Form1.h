@@ -89,6 +89,8 @@ private:
     void MostraInformazioni(const SchedaMateriale& scheda);
     void MostraDataProva(const QString& testo);
     void CancellaGrafico();
+    // Blanks the display, the kept band values and ratings: nothing of an entry stays.
+    void SvuotaVisualizzazione();
     void SvuotaDopoErrore();
     void SegnalaErrore(const QString& azione, const DbException& errore);
     QString PercorsoCorrente() const;

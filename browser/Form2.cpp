@@ -2,6 +2,8 @@
 
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
+#include "ui/CasellaTesto.h"
+#include "ui/Colori.h"
 #include "ui/DidascaliaAdattata.h"
 
 #include <QCalendarWidget>
@@ -19,7 +21,12 @@ QRect Twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-const QString kStileTitolo = QStringLiteral("background-color: #4B2516; color: white; font-weight: bold;");
+// Frame titles in white on the program's dark blue, as in the editor.
+QString StileTitolo()
+{
+    return QStringLiteral("background-color: %1; color: white; font-weight: bold;")
+        .arg(Colori::BluScuro.name());
+}
 
 QString Elemento(const char* nome, int indice)
 {
@@ -53,7 +60,7 @@ QFrame* Form2::CreaRiquadro(const QString& nome, const QString& titolo, const QS
     auto* etichetta = new QLabel(titolo, riquadro);
     etichetta->setObjectName(nomeTitolo);
     etichetta->setGeometry(Twips(0, 0, 5640, 255));
-    etichetta->setStyleSheet(kStileTitolo);
+    etichetta->setStyleSheet(StileTitolo());
     (nomeTitolo == QLatin1String("Label4") ? Label4_ : Label5_) = etichetta;
     return riquadro;
 }
@@ -74,7 +81,7 @@ void Form2::CreaCasella(QWidget* contenitore, int k, const char* didascalia, QPo
         editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box = editor;
     } else {
-        auto* editor = new QLineEdit(testo, contenitore);
+        auto* editor = new CasellaTesto(testo, contenitore);
         editor->setReadOnly(true);
         box = editor;
     }

@@ -4,7 +4,7 @@
 
 CasellaNumerica::CasellaNumerica(ModuleTextControl::Filtro filtro, bool consentiNegativo,
                                  bool selezionaSuFocus, QWidget* parent)
-    : QLineEdit(parent), filtro_(filtro), consentiNegativo_(consentiNegativo),
+    : CasellaTesto(parent), filtro_(filtro), consentiNegativo_(consentiNegativo),
       selezionaSuFocus_(selezionaSuFocus)
 {
 }
@@ -44,7 +44,7 @@ void CasellaNumerica::keyPressEvent(QKeyEvent* evento)
 
     const std::optional<int> codice = CodiceCarattere(*evento);
     if (!codice) {
-        QLineEdit::keyPressEvent(evento);
+        CasellaTesto::keyPressEvent(evento);
         return;
     }
     const int risultato = filtro_(*codice, consentiNegativo_, text(), cursorPosition(), selectedText(),
@@ -54,7 +54,7 @@ void CasellaNumerica::keyPressEvent(QKeyEvent* evento)
         return;
     }
     if (risultato == *codice) {
-        QLineEdit::keyPressEvent(evento);
+        CasellaTesto::keyPressEvent(evento);
         return;
     }
     insert(QString(QChar(risultato)));
@@ -63,7 +63,7 @@ void CasellaNumerica::keyPressEvent(QKeyEvent* evento)
 
 void CasellaNumerica::focusInEvent(QFocusEvent* evento)
 {
-    QLineEdit::focusInEvent(evento);
+    CasellaTesto::focusInEvent(evento);
     if (selezionaSuFocus_)
         setSelection(int(text().size()), -int(text().size()));
 }

@@ -5,12 +5,12 @@
 
 #include "ModuleTextControl.h"
 
-#include <QLineEdit>
+#include "ui/CasellaTesto.h"
 #include <optional>
 
 class QKeyEvent;
 
-class CasellaNumerica : public QLineEdit
+class CasellaNumerica : public CasellaTesto
 {
     Q_OBJECT
 public:

@@ -12,13 +12,17 @@
 #include "model/FormatoNumero.h"
 #include "model/Module1.h"
 #include "model/SalvataggioMateriale.h"
+#include "ui/CasellaTesto.h"
+#include "ui/Colori.h"
 #include "ui/DidascaliaAdattata.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -31,9 +35,9 @@ using ZelmarCommonModule::M;
 
 namespace {
 
-const QColor kBluScuro(0x16, 0x25, 0x4B); // &H4B2516
-const QColor kGrigio(0xF0, 0xF0, 0xF0);   // &HF0F0F0
-const QColor kRosso(255, 0, 0);           // 255
+const QColor& kBluScuro = Colori::BluScuro;
+const QColor& kGrigio = Colori::Grigio;
+const QColor kRosso(255, 0, 0); // 255
 const QColor kBianco(255, 255, 255);
 
 constexpr int kTwipPerPixel = 15;
@@ -74,6 +78,13 @@ constexpr DidascaliaFissa kDidascalieFisse[] = {
 QString TestoDidascalia(const Didascalia& d)
 {
     return d.Testo(M);
+}
+
+// The design text of a decimal box, zero with one decimal in the user's number settings
+// ("0,0" under Italian settings, "0.0" under English ones).
+QString ZeroDecimale()
+{
+    return QLocale().toString(0.0, 'f', 1);
 }
 
 QString Indicizzato(const char* nome, int indice)
@@ -188,7 +199,7 @@ QLabel* Form3::CreaEtichetta(QWidget* contenitore, const QString& nome, const QS
 QLineEdit* Form3::CreaTesto(QWidget* contenitore, const QString& nome, int maxLunghezza, int sinistra,
                             int alto, int larghezza, int altezza)
 {
-    auto* casella = new QLineEdit(contenitore);
+    auto* casella = new CasellaTesto(contenitore);
     casella->setObjectName(nome);
     casella->setMaxLength(maxLunghezza);
     casella->setGeometry(Twip(sinistra, alto, larghezza, altezza));
@@ -218,6 +229,7 @@ void Form3::CreaInformazioniGenerali()
     combo1_ = new QComboBox(f);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
+    combo1_->setLineEdit(new CasellaTesto(combo1_));
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setGeometry(Twip(120, 1200, kLarghezza, 315));
     label1_[13] = CreaEtichetta(f, QStringLiteral("Label1(13)"), {}, 120, 1590, kLarghezza, 240);
@@ -271,8 +283,8 @@ void Form3::CreaGrigliaBande()
         text1_[i] = CreaTesto(f, Indicizzato("Text1", i), 32767, 240, alto, 1200, 285);
         text1_[i]->setText(QString::number(RecordSchema::Frequenze[i]));
         ImpostaColore(text1_[i], QPalette::Base, kGrigio);
-        text2_[i] = CreaNumero(f, Indicizzato("Text2", i), false, false, true, QStringLiteral("0,0"), 1560,
-                               alto, 1200, 285);
+        text2_[i] =
+            CreaNumero(f, Indicizzato("Text2", i), false, false, true, ZeroDecimale(), 1560, alto, 1200, 285);
     }
     const char* const designValutazioni[3] = {"Rw [dB]", "C [dB]", "Ctr [dB]"};
     for (int v = 0; v < 3; ++v) {
@@ -283,9 +295,8 @@ void Form3::CreaGrigliaBande()
         ImpostaColore(text1_[i], QPalette::Base, kBluScuro);
         ImpostaColore(text1_[i], QPalette::Text, kBianco);
         const bool intero = v > 0; // the adaptation terms are whole numbers, possibly negative
-        text2_[i] =
-            CreaNumero(f, Indicizzato("Text2", i), intero, intero, true,
-                       intero ? QStringLiteral("0") : QStringLiteral("0,0"), 3240, alto + 300, 1800, 285);
+        text2_[i] = CreaNumero(f, Indicizzato("Text2", i), intero, intero, true,
+                               intero ? QStringLiteral("0") : ZeroDecimale(), 3240, alto + 300, 1800, 285);
     }
     for (int i = 0; i < kValoriBanda; ++i) {
         text1_[i]->setReadOnly(true);
@@ -307,7 +318,7 @@ void Form3::CreaStruttura()
         label1_[indice] = CreaEtichetta(f, Indicizzato("Label1", indice), {}, kSinistre[k], 420, 1000, 285);
         const bool intero = k == 1; // the thickness s
         struttura_[k] = CreaNumero(f, QStringLiteral("Text%1").arg(10 + k), intero, false, false,
-                                   QStringLiteral("0,0"), kSinistre[k], 720, 850, 285);
+                                   ZeroDecimale(), kSinistre[k], 720, 850, 285);
     }
     for (int n = 0; n < 16; ++n)
         if (label1_[n]->text().isEmpty())
@@ -407,7 +418,6 @@ void Form3::InitMateriale()
         return;
     }
     CopiaMaterialeMostrato();
-    MostraInizioTesti();
 }
 
 // Which box shows which column of the kind, and the caption that marks it while the save
@@ -445,13 +455,6 @@ void Form3::CostruisciCaselle()
         aggiungi(RecordSchema::Nome(tipo_->valutazioni[v].campo), text2_[kBande + v], text1_[kBande + v]);
     for (int i = 0; i < kBande; ++i)
         aggiungi(RecordSchema::NomeColonnaBanda(tipo_->grandezza, i), text2_[i], text1_[i]);
-}
-
-// A box filled with a text longer than the box shows its beginning, not its end.
-void Form3::MostraInizioTesti()
-{
-    for (QLineEdit* casella : findChildren<QLineEdit*>())
-        casella->setCursorPosition(0);
 }
 
 void Form3::CaricaParoleChiave()
@@ -567,6 +570,17 @@ void Form3::Command1_Click()
 void Form3::Command3_Click()
 {
     reject();
+}
+
+// Only "Annulla" leaves without saving: Escape, in whatever box, does not close the
+// window and throw away what was typed.
+void Form3::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void Form3::Command2_Click()

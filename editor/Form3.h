@@ -33,6 +33,9 @@ public:
     void SetRicarica(std::function<void()> ricarica);
     void InitMateriale();
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private slots:
     void Command1_Click();
     void Command2_Click();
@@ -64,7 +67,6 @@ private:
     void CostruisciCaselle();
     void CaricaParoleChiave();
     void ImpostaCategoria(const TipoMateriale& tipo);
-    void MostraInizioTesti();
     void CopiaBande();
     void CopiaMaterialeMostrato();
     void SpostaFuocoBanda(int indice, int passo);

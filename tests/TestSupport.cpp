@@ -13,7 +13,10 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <sqlite3.h>
 
 namespace TestSupport {
@@ -127,6 +130,27 @@ QStringList DidascalieTagliate(const QWidget* finestra)
         if (QFontMetricsF(carattere).horizontalAdvance(didascalia->text()) > larghezza)
             tagliate << didascalia->objectName() + QStringLiteral(" «") + didascalia->text() +
                             QStringLiteral("»");
+    }
+    return tagliate;
+}
+
+QStringList CaselleTagliate(const QWidget* finestra)
+{
+    QStringList tagliate;
+    for (const QLineEdit* casella : finestra->findChildren<QLineEdit*>()) {
+        if (!casella->isVisibleTo(finestra) || casella->hasFocus())
+            continue;
+        QStyleOptionFrame opzioni;
+        opzioni.initFrom(casella);
+        opzioni.rect = casella->rect();
+        opzioni.lineWidth = casella->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opzioni, casella);
+        const QRect contenuto =
+            casella->style()->subElementRect(QStyle::SE_LineEditContents, &opzioni, casella);
+        const int spazio =
+            contenuto.marginsRemoved(casella->textMargins()).width() - 2 * 2; // the inner blank
+        const bool intera = QFontMetricsF(casella->font()).horizontalAdvance(casella->text()) < spazio;
+        if (casella->cursorPosition() != 0 || (casella->isReadOnly() && !intera))
+            tagliate << casella->objectName() + QStringLiteral(" «") + casella->text() + QStringLiteral("»");
     }
     return tagliate;
 }

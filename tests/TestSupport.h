@@ -57,6 +57,9 @@ private:
 // The names of the captions of the window, shown or to be shown with it, whose text is
 // wider than the place they are drawn in, at the font they draw it with.
 QStringList DidascalieTagliate(const QWidget* finestra);
+// The names of the one-line boxes of the window that do not show the beginning of their
+// text, or, read-only, do not show the whole of it at the font they draw it with.
+QStringList CaselleTagliate(const QWidget* finestra);
 
 // A temporary program folder (Zelmar.ini + immagine/) and data folder, copied from
 // the fixture named nomeFixture, with the program's settings pointed at them.

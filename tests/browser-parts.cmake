@@ -1,4 +1,3 @@
 # Tests of the main window's self-contained parts.
 zelmar_add_test(NAME TestGraficoFrequenze SOURCES TestGraficoFrequenze.cpp LIBS zelmar_browser_parts)
 zelmar_add_test(NAME TestLayoutForm1 SOURCES TestLayoutForm1.cpp LIBS zelmar_browser_parts)
-zelmar_add_test(NAME TestForm2 SOURCES gui/TestForm2.cpp LIBS zelmar_browser_parts GUI)

@@ -20,7 +20,3 @@ zelmar_add_test(NAME TestNomiDaFuori SOURCES TestNomiDaFuori.cpp LIBS zelmar_bro
 zelmar_add_test(NAME TestFileOstili SOURCES TestFileOstili.cpp ${CMAKE_SOURCE_DIR}/fuzz/EsploraFile.cpp
                 LIBS zelmar_model zelmar_app)
 target_include_directories(TestFileOstili PRIVATE ${CMAKE_SOURCE_DIR}/fuzz)
-
-# The same failing disk under the real windows: editor and deletion.
-zelmar_add_test(NAME TestGuastiDaForm1 SOURCES gui/TestGuastiDaForm1.cpp
-                LIBS zelmar_form1_testsupport zelmar_editor_testsupport GUI)

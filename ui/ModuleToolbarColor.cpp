@@ -1,5 +1,7 @@
 #include "ModuleToolbarColor.h"
 
+#include "Colori.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +12,7 @@ namespace ModuleToolbarColor {
 
 namespace {
 
-const QColor kBlu(0x16, 0x25, 0x4B); // the program's dark blue
+const QColor& kBlu = Colori::BluScuro;
 
 QPixmap Tela(int lato)
 {
@@ -76,6 +78,8 @@ void ImpostaSfondoToolbar(QToolBar* toolbar, const QPixmap& tassello, int modo)
     QPalette tavolozza = toolbar->palette();
     tavolozza.setBrush(QPalette::Window, QBrush(tassello));
     toolbar->setPalette(tavolozza);
+    // A toolbar fills its background with the button colour; the tile is its window's.
+    toolbar->setBackgroundRole(QPalette::Window);
     toolbar->setAutoFillBackground(true);
 }
 

@@ -1,22 +1,34 @@
 #include "TestForm1Ambiente.h"
 
-#include "app/MessageBox.h"
 #include "browser/AlberoCategorie.h"
 #include "model/Categorie.h"
-#include "model/Module1.h"
 #include "model/RecordSchema.h"
 #include "storage/SqliteDatabase.h"
 
-#include "browser/ElencoNomi.h"
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QTreeWidget>
+#include <QToolBar>
 
 namespace Form1Test {
+
+bool ConEditor(const std::function<void()>& azione, const std::function<void(Form3*)>& guida)
+{
+    bool guidato = false;
+    QTimer attesa;
+    attesa.setInterval(0);
+    QObject::connect(&attesa, &QTimer::timeout, [&] {
+        auto* editor = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        if (!editor || !editor->isVisible())
+            return;
+        attesa.stop();
+        guidato = true;
+        guida(editor);
+        if (editor->isVisible())
+            editor->reject();
+    });
+    QTimer::singleShot(0, &attesa, qOverload<>(&QTimer::start));
+    azione();
+    attesa.stop();
+    return guidato;
+}
 
 Ambiente::Ambiente(const QString& fixture) : dati_(fixture)
 {
@@ -40,11 +52,6 @@ Form1& Ambiente::apri()
     return *form_;
 }
 
-QString Ambiente::immagini(const QString& cartella) const
-{
-    return dati_.cartellaProgramma() + QStringLiteral("/immagine/") + cartella;
-}
-
 void Ambiente::Esegui(const QString& file, const QString& sql)
 {
     auto db = SqliteDatabase::Apri(file);
@@ -57,18 +64,15 @@ void Ambiente::SvuotaTabella(const QString& file, const QString& tabella)
     Esegui(file, QStringLiteral("DELETE FROM \"%1\"").arg(tabella));
 }
 
-QStringList Ambiente::ColonneDi(int codice)
+void Ambiente::CreaTabella(const QString& file, const QString& tabella, int codice, bool conIndice,
+                           const QString& senzaColonna)
 {
-    return Categorie::ColonneTabella(codice);
-}
-
-void Ambiente::CreaTabella(const QString& file, const QString& tabella, const QStringList& colonne,
-                           bool conIndice)
-{
+    QStringList colonne = Categorie::ColonneTabella(codice);
+    colonne.removeAll(senzaColonna);
     auto db = QFile::exists(file) ? SqliteDatabase::Apri(file) : SqliteDatabase::Crea(file);
     if (db->TableNames().contains(tabella))
         db->Execute(QStringLiteral("DROP TABLE \"%1\"").arg(tabella));
-    if (conIndice)
+    if (conIndice && colonne.contains(QStringLiteral("Nome")))
         db->CreaTabellaMateriale(tabella, colonne, RecordSchema::IsNumerica);
     else
         db->CreaTabella(tabella, colonne, RecordSchema::IsNumerica);
@@ -85,41 +89,6 @@ void Ambiente::Inserisci(const QString& file, const QString& tabella, const Camp
     rs->Update();
     rs->Close();
     db->Close();
-}
-
-int Ambiente::ContaRighe(const QString& file, const QString& tabella)
-{
-    auto db = SqliteDatabase::Apri(file);
-    auto rs = db->OpenRecordset(tabella);
-    const int n = rs->RecordCount();
-    rs->Close();
-    db->Close();
-    return n;
-}
-
-QTreeWidget* Ambiente::albero() const
-{
-    return form_->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
-}
-ElencoNomi* Ambiente::elenco() const
-{
-    return form_->findChild<ElencoNomi*>(QStringLiteral("List1"));
-}
-QComboBox* Ambiente::parole() const
-{
-    return form_->findChild<QComboBox*>(QStringLiteral("Combo1"));
-}
-QLabel* Ambiente::etichetta(const QString& nome) const
-{
-    return form_->findChild<QLabel*>(nome);
-}
-QLineEdit* Ambiente::banda(int i) const
-{
-    return form_->findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i));
-}
-QString Ambiente::descrizione() const
-{
-    return form_->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
 }
 
 QStringList Ambiente::righeElenco() const
@@ -143,6 +112,14 @@ QTreeWidgetItem* Ambiente::radice(const QString& chiave) const
     return AlberoCategorie::RadicePerChiave(albero(), chiave);
 }
 
+QStringList Ambiente::figli(const QString& chiave) const
+{
+    QStringList figli;
+    for (int i = 0; i < radice(chiave)->childCount(); ++i)
+        figli << radice(chiave)->child(i)->text(0);
+    return figli;
+}
+
 QTreeWidgetItem* Ambiente::figlio(const QString& chiave, const QString& didascalia) const
 {
     QTreeWidgetItem* r = radice(chiave);
@@ -154,12 +131,17 @@ QTreeWidgetItem* Ambiente::figlio(const QString& chiave, const QString& didascal
 
 void Ambiente::clicca(QTreeWidgetItem* nodo)
 {
+    QVERIFY(nodo);
     QTreeWidget* t = albero();
     if (nodo->parent())
         nodo->parent()->setExpanded(true);
     t->scrollToItem(nodo);
-    const QRect area = t->visualItemRect(nodo);
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, area.center());
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(nodo).center());
+}
+
+void Ambiente::scegliPersonale(int messaggio)
+{
+    clicca(figlio(QStringLiteral("personalizzato"), ZelmarCommonModule::M(messaggio)));
 }
 
 void Ambiente::scegliParola(const QString& parola)
@@ -169,9 +151,25 @@ void Ambiente::scegliParola(const QString& parola)
     emit parole()->activated(indice);
 }
 
-void Ambiente::selezionaRiga(int riga)
+void Ambiente::selezionaNome(const QString& nome)
 {
-    elenco()->setCurrentRow(riga);
+    const int riga = int(righeElenco().indexOf(nome));
+    QVERIFY2(riga >= 0, qPrintable(nome));
+    elenco()->mostraRiga(riga);
+    QTest::mouseClick(elenco()->viewport(), Qt::LeftButton, {}, elenco()->rettangoloRiga(riga).center());
+}
+
+void Ambiente::doppioClick(int riga)
+{
+    const QPoint centro = elenco()->rettangoloRiga(riga).center();
+    QTest::mouseClick(elenco()->viewport(), Qt::LeftButton, {}, centro); // a double click's first click
+    QTest::mouseDClick(elenco()->viewport(), Qt::LeftButton, {}, centro);
+}
+
+void Ambiente::pulsante(int indice)
+{
+    const ControlliForm1& c = form_->Controlli();
+    QTest::mouseClick(c.Toolbar1->widgetForAction(c.pulsanti[indice]), Qt::LeftButton);
 }
 
 } // namespace Form1Test

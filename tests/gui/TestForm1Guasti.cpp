@@ -1,270 +1,178 @@
-// Bad database files met by the main window: a damaged or foreign file, a missing table,
-// column or "Nome" index. Each gives one message naming the file and the engine's reason,
-// an empty list, and the program goes on with the next choice.
+// Bad database files met by the main window: a damaged or foreign file, a missing file,
+// table, column or "Nome" index, in an experimental folder, in the theoretical database or in
+// the custom database at start-up. Each gives one message naming the file and the reason, an
+// empty display, and the program goes on with the next choice. And a failing disk under the
+// editor's save and the deletion.
+#include "FaultVfs.h"
 #include "TestForm1Ambiente.h"
 
-#include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
-#include "browser/Form2.h"
-#include "model/Module1.h"
-
-#include "browser/ElencoNomi.h"
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
+Q_DECLARE_METATYPE(FaultVfs::Tipo)
 
 using namespace Form1Test;
-using ZelmarCommonModule::M;
-
-namespace {
-const QString kCartella = QStringLiteral("Partizioni verticali (Rw)");
-const QString kNome = QStringLiteral("Guasto");
-
-QString FileGuasto(Ambiente& a)
-{
-    return a.dati().percorsoDatabase(kCartella + QLatin1Char('/') + kNome + QStringLiteral(".mdb"));
-}
-
-void Scrivi(const QString& file, const QByteArray& contenuto)
-{
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(contenuto);
-}
-
-// Overwrites the file from the given offset with bytes no database page holds.
-void Rovina(const QString& file, qint64 da)
-{
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    const qint64 lunghezza = f.size();
-    QVERIFY(f.seek(da));
-    f.write(QByteArray(int(lunghezza - da), '\xA5'));
-}
-
-// A correct experimental file of the category, then spoilt in the way the row names.
-void PreparaGuasto(Ambiente& a, const QString& guasto)
-{
-    const QString file = FileGuasto(a);
-    QDir().mkpath(QFileInfo(file).path());
-    if (guasto == QLatin1String("testo")) {
-        Scrivi(file, "Nome;Rw\nParete;52\n");
-        return;
-    }
-    if (guasto == QLatin1String("intestazione")) {
-        Scrivi(file, QByteArray("SQLite format 3") + QByteArray(1, '\0') + QByteArray(4080, '\x7F'));
-        return;
-    }
-    QStringList colonne = Ambiente::ColonneDi(1);
-    QString tabella = kNome;
-    bool conIndice = true;
-    if (guasto == QLatin1String("tabella"))
-        tabella = QStringLiteral("Altra");
-    else if (guasto == QLatin1String("indice"))
-        conIndice = false;
-    else if (guasto.startsWith(QLatin1String("colonna "))) {
-        colonne.removeAll(guasto.mid(8));
-        conIndice = colonne.contains(QStringLiteral("Nome"));
-    }
-    Ambiente::CreaTabella(file, tabella, colonne, conIndice);
-    Campi voce{{"Nome", "Parete"}, {"Parola chiave", "prova"}, {"Rw (dB)", "52"}};
-    for (const QString& c : voce.keys())
-        if (!colonne.contains(c))
-            voce.remove(c);
-    for (int i = 0; i < 50; ++i) {
-        if (voce.contains(QStringLiteral("Nome")))
-            voce[QStringLiteral("Nome")] = QStringLiteral("Parete %1").arg(i);
-        Ambiente::Inserisci(file, tabella, voce);
-    }
-    if (guasto == QLatin1String("pagine"))
-        Rovina(file, 1024);
-}
-
-// After the failure the program still lists the custom table.
-void VerificaCheProsegue(Ambiente& a)
-{
-    MessageBox::clearShown();
-    a.clicca(a.figlio(QStringLiteral("personalizzato"), M(20)));
-    QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
-    QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
-    QVERIFY(a.elenco()->count() > 0);
-    QCOMPARE(a.elenco()->currentRow(), 0);
-}
-} // namespace
 
 class TestForm1Guasti : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fileSperimentaleGuasto_data()
+    void initTestCase() { QVERIFY(FaultVfs::Installa()); }
+    void cleanupTestCase() { FaultVfs::Rimuovi(); }
+
+    void fileGuasto_data()
     {
+        QTest::addColumn<QString>("dove"); // "Rw": a file of that folder; "teorico"; "avvio": the custom one
         QTest::addColumn<QString>("guasto");
-        QTest::addColumn<QString>("motivo"); // a piece of the engine's description
-        QTest::newRow("file di testo") << "testo"
-                                       << "non è un database";
-        QTest::newRow("intestazione rovinata") << "intestazione"
-                                               << "non è un database";
-        QTest::newRow("pagine rovinate") << "pagine"
-                                         << "danneggiato";
-        QTest::newRow("senza tabella") << "tabella"
-                                       << "La tabella «Guasto» non esiste";
-        QTest::newRow("senza colonna Nome") << "colonna Nome"
-                                            << "non ha il campo «Nome»";
-        QTest::newRow("senza colonna Parola chiave") << "colonna Parola chiave"
-                                                     << "non ha il campo «Parola chiave»";
-        QTest::newRow("senza colonna Rw") << "colonna Rw (dB)"
-                                          << "non ha il campo «Rw (dB)»";
-        QTest::newRow("senza colonna di banda") << "colonna R - 500Hz (dB)"
-                                                << "non ha il campo «R - 500Hz (dB)»";
-        QTest::newRow("senza indice Nome") << "indice"
-                                           << "non ha l'indice «Nome»";
+        QTest::addColumn<QString>("motivo"); // a piece of the message
+        const auto riga = [](const char* nome, const char* dove, const char* guasto, const char* motivo) {
+            QTest::newRow(nome) << QString::fromUtf8(dove) << QString::fromUtf8(guasto)
+                                << QString::fromUtf8(motivo);
+        };
+        riga("text file", "Rw", "testo", "non è un database");
+        riga("no table", "Rw", "tabella", "La tabella «Guasto» non esiste");
+        riga("no Nome", "Rw", "colonna Nome", "non ha il campo «Nome»");
+        riga("no keyword", "Rw", "colonna Parola chiave", "non ha il campo «Parola chiave»");
+        riga("no rating", "Rw", "colonna Rw (dB)", "non ha il campo «Rw (dB)»");
+        riga("no band", "Rw", "colonna R - 500Hz (dB)", "non ha il campo «R - 500Hz (dB)»");
+        riga("no index", "Rw", "indice", "non ha l'indice «Nome»");
+        riga("theoretical missing", "teorico", "mancante", "non esiste");
+        riga("theoretical no table", "teorico", "tabella", "«Potere_fonoisolante» non esiste");
+        riga("theoretical no index", "teorico", "indice", "non ha l'indice «Nome»");
+        riga("custom missing", "avvio", "mancante", "non esiste");
+        riga("custom damaged", "avvio", "testo", "non è un database");
+        riga("custom no table", "avvio", "tabella", "«Rw_laboratorio» non esiste");
     }
 
-    void fileSperimentaleGuasto()
+    void fileGuasto()
     {
+        QFETCH(QString, dove);
         QFETCH(QString, guasto);
         QFETCH(QString, motivo);
         Ambiente a;
         QVERIFY(a.ok());
-        PreparaGuasto(a, guasto);
-        a.apri();
-        QVERIFY(MessageBox::shown().isEmpty()); // files are not opened while the tree is built
-        QTreeWidgetItem* nodo = a.figlio(QStringLiteral("Rw"), kNome);
-        QVERIFY(nodo);
-        a.clicca(nodo);
-        QCOMPARE(MessageBox::shown().size(), 1);
-        const QString testo = MessageBox::lastText();
-        QVERIFY2(testo.contains(FileGuasto(a)), qPrintable(testo));
-        QVERIFY2(testo.contains(motivo, Qt::CaseInsensitive), qPrintable(testo));
-        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("ZELMARtek"));
-        QCOMPARE(a.elenco()->count(), 0);
-        QCOMPARE(a.elenco()->currentRow(), -1);
-        QCOMPARE(a.etichetta(QStringLiteral("Label3"))->text(), QString());
-        QVERIFY(!a.form().findChild<QPushButton*>(QStringLiteral("Command2"))->isEnabled());
-        // The commands follow the node, so that nothing can be written to a bad file.
-        QVERIFY(!a.form().findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
-        VerificaCheProsegue(a);
-    }
-
-    void guastoDopoIlRiempimento_data()
-    {
-        QTest::addColumn<QString>("azione");
-        QTest::newRow("scelta di una parola") << "parola";
-        QTest::newRow("scelta di una riga") << "riga";
-    }
-
-    void guastoDopoIlRiempimento()
-    {
-        // The file goes bad while the program shows it (another program, a failing disk).
-        QFETCH(QString, azione);
-        Ambiente a;
-        QVERIFY(a.ok());
-        a.apri();
-        QVERIFY(a.elenco()->count() > 1);
-        Scrivi(a.sperimentale(), "guasto");
-        if (azione == QLatin1String("parola"))
-            a.scegliParola(a.righeParole().at(1));
-        else
-            a.selezionaRiga(1);
-        QCOMPARE(MessageBox::shown().size(), 1);
-        QVERIFY2(MessageBox::lastText().contains(a.sperimentale()), qPrintable(MessageBox::lastText()));
-        QCOMPARE(a.elenco()->count(), 0);
-        for (int i : {0, 10, 20})
-            QCOMPARE(a.banda(i)->text(), QString());
-        // The theoretical database is untouched and still lists.
-        MessageBox::clearShown();
-        a.clicca(a.radice(QStringLiteral("teorico")));
-        QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
-        QVERIFY(a.elenco()->count() > 0);
-    }
-
-    void databaseTeoricoGuasto_data()
-    {
-        QTest::addColumn<QString>("guasto");
-        QTest::addColumn<QString>("motivo");
-        QTest::newRow("file mancante") << "mancante"
-                                       << "non esiste";
-        QTest::newRow("file rovinato") << "rovinato"
-                                       << "non è un database";
-        QTest::newRow("tabella mancante") << "tabella"
-                                          << "La tabella «Potere_fonoisolante» non esiste";
-        QTest::newRow("senza indice Nome") << "indice"
-                                           << "non ha l'indice «Nome»";
-    }
-
-    void databaseTeoricoGuasto()
-    {
-        QFETCH(QString, guasto);
-        QFETCH(QString, motivo);
-        Ambiente a;
-        QVERIFY(a.ok());
-        const QString tabella = QStringLiteral("Potere_fonoisolante");
+        const bool sperimentale = dove == QLatin1String("Rw"), teorico = dove == QLatin1String("teorico");
+        const QString file = sperimentale ? a.dati().percorsoDatabase("Partizioni verticali (Rw)/Guasto.mdb")
+                             : teorico    ? a.teorico()
+                                          : a.sperimentale();
+        const QString tabella = sperimentale ? "Guasto" : teorico ? "Potere_fonoisolante" : "Rw_laboratorio";
         if (guasto == QLatin1String("mancante"))
-            QVERIFY(QFile::remove(a.teorico()));
-        else if (guasto == QLatin1String("rovinato"))
-            Scrivi(a.teorico(), QByteArray(4096, 'x'));
-        else if (guasto == QLatin1String("tabella"))
-            Ambiente::Esegui(a.teorico(), QStringLiteral("DROP TABLE Potere_fonoisolante"));
+            QVERIFY(QFile::remove(file));
+        else if (guasto == QLatin1String("testo"))
+            QVERIFY(Scrivi(file, "Nome;Rw\nParete;52\n"));
+        else if (guasto == QLatin1String("tabella") && !sperimentale)
+            Ambiente::Esegui(file, QStringLiteral("DROP TABLE %1").arg(tabella));
         else {
-            Ambiente::CreaTabella(a.teorico(), tabella, Ambiente::ColonneDi(8), false);
-            Ambiente::Inserisci(a.teorico(), tabella, {{"Nome", "T1"}});
+            const QString senza = guasto.startsWith(QLatin1String("colonna ")) ? guasto.mid(8) : QString();
+            Ambiente::CreaTabella(file, guasto == QLatin1String("tabella") ? "Altra" : tabella,
+                                  teorico ? 8 : 1, guasto != QLatin1String("indice"), senza);
+            if (guasto != QLatin1String("tabella"))
+                Ambiente::Inserisci(file, tabella,
+                                    senza == QLatin1String("Nome") ? Campi{{"Rw (dB)", "52"}}
+                                                                   : Campi{{"Nome", "Parete"}});
         }
         a.apri();
-        QVERIFY(MessageBox::shown().isEmpty());
-        a.clicca(a.radice(QStringLiteral("teorico")));
+        if (sperimentale || teorico) {
+            QVERIFY(MessageBox::shown().isEmpty()); // files are opened only when they are chosen
+            a.clicca(sperimentale ? a.figlio(dove, QStringLiteral("Guasto")) : a.radice(dove));
+        }
         QCOMPARE(MessageBox::shown().size(), 1);
-        QVERIFY2(MessageBox::lastText().contains(a.teorico()), qPrintable(MessageBox::lastText()));
-        QVERIFY2(MessageBox::lastText().contains(motivo), qPrintable(MessageBox::lastText()));
+        QVERIFY2(MessageBox::lastText().contains(file) && MessageBox::lastText().contains(motivo),
+                 qPrintable(MessageBox::lastText()));
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("ZELMARtek"));
         QCOMPARE(a.elenco()->count(), 0);
-        QCOMPARE(a.descrizione(), QString());
-        VerificaCheProsegue(a);
+        QCOMPARE(a.etichetta("Label3")->text() + a.descrizione() + a.banda(3)->text(), QString());
+        QVERIFY(!a.form().Controlli().Command2->isEnabled());
+        QCOMPARE(a.form().Controlli().Command1->isEnabled(), !sperimentale && !teorico);
+
+        MessageBox::clearShown();
+        a.clicca(teorico || sperimentale ? a.figlio(QStringLiteral("personalizzato"), M(20))
+                                         : a.figlio(QStringLiteral("teorico"), M(22)));
+        QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
+        QCOMPARE(a.elenco()->currentRow(), 0);
     }
 
-    void databaseAllAvvio_data()
+    // The file goes bad while the program shows it (another program, a failing disk): a
+    // keyword choice or a selection then empties the display.
+    void guastoDopoIlRiempimento()
     {
-        QTest::addColumn<QString>("guasto");
-        QTest::addColumn<QString>("motivo");
-        QTest::newRow("file mancante") << "mancante"
-                                       << "non esiste";
-        QTest::newRow("file rovinato") << "rovinato"
-                                       << "non è un database";
-        QTest::newRow("tabella mancante") << "tabella"
-                                          << "La tabella «Rw_laboratorio» non esiste";
+        for (bool parola : {true, false}) {
+            Ambiente a;
+            QVERIFY(a.ok());
+            a.apri();
+            QVERIFY(Scrivi(a.sperimentale(), "guasto"));
+            if (parola)
+                a.scegliParola(a.righeParole().at(1));
+            else
+                a.selezionaRiga(1);
+            QCOMPARE(MessageBox::shown().size(), 1);
+            QVERIFY2(MessageBox::lastText().contains(a.sperimentale()), qPrintable(MessageBox::lastText()));
+            QCOMPARE(a.elenco()->count(), 0);
+            QCOMPARE(a.banda(0)->text() + a.banda(20)->text(), QString());
+        }
     }
 
-    void databaseAllAvvio()
+    void disco_data()
     {
-        QFETCH(QString, guasto);
-        QFETCH(QString, motivo);
+        QTest::addColumn<FaultVfs::Tipo>("tipo");
+        QTest::addColumn<int>("pulsante"); // 1 new entry, 2 the entry shown, 3 its deletion
+        QTest::newRow("full disk, new entry") << FaultVfs::Tipo::Scrittura << 1;
+        QTest::newRow("failed sync, entry shown") << FaultVfs::Tipo::Sincronizzazione << 2;
+        QTest::newRow("failed lock, entry shown") << FaultVfs::Tipo::Blocco << 2;
+        QTest::newRow("full disk, deletion") << FaultVfs::Tipo::Scrittura << 3;
+        QTest::newRow("failed lock, deletion") << FaultVfs::Tipo::Blocco << 3;
+    }
+
+    // A full disk, a failed sync or a failed lock: the user is told, the editor stays open
+    // with everything typed, the file keeps what it held (the deleted entry is listed again),
+    // and once the disk works again the same click succeeds.
+    void disco()
+    {
+        QFETCH(FaultVfs::Tipo, tipo);
+        QFETCH(int, pulsante);
+        const auto disarma = qScopeGuard([] { FaultVfs::Disarma(); });
         Ambiente a;
         QVERIFY(a.ok());
-        if (guasto == QLatin1String("mancante"))
-            QVERIFY(QFile::remove(a.sperimentale()));
-        else if (guasto == QLatin1String("rovinato"))
-            Scrivi(a.sperimentale(), QByteArray(4096, 'x'));
-        else
-            Ambiente::Esegui(a.sperimentale(), QStringLiteral("DROP TABLE Rw_laboratorio"));
-        a.apri();
-        QVERIFY(!a.form().Inerte());
-        QCOMPARE(a.albero()->topLevelItemCount(), 10);
-        QCOMPARE(a.radice(QStringLiteral("personalizzato"))->childCount(), 8);
-        QCOMPARE(a.radice(QStringLiteral("teorico"))->childCount(), 3);
-        QCOMPARE(a.elenco()->count(), 0);
-        QCOMPARE(MessageBox::shown().size(), 1);
-        QVERIFY2(MessageBox::lastText().contains(a.sperimentale()), qPrintable(MessageBox::lastText()));
-        QVERIFY2(MessageBox::lastText().contains(motivo, Qt::CaseInsensitive),
-                 qPrintable(MessageBox::lastText()));
-        QCOMPARE(Module1::CategoriaCorrente, 1);
-        MessageBox::clearShown();
-        a.clicca(a.figlio(QStringLiteral("teorico"), M(22)));
-        QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
-        QVERIFY(a.elenco()->count() > 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&a.apri()));
+        const QString nome = QStringLiteral("Parete salvata dopo un guasto"), primo = a.righeElenco().first();
+        const QByteArray prima = Contenuto(a.sperimentale());
+        const QStringList righePrima = a.righeElenco();
+        QStringList
+            visto; // open after the failure, with the name and band typed; closed after the second click
+        if (pulsante == 3) {
+            a.selezionaRiga(1);
+            FaultVfs::FallisciAl(tipo, 1, false);
+            MessageBox::setNextAnswer(MessageBox::Yes);
+            a.pulsante(3);
+            QVERIFY(FaultVfs::Scattato());
+            FaultVfs::Disarma();
+            QCOMPARE(a.righeElenco(), righePrima);
+            QCOMPARE(a.elenco()->currentRow(), 0);
+            QCOMPARE(Contenuto(a.sperimentale()), prima);
+        } else {
+            QVERIFY(ConEditor([&] { a.pulsante(pulsante); },
+                              [&](Form3* e) {
+                                  Casella(e, "Text15")->setText(nome);
+                                  Casella(e, "Text2(10)")->setText(QStringLiteral("47,5"));
+                                  FaultVfs::FallisciAl(tipo, 1, true);
+                                  Premi(e, "Command2");
+                                  visto << (FaultVfs::Scattato() && e->isVisible() ? "aperto" : "chiuso")
+                                        << Casella(e, "Text15")->text() + Casella(e, "Text2(10)")->text();
+                                  FaultVfs::Disarma();
+                                  Premi(e, "Command2");
+                                  visto << (e->isVisible() ? "aperto" : "chiuso");
+                              }));
+            QCOMPARE(visto, (QStringList{"aperto", nome + "47,5", "chiuso"}));
+            QCOMPARE(MessageBox::shown().first().icon, MessageBox::Critical);
+        }
+        QCOMPARE(MessageBox::shown().size(), pulsante == 3 ? 2 : 1); // a deletion asks first
+        QVERIFY2(MessageBox::shown().last().text.contains(a.sperimentale()),
+                 qPrintable(MessageBox::shown().last().text));
+        if (pulsante == 3) {
+            a.selezionaNome(primo);
+            MessageBox::setNextAnswer(MessageBox::Yes);
+            a.pulsante(3);
+        }
+        QCOMPARE(a.righeElenco().contains(nome), pulsante != 3);
+        QCOMPARE(a.righeElenco().contains(primo), pulsante == 1);
     }
 };
 
