@@ -30,13 +30,10 @@ int PortaLibera()
     return ntohs(indirizzo.sin_port);
 }
 
-QString Cartella()
+QString NuovaCartella()
 {
-    static const QString cartella = [] {
-        QByteArray modello = QDir::tempPath().toUtf8() + "/zelmar-pg-XXXXXX";
-        return QString::fromUtf8(mkdtemp(modello.data()));
-    }();
-    return cartella;
+    QByteArray modello = QDir::tempPath().toUtf8() + "/zelmar-pg-XXXXXX";
+    return QString::fromUtf8(mkdtemp(modello.data()));
 }
 
 } // namespace
@@ -57,10 +54,11 @@ ServerDiProva* ServerDiProva::Avviato(QString* motivo)
 
 bool ServerDiProva::Parti(QString* motivo)
 {
-    const QString ambiente = Cartella() + QStringLiteral("/ambiente");
-    const QString registro = Cartella() + QStringLiteral("/pg_virtualenv.log");
+    cartella_ = NuovaCartella();
+    const QString ambiente = cartella_ + QStringLiteral("/ambiente");
+    const QString registro = cartella_ + QStringLiteral("/pg_virtualenv.log");
     int tubo[2];
-    if (Cartella().isEmpty() || pipe(tubo) != 0)
+    if (cartella_.isEmpty() || pipe(tubo) != 0)
         return *motivo = QStringLiteral("no temporary folder"), false;
     qputenv("PGPORT", QByteArray::number(PortaLibera()));
     const QByteArray log = QFile::encodeName(registro);
@@ -75,7 +73,8 @@ bool ServerDiProva::Parti(QString* motivo)
         // The cluster lives while cat waits on the pipe: when this process ends, so does it.
         // The tests' locale may not be installed; the cluster needs none of its own.
         execlp("env", "env", "LANG=C.UTF-8", "LC_ALL=C.UTF-8", "pg_virtualenv", "-t", "sh", "-c",
-               "env > \"$0.tmp\" && mv \"$0.tmp\" \"$0\"; exec cat", file.constData(), static_cast<char*>(nullptr));
+               "env > \"$0.tmp\" && mv \"$0.tmp\" \"$0\"; exec cat", file.constData(),
+               static_cast<char*>(nullptr));
         _exit(127);
     }
     close(tubo[0]);
@@ -85,7 +84,8 @@ bool ServerDiProva::Parti(QString* motivo)
             processo_ = -1;
             QFile log(registro);
             log.open(QIODevice::ReadOnly);
-            return *motivo = QStringLiteral("pg_virtualenv failed: ") + QString::fromLocal8Bit(log.readAll()), false;
+            return *motivo = QStringLiteral("pg_virtualenv failed: ") + QString::fromLocal8Bit(log.readAll()),
+                   false;
         }
         QThread::msleep(100);
     }
@@ -110,7 +110,8 @@ ServerDiProva::~ServerDiProva()
         if (attesa == 600)
             kill(processo_, SIGTERM);
     }
-    QDir(Cartella()).removeRecursively();
+    if (!cartella_.isEmpty())
+        QDir(cartella_).removeRecursively();
 }
 
 QString ServerDiProva::Esegui(const QString& sql)

@@ -31,6 +31,7 @@ private:
     bool Parti(QString* motivo);
     bool Cluster(const QString& azione);
 
+    QString cartella_; // the environment pg_virtualenv gives, and its log
     int processo_ = -1;
     int ingresso_ = -1; // closing it ends pg_virtualenv, which drops the cluster
     int schemi_ = 0;

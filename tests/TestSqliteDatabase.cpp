@@ -132,15 +132,19 @@ private slots:
             QTest::addRow("%s intero", m) << motore << kMassa << "40" << QVariant(40.0);
             QTest::addRow("%s negativo", m) << motore << QStringLiteral("C (dB)") << "-2" << QVariant(-2.0);
             QTest::addRow("%s esponente", m) << motore << kMassa << "2E-3" << QVariant(0.002);
-            QTest::addRow("%s banda", m) << motore << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
-            QTest::addRow("%s tutte le cifre", m) << motore << kMassa << "0,30000000000000004"
-                                                << QVariant(0.30000000000000004);
+            QTest::addRow("%s banda", m)
+                << motore << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
+            QTest::addRow("%s tutte le cifre", m)
+                << motore << kMassa << "0,30000000000000004" << QVariant(0.30000000000000004);
             for (const char* t : {"52.5", "1.000", "", "abc", "1,2,3", "inf"})
-                QTest::addRow("%s rifiutato «%s»", m, t) << motore << kMassa << QString::fromLatin1(t) << rifiutato;
+                QTest::addRow("%s rifiutato «%s»", m, t)
+                    << motore << kMassa << QString::fromLatin1(t) << rifiutato;
             QTest::addRow("%s testo invariato", m)
                 << motore << kDescrizione << " 52.5 l'\"a\"; -- \\ $1" << QVariant(" 52.5 l'\"a\"; -- \\ $1");
-            QTest::addRow("%s testo vuoto", m) << motore << kDescrizione << "" << QVariant(QStringLiteral(""));
-            QTest::addRow("%s testo numerico", m) << motore << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+            QTest::addRow("%s testo vuoto", m)
+                << motore << kDescrizione << "" << QVariant(QStringLiteral(""));
+            QTest::addRow("%s testo numerico", m)
+                << motore << QStringLiteral("Certificato") << "0012" << QVariant("0012");
         }
     }
     void conversioni()
@@ -371,15 +375,16 @@ private slots:
         for (const char* motore : kMotori)
             for (const char* nome : {"a\"b", "[x]", "my table", "\"my table\"", "'; DROP TABLE x; --",
                                      "x\"; DROP TABLE \"x", "main.x", "Società (m²)", "rowid"})
-                QTest::addRow("%s %s", motore, nome) << QString::fromLatin1(motore) << QString::fromUtf8(nome);
+                QTest::addRow("%s %s", motore, nome)
+                    << QString::fromLatin1(motore) << QString::fromUtf8(nome);
     }
     void nomiDiTabellaInsoliti()
     {
         QFETCH(QString, motore);
         QFETCH(QString, tabella);
-        const QString percorso =
-            NuovoDatabase(motore, {{QStringLiteral("x"), {kNome}, RecordSchema::IsNumerica},
-                                   {tabella, Categorie::ColonneTabella(catInfissi), RecordSchema::IsNumerica}});
+        const QString percorso = NuovoDatabase(
+            motore, {{QStringLiteral("x"), {kNome}, RecordSchema::IsNumerica},
+                     {tabella, Categorie::ColonneTabella(catInfissi), RecordSchema::IsNumerica}});
         {
             auto db = DBEngine::OpenDatabase(percorso);
             auto rs = db->OpenRecordset(tabella);
@@ -441,7 +446,8 @@ private slots:
         QStringList nomi;
         for (int i = 0; i < 2000; ++i)
             nomi << QStringLiteral("Materiale %1").arg(i);
-        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), nomi, {}, QString(200, QLatin1Char('d')));
+        const QString percorso =
+            CreaConNomi(QStringLiteral("sqlite"), nomi, {}, QString(200, QLatin1Char('d')));
         QByteArray dati = Contenuto(percorso), casuali;
         for (int i = 0; i < 5000; ++i)
             casuali.append(char((i * 7919 + 13) % 251));
@@ -483,7 +489,8 @@ private slots:
         QTest::newRow("postgresql password sbagliata") << "password" << DbErrore::ConnessioneServer;
         QTest::newRow("postgresql senza tabelle") << "tabelle" << DbErrore::PermessoNegato;
         QTest::newRow("postgresql connessione chiusa tra due salvataggi") << "tra" << 0;
-        QTest::newRow("postgresql connessione chiusa nel salvataggio") << "durante" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql connessione chiusa nel salvataggio")
+            << "durante" << DbErrore::ConnessioneServer;
         QTest::newRow("postgresql server fermato") << "fermato" << DbErrore::ConnessioneServer;
     }
     void guastiDelServer()
@@ -494,9 +501,12 @@ private slots:
         const QString password = qEnvironmentVariable("PGPASSWORD");
         server.Esegui(QStringLiteral("CREATE ROLE zelmar_utenti"));
         for (const char* ruolo : {"ingegnere", "estraneo"})
-            server.Esegui(QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE zelmar_utenti").arg(QLatin1String(ruolo)));
-        server.Esegui(QStringLiteral("ALTER ROLE ingegnere PASSWORD '%1'; ALTER ROLE estraneo PASSWORD 'altra'").arg(password));
-        const QString utente = guasto == QLatin1String("tabelle") ? QStringLiteral("ingegnere")
+            server.Esegui(
+                QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE zelmar_utenti").arg(QLatin1String(ruolo)));
+        server.Esegui(
+            QStringLiteral("ALTER ROLE ingegnere PASSWORD '%1'; ALTER ROLE estraneo PASSWORD 'altra'")
+                .arg(password));
+        const QString utente = guasto == QLatin1String("tabelle")    ? QStringLiteral("ingegnere")
                                : guasto == QLatin1String("password") ? QStringLiteral("estraneo")
                                                                      : QString();
         const QString conninfo = server.NuovoSchema(utente);
@@ -505,14 +515,17 @@ private slots:
         DatabaseCondiviso::Collega(percorso, guasto == QLatin1String("irraggiungibile")
                                                  ? conninfo + QStringLiteral(" host=127.0.0.1 port=1")
                                                  : conninfo);
-        const auto salva = [&](const QString& nome, SalvataggioMateriale::Osservatore* osservatore = nullptr) {
+        const auto salva = [&](const QString& nome,
+                               SalvataggioMateriale::Osservatore* osservatore = nullptr) {
             return SalvataggioMateriale::Salva(
-                VoceDiProva::Richiesta(percorso, catRwLaboratorio, VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 3)),
+                VoceDiProva::Richiesta(percorso, catRwLaboratorio,
+                                       VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 3)),
                 osservatore);
         };
         if (guasto != QLatin1String("tabelle"))
-            QCOMPARE(SalvataggioMateriale::Salva(VoceDiProva::Richiesta(amministratore, catRwLaboratorio,
-                                                                        VoceDiProva::ValoriVoce(catRwLaboratorio, "Prima", 1)))
+            QCOMPARE(SalvataggioMateriale::Salva(
+                         VoceDiProva::Richiesta(amministratore, catRwLaboratorio,
+                                                VoceDiProva::ValoriVoce(catRwLaboratorio, "Prima", 1)))
                          .tipo,
                      SalvataggioMateriale::Esito::Ok);
         struct Tronca : SalvataggioMateriale::Osservatore
