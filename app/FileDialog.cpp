@@ -19,18 +19,9 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& title, const
                                         QFileDialog::ReadOnly);
 }
 
-void FileDialog::setNextFileName(const QString& path)
-{
-    nextFileNames_.append(path);
-}
-void FileDialog::setAutomatic(bool automatic)
-{
-    automatic_ = automatic;
-}
-std::optional<FileDialog::Request> FileDialog::lastRequest()
-{
-    return lastRequest_;
-}
+void FileDialog::setNextFileName(const QString& path) { nextFileNames_.append(path); }
+void FileDialog::setAutomatic(bool automatic) { automatic_ = automatic; }
+std::optional<FileDialog::Request> FileDialog::lastRequest() { return lastRequest_; }
 void FileDialog::clear()
 {
     nextFileNames_.clear();
