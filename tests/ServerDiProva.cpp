@@ -58,7 +58,9 @@ bool ServerDiProva::Parti(QString* motivo)
     const QString ambiente = cartella_ + QStringLiteral("/ambiente");
     const QString registro = cartella_ + QStringLiteral("/pg_virtualenv.log");
     int tubo[2];
-    if (cartella_.isEmpty() || pipe(tubo) != 0)
+    // The write end is closed in every program started later (a server restarted by a test
+    // would otherwise keep the cluster alive after this process ends).
+    if (cartella_.isEmpty() || pipe2(tubo, O_CLOEXEC) != 0)
         return *motivo = QStringLiteral("no temporary folder"), false;
     qputenv("PGPORT", QByteArray::number(PortaLibera()));
     const QByteArray log = QFile::encodeName(registro);
