@@ -2,6 +2,7 @@
 
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -139,7 +140,7 @@ bool EsisteFile(const QString& percorso)
 {
     if (percorso.isEmpty())
         return false;
-    const QFileInfo info(percorso);
+    const QFileInfo info(NomiSenzaMaiuscole::Trova(percorso));
     return info.exists() && info.isFile();
 }
 
@@ -163,7 +164,7 @@ QString M(int n)
 void CaricaMessaggi()
 {
     QStringList letti;
-    auto db = DBEngine::OpenDatabase(GetPercorsoMessaggi());
+    auto db = DBEngine::OpenDatabase(GetPercorsoMessaggi(), DBEngine::Uso::Lettura);
     auto rs = db->OpenRecordset(QStringLiteral("GESTIONEDB"));
     const QString lingua = GetLingua();
     // Checked before reading, so that an empty catalogue with a wrong language is refused too.

@@ -25,7 +25,7 @@ constexpr int Volte = 30;
 
 void Apri(const QString& percorso)
 {
-    DBEngine::OpenDatabase(percorso)->TableNames();
+    DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura)->TableNames();
 }
 
 QByteArray Contenuto(const QString& percorso)

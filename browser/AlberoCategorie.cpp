@@ -2,6 +2,7 @@
 
 #include "app/ZelmarCommonModule.h"
 #include "model/Categorie.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
 #include <QTreeWidget>
@@ -72,7 +73,8 @@ void AlberoCategorie::Costruisci(QTreeWidget* albero, const QString& cartellaDat
 
     for (const Categoria& c : Categorie::Tutte()) {
         QTreeWidgetItem* radice = AggiungiRadice(albero, QString::fromUtf8(c.simbolo), M(c.messaggioRadice));
-        const QString cartella = cartellaDatabase + QLatin1Char('/') + QString::fromUtf8(c.cartella);
+        const QString cartella =
+            NomiSenzaMaiuscole::Trova(cartellaDatabase + QLatin1Char('/') + QString::fromUtf8(c.cartella));
         for (const QString& tabella : FileDatabase(cartella))
             AggiungiFiglio(radice, tabella);
     }

@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "Form4.h"
 #include "GraficoFrequenze.h"
+#include "ImportazioneInCorso.h"
 #include "LayoutForm1.h"
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
@@ -24,6 +25,7 @@
 #include "storage/DbException.h"
 #include "storage/ImmaginiCondivise.h"
 #include "storage/ImportazioneJet.h"
+#include "storage/NomiSenzaMaiuscole.h"
 #include "storage/ServerCondiviso.h"
 #include "ui/ModuleToolbarColor.h"
 
@@ -451,7 +453,7 @@ void Form1::MostraImmagine(int codice, const std::optional<QString>& immagine)
     // A picture another workstation stored on the shared database's server comes into
     // the image folder first.
     const QString propria = SceltaImmagine::PercorsoProprio(codice, immagine);
-    if (!propria.isEmpty() && !EsisteFile(propria))
+    if (!propria.isEmpty() && !EsisteFile(NomiSenzaMaiuscole::Trova(propria)))
         ImmaginiCondivise::Procura(PercorsoCorrente(), Categorie::CartellaImmagini(codice), *immagine,
                                    propria);
     for (const QString& percorso : SceltaImmagine::Candidati(codice, immagine)) {
@@ -640,9 +642,8 @@ void Form1::CommandInfoAgg_Click()
 
 void Form1::ImportaJet_Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto rapporto = ImportazioneJet::ImportaCartella(GetPercorsoDatabases());
-    QApplication::restoreOverrideCursor();
+    const auto rapporto =
+        ImportazioneInCorso::Esegui(this, NomiSenzaMaiuscole::Trova(GetPercorsoDatabases()));
     const bool errori = rapporto.Quanti(ImportazioneJet::EsitoFile::Errore) > 0;
     MessageBox::show(this, rapporto.Testo(), errori ? MessageBox::Exclamation : MessageBox::Information);
     if (inerte_)

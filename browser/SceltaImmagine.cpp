@@ -2,6 +2,7 @@
 
 #include "app/ZelmarCommonModule.h"
 #include "model/Categorie.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
 
@@ -28,10 +29,11 @@ QString SceltaImmagine::PercorsoProprio(int codice, const std::optional<QString>
 QStringList SceltaImmagine::Candidati(int codice, const std::optional<QString>& immagine)
 {
     QStringList candidati;
-    const QString percorso = PercorsoProprio(codice, immagine);
-    if (EsisteFile(percorso))
+    const QString propria = PercorsoProprio(codice, immagine);
+    const QString percorso = propria.isEmpty() ? propria : NomiSenzaMaiuscole::Trova(propria);
+    if (!percorso.isEmpty() && EsisteFile(percorso))
         candidati << percorso;
-    const QString segnaposto = GetPercorsoSenzaImmagine();
+    const QString segnaposto = NomiSenzaMaiuscole::Trova(GetPercorsoSenzaImmagine());
     if (EsisteFile(segnaposto))
         candidati << segnaposto;
     return candidati;

@@ -595,6 +595,7 @@ void Form3::Command2_Click()
     richiesta.modifica = ValoreModo() != 0;
     richiesta.nome = text15_->text();
     richiesta.nomeSelezionato = mostrato_.nomeSelezionato;
+    richiesta.mostrato = mostrato_.record;
     richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
         tipo_ ? tipo_->codice : 0, [this](const QString& colonna) { return TestoColonna(colonna); }, M);
 
@@ -643,6 +644,13 @@ void Form3::MostraEsito(const SalvataggioMateriale::Esito& esito)
         MessageBox::show(this,
                          M(67) + QStringLiteral("\r\n") + MessaggioCampo + QStringLiteral("\r\n") +
                              QLatin1Char('(') + esito.descrizione + QLatin1Char(')'),
+                         MessageBox::Critical);
+        return;
+    }
+    if (esito.tipo == Esito::ModificatoDaAltri) {
+        MessageBox::show(this,
+                         tr("Another user has changed this entry since it was shown, so nothing was saved. "
+                            "Close the editor, show the entry again and make the change once more."),
                          MessageBox::Critical);
         return;
     }

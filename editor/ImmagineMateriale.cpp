@@ -3,6 +3,7 @@
 #include "app/ZelmarCommonModule.h"
 #include "storage/DbException.h"
 #include "storage/ImmaginiCondivise.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QFile>
 
@@ -22,8 +23,10 @@ void CopiaImmagineScelta(const QString& cartellaCategoria, const QString& nomeFi
     if (PercorsoImmagineScelta.isEmpty() || nomeFile.isEmpty() || nomeFile != NomeFile(nomeFile) ||
         nomeFile == QLatin1String(".") || nomeFile == QLatin1String(".."))
         return;
-    const QString destinazione = ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria) + nomeFile;
-    if (QFile::exists(destinazione))
+    // A picture of that name in another letter case is the same picture.
+    const QString destinazione =
+        NomiSenzaMaiuscole::Trova(ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria)) + nomeFile;
+    if (QFile::exists(NomiSenzaMaiuscole::Trova(destinazione)))
         return;
     QFile::copy(PercorsoImmagineScelta, destinazione);
 }

@@ -46,7 +46,7 @@ QStringList TabelleDelFile(const QString& percorso, int& rifiuti)
 {
     QStringList tabelle;
     try {
-        auto db = DBEngine::OpenDatabase(percorso);
+        auto db = DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura);
         tabelle = db->TableNames();
         db->Close();
     } catch (const DbException&) {
@@ -107,6 +107,11 @@ SalvataggioMateriale::Richiesta RichiestaSalvataggio(const QString& percorso, co
     r.modifica = modifica;
     r.nome = nome;
     r.nomeSelezionato = selezionato;
+    if (modifica)
+        try {
+            r.mostrato = DettaglioMateriale::Leggi(percorso, tabella, codice, selezionato);
+        } catch (const DbException&) {
+        }
     r.scritture = SalvataggioMateriale::ScrittureCategoria(
         codice,
         [&](const QString& colonna) {

@@ -9,7 +9,7 @@ std::optional<RecordMateriale> DettaglioMateriale::Leggi(const QString& percorso
     const QStringList colonne = Categorie::ColonneTabella(codice);
     if (colonne.isEmpty())
         return std::nullopt;
-    auto db = DBEngine::OpenDatabase(percorso);
+    auto db = DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura);
     auto rs = db->OpenRecordset(tabella);
     rs->SetIndex(RecordSchema::Nome(RecordSchema::Campo::Nome));
     rs->Seek(QStringLiteral("="), nome);

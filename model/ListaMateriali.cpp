@@ -8,7 +8,7 @@ using RecordSchema::Campo;
 ListaMateriali::Contenuto ListaMateriali::Leggi(const QString& percorso, const QString& tabella,
                                                 const Richiesta& richiesta)
 {
-    auto db = DBEngine::OpenDatabase(percorso);
+    auto db = DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura);
     auto rs = db->OpenRecordset(tabella);
     Contenuto contenuto;
     contenuto.vuota = rs->Eof();

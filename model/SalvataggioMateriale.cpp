@@ -6,6 +6,12 @@
 #include "storage/DbException.h"
 #include "storage/JetBackend.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 using RecordSchema::Campo;
@@ -51,6 +57,31 @@ bool NomeGiaPresente(Recordset& tabella, const SalvataggioMateriale::Richiesta& 
     return tabella.ContieneIgnorandoMaiuscole(RecordSchema::Nome(Campo::Nome), richiesta.nome);
 }
 
+// A band value is kept in single precision: a number it cannot hold would come back as
+// infinity and could not be saved again. Texts that are no number are the engine's to refuse.
+void VerificaBanda(const QString& testo)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool numero = false;
+    const double valore = locale.toDouble(testo, &numero);
+    if (numero && !(std::abs(valore) <= std::numeric_limits<float>::max()))
+        throw DbException(DbErrore::ConversioneTipo,
+                          QCoreApplication::translate("SalvataggioMateriale",
+                                                      "the value «%1» is not a band value, which is a finite "
+                                                      "number no larger than %2 either way")
+                              .arg(testo, locale.toString(3.4E38, 'g', 2)));
+}
+
+// Whether the current row holds, in every column the save writes, what the user was shown.
+bool ComeMostrato(const Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta)
+{
+    return richiesta.mostrato &&
+           std::all_of(richiesta.scritture.begin(), richiesta.scritture.end(), [&](const auto& s) {
+               return tabella.Field(s.colonna) == richiesta.mostrato->Valore(s.colonna);
+           });
+}
+
 } // namespace
 
 SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richiesta, Osservatore* osservatore)
@@ -60,7 +91,9 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
     QString contesto;
     Esito esito;
     try {
-        database = DBEngine::OpenDatabase(richiesta.percorsoDatabase, richiesta.modifica);
+        database =
+            DBEngine::OpenDatabase(richiesta.percorsoDatabase,
+                                   richiesta.modifica ? DBEngine::Uso::Esclusivo : DBEngine::Uso::Scrittura);
         if (richiesta.tabella.isEmpty()) {
             ChiudiSenzaErrori(tabella, database);
             return esito;
@@ -80,6 +113,8 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
             tabella->Seek(QStringLiteral("="), richiesta.nomeSelezionato);
             if (tabella->NoMatch())
                 esito.tipo = Esito::NonTrovato;
+            else if (!ComeMostrato(*tabella, richiesta))
+                esito.tipo = Esito::ModificatoDaAltri;
             else
                 tabella->Edit();
         } else {
@@ -95,6 +130,8 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
                 osservatore->InizioScrittura(s.colonna);
             if (s.contesto)
                 contesto = *s.contesto;
+            if (s.banda)
+                VerificaBanda(s.testo);
             tabella->SetField(s.colonna, s.testo);
             if (osservatore)
                 osservatore->FineScrittura(s.colonna);
@@ -142,9 +179,11 @@ SalvataggioMateriale::ScrittureCategoria(int codice, const std::function<QString
                messaggio(kContestoValutazione) + QLatin1Char(' ') + v.contesto.Testo(messaggio));
     if (Module1::EtichetteBande[0].isEmpty())
         Module1::RiempiEtichetteBande();
-    for (int i = 0; i < RecordSchema::NumeroBande; ++i)
+    for (int i = 0; i < RecordSchema::NumeroBande; ++i) {
         scrivi(RecordSchema::NomeColonnaBanda(tipo->grandezza, i),
                messaggio(kContestoBanda) + QLatin1Char(' ') + Module1::EtichetteBande[i]);
+        scritture.back().banda = true;
+    }
     return scritture;
 }
 

@@ -4,6 +4,8 @@
 // Knows nothing of windows, so that it can run in any process.
 #pragma once
 
+#include "RecordMateriale.h"
+
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -20,6 +22,7 @@ public:
         QString colonna;
         QString testo;
         std::optional<QString> contesto;
+        bool banda = false; // a band value: a finite number that single precision holds
     };
 
     // Told when a column starts and ends being written; a write that fails is never
@@ -40,6 +43,10 @@ public:
         QString nome;            // the name being saved
         QString nomeSelezionato; // the entry's name before this save (modify only)
         std::vector<Scrittura> scritture;
+        // Modify only: the entry as the user was shown it when the editor opened; none when
+        // nothing was shown. A row that no longer holds it in every column written is
+        // not written over: someone else changed it meanwhile.
+        std::optional<RecordMateriale> mostrato;
     };
 
     struct Esito
@@ -50,7 +57,8 @@ public:
             NomeVuoto,
             NomeDuplicato,
             NonTrovato,
-            Errore
+            Errore,
+            ModificatoDaAltri, // the row changed since it was shown: nothing written
         };
         Tipo tipo = Ok;
         QString descrizione; // the engine's description (Errore)
@@ -58,8 +66,9 @@ public:
         int numero = 0;      // the engine's error number (Errore)
     };
 
-    // Opens the file (exclusive while modifying), checks the name, writes the row and
-    // commits it whole; on any failure nothing of the row is stored.
+    // Opens the file (exclusive while modifying), checks the name and, in modify mode, that
+    // the row still holds what was shown, writes the row and commits it whole, all in one
+    // write transaction; on any failure nothing of the row is stored.
     static Esito Salva(const Richiesta& richiesta, Osservatore* osservatore = nullptr);
 
     // The writes of a kind, in order: the descriptive columns (the site after the test

@@ -2,6 +2,7 @@
 
 #include "DbException.h"
 #include "JetBackend.h"
+#include "NomiSenzaMaiuscole.h"
 #include "PgDatabase.h"
 #include "ServerCondiviso.h"
 #include "SqliteDatabase.h"
@@ -40,17 +41,19 @@ QByteArray LeggiIntestazione(const QString& percorso)
 
 namespace DBEngine {
 
-std::unique_ptr<Database> OpenDatabase(const QString& percorso, bool esclusivo)
+std::unique_ptr<Database> OpenDatabase(const QString& nome, Uso uso)
 {
     // On the server a save's transaction locks what it changes: no exclusive opening.
-    if (const auto collegamento = ServerCondiviso::Per(percorso))
+    if (const auto collegamento = ServerCondiviso::Per(nome))
         return PgDatabase::Apri(collegamento->conninfo, collegamento->tabelle);
+    const QString percorso = NomiSenzaMaiuscole::Trova(nome);
     const QByteArray intestazione = LeggiIntestazione(percorso);
     if (JetBackend::IsJetHeader(intestazione))
         return JetBackend::Open(percorso);
     if (IsIntestazioneSqlite(intestazione))
-        return SqliteDatabase::Apri(percorso, esclusivo ? SqliteDatabase::Modo::Esclusivo
-                                                        : SqliteDatabase::Modo::Condiviso);
+        return SqliteDatabase::Apri(percorso, uso == Uso::Lettura     ? SqliteDatabase::Modo::SolaLettura
+                                              : uso == Uso::Esclusivo ? SqliteDatabase::Modo::Esclusivo
+                                                                      : SqliteDatabase::Modo::Condiviso);
     if (intestazione.isEmpty())
         throw DbException(DbErrore::FormatoNonRiconosciuto,
                           QStringLiteral("Il file «%1» è vuoto: non è un database.").arg(percorso));

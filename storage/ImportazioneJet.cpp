@@ -13,7 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -105,18 +107,61 @@ void Verifica(const SqliteConnessione& conversione, const QString& percorso)
     }
 }
 
-// The original goes to its backup name, then the new file takes the original's name;
-// if the second step fails the first is undone.
+DbException ErroreSulDisco(const QString& testo)
+{
+    return DbException(DbErrore::ErroreDisco, testo);
+}
+
+// Makes what was done to the names in the folder last through a crash.
+bool SincronizzaCartella(const QString& cartella)
+{
+    const int descrittore = ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY);
+    const bool fatto = descrittore >= 0 && ::fsync(descrittore) == 0;
+    if (descrittore >= 0)
+        ::close(descrittore);
+    return fatto;
+}
+
+// The backup: a second name for the original where the file system has them, else a copy
+// written to disk. Either way the original keeps its own name.
+void CreaCopia(const QString& percorso, const QString& copia)
+{
+    if (::link(QFile::encodeName(percorso).constData(), QFile::encodeName(copia).constData()) == 0)
+        return;
+    if (errno == EEXIST)
+        throw ErroreSulDisco(QStringLiteral("il file «%1» esiste già").arg(copia));
+    const QString errore = QStringLiteral("impossibile copiare «%1» in «%2»").arg(percorso, copia);
+    if (!QFile::copy(percorso, copia)) // never over a file already there
+        throw ErroreSulDisco(errore);
+    QFile copiato(copia);
+    if (!copiato.open(QIODevice::ReadWrite) || ::fsync(copiato.handle()) != 0) {
+        copiato.close();
+        QFile::remove(copia);
+        throw ErroreSulDisco(errore);
+    }
+}
+
+// The original gets its backup name beside its own, then the new file, already on disk,
+// replaces it in one step: at no moment is the original's name missing, and a crash leaves
+// either the original or the new file under it, with the backup beside it.
 void Sostituisci(const QString& percorso, const QString& nuovo, const QString& copia)
 {
-    if (!QFile::rename(percorso, copia))
-        throw DbException(DbErrore::ErroreDisco,
-                          QStringLiteral("impossibile rinominare «%1» in «%2»").arg(percorso, copia));
-    if (!QFile::rename(nuovo, percorso)) {
-        QFile::rename(copia, percorso);
-        throw DbException(DbErrore::ErroreDisco,
-                          QStringLiteral("impossibile dare al file convertito il nome «%1»").arg(percorso));
+    const QString cartella = QFileInfo(percorso).absolutePath();
+    CreaCopia(percorso, copia);
+    try {
+        if (!SincronizzaCartella(cartella))
+            throw ErroreSulDisco(
+                QStringLiteral("impossibile rendere durevoli i nomi nella cartella «%1»").arg(cartella));
+        if (::rename(QFile::encodeName(nuovo).constData(), QFile::encodeName(percorso).constData()) != 0)
+            throw ErroreSulDisco(
+                QStringLiteral("impossibile dare al file convertito il nome «%1»").arg(percorso));
+    } catch (const DbException&) {
+        QFile::remove(copia);
+        throw;
     }
+    // The new file has the name now: a folder that cannot be synced only leaves it to the
+    // file system to make that durable.
+    SincronizzaCartella(cartella);
 }
 
 QString PercorsoTemporaneo(const QString& percorso)
@@ -150,12 +195,20 @@ QString ImportazioneJet::Rapporto::Testo() const
         case EsitoFile::Errore:
             righe << QStringLiteral("Non convertito: %1: %2").arg(e.percorso, e.dettaglio);
             break;
+        case EsitoFile::Annullato:
+            righe << QStringLiteral("Lasciato com'era, importazione annullata: %1").arg(e.percorso);
+            break;
         }
     }
-    righe << QStringLiteral("File convertiti: %1; già nel formato del programma: %2; non convertiti: %3.")
-                 .arg(Quanti(EsitoFile::Convertito))
-                 .arg(Quanti(EsitoFile::GiaNelFormato))
-                 .arg(Quanti(EsitoFile::Errore));
+    QString conti =
+        QStringLiteral("File convertiti: %1; già nel formato del programma: %2; non convertiti: %3")
+            .arg(Quanti(EsitoFile::Convertito))
+            .arg(Quanti(EsitoFile::GiaNelFormato))
+            .arg(Quanti(EsitoFile::Errore));
+    if (Quanti(EsitoFile::Annullato) > 0)
+        conti +=
+            QStringLiteral("; lasciati com'erano per l'annullamento: %1").arg(Quanti(EsitoFile::Annullato));
+    righe << conti + QLatin1Char('.');
     return righe.join(QLatin1Char('\n'));
 }
 
@@ -180,13 +233,20 @@ QString ImportazioneJet::NomeCopia(const QString& percorso)
 
 ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
                                                         const Avanzamento& avanzamento, int numeroFile,
-                                                        int totaleFile)
+                                                        int totaleFile, const std::atomic_bool* annulla)
 {
     EsitoFile esito;
     esito.percorso = percorso;
+    struct Annullata
+    {
+    };
+    const auto verificaAnnullamento = [annulla] {
+        if (annulla && annulla->load())
+            throw Annullata();
+    };
     if (!JetBackend::IsJetHeader(Intestazione(percorso))) {
         try {
-            DBEngine::OpenDatabase(percorso)->Close();
+            DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura)->Close();
             esito.stato = EsitoFile::GiaNelFormato;
         } catch (const DbException& e) {
             esito.dettaglio = e.Descrizione();
@@ -198,6 +258,7 @@ ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
         const auto immagine = LettoreJetIsolato::Converti(percorso);
         auto access = DatabaseAccess::Apri(immagine, percorso);
         for (const QString& nome : access->TableNames()) {
+            verificaAnnullamento();
             if (avanzamento)
                 avanzamento(numeroFile, totaleFile, percorso, nome);
             esito.righe += access->OpenRecordset(nome)->RecordCount(); // a table not read says why here
@@ -208,9 +269,12 @@ ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
         QFile::remove(temporaneo); // what a run stopped half-way left behind
         ScriviFile(*conversione, temporaneo);
         Verifica(*conversione, temporaneo);
+        verificaAnnullamento(); // the last moment the file can be left as it was
         esito.copia = NomeCopia(percorso);
         Sostituisci(percorso, temporaneo, esito.copia);
         esito.stato = EsitoFile::Convertito;
+    } catch (const Annullata&) {
+        esito.stato = EsitoFile::Annullato;
     } catch (const DbException& e) {
         esito.dettaglio = e.Descrizione();
     } catch (const std::exception& e) {
@@ -224,11 +288,20 @@ ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
 }
 
 ImportazioneJet::Rapporto ImportazioneJet::ImportaCartella(const QString& cartella,
-                                                           const Avanzamento& avanzamento)
+                                                           const Avanzamento& avanzamento,
+                                                           const std::atomic_bool* annulla)
 {
     Rapporto rapporto;
     const QStringList file = FileDaEsaminare(cartella);
-    for (int i = 0; i < file.size(); ++i)
-        rapporto.file << ImportaFile(file[i], avanzamento, i + 1, static_cast<int>(file.size()));
+    for (int i = 0; i < file.size(); ++i) {
+        if (annulla && annulla->load()) {
+            EsitoFile lasciato;
+            lasciato.percorso = file[i];
+            lasciato.stato = EsitoFile::Annullato;
+            rapporto.file << lasciato;
+        } else {
+            rapporto.file << ImportaFile(file[i], avanzamento, i + 1, static_cast<int>(file.size()), annulla);
+        }
+    }
     return rapporto;
 }

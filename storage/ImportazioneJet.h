@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QVector>
+#include <atomic>
 #include <functional>
 
 class ImportazioneJet
@@ -19,6 +20,7 @@ public:
             Convertito,
             GiaNelFormato, // already a file of the program's own engine: left alone
             Errore,        // not converted; the file is as it was
+            Annullato,     // the import was cancelled before this file was swapped: as it was
         };
         QString percorso;
         Stato stato = Errore;
@@ -43,11 +45,15 @@ public:
 
     // Every "*.mdb" file below the folder, at any depth, in name order.
     static QStringList FileDaEsaminare(const QString& cartella);
-    // Converts every Jet file below the folder (a data folder, or any folder of it).
-    static Rapporto ImportaCartella(const QString& cartella, const Avanzamento& avanzamento = {});
+    // Converts every Jet file below the folder (a data folder, or any folder of it). Once
+    // annulla is set (from any thread), the file under way and every later one are left
+    // as they were, unless the file under way was already swapped.
+    static Rapporto ImportaCartella(const QString& cartella, const Avanzamento& avanzamento = {},
+                                    const std::atomic_bool* annulla = nullptr);
     // Converts one file; never throws.
     static EsitoFile ImportaFile(const QString& percorso, const Avanzamento& avanzamento = {},
-                                 int numeroFile = 1, int totaleFile = 1);
+                                 int numeroFile = 1, int totaleFile = 1,
+                                 const std::atomic_bool* annulla = nullptr);
     // The name the original gets: "<file>.jet", or "<file>.jet.2", ".3"... when that is taken.
     static QString NomeCopia(const QString& percorso);
 };

@@ -530,13 +530,13 @@ int ControllaFile(const QByteArray& contenuto, const QString& percorso)
     if (!JetBackend::IsJetHeader(contenuto) || contenuto.size() <= OffsetVersione)
         throw DbException(DbErrore::FormatoNonRiconosciuto,
                           QStringLiteral("Il file «%1» non è un database Jet.").arg(percorso));
+    // Access 2007 and later write their own signature (above): under the Jet one, a version
+    // other than Jet 3's and Jet 4's is damage.
     const int codiceVersione = static_cast<unsigned char>(contenuto[OffsetVersione]);
     if (codiceVersione > 1)
-        throw DbException(
-            DbErrore::FormatoNonRiconosciuto,
-            QStringLiteral("Il file «%1» è un database di Access 2007 o successivo, che questo programma "
-                           "non sa leggere.")
-                .arg(percorso));
+        Danneggiato(percorso, QStringLiteral("il codice di versione, %1, non è né quello di Access 97 (0) né "
+                                             "quello di Access 2000-2003 (1)")
+                                  .arg(codiceVersione));
     const int versione = codiceVersione + 3;
     ControllaPagine(contenuto, versione, percorso);
     return versione;

@@ -53,7 +53,15 @@ Causa CausaErrore(int codice, const QString& motore)
 // "Impossibile salvare la riga nella tabella «X» del file «F»: il file è di sola lettura."
 DbException Errore(int codice, const QString& file, const QString& motore, const QString& azione)
 {
-    const Causa causa = CausaErrore(codice, motore);
+    Causa causa = CausaErrore(codice, motore);
+    // A change writes its journal beside the file: a folder that cannot be written stops it
+    // as a file that cannot be written would, but it is the folder that needs changing.
+    const int tipo = codice & 0xff;
+    if ((tipo == SQLITE_READONLY || tipo == SQLITE_CANTOPEN) && QFileInfo(file).isWritable() &&
+        !QFileInfo(QFileInfo(file).path()).isWritable())
+        causa = {DbErrore::SolaLettura,
+                 QStringLiteral("la cartella che lo contiene è di sola lettura, e ogni modifica deve "
+                                "scrivere accanto al file il suo giornale")};
     const QString cosa =
         azione.contains(file) ? azione : QStringLiteral("%1 del file «%2»").arg(azione, file);
     return DbException(causa.numero, QStringLiteral("Impossibile %1: %2.").arg(cosa, causa.testo));
@@ -118,6 +126,33 @@ void UgualeInMaiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti
 
 } // namespace
 
+SqliteConnessione::FileWal SqliteConnessione::FileWal::Di(const QString& percorso)
+{
+    QFile file(percorso);
+    const QByteArray intestazione = file.open(QIODevice::ReadOnly) ? file.read(20) : QByteArray();
+    // Bytes 18 and 19 of the header, the versions for writing and reading, are 2 in WAL mode.
+    if (intestazione.size() < 20 || intestazione[18] != 2 || intestazione[19] != 2)
+        return {};
+    return {true, QFileInfo::exists(percorso + QStringLiteral("-wal")),
+            QFileInfo::exists(percorso + QStringLiteral("-shm"))};
+}
+
+void SqliteConnessione::FileWal::SpiegaErrore(const QString& percorso, const DbException& errore) const
+{
+    const bool scrittura =
+        QList<int>{DbErrore::SolaLettura, DbErrore::FileNonTrovato, DbErrore::ErroreDisco}.contains(
+            errore.Numero());
+    if (!wal || (registro && indice) || !scrittura || QFileInfo(QFileInfo(percorso).path()).isWritable())
+        return;
+    throw DbException(
+        DbErrore::SolaLettura,
+        QStringLiteral("Impossibile leggere il file «%1»: è un database in modo WAL, che si legge solo con "
+                       "i suoi file «%2» e «%3» accanto, e la cartella, di sola lettura, non li ha tutti e "
+                       "due né li lascia creare.")
+            .arg(percorso, QFileInfo(percorso).fileName() + QStringLiteral("-wal"),
+                 QFileInfo(percorso).fileName() + QStringLiteral("-shm")));
+}
+
 SqliteConnessione::SqliteConnessione(sqlite3* db, const QString& percorso, Modo modo)
     : db_(db), percorso_(percorso), modo_(modo)
 {
@@ -133,9 +168,12 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::Apri(const QString& percor
     const QString assoluto = QFileInfo(percorso).absoluteFilePath();
     if (modo == Modo::Creazione)
         CreaFileVuoto(assoluto);
+    const FileWal wal = modo == Modo::SolaLettura ? FileWal::Di(assoluto) : FileWal{};
+    // Read and write even to only read (query_only keeps it from writing): only a
+    // connection that may write removes, as it closes, the files it made beside a WAL
+    // file to read it. The engine falls back to reading alone when the file is protected.
     // A connection is only ever used by the thread that opened it: no locking per call.
-    const int flag =
-        (modo == Modo::SolaLettura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    const int flag = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     const int codice = sqlite3_open_v2(QFile::encodeName(assoluto).constData(), &db, flag, nullptr);
     // The handle is owned (and closed) from here on, even when opening failed.
@@ -143,12 +181,13 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::Apri(const QString& percor
     try {
         if (codice != SQLITE_OK)
             connessione->Lancia(codice, AzioneApertura(assoluto));
-        connessione->Prepara(modo);
-    } catch (const DbException&) {
+        connessione->Prepara(modo, wal);
+    } catch (const DbException& e) {
         if (modo == Modo::Creazione) {
             connessione.reset();
             QFile::remove(assoluto);
         }
+        wal.SpiegaErrore(assoluto, e);
         throw;
     }
     return connessione;
@@ -170,11 +209,11 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::ApriImmagine(std::shared_p
         sqlite3_deserialize(db, "main", byte, dimensione, dimensione, SQLITE_DESERIALIZE_READONLY);
     if (esito != SQLITE_OK)
         connessione->Lancia(esito, AzioneApertura(percorso));
-    connessione->Prepara(Modo::SolaLettura);
+    connessione->Prepara(Modo::SolaLettura, {});
     return connessione;
 }
 
-void SqliteConnessione::Prepara(Modo modo)
+void SqliteConnessione::Prepara(Modo modo, const FileWal& wal)
 {
     const QString azione = AzioneApertura(percorso_);
     sqlite3_extended_result_codes(db_, 1);
@@ -184,14 +223,26 @@ void SqliteConnessione::Prepara(Modo modo)
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_busy_timeout(db_, AttesaFileOccupatoMs);
-    Esegui(QStringLiteral("PRAGMA cell_size_check = ON"), azione);
-    if (modo != Modo::SolaLettura) {
-        // A rollback journal and full syncs: a row is on disk whole or not at all,
-        // even when the machine stops in the middle of a save.
-        Esegui(QStringLiteral("PRAGMA journal_mode = DELETE; PRAGMA synchronous = FULL"), azione);
+    if (modo == Modo::SolaLettura && !immagine_) {
+        // Before anything reads the file. A log of changes beside it is left as it is, not
+        // folded into the file as the last connection to close would.
+        if (wal.registro)
+            sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        // Without the index file beside it nobody has the file open: in exclusive locking
+        // the engine keeps the index in memory instead of making that file.
+        if (wal.wal && !wal.indice)
+            Esegui(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"), azione);
+        Esegui(QStringLiteral("PRAGMA query_only = ON"), azione);
     }
+    Esegui(QStringLiteral("PRAGMA cell_size_check = ON"), azione);
+    // Full syncs: a row is on disk whole or not at all, even when the machine stops in the
+    // middle of a save. A file kept in WAL mode stays so, for every use but a save in the
+    // custom database's exclusive use, which keeps a rollback journal beside it.
+    if (modo != Modo::SolaLettura)
+        Esegui(QStringLiteral("PRAGMA synchronous = FULL"), azione);
     switch (modo) {
     case Modo::Esclusivo:
+        Esegui(QStringLiteral("PRAGMA journal_mode = DELETE"), azione);
         // The first write transaction takes the exclusive lock; in this locking mode it is
         // kept until the connection closes.
         Esegui(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"), azione);
@@ -210,8 +261,8 @@ void SqliteConnessione::Prepara(Modo modo)
                azione);
         VerificaFile();
         break;
-    case Modo::Condiviso:
     case Modo::SolaLettura:
+    case Modo::Condiviso:
         VerificaFile();
         break;
     }

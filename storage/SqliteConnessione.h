@@ -27,7 +27,7 @@ public:
     {
         Condiviso,   // others may read and write; waits briefly for a save by another program
         Esclusivo,   // holds the file locked until closed; fails when anyone else has it open
-        SolaLettura, // never writes
+        SolaLettura, // never writes, nor leaves a file beside it once closed
         Creazione,   // a new, empty file
     };
 
@@ -74,8 +74,21 @@ public:
     [[noreturn]] void Lancia(int codice, const QString& azione) const;
 
 private:
+    // What lies beside a file in WAL mode: "-wal", its changes not yet folded into the file,
+    // and "-shm", their index.
+    struct FileWal
+    {
+        bool wal = false;
+        bool registro = false; // "-wal" exists
+        bool indice = false;   // "-shm" exists
+        static FileWal Di(const QString& percorso);
+        // Throws what the user needs to know instead of errore when opening failed because
+        // the files beside a WAL file can be neither found nor made.
+        void SpiegaErrore(const QString& percorso, const DbException& errore) const;
+    };
+
     SqliteConnessione(sqlite3* db, const QString& percorso, Modo modo);
-    void Prepara(Modo modo);
+    void Prepara(Modo modo, const FileWal& wal);
     void VerificaFile() const;
     void RiprendiEsclusiva() const;
     // Runs fai() as a commit: with the exclusive hold let go around it.

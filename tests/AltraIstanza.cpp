@@ -1,15 +1,15 @@
 // Another copy of the program working on the same data folder, for the tests of two
 // copies at once and of saves cut short. One command per run, with a line on its output
 // each time it is done:
-//   AltraIstanza salva <database file> <name>     saves a new entry as the editor does
-//   AltraIstanza modifica <database file> <name> <new name>  modifies an entry as the editor does
+//   AltraIstanza salva <database file> <name>     says it is ready, then saves a new entry
+//                                                 as the editor does
+//   AltraIstanza modifica <database file> <name>  changes the entry of that name as the
+//                                                 editor does, from the entry as it is now
 //   AltraIstanza cancella <database file> <name>  deletes an entry as the browser does
 //   AltraIstanza tieni <database file>            holds the file as a modify-mode save
 //                                                 does, until its input closes
 //   AltraIstanza ripeti <database file> <seed>    saves new entries for ever, seed after
 //                                                 seed, and modifies each right after
-// With ZELMAR_PROVA_SERVER set (a libpq connection string), the database file given is the
-// shared database on that server, as a workstation configured for it sees it.
 #include "VoceDiProva.h"
 
 #include "model/CancellazioneMateriale.h"
@@ -30,17 +30,17 @@ void Scrivi(const QString& riga)
     std::fflush(stdout);
 }
 
+// Empty when saved, else what stopped the save: the engine's description, or the refusal's number.
 QString Salva(const QString& percorso, const QString& nome, int seme, bool modifica = false,
               const QString& selezionato = {})
 {
+    using Esito = SalvataggioMateriale::Esito;
     const auto esito = SalvataggioMateriale::Salva(
         VoceDiProva::Richiesta(percorso, catRwLaboratorio,
                                VoceDiProva::ValoriVoce(catRwLaboratorio, nome, seme), modifica, selezionato));
-    if (esito.tipo == SalvataggioMateriale::Esito::NomeDuplicato)
-        return QStringLiteral("nome doppio");
-    if (esito.tipo == SalvataggioMateriale::Esito::NonTrovato)
-        return QStringLiteral("non trovata");
-    return esito.tipo == SalvataggioMateriale::Esito::Ok ? QString() : esito.descrizione;
+    return esito.tipo == Esito::Ok       ? QString()
+           : esito.tipo == Esito::Errore ? esito.descrizione
+                                         : QString::number(esito.tipo);
 }
 
 } // namespace
@@ -51,21 +51,22 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const QStringList a = applicazione.arguments();
     const QString comando = a.value(1);
+    // A workstation of the laboratory's shared database on that server.
     if (qEnvironmentVariableIsSet("ZELMAR_PROVA_SERVER"))
         DatabaseCondiviso::Collega(a.value(2), qEnvironmentVariable("ZELMAR_PROVA_SERVER"));
     try {
-        if (comando == QLatin1String("salva")) {
-            const QString errore = Salva(a.value(2), a.value(3), 5);
-            Scrivi(errore.isEmpty() ? QStringLiteral("salvato") : errore);
-        } else if (comando == QLatin1String("modifica")) {
-            const QString errore = Salva(a.value(2), a.value(4), 6, true, a.value(3));
+        if (comando == QLatin1String("salva") || comando == QLatin1String("modifica")) {
+            const bool modifica = comando == QLatin1String("modifica");
+            if (!modifica)
+                Scrivi(QStringLiteral("pronto"));
+            const QString errore = Salva(a.value(2), a.value(3), 5, modifica, a.value(3));
             Scrivi(errore.isEmpty() ? QStringLiteral("salvato") : errore);
         } else if (comando == QLatin1String("cancella")) {
             const bool fatto = CancellazioneMateriale::Cancella(
                 a.value(2), VoceDiProva::Tabella(catRwLaboratorio), a.value(3));
             Scrivi(fatto ? QStringLiteral("cancellato") : QStringLiteral("nessuna"));
         } else if (comando == QLatin1String("tieni")) {
-            auto database = DBEngine::OpenDatabase(a.value(2), true);
+            auto database = DBEngine::OpenDatabase(a.value(2), DBEngine::Uso::Esclusivo);
             Scrivi(QStringLiteral("tengo"));
             while (std::getchar() != EOF) {
             }

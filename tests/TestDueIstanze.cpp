@@ -1,5 +1,5 @@
 // Two copies of the program on one data folder, or two workstations on the laboratory's
-// shared database on a server (its custom database copied there by zelmar-condividi): the
+// shared database on a server (the custom database copied there by zelmar-condividi): the
 // other copy is a separate process (AltraIstanza) that saves, deletes or holds the file as
 // the editor and the browser do.
 #include "FotografiaDatabase.h"
@@ -17,6 +17,8 @@
 
 #include <QProcess>
 #include <QTest>
+#include <QThread>
+#include <sqlite3.h>
 
 using Esito = SalvataggioMateriale::Esito;
 
@@ -24,26 +26,14 @@ namespace {
 
 const QString NomeEsistente = QStringLiteral("Muro in laterizio 12 cm");
 
-// The line the other copy wrote once it ended.
-QString Riga(QProcess& altra)
-{
-    return altra.waitForFinished(30000) ? QString::fromLocal8Bit(altra.readAllStandardOutput()).trimmed()
-                                        : QStringLiteral("(did not finish)");
-}
-
-// Runs the other copy to its end and gives back the line it wrote.
+// Runs the other copy to its end and gives back the last line it wrote.
 QString AltraIstanza(const QStringList& argomenti)
 {
     QProcess altra;
     altra.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA), argomenti);
-    return Riga(altra);
-}
-
-void SuFileESuServer()
-{
-    QTest::addColumn<bool>("server");
-    QTest::newRow("file") << false;
-    QTest::newRow("server") << true;
+    return altra.waitForFinished(30000)
+               ? QString::fromLocal8Bit(altra.readAllStandardOutput()).trimmed().split('\n').last()
+               : QStringLiteral("(did not finish)");
 }
 
 QStringList NomiInElenco(const QString& percorso)
@@ -56,6 +46,13 @@ Esito ModificaEsistente(const QString& percorso)
     const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, NomeEsistente + QStringLiteral(" bis"), 3);
     return SalvataggioMateriale::Salva(
         VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, true, NomeEsistente));
+}
+
+void SuFileESuServer()
+{
+    QTest::addColumn<bool>("server");
+    QTest::newRow("file") << false;
+    QTest::newRow("server") << true;
 }
 
 } // namespace
@@ -104,6 +101,20 @@ private slots:
         QCOMPARE(NomiInElenco(percorso_), prima + QStringList{QStringLiteral("Voce dell'altra copia")});
     }
 
+    // A change made on what this copy showed before the other copy changed the entry is
+    // refused and writes nothing.
+    void ModificheDelleDueCopie_data() { SuFileESuServer(); }
+    void ModificheDelleDueCopie()
+    {
+        const QString nome = NomeEsistente;
+        const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 7);
+        const auto mostrata = VoceDiProva::Richiesta(percorso_, catRwLaboratorio, valori, true, nome);
+        QCOMPARE(AltraIstanza({"modifica", percorso_, nome}), QStringLiteral("salvato"));
+        const auto righeAltra = FotografiaDatabase::Righe(percorso_);
+        QCOMPARE(SalvataggioMateriale::Salva(mostrata).tipo, Esito::ModificatoDaAltri);
+        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+    }
+
     // A modify-mode save while the other copy holds the file fails with the message and
     // loses nothing; once the file is free, the same save goes through.
     void ModificaMentreLAltraTieneIlFile()
@@ -123,46 +134,41 @@ private slots:
         QVERIFY(NomiInElenco(percorso_).contains(NomeEsistente + QStringLiteral(" bis")));
     }
 
-    // Two workstations saving at once while a third one's save holds the table: a new
-    // name both give is stored once (the second is told the name is taken), and a
-    // modification waits for the save that checked the entry to commit, so that what a
-    // save checks still holds when it writes.
-    void SalvataggiInsiemeSulServer_data()
+    // Two other copies save one new name at the same moment (a third program keeps the file
+    // from being written until both are about to save; on the server, a save holding the
+    // table): the name is stored once, and the copy that comes second is told the name is taken.
+    void StessoNomeNelloStessoMomento_data() { SuFileESuServer(); }
+    void StessoNomeNelloStessoMomento()
     {
-        QTest::addColumn<bool>("modifica");
-        QTest::newRow("server stesso nome nuovo") << false;
-        QTest::newRow("server stessa voce modificata") << true;
-    }
-    void SalvataggiInsiemeSulServer()
-    {
-        QFETCH(bool, modifica);
-        const QString nuovo = QStringLiteral("Voce di due postazioni");
-        auto database = DBEngine::OpenDatabase(percorso_);
-        database->BeginTrans();
-        auto tabella = database->OpenRecordset(VoceDiProva::Tabella(catRwLaboratorio));
-        tabella->SetIndex(QStringLiteral("Nome"));
-        tabella->Seek(QStringLiteral("="), NomeEsistente);
-        QVERIFY(!tabella->NoMatch());
-        QProcess altre[2];
-        for (QProcess& altra : altre)
-            altra.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA),
-                        modifica ? QStringList{"modifica", percorso_, NomeEsistente, NomeEsistente + " ter"}
-                                 : QStringList{"salva", percorso_, nuovo});
-        QVERIFY(!altre[0].waitForFinished(1500) && !altre[1].waitForFinished(10));
-        if (modifica) {
-            tabella->Edit();
-            tabella->SetField(QStringLiteral("Nome"), nuovo);
-            tabella->Update();
+        QFETCH(bool, server);
+        const QString nome = QStringLiteral("Voce contesa");
+        TestSupport::AltraConnessione cancello(percorso_);
+        std::unique_ptr<Database> salvataggio;
+        if (server) {
+            salvataggio = DBEngine::OpenDatabase(percorso_);
+            salvataggio->BeginTrans();
+            salvataggio->OpenRecordset(VoceDiProva::Tabella(catRwLaboratorio));
+        } else {
+            QCOMPARE(cancello.Esegui("BEGIN IMMEDIATE"), SQLITE_OK);
         }
-        tabella->Close();
-        database->CommitTrans();
-        database->Close();
-        QStringList righe{Riga(altre[0]), Riga(altre[1])};
-        righe.sort();
-        const QStringList attese =
-            modifica ? QStringList{"non trovata", "non trovata"} : QStringList{"nome doppio", "salvato"};
-        QCOMPARE(righe, attese);
-        QCOMPARE(NomiInElenco(percorso_).count(nuovo), 1);
+        QProcess copie[2];
+        for (QProcess& copia : copie) {
+            copia.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA), {QStringLiteral("salva"), percorso_, nome});
+            QVERIFY(copia.waitForReadyRead(30000));
+        }
+        QThread::msleep(server ? 1000 : 200);
+        if (server)
+            salvataggio->Rollback();
+        else
+            QCOMPARE(cancello.Esegui("ROLLBACK"), SQLITE_OK);
+        QStringList esiti;
+        for (QProcess& copia : copie) {
+            QVERIFY(copia.waitForFinished(30000));
+            esiti << QString::fromLocal8Bit(copia.readAllStandardOutput()).trimmed().split('\n').last();
+        }
+        esiti.sort();
+        QCOMPARE(esiti, (QStringList{QString::number(Esito::NomeDuplicato), QStringLiteral("salvato")}));
+        QCOMPARE(NomiInElenco(percorso_).count(nome), 1);
     }
 
     // Deleting an entry the other copy has just deleted does nothing and says nothing.

@@ -10,10 +10,14 @@
 
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
+#include "model/DettaglioMateriale.h"
+#include "model/ListaMateriali.h"
 #include "storage/DbException.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using TestSupport::Contenuto;
@@ -30,23 +34,37 @@ enum class Operazione
     Cancellazione
 };
 
-// What the user is told: the engine's error number (0: done) and its description.
-TestSupport::Errore Esegui(Operazione operazione, const QString& percorso)
+// The operation, ready to run: what the user is then told, the engine's error number (0:
+// done) and its description. A modification starts from the entry as the file holds it
+// before the operation, as the main window shows it.
+std::function<TestSupport::Errore()> Prepara(Operazione operazione, const QString& percorso)
 {
     if (operazione == Operazione::Cancellazione)
-        return TestSupport::Prova([&] {
-            if (!CancellazioneMateriale::Cancella(percorso, VoceDiProva::Tabella(catRwLaboratorio),
-                                                  NomeDaCancellare))
-                throw DbException(-1, QStringLiteral("nessuna voce cancellata"));
-        });
+        return [=] {
+            return TestSupport::Prova([&] {
+                if (!CancellazioneMateriale::Cancella(percorso, VoceDiProva::Tabella(catRwLaboratorio),
+                                                      NomeDaCancellare))
+                    throw DbException(-1, QStringLiteral("nessuna voce cancellata"));
+            });
+        };
     const bool modifica = operazione == Operazione::Modifica;
     const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio,
                                                 modifica ? NomeDaModificare + QStringLiteral(" rinnovato")
                                                          : QStringLiteral("Nuova parete"),
                                                 modifica ? 10 : 7);
-    const auto esito = SalvataggioMateriale::Salva(
-        VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, modifica, NomeDaModificare));
-    return {esito.tipo == SalvataggioMateriale::Esito::Ok ? 0 : esito.numero, esito.descrizione};
+    const auto richiesta =
+        VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, modifica, NomeDaModificare);
+    return [=]() -> TestSupport::Errore {
+        const auto esito = SalvataggioMateriale::Salva(richiesta);
+        if (esito.tipo == SalvataggioMateriale::Esito::Ok)
+            return {};
+        return {esito.numero ? esito.numero : -1, esito.descrizione};
+    };
+}
+
+TestSupport::Errore Esegui(Operazione operazione, const QString& percorso)
+{
+    return Prepara(operazione, percorso)();
 }
 
 // Keeps a file or folder from being written while it lives. Permission bits do not stop
@@ -82,6 +100,16 @@ private:
     bool immutabile_ = false;
     bool attiva_ = false;
 };
+
+// Every file of a folder, by name: its bytes (the index file of a WAL file, shared memory
+// that every reader writes in, by name only).
+std::map<QString, QByteArray> FileDellaCartella(const QString& cartella)
+{
+    std::map<QString, QByteArray> file;
+    for (const QString& nome : QDir(cartella).entryList(QDir::Files | QDir::Hidden))
+        file[nome] = nome.endsWith(QLatin1String("-shm")) ? QByteArray() : Contenuto(cartella + '/' + nome);
+    return file;
+}
 
 } // namespace
 
@@ -126,8 +154,9 @@ private slots:
         const auto righePrima = FotografiaDatabase::Righe(percorso);
 
         // Once on a sound disk: how many operations of the kind it makes, and the rows it leaves.
+        const auto sana = Prepara(operazione, percorso);
         FaultVfs::AzzeraConteggi();
-        QCOMPARE(Esegui(operazione, percorso).numero, 0);
+        QCOMPARE(sana().numero, 0);
         const int operazioni = FaultVfs::Contati().di(tipo);
         const auto righeDopo = FotografiaDatabase::Righe(percorso);
         QVERIFY(operazioni > 0 && !righePrima.empty() && righeDopo != righePrima);
@@ -136,8 +165,9 @@ private slots:
             const QByteArray contesto = QByteArray::number(n) + " of " + QByteArray::number(operazioni);
             QVERIFY(TestSupport::Scrivi(percorso, originale));
             QFile::remove(percorso + QStringLiteral("-journal"));
+            const auto fai = Prepara(operazione, percorso);
             FaultVfs::FallisciAl(tipo, n, persistente);
-            const auto guasto = Esegui(operazione, percorso);
+            const auto guasto = fai();
             FaultVfs::Disarma();
             QVERIFY2(FaultVfs::Scattato(), contesto.constData());
             // What the next program to open the file finds: a sound file and, once the
@@ -180,14 +210,67 @@ private slots:
         if (!protezione.Attiva())
             QSKIP("neither the permission bits nor chattr +i stop writes here");
         const auto rifiutato = Esegui(operazione, percorso);
-        QVERIFY2(QList<int>({DbErrore::SolaLettura, DbErrore::FileNonTrovato, DbErrore::ErroreDisco})
-                         .contains(rifiutato.numero) &&
-                     rifiutato.descrizione.contains(QStringLiteral("Database_sperimentale.mdb")),
+        QVERIFY2(rifiutato.numero == DbErrore::SolaLettura &&
+                     rifiutato.descrizione.contains(QStringLiteral("Database_sperimentale.mdb")) &&
+                     rifiutato.descrizione.contains(cartella ? QStringLiteral("cartella")
+                                                             : QStringLiteral("il file è di sola lettura")),
                  qPrintable(rifiutato.descrizione));
         QCOMPARE(Contenuto(percorso), originale);
         protezione.Togli();
         QCOMPARE(Esegui(operazione, percorso).numero, 0);
         QCOMPARE(FotografiaDatabase::Integrita(percorso), QStringLiteral("ok"));
+    }
+
+    // An experimental file kept in WAL mode, listed and shown as a click does: no byte of it
+    // changes and no file is left beside it, whatever lies beside it already: nothing,
+    // another program's log and index while it runs, or the log a stopped program left. In
+    // a folder that cannot be written, without the files beside it, the user is told why.
+    void LetturaDiUnFileWal_data()
+    {
+        QTest::addColumn<QString>("accanto");
+        for (const char* accanto : {"niente", "altro programma", "registro lasciato", "sola lettura"})
+            QTest::newRow(accanto) << QString::fromLatin1(accanto);
+    }
+    void LetturaDiUnFileWal()
+    {
+        QFETCH(QString, accanto);
+        TestSupport::AmbienteDati ambiente;
+        QVERIFY(ambiente.ok());
+        const QString percorso = ambiente.percorsoDatabase(QStringLiteral("Infissi/a.mdb"));
+        auto altra = std::make_unique<TestSupport::AltraConnessione>(percorso);
+        QCOMPARE(altra->Esegui("PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0;"
+                               "INSERT INTO a (Nome) VALUES ('Aggiunta')"),
+                 SQLITE_OK);
+        if (accanto == QLatin1String("registro lasciato")) {
+            const QByteArray registro = Contenuto(percorso + QStringLiteral("-wal"));
+            const QByteArray file = Contenuto(percorso);
+            altra.reset();
+            QVERIFY(TestSupport::Scrivi(percorso, file) &&
+                    TestSupport::Scrivi(percorso + QStringLiteral("-wal"), registro));
+        } else if (accanto != QLatin1String("altro programma")) {
+            altra.reset();
+        }
+        const QString cartella = QFileInfo(percorso).path();
+        std::optional<ProtezioneScrittura> protezione;
+        if (accanto == QLatin1String("sola lettura") && !protezione.emplace(cartella).Attiva())
+            QSKIP("neither the permission bits nor chattr +i stop writes here");
+        const auto prima = FileDellaCartella(cartella);
+        QStringList nomi;
+        const auto esito = TestSupport::Prova([&] {
+            nomi = ListaMateriali::Leggi(percorso, QStringLiteral("a"), {}).nomi.toStringList();
+            QVERIFY(DettaglioMateriale::Leggi(percorso, QStringLiteral("a"), catInfissi, nomi.value(0)));
+        });
+        QVERIFY(FileDellaCartella(cartella) == prima);
+        if (protezione) {
+            QCOMPARE(esito.numero, DbErrore::SolaLettura);
+            QVERIFY2(esito.descrizione.contains(percorso) &&
+                         esito.descrizione.contains(QStringLiteral("WAL")),
+                     qPrintable(esito.descrizione));
+            return;
+        }
+        QCOMPARE(esito.numero, 0);
+        QCOMPARE(nomi.size(), 4);
+        QCOMPARE(nomi.last(), QStringLiteral("Aggiunta"));
     }
 };
 

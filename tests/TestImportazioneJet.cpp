@@ -1,14 +1,13 @@
 // The import of genuine Access files into the program's own engine: every table, column
 // and value read back equal, the "Nome" index, the original kept as a backup never
-// overwritten, a second run that changes nothing, damaged files left as they were, the
-// report and the command-line tool.
+// overwritten, a cancel that leaves every file as it was, a second run that changes nothing, damaged files
+// left as they were, the report and the command-line tool.
 #include "JetDiProva.h"
 #include "TestSupport.h"
 
 #include "storage/DBEngine.h"
 #include "storage/ImportazioneJet.h"
 
-#include <QDirIterator>
 #include <QProcess>
 #include <QTest>
 
@@ -28,22 +27,12 @@ struct CartellaConJet
     }
     bool Prepara(const QStringList& nomi)
     {
-        bool ok = QDir().mkpath(File(QString()));
+        bool ok = true;
         for (const QString& nome : nomi)
             ok = ok && Scrivi(File(nome), Contenuto(JetDiProva::Percorso(nome)));
         return ok;
     }
-    // Every file below the folder with its bytes.
-    QMap<QString, QByteArray> Istantanea() const
-    {
-        QMap<QString, QByteArray> file;
-        for (QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-             it.hasNext();) {
-            const QString percorso = it.next();
-            file.insert(percorso, Contenuto(percorso));
-        }
-        return file;
-    }
+    QMap<QString, QByteArray> Istantanea() const { return TestSupport::FileSotto(dir.path()); }
 };
 
 } // namespace
@@ -97,6 +86,13 @@ private slots:
         const QString file = dati.File(QStringLiteral("testV1997.mdb"));
         QVERIFY(Scrivi(file + QStringLiteral(".jet"), "vecchia copia"));
         QVERIFY(JetDiProva::CopiaConColonnaNome(dati.File(QStringLiteral("Prove.mdb"))));
+        // Cancelled at the first table: every file stays as it was.
+        const auto prima = dati.Istantanea();
+        std::atomic_bool annulla = false;
+        const auto annullato = ImportazioneJet::ImportaCartella(
+            dati.dir.path(), [&](int, int, const QString&, const QString&) { annulla = true; }, &annulla);
+        QCOMPARE(annullato.Quanti(EsitoFile::Annullato), JetDiProva::File().size() + 1);
+        QCOMPARE(dati.Istantanea(), prima);
         const auto primo = ImportazioneJet::ImportaCartella(dati.dir.path());
         QCOMPARE(primo.Quanti(EsitoFile::Convertito), JetDiProva::File().size() + 1);
         auto rs = DBEngine::OpenDatabase(dati.File(QStringLiteral("Prove.mdb")))

@@ -199,7 +199,8 @@ private slots:
             else if (operazione == QLatin1String("nuovo") || operazione == QLatin1String("modifica")) {
                 SalvataggioMateriale::Richiesta r{
                     file, tabella, operazione == QLatin1String("modifica"),
-                    "a",  "a",     {{QStringLiteral("A"), QStringLiteral("a"), {}}}};
+                    "a",  "a",     {{QStringLiteral("A"), QStringLiteral("a"), {}}},
+                    {}};
                 const auto esito = SalvataggioMateriale::Salva(r);
                 throw DbException(esito.numero, esito.descrizione);
             }
@@ -221,8 +222,9 @@ private slots:
         QCOMPARE(TestSupport::Contenuto(file), prima);
     }
 
-    // Copies of the genuine files cut, with a page lost, or with random bytes after the
-    // header, a hundred of them chosen by a fixed seed.
+    // Copies of the genuine files cut, with a page lost, with random bytes after the header,
+    // or with a version byte no Access wrote, a hundred of them chosen by a fixed seed. None
+    // is taken for a file of a later Access.
     void fileDanneggiati_data()
     {
         QTest::addColumn<QString>("nome");
@@ -235,13 +237,16 @@ private slots:
             const qsizetype pagina = copia[0x14] == '\0' ? 2048 : 4096;
             const qsizetype pagine = copia.size() / pagina;
             const qsizetype dove = caso.bounded(qint64(copia.size()));
-            switch (n % 3) {
+            switch (n % 4) {
             case 0: // cut at a byte, often a page boundary
                 copia.truncate(n % 2 ? dove : dove / pagina * pagina);
                 break;
             case 1: // a page lost, as a disk that lost it
                 copia.replace((1 + caso.bounded(qint64(pagine - 1))) * pagina, pagina,
                               QByteArray(pagina, '\0'));
+                break;
+            case 2:
+                copia[0x14] = char(2 + caso.bounded(254));
                 break;
             default: // random after the header, the first page or three pages
                 for (qsizetype i = std::array<qsizetype, 3>{0x80, pagina, 3 * pagina}[n / 3 % 3];
@@ -259,7 +264,8 @@ private slots:
         const QString file = dir.filePath(nome);
         QVERIFY(TestSupport::Scrivi(file, contenuto));
         const QString errore = Sfoglia(file);
-        QVERIFY2(errore.isEmpty() || errore.contains(file), qPrintable(errore));
+        QVERIFY2((errore.isEmpty() || errore.contains(file)) && !errore.contains(QStringLiteral("2007")),
+                 qPrintable(errore));
     }
 };
 

@@ -1,8 +1,8 @@
 // Saves cut short by a killed process: a child program saves new entries and modifies
-// them through the editor's save, and is killed without warning at a random moment, over
-// and over, on one custom database file. After every kill the file must be sound and hold
-// every entry whose save the child saw return, whole, and nothing else but the one save
-// that may have been under way.
+// them through the editor's save, and is killed without warning at a random moment after
+// a random number of saves it saw return, over and over, on one custom database file. After every kill the
+// file must be sound and hold every entry whose save the child saw return, whole, and nothing else but the
+// one save that may have been under way.
 #include "FotografiaDatabase.h"
 #include "TestSupport.h"
 #include "VoceDiProva.h"
@@ -19,6 +19,7 @@ namespace {
 constexpr int Giri = 50;
 constexpr int SemiPerGiro = 1000;
 constexpr int AttesaMassimaMs = 150;
+constexpr int SalvataggiMassimiPrima = 3; // before the wait that ends in the kill
 
 // Name -> the columns its row must hold.
 using Righe = QMap<QString, QVariantMap>;
@@ -66,16 +67,24 @@ private slots:
             QProcess figlio;
             figlio.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA),
                          {QStringLiteral("ripeti"), percorso, QString::number((giro + 1) * SemiPerGiro)});
-            QVERIFY(figlio.waitForReadyRead(10000) && figlio.readLine().startsWith("pronto"));
+            // However fast the disk, every round has saves that must survive.
+            QByteArray uscita;
+            const int prima = 1 + int(caso.bounded(SalvataggiMassimiPrima)); // after "pronto"
+            while (uscita.count('\n') <= prima) {
+                QVERIFY2(figlio.waitForReadyRead(30000), figlio.readAllStandardError().constData());
+                uscita += figlio.readAllStandardOutput();
+            }
+            QVERIFY(uscita.startsWith("pronto"));
             QThread::usleep(caso.bounded(AttesaMassimaMs * 1000));
             figlio.kill(); // SIGKILL: no clean-up of any kind
             QVERIFY(figlio.waitForFinished(10000));
             QVERIFY2(figlio.exitStatus() == QProcess::CrashExit, figlio.readAllStandardError().constData());
+            uscita += figlio.readAllStandardOutput();
 
             // The saves the child saw return, in order.
             int ultimoSeme = (giro + 1) * SemiPerGiro - 1;
             bool ultimaModifica = true;
-            for (const QByteArray& riga : figlio.readAllStandardOutput().split('\n')) {
+            for (const QByteArray& riga : uscita.split('\n')) {
                 const QList<QByteArray> parti = riga.split(' ');
                 if (parti.size() != 2)
                     continue;
@@ -99,7 +108,6 @@ private slots:
         }
         qInfo("%d saves done, %d of %d kills fell after a commit the child had not reported yet",
               salvataggiConclusi, uccisiDopoUnCommit, Giri);
-        QVERIFY(salvataggiConclusi > Giri);
     }
 };
 

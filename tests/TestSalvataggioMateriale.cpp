@@ -18,12 +18,21 @@ using VoceDiProva::Tabella;
 
 namespace {
 
-// Records "+column" when a column starts being written and "-column" when it is done.
+// Records "+column" when a column starts being written and "-column" when it is done; with
+// a file to hold, counts the writes during which another program could read that file.
 class Registro : public SalvataggioMateriale::Osservatore
 {
 public:
     QStringList eventi;
-    void InizioScrittura(const QString& c) override { eventi << QLatin1Char('+') + c; }
+    QString tenuto;
+    int lettoDaAltri = 0;
+    void InizioScrittura(const QString& c) override
+    {
+        eventi << QLatin1Char('+') + c;
+        if (!tenuto.isEmpty() &&
+            TestSupport::AltraConnessione(tenuto).Esegui("SELECT count(*) FROM sqlite_master") == SQLITE_OK)
+            ++lettoDaAltri;
+    }
     void FineScrittura(const QString& c) override { eventi << QLatin1Char('-') + c; }
 };
 
@@ -122,7 +131,11 @@ private slots:
             QCOMPARE(Salva(catLnwInOpera, e).tipo, Esito::Ok);
         const QByteArray prima = Contenuto(percorso_);
         const QHash<QString, QString> cambio{{QStringLiteral("Cantiere"), QStringLiteral("Torino")}};
-        QCOMPARE(int(Salva(catLnwInOpera, nome, !selezionato.isEmpty(), selezionato, cambio).tipo), esito);
+        Registro registro; // a modification holds the file for itself from the first write to the last
+        registro.tenuto = selezionato.isEmpty() ? QString() : percorso_;
+        QCOMPARE(int(Salva(catLnwInOpera, nome, !selezionato.isEmpty(), selezionato, cambio, &registro).tipo),
+                 esito);
+        QCOMPARE(registro.lettoDaAltri, 0);
         QCOMPARE(NomiInTabella(percorso_, Tabella(catLnwInOpera)), dopo);
         if (esito != int(Esito::Ok))
             QCOMPARE(Contenuto(percorso_), prima);
@@ -140,18 +153,36 @@ private slots:
         QTest::addColumn<QString>("selezionato");
         QTest::addColumn<QStringList>("rifiutate");
         QTest::addColumn<QString>("contesto");
-        QTest::newRow("massa") << 1 << "" << QStringList{"m' (kg/m²)"} << "M59";
-        QTest::newRow("spessore vuoto") << 3 << "" << QStringList{"s (mm)"} << "M60";
-        QTest::newRow("area prima dello spessore") << 7 << "" << QStringList{"s (mm)", "Area (m²)"} << "M61";
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("massa") << 1 << "" << QStringList{"m' (kg/m²)"} << "M59"
+                               << "";
+        QTest::newRow("spessore vuoto") << 3 << "" << QStringList{"s (mm)"} << "M60"
+                                        << "";
+        QTest::newRow("area prima dello spessore") << 7 << "" << QStringList{"s (mm)", "Area (m²)"} << "M61"
+                                                   << "x";
         QTest::newRow("sorgente prima dell'area")
-            << 2 << "" << QStringList{"Area (m²)", "V emittente (m³)"} << "M64";
-        QTest::newRow("valutazione DLw") << 6 << "" << QStringList{"DLnw (dB)"} << "M77 M32";
-        QTest::newRow("valutazione L'nw") << 5 << "" << QStringList{"Lnw (dB)"} << "M77 M21";
-        QTest::newRow("Ctr dei piccoli elementi") << 10 << "" << QStringList{"Ctr (dB)"} << "M77 Ctr";
-        QTest::newRow("terza dei solai") << 4 << "" << QStringList{"Ci 50_5000 (dB)"} << "M77 Ci 50-5000";
+            << 2 << "" << QStringList{"Area (m²)", "V emittente (m³)"} << "M64"
+            << "x";
+        QTest::newRow("valutazione DLw") << 6 << "" << QStringList{"DLnw (dB)"} << "M77 M32"
+                                         << "";
+        QTest::newRow("valutazione L'nw") << 5 << "" << QStringList{"Lnw (dB)"} << "M77 M21"
+                                          << "";
+        QTest::newRow("Ctr dei piccoli elementi") << 10 << "" << QStringList{"Ctr (dB)"} << "M77 Ctr"
+                                                  << "";
+        QTest::newRow("terza dei solai") << 4 << "" << QStringList{"Ci 50_5000 (dB)"} << "M77 Ci 50-5000"
+                                         << "";
         QTest::newRow("valutazione prima delle bande")
-            << 3 << "" << QStringList{"DRi - 1000Hz (dB)", "DRw (dB)"} << "M77 M21";
-        QTest::newRow("banda in modifica") << 1 << "Muro" << QStringList{"R - 500Hz (dB)"} << "M78 500 Hz";
+            << 3 << "" << QStringList{"DRi - 1000Hz (dB)", "DRw (dB)"} << "M77 M21"
+            << "x";
+        QTest::newRow("banda in modifica") << 1 << "Muro" << QStringList{"R - 500Hz (dB)"} << "M78 500 Hz"
+                                           << "";
+        QTest::newRow("banda oltre la precisione singola")
+            << 10 << "" << QStringList{"Dn - 50Hz (dB)"} << "M78 50 Hz"
+            << "1E308";
+        QTest::newRow("banda negativa oltre") << 4 << "" << QStringList{"Ln - 5000Hz (dB)"} << "M78 5000 Hz"
+                                              << "-3,5E38";
+        QTest::newRow("banda infinita") << 1 << "Muro" << QStringList{"R - 63Hz (dB)"} << "M78 63 Hz"
+                                        << "inf";
     }
     void valoreRifiutato()
     {
@@ -159,17 +190,19 @@ private slots:
         QFETCH(QString, selezionato);
         QFETCH(QStringList, rifiutate);
         QFETCH(QString, contesto);
+        QFETCH(QString, testo);
         QCOMPARE(Salva(codice, QStringLiteral("Muro")).tipo, Esito::Ok);
         const QByteArray prima = Contenuto(percorso_);
         QHash<QString, QString> cambi;
         for (const QString& colonna : rifiutate)
-            cambi.insert(colonna, rifiutate.size() > 1 ? QStringLiteral("x") : QString());
+            cambi.insert(colonna, testo);
         Registro registro;
         const Esito esito =
             Salva(codice, QStringLiteral("Nuovo"), !selezionato.isEmpty(), selezionato, cambi, &registro);
         QCOMPARE(esito.tipo, Esito::Errore);
         QCOMPARE(esito.numero, DbErrore::ConversioneTipo);
         QCOMPARE(esito.contesto, contesto);
+        QVERIFY(esito.descrizione.contains(QStringLiteral("«%1»").arg(testo)));
         QVERIFY(rifiutate.contains(registro.eventi.last().mid(1)) && registro.eventi.last().startsWith('+'));
         QCOMPARE(Contenuto(percorso_), prima);
     }

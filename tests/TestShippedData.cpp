@@ -11,7 +11,6 @@
 #include "rating/MotoreValutazione.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -36,11 +35,6 @@ QString CartellaDatabase(const QString& nome)
 QString CartellaImmagini()
 {
     return TestSupport::CartellaProgrammaCostruita() + QStringLiteral("/immagine");
-}
-
-QStringList ColonneDi(int codice)
-{
-    return Categorie::ColonneTabella(codice);
 }
 
 // A name as an SQL string literal.
@@ -139,7 +133,7 @@ QString ValutazioneDiversa(int codice, const QVariantMap& voce)
     else
         calcolate.push_back(*grandezza == GrandezzaBande::Ln ? v.ci : v.ciDelta);
     QStringList valutazioni;
-    for (const QString& c : ColonneDi(codice))
+    for (const QString& c : Categorie::ColonneTabella(codice))
         if (c.endsWith(QLatin1String("(dB)")) && !bande.contains(c))
             valutazioni << c;
     QStringList diverse;
@@ -160,197 +154,171 @@ class TestShippedData : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void iniPuntaAllaCartellaDemo();
-    void tabelle_data();
-    void tabelle();
-    void catalogo();
-    void cartelle();
-    void demoConVociInOgniCategoria();
-    void valutazioniDellaDemoDalleCurve();
-};
-
-void TestShippedData::initTestCase()
-{
-    TestSupport::PreparaAmbiente();
-    QVERIFY2(!TestSupport::CartellaFixtures().isEmpty(), "ZELMAR_FIXTURES not set");
-    QVERIFY2(!TestSupport::CartellaProgrammaCostruita().isEmpty(), "ZELMAR_PROGRAM_DIR not set");
-}
-
-void TestShippedData::iniPuntaAllaCartellaDemo()
-{
-    QFile ini(TestSupport::CartellaProgrammaCostruita() + QStringLiteral("/Zelmar.ini"));
-    QVERIFY2(ini.open(QIODevice::ReadOnly), qPrintable(ini.fileName()));
-    const QStringList righe = QString::fromUtf8(ini.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(righe.value(0), QStringLiteral("[Configurazione]"));
-    QVERIFY(righe.contains(QStringLiteral("Lingua=Italiano")));
-    QVERIFY(righe.contains(QStringLiteral("CartellaDati=") + CartellaDati(QStringLiteral("demo"))));
-    QVERIFY(QFileInfo(CartellaDati(QStringLiteral("demo")) + QStringLiteral("/Databases/InterfMess.mdb"))
-                .isFile());
-}
-
-void TestShippedData::tabelle_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("tabella");
-    QTest::addColumn<int>("codice");
-    QTest::addColumn<bool>("sperimentale");
-    QTest::addColumn<bool>("vuota");
-    for (const QString& nome : kCartelleDati)
-        for (const TabellaCostruita& t : TabelleDi(nome))
-            QTest::addRow("%s: %s / %s", qPrintable(nome),
-                          qPrintable(QDir(CartellaDatabase(nome)).relativeFilePath(t.file)),
-                          qPrintable(t.tabella))
-                << t.file << t.tabella << t.codice << t.sperimentale << (nome == QLatin1String("vuota"));
-}
-
-// Each table has its kind's columns in the schema's order and types and the index "Nome";
-// an experimental file holds its one table; every value has its column's form; the program's
-// own engine finds every entry by its name.
-void TestShippedData::tabelle()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, tabella);
-    QFETCH(int, codice);
-    QFETCH(bool, sperimentale);
-    QFETCH(bool, vuota);
-
-    QString errore;
-    const auto struttura = Interroga(
-        file,
-        QStringLiteral("SELECT name, type FROM pragma_table_info(%1) ORDER BY cid").arg(Letterale(tabella)),
-        &errore);
-    QVERIFY2(errore.isEmpty(), qPrintable(errore));
-    const QStringList colonne = Colonna(struttura, QStringLiteral("name"));
-    QCOMPARE(colonne, ColonneDi(codice));
-    for (const QVariantMap& c : struttura)
-        QCOMPARE(c.value(QStringLiteral("type")).toString(),
-                 RecordSchema::IsNumerica(c.value(QStringLiteral("name")).toString())
-                     ? QStringLiteral("REAL")
-                     : QStringLiteral("TEXT"));
-
-    const auto indici = Interroga(file, QStringLiteral("SELECT group_concat(i.name, ',') AS colonne FROM "
-                                                       "pragma_index_list(%1) l, pragma_index_info(l.name) i "
-                                                       "GROUP BY l.name")
-                                            .arg(Letterale(tabella)));
-    QVERIFY2(Colonna(indici, QStringLiteral("colonne")).contains(QStringLiteral("Nome")),
-             "no index on \"Nome\" alone");
-    if (sperimentale)
-        QCOMPARE(
-            Colonna(Interroga(file, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")),
-                    QStringLiteral("name")),
-            QStringList{tabella});
-
-    std::vector<FotografiaDatabase::Riga> voci;
-    for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(file))
-        if (r.tabella == tabella)
-            voci.push_back(r);
-    QVERIFY(voci.empty() || !vuota);
-    for (const FotografiaDatabase::Riga& r : voci)
-        for (const QString& c : colonne) {
-            const QString sbagliato = ValoreSbagliato(codice, c, r.colonne.value(c));
-            QVERIFY2(sbagliato.isEmpty(),
-                     qPrintable(r.colonne.value(QStringLiteral("Nome")).toString() + QStringLiteral(" / ") +
-                                c + QStringLiteral(": ") + sbagliato));
-        }
-
-    try {
-        auto db = DBEngine::OpenDatabase(file);
-        auto rs = db->OpenRecordset(tabella);
-        QCOMPARE(rs->RecordCount(), int(voci.size()));
-        rs->SetIndex(QStringLiteral("Nome"));
-        for (const FotografiaDatabase::Riga& r : voci) {
-            const QString nome = r.colonne.value(QStringLiteral("Nome")).toString();
-            rs->Seek(QStringLiteral("="), nome);
-            QVERIFY2(!rs->NoMatch() && rs->Field(QStringLiteral("Nome")).toString() == nome,
-                     qPrintable(nome));
-        }
-        rs->Close();
-        db->Close();
-    } catch (const DbException& e) {
-        QFAIL(qPrintable(e.Descrizione()));
+    void initTestCase()
+    {
+        TestSupport::PreparaAmbiente();
+        QVERIFY2(!TestSupport::CartellaFixtures().isEmpty(), "ZELMAR_FIXTURES not set");
+        QVERIFY2(!TestSupport::CartellaProgrammaCostruita().isEmpty(), "ZELMAR_PROGRAM_DIR not set");
     }
-}
 
-// The catalogue (built from one source for every data folder) holds every message the program
-// reads, with the captions the tree and the editor rely on.
-void TestShippedData::catalogo()
-{
-    const auto righe = FotografiaDatabase::Righe(CartellaDati(QStringLiteral("demo")) +
-                                                 QStringLiteral("/Databases/InterfMess.mdb"));
-    QVERIFY2(righe.size() >= 89, qPrintable(QString::number(righe.size())));
-    QSet<QString> simboli;
-    for (const Categoria& c : Categorie::Tutte())
-        simboli.insert(QString::fromUtf8(c.simbolo));
-    for (const QString& lingua : righe.front().colonne.keys()) {
-        auto testo = [&](int numero) { return righe.at(numero - 1).colonne.value(lingua).toString(); };
-        // The tree chooses a kind by these captions.
-        QSet<QString> figli;
-        for (int n = 20; n <= 27; ++n)
-            figli.insert(testo(n));
-        QCOMPARE(figli, simboli);
-        QSet<QString> radici;
-        for (int n : {19, 28, 29, 30, 31, 32, 33, 34, 35, 36})
-            radici.insert(testo(n));
-        QCOMPARE(radici.size(), 10);
-        QCOMPARE(testo(12), testo(88));
-        for (int n = 1; n <= 89; ++n)
-            QVERIFY2(n == 37 || !testo(n).trimmed().isEmpty(), qPrintable(QString::number(n)));
-        // The no-picture marker is stored data: the same in every language.
-        QCOMPARE(testo(66), Senza);
-        // The program appends " [dB]" to these captions itself.
-        for (int n : {18, 20, 21, 22, 23, 25, 50, 51, 79, 83, 84, 85, 86, 87})
-            QVERIFY2(!testo(n).contains(QLatin1String("[dB]")), qPrintable(QString::number(n)));
-    }
-}
-
-void TestShippedData::cartelle()
-{
-    QVERIFY(IsImmagine(CartellaImmagini() + QStringLiteral("/senza.jpg")));
-    for (const Categoria& c : Categorie::Tutte()) {
-        const QString cartella = QString::fromUtf8(c.cartella);
-        QVERIFY2(QFileInfo(CartellaImmagini() + QLatin1Char('/') + cartella).isDir(), c.cartella);
-        // "vuota" has no category folders at all.
+    void tabelle_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<bool>("sperimentale");
+        QTest::addColumn<bool>("vuota");
         for (const QString& nome : kCartelleDati)
-            QVERIFY2(QFileInfo(CartellaDatabase(nome) + QLatin1Char('/') + cartella).isDir() !=
-                         (nome == QLatin1String("vuota")),
-                     qPrintable(nome + QLatin1Char('/') + cartella));
+            for (const TabellaCostruita& t : TabelleDi(nome))
+                QTest::addRow("%s: %s / %s", qPrintable(nome),
+                              qPrintable(QDir(CartellaDatabase(nome)).relativeFilePath(t.file)),
+                              qPrintable(t.tabella))
+                    << t.file << t.tabella << t.codice << t.sperimentale << (nome == QLatin1String("vuota"));
     }
-}
 
-void TestShippedData::demoConVociInOgniCategoria()
-{
-    QSet<int> categorie;
-    for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
-        if (t.sperimentale &&
-            !Interroga(t.file, QStringLiteral("SELECT 1 FROM \"%1\"").arg(t.tabella)).empty())
-            categorie.insert(t.codice);
-    QCOMPARE(categorie.size(), int(Categorie::Tutte().size()));
-    // Start-up shows the first custom entry of the first kind.
-    QVERIFY(
-        !Interroga(CartellaDatabase(QStringLiteral("demo")) + QStringLiteral("/Database_sperimentale.mdb"),
-                   QStringLiteral("SELECT 1 FROM Rw_laboratorio"))
-             .empty());
-}
+    // Each table has its kind's columns in the schema's order and types and the index "Nome";
+    // an experimental file holds its one table; every value has its column's form; the program's
+    // own engine finds every entry by its name.
+    void tabelle()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, tabella);
+        QFETCH(int, codice);
+        QFETCH(bool, sperimentale);
+        QFETCH(bool, vuota);
 
-// Every rating the demo data stores is the one ISO 717 gives for the entry's own curve.
-void TestShippedData::valutazioniDellaDemoDalleCurve()
-{
-    QStringList diverse;
-    int confrontate = 0;
-    for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
-        for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(t.file)) {
-            if (r.tabella != t.tabella)
-                continue;
-            const QString diversa = ValutazioneDiversa(t.codice, r.colonne);
-            if (!diversa.isEmpty())
-                diverse << r.colonne.value(QStringLiteral("Nome")).toString() + QStringLiteral(": ") +
-                               diversa;
-            ++confrontate;
+        QString errore;
+        const auto struttura =
+            Interroga(file,
+                      QStringLiteral("SELECT name, type FROM pragma_table_info(%1) ORDER BY cid")
+                          .arg(Letterale(tabella)),
+                      &errore);
+        QVERIFY2(errore.isEmpty(), qPrintable(errore));
+        const QStringList colonne = Colonna(struttura, QStringLiteral("name"));
+        QCOMPARE(colonne, Categorie::ColonneTabella(codice));
+        for (const QVariantMap& c : struttura)
+            QCOMPARE(c.value(QStringLiteral("type")).toString(),
+                     RecordSchema::IsNumerica(c.value(QStringLiteral("name")).toString())
+                         ? QStringLiteral("REAL")
+                         : QStringLiteral("TEXT"));
+
+        const auto indici =
+            Interroga(file, QStringLiteral("SELECT group_concat(i.name, ',') AS colonne FROM "
+                                           "pragma_index_list(%1) l, pragma_index_info(l.name) i "
+                                           "GROUP BY l.name")
+                                .arg(Letterale(tabella)));
+        QVERIFY2(Colonna(indici, QStringLiteral("colonne")).contains(QStringLiteral("Nome")),
+                 "no index on \"Nome\" alone");
+        if (sperimentale)
+            QCOMPARE(Colonna(Interroga(file,
+                                       QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")),
+                             QStringLiteral("name")),
+                     QStringList{tabella});
+
+        std::vector<FotografiaDatabase::Riga> voci;
+        for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(file))
+            if (r.tabella == tabella)
+                voci.push_back(r);
+        QVERIFY(voci.empty() || !vuota);
+        for (const FotografiaDatabase::Riga& r : voci)
+            for (const QString& c : colonne) {
+                const QString sbagliato = ValoreSbagliato(codice, c, r.colonne.value(c));
+                QVERIFY2(sbagliato.isEmpty(),
+                         qPrintable(r.colonne.value(QStringLiteral("Nome")).toString() +
+                                    QStringLiteral(" / ") + c + QStringLiteral(": ") + sbagliato));
+            }
+
+        try {
+            auto db = DBEngine::OpenDatabase(file);
+            auto rs = db->OpenRecordset(tabella);
+            QCOMPARE(rs->RecordCount(), int(voci.size()));
+            rs->SetIndex(QStringLiteral("Nome"));
+            for (const FotografiaDatabase::Riga& r : voci) {
+                const QString nome = r.colonne.value(QStringLiteral("Nome")).toString();
+                rs->Seek(QStringLiteral("="), nome);
+                QVERIFY2(!rs->NoMatch() && rs->Field(QStringLiteral("Nome")).toString() == nome,
+                         qPrintable(nome));
+            }
+            rs->Close();
+            db->Close();
+        } catch (const DbException& e) {
+            QFAIL(qPrintable(e.Descrizione()));
         }
-    QVERIFY(confrontate >= 40);
-    QVERIFY2(diverse.isEmpty(), qPrintable(diverse.join(QLatin1Char('\n'))));
-}
+    }
+
+    // The catalogue (built from one source for every data folder) holds every message the program
+    // reads, with the captions the tree and the editor rely on.
+    void catalogo()
+    {
+        const auto righe = FotografiaDatabase::Righe(CartellaDati(QStringLiteral("demo")) +
+                                                     QStringLiteral("/Databases/InterfMess.mdb"));
+        QVERIFY2(righe.size() >= 89, qPrintable(QString::number(righe.size())));
+        QSet<QString> simboli;
+        for (const Categoria& c : Categorie::Tutte())
+            simboli.insert(QString::fromUtf8(c.simbolo));
+        for (const QString& lingua : righe.front().colonne.keys()) {
+            auto testo = [&](int numero) { return righe.at(numero - 1).colonne.value(lingua).toString(); };
+            // The tree chooses a kind by these captions.
+            QSet<QString> figli;
+            for (int n = 20; n <= 27; ++n)
+                figli.insert(testo(n));
+            QCOMPARE(figli, simboli);
+            QSet<QString> radici;
+            for (int n : {19, 28, 29, 30, 31, 32, 33, 34, 35, 36})
+                radici.insert(testo(n));
+            QCOMPARE(radici.size(), 10);
+            QCOMPARE(testo(12), testo(88));
+            for (int n = 1; n <= 89; ++n)
+                QVERIFY2(n == 37 || !testo(n).trimmed().isEmpty(), qPrintable(QString::number(n)));
+            // The no-picture marker is stored data: the same in every language.
+            QCOMPARE(testo(66), Senza);
+            // The program appends " [dB]" to these captions itself.
+            for (int n : {18, 20, 21, 22, 23, 25, 50, 51, 79, 83, 84, 85, 86, 87})
+                QVERIFY2(!testo(n).contains(QLatin1String("[dB]")), qPrintable(QString::number(n)));
+        }
+    }
+
+    void cartelle()
+    {
+        QVERIFY(IsImmagine(CartellaImmagini() + QStringLiteral("/senza.jpg")));
+        for (const Categoria& c : Categorie::Tutte()) {
+            const QString cartella = QString::fromUtf8(c.cartella);
+            QVERIFY2(QFileInfo(CartellaImmagini() + QLatin1Char('/') + cartella).isDir(), c.cartella);
+            // "vuota" has no category folders at all.
+            for (const QString& nome : kCartelleDati)
+                QVERIFY2(QFileInfo(CartellaDatabase(nome) + QLatin1Char('/') + cartella).isDir() !=
+                             (nome == QLatin1String("vuota")),
+                         qPrintable(nome + QLatin1Char('/') + cartella));
+        }
+    }
+
+    // Every rating the demo data stores is the one ISO 717 gives for the entry's own curve; every
+    // kind has entries in a category file, and start-up has a first custom entry to show.
+    void valutazioniDellaDemoDalleCurve()
+    {
+        QStringList diverse;
+        int confrontate = 0;
+        QSet<int> categorie;
+        bool primaPersonale = false;
+        for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
+            for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(t.file)) {
+                if (r.tabella != t.tabella)
+                    continue;
+                if (t.sperimentale)
+                    categorie << t.codice;
+                primaPersonale = primaPersonale || t.tabella == QLatin1String("Rw_laboratorio");
+                const QString diversa = ValutazioneDiversa(t.codice, r.colonne);
+                if (!diversa.isEmpty())
+                    diverse << r.colonne.value(QStringLiteral("Nome")).toString() + QStringLiteral(": ") +
+                                   diversa;
+                ++confrontate;
+            }
+        QVERIFY(confrontate >= 40);
+        QCOMPARE(categorie.size(), int(Categorie::Tutte().size()));
+        QVERIFY(primaPersonale);
+        QVERIFY2(diverse.isEmpty(), qPrintable(diverse.join(QLatin1Char('\n'))));
+    }
+};
 
 QTEST_MAIN(TestShippedData)
 #include "TestShippedData.moc"

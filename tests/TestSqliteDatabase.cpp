@@ -11,9 +11,11 @@
 #include "model/DatabaseCondiviso.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/NomiSenzaMaiuscole.h"
 #include "storage/ServerCondiviso.h"
 #include "storage/SqliteDatabase.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTest>
 #include <sqlite3.h>
@@ -22,6 +24,7 @@
 using TestSupport::Contenuto;
 using TestSupport::NomiInTabella;
 using TestSupport::Prova;
+using Uso = DBEngine::Uso;
 
 namespace {
 
@@ -280,7 +283,7 @@ private slots:
         QFETCH(QString, motore);
         const QString percorso = CreaConNomi(motore, {"D", "B", "C", "A"});
         {
-            auto db = DBEngine::OpenDatabase(percorso, true);
+            auto db = DBEngine::OpenDatabase(percorso, Uso::Esclusivo);
             auto rs = db->OpenRecordset(kTabella);
             Cerca(*rs, QStringLiteral("B"));
             rs->Delete();
@@ -343,7 +346,7 @@ private slots:
         const QString percorso = CreaConNomi(QStringLiteral("sqlite"), {"A"});
         TestSupport::AltraConnessione altra(percorso);
         for (bool esclusivo : {false, true}) {
-            auto db = DBEngine::OpenDatabase(percorso, esclusivo);
+            auto db = DBEngine::OpenDatabase(percorso, esclusivo ? Uso::Esclusivo : Uso::Scrittura);
             db->BeginTrans();
             auto rs = db->OpenRecordset(kTabella);
             Aggiungi(*rs, {kNome, esclusivo ? "B" : "mai"});
@@ -352,8 +355,8 @@ private slots:
                 continue; // closed without a commit
             db->CommitTrans();
             db->Close();
-            for (bool modo : {false, true}) {
-                const auto esito = Prova([&] { DBEngine::OpenDatabase(percorso, modo); });
+            for (Uso uso : {Uso::Lettura, Uso::Scrittura, Uso::Esclusivo}) {
+                const auto esito = Prova([&] { DBEngine::OpenDatabase(percorso, uso); });
                 QVERIFY(esito.numero == DbErrore::FileInUso && esito.descrizione.contains(percorso));
             }
             QCOMPARE(altra.Esegui("SELECT count(*) FROM Rw_laboratorio"), SQLITE_BUSY);
@@ -361,11 +364,12 @@ private slots:
         }
         QCOMPARE(altra.Esegui("BEGIN IMMEDIATE; INSERT INTO Rw_laboratorio (Nome) VALUES ('in corso')"),
                  SQLITE_OK);
-        QCOMPARE(Prova([&] { DBEngine::OpenDatabase(percorso, true); }).numero, DbErrore::FileInUso);
+        QCOMPARE(Prova([&] { DBEngine::OpenDatabase(percorso, Uso::Esclusivo); }).numero,
+                 DbErrore::FileInUso);
         // Reading is still possible while the other program writes; its row is not seen yet.
         QCOMPARE(NomiInTabella(percorso, kTabella), QStringList({"A", "B"}));
         QCOMPARE(altra.Esegui("COMMIT"), SQLITE_OK);
-        QCOMPARE(DBEngine::OpenDatabase(percorso, true)->OpenRecordset(kTabella)->RecordCount(), 3);
+        QCOMPARE(DBEngine::OpenDatabase(percorso, Uso::Esclusivo)->OpenRecordset(kTabella)->RecordCount(), 3);
     }
 
     void nomiDiTabellaInsoliti_data()
@@ -581,6 +585,16 @@ private slots:
         QVERIFY(Prova([&] {
                     DBEngine::CreateDatabase(cartella_.filePath(QStringLiteral("no/x.mdb")));
                 }).numero != 0);
+
+        // Folders and files in other letter cases: of several, the first in name order.
+        QVERIFY(QDir(cartella_.path()).mkpath(QStringLiteral("Dati")));
+        for (const char* nome : {"Dati/caso.mdb", "Dati/Caso.MDB"})
+            DBEngine::CreateDatabase(cartella_.filePath(QString::fromLatin1(nome)))->Close();
+        QCOMPARE(NomiSenzaMaiuscole::Trova(cartella_.filePath(QStringLiteral("DATI/CASO.mdb"))),
+                 cartella_.filePath(QStringLiteral("Dati/Caso.MDB")));
+        QVERIFY(DBEngine::OpenDatabase(cartella_.filePath(QStringLiteral("dati/CASO.MDB")))
+                    ->TableNames()
+                    .isEmpty());
     }
 
     // A write that cannot be made leaves the file as it was, the cursor on its row and the

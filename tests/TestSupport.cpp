@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,8 +66,19 @@ QByteArray Contenuto(const QString& percorso)
 bool Scrivi(const QString& percorso, const QByteArray& contenuto)
 {
     QFile file(percorso);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+    return QDir().mkpath(QFileInfo(percorso).absolutePath()) &&
+           file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(contenuto) == contenuto.size() && file.flush();
+}
+
+QMap<QString, QByteArray> FileSotto(const QString& cartella)
+{
+    QMap<QString, QByteArray> file;
+    for (QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString percorso = it.next();
+        file.insert(QDir(cartella).relativeFilePath(percorso), Contenuto(percorso));
+    }
+    return file;
 }
 
 QStringList NomiInTabella(const QString& percorso, const QString& tabella)

@@ -3,6 +3,7 @@
 // back, the error an operation fails with, and another program on the same file.
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,9 +24,11 @@ QString CartellaProgrammaCostruita();
 // Copies a whole folder tree; returns false on any failure.
 bool CopiaCartella(const QString& da, const QString& a);
 
-// A file's bytes (empty when it cannot be read); writing a whole file.
+// A file's bytes (empty when it cannot be read); writing a whole file, its folders made when
+// missing; every file below a folder, by its path relative to the folder, with its bytes.
 QByteArray Contenuto(const QString& percorso);
 bool Scrivi(const QString& percorso, const QByteArray& contenuto);
+QMap<QString, QByteArray> FileSotto(const QString& cartella);
 
 // Read through the storage layer: the names of a table in stored order, and every column
 // of the kind's tables for the entry found by name (empty when there is none).

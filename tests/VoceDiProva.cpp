@@ -1,6 +1,8 @@
 #include "VoceDiProva.h"
 
 #include "model/Categorie.h"
+#include "model/DettaglioMateriale.h"
+#include "storage/DbException.h"
 
 #include <QLocale>
 
@@ -40,6 +42,11 @@ SalvataggioMateriale::Richiesta Richiesta(const QString& percorso, int codice, c
     r.modifica = modifica;
     r.nome = valori.value(RecordSchema::Nome(RecordSchema::Campo::Nome));
     r.nomeSelezionato = selezionato;
+    if (modifica) // as the main window shows the entry now
+        try {
+            r.mostrato = DettaglioMateriale::Leggi(percorso, r.tabella, codice, selezionato);
+        } catch (const DbException&) {
+        }
     r.scritture = SalvataggioMateriale::ScrittureCategoria(
         codice, [&](const QString& colonna) { return valori.value(colonna); },
         [](int n) { return QStringLiteral("M%1").arg(n); });

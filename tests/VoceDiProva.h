@@ -17,7 +17,8 @@ namespace VoceDiProva {
 using Valori = QHash<QString, QString>;
 Valori ValoriVoce(int codice, const QString& nome, int seme);
 
-// The request the editor makes for these values, with the kind's writes in order.
+// The request the editor makes for these values, with the kind's writes in order; in
+// modify mode, of the entry as the file holds it now.
 SalvataggioMateriale::Richiesta Richiesta(const QString& percorso, int codice, const Valori& valori,
                                           bool modifica = false, const QString& selezionato = QString());
 

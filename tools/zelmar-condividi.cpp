@@ -94,7 +94,7 @@ int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
 {
     if (!QFileInfo(file).isFile())
         throw Uscita{2, QStringLiteral("The file «%1» does not exist.").arg(file)};
-    auto origine = DBEngine::OpenDatabase(file);
+    auto origine = DBEngine::OpenDatabase(file, DBEngine::Uso::Lettura);
     const std::vector<Tabella> tabelle = LeggiTutte(*origine, QStringLiteral("The file «%1»").arg(file));
     origine->Close();
 

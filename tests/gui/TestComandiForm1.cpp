@@ -194,7 +194,7 @@ private slots:
     void cancellazioneConFileOccupato()
     {
         const QStringList prima = a_->righeElenco();
-        auto altro = DBEngine::OpenDatabase(File(), true);
+        auto altro = DBEngine::OpenDatabase(File(), DBEngine::Uso::Esclusivo);
         MessageBox::setNextAnswer(MessageBox::Yes);
         a_->pulsante(3);
         altro->Close();

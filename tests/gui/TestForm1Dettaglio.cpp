@@ -39,7 +39,6 @@ RiquadroImmagine* Immagine(Ambiente& a)
 // A picture of a size no shipped picture has.
 QSize ScriviImmagine(const QString& percorso)
 {
-    QDir().mkpath(QFileInfo(percorso).path());
     QImage immagine(7, 5, QImage::Format_RGB32);
     immagine.fill(Qt::red);
     immagine.save(percorso, "PNG");
