@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <optional>
 
 namespace ZelmarCommonModule {
 
@@ -17,6 +18,7 @@ QStringList Messaggi;
 namespace {
 QString LinguaInterfaccia;
 QString PercorsoDati;
+std::optional<QString> DatabaseCondiviso;
 QString CartellaProgrammaForzata;
 
 QString DecodificaIni(const QByteArray& dati)
@@ -77,37 +79,62 @@ QString GetCartellaProgramma()
     return QCoreApplication::applicationDirPath();
 }
 
-QString GetPercorsoIni() { return GetCartellaProgramma() + QStringLiteral("/Zelmar.ini"); }
+QString GetPercorsoIni()
+{
+    return GetCartellaProgramma() + QStringLiteral("/Zelmar.ini");
+}
 
 QString GetLingua()
 {
     if (!LinguaInterfaccia.isEmpty())
         return LinguaInterfaccia;
-    LinguaInterfaccia = LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("Lingua"), GetPercorsoIni());
+    LinguaInterfaccia =
+        LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("Lingua"), GetPercorsoIni());
     if (LinguaInterfaccia.isEmpty())
         LinguaInterfaccia = QStringLiteral("Italiano");
     return LinguaInterfaccia;
 }
 
-QString GetCartellaDocumenti() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+QString GetCartellaDocumenti()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 QString GetCartellaDati()
 {
     if (!PercorsoDati.isEmpty())
         return PercorsoDati;
-    PercorsoDati = LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("CartellaDati"), GetPercorsoIni());
+    PercorsoDati =
+        LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("CartellaDati"), GetPercorsoIni());
     if (PercorsoDati.isEmpty())
         PercorsoDati = GetCartellaDocumenti() + QStringLiteral("/ZELMARtek");
     return PercorsoDati;
 }
 
-QString GetPercorsoDatabases() { return GetCartellaDati() + QStringLiteral("/Databases"); }
-QString GetPercorsoMessaggi() { return GetPercorsoDatabases() + QStringLiteral("/InterfMess.mdb"); }
+QString GetDatabaseCondiviso()
+{
+    if (!DatabaseCondiviso)
+        DatabaseCondiviso =
+            LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("DatabaseCondiviso"), GetPercorsoIni());
+    return *DatabaseCondiviso;
+}
+
+QString GetPercorsoDatabases()
+{
+    return GetCartellaDati() + QStringLiteral("/Databases");
+}
+QString GetPercorsoMessaggi()
+{
+    return GetPercorsoDatabases() + QStringLiteral("/InterfMess.mdb");
+}
 QString GetPercorsoDatabaseSperimentale()
 {
     return GetPercorsoDatabases() + QStringLiteral("/Database/Database_sperimentale.mdb");
 }
-QString GetPercorsoDatabaseTeorico() { return GetPercorsoDatabases() + QStringLiteral("/Database/Database_teorico.mdb"); }
+QString GetPercorsoDatabaseTeorico()
+{
+    return GetPercorsoDatabases() + QStringLiteral("/Database/Database_teorico.mdb");
+}
 
 bool EsisteFile(const QString& percorso)
 {
@@ -122,7 +149,10 @@ QString GetCartellaImmagini(const QString& cartellaCategoria)
     return GetCartellaProgramma() + QStringLiteral("/immagine/") + cartellaCategoria + QStringLiteral("/");
 }
 
-QString GetPercorsoSenzaImmagine() { return GetCartellaProgramma() + QStringLiteral("/immagine/senza.jpg"); }
+QString GetPercorsoSenzaImmagine()
+{
+    return GetCartellaProgramma() + QStringLiteral("/immagine/senza.jpg");
+}
 
 QString M(int n)
 {
@@ -139,8 +169,9 @@ void CaricaMessaggi()
     const QString lingua = GetLingua();
     // Checked before reading, so that an empty catalogue with a wrong language is refused too.
     if (!rs->HasField(lingua))
-        throw DbException(DbErrore::ElementoNonTrovato,
-                          QStringLiteral("Il catalogo dei messaggi non ha la colonna della lingua «%1».").arg(lingua));
+        throw DbException(
+            DbErrore::ElementoNonTrovato,
+            QStringLiteral("Il catalogo dei messaggi non ha la colonna della lingua «%1».").arg(lingua));
     const int n = rs->RecordCount();
     letti.reserve(n);
     if (n > 0) {
@@ -166,6 +197,7 @@ void AzzeraCache()
 {
     LinguaInterfaccia.clear();
     PercorsoDati.clear();
+    DatabaseCondiviso.reset();
 }
 
 } // namespace ZelmarCommonModule

@@ -15,8 +15,11 @@ QString LeggiIni(const QString& sezione, const QString& chiave, const QString& f
 QString GetLingua();            // cached; "Italiano" by default
 QString GetCartellaDati();      // cached; documents folder + "/ZELMARtek" by default
 QString GetCartellaDocumenti(); // the user's documents folder
-QString GetPercorsoDatabases(); // data folder + "/Databases"
-QString GetPercorsoMessaggi();  // ... + "/InterfMess.mdb"
+// The libpq connection string of the laboratory's shared custom database (cached); "" when
+// the custom database is the file below the data folder.
+QString GetDatabaseCondiviso();
+QString GetPercorsoDatabases();            // data folder + "/Databases"
+QString GetPercorsoMessaggi();             // ... + "/InterfMess.mdb"
 QString GetPercorsoDatabaseSperimentale(); // ... + "/Database/Database_sperimentale.mdb"
 QString GetPercorsoDatabaseTeorico();      // ... + "/Database/Database_teorico.mdb"
 // True for an existing regular file (an empty file counts); false for folders and errors.

@@ -20,12 +20,16 @@
 #include "app/ZelmarCommonModule.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
+#include "model/DatabaseCondiviso.h"
 #include "model/DettaglioMateriale.h"
 #include "model/FormatoNumero.h"
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
 #include "storage/DbException.h"
+#include "storage/ImmaginiCondivise.h"
+#include "storage/ImportazioneJet.h"
 #include "storage/NomiSenzaMaiuscole.h"
+#include "storage/ServerCondiviso.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
@@ -111,10 +115,22 @@ void Form1::Carica()
     if (!CaricaCatalogo())
         return;
     inerte_ = false;
+    CollegaDatabaseCondiviso();
     ResetLabelsForm1();
     DipingiToolbar();
     Module1::RiempiEtichetteBande();
     CostruisciAlbero();
+}
+
+// With "DatabaseCondiviso" in Zelmar.ini the custom database lives on the laboratory's server.
+void Form1::CollegaDatabaseCondiviso()
+{
+    const QString conninfo = GetDatabaseCondiviso();
+    if (conninfo.isEmpty())
+        return;
+    const QString avviso = DatabaseCondiviso::Collega(GetPercorsoDatabaseSperimentale(), conninfo);
+    if (!avviso.isEmpty())
+        MessageBox::show(this, avviso, MessageBox::Exclamation);
 }
 
 void Form1::CostruisciAlbero()
@@ -444,6 +460,12 @@ void Form1::MostraScheda(const SchedaMateriale& scheda)
 
 void Form1::MostraImmagine(int codice, const std::optional<QString>& immagine)
 {
+    // A picture another workstation stored on the shared database's server comes into
+    // the image folder first.
+    const QString propria = SceltaImmagine::PercorsoProprio(codice, immagine);
+    if (!propria.isEmpty() && !EsisteFile(NomiSenzaMaiuscole::Trova(propria)))
+        ImmaginiCondivise::Procura(PercorsoCorrente(), Categorie::CartellaImmagini(codice), *immagine,
+                                   propria);
     for (const QString& percorso : SceltaImmagine::Candidati(codice, immagine)) {
         QImageReader lettore(percorso);
         lettore.setDecideFormatFromContent(true);
@@ -529,8 +551,9 @@ void Form1::DisegnaGrafico()
 void Form1::SegnalaErrore(const QString& azione, const DbException& errore)
 {
     MessageBox::show(this,
-                     QStringLiteral("Impossibile %1 dal database «%2» (tabella «%3»).\n%4")
-                         .arg(azione, PercorsoCorrente(), Module1::NomeTabella, errore.Descrizione()),
+                     QStringLiteral("Impossibile %1 dal database %2 (tabella «%3»).\n%4")
+                         .arg(azione, ServerCondiviso::NomePerMessaggi(PercorsoCorrente()),
+                              Module1::NomeTabella, errore.Descrizione()),
                      MessageBox::Exclamation);
 }
 

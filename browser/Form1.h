@@ -90,6 +90,7 @@ protected:
 
 private:
     bool CaricaCatalogo();
+    void CollegaDatabaseCondiviso();
     void CostruisciAlbero();
     void DipingiToolbar();
     void CollegaEventi();

@@ -17,17 +17,23 @@ bool SceltaImmagine::NomeAccettabile(const QString& nome)
     return !QDir::isAbsolutePath(nome) && !nome.contains(QLatin1Char(':'));
 }
 
+QString SceltaImmagine::PercorsoProprio(int codice, const std::optional<QString>& immagine)
+{
+    const QString cartella = Categorie::CartellaImmagini(codice);
+    const bool senzaImmagine = immagine && *immagine == M(66);
+    if (codice == catDRwTeorico || cartella.isEmpty() || !immagine || senzaImmagine ||
+        !NomeAccettabile(*immagine))
+        return {};
+    return GetCartellaImmagini(cartella) + *immagine;
+}
+
 QStringList SceltaImmagine::Candidati(int codice, const std::optional<QString>& immagine)
 {
     QStringList candidati;
-    const QString cartella = Categorie::CartellaImmagini(codice);
-    const bool senzaImmagine = immagine && *immagine == M(66);
-    if (codice != catDRwTeorico && !cartella.isEmpty() && immagine && !senzaImmagine &&
-        NomeAccettabile(*immagine)) {
-        const QString percorso = NomiSenzaMaiuscole::Trova(GetCartellaImmagini(cartella) + *immagine);
-        if (EsisteFile(percorso))
-            candidati << percorso;
-    }
+    const QString propria = PercorsoProprio(codice, immagine);
+    const QString percorso = propria.isEmpty() ? propria : NomiSenzaMaiuscole::Trova(propria);
+    if (!percorso.isEmpty() && EsisteFile(percorso))
+        candidati << percorso;
     const QString segnaposto = NomiSenzaMaiuscole::Trova(GetPercorsoSenzaImmagine());
     if (EsisteFile(segnaposto))
         candidati << segnaposto;

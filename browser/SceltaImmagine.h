@@ -14,6 +14,10 @@ public:
     static QStringList Candidati(int codice, const std::optional<QString>& immagine);
     // The entry's own picture, read; a null image when it has none (or only the placeholder).
     static QImage PropriaDellaVoce(int codice, const std::optional<QString>& immagine);
+    // The entry's own picture file in the kind's image folder, whether it exists or not;
+    // empty when the entry has none (no value, the no-image marker, an unsafe name, a kind
+    // that always shows the placeholder).
+    static QString PercorsoProprio(int codice, const std::optional<QString>& immagine);
     // A plain file name: no folder separators, no "..", not absolute, not empty.
     static bool NomeAccettabile(const QString& nome);
 };

@@ -658,8 +658,11 @@ void Form3::Command2_Click()
         MostraEsito(esito);
         return;
     }
-    if (tipo_ && text9_->text() != M(66))
+    if (tipo_ && text9_->text() != M(66)) {
         ImmagineMateriale::CopiaImmagineScelta(QString::fromUtf8(tipo_->cartella), text9_->text());
+        ImmagineMateriale::CondividiImmagine(richiesta.percorsoDatabase, QString::fromUtf8(tipo_->cartella),
+                                             text9_->text());
+    }
     const std::function<void()> ricarica = ricarica_;
     accept();
     if (ricarica)

@@ -1,6 +1,8 @@
 #include "ImmagineMateriale.h"
 
 #include "app/ZelmarCommonModule.h"
+#include "storage/DbException.h"
+#include "storage/ImmaginiCondivise.h"
 #include "storage/NomiSenzaMaiuscole.h"
 
 #include <QFile>
@@ -27,6 +29,20 @@ void CopiaImmagineScelta(const QString& cartellaCategoria, const QString& nomeFi
     if (QFile::exists(NomiSenzaMaiuscole::Trova(destinazione)))
         return;
     QFile::copy(PercorsoImmagineScelta, destinazione);
+}
+
+void CondividiImmagine(const QString& percorsoDatabase, const QString& cartellaCategoria,
+                       const QString& nomeFile)
+{
+    if (nomeFile.isEmpty() || nomeFile != NomeFile(nomeFile) || nomeFile == QLatin1String(".") ||
+        nomeFile == QLatin1String(".."))
+        return;
+    try {
+        ImmaginiCondivise::Condividi(percorsoDatabase, cartellaCategoria, nomeFile,
+                                     ZelmarCommonModule::GetCartellaImmagini(cartellaCategoria) + nomeFile);
+    } catch (const DbException&) {
+        // The entry is saved; its picture reaches the server with the next save that names it.
+    }
 }
 
 } // namespace ImmagineMateriale

@@ -17,4 +17,9 @@ QString NomeFile(const QString& percorso);
 // entry keeps the name whether or not the picture arrived.
 void CopiaImmagineScelta(const QString& cartellaCategoria, const QString& nomeFile);
 
+// Stores the picture of the image folder on the server of a shared custom database, for the
+// other workstations. Every failure is silent, as the copy's.
+void CondividiImmagine(const QString& percorsoDatabase, const QString& cartellaCategoria,
+                       const QString& nomeFile);
+
 } // namespace ImmagineMateriale

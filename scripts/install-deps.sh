@@ -3,6 +3,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev sqlite3
           mdbtools mdbtools-dev clang-format fonts-dejavu-core
+          # The shared database: libpq, and the PostgreSQL server the tests start for themselves
+          # (pg_virtualenv, from postgresql-common).
+          libpq-dev postgresql-15 postgresql-common
           # Translations: lupdate and lrelease, their CMake functions, and Qt's own texts in Italian.
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           # The Debian package: its shared-library dependencies (dpkg-shlibdeps, and file, with

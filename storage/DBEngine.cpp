@@ -3,6 +3,8 @@
 #include "DbException.h"
 #include "JetBackend.h"
 #include "NomiSenzaMaiuscole.h"
+#include "PgDatabase.h"
+#include "ServerCondiviso.h"
 #include "SqliteDatabase.h"
 
 #include <QFile>
@@ -41,6 +43,9 @@ namespace DBEngine {
 
 std::unique_ptr<Database> OpenDatabase(const QString& nome, Uso uso)
 {
+    // On the server a save's transaction locks what it changes: no exclusive opening.
+    if (const auto collegamento = ServerCondiviso::Per(nome))
+        return PgDatabase::Apri(collegamento->conninfo, collegamento->tabelle);
     const QString percorso = NomiSenzaMaiuscole::Trova(nome);
     const QByteArray intestazione = LeggiIntestazione(percorso);
     if (JetBackend::IsJetHeader(intestazione))

@@ -10,6 +10,7 @@ enum class Uso
     Scrittura, // reads and writes, sharing the file with other programs
     Esclusivo, // reads and writes; nobody else may open the file until it is closed
 };
+// A path the laboratory keeps on a server (ServerCondiviso) opens the server's database.
 // A file whose name differs only in letter case stands for a missing one.
 // Throws DbException when the file is missing, damaged, foreign or held exclusively
 // elsewhere.

@@ -33,5 +33,7 @@ constexpr int NessunRecordCorrente = 3021;
 constexpr int AggiornamentoSenzaModifica = 3020; // Update without AddNew or Edit
 constexpr int SolaLettura = 3027;                // database or file is read-only
 constexpr int ErroreDisco = 3043;                // disk or I/O failure
+constexpr int ConnessioneServer = 3151; // the database server cannot be reached, or the connection was lost
+constexpr int PermessoNegato = 3112;    // the server refuses the user's role what was asked
 constexpr int Generico = 3000;
 } // namespace DbErrore

@@ -1,6 +1,8 @@
 #include "SqliteRecordset.h"
 
 #include "SqliteSchema.h"
+#include "TestiVisti.h"
+#include "TestoNumerico.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -68,84 +70,6 @@ QString Quota(const QString& nome)
 {
     return SqliteSchema::QuotaIdentificatore(nome);
 }
-
-// The distinct texts met so far, by their stored bytes: a table repeats a few hundred
-// keywords over all of its rows. Each place holds a text's hash, length and position in
-// one block of bytes, so that a lookup reads one place and compares one run of bytes
-// (see bench/README.md for what a QSet would cost the list fill).
-class TestiVisti
-{
-public:
-    // True the first time the bytes are met.
-    bool Nuovo(const char* testo, size_t byte)
-    {
-        if (2 * usati_ >= posti_.size())
-            Allarga();
-        const size_t hash = Hash(testo, byte);
-        for (size_t i = hash & (posti_.size() - 1);; i = (i + 1) & (posti_.size() - 1)) {
-            Posto& posto = posti_[i];
-            if (posto.byte == Libero) {
-                posto = {hash, byte, testi_.size()};
-                testi_.append(testo, byte);
-                ++usati_;
-                return true;
-            }
-            if (posto.hash == hash && posto.byte == byte &&
-                testi_.compare(posto.inizio, byte, testo, byte) == 0)
-                return false;
-        }
-    }
-
-private:
-    static constexpr size_t Libero = ~size_t(0);
-    struct Posto
-    {
-        size_t hash = 0;
-        size_t byte = Libero;
-        size_t inizio = 0; // in testi_
-    };
-
-    // Every byte, eight at a time (the last eight overlapping): keywords of one pattern
-    // that differ only in the middle ("Parete tipo 12 intonacata") must not share a place.
-    static size_t Hash(const char* testo, size_t byte)
-    {
-        quint64 h = byte * 0x9E3779B97F4A7C15ull, otto = 0;
-        const auto mescola = [&h](quint64 v) {
-            h = (h ^ v) * 0xBF58476D1CE4E5B9ull;
-            h ^= h >> 31;
-        };
-        if (byte < 8) {
-            std::memcpy(&otto, testo, byte);
-            mescola(otto);
-            return size_t(h);
-        }
-        for (size_t i = 0; i + 8 < byte; i += 8) {
-            std::memcpy(&otto, testo + i, 8);
-            mescola(otto);
-        }
-        std::memcpy(&otto, testo + byte - 8, 8);
-        mescola(otto);
-        return size_t(h);
-    }
-
-    void Allarga()
-    {
-        std::vector<Posto> vecchi(std::max<size_t>(1024, 4 * posti_.size())); // a power of two
-        vecchi.swap(posti_);
-        for (const Posto& posto : vecchi) {
-            if (posto.byte == Libero)
-                continue;
-            size_t i = posto.hash & (posti_.size() - 1);
-            while (posti_[i].byte != Libero)
-                i = (i + 1) & (posti_.size() - 1);
-            posti_[i] = posto;
-        }
-    }
-
-    std::vector<Posto> posti_;
-    size_t usati_ = 0;
-    std::string testi_; // the texts met, one after the other
-};
 
 } // namespace
 
@@ -453,17 +377,7 @@ QVariant SqliteRecordset::ValoreDaTesto(const Colonna& colonna, const QString& t
 {
     if (!colonna.numerica)
         return testo;
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double numero = locale.toDouble(testo, &ok);
-    if (!ok || !std::isfinite(numero))
-        throw DbException(
-            DbErrore::ConversioneTipo,
-            QStringLiteral("Il valore «%1» non è un numero valido per il campo «%2» della tabella «%3» "
-                           "(usare la forma %4).")
-                .arg(testo, colonna.nome, tabella_, locale.toString(52.5)));
-    return numero;
+    return TestoNumerico::Leggi(testo, colonna.nome, tabella_);
 }
 
 void SqliteRecordset::SetField(const QString& colonna, const QString& testo)

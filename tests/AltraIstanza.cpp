@@ -12,6 +12,7 @@
 #include "VoceDiProva.h"
 
 #include "model/Categorie.h"
+#include "model/DatabaseCondiviso.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 
@@ -48,6 +49,9 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const QStringList a = applicazione.arguments();
     const QString comando = a.value(1);
+    // A workstation of the laboratory's shared database on that server.
+    if (qEnvironmentVariableIsSet("ZELMAR_PROVA_SERVER"))
+        DatabaseCondiviso::Collega(a.value(2), qEnvironmentVariable("ZELMAR_PROVA_SERVER"));
     try {
         if (comando == QLatin1String("salva") || comando == QLatin1String("modifica")) {
             const bool modifica = comando == QLatin1String("modifica");

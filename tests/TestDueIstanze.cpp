@@ -1,12 +1,18 @@
-// Two copies of the program on one data folder: the other copy is a separate process
-// (AltraIstanza) that saves, deletes or holds the file as the editor and the browser do.
+// Two copies of the program on one data folder, or two workstations on the laboratory's
+// shared database on a server (the custom database copied there by zelmar-condividi): the
+// other copy is a separate process (AltraIstanza) that saves, deletes or holds the file as
+// the editor and the browser do.
 #include "FotografiaDatabase.h"
+#include "ServerDiProva.h"
 #include "TestSupport.h"
 #include "VoceDiProva.h"
 
 #include "model/Categorie.h"
+#include "model/DatabaseCondiviso.h"
 #include "model/ListaMateriali.h"
+#include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/ServerCondiviso.h"
 
 #include <QProcess>
 #include <QTest>
@@ -41,6 +47,13 @@ Esito ModificaEsistente(const QString& percorso)
         VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori, true, NomeEsistente));
 }
 
+void SuFileESuServer()
+{
+    QTest::addColumn<bool>("server");
+    QTest::newRow("file") << false;
+    QTest::newRow("server") << true;
+}
+
 } // namespace
 
 class TestDueIstanze : public QObject
@@ -57,10 +70,29 @@ private slots:
         ambiente_ = new TestSupport::AmbienteDati;
         QVERIFY(ambiente_->ok());
         percorso_ = ambiente_->percorsoDatabase(QStringLiteral("Database_sperimentale.mdb"));
+        if (!QByteArray(QTest::currentDataTag()).startsWith("server"))
+            return;
+        QString motivo;
+        ServerDiProva* server = ServerDiProva::Avviato(&motivo);
+        QVERIFY2(server, qPrintable(motivo));
+        const QString conninfo = server->NuovoSchema();
+        QProcess condividi;
+        condividi.start(QStringLiteral(ZELMAR_CONDIVIDI), {"--verso-server", percorso_, conninfo});
+        QVERIFY(condividi.waitForFinished(60000));
+        QCOMPARE(condividi.exitCode(), 0);
+        QVERIFY(condividi.readAllStandardError().contains("Rw_laboratorio: 2 rows"));
+        DatabaseCondiviso::Collega(percorso_, conninfo);
+        qputenv("ZELMAR_PROVA_SERVER", conninfo.toUtf8());
     }
-    void cleanup() { delete ambiente_; }
+    void cleanup()
+    {
+        ServerCondiviso::ScollegaTutti();
+        qunsetenv("ZELMAR_PROVA_SERVER");
+        delete ambiente_;
+    }
 
     // A save in one copy is listed by the other at its next fill.
+    void SalvataggioDellAltraElencatoAlRiempimento_data() { SuFileESuServer(); }
     void SalvataggioDellAltraElencatoAlRiempimento()
     {
         const QStringList prima = NomiInElenco(percorso_);
@@ -68,11 +100,23 @@ private slots:
         QCOMPARE(NomiInElenco(percorso_), prima + QStringList{QStringLiteral("Voce dell'altra copia")});
     }
 
-    // A modify-mode save while the other copy holds the file fails with the message and
-    // loses nothing; once the file is free, the same save goes through. A change made on
-    // what this copy showed before the other copy changed the entry is refused and writes
-    // nothing.
+    // A change made on what this copy showed before the other copy changed the entry is
+    // refused and writes nothing.
+    void ModificheDelleDueCopie_data() { SuFileESuServer(); }
     void ModificheDelleDueCopie()
+    {
+        const QString nome = NomeEsistente;
+        const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 7);
+        const auto mostrata = VoceDiProva::Richiesta(percorso_, catRwLaboratorio, valori, true, nome);
+        QCOMPARE(AltraIstanza({"modifica", percorso_, nome}), QStringLiteral("salvato"));
+        const auto righeAltra = FotografiaDatabase::Righe(percorso_);
+        QCOMPARE(SalvataggioMateriale::Salva(mostrata).tipo, Esito::ModificatoDaAltri);
+        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+    }
+
+    // A modify-mode save while the other copy holds the file fails with the message and
+    // loses nothing; once the file is free, the same save goes through.
+    void ModificaMentreLAltraTieneIlFile()
     {
         const auto righePrima = FotografiaDatabase::Righe(percorso_);
         QProcess altra;
@@ -87,31 +131,35 @@ private slots:
         QVERIFY(FotografiaDatabase::Righe(percorso_) == righePrima);
         QCOMPARE(ModificaEsistente(percorso_).tipo, Esito::Ok);
         QVERIFY(NomiInElenco(percorso_).contains(NomeEsistente + QStringLiteral(" bis")));
-
-        const QString nome = NomeEsistente + QStringLiteral(" bis");
-        const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 7);
-        const auto mostrata = VoceDiProva::Richiesta(percorso_, catRwLaboratorio, valori, true, nome);
-        QCOMPARE(AltraIstanza({"modifica", percorso_, nome}), QStringLiteral("salvato"));
-        const auto righeAltra = FotografiaDatabase::Righe(percorso_);
-        QCOMPARE(SalvataggioMateriale::Salva(mostrata).tipo, Esito::ModificatoDaAltri);
-        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
     }
 
     // Two other copies save one new name at the same moment (a third program keeps the file
-    // from being written until both are about to save): the name is stored once, and the
-    // copy that comes second is told the name is taken.
+    // from being written until both are about to save; on the server, a save holding the
+    // table): the name is stored once, and the copy that comes second is told the name is taken.
+    void StessoNomeNelloStessoMomento_data() { SuFileESuServer(); }
     void StessoNomeNelloStessoMomento()
     {
+        QFETCH(bool, server);
         const QString nome = QStringLiteral("Voce contesa");
         TestSupport::AltraConnessione cancello(percorso_);
-        QCOMPARE(cancello.Esegui("BEGIN IMMEDIATE"), SQLITE_OK);
+        std::unique_ptr<Database> salvataggio;
+        if (server) {
+            salvataggio = DBEngine::OpenDatabase(percorso_);
+            salvataggio->BeginTrans();
+            salvataggio->OpenRecordset(VoceDiProva::Tabella(catRwLaboratorio));
+        } else {
+            QCOMPARE(cancello.Esegui("BEGIN IMMEDIATE"), SQLITE_OK);
+        }
         QProcess copie[2];
         for (QProcess& copia : copie) {
             copia.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA), {QStringLiteral("salva"), percorso_, nome});
             QVERIFY(copia.waitForReadyRead(30000));
         }
-        QThread::msleep(200);
-        QCOMPARE(cancello.Esegui("ROLLBACK"), SQLITE_OK);
+        QThread::msleep(server ? 1000 : 200);
+        if (server)
+            salvataggio->Rollback();
+        else
+            QCOMPARE(cancello.Esegui("ROLLBACK"), SQLITE_OK);
         QStringList esiti;
         for (QProcess& copia : copie) {
             QVERIFY(copia.waitForFinished(30000));

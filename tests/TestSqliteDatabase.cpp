@@ -1,13 +1,18 @@
-// The program's own storage engine on real files: number conversion with the user's
-// decimal separator, cursors in stored order, the seek by name, the list and the name
-// check as whole-table reads, transactions, shared and exclusive use, odd table names, and
+// The storage engines: the same operations on the program's own files and on the shared
+// database of a PostgreSQL server (number conversion with the user's decimal separator,
+// cursors in stored order, the seek by name, the list and the name check as whole-table
+// reads, odd table names); then, on files, transactions, shared and exclusive use, and
 // damaged, foreign, missing and read-only files.
+#include "ServerDiProva.h"
 #include "TestSupport.h"
+#include "VoceDiProva.h"
 
 #include "model/Categorie.h"
+#include "model/DatabaseCondiviso.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 #include "storage/NomiSenzaMaiuscole.h"
+#include "storage/ServerCondiviso.h"
 #include "storage/SqliteDatabase.h"
 
 #include <QDir>
@@ -28,6 +33,14 @@ const QString kMassa = QStringLiteral("m' (kg/m²)");
 const QString kNome = QStringLiteral("Nome");
 const QString kDescrizione = QStringLiteral("Descrizione");
 const QString kParola = QStringLiteral("Parola chiave");
+const char* const kMotori[] = {"sqlite", "postgresql"};
+
+void Motori()
+{
+    QTest::addColumn<QString>("motore");
+    for (const char* motore : kMotori)
+        QTest::newRow(motore) << QString::fromLatin1(motore);
+}
 
 QStringList Colonna(Recordset& rs, const QString& colonna)
 {
@@ -63,15 +76,29 @@ private:
 
     QString NuovoPercorso() { return cartella_.filePath(QStringLiteral("prova%1.mdb").arg(++contatore_)); }
 
-    // A new file with the laboratory partition table holding these names (and, as keyword
-    // and description, parole[i] and descrizione), written in one transaction.
-    QString CreaConNomi(const QStringList& nomi, const QStringList& parole = {},
-                        const QString& descrizione = {})
+    // A new, empty database of the engine with these tables: a file, or a path put on a
+    // schema of its own on the test server.
+    QString NuovoDatabase(const QString& motore, const std::vector<DefinizioneTabella>& tabelle)
     {
         const QString percorso = NuovoPercorso();
-        auto db = SqliteDatabase::Crea(percorso);
-        db->CreaTabellaMateriale(kTabella, Categorie::ColonneTabella(catRwLaboratorio),
-                                 RecordSchema::IsNumerica);
+        if (motore == QLatin1String("sqlite")) {
+            auto db = SqliteDatabase::Crea(percorso);
+            for (const DefinizioneTabella& t : tabelle)
+                db->CreaTabellaMateriale(t.nome, t.colonne, t.isNumerica);
+            return percorso;
+        }
+        ServerCondiviso::Collega(percorso, {ServerDiProva::Avviato()->NuovoSchema(), tabelle});
+        return percorso;
+    }
+
+    // A new database with the laboratory partition table holding these names (and, as
+    // keyword and description, parole[i] and descrizione), written in one transaction.
+    QString CreaConNomi(const QString& motore, const QStringList& nomi, const QStringList& parole = {},
+                        const QString& descrizione = {})
+    {
+        const QString percorso = NuovoDatabase(
+            motore, {{kTabella, Categorie::ColonneTabella(catRwLaboratorio), RecordSchema::IsNumerica}});
+        auto db = DBEngine::OpenDatabase(percorso);
         db->BeginTrans();
         auto rs = db->OpenRecordset(kTabella);
         for (qsizetype i = 0; i < nomi.size(); ++i)
@@ -88,31 +115,48 @@ private slots:
         TestSupport::PreparaAmbiente();
         QVERIFY(cartella_.isValid());
     }
+    void init()
+    {
+        QString motivo;
+        if (QByteArray(QTest::currentDataTag()).startsWith("postgresql"))
+            QVERIFY2(ServerDiProva::Avviato(&motivo), qPrintable(motivo));
+    }
 
     void conversioni_data()
     {
+        QTest::addColumn<QString>("motore");
         QTest::addColumn<QString>("colonna");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QVariant>("atteso"); // invalid: the write is refused
         const QVariant rifiutato;
-        QTest::newRow("virgola decimale") << kMassa << "52,5" << QVariant(52.5);
-        QTest::newRow("intero") << kMassa << "40" << QVariant(40.0);
-        QTest::newRow("negativo") << QStringLiteral("C (dB)") << "-2" << QVariant(-2.0);
-        QTest::newRow("esponente") << kMassa << "2E-3" << QVariant(0.002);
-        QTest::newRow("banda") << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
-        for (const char* t : {"52.5", "1.000", "", "abc", "1,2,3", "inf"})
-            QTest::addRow("rifiutato «%s»", t) << kMassa << QString::fromLatin1(t) << rifiutato;
-        QTest::newRow("testo invariato")
-            << kDescrizione << " 52.5 l'\"a\"; -- " << QVariant(" 52.5 l'\"a\"; -- ");
-        QTest::newRow("testo vuoto") << kDescrizione << "" << QVariant(QStringLiteral(""));
-        QTest::newRow("testo numerico") << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+        for (const char* m : kMotori) {
+            const QString motore = QString::fromLatin1(m);
+            QTest::addRow("%s virgola decimale", m) << motore << kMassa << "52,5" << QVariant(52.5);
+            QTest::addRow("%s intero", m) << motore << kMassa << "40" << QVariant(40.0);
+            QTest::addRow("%s negativo", m) << motore << QStringLiteral("C (dB)") << "-2" << QVariant(-2.0);
+            QTest::addRow("%s esponente", m) << motore << kMassa << "2E-3" << QVariant(0.002);
+            QTest::addRow("%s banda", m)
+                << motore << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
+            QTest::addRow("%s tutte le cifre", m)
+                << motore << kMassa << "0,30000000000000004" << QVariant(0.30000000000000004);
+            for (const char* t : {"52.5", "1.000", "", "abc", "1,2,3", "inf"})
+                QTest::addRow("%s rifiutato «%s»", m, t)
+                    << motore << kMassa << QString::fromLatin1(t) << rifiutato;
+            QTest::addRow("%s testo invariato", m)
+                << motore << kDescrizione << " 52.5 l'\"a\"; -- \\ $1" << QVariant(" 52.5 l'\"a\"; -- \\ $1");
+            QTest::addRow("%s testo vuoto", m)
+                << motore << kDescrizione << "" << QVariant(QStringLiteral(""));
+            QTest::addRow("%s testo numerico", m)
+                << motore << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+        }
     }
     void conversioni()
     {
+        QFETCH(QString, motore);
         QFETCH(QString, colonna);
         QFETCH(QString, testo);
         QFETCH(QVariant, atteso);
-        const QString percorso = CreaConNomi({});
+        const QString percorso = CreaConNomi(motore, {});
         {
             auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
             rs->AddNew();
@@ -151,9 +195,11 @@ private slots:
         QCOMPARE(Colonna(*rs, QStringLiteral("libero")), QStringList({"3", "52,5"}));
     }
 
+    void operazioniFuoriPosto_data() { Motori(); }
     void operazioniFuoriPosto()
     {
-        auto db = DBEngine::OpenDatabase(CreaConNomi({}));
+        QFETCH(QString, motore);
+        auto db = DBEngine::OpenDatabase(CreaConNomi(motore, {}));
         auto rs = db->OpenRecordset(kTabella);
         const QString ignota = QStringLiteral("fc (Hz) sbagliata");
         QVERIFY(rs->Eof() && !rs->HasField(ignota));
@@ -179,9 +225,11 @@ private slots:
 
     // The seek finds the first of equal names in stored order, nothing for a near name,
     // and the cursor goes on in stored order from the row found.
+    void seek_data() { Motori(); }
     void seek()
     {
-        const QString percorso = CreaConNomi({"Muro B", "Muro A", "Muro B", "muro b"}, {}, QString());
+        QFETCH(QString, motore);
+        const QString percorso = CreaConNomi(motore, {"Muro B", "Muro A", "Muro B", "muro b"}, {}, QString());
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         rs->MoveNext();
         rs->MoveNext();
@@ -229,9 +277,11 @@ private slots:
     }
 
     // Deleting, adding and editing keep the stored order and the cursor's place.
+    void ordineDiMemorizzazione_data() { Motori(); }
     void ordineDiMemorizzazione()
     {
-        const QString percorso = CreaConNomi({"D", "B", "C", "A"});
+        QFETCH(QString, motore);
+        const QString percorso = CreaConNomi(motore, {"D", "B", "C", "A"});
         {
             auto db = DBEngine::OpenDatabase(percorso, Uso::Esclusivo);
             auto rs = db->OpenRecordset(kTabella);
@@ -263,24 +313,30 @@ private slots:
     }
 
     // The list: names in stored order (rows without a name left out), distinct keywords in
-    // order of first appearance compared exactly (two damaged ones that read the same are
-    // one), and the rows of one keyword. The name check ignores letter case in every
+    // order of first appearance compared exactly (in a file, two damaged ones that read the
+    // same are one), and the rows of one keyword. The name check ignores letter case in every
     // alphabet, not only in a to z.
+    void elenco_data() { Motori(); }
     void elenco()
     {
-        const QString percorso = CreaConNomi({"A", "", "Straße 😀", "D", "E", "F", "Z"},
+        QFETCH(QString, motore);
+        const bool file = motore == QLatin1String("sqlite");
+        const QString percorso = CreaConNomi(motore, {"A", "", "Straße 😀", "D", "E", "F", "Z"},
                                              {"muro", "Città", "muro", "città", "muro ", "Città", "Citta"});
-        TestSupport::AltraConnessione(percorso).Esegui(
-            "INSERT INTO Rw_laboratorio (Nome, \"Parola chiave\") VALUES "
-            "('H', CAST(x'43697474E0' AS TEXT)), ('I', CAST(x'43697474E8' AS TEXT))");
+        if (file)
+            TestSupport::AltraConnessione(percorso).Esegui(
+                "INSERT INTO Rw_laboratorio (Nome, \"Parola chiave\") VALUES "
+                "('H', CAST(x'43697474E0' AS TEXT)), ('I', CAST(x'43697474E8' AS TEXT))");
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
         Aggiungi(*rs, {kNome, "G", kParola, ""});
         auto elenco = rs->LeggiElenco(kNome, kParola, true, std::nullopt);
         QCOMPARE(elenco.nomi.toStringList(),
-                 QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "H", "I", "G"}));
+                 file ? QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "H", "I", "G"})
+                      : QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "G"}));
         QCOMPARE(elenco.paroleChiave,
-                 QStringList({"muro", "Città", "città", "muro ", "Citta", "Citt\uFFFD", "senza nome", ""}));
+                 file ? QStringList({"muro", "Città", "città", "muro ", "Citta", "Citt\uFFFD", "senza nome", ""})
+                      : QStringList({"muro", "Città", "città", "muro ", "Citta", "senza nome", ""}));
         QVERIFY(rs->Eof());
         QCOMPARE(rs->LeggiElenco(kNome, kParola, false, QStringLiteral("Città")).nomi.toStringList(),
                  QStringList({"", "F"}));
@@ -297,7 +353,7 @@ private slots:
     // and an exclusive opening waits for nobody.
     void usoDelFile()
     {
-        const QString percorso = CreaConNomi({"A"});
+        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), {"A"});
         TestSupport::AltraConnessione altra(percorso);
         for (bool esclusivo : {false, true}) {
             auto db = DBEngine::OpenDatabase(percorso, esclusivo ? Uso::Esclusivo : Uso::Scrittura);
@@ -328,20 +384,23 @@ private slots:
 
     void nomiDiTabellaInsoliti_data()
     {
+        QTest::addColumn<QString>("motore");
         QTest::addColumn<QString>("tabella");
-        for (const char* nome : {"a\"b", "[x]", "my table", "\"my table\"", "'; DROP TABLE x; --",
-                                 "x\"; DROP TABLE \"x", "main.x", "Società (m²)", "rowid"})
-            QTest::newRow(nome) << QString::fromUtf8(nome);
+        for (const char* motore : kMotori)
+            for (const char* nome : {"a\"b", "[x]", "my table", "\"my table\"", "'; DROP TABLE x; --",
+                                     "x\"; DROP TABLE \"x", "main.x", "Società (m²)", "rowid"})
+                QTest::addRow("%s %s", motore, nome)
+                    << QString::fromLatin1(motore) << QString::fromUtf8(nome);
     }
     void nomiDiTabellaInsoliti()
     {
+        QFETCH(QString, motore);
         QFETCH(QString, tabella);
-        const QString percorso = NuovoPercorso();
+        const QString percorso = NuovoDatabase(
+            motore, {{QStringLiteral("x"), {kNome}, RecordSchema::IsNumerica},
+                     {tabella, Categorie::ColonneTabella(catInfissi), RecordSchema::IsNumerica}});
         {
-            auto db = SqliteDatabase::Crea(percorso);
-            db->CreaTabellaMateriale(QStringLiteral("x"), {kNome}, RecordSchema::IsNumerica);
-            db->CreaTabellaMateriale(tabella, Categorie::ColonneTabella(catInfissi),
-                                     RecordSchema::IsNumerica);
+            auto db = DBEngine::OpenDatabase(percorso);
             auto rs = db->OpenRecordset(tabella);
             Aggiungi(*rs, {kNome, "Finestra", kMassa, "25,5"});
             Aggiungi(*rs, {kNome, "Porta", kParola, "p"});
@@ -401,7 +460,8 @@ private slots:
         QStringList nomi;
         for (int i = 0; i < 2000; ++i)
             nomi << QStringLiteral("Materiale %1").arg(i);
-        const QString percorso = CreaConNomi(nomi, {}, QString(200, QLatin1Char('d')));
+        const QString percorso =
+            CreaConNomi(QStringLiteral("sqlite"), nomi, {}, QString(200, QLatin1Char('d')));
         QByteArray dati = Contenuto(percorso), casuali;
         for (int i = 0; i < 5000; ++i)
             casuali.append(char((i * 7919 + 13) % 251));
@@ -429,6 +489,92 @@ private slots:
         QCOMPARE(esito.numero, DbErrore::FormatoNonRiconosciuto);
         QVERIFY2(esito.descrizione.contains(percorso), qPrintable(esito.descrizione));
         QCOMPARE(Contenuto(percorso), dati);
+    }
+
+    // A server that cannot be reached, refuses the user, lacks the tables, cuts the
+    // connection or stops: the message names the server, nothing is half-written, and the
+    // same save goes through once the fault is gone (a connection cut between two handlers
+    // is made again unnoticed).
+    void guastiDelServer_data()
+    {
+        QTest::addColumn<QString>("guasto");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("postgresql irraggiungibile") << "irraggiungibile" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql password sbagliata") << "password" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql senza tabelle") << "tabelle" << DbErrore::PermessoNegato;
+        QTest::newRow("postgresql connessione chiusa tra due salvataggi") << "tra" << 0;
+        QTest::newRow("postgresql connessione chiusa nel salvataggio")
+            << "durante" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql server fermato") << "fermato" << DbErrore::ConnessioneServer;
+    }
+    void guastiDelServer()
+    {
+        QFETCH(QString, guasto);
+        QFETCH(int, numero);
+        ServerDiProva& server = *ServerDiProva::Avviato();
+        const QString password = qEnvironmentVariable("PGPASSWORD");
+        server.Esegui(QStringLiteral("CREATE ROLE zelmar_utenti"));
+        for (const char* ruolo : {"ingegnere", "estraneo"})
+            server.Esegui(
+                QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE zelmar_utenti").arg(QLatin1String(ruolo)));
+        server.Esegui(
+            QStringLiteral("ALTER ROLE ingegnere PASSWORD '%1'; ALTER ROLE estraneo PASSWORD 'altra'")
+                .arg(password));
+        const QString utente = guasto == QLatin1String("tabelle")    ? QStringLiteral("ingegnere")
+                               : guasto == QLatin1String("password") ? QStringLiteral("estraneo")
+                                                                     : QString();
+        const QString conninfo = server.NuovoSchema(utente);
+        const QString amministratore = NuovoPercorso(), percorso = NuovoPercorso();
+        DatabaseCondiviso::Collega(amministratore, conninfo.section(QStringLiteral(" user="), 0, 0));
+        DatabaseCondiviso::Collega(percorso, guasto == QLatin1String("irraggiungibile")
+                                                 ? conninfo + QStringLiteral(" host=127.0.0.1 port=1")
+                                                 : conninfo);
+        const auto salva = [&](const QString& nome,
+                               SalvataggioMateriale::Osservatore* osservatore = nullptr) {
+            return SalvataggioMateriale::Salva(
+                VoceDiProva::Richiesta(percorso, catRwLaboratorio,
+                                       VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 3)),
+                osservatore);
+        };
+        if (guasto != QLatin1String("tabelle"))
+            QCOMPARE(SalvataggioMateriale::Salva(
+                         VoceDiProva::Richiesta(amministratore, catRwLaboratorio,
+                                                VoceDiProva::ValoriVoce(catRwLaboratorio, "Prima", 1)))
+                         .tipo,
+                     SalvataggioMateriale::Esito::Ok);
+        struct Tronca : SalvataggioMateriale::Osservatore
+        {
+            ServerDiProva* server = nullptr;
+            int scritture = 0;
+            void InizioScrittura(const QString&) override
+            {
+                if (server && ++scritture == 5)
+                    server->TroncaConnessioni();
+            }
+            void FineScrittura(const QString&) override {}
+        } tronca;
+        if (guasto == QLatin1String("tra"))
+            server.TroncaConnessioni();
+        if (guasto == QLatin1String("durante"))
+            tronca.server = &server;
+        if (guasto == QLatin1String("fermato"))
+            QVERIFY(server.Ferma());
+        const auto esito = salva(QStringLiteral("Seconda"), &tronca);
+        QCOMPARE(esito.numero, numero);
+        QVERIFY2(numero == 0 || esito.descrizione.contains(ServerCondiviso::NomePerMessaggi(percorso)),
+                 qPrintable(esito.descrizione));
+        if (guasto == QLatin1String("fermato"))
+            QVERIFY(server.Avvia());
+        if (numero != 0) {
+            QCOMPARE(NomiInTabella(amministratore, kTabella).contains(QStringLiteral("Seconda")), false);
+            tronca.server = nullptr;
+            if (guasto == QLatin1String("irraggiungibile"))
+                DatabaseCondiviso::Collega(percorso, conninfo);
+            server.Esegui(QStringLiteral("ALTER ROLE estraneo PASSWORD '%1'").arg(password));
+            NomiInTabella(amministratore, kTabella); // the tables, made by a role that may
+            QCOMPARE(salva(QStringLiteral("Seconda")).tipo, SalvataggioMateriale::Esito::Ok);
+        }
+        QVERIFY(NomiInTabella(amministratore, kTabella).contains(QStringLiteral("Seconda")));
     }
 
     void fileMancanteECreazione()
@@ -476,7 +622,7 @@ private slots:
     {
         QFETCH(QString, causa);
         QFETCH(int, numero);
-        const QString percorso = CreaConNomi({"A", "B"});
+        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), {"A", "B"});
         if (causa == QLatin1String("permessi")) {
             if (geteuid() == 0)
                 QSKIP("file permissions do not bind the superuser");

@@ -13,6 +13,8 @@ foreach(t TestSalvataggiInterrotti TestDueIstanze)
   target_compile_definitions(${t} PRIVATE ZELMAR_ALTRA_ISTANZA="$<TARGET_FILE:AltraIstanza>")
   add_dependencies(${t} AltraIstanza)
 endforeach()
+target_compile_definitions(TestDueIstanze PRIVATE ZELMAR_CONDIVIDI="$<TARGET_FILE:zelmar-condividi>")
+add_dependencies(TestDueIstanze zelmar-condividi)
 
 zelmar_add_test(NAME TestNomiDaFuori SOURCES TestNomiDaFuori.cpp LIBS zelmar_browser zelmar_editor)
 

@@ -1,0 +1,318 @@
+#include "PgConnessione.h"
+
+#include "TabellaPg.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <libpq-fe.h>
+#include <poll.h>
+
+namespace {
+
+// Kept for later: a handler's connection, once it is done, for the next handler.
+constexpr size_t ConnessioniTenute = 4;
+
+struct Tenute
+{
+    QMutex mutex;
+    std::map<QString, std::vector<std::unique_ptr<PgConnessione>>> perStringa;
+};
+
+Tenute& ConnessioniInattive()
+{
+    static Tenute tenute;
+    return tenute;
+}
+
+QString Testo(const char* c)
+{
+    return QString::fromUtf8(c ? c : "").trimmed();
+}
+
+// A value of the parsed string, or libpq's default for it (PG* variables included).
+QString Opzione(PQconninfoOption* opzioni, PQconninfoOption* predefinite, const char* chiave)
+{
+    for (PQconninfoOption* o = opzioni; o && o->keyword; ++o)
+        if (qstrcmp(o->keyword, chiave) == 0 && o->val && *o->val)
+            return QString::fromUtf8(o->val);
+    for (PQconninfoOption* o = predefinite; o && o->keyword; ++o)
+        if (qstrcmp(o->keyword, chiave) == 0 && o->val && *o->val)
+            return QString::fromUtf8(o->val);
+    return {};
+}
+
+// Which failures are whose: the server gone, a table or column missing, a refusal.
+int NumeroErrore(const QString& stato)
+{
+    if (stato.startsWith(QLatin1String("08")) || stato.startsWith(QLatin1String("57P")))
+        return DbErrore::ConnessioneServer;
+    if (stato == QLatin1String("42P01"))
+        return DbErrore::TabellaNonTrovata;
+    if (stato == QLatin1String("42703"))
+        return DbErrore::ElementoNonTrovato;
+    if (stato == QLatin1String("42501"))
+        return DbErrore::PermessoNegato;
+    if (stato == QLatin1String("55P03") || stato == QLatin1String("40001") || stato == QLatin1String("40P01"))
+        return DbErrore::FileInUso;
+    if (stato == QLatin1String("25006"))
+        return DbErrore::SolaLettura;
+    if (stato.startsWith(QLatin1String("53")))
+        return DbErrore::ErroreDisco;
+    if (stato == QLatin1String("22P02"))
+        return DbErrore::ConversioneTipo;
+    return DbErrore::Generico;
+}
+
+} // namespace
+
+void LiberaRisultatoPg::operator()(PGresult* risultato) const
+{
+    PQclear(risultato);
+}
+
+ParametroPg ParametroPg::Testo(const QString& testo)
+{
+    return {testo.toUtf8(), false};
+}
+
+ParametroPg ParametroPg::Numero(double numero)
+{
+    return {QByteArray::number(numero, 'g', 17), false};
+}
+
+ParametroPg ParametroPg::Intero(qint64 numero)
+{
+    return {QByteArray::number(numero), false};
+}
+
+ParametroPg ParametroPg::Byte(const QByteArray& byte)
+{
+    return {byte, true};
+}
+
+PgConnessione::PgConnessione(PGconn* connessione, const QString& conninfo)
+    : pg_(connessione), conninfo_(conninfo), server_(Descrivi(conninfo))
+{
+}
+
+PgConnessione::~PgConnessione()
+{
+    PQfinish(pg_);
+}
+
+QString PgConnessione::Descrivi(const QString& conninfo)
+{
+    char* errore = nullptr;
+    PQconninfoOption* opzioni = PQconninfoParse(conninfo.toUtf8().constData(), &errore);
+    PQfreemem(errore);
+    PQconninfoOption* predefinite = PQconndefaults();
+    QString host = Opzione(opzioni, predefinite, "host");
+    if (host.isEmpty())
+        host = Opzione(opzioni, predefinite, "hostaddr");
+    if (host.isEmpty())
+        host = QStringLiteral("localhost");
+    QString porta = Opzione(opzioni, predefinite, "port");
+    QString database = Opzione(opzioni, predefinite, "dbname");
+    if (database.isEmpty())
+        database = Opzione(opzioni, predefinite, "user");
+    PQconninfoFree(opzioni);
+    PQconninfoFree(predefinite);
+    return tr("«%1» on the server «%2»")
+        .arg(database, porta.isEmpty() ? host : host + QLatin1Char(':') + porta);
+}
+
+bool PgConnessione::HaPassword(const QString& conninfo)
+{
+    char* errore = nullptr;
+    PQconninfoOption* opzioni = PQconninfoParse(conninfo.toUtf8().constData(), &errore);
+    PQfreemem(errore);
+    bool password = false;
+    for (PQconninfoOption* o = opzioni; o && o->keyword; ++o)
+        password |= qstrcmp(o->keyword, "password") == 0 && o->val && *o->val;
+    PQconninfoFree(opzioni);
+    return password;
+}
+
+PGconn* PgConnessione::Connetti(const QString& conninfo)
+{
+    const QByteArray stringa = conninfo.toUtf8();
+    // Given first, so that the string can change them: a server that does not answer, or
+    // a connection that dies, is noticed in seconds rather than minutes. The encoding comes
+    // last, as every text is UTF-8.
+    const char* chiavi[] = {
+        "connect_timeout",  "keepalives",       "keepalives_idle", "keepalives_interval", "keepalives_count",
+        "tcp_user_timeout", "application_name", "dbname",          "client_encoding",     nullptr};
+    const char* valori[] = {"10",   "1",    "15", "5", "3", "20000", "ZELMARtek", stringa.constData(),
+                            "UTF8", nullptr};
+    PGconn* pg = PQconnectdbParams(chiavi, valori, 1);
+    if (!pg)
+        throw DbException(DbErrore::ConnessioneServer,
+                          tr("Could not connect to the database %1: out of memory.").arg(Descrivi(conninfo)));
+    if (PQstatus(pg) != CONNECTION_OK) {
+        const QString motivo = Testo(PQerrorMessage(pg));
+        PQfinish(pg);
+        throw DbException(DbErrore::ConnessioneServer,
+                          tr("Could not connect to the database %1: %2").arg(Descrivi(conninfo), motivo));
+    }
+    PQsetNoticeProcessor(
+        pg, [](void*, const char*) {}, nullptr);
+    // Numbers come back with every digit they have; a transaction nobody ends (a program
+    // stopped in a debugger) lets go of what it holds after two minutes.
+    PGresult* impostazioni =
+        PQexec(pg, "SET extra_float_digits = 3; SET idle_in_transaction_session_timeout = '120s'");
+    const bool ok = PQresultStatus(impostazioni) == PGRES_COMMAND_OK;
+    const QString motivo = Testo(PQresultErrorMessage(impostazioni));
+    PQclear(impostazioni);
+    if (!ok) {
+        PQfinish(pg);
+        throw DbException(DbErrore::ConnessioneServer,
+                          tr("Could not connect to the database %1: %2").arg(Descrivi(conninfo), motivo));
+    }
+    return pg;
+}
+
+std::shared_ptr<PgConnessione> PgConnessione::Prendi(const QString& conninfo)
+{
+    Tenute& tenute = ConnessioniInattive();
+    std::unique_ptr<PgConnessione> scelta;
+    {
+        QMutexLocker blocco(&tenute.mutex);
+        auto& libere = tenute.perStringa[conninfo];
+        while (!libere.empty() && !scelta) {
+            scelta = std::move(libere.back());
+            libere.pop_back();
+            if (!scelta->Viva())
+                scelta.reset();
+        }
+    }
+    if (scelta)
+        scelta->appenaRipresa_ = true;
+    else
+        scelta.reset(new PgConnessione(Connetti(conninfo), conninfo));
+    return std::shared_ptr<PgConnessione>(scelta.release(), &PgConnessione::Restituisci);
+}
+
+void PgConnessione::Restituisci(PgConnessione* connessione)
+{
+    std::unique_ptr<PgConnessione> c(connessione);
+    // No transaction outlives the handler that began it.
+    if (PQstatus(c->pg_) == CONNECTION_OK && PQtransactionStatus(c->pg_) != PQTRANS_IDLE)
+        PQclear(PQexec(c->pg_, "ROLLBACK"));
+    if (PQstatus(c->pg_) != CONNECTION_OK || PQtransactionStatus(c->pg_) != PQTRANS_IDLE)
+        return;
+    Tenute& tenute = ConnessioniInattive();
+    QMutexLocker blocco(&tenute.mutex);
+    auto& libere = tenute.perStringa[c->conninfo_];
+    if (libere.size() < ConnessioniTenute)
+        libere.push_back(std::move(c));
+}
+
+void PgConnessione::ChiudiInattive()
+{
+    Tenute& tenute = ConnessioniInattive();
+    QMutexLocker blocco(&tenute.mutex);
+    tenute.perStringa.clear();
+}
+
+// A kept connection the server closed meanwhile (a restart, an administrator) has its
+// farewell waiting on the socket: reading it marks the connection bad.
+bool PgConnessione::Viva()
+{
+    for (int letture = 0; letture < 4 && PQstatus(pg_) == CONNECTION_OK; ++letture) {
+        pollfd attesa{PQsocket(pg_), POLLIN, 0};
+        if (poll(&attesa, 1, 0) <= 0)
+            break;
+        if (!PQconsumeInput(pg_))
+            return false;
+        while (PGnotify* avviso = PQnotifies(pg_))
+            PQfreemem(avviso);
+    }
+    return PQstatus(pg_) == CONNECTION_OK && PQtransactionStatus(pg_) == PQTRANS_IDLE;
+}
+
+bool PgConnessione::InTransazione() const
+{
+    return PQtransactionStatus(pg_) != PQTRANS_IDLE;
+}
+
+qint64 PgConnessione::RigheToccate(const PGresult* risultato)
+{
+    return QByteArray(PQcmdTuples(const_cast<PGresult*>(risultato))).toLongLong();
+}
+
+RisultatoPg PgConnessione::EseguiUnaVolta(const QString& sql, const std::vector<ParametroPg>& parametri,
+                                          bool binario)
+{
+    const QByteArray testo = sql.toUtf8();
+    if (parametri.empty() && !binario)
+        return RisultatoPg(PQexec(pg_, testo.constData()));
+    std::vector<const char*> valori;
+    std::vector<int> lunghezze, formati;
+    for (const ParametroPg& p : parametri) {
+        valori.push_back(p.byte ? p.byte->constData() : nullptr);
+        lunghezze.push_back(p.byte ? int(p.byte->size()) : 0);
+        formati.push_back(p.binario ? 1 : 0);
+    }
+    return RisultatoPg(PQexecParams(pg_, testo.constData(), int(parametri.size()), nullptr, valori.data(),
+                                    lunghezze.data(), formati.data(), binario ? 1 : 0));
+}
+
+RisultatoPg PgConnessione::Esegui(const QString& sql, const QString& azione,
+                                  const std::vector<ParametroPg>& parametri, bool risultatoBinario)
+{
+    const bool ripresa = std::exchange(appenaRipresa_, false);
+    RisultatoPg risultato = EseguiUnaVolta(sql, parametri, risultatoBinario);
+    // A kept connection whose server went away and came back since the last handler: its
+    // first statement never reached a server that could run it, so it is sent once more on
+    // a new connection.
+    if (ripresa && PQstatus(pg_) == CONNECTION_BAD) {
+        PQreset(pg_);
+        Dimentica();
+        if (PQstatus(pg_) == CONNECTION_OK) {
+            PQsetNoticeProcessor(
+                pg_, [](void*, const char*) {}, nullptr);
+            PQclear(
+                PQexec(pg_, "SET extra_float_digits = 3; SET idle_in_transaction_session_timeout = '120s'"));
+            risultato = EseguiUnaVolta(sql, parametri, risultatoBinario);
+        }
+    }
+    const ExecStatusType stato = PQresultStatus(risultato.get());
+    if (stato != PGRES_COMMAND_OK && stato != PGRES_TUPLES_OK && stato != PGRES_COPY_IN)
+        Lancia(risultato.get(), azione);
+    return risultato;
+}
+
+void PgConnessione::Copia(const QByteArray& righe, const QString& azione)
+{
+    if (PQputCopyData(pg_, righe.constData(), int(righe.size())) != 1 || PQputCopyEnd(pg_, nullptr) != 1)
+        Lancia(nullptr, azione);
+    RisultatoPg fine(PQgetResult(pg_));
+    const bool ok = PQresultStatus(fine.get()) == PGRES_COMMAND_OK;
+    while (PGresult* altro = PQgetResult(pg_))
+        PQclear(altro);
+    if (!ok)
+        Lancia(fine.get(), azione);
+}
+
+void PgConnessione::Dimentica()
+{
+    tabelle.clear();
+    schemiPronti.clear();
+    collazioneIcu.reset();
+}
+
+void PgConnessione::Lancia(const PGresult* risultato, const QString& azione)
+{
+    const QString stato = Testo(risultato ? PQresultErrorField(risultato, PG_DIAG_SQLSTATE) : nullptr);
+    int numero = NumeroErrore(stato);
+    QString motivo = Testo(risultato ? PQresultErrorField(risultato, PG_DIAG_MESSAGE_PRIMARY) : nullptr);
+    if (PQstatus(pg_) == CONNECTION_BAD) {
+        numero = DbErrore::ConnessioneServer;
+        motivo = tr("the connection to the server was lost (%1)").arg(Testo(PQerrorMessage(pg_)));
+    } else if (motivo.isEmpty()) {
+        motivo = Testo(PQerrorMessage(pg_));
+    }
+    if (numero == DbErrore::TabellaNonTrovata || numero == DbErrore::ElementoNonTrovato)
+        Dimentica();
+    throw DbException(numero, tr("Could not %1 in the database %2: %3.").arg(azione, server_, motivo));
+}

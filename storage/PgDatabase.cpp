@@ -1,0 +1,276 @@
+#include "PgDatabase.h"
+
+#include "PgRecordset.h"
+#include "PgSchema.h"
+#include "TabellaPg.h"
+
+#include <QSet>
+#include <libpq-fe.h>
+
+namespace {
+
+// Taken while the tables are created, so that two programs starting together do not both
+// create them ("ZELM").
+constexpr qint64 BloccoCreazione = 0x5A454C4D;
+// How long a save waits for another user's save of the same table before it gives up.
+const QString AttesaBlocco = QStringLiteral("SET LOCAL lock_timeout = '15s'");
+
+// COPY's text form of a value: \N for Null, numbers with every digit, texts and bytes escaped.
+QByteArray TestoCopia(const QVariant& valore)
+{
+    if (valore.isNull())
+        return QByteArrayLiteral("\\N");
+    if (valore.typeId() == QMetaType::Double) {
+        const double numero = valore.toDouble();
+        if (std::isnan(numero))
+            return QByteArrayLiteral("NaN");
+        if (std::isinf(numero))
+            return numero > 0 ? QByteArrayLiteral("Infinity") : QByteArrayLiteral("-Infinity");
+        return QByteArray::number(numero, 'g', 17);
+    }
+    if (valore.typeId() == QMetaType::QByteArray)
+        return QByteArrayLiteral("\\\\x") + valore.toByteArray().toHex();
+    QByteArray testo;
+    for (const char c : valore.toString().toUtf8()) {
+        switch (c) {
+        case '\\':
+            testo += "\\\\";
+            break;
+        case '\n':
+            testo += "\\n";
+            break;
+        case '\r':
+            testo += "\\r";
+            break;
+        case '\t':
+            testo += "\\t";
+            break;
+        default:
+            testo += c;
+        }
+    }
+    return testo;
+}
+
+} // namespace
+
+PgDatabase::PgDatabase(std::shared_ptr<PgConnessione> connessione)
+    : connessione_(std::move(connessione)), server_(connessione_->Server())
+{
+}
+
+std::unique_ptr<PgDatabase> PgDatabase::Apri(const QString& conninfo,
+                                             const std::vector<DefinizioneTabella>& tabelle)
+{
+    std::unique_ptr<PgDatabase> database(new PgDatabase(PgConnessione::Prendi(conninfo)));
+    database->PreparaTabelle(tabelle);
+    return database;
+}
+
+PgConnessione& PgDatabase::Connessione() const
+{
+    if (!connessione_)
+        throw DbException(DbErrore::Generico, tr("The database %1 is already closed.").arg(server_));
+    return *connessione_;
+}
+
+void PgDatabase::PreparaTabelle(const std::vector<DefinizioneTabella>& tabelle)
+{
+    PgConnessione& c = Connessione();
+    QStringList nomi{PgSchema::TabellaImmagini};
+    for (const DefinizioneTabella& t : tabelle)
+        nomi << t.nome;
+    const QString schema = nomi.join(QLatin1Char('\n'));
+    if (c.schemiPronti.contains(schema))
+        return;
+    const auto esistenti = [&] {
+        const RisultatoPg righe =
+            c.Esegui(QStringLiteral("SELECT relname FROM pg_class WHERE relkind IN ('r', 'p') "
+                                    "AND relnamespace = current_schema()::regnamespace"),
+                     tr("list the tables"));
+        QSet<QString> insieme;
+        for (int i = 0; i < PQntuples(righe.get()); ++i)
+            insieme << QString::fromUtf8(PQgetvalue(righe.get(), i, 0));
+        return insieme;
+    };
+    QSet<QString> presenti = esistenti();
+    if (presenti.contains(QSet<QString>(nomi.begin(), nomi.end()))) {
+        c.schemiPronti << schema;
+        return;
+    }
+    try {
+        c.Esegui(QStringLiteral("BEGIN; SELECT pg_advisory_xact_lock(%1)").arg(BloccoCreazione),
+                 tr("create the tables"));
+        presenti = esistenti();
+        const RisultatoPg server = c.Esegui(
+            QStringLiteral("SELECT EXISTS (SELECT 1 FROM pg_collation WHERE collname = 'und-x-icu'), "
+                           "EXISTS (SELECT 1 FROM pg_roles WHERE rolname = $1)"),
+            tr("create the tables"), {ParametroPg::Testo(PgSchema::RuoloGruppo)});
+        const bool icu = *PQgetvalue(server.get(), 0, 0) == 't';
+        const bool gruppo = *PQgetvalue(server.get(), 0, 1) == 't';
+        const auto crea = [&](const QString& nome, const QString& sql) {
+            if (!presenti.contains(nome))
+                c.Esegui(sql + (gruppo ? PgSchema::Privilegi(nome) : QString()),
+                         tr("create the table «%1»").arg(nome));
+        };
+        crea(PgSchema::TabellaImmagini, PgSchema::CreaTabellaImmagini());
+        for (const DefinizioneTabella& t : tabelle)
+            crea(t.nome, PgSchema::CreaTabella(t.nome, t.colonne, t.isNumerica, icu));
+        c.Esegui(QStringLiteral("COMMIT"), tr("create the tables"));
+    } catch (const DbException& e) {
+        Rollback();
+        throw DbException(e.Numero(),
+                          e.Descrizione() + QLatin1Char(' ') +
+                              tr("The program's tables are created by the first user whose role may "
+                                 "create tables in that database (see the README)."));
+    }
+    c.schemiPronti << schema;
+}
+
+std::unique_ptr<Recordset> PgDatabase::OpenRecordset(const QString& tabella)
+{
+    PgConnessione& c = Connessione();
+    std::shared_ptr<const TabellaPg> info = TabellaPg::Leggi(c, tabella);
+    if (inScrittura_)
+        Blocca(info->quotato, "SHARE ROW EXCLUSIVE");
+    return std::make_unique<PgRecordset>(connessione_, std::move(info));
+}
+
+void PgDatabase::Blocca(const QString& tabellaQuotata, const char* modo)
+{
+    try {
+        Connessione().Esegui(
+            QStringLiteral("LOCK TABLE %1 IN %2 MODE").arg(tabellaQuotata, QLatin1String(modo)),
+            tr("save in the table %1").arg(tabellaQuotata));
+    } catch (const DbException& e) {
+        if (e.Numero() != DbErrore::FileInUso)
+            throw;
+        throw DbException(e.Numero(),
+                          tr("Could not save in the table %1 of the database %2: another user has "
+                             "been saving in it for a while. Try again in a moment.")
+                              .arg(tabellaQuotata, server_));
+    }
+}
+
+QStringList PgDatabase::TableNames()
+{
+    const RisultatoPg righe = Connessione().Esegui(
+        QStringLiteral("SELECT relname FROM pg_class WHERE relkind IN ('r', 'p') AND relname <> $1 "
+                       "AND relnamespace = current_schema()::regnamespace ORDER BY oid"),
+        tr("list the tables"), {ParametroPg::Testo(PgSchema::TabellaImmagini)});
+    QStringList nomi;
+    for (int i = 0; i < PQntuples(righe.get()); ++i)
+        nomi << QString::fromUtf8(PQgetvalue(righe.get(), i, 0));
+    return nomi;
+}
+
+void PgDatabase::BeginTrans()
+{
+    Connessione().Esegui(QStringLiteral("BEGIN; ") + AttesaBlocco, tr("begin saving"));
+    inScrittura_ = true;
+}
+
+void PgDatabase::CommitTrans()
+{
+    PgConnessione& c = Connessione();
+    inScrittura_ = false;
+    RisultatoPg fatto;
+    try {
+        fatto = c.Esegui(QStringLiteral("COMMIT"), tr("confirm the save"));
+    } catch (const DbException& e) {
+        if (e.Numero() != DbErrore::ConnessioneServer)
+            throw;
+        throw DbException(e.Numero(),
+                          e.Descrizione() + QLatin1Char(' ') +
+                              tr("Whether the change reached the database before the connection was "
+                                 "lost cannot be told: look at the list again."));
+    }
+    if (qstrcmp(PQcmdStatus(fatto.get()), "COMMIT") != 0)
+        throw DbException(
+            DbErrore::Generico,
+            tr("Could not save in the database %1: the change was undone after an earlier failure.")
+                .arg(server_));
+}
+
+void PgDatabase::Rollback()
+{
+    inScrittura_ = false;
+    if (!connessione_ || !connessione_->InTransazione())
+        return;
+    try {
+        connessione_->Esegui(QStringLiteral("ROLLBACK"), tr("undo the change"));
+    } catch (const DbException&) {
+        // A connection that cannot even undo is given up when it is let go.
+    }
+}
+
+void PgDatabase::Close()
+{
+    Rollback();
+    connessione_.reset();
+}
+
+void PgDatabase::IniziaLettura()
+{
+    Connessione().Esegui(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"),
+                         tr("read the tables"));
+}
+
+void PgDatabase::BloccaPerCopia(const QStringList& tabelle)
+{
+    if (!Connessione().InTransazione())
+        BeginTrans();
+    for (const QString& tabella : tabelle)
+        Blocca(TabellaPg::Leggi(Connessione(), tabella)->quotato, "EXCLUSIVE");
+}
+
+void PgDatabase::Svuota(const QString& tabella)
+{
+    Connessione().Esegui(
+        QStringLiteral("DELETE FROM %1").arg(TabellaPg::Leggi(Connessione(), tabella)->quotato),
+        tr("empty the table «%1»").arg(tabella));
+}
+
+void PgDatabase::AggiungiRighe(const QString& tabella, const QStringList& colonne,
+                               const std::vector<QVector<QVariant>>& righe)
+{
+    PgConnessione& c = Connessione();
+    const std::shared_ptr<const TabellaPg> info = TabellaPg::Leggi(c, tabella);
+    QStringList quotate;
+    for (const QString& colonna : colonne)
+        quotate << PgSchema::Quota(colonna);
+    const QString azione = tr("write the rows of the table «%1»").arg(tabella);
+    c.Esegui(QStringLiteral("COPY %1 (%2) FROM STDIN").arg(info->quotato, quotate.join(QStringLiteral(", "))),
+             azione);
+    QByteArray testo;
+    for (const QVector<QVariant>& riga : righe) {
+        for (int i = 0; i < riga.size(); ++i) {
+            if (i > 0)
+                testo += '\t';
+            testo += TestoCopia(riga[i]);
+        }
+        testo += '\n';
+    }
+    c.Copia(testo, azione);
+}
+
+void PgDatabase::SalvaImmagine(const QString& cartella, const QString& nome, const QByteArray& dati)
+{
+    Connessione().Esegui(
+        QStringLiteral("INSERT INTO %1 (cartella, nome, dati) VALUES ($1, $2, $3) ON CONFLICT DO NOTHING")
+            .arg(PgSchema::Quota(PgSchema::TabellaImmagini)),
+        tr("store the picture «%1»").arg(nome),
+        {ParametroPg::Testo(cartella), ParametroPg::Testo(nome), ParametroPg::Byte(dati)});
+}
+
+std::optional<QByteArray> PgDatabase::LeggiImmagine(const QString& cartella, const QString& nome)
+{
+    const RisultatoPg trovata =
+        Connessione().Esegui(QStringLiteral("SELECT dati FROM %1 WHERE cartella = $1 AND nome = $2")
+                                 .arg(PgSchema::Quota(PgSchema::TabellaImmagini)),
+                             tr("read the picture «%1»").arg(nome),
+                             {ParametroPg::Testo(cartella), ParametroPg::Testo(nome)}, true);
+    if (PQntuples(trovata.get()) == 0)
+        return std::nullopt;
+    return QByteArray(PQgetvalue(trovata.get(), 0, 0), PQgetlength(trovata.get(), 0, 0));
+}
