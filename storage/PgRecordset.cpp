@@ -374,8 +374,10 @@ Recordset::Elenco PgRecordset::LeggiElenco(const QString& colonnaNome, const QSt
     risultato.nomi.Riserva(n, qsizetype(n) * 48);
     TestiVisti paroleViste;
     for (int i = 0; i < n; ++i) {
-        if (!PQgetisnull(r, i, 0))
-            risultato.nomi.Aggiungi(QByteArrayView(Utf8(r, i, 0, tabella_->colonne[nome])));
+        if (!PQgetisnull(r, i, 0)) {
+            const QByteArray utf8 = Utf8(r, i, 0, tabella_->colonne[nome]);
+            risultato.nomi.Aggiungi(utf8.constData(), size_t(utf8.size()));
+        }
         if (!paroleChiave || PQgetisnull(r, i, 1))
             continue;
         const QByteArray utf8 = Utf8(r, i, 1, tabella_->colonne[parola]);
