@@ -47,10 +47,22 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, Icon i
     return Ok;
 }
 
-void MessageBox::setNextAnswer(Button answer) { nextAnswers_.append(answer); }
-void MessageBox::setAutomatic(bool automatic) { automatic_ = automatic; }
-const QList<MessageBox::Shown>& MessageBox::shown() { return shown_; }
-QString MessageBox::lastText() { return shown_.isEmpty() ? QString() : shown_.last().text; }
+void MessageBox::setNextAnswer(Button answer)
+{
+    nextAnswers_.append(answer);
+}
+void MessageBox::setAutomatic(bool automatic)
+{
+    automatic_ = automatic;
+}
+const QList<MessageBox::Shown>& MessageBox::shown()
+{
+    return shown_;
+}
+QString MessageBox::lastText()
+{
+    return shown_.isEmpty() ? QString() : shown_.last().text;
+}
 void MessageBox::clearShown()
 {
     shown_.clear();

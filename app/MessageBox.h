@@ -10,9 +10,24 @@ class QWidget;
 class MessageBox
 {
 public:
-    enum Button { Ok = 1, Yes = 2, No = 3 };
-    enum Icon { Critical, Exclamation, Information, Question };
-    enum Buttons { OkOnly, YesNo };
+    enum Button
+    {
+        Ok = 1,
+        Yes = 2,
+        No = 3
+    };
+    enum Icon
+    {
+        Critical,
+        Exclamation,
+        Information,
+        Question
+    };
+    enum Buttons
+    {
+        OkOnly,
+        YesNo
+    };
 
     struct Shown
     {

@@ -91,10 +91,10 @@ void ComandiRicerca::Confronta(const QList<QPair<TabelleCartellaDati::Tabella, Q
                     LetturaVoce::Leggi(tabella.file, tabella.tabella, tabella.codice, nome))
                 lette.append(*voce);
         } catch (const DbException& errore) {
-            MessageBox::show(ricerca_,
-                             tr("«%1» could not be read from %2: %3")
-                                 .arg(nome, tabella.relativo, errore.Descrizione()),
-                             MessageBox::Exclamation);
+            MessageBox::show(
+                ricerca_,
+                tr("«%1» could not be read from %2: %3").arg(nome, tabella.relativo, errore.Descrizione()),
+                MessageBox::Exclamation);
         }
     }
     if (!lette.isEmpty())
@@ -107,10 +107,10 @@ void ComandiRicerca::CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, c
     try {
         record = DettaglioMateriale::Leggi(tabella.file, tabella.tabella, tabella.codice, nome);
     } catch (const DbException& errore) {
-        MessageBox::show(ricerca_,
-                         tr("«%1» could not be read from %2: %3")
-                             .arg(nome, tabella.relativo, errore.Descrizione()),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            ricerca_,
+            tr("«%1» could not be read from %2: %3").arg(nome, tabella.relativo, errore.Descrizione()),
+            MessageBox::Exclamation);
         return;
     }
     if (!record) {

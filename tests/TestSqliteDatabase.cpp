@@ -334,9 +334,10 @@ private slots:
         QCOMPARE(elenco.nomi.toStringList(),
                  file ? QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "H", "I", "G"})
                       : QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "G"}));
-        QCOMPARE(elenco.paroleChiave,
-                 file ? QStringList({"muro", "Città", "città", "muro ", "Citta", "Citt\uFFFD", "senza nome", ""})
-                      : QStringList({"muro", "Città", "città", "muro ", "Citta", "senza nome", ""}));
+        QCOMPARE(
+            elenco.paroleChiave,
+            file ? QStringList({"muro", "Città", "città", "muro ", "Citta", "Citt\uFFFD", "senza nome", ""})
+                 : QStringList({"muro", "Città", "città", "muro ", "Citta", "senza nome", ""}));
         QVERIFY(rs->Eof());
         QCOMPARE(rs->LeggiElenco(kNome, kParola, false, QStringLiteral("Città")).nomi.toStringList(),
                  QStringList({"", "F"}));
