@@ -124,6 +124,13 @@ Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;inter
     </message>
 </context>
 <context>
+    <name>DatabaseCondiviso</name>
+    <message>
+        <source>The connection string of the shared database holds a password, which the program does not use from there: keep the password in the file ~/.pgpass (or in PGPASSWORD) and remove it from %1.</source>
+        <translation>La stringa di connessione del database condiviso contiene una password, che il programma non usa da lì: tenere la password nel file ~/.pgpass (o in PGPASSWORD) e toglierla da %1.</translation>
+    </message>
+</context>
+<context>
     <name>EsportazioneGrafico</name>
     <message>
         <source>%1: the chart is written as PNG, SVG or PDF, chosen by the file&apos;s suffix.</source>
@@ -598,6 +605,155 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>PgConnessione</name>
+    <message>
+        <source>«%1» on the server «%2»</source>
+        <translation>«%1» sul server «%2»</translation>
+    </message>
+    <message>
+        <source>Could not connect to the database %1: out of memory.</source>
+        <translation>Impossibile collegarsi al database %1: memoria esaurita.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the database %1: %2</source>
+        <translation>Impossibile collegarsi al database %1: %2</translation>
+    </message>
+    <message>
+        <source>the connection to the server was lost (%1)</source>
+        <translation>la connessione al server si è interrotta (%1)</translation>
+    </message>
+    <message>
+        <source>Could not %1 in the database %2: %3.</source>
+        <translation>Impossibile %1 nel database %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PgDatabase</name>
+    <message>
+        <source>The database %1 is already closed.</source>
+        <translation>Il database %1 è già chiuso.</translation>
+    </message>
+    <message>
+        <source>list the tables</source>
+        <translation>elencare le tabelle</translation>
+    </message>
+    <message>
+        <source>create the tables</source>
+        <translation>creare le tabelle</translation>
+    </message>
+    <message>
+        <source>create the table «%1»</source>
+        <translation>creare la tabella «%1»</translation>
+    </message>
+    <message>
+        <source>The program&apos;s tables are created by the first user whose role may create tables in that database (see the README).</source>
+        <translation>Le tabelle del programma sono create dal primo utente il cui ruolo può creare tabelle in quel database (vedere il README).</translation>
+    </message>
+    <message>
+        <source>save in the table %1</source>
+        <translation>salvare nella tabella %1</translation>
+    </message>
+    <message>
+        <source>Could not save in the table %1 of the database %2: another user has been saving in it for a while. Try again in a moment.</source>
+        <translation>Impossibile salvare nella tabella %1 del database %2: un altro utente vi sta salvando da un po&apos;. Riprovare fra un momento.</translation>
+    </message>
+    <message>
+        <source>begin saving</source>
+        <translation>iniziare il salvataggio</translation>
+    </message>
+    <message>
+        <source>confirm the save</source>
+        <translation>confermare il salvataggio</translation>
+    </message>
+    <message>
+        <source>Whether the change reached the database before the connection was lost cannot be told: look at the list again.</source>
+        <translation>Non si può sapere se la modifica abbia raggiunto il database prima che la connessione si interrompesse: guardare di nuovo l&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Could not save in the database %1: the change was undone after an earlier failure.</source>
+        <translation>Impossibile salvare nel database %1: la modifica è stata annullata dopo un errore precedente.</translation>
+    </message>
+    <message>
+        <source>undo the change</source>
+        <translation>annullare la modifica</translation>
+    </message>
+    <message>
+        <source>read the tables</source>
+        <translation>leggere le tabelle</translation>
+    </message>
+    <message>
+        <source>empty the table «%1»</source>
+        <translation>svuotare la tabella «%1»</translation>
+    </message>
+    <message>
+        <source>write the rows of the table «%1»</source>
+        <translation>scrivere le righe della tabella «%1»</translation>
+    </message>
+    <message>
+        <source>store the picture «%1»</source>
+        <translation>memorizzare l&apos;immagine «%1»</translation>
+    </message>
+    <message>
+        <source>read the picture «%1»</source>
+        <translation>leggere l&apos;immagine «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>PgRecordset</name>
+    <message>
+        <source>The table «%1» is already closed.</source>
+        <translation>La tabella «%1» è già chiusa.</translation>
+    </message>
+    <message>
+        <source>read the table «%1»</source>
+        <translation>leggere la tabella «%1»</translation>
+    </message>
+    <message>
+        <source>The table «%1» has no field «%2».</source>
+        <translation>La tabella «%1» non ha il campo «%2».</translation>
+    </message>
+    <message>
+        <source>No current record in the table «%1».</source>
+        <translation>Nessun record corrente nella tabella «%1».</translation>
+    </message>
+    <message>
+        <source>Could not write the field «%1» of the table «%2»: no row is being added or edited.</source>
+        <translation>Impossibile scrivere il campo «%1» della tabella «%2»: nessuna riga è in aggiunta o in modifica.</translation>
+    </message>
+    <message>
+        <source>The table «%1» has no index «%2».</source>
+        <translation>La tabella «%1» non ha l&apos;indice «%2».</translation>
+    </message>
+    <message>
+        <source>A search in the table «%1» can only compare with «=», not «%2».</source>
+        <translation>Una ricerca nella tabella «%1» può confrontare solo con «=», non con «%2».</translation>
+    </message>
+    <message>
+        <source>No index was chosen for the search in the table «%1».</source>
+        <translation>Non è stato scelto alcun indice per la ricerca nella tabella «%1».</translation>
+    </message>
+    <message>
+        <source>search «%1» in the table «%2»</source>
+        <translation>cercare «%1» nella tabella «%2»</translation>
+    </message>
+    <message>
+        <source>Could not save in the table «%1»: no row is being added or edited.</source>
+        <translation>Impossibile salvare nella tabella «%1»: nessuna riga è in aggiunta o in modifica.</translation>
+    </message>
+    <message>
+        <source>save the row in the table «%1»</source>
+        <translation>salvare la riga nella tabella «%1»</translation>
+    </message>
+    <message>
+        <source>Could not save the row in the table «%1»: the row no longer exists.</source>
+        <translation>Impossibile salvare la riga nella tabella «%1»: la riga non esiste più.</translation>
+    </message>
+    <message>
+        <source>delete the row from the table «%1»</source>
+        <translation>eliminare la riga dalla tabella «%1»</translation>
+    </message>
+</context>
+<context>
     <name>SalvataggioMateriale</name>
     <message>
         <source>the value «%1» is not a band value, which is a finite number no larger than %2 either way</source>
@@ -829,6 +985,21 @@ l&apos;argomento).
     <message>
         <source>Unfavourable deviations (dB)</source>
         <translation>Scostamenti sfavorevoli (dB)</translation>
+    </message>
+</context>
+<context>
+    <name>TabellaPg</name>
+    <message>
+        <source>read the table «%1»</source>
+        <translation>leggere la tabella «%1»</translation>
+    </message>
+    <message>
+        <source>The database %1 has no table «%2».</source>
+        <translation>Il database %1 non ha la tabella «%2».</translation>
+    </message>
+    <message>
+        <source>The table «%1» of the database %2 has no column «%3», which keeps its entries in the order they were stored.</source>
+        <translation>La tabella «%1» del database %2 non ha la colonna «%3», che tiene i materiali nell&apos;ordine in cui sono stati memorizzati.</translation>
     </message>
 </context>
 <context>
