@@ -5,12 +5,15 @@
 //                                                 as the editor does
 //   AltraIstanza modifica <database file> <name>  changes the entry of that name as the
 //                                                 editor does, from the entry as it is now
+//   AltraIstanza cancella <database file> <name>  deletes the entry of that name as the
+//                                                 browser does
 //   AltraIstanza tieni <database file>            holds the file as a modify-mode save
 //                                                 does, until its input closes
 //   AltraIstanza ripeti <database file> <seed>    saves new entries for ever, seed after
 //                                                 seed, and modifies each right after
 #include "VoceDiProva.h"
 
+#include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
 #include "storage/DBEngine.h"
@@ -59,6 +62,10 @@ int main(int argc, char** argv)
                 Scrivi(QStringLiteral("pronto"));
             const QString errore = Salva(a.value(2), a.value(3), 5, modifica, a.value(3));
             Scrivi(errore.isEmpty() ? QStringLiteral("salvato") : errore);
+        } else if (comando == QLatin1String("cancella")) {
+            const bool cancellato = CancellazioneMateriale::Cancella(
+                a.value(2), VoceDiProva::Tabella(catRwLaboratorio), a.value(3));
+            Scrivi(cancellato ? QStringLiteral("cancellato") : QStringLiteral("assente"));
         } else if (comando == QLatin1String("tieni")) {
             auto database = DBEngine::OpenDatabase(a.value(2), DBEngine::Uso::Esclusivo);
             Scrivi(QStringLiteral("tengo"));

@@ -7,14 +7,17 @@
 #include "TestSupport.h"
 #include "VoceDiProva.h"
 
+#include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
 #include "model/ListaMateriali.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/ImmaginiCondivise.h"
 #include "storage/ServerCondiviso.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <sqlite3.h>
@@ -112,6 +115,37 @@ private slots:
         const auto righeAltra = FotografiaDatabase::Righe(percorso_);
         QCOMPARE(SalvataggioMateriale::Salva(mostrata).tipo, Esito::ModificatoDaAltri);
         QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+    }
+
+    // Deleting an entry the other copy has just deleted does nothing and says nothing.
+    void CancellazioneDiUnaVoceGiaCancellata_data() { SuFileESuServer(); }
+    void CancellazioneDiUnaVoceGiaCancellata()
+    {
+        QCOMPARE(AltraIstanza({"cancella", percorso_, NomeEsistente}), QStringLiteral("cancellato"));
+        const auto righeAltra = FotografiaDatabase::Righe(percorso_);
+        QVERIFY(!CancellazioneMateriale::Cancella(percorso_, VoceDiProva::Tabella(catRwLaboratorio),
+                                                  NomeEsistente));
+        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+    }
+
+    // A picture stored with an entry on one workstation reaches the image folder of another
+    // that lacks it; a database in a file has no pictures elsewhere.
+    void ImmagineProcurataDaUnAltraPostazione_data() { SuFileESuServer(); }
+    void ImmagineProcurataDaUnAltraPostazione()
+    {
+        QFETCH(bool, server);
+        const char grezzi[] = "\x89PNG\0 immagine di prova \xff";
+        const QByteArray dati(grezzi, sizeof grezzi - 1);
+        QTemporaryDir cartelle;
+        QFile scelta(cartelle.filePath("scelta.png"));
+        QVERIFY(scelta.open(QIODevice::WriteOnly) && scelta.write(dati) == dati.size());
+        scelta.close();
+        ImmaginiCondivise::Condividi(percorso_, "Pareti", "muro.png", scelta.fileName());
+        const QString altra = cartelle.filePath("muro.png");
+        QCOMPARE(ImmaginiCondivise::Procura(percorso_, "Pareti", "muro.png", altra), server);
+        QFile procurata(altra);
+        QCOMPARE(procurata.open(QIODevice::ReadOnly) ? procurata.readAll() : QByteArray(),
+                 server ? dati : QByteArray());
     }
 
     // A modify-mode save while the other copy holds the file fails with the message and
