@@ -252,6 +252,9 @@ void PgDatabase::AggiungiRighe(const QString& tabella, const QStringList& colonn
         testo += '\n';
     }
     c.Copia(testo, azione);
+    // Without fresh statistics the planner finds a name by walking the table in stored
+    // order instead of using the "Nome" index, until autovacuum comes by.
+    c.Esegui(QStringLiteral("ANALYZE %1").arg(info->quotato), azione);
 }
 
 void PgDatabase::SalvaImmagine(const QString& cartella, const QString& nome, const QByteArray& dati)
