@@ -1,12 +1,13 @@
 // zelmar-bench-ricerca: the search through every database of a data folder as the search
-// window runs it (worker threads, batches handed over as found): the time to the first
-// batch, the whole search, and the peak memory after each search, for a search on kind, rating, mass and
-// date, one with a text, and one with no criterion (every entry found and kept). The files are in the page
-// cache after one untimed run.
+// window runs it (worker threads, batches handed over as found and kept as the window keeps them): the time
+// to the first batch, the whole search, and the peak memory after each search, for a search on kind, rating,
+// mass and date, one with a text, and one with no criterion (every entry found and kept). The files are in
+// the page cache after one untimed run.
 //
 //   zelmar-bench-ricerca DATA_FOLDER [RUNS]
 #include "Misure.h"
 #include "search/RicercaTabelle.h"
+#include "search/VociTrovate.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -59,7 +60,7 @@ int main(int argc, char** argv)
         qint64 lette = 0;
         const double processorePrima = MillisecondiProcessore();
         const Misure tutta = Misure::Ripeti(volte, [&] {
-            std::vector<std::vector<VoceTrovata>> voci(tabelle.size());
+            VociTrovate voci; // kept as the search window keeps them
             QMutex mutex;
             double primo = -1;
             const Cronometro cronometro;
@@ -72,9 +73,7 @@ int main(int argc, char** argv)
                     if (primo < 0)
                         primo = cronometro.Millisecondi();
                     trovate += qint64(lotto.size());
-                    auto& v = voci[size_t(lotto.front().tabella)];
-                    v.insert(v.end(), std::make_move_iterator(lotto.begin()),
-                             std::make_move_iterator(lotto.end()));
+                    voci.Inserisci(voci.Posto(lotto.front()), std::move(lotto));
                 },
                 [&](size_t, const RicercaTabelle::EsitoTabella& esito) {
                     lette += esito.voci;

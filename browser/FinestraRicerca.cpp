@@ -460,7 +460,7 @@ void FinestraRicerca::AggiornaComandi()
     esporta_->setEnabled(modello_->rowCount() > 0);
 }
 
-const VoceTrovata& FinestraRicerca::VoceMostrata(int riga) const
+VoceTrovata FinestraRicerca::VoceMostrata(int riga) const
 {
     return modello_->Voce(ordinato_->mapToSource(ordinato_->index(riga, 0)).row());
 }
@@ -479,7 +479,7 @@ void FinestraRicerca::MostraScelta()
     const QList<int> righe = RigheScelte();
     if (righe.size() != 1)
         return;
-    const VoceTrovata& v = VoceMostrata(righe.front());
+    const VoceTrovata v = VoceMostrata(righe.front());
     emit mostra(modello_->TabellaDi(v), v.nome);
 }
 
@@ -487,7 +487,7 @@ void FinestraRicerca::ConfrontaScelte()
 {
     QList<QPair<TabelleCartellaDati::Tabella, QString>> voci;
     for (int riga : RigheScelte()) {
-        const VoceTrovata& v = VoceMostrata(riga);
+        const VoceTrovata v = VoceMostrata(riga);
         voci.append({modello_->TabellaDi(v), v.nome});
     }
     if (!voci.isEmpty())
@@ -499,7 +499,7 @@ void FinestraRicerca::CopiaScelta()
     const QList<int> righe = RigheScelte();
     if (righe.size() != 1)
         return;
-    const VoceTrovata& v = VoceMostrata(righe.front());
+    const VoceTrovata v = VoceMostrata(righe.front());
     emit copia(modello_->TabellaDi(v), v.nome);
 }
 
@@ -521,7 +521,7 @@ bool FinestraRicerca::EsportaCsv(const QString& percorso)
     testo += ScritturaCsv::Riga(intestazione);
     for (int r = 0; r < ordinato_->rowCount(); ++r) {
         const int riga = ordinato_->mapToSource(ordinato_->index(r, 0)).row();
-        const VoceTrovata& v = modello_->Voce(riga);
+        const VoceTrovata v = modello_->Voce(riga);
         QStringList campi;
         for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c) {
             if (c == ModelloRisultati::Massa || c == ModelloRisultati::Spessore) {

@@ -47,7 +47,7 @@ public:
     QTableView* Elenco() const { return elenco_; }
     const ModelloRisultati& Risultati() const { return *modello_; }
     // The entry of a row of the list as shown.
-    const VoceTrovata& VoceMostrata(int riga) const;
+    VoceTrovata VoceMostrata(int riga) const;
 
 signals:
     void terminata();

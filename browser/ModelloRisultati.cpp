@@ -11,14 +11,14 @@
 
 namespace {
 
-bool Prima(const VoceTrovata& a, const VoceTrovata& b)
-{
-    return a.tabella != b.tabella ? a.tabella < b.tabella : a.riga < b.riga;
-}
-
 QVariant Numero(const std::optional<double>& valore)
 {
     return valore ? QVariant(*valore) : QVariant();
+}
+
+QString Scritto(const std::optional<double>& valore)
+{
+    return valore ? FormatoNumero::Testo(*valore) : QString();
 }
 
 } // namespace
@@ -29,7 +29,7 @@ void ModelloRisultati::Ricomincia(std::vector<TabelleCartellaDati::Tabella> tabe
 {
     beginResetModel();
     tabelle_ = std::move(tabelle);
-    voci_.clear();
+    voci_.Svuota();
     endResetModel();
 }
 
@@ -38,16 +38,16 @@ void ModelloRisultati::Aggiungi(std::vector<VoceTrovata>&& voci)
     if (voci.empty())
         return;
     // A batch is one table's rows in order: it goes in one place.
-    const auto dove = std::upper_bound(voci_.begin(), voci_.end(), voci.front(), Prima);
-    const int prima = int(dove - voci_.begin());
+    const size_t dove = voci_.Posto(voci.front());
+    const int prima = int(dove);
     beginInsertRows({}, prima, prima + int(voci.size()) - 1);
-    voci_.insert(dove, std::make_move_iterator(voci.begin()), std::make_move_iterator(voci.end()));
+    voci_.Inserisci(dove, std::move(voci));
     endInsertRows();
 }
 
 int ModelloRisultati::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(voci_.size());
+    return parent.isValid() ? 0 : int(voci_.Quante());
 }
 
 int ModelloRisultati::columnCount(const QModelIndex& parent) const
@@ -57,11 +57,11 @@ int ModelloRisultati::columnCount(const QModelIndex& parent) const
 
 QString ModelloRisultati::Testo(int riga, int colonna) const
 {
-    const VoceTrovata& v = voci_[size_t(riga)];
-    const TabelleCartellaDati::Tabella& t = TabellaDi(v);
+    const size_t i = size_t(riga);
+    const TabelleCartellaDati::Tabella& t = tabelle_[size_t(voci_.Tabella(i))];
     switch (colonna) {
     case Nome:
-        return v.nome;
+        return voci_.Nome(i);
     case Tipo:
         return TipiVoce::Nome(t.codice);
     case Database: // the custom and theoretical databases as the tree names them
@@ -71,7 +71,8 @@ QString ModelloRisultati::Testo(int riga, int colonna) const
                    : t.relativo.section(QLatin1Char('/'), 2);
     case Tabella:
         return t.tabella;
-    case Valutazione: {
+    case Valutazione: { // built when the row is painted
+        const VoceTrovata v = voci_.Voce(i);
         const TipoMateriale* tipo = Categorie::PerCodice(t.codice);
         RecordMateriale record;
         for (size_t i = 0; i < std::min<size_t>(3, tipo->valutazioni.size()); ++i)
@@ -79,13 +80,13 @@ QString ModelloRisultati::Testo(int riga, int colonna) const
         return RigaValutazione::Di(record, *tipo);
     }
     case Massa:
-        return v.massa ? FormatoNumero::Testo(*v.massa) : QString();
+        return Scritto(voci_.Massa(i));
     case Spessore:
-        return v.spessore ? FormatoNumero::Testo(*v.spessore) : QString();
+        return Scritto(voci_.Spessore(i));
     case DataProva:
-        return v.dataProva;
+        return voci_.DataProva(i);
     case Ente:
-        return v.ente;
+        return voci_.Ente(i);
     default:
         return {};
     }
@@ -95,7 +96,7 @@ QVariant ModelloRisultati::data(const QModelIndex& indice, int ruolo) const
 {
     if (!indice.isValid() || indice.row() >= rowCount())
         return {};
-    const VoceTrovata& v = voci_[size_t(indice.row())];
+    const size_t i = size_t(indice.row());
     const int colonna = indice.column();
     if (ruolo == Qt::DisplayRole)
         return Testo(indice.row(), colonna);
@@ -104,25 +105,21 @@ QVariant ModelloRisultati::data(const QModelIndex& indice, int ruolo) const
     if (ruolo != RuoloOrdine)
         return {};
     switch (colonna) {
-    case Valutazione: {
-        const QVariant indiceValore = v.valutazioni[0];
-        bool numero = false;
-        const double valore = indiceValore.toDouble(&numero);
-        return numero ? QVariant(valore) : QVariant();
-    }
+    case Valutazione:
+        return Numero(voci_.Indice(i));
     case Massa:
-        return Numero(v.massa);
+        return Numero(voci_.Massa(i));
     case Spessore:
-        return Numero(v.spessore);
+        return Numero(voci_.Spessore(i));
     case DataProva: {
-        const QDate data = LetturaValori::DataProva(v.dataProva);
+        const QDate data = LetturaValori::DataProva(voci_.DataProva(i));
         return data.isValid() ? QVariant(data) : QVariant();
     }
     case Nome:
     case Ente:
         return Testo(indice.row(), colonna);
     default: // where the entry lies: the tables' order
-        return QVariant(qint64(v.tabella) << 32 | v.riga);
+        return QVariant(qint64(voci_.Tabella(i)) << 32 | voci_.Riga(i));
     }
 }
 

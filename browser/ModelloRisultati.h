@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/TabelleCartellaDati.h"
-#include "search/VoceTrovata.h"
+#include "search/VociTrovate.h"
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -35,7 +35,7 @@ public:
     void Ricomincia(std::vector<TabelleCartellaDati::Tabella> tabelle);
     void Aggiungi(std::vector<VoceTrovata>&& voci);
 
-    const VoceTrovata& Voce(int riga) const { return voci_[size_t(riga)]; }
+    VoceTrovata Voce(int riga) const { return voci_.Voce(size_t(riga)); }
     const TabelleCartellaDati::Tabella& TabellaDi(const VoceTrovata& voce) const
     {
         return tabelle_[size_t(voce.tabella)];
@@ -51,5 +51,5 @@ public:
 
 private:
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
-    std::vector<VoceTrovata> voci_;
+    VociTrovate voci_;
 };

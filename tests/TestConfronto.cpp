@@ -41,14 +41,14 @@ private slots:
     {
         QTest::addColumn<QList<int>>("codici");
         QTest::addColumn<QString>("rifiuto"); // empty: the last one is taken
+        // clang-format off
         QTest::newRow("walls, windows, in situ") << QList<int>{1, 7, 2, 8} << "";
-        QTest::newRow("floor after walls")
-            << QList<int>{1, 4} << "holds Ln band values, the entries compared hold R";
+        QTest::newRow("floor after walls") << QList<int>{1, 4} << "holds Ln band values, the entries compared hold R";
         QTest::newRow("theoretical linings are not walls") << QList<int>{1, 100} << "holds DRi";
         QTest::newRow("linings together") << QList<int>{3, 100} << "";
-        QTest::newRow("small element after walls")
-            << QList<int>{10, 1} << "holds R band values, the entries compared hold Dn";
+        QTest::newRow("small element after walls") << QList<int>{10, 1} << "holds R band values, the entries compared hold Dn";
         QTest::newRow("thirteenth") << QList<int>(13, 1) << "already holds 12 entries";
+        // clang-format on
     }
     void entrateERifiuti()
     {

@@ -33,25 +33,21 @@ private slots:
         QTest::addColumn<double>("primo");
         QTest::addColumn<double>("ultimo");
         QTest::addColumn<QString>("errore");
+        // clang-format off
         QTest::newRow("21 in a spreadsheet row") << Serie(21, "\t") + "\r\n" << 0 << 30.0 << 50.0 << "";
         QTest::newRow("21 in a column, CR LF") << Serie(21, "\r\n", ",5") << 0 << 30.5 << 50.5 << "";
-        QTest::newRow("16 by semicolons, dots, one at the end")
-            << Serie(16, ";", ".25") + ";" << 3 << 30.25 << 45.25 << "";
-        QTest::newRow("16 in two rows of blanks and tabs")
-            << Serie(8, " ") + "\n" + Serie(8, "\t") << 3 << 30.0 << 37.0 << "";
+        QTest::newRow("16 by semicolons, dots, one at the end") << Serie(16, ";", ".25") + ";" << 3 << 30.25 << 45.25 << "";
+        QTest::newRow("16 in two rows of blanks and tabs") << Serie(8, " ") + "\n" + Serie(8, "\t") << 3 << 30.0 << 37.0 << "";
         QTest::newRow("negative improvements") << "-3,5 " + Serie(15, " ") << 3 << -3.5 << 44.0 << "";
         QTest::newRow("20 values") << Serie(20, "\t") << -1 << 0.0 << 0.0 << "20 values";
-        QTest::newRow("frequencies and values")
-            << Serie(21, "\t") + "\n" + Serie(21, "\t") << -1 << 0.0 << 0.0 << "42 values";
-        QTest::newRow("a word") << Serie(10, " ") + " abc " + Serie(10, " ") << -1 << 0.0 << 0.0
-                                << "\u00ababc\u00bb";
-        QTest::newRow("thousands separator")
-            << "1.234,5 " + Serie(20, " ") << -1 << 0.0 << 0.0 << "\u00ab1.234,5\u00bb";
+        QTest::newRow("frequencies and values") << Serie(21, "\t") + "\n" + Serie(21, "\t") << -1 << 0.0 << 0.0 << "42 values";
+        QTest::newRow("a word") << Serie(10, " ") + " abc " + Serie(10, " ") << -1 << 0.0 << 0.0 << "\u00ababc\u00bb";
+        QTest::newRow("thousands separator") << "1.234,5 " + Serie(20, " ") << -1 << 0.0 << 0.0 << "\u00ab1.234,5\u00bb";
         QTest::newRow("comma-separated list") << Serie(21, ",") << -1 << 0.0 << 0.0 << "not a number";
         QTest::newRow("empty cell in a row") << "30\t31\t\t" + Serie(18, "\t") << -1 << 0.0 << 0.0 << "80 Hz";
-        QTest::newRow("empty cell in a column")
-            << "30\n31\n\n" + Serie(18, "\n") << -1 << 0.0 << 0.0 << "80 Hz";
+        QTest::newRow("empty cell in a column") << "30\n31\n\n" + Serie(18, "\n") << -1 << 0.0 << 0.0 << "80 Hz";
         QTest::newRow("nothing") << " \n\t" << -1 << 0.0 << 0.0 << "no band values";
+        // clang-format on
     }
     void incollaBande()
     {

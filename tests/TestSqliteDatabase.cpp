@@ -131,23 +131,19 @@ private slots:
         const QVariant rifiutato;
         for (const char* m : kMotori) {
             const QString motore = QString::fromLatin1(m);
+            // clang-format off
             QTest::addRow("%s virgola decimale", m) << motore << kMassa << "52,5" << QVariant(52.5);
             QTest::addRow("%s intero", m) << motore << kMassa << "40" << QVariant(40.0);
             QTest::addRow("%s negativo", m) << motore << QStringLiteral("C (dB)") << "-2" << QVariant(-2.0);
             QTest::addRow("%s esponente", m) << motore << kMassa << "2E-3" << QVariant(0.002);
-            QTest::addRow("%s banda", m)
-                << motore << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
-            QTest::addRow("%s tutte le cifre", m)
-                << motore << kMassa << "0,30000000000000004" << QVariant(0.30000000000000004);
+            QTest::addRow("%s banda", m) << motore << QStringLiteral("R - 1000Hz (dB)") << "33,1" << QVariant(33.1);
+            QTest::addRow("%s tutte le cifre", m) << motore << kMassa << "0,30000000000000004" << QVariant(0.30000000000000004);
             for (const char* t : {"52.5", "1.000", "", "abc", "1,2,3", "inf"})
-                QTest::addRow("%s rifiutato «%s»", m, t)
-                    << motore << kMassa << QString::fromLatin1(t) << rifiutato;
-            QTest::addRow("%s testo invariato", m)
-                << motore << kDescrizione << " 52.5 l'\"a\"; -- \\ $1" << QVariant(" 52.5 l'\"a\"; -- \\ $1");
-            QTest::addRow("%s testo vuoto", m)
-                << motore << kDescrizione << "" << QVariant(QStringLiteral(""));
-            QTest::addRow("%s testo numerico", m)
-                << motore << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+                QTest::addRow("%s rifiutato «%s»", m, t) << motore << kMassa << QString::fromLatin1(t) << rifiutato;
+            QTest::addRow("%s testo invariato", m) << motore << kDescrizione << " 52.5 l'\"a\"; -- \\ $1" << QVariant(" 52.5 l'\"a\"; -- \\ $1");
+            QTest::addRow("%s testo vuoto", m) << motore << kDescrizione << "" << QVariant(QStringLiteral(""));
+            QTest::addRow("%s testo numerico", m) << motore << QStringLiteral("Certificato") << "0012" << QVariant("0012");
+            // clang-format on
         }
     }
     void conversioni()
@@ -500,13 +496,14 @@ private slots:
     {
         QTest::addColumn<QString>("guasto");
         QTest::addColumn<int>("numero");
+        // clang-format off
         QTest::newRow("postgresql irraggiungibile") << "irraggiungibile" << DbErrore::ConnessioneServer;
         QTest::newRow("postgresql password sbagliata") << "password" << DbErrore::ConnessioneServer;
         QTest::newRow("postgresql senza tabelle") << "tabelle" << DbErrore::PermessoNegato;
         QTest::newRow("postgresql connessione chiusa tra due salvataggi") << "tra" << 0;
-        QTest::newRow("postgresql connessione chiusa nel salvataggio")
-            << "durante" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql connessione chiusa nel salvataggio") << "durante" << DbErrore::ConnessioneServer;
         QTest::newRow("postgresql server fermato") << "fermato" << DbErrore::ConnessioneServer;
+        // clang-format on
     }
     void guastiDelServer()
     {

@@ -171,11 +171,9 @@ AmbienteDati::AmbienteDati(const QString& nomeFixture)
 {
     if (!dir_.isValid())
         return;
-    const bool datiCopiati =
-        CopiaCartella(CartellaFixtures() + QLatin1Char('/') + nomeFixture, cartellaDati());
-    const bool immaginiCopiate = CopiaCartella(CartellaProgrammaCostruita() + QStringLiteral("/immagine"),
-                                               cartellaProgramma() + QStringLiteral("/immagine"));
-    ok_ = datiCopiati && immaginiCopiate;
+    ok_ = CopiaCartella(CartellaFixtures() + QLatin1Char('/') + nomeFixture, cartellaDati()) &&
+          CopiaCartella(CartellaProgrammaCostruita() + QStringLiteral("/immagine"),
+                        cartellaProgramma() + QStringLiteral("/immagine"));
     scriviIni(QStringLiteral("Italiano"), cartellaDati());
 }
 
@@ -194,13 +192,8 @@ QString AmbienteDati::percorsoDatabase(const QString& relativo) const
 
 void AmbienteDati::scriviIni(const QString& lingua, const QString& dati)
 {
-    QDir().mkpath(cartellaProgramma());
-    QFile ini(cartellaProgramma() + QStringLiteral("/Zelmar.ini"));
-    if (ini.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ini.write(
-            QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n").arg(lingua, dati).toUtf8());
-        ini.close();
-    }
+    Scrivi(cartellaProgramma() + QStringLiteral("/Zelmar.ini"),
+           QStringLiteral("[Configurazione]\nLingua=%1\nCartellaDati=%2\n").arg(lingua, dati).toUtf8());
     ZelmarCommonModule::SetCartellaProgramma(cartellaProgramma());
 }
 

@@ -107,7 +107,6 @@ private slots:
         QTest::addColumn<QString>("attese"); // the JSON's pairs, or what the message names
         // clang-format off
         QTest::newRow("717-1 annex") << "R 18.7 19.2 20.0 " + AnnessoAereo + " 26.8 29.2" << 0 << "Rw=30 C=-2 Ctr=-3 C50_3150=-2 C50_5000=-2 C100_5000=-2 Ctr50_3150=-4 Ctr50_5000=-4 Ctr100_5000=-3 deviazioni=31.8";
-        QTest::newRow("717-2 annex") << "Ln - - - " + AnnessoCalpestio + " - -" << 0 << "Lnw=79 CI=-11 CI50_2500=null deviazioni=28.0";
         QTest::newRow("negative value") << "DLn -3,5 -2 -1 " + Rivestimento + " - 20" << 0 << "DLw=15 CIDelta=-9";
         QTest::newRow("unavailable") << "Dn" + QString(" -").repeated(21) << 0 << "Rw=null C=null Ctr=null C50_3150=null C50_5000=null C100_5000=null Ctr50_3150=null Ctr50_5000=null Ctr100_5000=null deviazioni=null";
         QTest::newRow("help") << "--help" << 0 << "Uso: zelmar-valuta GRANDEZZA";

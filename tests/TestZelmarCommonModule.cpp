@@ -30,15 +30,7 @@ class TestZelmarCommonModule : public QObject
         Configura("[Configurazione]\nLingua=" + QByteArray(lingua) +
                   "\nCartellaDati=" + cartella_.filePath(QStringLiteral("dati")).toUtf8());
     }
-    int NumeroErrore()
-    {
-        try {
-            CaricaMessaggi();
-        } catch (const DbException& e) {
-            return e.Numero();
-        }
-        return 0;
-    }
+    int NumeroErrore() { return TestSupport::Prova(CaricaMessaggi).numero; }
 
 private slots:
     void initTestCase()
@@ -106,11 +98,9 @@ private slots:
     {
         QVERIFY(Scrivi(cartella_.filePath(QStringLiteral("vuoto.mdb")), QByteArray()));
         QVERIFY(Scrivi(cartella_.filePath(QStringLiteral("pieno.mdb")), "dati"));
-        const std::pair<const char*, bool> righe[] = {{"vuoto.mdb", true},
-                                                      {"pieno.mdb", true},
-                                                      {"dati", false},
-                                                      {"mancante.mdb", false},
-                                                      {"manca/vuoto.mdb", false}};
+        // clang-format off
+        const std::pair<const char*, bool> righe[] = {{"vuoto.mdb", true}, {"pieno.mdb", true}, {"dati", false}, {"mancante.mdb", false}, {"manca/vuoto.mdb", false}};
+        // clang-format on
         for (const auto& [nome, atteso] : righe)
             QCOMPARE(EsisteFile(cartella_.filePath(QLatin1String(nome))), atteso);
         QVERIFY(!EsisteFile(QString()));

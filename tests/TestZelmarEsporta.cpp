@@ -22,52 +22,26 @@ private slots:
         QTest::addColumn<int>("stato");
         QTest::addColumn<QString>("atteso"); // in the PDF's text or the CSV, or on standard error
         const QString personale = "{dati}/Database_sperimentale.mdb";
-        QTest::newRow("sheet of a custom wall")
-            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "Muro in laterizio 12 cm"}
-            << 0 << "Rw(C,Ctr)= 52(-1, -4) dB";
-        QTest::newRow("kind from the category folder")
-            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Partizioni verticali (Rw)/Prove 2009.mdb",
-                           "Prove 2009", "Muro in calcestruzzo cellulare 20 cm"}
-            << 0 << "Prove 2009";
-        QTest::newRow("theoretical table")
-            << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Database_teorico.mdb", "Livello_calpestio",
-                           "Solaio in calcestruzzo 16 cm"}
-            << 0 << "L'nw(Ci)= 76(-12) dB";
-        QTest::newRow("kind given") << QStringList{"--pdf",
-                                                   "{uscita}/a.pdf",
-                                                   "--tipo",
-                                                   "7",
-                                                   personale,
-                                                   "Infissi",
-                                                   "Porta interna in legno tamburata"}
-                                    << 0 << "R'w(C,Ctr)= 30(-1, -2) dB";
-        QTest::newRow("custom table as CSV") << QStringList{"--csv", "{uscita}/a.csv", personale, "Infissi"}
-                                             << 0 << "Porta interna in legno tamburata";
-        QTest::newRow("Access table as CSV") << QStringList{"--csv", "{uscita}/a.csv", "{jet}", "Table1"} << 0
-                                             << "A;B;C;D;E;F;G;H;I\r\na;b;0;0;0;0;12/12/1981;0;0\r\n";
+        const QString muro = "Muro in laterizio 12 cm", porta = "Porta interna in legno tamburata";
+        // clang-format off
+        QTest::newRow("sheet of a custom wall") << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", muro} << 0 << "Rw(C,Ctr)= 52(-1, -4) dB";
+        QTest::newRow("kind from the category folder") << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Partizioni verticali (Rw)/Prove 2009.mdb", "Prove 2009", "Muro in calcestruzzo cellulare 20 cm"} << 0 << "Prove 2009";
+        QTest::newRow("theoretical table") << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Database_teorico.mdb", "Livello_calpestio", "Solaio in calcestruzzo 16 cm"} << 0 << "L'nw(Ci)= 76(-12) dB";
+        QTest::newRow("kind given") << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "7", personale, "Infissi", porta} << 0 << "R'w(C,Ctr)= 30(-1, -2) dB";
+        QTest::newRow("custom table as CSV") << QStringList{"--csv", "{uscita}/a.csv", personale, "Infissi"} << 0 << porta;
+        QTest::newRow("Access table as CSV") << QStringList{"--csv", "{uscita}/a.csv", "{jet}", "Table1"} << 0 << "A;B;C;D;E;F;G;H;I\r\na;b;0;0;0;0;12/12/1981;0;0\r\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "";
-        QTest::newRow("a name like an option is a name")
-            << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "-3,5"} << 2
-            << "la voce \u00ab-3,5\u00bb";
-        QTest::newRow("missing file")
-            << QStringList{"--csv", "{uscita}/a.csv", "{dati}/manca.mdb", "T"} << 2 << "manca.mdb non esiste";
-        QTest::newRow("missing table") << QStringList{"--csv", "{uscita}/a.csv", personale, "Manca"} << 2
-                                       << "non ha la tabella \u00abManca\u00bb";
-        QTest::newRow("kind unknown")
-            << QStringList{"--pdf", "{uscita}/a.pdf", "{jet}", "Table1", "a"} << 2 << "--tipo";
-        QTest::newRow("no such kind")
-            << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "11", personale, "T", "a"} << 2
-            << "\u00ab11\u00bb";
-        QTest::newRow("kind with CSV")
-            << QStringList{"--csv", "{uscita}/a.csv", "--tipo", "1", personale, "Infissi"} << 2 << "--tipo";
-        QTest::newRow("count of arguments")
-            << QStringList{"--csv", "{uscita}/a.csv", personale} << 2 << "2 argomenti";
+        QTest::newRow("a name like an option is a name") << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", "-3,5"} << 2 << "la voce \u00ab-3,5\u00bb";
+        QTest::newRow("missing file") << QStringList{"--csv", "{uscita}/a.csv", "{dati}/manca.mdb", "T"} << 2 << "manca.mdb non esiste";
+        QTest::newRow("missing table") << QStringList{"--csv", "{uscita}/a.csv", personale, "Manca"} << 2 << "non ha la tabella \u00abManca\u00bb";
+        QTest::newRow("kind unknown") << QStringList{"--pdf", "{uscita}/a.pdf", "{jet}", "Table1", "a"} << 2 << "--tipo";
+        QTest::newRow("no such kind") << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "11", personale, "T", "a"} << 2 << "\u00ab11\u00bb";
+        QTest::newRow("kind with CSV") << QStringList{"--csv", "{uscita}/a.csv", "--tipo", "1", personale, "Infissi"} << 2 << "--tipo";
+        QTest::newRow("count of arguments") << QStringList{"--csv", "{uscita}/a.csv", personale} << 2 << "2 argomenti";
         QTest::newRow("no format") << QStringList{personale, "Infissi"} << 2 << "--pdf o --csv";
-        QTest::newRow("output not writable") << QStringList{"--pdf", "{uscita}/manca/a.pdf", personale,
-                                                            "Rw_laboratorio", "Muro in laterizio 12 cm"}
-                                             << 1 << "manca/a.pdf";
-        QTest::newRow("damaged file")
-            << QStringList{"--csv", "{uscita}/a.csv", "{guasto}", "T"} << 1 << "guasto.mdb";
+        QTest::newRow("output not writable") << QStringList{"--pdf", "{uscita}/manca/a.pdf", personale, "Rw_laboratorio", muro} << 1 << "manca/a.pdf";
+        QTest::newRow("damaged file") << QStringList{"--csv", "{uscita}/a.csv", "{guasto}", "T"} << 1 << "guasto.mdb";
+        // clang-format on
     }
     void esporta()
     {
@@ -77,15 +51,14 @@ private slots:
         TestSupport::AmbienteDati dati;
         QVERIFY(dati.ok());
         QTemporaryDir uscita;
-        QFile guasto(uscita.filePath("guasto.mdb"));
-        QVERIFY(guasto.open(QIODevice::WriteOnly) && guasto.write(QByteArray(4096, 'x')) == 4096);
-        guasto.close();
+        const QString guasto = uscita.filePath("guasto.mdb");
+        QVERIFY(TestSupport::Scrivi(guasto, QByteArray(4096, 'x')));
         for (QString& a : argomenti)
             a.replace("{dati}", dati.percorsoDatabase(""))
                 .replace("{uscita}", uscita.path())
                 .replace("{jet}",
                          qEnvironmentVariable("ZELMAR_SOURCE_DIR") + "/tests/fixtures/jet/testV1997.mdb")
-                .replace("{guasto}", guasto.fileName());
+                .replace("{guasto}", guasto);
         QProcess esporta;
         esporta.start(ZELMAR_ESPORTA, argomenti);
         QVERIFY(esporta.waitForFinished(60000));
@@ -100,13 +73,11 @@ private slots:
         if (argomenti.first() == "--help") {
             QVERIFY(esporta.readAllStandardOutput().contains("zelmar-esporta --csv"));
         } else if (argomenti.first() == "--pdf") {
+            const QString testo = TestoPdf::Testo(uscita.filePath("a.pdf"));
             QCOMPARE(TestoPdf::Pagine(uscita.filePath("a.pdf")), 1);
-            QVERIFY(TestoPdf::Testo(uscita.filePath("a.pdf")).contains(atteso));
-            QVERIFY(TestoPdf::Testo(uscita.filePath("a.pdf")).contains(argomenti.last()));
+            QVERIFY(testo.contains(atteso) && testo.contains(argomenti.last()));
         } else {
-            QFile csv(uscita.filePath("a.csv"));
-            QVERIFY(csv.open(QIODevice::ReadOnly));
-            const QByteArray contenuto = csv.readAll();
+            const QByteArray contenuto = TestSupport::Contenuto(uscita.filePath("a.csv"));
             QVERIFY(contenuto.startsWith("\xEF\xBB\xBF"));
             QVERIFY2(contenuto.contains(atteso.toUtf8()), contenuto.constData());
             auto db = DBEngine::OpenDatabase(argomenti[2]);
