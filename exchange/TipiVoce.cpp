@@ -1,6 +1,7 @@
 #include "TipiVoce.h"
 
 #include "model/Categorie.h"
+#include "model/TestoValutazione.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,21 +9,6 @@
 #include <QLocale>
 
 namespace {
-
-QString Simbolo(int codice, ::GrandezzaBande grandezza)
-{
-    switch (grandezza) {
-    case GrandezzaBande::R:
-        return codice == catRwInOpera ? QStringLiteral("R'w") : QStringLiteral("Rw");
-    case GrandezzaBande::Dn:
-        return QStringLiteral("Dn,e,w");
-    case GrandezzaBande::Ln:
-        return codice == catLnwInOpera ? QStringLiteral("L'n,w") : QStringLiteral("Ln,w");
-    case GrandezzaBande::DLn:
-        return QStringLiteral("\u0394Lw");
-    }
-    return {};
-}
 
 QString TestoTermine(const std::optional<int>& valore)
 {
@@ -73,26 +59,10 @@ std::optional<GrandezzaBande> TipiVoce::GrandezzaValutata(int codice)
 
 QList<TipiVoce::Termine> TipiVoce::Termini(int codice, const Valutazione& v)
 {
-    const QString indice = Simbolo(codice, v.grandezza);
-    switch (v.grandezza) {
-    case GrandezzaBande::R:
-    case GrandezzaBande::Dn:
-        return {{indice, v.indice},
-                {QStringLiteral("C"), v.c},
-                {QStringLiteral("Ctr"), v.ctr},
-                {QStringLiteral("C50-3150"), v.c50_3150},
-                {QStringLiteral("C50-5000"), v.c50_5000},
-                {QStringLiteral("C100-5000"), v.c100_5000},
-                {QStringLiteral("Ctr50-3150"), v.ctr50_3150},
-                {QStringLiteral("Ctr50-5000"), v.ctr50_5000},
-                {QStringLiteral("Ctr100-5000"), v.ctr100_5000}};
-    case GrandezzaBande::Ln:
-        return {
-            {indice, v.indice}, {QStringLiteral("CI"), v.ci}, {QStringLiteral("CI,50-2500"), v.ci50_2500}};
-    case GrandezzaBande::DLn:
-        return {{indice, v.indice}, {QStringLiteral("CI,\u0394"), v.ciDelta}};
-    }
-    return {};
+    QList<Termine> termini{{TestoValutazione::Simbolo(codice, v.grandezza), v.indice}};
+    for (const auto& [simbolo, valore] : TestoValutazione::TerminiDi(v))
+        termini.append({simbolo, valore});
+    return termini;
 }
 
 QString TipiVoce::RigaCalcolata(int codice, const Valutazione& v)

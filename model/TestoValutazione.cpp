@@ -15,10 +15,9 @@ QString Termine(const QString& simbolo, const std::optional<int>& valore)
                   : QStringLiteral("%1 -").arg(simbolo);
 }
 
-using ElencoTermini = std::vector<std::pair<QString, std::optional<int>>>;
+} // namespace
 
-// The terms of the quantity after the rating itself, the two main ones first.
-ElencoTermini TerminiDi(const Valutazione& v)
+TestoValutazione::ElencoTermini TestoValutazione::TerminiDi(const Valutazione& v)
 {
     switch (v.grandezza) {
     case GrandezzaBande::R:
@@ -39,17 +38,15 @@ ElencoTermini TerminiDi(const Valutazione& v)
     return {};
 }
 
-} // namespace
-
-QString TestoValutazione::Simbolo(const TipoMateriale& tipo, GrandezzaBande grandezza)
+QString TestoValutazione::Simbolo(int codice, GrandezzaBande grandezza)
 {
     switch (grandezza) {
     case GrandezzaBande::R:
-        return tipo.codice == catRwInOpera ? QStringLiteral("R'w") : QStringLiteral("Rw");
+        return codice == catRwInOpera ? QStringLiteral("R'w") : QStringLiteral("Rw");
     case GrandezzaBande::Dn:
         return QStringLiteral("Dn,e,w");
     case GrandezzaBande::Ln:
-        return tipo.codice == catLnwInOpera ? QStringLiteral("L'n,w") : QStringLiteral("Ln,w");
+        return codice == catLnwInOpera ? QStringLiteral("L'n,w") : QStringLiteral("Ln,w");
     case GrandezzaBande::DLn:
         return QStringLiteral("\u0394Lw");
     }
@@ -65,7 +62,7 @@ QString TestoValutazione::Norma(GrandezzaBande grandezza)
 QString TestoValutazione::Riga(const TipoMateriale& tipo, const Valutazione& v,
                                const MotoreValutazione::Bande& bande)
 {
-    const QString simbolo = Simbolo(tipo, v.grandezza);
+    const QString simbolo = Simbolo(tipo.codice, v.grandezza);
     if (!v.indice) {
         // Runs of bands without a value as ranges: "100-800 Hz, 2000 Hz".
         QStringList mancanti;
@@ -95,7 +92,7 @@ QString TestoValutazione::Riga(const TipoMateriale& tipo, const Valutazione& v,
 
 QString TestoValutazione::Termini(const TipoMateriale& tipo, const Valutazione& v)
 {
-    QStringList righe{Termine(Simbolo(tipo, v.grandezza), v.indice)};
+    QStringList righe{Termine(Simbolo(tipo.codice, v.grandezza), v.indice)};
     for (const auto& [simbolo, valore] : TerminiDi(v))
         righe << Termine(simbolo, valore);
     if (const auto somma = v.SommaDeviazioni())

@@ -7,6 +7,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class TestoValutazione
 {
@@ -14,7 +17,11 @@ class TestoValutazione
 
 public:
     // "Rw", "R'w" (in situ), "Dn,e,w", "Ln,w", "L'n,w" (in situ), "ΔLw".
-    static QString Simbolo(const TipoMateriale& tipo, GrandezzaBande grandezza);
+    static QString Simbolo(int codice, GrandezzaBande grandezza);
+    // The terms of the quantity after the rating itself, in the order a report gives them
+    // (the two main ones first), each with its symbol.
+    using ElencoTermini = std::vector<std::pair<QString, std::optional<int>>>;
+    static ElencoTermini TerminiDi(const Valutazione& valutazione);
     // The standard that rates the quantity: "ISO 717-1" or "ISO 717-2".
     static QString Norma(GrandezzaBande grandezza);
     // The rating and its two main terms (one for a floor covering) on one line; when the
