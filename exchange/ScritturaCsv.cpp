@@ -1,5 +1,7 @@
 #include "ScritturaCsv.h"
 
+#include "model/FormatoNumero.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -30,19 +32,11 @@ QString ScritturaCsv::Valore(const QVariant& valore)
 {
     if (valore.isNull())
         return QString();
-    switch (valore.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
+    if (FormatoNumero::Numerico(valore))
         return Numero(valore.toDouble());
-    case QMetaType::QByteArray: // a binary column, as hexadecimal digits
+    if (valore.typeId() == QMetaType::QByteArray) // a binary column, as hexadecimal digits
         return QStringLiteral("0x") + QString::fromLatin1(valore.toByteArray().toHex());
-    default:
-        return Testo(valore.toString());
-    }
+    return Testo(valore.toString());
 }
 
 QString ScritturaCsv::Riga(const QStringList& campi)

@@ -35,10 +35,8 @@ QString FormatoNumero::TestoSingolo(float valore)
     return TestoBreve(valore);
 }
 
-QString FormatoNumero::TestoCampo(const QVariant& valore)
+bool FormatoNumero::Numerico(const QVariant& valore)
 {
-    if (valore.isNull())
-        return {};
     switch (valore.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:
@@ -46,8 +44,15 @@ QString FormatoNumero::TestoCampo(const QVariant& valore)
     case QMetaType::LongLong:
     case QMetaType::UInt:
     case QMetaType::ULongLong:
-        return Testo(valore.toDouble());
+        return true;
     default:
-        return valore.toString();
+        return false;
     }
+}
+
+QString FormatoNumero::TestoCampo(const QVariant& valore)
+{
+    if (valore.isNull())
+        return {};
+    return Numerico(valore) ? Testo(valore.toDouble()) : valore.toString();
 }

@@ -12,6 +12,8 @@ public:
     static QString Testo(double valore);
     // Shortest text that reads back as the same single-precision value (band values).
     static QString TestoSingolo(float valore);
+    // Whether a stored value is held as a number (integer or floating point) rather than text.
+    static bool Numerico(const QVariant& valore);
     // A stored value as text: numbers formatted as above, text as it is, Null as "".
     static QString TestoCampo(const QVariant& valore);
 };
