@@ -6,6 +6,8 @@
 #pragma once
 
 #include "TabelleCartellaDati.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
 #include <QMutex>
 #include <QSet>
@@ -20,6 +22,20 @@
 class TabelleInOrdine
 {
 public:
+    // The table's file opened for reading; nothing when it cannot be, with why in the result
+    // as the file's error.
+    template <typename Esito>
+    static std::unique_ptr<Database> ApriFile(const TabelleCartellaDati::Tabella& tabella, Esito& esito)
+    {
+        try {
+            return DBEngine::OpenDatabase(tabella.file);
+        } catch (const DbException& e) {
+            esito.errore = e.Descrizione();
+            esito.fileIlleggibile = true;
+            return nullptr;
+        }
+    }
+
     template <typename Esito>
     static void Esegui(const std::vector<TabelleCartellaDati::Tabella>& tabelle, int fili,
                        const std::atomic<bool>& annulla, const std::function<Esito(size_t)>& lavora,

@@ -6,10 +6,6 @@
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 
-#include <QMutex>
-#include <QSet>
-#include <QThread>
-#include <QWaitCondition>
 #include <array>
 #include <memory>
 #include <optional>
@@ -64,14 +60,9 @@ VerificaValutazioni::EsitoTabella VerificaValutazioni::Verifica(const TabelleCar
     const TipoMateriale* tipo = Categorie::PerCodice(tabella.codice);
     if (!tipo)
         return esito;
-    std::unique_ptr<Database> db;
-    try {
-        db = DBEngine::OpenDatabase(tabella.file);
-    } catch (const DbException& e) {
-        esito.errore = e.Descrizione();
-        esito.fileIlleggibile = true;
+    const std::unique_ptr<Database> db = TabelleInOrdine::ApriFile(tabella, esito);
+    if (!db)
         return esito;
-    }
     try {
         auto rs = db->OpenRecordset(tabella.tabella);
         // The linings get no computed rating: their table is only looked at.

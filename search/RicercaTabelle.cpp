@@ -131,14 +131,9 @@ RicercaTabelle::EsitoTabella RicercaTabelle::Cerca(int indice, const TabelleCart
     // The linings get no computed rating: none of them differs.
     if (criteri.difforme && !ValutazioneMateriale::Grandezza(*tipo))
         return esito;
-    std::unique_ptr<Database> db;
-    try {
-        db = DBEngine::OpenDatabase(tabella.file);
-    } catch (const DbException& e) {
-        esito.errore = e.Descrizione();
-        esito.fileIlleggibile = true;
+    const std::unique_ptr<Database> db = TabelleInOrdine::ApriFile(tabella, esito);
+    if (!db)
         return esito;
-    }
     const PiegaturaTesto testo(criteri.testo);
     std::vector<VoceTrovata> lotto;
     QElapsedTimer orologio;
