@@ -463,7 +463,7 @@ void Form1::MostraImmagine(int codice, const std::optional<QString>& immagine)
     // A picture another workstation stored on the shared database's server comes into
     // the image folder first.
     const QString propria = SceltaImmagine::PercorsoProprio(codice, immagine);
-    if (!propria.isEmpty() && !EsisteFile(NomiSenzaMaiuscole::Trova(propria)))
+    if (!propria.isEmpty())
         ImmaginiCondivise::Procura(PercorsoCorrente(), Categorie::CartellaImmagini(codice), *immagine,
                                    propria);
     for (const QString& percorso : SceltaImmagine::Candidati(codice, immagine)) {

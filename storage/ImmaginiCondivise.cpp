@@ -1,6 +1,7 @@
 #include "ImmaginiCondivise.h"
 
 #include "DbException.h"
+#include "NomiSenzaMaiuscole.h"
 #include "PgDatabase.h"
 #include "ServerCondiviso.h"
 
@@ -26,7 +27,7 @@ void Condividi(const QString& percorsoDatabase, const QString& cartella, const Q
 bool Procura(const QString& percorsoDatabase, const QString& cartella, const QString& nome,
              const QString& destinazione)
 {
-    if (QFileInfo::exists(destinazione))
+    if (QFileInfo::exists(NomiSenzaMaiuscole::Trova(destinazione)))
         return true;
     const auto collegamento = ServerCondiviso::Per(percorsoDatabase);
     if (!collegamento)

@@ -13,7 +13,7 @@ namespace ImmaginiCondivise {
 void Condividi(const QString& percorsoDatabase, const QString& cartella, const QString& nome,
                const QString& file);
 // Writes the server's picture of that folder and name to destinazione when destinazione is
-// missing and the server has one; never replaces a file. True when destinazione exists
+// missing (in any letter case) and the server has one; never replaces a file. True when destinazione exists
 // afterwards. Every failure (no server, no picture, no folder) is a false.
 bool Procura(const QString& percorsoDatabase, const QString& cartella, const QString& nome,
              const QString& destinazione);
