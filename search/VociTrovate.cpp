@@ -4,27 +4,20 @@
 #include <charconv>
 #include <cmath>
 
-namespace {
-
-constexpr int BitsPosto = 20;
-constexpr size_t Blocco = size_t(1) << BitsPosto;
-constexpr size_t NomeMassimo = 0xFFFF; // bytes of a name kept (far above any stored name)
-
-} // namespace
-
 void VociTrovate::Svuota()
 {
     voci_ = {};
-    blocchi_ = {};
+    nomi_.Svuota();
     testi_ = {};
     posti_ = {};
+    testiValutazioni_ = {};
 }
 
 size_t VociTrovate::Posto(const VoceTrovata& prima) const
 {
     const auto dove =
         std::upper_bound(voci_.begin(), voci_.end(), prima, [](const VoceTrovata& a, const Compatta& b) {
-            return a.tabella != b.tabella ? a.tabella < b.tabella : a.riga < qint64(b.riga);
+            return a.tabella != int(b.tabella) ? a.tabella < int(b.tabella) : a.riga < qint64(b.riga);
         });
     return size_t(dove - voci_.begin());
 }
@@ -34,21 +27,24 @@ void VociTrovate::Inserisci(size_t posto, std::vector<VoceTrovata>&& lotto)
     std::vector<Compatta> compatte;
     compatte.reserve(lotto.size());
     for (const VoceTrovata& v : lotto) {
-        quint16 lunghezza = 0;
-        Compatta c{v.tabella,
-                   quint32(v.riga),
-                   Conserva(v.nome, lunghezza),
+        Compatta c{quint32(v.riga),
+                   nomi_.Aggiungi(v.nome),
                    Unico(v.dataProva),
                    Unico(v.ente),
-                   lunghezza,
                    {},
                    Compattato(v.massa),
-                   Compattato(v.spessore)};
-        for (size_t i = 0; i < 3; ++i) {
+                   Compattato(v.spessore),
+                   quint32(v.tabella),
+                   0};
+        for (size_t k = 0; k < 3; ++k) {
+            const QVariant& valore = v.valutazioni[k];
             bool numero = false;
-            const double valore = v.valutazioni[i].toDouble(&numero);
-            c.valutazioni[i] =
-                Compattato(numero && !v.valutazioni[i].isNull() ? std::optional(valore) : std::nullopt);
+            const double n = valore.toDouble(&numero);
+            c.valutazioni[k] = Compattato(numero && !valore.isNull() ? std::optional(n) : std::nullopt);
+            if (!numero && !valore.isNull() && !valore.toString().isEmpty()) {
+                c.testoValutazione |= 1u << k;
+                testiValutazioni_.insert(Chiave(c, k), valore.toString());
+            }
         }
         compatte.push_back(c);
     }
@@ -59,18 +55,19 @@ void VociTrovate::Inserisci(size_t posto, std::vector<VoceTrovata>&& lotto)
 VoceTrovata VociTrovate::Voce(size_t i) const
 {
     const Compatta& c = voci_[i];
-    VoceTrovata v{c.tabella, c.riga, Nome(i), {}, Massa(i), Spessore(i), DataProva(i), Ente(i)};
+    VoceTrovata v{int(c.tabella), c.riga, Nome(i), {}, Massa(i), Spessore(i), DataProva(i), Ente(i)};
     for (size_t k = 0; k < 3; ++k)
-        if (const std::optional<double> valore = Numero(c.valutazioni[k]))
-            v.valutazioni[k] = *valore;
+        v.valutazioni[k] = Valutazione(i, k);
     return v;
 }
 
-QString VociTrovate::Nome(size_t i) const
+QVariant VociTrovate::Valutazione(size_t i, size_t k) const
 {
     const Compatta& c = voci_[i];
-    const std::string& blocco = blocchi_[c.nome >> BitsPosto];
-    return QString::fromUtf8(blocco.data() + (c.nome & (Blocco - 1)), c.lunghezzaNome);
+    if (c.testoValutazione & 1u << k)
+        return testiValutazioni_.value(Chiave(c, k));
+    const std::optional<double> n = Numero(c.valutazioni[k]);
+    return n ? QVariant(*n) : QVariant();
 }
 
 // The double whose shortest text is the float's: 52.3f comes back as 52.3, not 52.29999923.
@@ -88,21 +85,6 @@ std::optional<double> VociTrovate::Numero(float valore)
 float VociTrovate::Compattato(const std::optional<double>& valore)
 {
     return valore ? float(*valore) : std::nanf("");
-}
-
-quint32 VociTrovate::Conserva(const QString& nome, quint16& lunghezza)
-{
-    QByteArray utf8 = nome.toUtf8();
-    utf8.truncate(qsizetype(NomeMassimo));
-    lunghezza = quint16(utf8.size());
-    if (blocchi_.empty() || blocchi_.back().size() + size_t(utf8.size()) > Blocco) {
-        blocchi_.emplace_back();
-        blocchi_.back().reserve(Blocco);
-    }
-    std::string& blocco = blocchi_.back();
-    const quint32 posto = quint32((blocchi_.size() - 1) << BitsPosto | blocco.size());
-    blocco.append(utf8.constData(), size_t(utf8.size()));
-    return posto;
 }
 
 quint32 VociTrovate::Unico(const QString& testo)

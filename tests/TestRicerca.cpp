@@ -5,6 +5,7 @@
 #include "JetDiProva.h"
 #include "TestSupport.h"
 #include "search/RicercaTabelle.h"
+#include "search/VociTrovate.h"
 
 #include <QProcess>
 #include <QTest>
@@ -60,6 +61,15 @@ Ricerca Cerca(const QString& cartella, const CriteriRicerca& criteri)
                 r.illeggibili << tabelle[i].relativo;
         });
     return r;
+}
+
+VoceTrovata Trovata(int tabella, qint64 riga, const QString& nome)
+{
+    VoceTrovata v;
+    v.tabella = tabella;
+    v.riga = riga;
+    v.nome = nome;
+    return v;
 }
 
 CriteriRicerca Tipi(std::initializer_list<int> codici)
@@ -172,6 +182,58 @@ private slots:
         else
             QCOMPARE(r.nomi, attesi);
         QCOMPARE(r.illeggibili, illeggibile ? QStringList{kMuri + "rotto.mdb"} : QStringList{});
+    }
+
+    // Names read back as written: digits (leading zeros, too many for a number), spaces,
+    // accents, a name longer than a block, and pieces beyond the list's limit written out.
+    void nomiCompatti()
+    {
+        QStringList nomi = {"Parete in laterizio 12 cm - cert. IPV 104254/2004",
+                            "Parete in laterizio 8 cm",
+                            "007 Porta 0",
+                            "",
+                            "  doppio  spazio ",
+                            "Solaio \u00e8 gi\u00e0 a 1234567890123456789012345 dB",
+                            QString(1 << 20, QChar(0x00e8)) + "0",
+                            "Parete 8"};
+        for (int i = 0; i < 300000; ++i) { // unlike pieces: more than are listed
+            QString lettere;
+            for (int n = i; n; n /= 26)
+                lettere += QChar('a' + n % 26);
+            nomi << QStringLiteral("Codice %1 ").arg(lettere) + nomi[i % 3];
+        }
+        NomiCompatti compatti;
+        std::vector<quint32> posti;
+        for (const QString& nome : std::as_const(nomi))
+            posti.push_back(compatti.Aggiungi(nome));
+        for (size_t i = 0; i < posti.size(); ++i)
+            if (compatti.Nome(posti[i]) != nomi[qsizetype(i)])
+                QFAIL(qPrintable(QStringLiteral("%1: %2").arg(i).arg(nomi[qsizetype(i)].left(80))));
+    }
+
+    // The found entries as the window keeps them: two tables' batches arriving out of order,
+    // ratings stored as numbers, texts or nothing.
+    void vociConservate()
+    {
+        std::vector<VoceTrovata> muri, porte;
+        for (int i = 0; i < 3; ++i)
+            muri.push_back(Trovata(0, i, QStringLiteral("Muro %1").arg(i)));
+        muri[1].valutazioni = {52.3, QStringLiteral("-1 (-4)"), QVariant()};
+        for (int i = 0; i < 4; ++i)
+            porte.push_back(Trovata(1, i * 3, QStringLiteral("Porta %1").arg(i)));
+        VociTrovate voci;
+        voci.Inserisci(voci.Posto(porte.front()), std::vector(porte.begin() + 2, porte.end()));
+        voci.Inserisci(voci.Posto(muri.front()), std::vector(muri));
+        voci.Inserisci(voci.Posto(porte.front()), std::vector(porte.begin(), porte.begin() + 2));
+        QCOMPARE(voci.Quante(), muri.size() + porte.size());
+        for (size_t i = 0; i < voci.Quante(); ++i) {
+            const VoceTrovata& attesa = i < muri.size() ? muri[i] : porte[i - muri.size()];
+            const VoceTrovata v = voci.Voce(i);
+            QCOMPARE(v.tabella, attesa.tabella);
+            QCOMPARE(v.riga, attesa.riga);
+            QCOMPARE(v.nome, attesa.nome);
+            QCOMPARE(v.valutazioni, attesa.valutazioni);
+        }
     }
 
     // As a user runs it: CSV on standard output, the damaged file on standard error with
