@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMutex>
 #include <QThread>
 #include <cstdio>
 
@@ -165,26 +166,39 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
     Scrivi(stdout,
            ScritturaCsv::Riga({QStringLiteral("File"), QStringLiteral("Tabella"), QStringLiteral("Nome"),
                                QStringLiteral("Tipo"), QStringLiteral("Indice")}));
-    // Each table is searched by one thread only: its batches need no lock.
-    std::vector<std::vector<VoceTrovata>> trovate(tabelle.size());
+    // Lines go out in the tables' order as soon as they can: those of the first table not yet
+    // written straight away, the others kept as CSV text until the tables before are written.
+    QMutex mutex;
+    size_t prossima = 0;
+    std::vector<QByteArray> inAttesa(tabelle.size());
     bool illeggibili = false;
     const std::atomic<bool> maiAnnullata{false};
     RicercaTabelle::CercaTutte(
         tabelle, criteri, QThread::idealThreadCount(), maiAnnullata,
         [&](std::vector<VoceTrovata>&& lotto) {
-            auto& voci = trovate[size_t(lotto.front().tabella)];
-            voci.insert(voci.end(), std::make_move_iterator(lotto.begin()),
-                        std::make_move_iterator(lotto.end()));
-        },
-        [&](size_t i, const RicercaTabelle::EsitoTabella& esito) {
+            const size_t i = size_t(lotto.front().tabella);
             const TabelleCartellaDati::Tabella& t = tabelle[i];
             QString righe;
-            for (const VoceTrovata& v : trovate[i])
+            for (const VoceTrovata& v : lotto)
                 righe += ScritturaCsv::Riga({ScritturaCsv::Testo(t.relativo), ScritturaCsv::Testo(t.tabella),
                                              ScritturaCsv::Testo(v.nome), QString::number(t.codice),
                                              ScritturaCsv::Valore(v.valutazioni[0])});
-            trovate[i] = {};
-            Scrivi(stdout, righe);
+            const QMutexLocker blocco(&mutex);
+            if (i == prossima)
+                Scrivi(stdout, righe);
+            else
+                inAttesa[i] += righe.toUtf8();
+        },
+        [&](size_t i, const RicercaTabelle::EsitoTabella& esito) {
+            const TabelleCartellaDati::Tabella& t = tabelle[i];
+            {
+                const QMutexLocker blocco(&mutex);
+                prossima = i + 1;
+                if (prossima < tabelle.size()) {
+                    std::fwrite(inAttesa[prossima].constData(), 1, size_t(inAttesa[prossima].size()), stdout);
+                    inAttesa[prossima] = {};
+                }
+            }
             if (!esito.errore.isEmpty()) {
                 illeggibili = true;
                 Scrivi(stderr,
