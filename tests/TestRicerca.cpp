@@ -211,6 +211,44 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("%1: %2").arg(i).arg(nomi[qsizetype(i)].left(80))));
     }
 
+    // Cancelled once the first batch is handed over: the table being read stops there, the
+    // tables not started come back cancelled and unread, none is reported unreadable.
+    void annullata()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestSupport::CopiaCartella(QStringLiteral(ZELMAR_DEMO_DIR), dir.path()));
+        const auto tabelle = TabelleCartellaDati::Elenca(dir.path());
+        const auto muri = std::find_if(tabelle.begin(), tabelle.end(), [](const auto& t) {
+            return t.relativo.endsWith(QLatin1String("Murature in laterizio.mdb"));
+        });
+        QVERIFY(muri != tabelle.end());
+        QCOMPARE(
+            AltraConnessione(muri->file)
+                .Esegui(
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                    "INSERT INTO \"Murature in laterizio\" SELECT m.* FROM \"Murature in laterizio\" m, n"),
+            0);
+        CriteriRicerca criteri; // the walls and every table after them
+        criteri.file.emplace();
+        for (auto t = muri; t != tabelle.end(); ++t)
+            criteri.file->insert(t->relativo);
+        std::atomic<bool> annulla{false};
+        size_t trovate = 0;
+        std::vector<RicercaTabelle::EsitoTabella> esiti;
+        RicercaTabelle::CercaTutte(
+            tabelle, criteri, 1, annulla,
+            [&](std::vector<VoceTrovata>&& lotto) {
+                trovate += lotto.size();
+                annulla = true;
+            },
+            [&](size_t, const RicercaTabelle::EsitoTabella& esito) { esiti.push_back(esito); });
+        const size_t letta = size_t(muri - tabelle.begin());
+        QCOMPARE(trovate, size_t(256));
+        QVERIFY(esiti[letta].annullata && esiti[letta].voci == 256);
+        for (size_t i = letta + 1; i < esiti.size(); ++i)
+            QVERIFY(esiti[i].annullata && esiti[i].voci == 0 && esiti[i].errore.isEmpty());
+    }
+
     // The found entries as the window keeps them: two tables' batches arriving out of order,
     // ratings stored as numbers, texts or nothing.
     void vociConservate()
