@@ -373,6 +373,8 @@ void FinestraRicerca::Cerca()
         RicercaTabelle::CercaTutte(
             tabelle_, criteri_, QThread::idealThreadCount(), annullata_,
             [this, generazione](std::vector<VoceTrovata>&& lotto) {
+                if (!modello_->AttendiPosto(lotto.size(), annullata_))
+                    return;
                 auto voci = std::make_shared<std::vector<VoceTrovata>>(std::move(lotto));
                 QMetaObject::invokeMethod(
                     this,
@@ -428,6 +430,7 @@ void FinestraRicerca::TabellaFatta(size_t indice, const RicercaTabelle::EsitoTab
 
 void FinestraRicerca::Terminata()
 {
+    modello_->MostraInAttesa();
     annulla_->setEnabled(false);
     AggiornaStato();
     AggiornaComandi();

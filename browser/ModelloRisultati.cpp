@@ -23,13 +23,31 @@ QString Scritto(const std::optional<double>& valore)
 
 } // namespace
 
-ModelloRisultati::ModelloRisultati(QObject* parent) : QAbstractTableModel(parent) {}
+namespace {
+
+constexpr int AttesaMs = 100;
+constexpr int InViaggio = 1 << 13; // entries handed over and not yet listed
+
+} // namespace
+
+ModelloRisultati::ModelloRisultati(QObject* parent) : QAbstractTableModel(parent), posti_(InViaggio)
+{
+    attesa_.setSingleShot(true);
+    attesa_.setInterval(AttesaMs);
+    connect(&attesa_, &QTimer::timeout, this, &ModelloRisultati::MostraInAttesa);
+}
 
 void ModelloRisultati::Ricomincia(std::vector<TabelleCartellaDati::Tabella> tabelle)
 {
     beginResetModel();
     tabelle_ = std::move(tabelle);
     voci_.Svuota();
+    inAttesa_.clear();
+    vociInAttesa_ = 0;
+    attesa_.stop();
+    mostrate_.invalidate();
+    posti_.acquire(posti_.available());
+    posti_.release(InViaggio);
     endResetModel();
 }
 
@@ -37,6 +55,46 @@ void ModelloRisultati::Aggiungi(std::vector<VoceTrovata>&& voci)
 {
     if (voci.empty())
         return;
+    vociInAttesa_ += voci.size();
+    inAttesa_.push_back(std::move(voci));
+    // Timed by the clock, not only by the timer: batches queued back to back keep the event
+    // loop from running timers.
+    if (!mostrate_.isValid() || mostrate_.elapsed() >= AttesaMs || vociInAttesa_ >= InViaggio / 2) {
+        MostraInAttesa();
+        mostrate_.start();
+    }
+    attesa_.start();
+}
+
+bool ModelloRisultati::AttendiPosto(size_t voci, const std::atomic<bool>& annulla)
+{
+    while (!posti_.tryAcquire(int(voci), 50))
+        if (annulla)
+            return false;
+    return true;
+}
+
+void ModelloRisultati::MostraInAttesa()
+{
+    // A table's batches arrive in its rows' order: put together, they go in one place.
+    std::stable_sort(inAttesa_.begin(), inAttesa_.end(),
+                     [](const auto& a, const auto& b) { return a.front().tabella < b.front().tabella; });
+    for (auto lotto = inAttesa_.begin(); lotto != inAttesa_.end();) {
+        auto fine = std::find_if(lotto + 1, inAttesa_.end(),
+                                 [&](const auto& l) { return l.front().tabella != lotto->front().tabella; });
+        for (auto altro = lotto + 1; altro != fine; ++altro)
+            lotto->insert(lotto->end(), std::make_move_iterator(altro->begin()),
+                          std::make_move_iterator(altro->end()));
+        Inserisci(std::move(*lotto));
+        lotto = fine;
+    }
+    inAttesa_.clear();
+    posti_.release(int(vociInAttesa_));
+    vociInAttesa_ = 0;
+}
+
+void ModelloRisultati::Inserisci(std::vector<VoceTrovata>&& voci)
+{
     // A batch is one table's rows in order: it goes in one place.
     const size_t dove = voci_.Posto(voci.front());
     const int prima = int(dove);

@@ -7,6 +7,10 @@
 #include "search/VociTrovate.h"
 
 #include <QAbstractTableModel>
+#include <QElapsedTimer>
+#include <QSemaphore>
+#include <QTimer>
+#include <atomic>
 #include <vector>
 
 class ModelloRisultati : public QAbstractTableModel
@@ -33,7 +37,16 @@ public:
 
     // A new search through these tables: the list is emptied.
     void Ricomincia(std::vector<TabelleCartellaDati::Tabella> tabelle);
+    // A batch found (one table's rows in order). The first is listed at once; those arriving
+    // soon after wait and are listed together, so that a search finding a million entries
+    // changes the list a few times a second rather than thousands of times.
     void Aggiungi(std::vector<VoceTrovata>&& voci);
+    // Lists the batches waiting.
+    void MostraInAttesa();
+    // Called on a search's threads before a batch is handed over: waits while more entries
+    // than the list takes in a moment are on their way to it, so that a search faster than the
+    // list leaves them in the tables rather than in memory. False when cancelled meanwhile.
+    bool AttendiPosto(size_t voci, const std::atomic<bool>& annulla);
 
     VoceTrovata Voce(int riga) const { return voci_.Voce(size_t(riga)); }
     const TabelleCartellaDati::Tabella& TabellaDi(const VoceTrovata& voce) const
@@ -50,6 +63,13 @@ public:
                         int ruolo = Qt::DisplayRole) const override;
 
 private:
+    void Inserisci(std::vector<VoceTrovata>&& voci);
+
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
     VociTrovate voci_;
+    std::vector<std::vector<VoceTrovata>> inAttesa_;
+    size_t vociInAttesa_ = 0;
+    QTimer attesa_;          // lists what is still waiting when no batch has come for a while
+    QElapsedTimer mostrate_; // since batches were last listed
+    QSemaphore posti_;       // entries that may still be on their way
 };
