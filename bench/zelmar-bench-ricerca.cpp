@@ -1,6 +1,6 @@
 // zelmar-bench-ricerca: the search through every database of a data folder as the search
 // window runs it (worker threads, batches handed over as found and added, on the main thread, to the
-// result list behind its sorting proxy): the time to the first batch, the whole search, and the peak
+// result list): the time to the first batch, the whole search, and the peak
 // memory after each search, for a search on kind, rating, mass and date, one with a text, and one with no
 // criterion (every entry found and kept); then the time to sort the last list by name and by rating. The
 // files are in the page cache after one untimed run.
@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMutex>
-#include <QSortFilterProxyModel>
 #include <QThread>
 #include <cstdio>
 #include <memory>
@@ -64,14 +63,8 @@ int main(int argc, char** argv)
         qint64 lette = 0;
         const double processorePrima = MillisecondiProcessore();
         ModelloRisultati modello;
-        QSortFilterProxyModel ordinato; // set up as the window sets it up
-        ordinato.setSourceModel(&modello);
-        ordinato.setSortRole(ModelloRisultati::RuoloOrdine);
-        ordinato.setSortLocaleAware(true);
-        ordinato.setSortCaseSensitivity(Qt::CaseInsensitive);
         const Misure tutta = Misure::Ripeti(volte, [&] {
             modello.Ricomincia(tabelle);
-            ordinato.sort(-1);
             std::atomic<double> primo = -1;
             const Cronometro cronometro;
             const std::atomic<bool> mai{false};
@@ -100,7 +93,7 @@ int main(int argc, char** argv)
             QObject::connect(ricerca.get(), &QThread::finished, &ciclo, &QEventLoop::quit);
             ricerca->start();
             ciclo.exec();
-            modello.MostraInAttesa();
+            modello.Completa();
             trovate = modello.rowCount();
             lette = lettePrima;
             if (primo >= 0)
@@ -115,7 +108,7 @@ int main(int argc, char** argv)
         if (&r == &ricerche[std::size(ricerche) - 1])
             for (const int colonna : {int(ModelloRisultati::Nome), int(ModelloRisultati::Valutazione)}) {
                 const Cronometro cronometro;
-                ordinato.sort(colonna);
+                modello.sort(colonna);
                 std::printf("  sorted by %s: %.0f ms, peak memory so far: %.1f MB\n",
                             colonna == ModelloRisultati::Nome ? "name" : "rating", cronometro.Millisecondi(),
                             PiccoMemoriaMB());

@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
 #include <QThread>
@@ -201,14 +200,9 @@ QWidget* FinestraRicerca::CreaRisultati()
     errori_->hide();
 
     modello_ = new ModelloRisultati(this);
-    ordinato_ = new QSortFilterProxyModel(this);
-    ordinato_->setSourceModel(modello_);
-    ordinato_->setSortRole(ModelloRisultati::RuoloOrdine);
-    ordinato_->setSortLocaleAware(true);
-    ordinato_->setSortCaseSensitivity(Qt::CaseInsensitive);
     elenco_ = new QTableView(pannello);
     elenco_->setObjectName(QStringLiteral("RisultatiRicerca"));
-    elenco_->setModel(ordinato_);
+    elenco_->setModel(modello_);
     elenco_->setSortingEnabled(true);
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
     elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -360,7 +354,6 @@ void FinestraRicerca::Cerca()
     tabelle_ = TabelleCartellaDati::Elenca(ZelmarCommonModule::GetCartellaDati());
     modello_->Ricomincia(tabelle_);
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    ordinato_->sort(-1);
     fatte_ = 0;
     voci_ = 0;
     interrotta_ = false;
@@ -430,7 +423,7 @@ void FinestraRicerca::TabellaFatta(size_t indice, const RicercaTabelle::EsitoTab
 
 void FinestraRicerca::Terminata()
 {
-    modello_->MostraInAttesa();
+    modello_->Completa();
     annulla_->setEnabled(false);
     AggiornaStato();
     AggiornaComandi();
@@ -465,7 +458,7 @@ void FinestraRicerca::AggiornaComandi()
 
 VoceTrovata FinestraRicerca::VoceMostrata(int riga) const
 {
-    return modello_->Voce(ordinato_->mapToSource(ordinato_->index(riga, 0)).row());
+    return modello_->Voce(riga);
 }
 
 QList<int> FinestraRicerca::RigheScelte() const
@@ -522,8 +515,7 @@ bool FinestraRicerca::EsportaCsv(const QString& percorso)
     for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c)
         intestazione << ScritturaCsv::Testo(modello_->headerData(c, Qt::Horizontal).toString());
     testo += ScritturaCsv::Riga(intestazione);
-    for (int r = 0; r < ordinato_->rowCount(); ++r) {
-        const int riga = ordinato_->mapToSource(ordinato_->index(r, 0)).row();
+    for (int riga = 0; riga < modello_->rowCount(); ++riga) {
         const VoceTrovata v = modello_->Voce(riga);
         QStringList campi;
         for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c) {

@@ -20,7 +20,6 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QSortFilterProxyModel;
 class QTableView;
 class QThread;
 class QTreeWidget;
@@ -94,7 +93,6 @@ private:
     QLabel* stato_ = nullptr;
     QLabel* errori_ = nullptr;
     ModelloRisultati* modello_ = nullptr;
-    QSortFilterProxyModel* ordinato_ = nullptr;
     QTableView* elenco_ = nullptr;
     QPushButton* mostra_ = nullptr;
     QPushButton* confronta_ = nullptr;

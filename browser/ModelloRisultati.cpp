@@ -6,24 +6,16 @@
 #include "model/FormatoNumero.h"
 #include "model/RigaValutazione.h"
 #include "search/LetturaValori.h"
+#include "search/OrdineVoci.h"
 
 #include <algorithm>
 
 namespace {
 
-QVariant Numero(const std::optional<double>& valore)
-{
-    return valore ? QVariant(*valore) : QVariant();
-}
-
 QString Scritto(const std::optional<double>& valore)
 {
     return valore ? FormatoNumero::Testo(*valore) : QString();
 }
-
-} // namespace
-
-namespace {
 
 constexpr int AttesaMs = 100;
 constexpr int InViaggio = 1 << 13; // entries handed over and not yet listed
@@ -46,6 +38,8 @@ void ModelloRisultati::Ricomincia(std::vector<TabelleCartellaDati::Tabella> tabe
     vociInAttesa_ = 0;
     attesa_.stop();
     mostrate_.invalidate();
+    ordine_ = {};
+    colonna_ = -1;
     posti_.acquire(posti_.available());
     posti_.release(InViaggio);
     endResetModel();
@@ -91,16 +85,115 @@ void ModelloRisultati::MostraInAttesa()
     inAttesa_.clear();
     posti_.release(int(vociInAttesa_));
     vociInAttesa_ = 0;
+    // A sorted list is sorted again as entries come, no more often than sorting it allows.
+    if (daOrdinare_ && ordinate_.elapsed() >= 4 * durataOrdine_)
+        Riordina();
 }
 
 void ModelloRisultati::Inserisci(std::vector<VoceTrovata>&& voci)
 {
-    // A batch is one table's rows in order: it goes in one place.
+    // A batch is one table's rows in order: it goes in one place. In a sorted list it is put
+    // at the end until the list is sorted again.
     const size_t dove = voci_.Posto(voci.front());
-    const int prima = int(dove);
-    beginInsertRows({}, prima, prima + int(voci.size()) - 1);
+    const size_t quante = voci.size();
+    const size_t prima = colonna_ < 0 ? dove : voci_.Quante();
+    beginInsertRows({}, int(prima), int(prima + quante) - 1);
     voci_.Inserisci(dove, std::move(voci));
+    if (colonna_ >= 0) {
+        for (quint32& i : ordine_)
+            if (i >= dove)
+                i += quint32(quante);
+        for (size_t k = 0; k < quante; ++k)
+            ordine_.push_back(quint32(dove + k));
+        daOrdinare_ = true;
+    }
     endInsertRows();
+}
+
+void ModelloRisultati::Completa()
+{
+    MostraInAttesa();
+    if (daOrdinare_)
+        Riordina();
+}
+
+void ModelloRisultati::sort(int colonna, Qt::SortOrder verso)
+{
+    colonna_ = colonna;
+    verso_ = verso;
+    Riordina();
+}
+
+void ModelloRisultati::Riordina()
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList prima = persistentIndexList();
+    std::vector<size_t> voci;
+    for (const QModelIndex& indice : prima)
+        voci.push_back(Posto(indice.row()));
+    QElapsedTimer orologio;
+    orologio.start();
+    ordine_ = colonna_ < 0 ? std::vector<quint32>() : Ordine(colonna_, verso_ == Qt::DescendingOrder);
+    durataOrdine_ = orologio.elapsed();
+    ordinate_.start();
+    daOrdinare_ = false;
+    if (!prima.isEmpty()) {
+        std::vector<quint32> righe(ordine_.size());
+        for (size_t r = 0; r < ordine_.size(); ++r)
+            righe[ordine_[r]] = quint32(r);
+        QModelIndexList dopo;
+        for (size_t k = 0; k < voci.size(); ++k)
+            dopo << index(int(ordine_.empty() ? voci[k] : righe[voci[k]]), prima[int(k)].column());
+        changePersistentIndexList(prima, dopo);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::vector<quint32> ModelloRisultati::Ordine(int colonna, bool decrescente) const
+{
+    const size_t quante = voci_.Quante();
+    switch (colonna) {
+    case Nome:
+        return OrdineVoci::PerTesto(
+            quante, [&](size_t i, std::string& nome) { voci_.NomeUtf8(i, nome); }, decrescente);
+    case Ente:
+        return OrdineVoci::PerTesto(
+            quante, [&](size_t i, std::string& ente) { ente = voci_.Ente(i).toStdString(); }, decrescente);
+    case Valutazione:
+        return OrdineVoci::PerNumero(
+            quante, [&](size_t i) { return voci_.Indice(i); }, decrescente);
+    case Massa:
+        return OrdineVoci::PerNumero(
+            quante, [&](size_t i) { return voci_.Massa(i); }, decrescente);
+    case Spessore:
+        return OrdineVoci::PerNumero(
+            quante, [&](size_t i) { return voci_.Spessore(i); }, decrescente);
+    case DataProva: {
+        QHash<QString, std::optional<double>> giorni; // each date read once
+        return OrdineVoci::PerNumero(
+            quante,
+            [&](size_t i) {
+                const QString& testo = voci_.DataProva(i);
+                auto giorno = giorni.constFind(testo);
+                if (giorno == giorni.constEnd()) {
+                    const QDate data = LetturaValori::DataProva(testo);
+                    giorno = giorni.insert(testo, data.isValid()
+                                                      ? std::optional<double>(double(data.toJulianDay()))
+                                                      : std::nullopt);
+                }
+                return *giorno;
+            },
+            decrescente);
+    }
+    default: { // the kind, database or table: each table's text made once
+        std::vector<std::string> testi;
+        for (size_t t = 0; t < tabelle_.size(); ++t)
+            testi.push_back(TestoTabella(tabelle_[t], colonna).toStdString());
+        return OrdineVoci::PerTesto(
+            quante, [&](size_t i, std::string& testo) { testo = testi[size_t(voci_.Tabella(i))]; },
+            decrescente);
+    }
+    }
 }
 
 int ModelloRisultati::rowCount(const QModelIndex& parent) const
@@ -113,13 +206,9 @@ int ModelloRisultati::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : NumeroColonne;
 }
 
-QString ModelloRisultati::Testo(int riga, int colonna) const
+QString ModelloRisultati::TestoTabella(const TabelleCartellaDati::Tabella& t, int colonna)
 {
-    const size_t i = size_t(riga);
-    const TabelleCartellaDati::Tabella& t = tabelle_[size_t(voci_.Tabella(i))];
     switch (colonna) {
-    case Nome:
-        return voci_.Nome(i);
     case Tipo:
         return TipiVoce::Nome(t.codice);
     case Database: // the custom and theoretical databases as the tree names them
@@ -129,12 +218,24 @@ QString ModelloRisultati::Testo(int riga, int colonna) const
                    : t.relativo.section(QLatin1Char('/'), 2);
     case Tabella:
         return t.tabella;
+    default:
+        return {};
+    }
+}
+
+QString ModelloRisultati::Testo(int riga, int colonna) const
+{
+    const size_t i = Posto(riga);
+    const TabelleCartellaDati::Tabella& t = tabelle_[size_t(voci_.Tabella(i))];
+    switch (colonna) {
+    case Nome:
+        return voci_.Nome(i);
     case Valutazione: { // built when the row is painted
         const VoceTrovata v = voci_.Voce(i);
         const TipoMateriale* tipo = Categorie::PerCodice(t.codice);
         RecordMateriale record;
-        for (size_t i = 0; i < std::min<size_t>(3, tipo->valutazioni.size()); ++i)
-            record.Imposta(RecordSchema::Nome(tipo->valutazioni[i].campo), v.valutazioni[i]);
+        for (size_t k = 0; k < std::min<size_t>(3, tipo->valutazioni.size()); ++k)
+            record.Imposta(RecordSchema::Nome(tipo->valutazioni[k].campo), v.valutazioni[k]);
         return RigaValutazione::Di(record, *tipo);
     }
     case Massa:
@@ -146,7 +247,7 @@ QString ModelloRisultati::Testo(int riga, int colonna) const
     case Ente:
         return voci_.Ente(i);
     default:
-        return {};
+        return TestoTabella(t, colonna);
     }
 }
 
@@ -154,31 +255,12 @@ QVariant ModelloRisultati::data(const QModelIndex& indice, int ruolo) const
 {
     if (!indice.isValid() || indice.row() >= rowCount())
         return {};
-    const size_t i = size_t(indice.row());
     const int colonna = indice.column();
     if (ruolo == Qt::DisplayRole)
         return Testo(indice.row(), colonna);
     if (ruolo == Qt::TextAlignmentRole && (colonna == Massa || colonna == Spessore))
         return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (ruolo != RuoloOrdine)
-        return {};
-    switch (colonna) {
-    case Valutazione:
-        return Numero(voci_.Indice(i));
-    case Massa:
-        return Numero(voci_.Massa(i));
-    case Spessore:
-        return Numero(voci_.Spessore(i));
-    case DataProva: {
-        const QDate data = LetturaValori::DataProva(voci_.DataProva(i));
-        return data.isValid() ? QVariant(data) : QVariant();
-    }
-    case Nome:
-    case Ente:
-        return Testo(indice.row(), colonna);
-    default: // where the entry lies: the tables' order
-        return QVariant(qint64(voci_.Tabella(i)) << 32 | voci_.Riga(i));
-    }
+    return {};
 }
 
 QVariant ModelloRisultati::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const

@@ -30,9 +30,6 @@ public:
         Ente,
         NumeroColonne
     };
-    // What the columns sort by.
-    static constexpr int RuoloOrdine = Qt::UserRole + 1;
-
     explicit ModelloRisultati(QObject* parent = nullptr);
 
     // A new search through these tables: the list is emptied.
@@ -43,12 +40,14 @@ public:
     void Aggiungi(std::vector<VoceTrovata>&& voci);
     // Lists the batches waiting.
     void MostraInAttesa();
+    // The search is over: every batch listed, a sorted list sorted again.
+    void Completa();
     // Called on a search's threads before a batch is handed over: waits while more entries
     // than the list takes in a moment are on their way to it, so that a search faster than the
     // list leaves them in the tables rather than in memory. False when cancelled meanwhile.
     bool AttendiPosto(size_t voci, const std::atomic<bool>& annulla);
 
-    VoceTrovata Voce(int riga) const { return voci_.Voce(size_t(riga)); }
+    VoceTrovata Voce(int riga) const { return voci_.Voce(Posto(riga)); }
     const TabelleCartellaDati::Tabella& TabellaDi(const VoceTrovata& voce) const
     {
         return tabelle_[size_t(voce.tabella)];
@@ -61,9 +60,17 @@ public:
     QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
     QVariant headerData(int sezione, Qt::Orientation orientamento,
                         int ruolo = Qt::DisplayRole) const override;
+    // Sorts by the column (numbers and dates as such, texts regardless of case and accents,
+    // equal values in the tables' order); -1: the tables' order.
+    void sort(int colonna, Qt::SortOrder verso = Qt::AscendingOrder) override;
 
 private:
     void Inserisci(std::vector<VoceTrovata>&& voci);
+    void Riordina();
+    std::vector<quint32> Ordine(int colonna, bool decrescente) const;
+    static QString TestoTabella(const TabelleCartellaDati::Tabella& t, int colonna);
+    // The entry a row shows.
+    size_t Posto(int riga) const { return ordine_.empty() ? size_t(riga) : ordine_[size_t(riga)]; }
 
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
     VociTrovate voci_;
@@ -72,4 +79,10 @@ private:
     QTimer attesa_;          // lists what is still waiting when no batch has come for a while
     QElapsedTimer mostrate_; // since batches were last listed
     QSemaphore posti_;       // entries that may still be on their way
+    int colonna_ = -1;       // sorted by; -1: the tables' order
+    Qt::SortOrder verso_ = Qt::AscendingOrder;
+    std::vector<quint32> ordine_; // the entry each row shows, when sorted
+    bool daOrdinare_ = false;     // rows added at the end of a sorted list
+    QElapsedTimer ordinate_;      // since the list was last sorted
+    qint64 durataOrdine_ = 0;     // how long that took, in ms
 };

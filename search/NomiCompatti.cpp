@@ -111,10 +111,17 @@ std::string& NomiCompatti::BloccoPer(size_t byte)
 
 QString NomiCompatti::Nome(quint32 posto) const
 {
+    std::string nome;
+    NomeUtf8(posto, nome);
+    return QString::fromUtf8(nome.data(), qsizetype(nome.size()));
+}
+
+void NomiCompatti::NomeUtf8(quint32 posto, std::string& nome) const
+{
     const char* p = blocchi_[posto >> BitsPosto].data() + (posto & (Blocco - 1));
     const size_t lunghezza = size_t(LeggiNumero(p));
     const char* fine = p + lunghezza;
-    std::string nome;
+    nome.clear();
     while (p < fine) {
         const quint64 pezzo = LeggiNumero(p);
         switch (pezzo & 3) {
@@ -131,7 +138,6 @@ QString NomiCompatti::Nome(quint32 posto) const
             p += pezzo >> 2;
         }
     }
-    return QString::fromUtf8(nome.data(), qsizetype(nome.size()));
 }
 
 void NomiCompatti::Svuota()

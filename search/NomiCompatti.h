@@ -18,6 +18,8 @@ public:
     // Where the name is kept, to read it back.
     quint32 Aggiungi(const QString& nome);
     QString Nome(quint32 posto) const;
+    // The same name in UTF-8, written over testo.
+    void NomeUtf8(quint32 posto, std::string& testo) const;
     void Svuota();
 
 private:

@@ -24,6 +24,7 @@ public:
     int Tabella(size_t i) const { return int(voci_[i].tabella); }
     qint64 Riga(size_t i) const { return voci_[i].riga; }
     QString Nome(size_t i) const { return nomi_.Nome(voci_[i].nome); }
+    void NomeUtf8(size_t i, std::string& nome) const { nomi_.NomeUtf8(voci_[i].nome, nome); }
     // The k-th rating as stored: a number, a text that is none, or nothing.
     QVariant Valutazione(size_t i, size_t k) const;
     std::optional<double> Indice(size_t i) const { return Numero(voci_[i].valutazioni[0]); }

@@ -4,6 +4,7 @@
 // folder as a user runs it.
 #include "JetDiProva.h"
 #include "TestSupport.h"
+#include "search/OrdineVoci.h"
 #include "search/RicercaTabelle.h"
 #include "search/VociTrovate.h"
 
@@ -247,6 +248,60 @@ private slots:
         QVERIFY(esiti[letta].annullata && esiti[letta].voci == 256);
         for (size_t i = letta + 1; i < esiti.size(); ++i)
             QVERIFY(esiti[i].annullata && esiti[i].voci == 0 && esiti[i].errore.isEmpty());
+    }
+
+    // The result list's order by a text: case and accents ignored, then as written, equal
+    // texts in the entries' order; long shared beginnings and many entries alike.
+    void ordinePerTesto_data()
+    {
+        QTest::addColumn<QStringList>("testi");
+        QTest::addColumn<bool>("decrescente");
+        QTest::addColumn<QList<int>>("atteso");
+        const QStringList nomi = {"parete b",
+                                  "Parete A",
+                                  "Àrea",
+                                  "area",
+                                  "",
+                                  "Parete in laterizio 8 cm",
+                                  "Parete in laterizio 12 cm",
+                                  "parete a",
+                                  "Zona",
+                                  "Èlite"};
+        QTest::newRow("crescente") << nomi << false << QList<int>{4, 3, 2, 9, 1, 7, 0, 6, 5, 8};
+        QTest::newRow("decrescente") << nomi << true << QList<int>{8, 5, 6, 0, 7, 1, 9, 2, 3, 4};
+        QStringList molti; // 200 names agreeing on their first 30 letters but for their case
+        QList<int> ordine;
+        for (int i = 0; i < 200; ++i) {
+            const QString nome =
+                QStringLiteral("Parete in laterizio alveolato %1").arg(99 - i % 100, 2, 10, QChar('0'));
+            molti << (i < 100 ? nome : nome.toUpper());
+        }
+        for (int i = 99; i >= 0; --i)
+            ordine << i + 100 << i;
+        QTest::newRow("molti con lo stesso inizio") << molti << false << ordine;
+        std::reverse(ordine.begin(), ordine.end());
+        QTest::newRow("molti, decrescente") << molti << true << ordine;
+    }
+
+    void ordinePerTesto()
+    {
+        QFETCH(QStringList, testi);
+        QFETCH(bool, decrescente);
+        QFETCH(QList<int>, atteso);
+        const std::vector<quint32> ordine = OrdineVoci::PerTesto(
+            size_t(testi.size()),
+            [&](size_t i, std::string& testo) { testo = testi[qsizetype(i)].toStdString(); }, decrescente);
+        QCOMPARE(QList<int>(ordine.begin(), ordine.end()), atteso);
+    }
+
+    void ordinePerNumero()
+    {
+        const std::vector<std::optional<double>> numeri = {52, std::nullopt, 47.5, 52, -3, std::nullopt};
+        const auto numero = [&](size_t i) { return numeri[i]; };
+        const std::vector<quint32> crescente = OrdineVoci::PerNumero(numeri.size(), numero, false);
+        const std::vector<quint32> decrescente = OrdineVoci::PerNumero(numeri.size(), numero, true);
+        QCOMPARE(crescente, (std::vector<quint32>{4, 2, 0, 3, 1, 5}));
+        QCOMPARE(decrescente, (std::vector<quint32>{0, 3, 2, 4, 1, 5}));
     }
 
     // The found entries as the window keeps them: two tables' batches arriving out of order,

@@ -50,8 +50,12 @@ private slots:
                     ->text()
                     .contains(QStringLiteral("rotto.mdb")));
 
-        // Dates sort as dates, not as texts; the export follows the order shown.
+        // Dates sort as dates, not as texts, the selected entry stays selected; the export
+        // follows the order shown.
+        elenco->selectRow(2);
         elenco->sortByColumn(ModelloRisultati::DataProva, Qt::AscendingOrder);
+        QCOMPARE(r->VoceMostrata(elenco->selectionModel()->selectedRows().value(0).row()).nome,
+                 QStringLiteral("Muro in laterizio 25 cm"));
         QStringList perData;
         for (int riga = 0; riga < elenco->model()->rowCount(); ++riga)
             perData << r->VoceMostrata(riga).nome;

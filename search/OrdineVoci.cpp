@@ -1,0 +1,150 @@
+#include "OrdineVoci.h"
+
+#include "PiegaturaTesto.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+constexpr int LettereNellaChiave = 10;
+constexpr int BitsLettera = 6;
+
+// A byte of a folded UTF-8 text as 6 bits, never decreasing as the byte grows; 0 is the end
+// of the text.
+quint64 Codice(unsigned char c)
+{
+    if (c < 0x20)
+        return 1;
+    if (c < 0x40) // space, marks, digits
+        return 2 + (c - 0x20);
+    if (c < 'a')
+        return 34;
+    if (c <= 'z')
+        return 35 + (c - 'a');
+    return c < 0x80 ? 61 : 62;
+}
+
+// Bytes of a folded text, from the given one on, packed so that comparing keys compares those
+// bytes; a key ending in 0 holds the end of the text.
+quint64 Chiave(const std::string& piegato, size_t da)
+{
+    quint64 chiave = 0;
+    for (size_t i = da; i < da + LettereNellaChiave; ++i)
+        chiave =
+            chiave << BitsLettera | (i < piegato.size() ? Codice(static_cast<unsigned char>(piegato[i])) : 0);
+    return chiave;
+}
+
+// The text folded as the search folds it (case and accents), in UTF-8; plain ASCII in place.
+void Piega(std::string& testo)
+{
+    for (char& c : testo) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            testo = PiegaturaTesto::Piega(QString::fromUtf8(testo.data(), qsizetype(testo.size())))
+                        .toUtf8()
+                        .toStdString();
+            return;
+        }
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+}
+
+std::vector<quint32> Posti(size_t quante)
+{
+    std::vector<quint32> posti(quante);
+    std::iota(posti.begin(), posti.end(), 0);
+    return posti;
+}
+
+constexpr size_t RunBreve = 64; // sorted by whole texts
+
+using OrdineVoci::TestoUtf8;
+
+// Sorts places by their whole texts: folded, then as written (when equal once folded, as
+// written only).
+void OrdinaInteri(quint32* inizio, quint32* fine, bool piegatiUguali, const TestoUtf8& testo,
+                  bool decrescente)
+{
+    std::vector<std::pair<std::string, quint32>> testi;
+    for (quint32* p = inizio; p != fine; ++p) {
+        std::string piegato;
+        if (!piegatiUguali) {
+            testo(*p, piegato);
+            Piega(piegato);
+        }
+        testi.emplace_back(std::move(piegato), *p);
+    }
+    std::string a1, b1;
+    std::stable_sort(testi.begin(), testi.end(), [&](const auto& a, const auto& b) {
+        int c = a.first.compare(b.first);
+        if (c == 0 && a.second != b.second) {
+            testo(a.second, a1);
+            testo(b.second, b1);
+            c = a1.compare(b1);
+        }
+        return decrescente ? c > 0 : c < 0;
+    });
+    for (size_t k = 0; k < testi.size(); ++k)
+        inizio[k] = testi[k].second;
+}
+
+// Sorts a run of places whose texts agree, once folded, before the byte da: by the next
+// bytes' keys, then each run of equal keys further on; short runs by their whole texts.
+void OrdinaRun(quint32* inizio, quint32* fine, size_t da, const TestoUtf8& testo, bool decrescente)
+{
+    const size_t quante = size_t(fine - inizio);
+    if (quante < 2)
+        return;
+    if (quante <= RunBreve)
+        return OrdinaInteri(inizio, fine, false, testo, decrescente);
+    std::vector<std::pair<quint64, quint32>> chiavi;
+    chiavi.reserve(quante);
+    std::string piegato;
+    for (quint32* p = inizio; p != fine; ++p) {
+        testo(*p, piegato);
+        Piega(piegato);
+        chiavi.emplace_back(Chiave(piegato, da), *p);
+    }
+    std::stable_sort(chiavi.begin(), chiavi.end(), [&](const auto& a, const auto& b) {
+        return decrescente ? b.first < a.first : a.first < b.first;
+    });
+    for (size_t k = 0; k < quante; ++k)
+        inizio[k] = chiavi[k].second;
+    for (size_t a = 0, b = 0; a < quante; a = b) {
+        for (b = a + 1; b < quante && chiavi[b].first == chiavi[a].first;)
+            ++b;
+        if (b - a < 2)
+            continue;
+        // Texts ending within the key are equal once folded.
+        if ((chiavi[a].first & ((1u << BitsLettera) - 1)) == 0)
+            OrdinaInteri(inizio + a, inizio + b, true, testo, decrescente);
+        else
+            OrdinaRun(inizio + a, inizio + b, da + LettereNellaChiave, testo, decrescente);
+    }
+}
+
+} // namespace
+
+std::vector<quint32> OrdineVoci::PerNumero(size_t quante,
+                                           const std::function<std::optional<double>(size_t)>& numero,
+                                           bool decrescente)
+{
+    std::vector<float> chiavi(quante);
+    for (size_t i = 0; i < quante; ++i) {
+        const std::optional<double> n = numero(i);
+        chiavi[i] = n ? float(decrescente ? -*n : *n) : INFINITY;
+    }
+    std::vector<quint32> posti = Posti(quante);
+    std::stable_sort(posti.begin(), posti.end(), [&](quint32 a, quint32 b) { return chiavi[a] < chiavi[b]; });
+    return posti;
+}
+
+std::vector<quint32> OrdineVoci::PerTesto(size_t quante, const TestoUtf8& testo, bool decrescente)
+{
+    std::vector<quint32> posti = Posti(quante);
+    OrdinaRun(posti.data(), posti.data() + quante, 0, testo, decrescente);
+    return posti;
+}
