@@ -510,12 +510,15 @@ void FinestraRicerca::ChiediEsportazione()
 
 bool FinestraRicerca::EsportaCsv(const QString& percorso)
 {
+    QSaveFile file(percorso);
+    bool scritto = file.open(QIODevice::WriteOnly) && file.write(ScritturaCsv::Inizio()) >= 0;
     QString testo;
     QStringList intestazione;
     for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c)
         intestazione << ScritturaCsv::Testo(modello_->headerData(c, Qt::Horizontal).toString());
     testo += ScritturaCsv::Riga(intestazione);
-    for (int riga = 0; riga < modello_->rowCount(); ++riga) {
+    // Written a few thousand lines at a time: a million entries never sit in memory as text.
+    for (int riga = 0; scritto && riga < modello_->rowCount(); ++riga) {
         const VoceTrovata v = modello_->Voce(riga);
         QStringList campi;
         for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c) {
@@ -527,10 +530,12 @@ bool FinestraRicerca::EsportaCsv(const QString& percorso)
             }
         }
         testo += ScritturaCsv::Riga(campi);
+        if (riga % 4096 == 4095) {
+            scritto = file.write(testo.toUtf8()) >= 0;
+            testo.clear();
+        }
     }
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ScritturaCsv::Inizio() + testo.toUtf8()) < 0 ||
-        !file.commit()) {
+    if (!scritto || file.write(testo.toUtf8()) < 0 || !file.commit()) {
         MessageBox::show(
             this, tr("The file \u00ab%1\u00bb could not be written: %2").arg(percorso, file.errorString()),
             MessageBox::Exclamation);
