@@ -1,7 +1,6 @@
 #include "VociTrovate.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 void VociTrovate::Svuota()
@@ -11,6 +10,7 @@ void VociTrovate::Svuota()
     testi_ = {};
     posti_ = {};
     testiValutazioni_ = {};
+    numeriAParte_ = {};
 }
 
 size_t VociTrovate::Posto(const VoceTrovata& prima) const
@@ -32,20 +32,21 @@ void VociTrovate::Inserisci(size_t posto, std::vector<VoceTrovata>&& lotto)
                    Unico(v.dataProva),
                    Unico(v.ente),
                    {},
-                   Compattato(v.massa),
-                   Compattato(v.spessore),
                    quint32(v.tabella),
+                   0,
                    0};
         for (size_t k = 0; k < 3; ++k) {
             const QVariant& valore = v.valutazioni[k];
             bool numero = false;
             const double n = valore.toDouble(&numero);
-            c.valutazioni[k] = Compattato(numero && !valore.isNull() ? std::optional(n) : std::nullopt);
+            ConservaNumero(c, k, numero && !valore.isNull() ? std::optional(n) : std::nullopt);
             if (!numero && !valore.isNull() && !valore.toString().isEmpty()) {
                 c.testoValutazione |= 1u << k;
                 testiValutazioni_.insert(Chiave(c, k), valore.toString());
             }
         }
+        ConservaNumero(c, Massa_, v.massa);
+        ConservaNumero(c, Spessore_, v.spessore);
         compatte.push_back(c);
     }
     voci_.insert(voci_.begin() + qsizetype(posto), compatte.begin(), compatte.end());
@@ -66,25 +67,31 @@ QVariant VociTrovate::Valutazione(size_t i, size_t k) const
     const Compatta& c = voci_[i];
     if (c.testoValutazione & 1u << k)
         return testiValutazioni_.value(Chiave(c, k));
-    const std::optional<double> n = Numero(c.valutazioni[k]);
+    const std::optional<double> n = Numero(c, k);
     return n ? QVariant(*n) : QVariant();
 }
 
-// The double whose shortest text is the float's: 52.3f comes back as 52.3, not 52.29999923.
-std::optional<double> VociTrovate::Numero(float valore)
+std::optional<double> VociTrovate::Numero(const Compatta& c, size_t k) const
 {
-    if (std::isnan(valore))
+    if (c.aParte & 1u << k)
+        return numeriAParte_.value(Chiave(c, k));
+    if (c.numeri[k] == Nessuno)
         return std::nullopt;
-    char testo[32];
-    const auto fine = std::to_chars(testo, testo + sizeof testo, valore).ptr;
-    double doppio = valore;
-    std::from_chars(testo, fine, doppio);
-    return doppio;
+    return c.numeri[k] / 10.0;
 }
 
-float VociTrovate::Compattato(const std::optional<double>& valore)
+void VociTrovate::ConservaNumero(Compatta& c, size_t k, const std::optional<double>& valore)
 {
-    return valore ? float(*valore) : std::nanf("");
+    c.numeri[k] = Nessuno;
+    if (!valore)
+        return;
+    const double decimi = std::round(*valore * 10);
+    if (std::abs(decimi) <= std::numeric_limits<qint16>::max() && decimi / 10 == *valore) {
+        c.numeri[k] = qint16(decimi);
+        return;
+    }
+    c.aParte |= 1u << k;
+    numeriAParte_.insert(Chiave(c, k), *valore);
 }
 
 quint32 VociTrovate::Unico(const QString& testo)

@@ -1,6 +1,7 @@
 // The entries a search found, kept compactly so that a search finding every entry of a large
 // data folder fits in little memory: names in pieces (NomiCompatti), dates and testing bodies
-// stored once each, numbers as float. Each entry is rebuilt as a VoceTrovata when asked for.
+// stored once each, numbers in tenths in 16 bits (those that do not fit, rare, kept aside as
+// they are). Each entry is rebuilt as a VoceTrovata when asked for.
 #pragma once
 
 #include "NomiCompatti.h"
@@ -9,6 +10,7 @@
 #include <QHash>
 #include <QStringList>
 #include <deque>
+#include <limits>
 
 class VociTrovate
 {
@@ -27,30 +29,33 @@ public:
     void NomeUtf8(size_t i, std::string& nome) const { nomi_.NomeUtf8(voci_[i].nome, nome); }
     // The k-th rating as stored: a number, a text that is none, or nothing.
     QVariant Valutazione(size_t i, size_t k) const;
-    std::optional<double> Indice(size_t i) const { return Numero(voci_[i].valutazioni[0]); }
-    std::optional<double> Massa(size_t i) const { return Numero(voci_[i].massa); }
-    std::optional<double> Spessore(size_t i) const { return Numero(voci_[i].spessore); }
+    std::optional<double> Indice(size_t i) const { return Numero(voci_[i], 0); }
+    std::optional<double> Massa(size_t i) const { return Numero(voci_[i], Massa_); }
+    std::optional<double> Spessore(size_t i) const { return Numero(voci_[i], Spessore_); }
     const QString& DataProva(size_t i) const { return testi_[voci_[i].dataProva]; }
     const QString& Ente(size_t i) const { return testi_[voci_[i].ente]; }
 
 private:
+    // The numbers of an entry: its three ratings, then these.
+    static constexpr size_t Massa_ = 3, Spessore_ = 4, Numeri = 5;
     struct Compatta
     {
         quint32 riga;
-        quint32 nome;         // in nomi_
-        quint32 dataProva;    // in testi_
-        quint32 ente;         // in testi_
-        float valutazioni[3]; // NaN: no number
-        float massa;
-        float spessore;
-        quint32 tabella : 29;
+        quint32 nome;          // in nomi_
+        quint32 dataProva;     // in testi_
+        quint32 ente;          // in testi_
+        qint16 numeri[Numeri]; // in tenths; Nessuno: no number
+        quint32 tabella : 24;
         quint32 testoValutazione : 3; // which ratings are texts, kept in testiValutazioni_
+        quint32 aParte : 5;           // which numbers are kept in numeriAParte_
     };
-    static std::optional<double> Numero(float valore);
-    static float Compattato(const std::optional<double>& valore);
+    static_assert(sizeof(Compatta) == 32);
+    static constexpr qint16 Nessuno = std::numeric_limits<qint16>::min();
+    std::optional<double> Numero(const Compatta& c, size_t k) const;
+    void ConservaNumero(Compatta& c, size_t k, const std::optional<double>& valore);
     static quint64 Chiave(const Compatta& c, size_t k)
     {
-        return quint64(c.tabella) << 34 | quint64(c.riga) << 2 | k;
+        return quint64(c.tabella) << 35 | quint64(c.riga) << 3 | k;
     }
     quint32 Unico(const QString& testo);
 
@@ -59,4 +64,5 @@ private:
     QStringList testi_;
     QHash<QString, quint32> posti_;
     QHash<quint64, QString> testiValutazioni_; // ratings stored as texts, by table, row and column
+    QHash<quint64, double> numeriAParte_;      // numbers that are no whole tenths, or too large
 };

@@ -305,13 +305,17 @@ private slots:
     }
 
     // The found entries as the window keeps them: two tables' batches arriving out of order,
-    // ratings stored as numbers, texts or nothing.
+    // ratings stored as numbers, texts or nothing, numbers in tenths or not, large or small.
     void vociConservate()
     {
         std::vector<VoceTrovata> muri, porte;
         for (int i = 0; i < 3; ++i)
             muri.push_back(Trovata(0, i, QStringLiteral("Muro %1").arg(i)));
         muri[1].valutazioni = {52.3, QStringLiteral("-1 (-4)"), QVariant()};
+        muri[2].valutazioni = {52.35, -3, 3276.8};
+        muri[1].massa = 4500.5;
+        muri[2].massa = 250;
+        muri[2].spessore = -0.1;
         for (int i = 0; i < 4; ++i)
             porte.push_back(Trovata(1, i * 3, QStringLiteral("Porta %1").arg(i)));
         VociTrovate voci;
@@ -326,6 +330,8 @@ private slots:
             QCOMPARE(v.riga, attesa.riga);
             QCOMPARE(v.nome, attesa.nome);
             QCOMPARE(v.valutazioni, attesa.valutazioni);
+            QCOMPARE(v.massa, attesa.massa);
+            QCOMPARE(v.spessore, attesa.spessore);
         }
     }
 
