@@ -20,6 +20,47 @@ class TestRicercaDaForm1 : public QObject
     Q_OBJECT
 
 private slots:
+    // The result list sorted while batches arrive, one of them before the entries already
+    // listed: sorted again when the search ends; back in the tables' order on request. A
+    // search waits while the list is behind, and a new search starts with the list caught up.
+    void elencoOrdinatoMentreSiRiempie()
+    {
+        const auto lotto = [](int tabella, QStringList nomi) {
+            std::vector<VoceTrovata> voci;
+            for (int riga = 0; riga < nomi.size(); ++riga) {
+                VoceTrovata v;
+                v.tabella = tabella;
+                v.riga = riga;
+                v.nome = nomi[riga];
+                voci.push_back(v);
+            }
+            return voci;
+        };
+        const auto nomi = [](const ModelloRisultati& m) {
+            QStringList n;
+            for (int r = 0; r < m.rowCount(); ++r)
+                n << m.Voce(r).nome;
+            return n;
+        };
+        ModelloRisultati m;
+        m.Ricomincia(std::vector<TabelleCartellaDati::Tabella>(2));
+        m.sort(ModelloRisultati::Nome);
+        m.Aggiungi(lotto(1, {"d", "b"}));
+        m.MostraInAttesa();
+        m.Aggiungi(lotto(0, {"c", "a", "e"}));
+        m.Completa();
+        QCOMPARE(nomi(m), (QStringList{"a", "b", "c", "d", "e"}));
+        m.sort(-1);
+        QCOMPARE(nomi(m), (QStringList{"c", "a", "e", "d", "b"}));
+
+        const std::atomic<bool> annullata{true};
+        m.Ricomincia({});
+        QVERIFY(m.AttendiPosto(8192, annullata));
+        QVERIFY(!m.AttendiPosto(1, annullata));
+        m.Ricomincia({});
+        QVERIFY(m.AttendiPosto(8192, annullata));
+    }
+
     void cercaMostraConfrontaCopia()
     {
         Ambiente a;
