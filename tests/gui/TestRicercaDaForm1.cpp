@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QThread>
 
 using namespace Form1Test;
 
@@ -59,6 +60,35 @@ private slots:
         QVERIFY(!m.AttendiPosto(1, annullata));
         m.Ricomincia({});
         QVERIFY(m.AttendiPosto(8192, annullata));
+    }
+
+    // More entries than the list takes in without the event loop: the search waits for it
+    // until cancelled, then says so; a search started over a cancelled one lists only its
+    // own entries, whatever the first left queued.
+    void annullataERicominciata()
+    {
+        Ambiente a;
+        QVERIFY(a.ok());
+        Ambiente::Esegui(a.sperimentale(), "INSERT INTO Rw_laboratorio (Nome) WITH RECURSIVE n(i) AS "
+                                           "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
+                                           "SELECT 'Copia ' || i FROM n");
+        a.apri();
+        a.form().Ricerca()->ApriRicerca();
+        FinestraRicerca* r = a.form().Ricerca()->Ricerca();
+        QSignalSpy fine(r, &FinestraRicerca::terminata);
+        r->Cerca();
+        QThread::msleep(300); // the search hands 8,192 entries over and waits
+        Premi(r, QStringLiteral("AnnullaRicerca"));
+        QVERIFY(fine.wait(20000));
+        QVERIFY(r->findChild<QLabel*>(QStringLiteral("StatoRicerca"))->text().endsWith("Cancelled."));
+
+        r->Cerca();
+        QThread::msleep(300);
+        r->findChild<QLineEdit*>(QStringLiteral("TestoRicerca"))->setText(QStringLiteral("LATERIZIO"));
+        r->Cerca();
+        QVERIFY(fine.wait(20000));
+        QCOMPARE(r->Elenco()->model()->rowCount(), 4);
+        QVERIFY(r->findChild<QLabel*>(QStringLiteral("StatoRicerca"))->text().endsWith("Done."));
     }
 
     void cercaMostraConfrontaCopia()
