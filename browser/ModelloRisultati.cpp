@@ -119,6 +119,9 @@ void ModelloRisultati::Completa()
 
 void ModelloRisultati::sort(int colonna, Qt::SortOrder verso)
 {
+    // The table view may ask twice for the same order (sortByColumn).
+    if (colonna == colonna_ && verso == verso_ && !daOrdinare_)
+        return;
     colonna_ = colonna;
     verso_ = verso;
     Riordina();
