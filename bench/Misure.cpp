@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <sys/resource.h>
 
 Misure Misure::Ripeti(int volte, const std::function<void()>& operazione, bool riscalda)
 {
@@ -74,4 +75,26 @@ double PiccoMemoriaMB()
     const QString testo = QString::fromLatin1(stato.readAll());
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("VmHWM:\\s*(\\d+) kB")).match(testo);
     return m.hasMatch() ? m.captured(1).toDouble() / 1024.0 : 0;
+}
+
+namespace {
+
+double MillisecondiUso(int chi)
+{
+    rusage uso{};
+    getrusage(chi, &uso);
+    return (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 +
+           (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
+}
+
+} // namespace
+
+double MillisecondiProcessore()
+{
+    return MillisecondiUso(RUSAGE_SELF);
+}
+
+double MillisecondiProcessoreFigli()
+{
+    return MillisecondiUso(RUSAGE_CHILDREN);
 }

@@ -47,3 +47,8 @@ private:
 
 // Peak resident memory of this process so far (VmHWM), in MB; 0 when unknown.
 double PiccoMemoriaMB();
+
+// Processor time so far (user and system, all threads), in milliseconds: of this process, and
+// of its child processes that have finished.
+double MillisecondiProcessore();
+double MillisecondiProcessoreFigli();

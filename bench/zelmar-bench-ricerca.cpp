@@ -16,20 +16,6 @@
 #include <QThread>
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
-
-namespace {
-
-// Processor time of this process so far (user and system, all its threads), in milliseconds.
-double MillisecondiProcessore()
-{
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 +
-           (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {

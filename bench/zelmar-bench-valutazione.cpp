@@ -38,7 +38,8 @@ std::vector<MotoreValutazione::Bande> Curvature(GrandezzaBande grandezza, std::m
     return curve;
 }
 
-double MillisecondiProcessore()
+// Processor time of the calling thread, in milliseconds.
+double MillisecondiDelFilo()
 {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
@@ -57,11 +58,11 @@ int main()
         const std::vector<MotoreValutazione::Bande> curve = Curvature(grandezza, caso);
         Misure misure;
         for (int volta = -1; volta < Volte; ++volta) { // one untimed warm-up run
-            const double inizio = MillisecondiProcessore();
+            const double inizio = MillisecondiDelFilo();
             for (const MotoreValutazione::Bande& bande : curve)
                 controllo += MotoreValutazione::Valuta(grandezza, bande).indice.value_or(0);
             if (volta >= 0)
-                misure.Aggiungi(MillisecondiProcessore() - inizio);
+                misure.Aggiungi(MillisecondiDelFilo() - inizio);
         }
         const double perCurva = 1e6 / Curve; // ms per batch -> ns per curve
         std::printf(

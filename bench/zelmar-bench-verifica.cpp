@@ -9,20 +9,6 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <cstdio>
-#include <sys/resource.h>
-
-namespace {
-
-// Processor time of the finished child processes so far, in milliseconds.
-double MillisecondiFigli()
-{
-    rusage uso{};
-    getrusage(RUSAGE_CHILDREN, &uso);
-    return (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 +
-           (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -38,14 +24,14 @@ int main(int argc, char** argv)
     Misure processore;
     int corse = 0;
     const Misure misure = Misure::Ripeti(volte, [&] {
-        const double prima = MillisecondiFigli();
+        const double prima = MillisecondiProcessoreFigli();
         QProcess valuta;
         valuta.start(argomenti[1], {QStringLiteral("--verifica"), argomenti[2]});
         valuta.waitForFinished(-1);
         differenze = valuta.readAllStandardOutput().count('\n') - 1; // less the header
         fallita = fallita || valuta.exitStatus() != QProcess::NormalExit || valuta.exitCode() != 0;
         if (corse++ > 0) // not the untimed first run
-            processore.Aggiungi(MillisecondiFigli() - prima);
+            processore.Aggiungi(MillisecondiProcessoreFigli() - prima);
     });
     std::printf("zelmar-valuta --verifica %s: %s; %lld stored ratings differ%s\n", qPrintable(argomenti[2]),
                 qPrintable(misure.Riga()), static_cast<long long>(differenze), fallita ? " (FAILED)" : "");
