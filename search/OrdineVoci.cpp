@@ -56,21 +56,6 @@ struct Chiave
     bool Finita() const { return (bassa & ((1u << BitsLettera) - 1)) == 0; }
 };
 
-// The text folded as the search folds it (case and accents), in UTF-8; plain ASCII in place.
-void Piega(std::string& testo)
-{
-    for (char& c : testo) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            testo = PiegaturaTesto::Piega(QString::fromUtf8(testo.data(), qsizetype(testo.size())))
-                        .toUtf8()
-                        .toStdString();
-            return;
-        }
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
-}
-
 std::vector<quint32> Posti(size_t quante)
 {
     std::vector<quint32> posti(quante);
@@ -92,7 +77,7 @@ void OrdinaInteri(quint32* inizio, quint32* fine, bool piegatiUguali, const Test
         std::string piegato;
         if (!piegatiUguali) {
             testo(*p, piegato);
-            Piega(piegato);
+            PiegaturaTesto::PiegaUtf8(piegato);
         }
         testi.emplace_back(std::move(piegato), *p);
     }
@@ -124,7 +109,7 @@ void OrdinaRun(quint32* inizio, quint32* fine, size_t da, const TestoUtf8& testo
     std::string piegato;
     for (quint32* p = inizio; p != fine; ++p) {
         testo(*p, piegato);
-        Piega(piegato);
+        PiegaturaTesto::PiegaUtf8(piegato);
         chiavi.emplace_back(piegato, da, *p);
     }
     std::stable_sort(chiavi.begin(), chiavi.end(),
@@ -170,7 +155,7 @@ std::vector<quint32> OrdineVoci::PerTesto(size_t quante, const TestoUtf8& testo,
     std::string piegato;
     for (size_t i = 0; i < quante; ++i) {
         testo(i, piegato);
-        Piega(piegato);
+        PiegaturaTesto::PiegaUtf8(piegato);
         const auto secchio =
             quint16(Meta(piegato, 0) >> (BitsLettera * (LettereNellaMeta - LettereNelSecchio)));
         secchi[i] = decrescente ? quint16(Secchi - 1 - secchio) : secchio;

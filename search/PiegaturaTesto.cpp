@@ -28,6 +28,18 @@ QString PiegaturaTesto::Piega(QStringView testo)
     return piegato.toCaseFolded();
 }
 
+void PiegaturaTesto::PiegaUtf8(std::string& testo)
+{
+    for (char& c : testo) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            testo = Piega(QString::fromUtf8(testo.data(), qsizetype(testo.size()))).toUtf8().toStdString();
+            return;
+        }
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+}
+
 PiegaturaTesto::PiegaturaTesto(QStringView cercato) : cercato_(Piega(cercato.trimmed()))
 {
     if (SoloAscii(cercato_))

@@ -5,12 +5,15 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <string>
 
 class PiegaturaTesto
 {
 public:
     // Lower case, accents and other combining marks dropped.
     static QString Piega(QStringView testo);
+    // The same for a text in UTF-8, folded where it is; plain ASCII without decoding it.
+    static void PiegaUtf8(std::string& testo);
 
     // A text searched for, folded once.
     explicit PiegaturaTesto(QStringView cercato);
