@@ -10,6 +10,7 @@
 #include "model/Categorie.h"
 #include "search/LetturaValori.h"
 #include "search/RicercaTabelle.h"
+#include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,17 +18,9 @@
 #include <QThread>
 #include <cstdio>
 
+using namespace Strumenti;
+
 namespace {
-
-constexpr int Riuscito = 0;
-constexpr int Fallito = 1;
-constexpr int UsoErrato = 2;
-
-void Scrivi(FILE* flusso, const QString& testo)
-{
-    const QByteArray utf8 = testo.toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), flusso);
-}
 
 class Strumento
 {

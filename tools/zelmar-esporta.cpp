@@ -18,6 +18,7 @@
 #include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "tools/Strumenti.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,11 +29,9 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+using namespace Strumenti;
 
-constexpr int Riuscito = 0;
-constexpr int Fallito = 1;
-constexpr int UsoErrato = 2;
+namespace {
 
 constexpr const char* Sintassi = "Uso: zelmar-esporta --pdf USCITA.pdf [--tipo CODICE] FILE_DB TABELLA NOME\n"
                                  "     zelmar-esporta --csv USCITA.csv FILE_DB TABELLA\n";

@@ -13,6 +13,7 @@
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
 #include "search/LetturaValori.h"
+#include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,11 +23,9 @@
 #include <optional>
 #include <string>
 
-namespace {
+using namespace Strumenti;
 
-constexpr int Riuscito = 0;
-constexpr int Fallito = 1;
-constexpr int UsoErrato = 2;
+namespace {
 
 class Strumento
 {
@@ -41,12 +40,6 @@ private:
     static int Valuta(const QString& grandezza, const QStringList& valori);
     static int Verifica(const QString& cartellaDati);
 };
-
-void Scrivi(FILE* flusso, const QString& testo)
-{
-    const QByteArray utf8 = testo.toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), flusso);
-}
 
 } // namespace
 
