@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QMutex>
 #include <QThread>
 #include <cstdio>
 #include <memory>
@@ -55,7 +54,6 @@ int main(int argc, char** argv)
             const Cronometro cronometro;
             const std::atomic<bool> mai{false};
             std::atomic<qint64> lettePrima = 0;
-            trovate = 0;
             std::unique_ptr<QThread> ricerca(QThread::create([&] {
                 RicercaTabelle::CercaTutte(
                     tabelle, r.criteri, QThread::idealThreadCount(), mai,
