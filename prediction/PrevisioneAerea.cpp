@@ -8,11 +8,6 @@ namespace {
 constexpr double L0 = 1.0; // reference coupling length, m
 constexpr int N = BandeTrasmissione::N;
 
-int Arrotonda(double x)
-{
-    return int(std::floor(x + 0.5));
-}
-
 // ΔR per band of a lining in the detailed model; 0 dB where there is none.
 BandeTrasmissione Rivestimento(const Curva& rivestimento, Modello modello)
 {

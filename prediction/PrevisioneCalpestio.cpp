@@ -32,11 +32,6 @@ template <size_t n> int Vicina(const std::array<int, n>& masse, double m, bool v
     return migliore;
 }
 
-int Arrotonda(double x)
-{
-    return int(std::floor(x + 0.5));
-}
-
 } // namespace
 
 int PrevisioneCalpestio::K(double massaSolaio, double massaFianchi)

@@ -10,11 +10,6 @@ constexpr double A0 = 10.0; // reference absorption area, m²
 constexpr double T0 = 0.5;  // reference reverberation time, s
 constexpr int N = BandeTrasmissione::N;
 
-int Arrotonda(double x)
-{
-    return int(std::floor(x + 0.5));
-}
-
 // One element's part: its curve (or single number) and the area ratio it weighs by, Si/S for a
 // facade element, A0/S for a small element.
 struct Parte

@@ -5,9 +5,16 @@
 
 #include "rating/MotoreValutazione.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
+
+// An in-situ rating in whole decibels from its unrounded value, a half rounded up.
+inline int Arrotonda(double valore)
+{
+    return int(std::floor(valore + 0.5));
+}
 
 enum class TipoPercorso
 {
