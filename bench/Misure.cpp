@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <sys/resource.h>
 
 Misure Misure::Ripeti(int volte, const std::function<void()>& operazione, bool riscalda)
@@ -97,4 +98,11 @@ double MillisecondiProcessore()
 double MillisecondiProcessoreFigli()
 {
     return MillisecondiUso(RUSAGE_CHILDREN);
+}
+
+double MillisecondiDelFilo()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }

@@ -52,3 +52,6 @@ double PiccoMemoriaMB();
 // of its child processes that have finished.
 double MillisecondiProcessore();
 double MillisecondiProcessoreFigli();
+// Processor time so far of the calling thread, in milliseconds: what a computation on it costs,
+// whatever else the machine runs.
+double MillisecondiDelFilo();

@@ -7,7 +7,6 @@
 #include "rating/MotoreValutazione.h"
 
 #include <cstdio>
-#include <ctime>
 #include <random>
 #include <vector>
 
@@ -36,14 +35,6 @@ std::vector<MotoreValutazione::Bande> Curvature(GrandezzaBande grandezza, std::m
         }
     }
     return curve;
-}
-
-// Processor time of the calling thread, in milliseconds.
-double MillisecondiDelFilo()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 } // namespace

@@ -301,3 +301,16 @@ Valutazione MotoreValutazione::Valuta(GrandezzaBande grandezza, const Bande& ban
     }
     return v;
 }
+
+MotoreValutazione::Bande MotoreValutazione::SenzaZeriNonMisurati(Bande bande)
+{
+    for (int i : {0, 1, 2, NumeroBande - 2, NumeroBande - 1})
+        if (bande[i] == 0.0)
+            bande[i].reset();
+    return bande;
+}
+
+const std::array<double, MotoreValutazione::NumeroBande>& MotoreValutazione::PesiRumoreRosa()
+{
+    return PesiC5000;
+}

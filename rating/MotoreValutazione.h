@@ -17,8 +17,19 @@ public:
     // A value further from 0 dB than this (or not finite) is no measurement: it counts as
     // a band without a value.
     static constexpr double ValoreMassimo = 1000.0;
+    // Centre frequencies of the bands, in Hz.
+    static constexpr std::array<int, NumeroBande> Frequenze{50,   63,   80,   100,  125,  160,  200,
+                                                            250,  315,  400,  500,  630,  800,  1000,
+                                                            1250, 1600, 2000, 2500, 3150, 4000, 5000};
 
     // Rates the bands as the given quantity; the caller decides which quantity its bands
     // hold (see GrandezzaDaPrefisso). Allocates nothing and may run on any thread.
     static Valutazione Valuta(GrandezzaBande grandezza, const Bande& bande);
+
+    // Bands as the databases keep them, for the capabilities that read them (prediction): a 0
+    // stored at 50, 63, 80, 4000 or 5000 Hz means that band was not measured.
+    static Bande SenzaZeriNonMisurati(Bande bande);
+    // 10^(L/10) of ISO 717-1 spectrum No. 1 (A-weighted pink noise) at each band: the relative
+    // sound energy of the source that C rates against.
+    static const std::array<double, NumeroBande>& PesiRumoreRosa();
 };

@@ -574,6 +574,101 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>LetturaSituazione</name>
+    <message>
+        <source>the key is missing</source>
+        <translation>la chiave manca</translation>
+    </message>
+    <message>
+        <source>must be greater than zero</source>
+        <translation>deve essere maggiore di zero</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>non è un numero</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>non è un oggetto</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>non è un elenco</translation>
+    </message>
+    <message>
+        <source>is neither &quot;dettagliato&quot; nor &quot;semplificato&quot;</source>
+        <translation>non è né &quot;dettagliato&quot; né &quot;semplificato&quot;</translation>
+    </message>
+    <message>
+        <source>holds %1 values: band values are 21 (50 to 5000 Hz) or 16 (100 to 3150 Hz)</source>
+        <translation>ha %1 valori: i valori di banda sono 21 (da 50 a 5000 Hz) o 16 (da 100 a 3150 Hz)</translation>
+    </message>
+    <message>
+        <source>holds %1 band values and «%2» %3: the band arrays of one input have one length</source>
+        <translation>ha %1 valori di banda e «%2» %3: gli elenchi di bande di un ingresso hanno una sola lunghezza</translation>
+    </message>
+    <message>
+        <source>value %1 (%2 Hz) is neither a number nor null</source>
+        <translation>il valore %1 (%2 Hz) non è né un numero né null</translation>
+    </message>
+    <message>
+        <source>has no value at %1 Hz: the detailed model needs every band from 100 to 3150 Hz</source>
+        <translation>non ha un valore a %1 Hz: il modello dettagliato richiede ogni banda da 100 a 3150 Hz</translation>
+    </message>
+    <message>
+        <source>is not a list of band values</source>
+        <translation>non è un elenco di valori di banda</translation>
+    </message>
+    <message>
+        <source>the detailed model needs band values, and only «%1» is given</source>
+        <translation>il modello dettagliato richiede i valori di banda, ed è dato solo «%1»</translation>
+    </message>
+    <message>
+        <source>the simplified model needs a single number, and only the bands «%1» are given</source>
+        <translation>il modello semplificato richiede un indice unico, e sono date solo le bande «%1»</translation>
+    </message>
+    <message>
+        <source>the detailed model needs band values here, not a single number</source>
+        <translation>il modello dettagliato richiede qui i valori di banda, non un numero</translation>
+    </message>
+    <message>
+        <source>the simplified model needs a single number here, not band values</source>
+        <translation>il modello semplificato richiede qui un numero, non valori di banda</translation>
+    </message>
+    <message>
+        <source>the key is missing: a rigid junction&apos;s Kij needs the masses</source>
+        <translation>la chiave manca: il Kij di un giunto rigido richiede le masse</translation>
+    </message>
+    <message>
+        <source>is neither &quot;croce&quot;, &quot;T&quot; nor an object with KFf, KFd and KDf</source>
+        <translation>non è né &quot;croce&quot;, né &quot;T&quot;, né un oggetto con KFf, KFd e KDf</translation>
+    </message>
+    <message>
+        <source>impact sound is predicted by the simplified model only</source>
+        <translation>il calpestio si prevede solo con il modello semplificato</translation>
+    </message>
+    <message>
+        <source>the facade has no element</source>
+        <translation>la facciata non ha elementi</translation>
+    </message>
+    <message>
+        <source>is neither &quot;aereo&quot;, &quot;calpestio&quot; nor &quot;facciata&quot;</source>
+        <translation>non è né &quot;aereo&quot;, né &quot;calpestio&quot;, né &quot;facciata&quot;</translation>
+    </message>
+    <message>
+        <source>is not a building category from &quot;A&quot; to &quot;G&quot;</source>
+        <translation>non è una categoria di edificio da &quot;A&quot; a &quot;G&quot;</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 (at character %2)</source>
+        <translation>JSON non valido: %1 (al carattere %2)</translation>
+    </message>
+    <message>
+        <source>the input is not a JSON object</source>
+        <translation>l&apos;ingresso non è un oggetto JSON</translation>
+    </message>
+</context>
+<context>
     <name>ModelloRisultati</name>
     <message>
         <source>Name</source>
@@ -751,6 +846,95 @@ Tabella: %4</translation>
     <message>
         <source>delete the row from the table «%1»</source>
         <translation>eliminare la riga dalla tabella «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Prevedi</name>
+    <message>
+        <source>Usage: zelmar-prevedi FILE.json
+</source>
+        <translation>Uso: zelmar-prevedi FILE.json
+</translation>
+    </message>
+    <message>
+        <source>
+Predicts the sound insulation in the building from its elements&apos; data and prints it as
+one JSON object. FILE holds one JSON object (&quot;-&quot;: standard input); keys it does not
+know are ignored, so a design project is read as it is. &quot;calcolo&quot; says what:
+  aereo      between two rooms, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (single
+             numbers) or &quot;dettagliato&quot; (bands); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
+             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; and &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
+             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;DnT&quot;.
+  calpestio  impact under a floor, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
+             &quot;massa_fianchi&quot;, &quot;V&quot;. Prints &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
+  facciata   a facade, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
+             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
+             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;D2m,nT&quot;.
+Bands are 21 values, 50 to 5000 Hz, or 16, 100 to 3150 Hz; null, or 0 at 50-80 and
+4000-5000 Hz, is a band without a value. With &quot;categoria&quot; &quot;A&quot; to &quot;G&quot; the output has
+&quot;requisito&quot; (DPCM 5-12-1997, table B); &quot;classe&quot; is the class of UNI 11367:2010.
+
+Exit status: 0 done; 1 the file could not be read or the output written; 2 wrong
+usage or bad input (the message names the key).
+</source>
+        <translation>
+Prevede l&apos;isolamento acustico in opera dai dati dei suoi elementi e lo scrive come un
+oggetto JSON. FILE contiene un oggetto JSON (&quot;-&quot;: lo standard input); le chiavi che non
+conosce sono ignorate, così un progetto si legge così com&apos;è. &quot;calcolo&quot; dice che cosa:
+  aereo      tra due ambienti, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (indici
+             unici) o &quot;dettagliato&quot; (bande); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
+             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; e &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
+             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;DnT&quot;.
+  calpestio  calpestio sotto un solaio, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
+             &quot;massa_fianchi&quot;, &quot;V&quot;. Scrive &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
+  facciata   una facciata, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
+             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
+             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;D2m,nT&quot;.
+Le bande sono 21 valori, da 50 a 5000 Hz, o 16, da 100 a 3150 Hz; null, o 0 a 50-80 e
+4000-5000 Hz, è una banda senza valore. Con &quot;categoria&quot; da &quot;A&quot; a &quot;G&quot; l&apos;uscita ha
+&quot;requisito&quot; (DPCM 5-12-1997, tabella B); &quot;classe&quot; è la classe della UNI 11367:2010.
+
+Stato di uscita: 0 fatto; 1 il file non si è potuto leggere o l&apos;uscita scrivere; 2 uso
+errato o ingresso errato (il messaggio nomina la chiave).
+</translation>
+    </message>
+    <message>
+        <source>(--help for details)
+</source>
+        <translation>(--help per i dettagli)
+</translation>
+    </message>
+    <message>
+        <source>the input file is missing</source>
+        <translation>manca il file di ingresso</translation>
+    </message>
+    <message>
+        <source>unknown option «%1»</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>one input file only: «%1» is one too many</source>
+        <translation>un solo file di ingresso: «%1» è di troppo</translation>
+    </message>
+    <message>
+        <source>the input file «%1» does not exist</source>
+        <translation>il file di ingresso «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>zelmar-prevedi: %1 could not be read: %2
+</source>
+        <translation>zelmar-prevedi: non è stato possibile leggere %1: %2
+</translation>
+    </message>
+    <message>
+        <source>zelmar-prevedi: the result could not be written
+</source>
+        <translation>zelmar-prevedi: non è stato possibile scrivere il risultato
+</translation>
     </message>
 </context>
 <context>
