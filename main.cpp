@@ -12,8 +12,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELMARtek"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("it.zelmartek.ZELMARtek"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("it.zelmartek.ZELMARtek")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.zelmartek.zelmartek"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("it.zelmartek.zelmartek")));
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     Form1 finestra;
     finestra.Carica();

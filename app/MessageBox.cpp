@@ -1,7 +1,6 @@
 #include "MessageBox.h"
 
 #include <QMessageBox>
-#include <QPushButton>
 
 QList<MessageBox::Shown> MessageBox::shown_;
 QList<MessageBox::Button> MessageBox::nextAnswers_;
@@ -35,12 +34,11 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, Icon i
         break;
     }
     if (buttons == YesNo) {
-        QPushButton* si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        box.setDefaultButton(defaultButton == No ? no : si);
-        box.setEscapeButton(no);
-        box.exec();
-        return box.clickedButton() == si ? Yes : No;
+        // Qt's own buttons, whose texts follow the interface language ("Sì" in Italian).
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultButton == No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Yes : No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -1,6 +1,7 @@
 #include "Traduzioni.h"
 
 #include "ZelmarCommonModule.h"
+#include "model/LocaleDocumenti.h"
 
 #include <QCalendarWidget>
 #include <QCoreApplication>
@@ -8,6 +9,21 @@
 #include <QTranslator>
 
 namespace {
+
+// Qt's own texts of the dialogs the program opens (print, file) that Qt 6.4's Italian
+// translation lacks: the program's own translation supplies them.
+[[maybe_unused]] const char* const TestiQtMancanti[] = {
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Pages"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Double Sided Printing"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Off"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Long side binding"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Short side binding"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput",
+                      "Specify pages or ranges separated by commas. Ranges are specified by two numbers "
+                      "separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9."),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"),
+};
 
 QTranslator& TraduttoreQt()
 {
@@ -50,6 +66,11 @@ void Traduzioni::Installa(const QString& lingua)
     if (TraduttoreProgramma().load(locale, QStringLiteral("zelmartek"), QStringLiteral("_"),
                                    QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(&TraduttoreProgramma());
+    LocaleDocumenti::Imposta(locale);
+    // The platform's own dialogs speak the system's language: where that is not the
+    // interface's, Qt's dialogs, translated above, are shown instead.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs,
+                                   locale.language() != QLocale::system().language());
 }
 
 void Traduzioni::ImpostaCalendario(QCalendarWidget* calendario)

@@ -76,11 +76,18 @@ QString GetCartellaProgramma()
 {
     if (!CartellaProgrammaForzata.isEmpty())
         return CartellaProgrammaForzata;
+    // The installed program lies where users cannot write: the command that starts it names
+    // the user's folders.
+    if (const QString indicata = qEnvironmentVariable(VariabileCartellaProgramma); !indicata.isEmpty())
+        return indicata;
     return QCoreApplication::applicationDirPath();
 }
 
 QString GetPercorsoIni()
 {
+    if (const QString indicato = qEnvironmentVariable(VariabileIni);
+        CartellaProgrammaForzata.isEmpty() && !indicato.isEmpty())
+        return indicato;
     return GetCartellaProgramma() + QStringLiteral("/Zelmar.ini");
 }
 

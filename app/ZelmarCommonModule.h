@@ -25,7 +25,11 @@ QString GetPercorsoDatabaseTeorico();      // ... + "/Database/Database_teorico.
 // True for an existing regular file (an empty file counts); false for folders and errors.
 bool EsisteFile(const QString& percorso);
 
-// The folder of the running program: Zelmar.ini and the image folders live there.
+// The folder of the running program: Zelmar.ini and the image folders live there. The
+// installed program is told other places by these environment variables: the folder of the
+// image folders, and the Zelmar.ini file.
+constexpr const char* VariabileCartellaProgramma = "ZELMARTEK_CARTELLA_PROGRAMMA";
+constexpr const char* VariabileIni = "ZELMARTEK_INI";
 QString GetCartellaProgramma();
 QString GetPercorsoIni();
 // Image folder of a category folder name: program folder + "/immagine/" + folder + "/".

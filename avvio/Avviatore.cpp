@@ -1,6 +1,6 @@
 #include "Avviatore.h"
 
-#include "CartellaUtente.h"
+#include "CartelleUtente.h"
 #include "CopiaCartella.h"
 #include "app/MessageBox.h"
 #include "app/Traduzioni.h"
@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cerrno>
@@ -33,12 +32,6 @@ QString CartellaInstallata(const char* relativa)
 
 } // namespace
 
-QString Avviatore::CartellaProgrammaUtente()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/ZELMARtek");
-}
-
 bool Avviatore::DatiMancanti(const QString& cartellaDati)
 {
     const QDir cartella(cartellaDati);
@@ -55,9 +48,12 @@ bool Avviatore::ChiediDatiDimostrativi(const QString& cartellaDati)
            MessageBox::Yes;
 }
 
-void Avviatore::Avvisa(const QString& testo, const QStringList& problemi)
+void Avviatore::Avvisa(const QString& testo, const QStringList& problemi,
+                       const std::function<void()>& preparaFinestre)
 {
-    QTextStream(stderr) << testo << '\n' << problemi.join(QLatin1Char('\n')) << '\n';
+    // First on standard error, which is all there is when no window can be shown.
+    QTextStream(stderr) << testo << '\n' << problemi.join(QLatin1Char('\n')) << Qt::endl;
+    preparaFinestre();
     MessageBox::show(nullptr, testo + QStringLiteral("\n\n") + problemi.join(QLatin1Char('\n')),
                      MessageBox::Exclamation);
 }
@@ -74,13 +70,12 @@ void Avviatore::OffriDatiDimostrativi(bool senzaChiedere, const std::function<vo
     }
     const QStringList errori = CopiaCartella::CopiaMancanti(
         CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI) + QStringLiteral("/demo/ZELMARtek"), dati);
-    if (!errori.isEmpty()) {
-        preparaFinestre();
-        Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)), errori);
-    }
+    if (!errori.isEmpty())
+        Avvisa(tr("The demo data could not be copied into %1:").arg(QDir::toNativeSeparators(dati)), errori,
+               preparaFinestre);
 }
 
-int Avviatore::SostituisciConProgramma(const QString& programma, const QStringList& argomenti)
+QString Avviatore::SostituisciConProgramma(const QString& programma, const QStringList& argomenti)
 {
     std::vector<QByteArray> testi{QFile::encodeName(programma)};
     for (const QString& argomento : argomenti)
@@ -90,8 +85,24 @@ int Avviatore::SostituisciConProgramma(const QString& programma, const QStringLi
         puntatori.push_back(testo.data());
     puntatori.push_back(nullptr);
     execv(puntatori.front(), puntatori.data());
-    QTextStream(stderr) << "zelmartek: " << programma << ": " << std::strerror(errno) << '\n';
-    return 127;
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+int Avviatore::Aiuto(int argc, char* argv[])
+{
+    QCoreApplication applicazione(argc, argv);
+    CartelleUtente::Usa();
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    QTextStream(stdout) << tr("Usage: zelmartek [--dati-dimostrativi] [--esci-dopo-avvio]\n"
+                              "Starts ZELMARtek with the settings of %1 and the pictures of %2.\n"
+                              "  --dati-dimostrativi  copy the demo data into a missing data folder without "
+                              "asking\n"
+                              "  --esci-dopo-avvio    end as soon as the main window shows its first entry "
+                              "(exit status 0), or 1 when it shows none\n"
+                              "  --help               print this help\n")
+                               .arg(CartelleUtente::Ini(),
+                                    CartelleUtente::Programma() + QStringLiteral("/immagine"));
+    return 0;
 }
 
 int Avviatore::Esegui(int argc, char* argv[])
@@ -99,15 +110,9 @@ int Avviatore::Esegui(int argc, char* argv[])
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti << QString::fromLocal8Bit(argv[i]);
+    if (argomenti.contains(QStringLiteral("--help")))
+        return Aiuto(argc, argv);
     const bool datiSenzaChiedere = argomenti.removeAll(OpzioneDatiDimostrativi) > 0;
-    if (argomenti.contains(QStringLiteral("--help"))) {
-        QTextStream(stdout)
-            << "Usage: zelmartek [--dati-dimostrativi]\n"
-               "Starts ZELMARtek from the user's program folder "
-            << CartellaProgrammaUtente()
-            << ".\n  --dati-dimostrativi  copy the demo data into a missing data folder without asking\n";
-        return 0;
-    }
     // Message boxes need an application: one is made only when a box is to be shown, with the
     // texts in the configured language, and is gone before the program replaces this process.
     std::unique_ptr<QApplication> applicazione;
@@ -117,18 +122,16 @@ int Avviatore::Esegui(int argc, char* argv[])
         applicazione = std::make_unique<QApplication>(argc, argv);
         Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     };
-    const QString cartella = CartellaProgrammaUtente();
-    const QStringList problemi =
-        CartellaUtente::Aggiorna(CartellaInstallata(ZELMAR_DA_COMANDO_A_PROGRAMMI),
-                                 CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI), cartella);
-    ZelmarCommonModule::SetCartellaProgramma(cartella);
-    if (!problemi.isEmpty()) {
-        preparaFinestre();
-        Avvisa(tr("The program folder %1 could not be brought up to date:")
-                   .arg(QDir::toNativeSeparators(cartella)),
-               problemi);
-    }
+    const QStringList problemi = CartelleUtente::Prepara(CartellaInstallata(ZELMAR_DA_COMANDO_A_CONDIVISI));
+    CartelleUtente::Usa();
+    if (!problemi.isEmpty())
+        Avvisa(tr("Your folders for ZELMARtek could not be readied:"), problemi, preparaFinestre);
     OffriDatiDimostrativi(datiSenzaChiedere, preparaFinestre);
     applicazione.reset();
-    return SostituisciConProgramma(cartella + QStringLiteral("/zelmartek"), argomenti);
+    const QString programma =
+        CartellaInstallata(ZELMAR_DA_COMANDO_A_PROGRAMMI) + QStringLiteral("/zelmartek");
+    const QString errore = SostituisciConProgramma(programma, argomenti);
+    Avvisa(tr("ZELMARtek could not be started:"),
+           {QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(programma), errore)}, preparaFinestre);
+    return 127;
 }

@@ -1,5 +1,5 @@
-// The "zelmartek" command of the installed package: prepares the user's program folder and
-// starts the program from it.
+// The "zelmartek" command of the installed package: readies the user's folders and starts the
+// installed program with them.
 #include "Avviatore.h"
 
 int main(int argc, char* argv[])

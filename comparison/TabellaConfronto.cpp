@@ -116,9 +116,9 @@ QByteArray TabellaConfronto::Csv(const QList<DatiVoce>& voci)
     return ScritturaCsv::Inizio() + testo.toUtf8();
 }
 
-QString TabellaConfronto::TestoCella(const QVariant& cella)
+QString TabellaConfronto::TestoCella(const QVariant& cella, const QLocale& locale)
 {
-    return FormatoNumero::TestoCampo(cella);
+    return FormatoNumero::TestoCampo(cella, locale);
 }
 
 QString TabellaConfronto::TestoAppunti(const QList<DatiVoce>& voci)
@@ -134,7 +134,7 @@ QString TabellaConfronto::TestoAppunti(const QList<DatiVoce>& voci)
     for (const Riga& riga : Righe(voci)) {
         QStringList campi{riga.etichetta};
         for (const QVariant& cella : riga.celle)
-            campi << pulito(TestoCella(cella));
+            campi << pulito(TestoCella(cella, QLocale()));
         righe << campi.join(QLatin1Char('\t'));
     }
     return righe.join(QLatin1Char('\n')) + QLatin1Char('\n');

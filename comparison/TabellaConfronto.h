@@ -4,6 +4,7 @@
 #pragma once
 
 #include "exchange/DatiVoce.h"
+#include "model/LocaleDocumenti.h"
 
 #include <QList>
 #include <QString>
@@ -22,11 +23,11 @@ QString Intestazione();
 QList<Riga> Righe(const QList<DatiVoce>& voci);
 
 // The whole table with a heading line of the entries' names: CSV as the exports write it,
-// and tab-separated text in the locale's number form for the clipboard.
+// and tab-separated text in the system's number form for the clipboard (a spreadsheet's).
 QByteArray Csv(const QList<DatiVoce>& voci);
 QString TestoAppunti(const QList<DatiVoce>& voci);
 
-// A cell as the window and the clipboard show it: numbers in the locale's form.
-QString TestoCella(const QVariant& cella);
+// A cell as the window and the printed table show it: numbers in the documents' form.
+QString TestoCella(const QVariant& cella, const QLocale& locale = LocaleDocumenti::Locale());
 
 } // namespace TabellaConfronto

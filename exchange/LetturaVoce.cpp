@@ -3,15 +3,17 @@
 #include "TipiVoce.h"
 #include "model/DettaglioMateriale.h"
 #include "model/FormatoNumero.h"
+#include "model/LocaleDocumenti.h"
 #include "model/RigaValutazione.h"
 
 using RecordSchema::Campo;
 
 namespace {
 
+// Numbers in the form of the documents the entry goes into.
 QString Testo(const RecordMateriale& record, Campo campo)
 {
-    return FormatoNumero::TestoCampo(record.Valore(campo));
+    return FormatoNumero::TestoCampo(record.Valore(campo), LocaleDocumenti::Locale());
 }
 
 std::optional<double> Numero(const QVariant& valore)
@@ -39,7 +41,7 @@ DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tip
     voce.certificato = !tipo.tabellaTeorica;
     if (voce.certificato) {
         voce.numeroCertificato = Testo(record, Campo::Certificato);
-        voce.dataProva = Testo(record, Campo::DataProva);
+        voce.dataProva = LocaleDocumenti::DataProva(Testo(record, Campo::DataProva));
         voce.ente = Testo(record, Campo::EnteProva);
         voce.societa = Testo(record, Campo::SocietaRichiedente);
     }
@@ -51,7 +53,7 @@ DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tip
             voce.fisici.append({RecordSchema::Nome(campo), valore});
     for (const ColonnaValutazione& v : tipo.valutazioni)
         voce.valutazioni.append({RecordSchema::Nome(v.campo), Numero(record.Valore(v.campo))});
-    voce.rigaValutazione = RigaValutazione::Di(record, tipo);
+    voce.rigaValutazione = RigaValutazione::Di(record, tipo, LocaleDocumenti::Locale());
     for (int i = 0; i < RecordSchema::NumeroBande; ++i)
         voce.bande[i] = Numero(record.Banda(tipo.grandezza, i));
     if (const auto grandezza = TipiVoce::GrandezzaValutata(tipo.codice))

@@ -1,18 +1,18 @@
 #include "TipiVoce.h"
 
 #include "model/Categorie.h"
+#include "model/LocaleDocumenti.h"
 #include "model/TestoValutazione.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 
 QString TestoTermine(const std::optional<int>& valore)
 {
-    return valore ? QLocale().toString(*valore) : QStringLiteral("-");
+    return valore ? LocaleDocumenti::Locale().toString(*valore) : QStringLiteral("-");
 }
 
 } // namespace

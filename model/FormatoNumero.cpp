@@ -7,7 +7,7 @@
 
 namespace {
 
-template <typename T> QString TestoBreve(T valore)
+template <typename T> QString TestoBreve(T valore, const QLocale& locale)
 {
     if (!std::isfinite(valore))
         return QString::number(valore);
@@ -16,7 +16,6 @@ template <typename T> QString TestoBreve(T valore)
     QString testo = QString::fromLatin1(buffer, int(risultato.ptr - buffer));
     if (testo == QLatin1String("-0"))
         testo = QStringLiteral("0");
-    const QLocale locale;
     testo.replace(QLatin1Char('.'), locale.decimalPoint());
     if (testo.startsWith(QLatin1Char('-')))
         testo.replace(0, 1, locale.negativeSign());
@@ -25,14 +24,14 @@ template <typename T> QString TestoBreve(T valore)
 
 } // namespace
 
-QString FormatoNumero::Testo(double valore)
+QString FormatoNumero::Testo(double valore, const QLocale& locale)
 {
-    return TestoBreve(valore);
+    return TestoBreve(valore, locale);
 }
 
 QString FormatoNumero::TestoSingolo(float valore)
 {
-    return TestoBreve(valore);
+    return TestoBreve(valore, QLocale());
 }
 
 bool FormatoNumero::Numerico(const QVariant& valore)
@@ -50,9 +49,9 @@ bool FormatoNumero::Numerico(const QVariant& valore)
     }
 }
 
-QString FormatoNumero::TestoCampo(const QVariant& valore)
+QString FormatoNumero::TestoCampo(const QVariant& valore, const QLocale& locale)
 {
     if (valore.isNull())
         return {};
-    return Numerico(valore) ? Testo(valore.toDouble()) : valore.toString();
+    return Numerico(valore) ? Testo(valore.toDouble(), locale) : valore.toString();
 }

@@ -2,10 +2,10 @@
 
 #include "FormatoNumero.h"
 
-QString RigaValutazione::Di(const RecordMateriale& record, const TipoMateriale& tipo)
+QString RigaValutazione::Di(const RecordMateriale& record, const TipoMateriale& tipo, const QLocale& locale)
 {
-    const auto testo = [&record](RecordSchema::Campo campo) {
-        return FormatoNumero::TestoCampo(record.Valore(campo));
+    const auto testo = [&record, &locale](RecordSchema::Campo campo) {
+        return FormatoNumero::TestoCampo(record.Valore(campo), locale);
     };
     QString riga = QString::fromUtf8(tipo.rigaValutazione);
     const auto& v = tipo.valutazioni;

@@ -5,6 +5,7 @@
 #include "comparison/GraficoCurve.h"
 #include "exchange/TipiVoce.h"
 #include "model/FormatoNumero.h"
+#include "model/LocaleDocumenti.h"
 #include "model/RecordSchema.h"
 
 #include <QChart>
@@ -12,7 +13,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QGraphicsScene>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -113,7 +113,7 @@ QString RigaCalcolata(const DatiVoce& voce)
                        .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
     if (const auto somma = v.SommaDeviazioni())
         riga += QCoreApplication::translate("SchedaTecnica", "; unfavourable deviations %1 dB")
-                    .arg(QLocale().toString(*somma, 'f', 1));
+                    .arg(LocaleDocumenti::Locale().toString(*somma, 'f', 1));
     return riga;
 }
 
@@ -220,7 +220,7 @@ void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce
 
 QString Decimi(double valore)
 {
-    return FormatoNumero::Testo(std::round(valore * 10) / 10);
+    return FormatoNumero::Testo(std::round(valore * 10) / 10, LocaleDocumenti::Locale());
 }
 
 void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
@@ -238,7 +238,8 @@ void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& 
         case 0:
             return QString::number(RecordSchema::Frequenze[banda]);
         case 1:
-            return voce.bande[banda] ? FormatoNumero::Testo(*voce.bande[banda]) : kNessuno;
+            return voce.bande[banda] ? FormatoNumero::Testo(*voce.bande[banda], LocaleDocumenti::Locale())
+                                     : kNessuno;
         case 2:
             return valutata ? Decimi(voce.calcolata->riferimento[i]) : QString();
         default:
@@ -282,7 +283,7 @@ void DisegnaPiede(Pagina& pagina, const ImpaginazioneScheda& s)
     pagina.Testo(testo, QStringLiteral("ZELMARtek"), Pagina::Carattere(7.5, true), kBlu);
     pagina.Testo(testo,
                  QCoreApplication::translate("SchedaTecnica", "Data sheet written on %1")
-                     .arg(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)),
+                     .arg(LocaleDocumenti::Data(QDate::currentDate())),
                  Pagina::Carattere(7.5), Qt::darkGray, Qt::AlignRight);
 }
 

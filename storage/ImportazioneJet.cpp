@@ -8,6 +8,7 @@
 #include "SqliteConnessione.h"
 #include "SqliteSchema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -183,31 +184,37 @@ QString ImportazioneJet::Rapporto::Testo() const
     for (const EsitoFile& e : file) {
         switch (e.stato) {
         case EsitoFile::Convertito:
-            righe << QStringLiteral("Convertito: %1 (%2 tabelle, %3 righe); l'originale è in %4")
+            righe << QCoreApplication::translate("ImportazioneJet",
+                                                 "Converted: %1 (%2 tables, %3 rows); the original is in %4")
                          .arg(e.percorso)
                          .arg(e.tabelle)
                          .arg(e.righe)
                          .arg(e.copia);
             break;
         case EsitoFile::GiaNelFormato:
-            righe << QStringLiteral("Già nel formato del programma: %1").arg(e.percorso);
+            righe << QCoreApplication::translate("ImportazioneJet", "Already in the program's format: %1")
+                         .arg(e.percorso);
             break;
         case EsitoFile::Errore:
-            righe << QStringLiteral("Non convertito: %1: %2").arg(e.percorso, e.dettaglio);
+            righe << QCoreApplication::translate("ImportazioneJet", "Not converted: %1: %2")
+                         .arg(e.percorso, e.dettaglio);
             break;
         case EsitoFile::Annullato:
-            righe << QStringLiteral("Lasciato com'era, importazione annullata: %1").arg(e.percorso);
+            righe << QCoreApplication::translate("ImportazioneJet",
+                                                 "Left as it was, the import cancelled: %1")
+                         .arg(e.percorso);
             break;
         }
     }
     QString conti =
-        QStringLiteral("File convertiti: %1; già nel formato del programma: %2; non convertiti: %3")
+        QCoreApplication::translate(
+            "ImportazioneJet", "Files converted: %1; already in the program's format: %2; not converted: %3")
             .arg(Quanti(EsitoFile::Convertito))
             .arg(Quanti(EsitoFile::GiaNelFormato))
             .arg(Quanti(EsitoFile::Errore));
     if (Quanti(EsitoFile::Annullato) > 0)
-        conti +=
-            QStringLiteral("; lasciati com'erano per l'annullamento: %1").arg(Quanti(EsitoFile::Annullato));
+        conti += QCoreApplication::translate("ImportazioneJet", "; left as they were by the cancel: %1")
+                     .arg(Quanti(EsitoFile::Annullato));
     righe << conti + QLatin1Char('.');
     return righe.join(QLatin1Char('\n'));
 }

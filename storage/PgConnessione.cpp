@@ -5,7 +5,6 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <libpq-fe.h>
-#include <poll.h>
 
 namespace {
 
@@ -215,18 +214,14 @@ void PgConnessione::ChiudiInattive()
 }
 
 // A kept connection the server closed meanwhile (a restart, an administrator) has its
-// farewell waiting on the socket: reading it marks the connection bad.
+// farewell waiting on the socket: reading it marks the connection bad. libpq keeps its socket
+// non-blocking, so reading takes what has arrived and never waits.
 bool PgConnessione::Viva()
 {
-    for (int letture = 0; letture < 4 && PQstatus(pg_) == CONNECTION_OK; ++letture) {
-        pollfd attesa{PQsocket(pg_), POLLIN, 0};
-        if (poll(&attesa, 1, 0) <= 0)
-            break;
-        if (!PQconsumeInput(pg_))
-            return false;
-        while (PGnotify* avviso = PQnotifies(pg_))
-            PQfreemem(avviso);
-    }
+    if (PQstatus(pg_) == CONNECTION_OK && !PQconsumeInput(pg_))
+        return false;
+    while (PGnotify* avviso = PQnotifies(pg_))
+        PQfreemem(avviso);
     return PQstatus(pg_) == CONNECTION_OK && PQtransactionStatus(pg_) == PQTRANS_IDLE;
 }
 

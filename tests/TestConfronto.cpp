@@ -134,6 +134,11 @@ private slots:
         QCOMPARE(riga("Ctr (dB) stored"), (QList<QVariant>{QVariant(), QVariant()}));
         QCOMPARE(riga("Rw computed (dB)").size(), 2);
         QVERIFY(riga("Rw computed (dB)")[1].isNull());
+        // Shown and printed in the interface language's form, copied in the system's (Italian).
+        LocaleDocumenti::Imposta(QLocale(QLocale::English));
+        QCOMPARE(TabellaConfronto::TestoCella(40.5), QStringLiteral("40.5"));
+        QVERIFY(TabellaConfronto::TestoAppunti({muro, teorico}).contains("Rw (dB) stored\t52\t40,5\n"));
+        LocaleDocumenti::Imposta(QLocale());
     }
 };
 

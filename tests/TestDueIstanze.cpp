@@ -83,7 +83,7 @@ private slots:
         condividi.start(QStringLiteral(ZELMAR_CONDIVIDI), {"--verso-server", percorso_, conninfo});
         QVERIFY(condividi.waitForFinished(60000));
         QCOMPARE(condividi.exitCode(), 0);
-        QVERIFY(condividi.readAllStandardError().contains("Rw_laboratorio: 2 rows"));
+        QVERIFY(condividi.readAllStandardError().contains("Rw_laboratorio: 2 righe"));
         DatabaseCondiviso::Collega(percorso_, conninfo);
         qputenv("ZELMAR_PROVA_SERVER", conninfo.toUtf8());
     }

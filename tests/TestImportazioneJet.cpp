@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(avanzamento, (QStringList{"3/3 testV1997.mdb Table1", "3/3 testV1997.mdb Table2",
                                            "3/3 testV1997.mdb Table3", "3/3 testV1997.mdb Table4"}));
         QCOMPARE(rapporto.Quanti(EsitoFile::Errore), 2);
-        QVERIFY(rapporto.Testo().contains(QStringLiteral("Non convertito: ") +
+        QVERIFY(rapporto.Testo().contains(QStringLiteral("Not converted: ") +
                                           dati.File(QStringLiteral("Rotto.mdb"))));
 
         const auto strumento = [](const QStringList& argomenti, QString* uscita = nullptr) {

@@ -84,15 +84,16 @@ struct Esecuzione
     QString uscita, errori;
 };
 
-// zelmar-prevedi with its language set in a Zelmar.ini of the user's program folder.
+// zelmar-prevedi with its language set in a Zelmar.ini of its own.
 Esecuzione Prevedi(const QStringList& argomenti, const QByteArray& ingresso,
                    const QString& lingua = "Italiano")
 {
     QTemporaryDir casa;
-    TestSupport::Scrivi(casa.filePath("ZELMARtek/Zelmar.ini"), "[Configurazione]\nLingua=" + lingua.toUtf8());
+    TestSupport::Scrivi(casa.filePath("Zelmar.ini"), "[Configurazione]\nLingua=" + lingua.toUtf8());
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert("XDG_DATA_HOME", casa.path());
+    ambiente.insert("ZELMARTEK_CARTELLA_PROGRAMMA", casa.path());
+    ambiente.insert("ZELMARTEK_INI", casa.filePath("Zelmar.ini"));
     processo.setProcessEnvironment(ambiente);
     processo.start(ZELMAR_PREVEDI, argomenti);
     processo.write(ingresso);

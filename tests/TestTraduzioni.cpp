@@ -1,12 +1,14 @@
 // The texts that do not come from the catalogue follow the configured language: Qt's own
-// (context menus, dialog buttons), the calendars' month names and the program's own texts,
-// while the numbers keep the locale the system chose.
+// (context menus, dialog buttons, the print dialog's texts Qt lacks in Italian), the calendars'
+// month names, the program's own texts and the dates of documents, while the
+// boxes' numbers keep the locale the system chose.
 #include "CopiaCartella.h"
 #include "TestSupport.h"
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "browser/Form2.h"
 #include "editor/Form3.h"
+#include "model/LocaleDocumenti.h"
 
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
@@ -31,11 +33,12 @@ private slots:
         {
             const char* lingua;
             QLocale sistema;
-            const char *annulla, *si, *mese, *errore;
+            const char *annulla, *si, *mese, *errore, *pagine, *data;
+            bool dialoghiDiQt; // the system's language (Italian, for the tests) is not the interface's
         } righe[] = {{"Italiano", QLocale(QLocale::English, QLocale::UnitedStates), "Ann&ulla", "&Sì",
-                      "gennaio", "non può essere creata"},
+                      "gennaio", "non può essere creata", "Pagine", "08/12/2026", false},
                      {"English", QLocale(QLocale::Italian, QLocale::Italy), "&Undo", "&Yes", "january",
-                      "cannot be made"}};
+                      "cannot be made", "Pages", "12/8/2026", true}};
         for (const auto& r : righe) {
             QLocale::setDefault(r.sistema);
             TestSupport::AmbienteDati ambiente;
@@ -49,6 +52,10 @@ private slots:
                      QString::fromUtf8(r.annulla));
             QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::No);
             QCOMPARE(pulsanti.button(QDialogButtonBox::Yes)->text(), QString::fromUtf8(r.si));
+            QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Pages"),
+                     QString::fromUtf8(r.pagine));
+            QCOMPARE(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs), r.dialoghiDiQt);
+            QCOMPARE(LocaleDocumenti::Data(QDate(2026, 12, 8)), QString::fromUtf8(r.data));
 
             // The calendars of the information window and of the editor.
             Form2 informazioni;

@@ -86,6 +86,31 @@ private slots:
             QVERIFY(contenuto.mid(3).startsWith(tabella->FieldNames().join(';').toUtf8() + "\r\n"));
         }
     }
+
+    // The sheet of the installed program, whose Zelmar.ini the environment names (not the one
+    // in its program folder): texts, numbers and dates in that language, not the system's (C).
+    void schedaNellaLinguaDelleImpostazioni()
+    {
+        TestSupport::AmbienteDati dati;
+        QVERIFY(dati.ok());
+        dati.scriviIni("English", dati.cartellaDati());
+        QTemporaryDir uscita;
+        QVERIFY(TestSupport::Scrivi(uscita.filePath("Zelmar.ini"), "[Configurazione]\nLingua=Italiano\n"));
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("LC_ALL", "C");
+        ambiente.insert("ZELMARTEK_CARTELLA_PROGRAMMA", dati.cartellaProgramma());
+        ambiente.insert("ZELMARTEK_INI", uscita.filePath("Zelmar.ini"));
+        QProcess esporta;
+        esporta.setProcessEnvironment(ambiente);
+        esporta.start(ZELMAR_ESPORTA,
+                      {"--pdf", uscita.filePath("a.pdf"), dati.percorsoDatabase("Database_sperimentale.mdb"),
+                       "Rw_laboratorio", "Muro in laterizio 12 cm"});
+        QVERIFY(esporta.waitForFinished(60000) && esporta.exitCode() == 0);
+        const QString testo = TestoPdf::Testo(uscita.filePath("a.pdf"));
+        for (const QString& atteso :
+             QStringList{"05/03/2010", "39,5", "10,08", QDate::currentDate().toString("dd/MM/yyyy")})
+            QVERIFY2(testo.contains(atteso), qPrintable(atteso + "\n---\n" + testo));
+    }
 };
 
 QTEST_MAIN(TestZelmarEsporta)

@@ -5,7 +5,7 @@
 //                [--massa-min X] [--massa-max X] [--dal D/M/YYYY] [--al D/M/YYYY] [--difforme]
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
-#include "avvio/Avviatore.h"
+#include "avvio/CartelleUtente.h"
 #include "exchange/ScritturaCsv.h"
 #include "model/Categorie.h"
 #include "search/LetturaValori.h"
@@ -71,6 +71,7 @@ int Strumento::Esegui(const QStringList& argomenti)
                       "  --dal D/M/YYYY, --al D/M/YYYY    \"Data Prova\", read day/month/year\n"
                       "  --difforme         some stored rating differs from the one computed from the\n"
                       "                     entry's curve\n"
+                      "  -h, --help         print this help\n"
                       "Numbers take \",\" or \".\" (-3,5 is a value); \"-\" alone is no bound. Bounds are\n"
                       "inclusive; an entry without the value a bound tests, or whose date is no date,\n"
                       "does not match.\n"
@@ -210,9 +211,8 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    // The language of the program's Zelmar.ini: beside this tool, or in the user's program folder.
-    if (!QFileInfo::exists(ZelmarCommonModule::GetPercorsoIni()))
-        ZelmarCommonModule::SetCartellaProgramma(Avviatore::CartellaProgrammaUtente());
+    // The language of the program's Zelmar.ini.
+    CartelleUtente::PerStrumento();
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     return Strumento::Esegui(QCoreApplication::arguments().mid(1));
 }

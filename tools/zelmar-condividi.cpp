@@ -1,6 +1,9 @@
 // zelmar-condividi: moves a laboratory's custom database between a file (the program's own
 // or an Access file) and the shared database on a PostgreSQL server, every entry of the
 // custom tables in stored order, and checks the row counts of what it wrote.
+#include "app/Traduzioni.h"
+#include "app/ZelmarCommonModule.h"
+#include "avvio/CartelleUtente.h"
 #include "model/DatabaseCondiviso.h"
 #include "model/RecordSchema.h"
 #include "storage/DBEngine.h"
@@ -16,16 +19,26 @@
 
 namespace {
 
-const char* const Uso =
-    "Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO\n"
-    "       zelmar-condividi --verso-file CONNINFO FILE\n"
-    "Copies the custom database FILE (the program's own or an Access file) into the shared\n"
-    "database on the PostgreSQL server of the libpq connection string CONNINFO, or the\n"
-    "server's tables into the new file FILE. The PG* environment variables and ~/.pgpass\n"
-    "apply as libpq applies them. Tables that already hold entries on the server are not\n"
-    "written unless --sostituisci is given, which replaces their entries.\n"
-    "Exit status: 0 done, 1 a failure (connection, refused table, count that does not\n"
-    "match), 2 wrong usage, a missing input file or table, or an existing output FILE.";
+// The texts, in the interface language of the program's Zelmar.ini.
+class Testi
+{
+    Q_DECLARE_TR_FUNCTIONS(ZelmarCondividi)
+
+public:
+    static QString Uso()
+    {
+        return tr("Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO\n"
+                  "       zelmar-condividi --verso-file CONNINFO FILE\n"
+                  "Copies the custom database FILE (the program's own or an Access file) into the shared\n"
+                  "database on the PostgreSQL server of the libpq connection string CONNINFO, or the\n"
+                  "server's tables into the new file FILE. The PG* environment variables and ~/.pgpass\n"
+                  "apply as libpq applies them. Tables that already hold entries on the server are not\n"
+                  "written unless --sostituisci is given, which replaces their entries.\n"
+                  "-h, --help prints this help.\n"
+                  "Exit status: 0 done, 1 a failure (connection, refused table, count that does not\n"
+                  "match), 2 wrong usage, a missing input file or table, or an existing output FILE.");
+    }
+};
 
 // An exit status with its message, thrown to main.
 struct Uscita
@@ -70,7 +83,7 @@ std::vector<Tabella> LeggiTutte(Database& database, const QString& dove)
             tabelle.push_back(Leggi(database, t.nome));
         } catch (const DbException& e) {
             if (e.Numero() == DbErrore::TabellaNonTrovata)
-                throw Uscita{2, QStringLiteral("%1 has no table «%2».").arg(dove, t.nome)};
+                throw Uscita{2, Testi::tr("%1 has no table \u00ab%2\u00bb.").arg(dove, t.nome)};
             throw;
         }
         tabelle.back().nome = t.nome;
@@ -80,12 +93,9 @@ std::vector<Tabella> LeggiTutte(Database& database, const QString& dove)
 
 void Conta(const QString& tabella, qsizetype scritte, qsizetype contate, bool* tutteUguali)
 {
-    Scrivi(QStringLiteral("%1: %2 rows").arg(tabella).arg(contate));
+    Scrivi(Testi::tr("%1: %n rows", nullptr, int(contate)).arg(tabella));
     if (scritte != contate) {
-        Scrivi(QStringLiteral("%1: %2 rows were read, but %3 are stored.")
-                   .arg(tabella)
-                   .arg(scritte)
-                   .arg(contate));
+        Scrivi(Testi::tr("%1: %2 rows were read, but %3 are stored.").arg(tabella).arg(scritte).arg(contate));
         *tutteUguali = false;
     }
 }
@@ -93,9 +103,9 @@ void Conta(const QString& tabella, qsizetype scritte, qsizetype contate, bool* t
 int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
 {
     if (!QFileInfo(file).isFile())
-        throw Uscita{2, QStringLiteral("The file «%1» does not exist.").arg(file)};
+        throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb does not exist.").arg(file)};
     auto origine = DBEngine::OpenDatabase(file, DBEngine::Uso::Lettura);
-    const std::vector<Tabella> tabelle = LeggiTutte(*origine, QStringLiteral("The file «%1»").arg(file));
+    const std::vector<Tabella> tabelle = LeggiTutte(*origine, Testi::tr("The file \u00ab%1\u00bb").arg(file));
     origine->Close();
 
     auto server = PgDatabase::Apri(conninfo, DatabaseCondiviso::Tabelle());
@@ -107,13 +117,13 @@ int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
         auto rs = server->OpenRecordset(t.nome);
         for (const QString& colonna : t.colonne)
             if (!rs->HasField(colonna))
-                throw Uscita{1,
-                             QStringLiteral("The table «%1» of the database %2 has no column «%3», which the "
-                                            "file has: nothing was written.")
-                                 .arg(t.nome, server->Server(), colonna)};
+                throw Uscita{
+                    1, Testi::tr("The table \u00ab%1\u00bb of the database %2 has no column \u00ab%3\u00bb, "
+                                 "which the file has: nothing was written.")
+                           .arg(t.nome, server->Server(), colonna)};
         if (rs->RecordCount() > 0 && !sostituisci)
-            throw Uscita{1, QStringLiteral("The table «%1» of the database %2 already holds entries: nothing "
-                                           "was written (--sostituisci replaces them).")
+            throw Uscita{1, Testi::tr("The table \u00ab%1\u00bb of the database %2 already holds entries: "
+                                      "nothing was written (--sostituisci replaces them).")
                                 .arg(t.nome, server->Server())};
         server->Svuota(t.nome);
         server->AggiungiRighe(t.nome, t.colonne, t.righe);
@@ -122,7 +132,7 @@ int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
     for (const Tabella& t : tabelle)
         Conta(t.nome, qsizetype(t.righe.size()), server->OpenRecordset(t.nome)->RecordCount(), &tutteUguali);
     if (!tutteUguali)
-        throw Uscita{1, QStringLiteral("Nothing was written.")};
+        throw Uscita{1, Testi::tr("Nothing was written.")};
     server->CommitTrans();
     server->Close();
     return 0;
@@ -155,11 +165,11 @@ void ScriviFile(const QString& file, const std::vector<Tabella>& tabelle)
 int VersoFile(const QString& conninfo, const QString& file)
 {
     if (QFileInfo::exists(file))
-        throw Uscita{2, QStringLiteral("The file «%1» already exists: it is not replaced.").arg(file)};
+        throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb already exists: it is not replaced.").arg(file)};
     auto server = PgDatabase::Apri(conninfo, {});
     server->IniziaLettura();
     const std::vector<Tabella> tabelle =
-        LeggiTutte(*server, QStringLiteral("The database %1").arg(server->Server()));
+        LeggiTutte(*server, Testi::tr("The database %1").arg(server->Server()));
     server->Close();
     bool tutteUguali = true;
     try {
@@ -175,7 +185,7 @@ int VersoFile(const QString& conninfo, const QString& file)
     }
     if (!tutteUguali) {
         QFile::remove(file);
-        throw Uscita{1, QStringLiteral("The file «%1» was removed.").arg(file)};
+        throw Uscita{1, Testi::tr("The file \u00ab%1\u00bb was removed.").arg(file)};
     }
     return 0;
 }
@@ -185,11 +195,13 @@ int VersoFile(const QString& conninfo, const QString& file)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
+    CartelleUtente::PerStrumento();
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     // Numbers go into the file as text in one fixed form, read back exactly.
     QLocale::setDefault(QLocale::c());
     QStringList argomenti = applicazione.arguments().mid(1);
     if (argomenti.value(0) == QLatin1String("--help") || argomenti.value(0) == QLatin1String("-h")) {
-        std::printf("%s\n", Uso);
+        std::printf("%s\n", Testi::Uso().toLocal8Bit().constData());
         return 0;
     }
     const bool sostituisci = argomenti.value(0) == QLatin1String("--sostituisci");
@@ -198,7 +210,7 @@ int main(int argc, char** argv)
     const QString verso = argomenti.value(0);
     const bool versoServer = verso == QLatin1String("--verso-server");
     if (argomenti.size() != 3 || (!versoServer && (verso != QLatin1String("--verso-file") || sostituisci))) {
-        std::fprintf(stderr, "%s\n", Uso);
+        std::fprintf(stderr, "%s\n", Testi::Uso().toLocal8Bit().constData());
         return 2;
     }
     try {

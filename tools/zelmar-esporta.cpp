@@ -9,7 +9,7 @@
 // usage or a missing file, table or entry.
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
-#include "avvio/Avviatore.h"
+#include "avvio/CartelleUtente.h"
 #include "browser/SceltaImmagine.h"
 #include "exchange/EsportazioneTabella.h"
 #include "exchange/LetturaVoce.h"
@@ -33,33 +33,46 @@ using namespace Strumenti;
 
 namespace {
 
-constexpr const char* Sintassi = "Uso: zelmar-esporta --pdf USCITA.pdf [--tipo CODICE] FILE_DB TABELLA NOME\n"
-                                 "     zelmar-esporta --csv USCITA.csv FILE_DB TABELLA\n";
+QString Sintassi()
+{
+    return QCoreApplication::translate(
+        "ZelmarEsporta", "Usage: zelmar-esporta --pdf OUT.pdf [--tipo CODE] DB_FILE TABLE NAME\n"
+                         "       zelmar-esporta --csv OUT.csv DB_FILE TABLE\n");
+}
 
-constexpr const char* Aiuto =
-    "\n"
-    "--pdf  scrive la scheda tecnica di una pagina A4 della voce NOME della tabella TABELLA del\n"
-    "       file FILE_DB (database proprio o file Access): la prima voce con quel nome\n"
-    "       nell'ordine dell'indice, come la trova il programma. Il tipo della voce viene da dove\n"
-    "       sta il file nella cartella dei dati (tabelle del database personalizzato o teorico,\n"
-    "       cartella di categoria di un file sperimentale), oppure da --tipo con un codice di\n"
-    "       tipo: 1 Rw, 2 R'w, 3 DRw, 4 Lnw, 5 L'nw, 6 DLw, 7 Infissi, 8 Rw teorico,\n"
-    "       9 Lnw teorico, 10 Dnew, 100 DRw teorico.\n"
-    "--csv  scrive l'intera tabella in CSV: UTF-8 con BOM, \";\" come separatore, la riga di\n"
-    "       intestazione con i nomi esatti delle colonne nell'ordine della tabella, poi le righe\n"
-    "       nell'ordine in cui sono memorizzate; numeri con la virgola decimale, Null come\n"
-    "       campo vuoto.\n"
-    "Le opzioni vengono prima; gli argomenti dopo di esse sono dati anche se iniziano con \"-\".\n"
-    "Stato di uscita: 0 scritto, 1 USCITA non scrivibile o FILE_DB illeggibile,\n"
-    "2 uso errato o file, tabella o voce mancante.\n"
-    "La scheda è nella lingua del file Zelmar.ini del programma.\n";
+QString Aiuto()
+{
+    return QCoreApplication::translate(
+        "ZelmarEsporta",
+        "\n"
+        "--pdf  writes the one-page A4 data sheet of the entry NAME of the table TABLE of the\n"
+        "       file DB_FILE (the program's own database or an Access file): the first entry of\n"
+        "       that name in the index's order, as the program finds it. The entry's kind comes\n"
+        "       from where the file lies in the data folder (tables of the custom or the\n"
+        "       theoretical database, category folder of an experimental file), or from --tipo\n"
+        "       with a kind code: 1 Rw, 2 R'w, 3 DRw, 4 Lnw, 5 L'nw, 6 DLw, 7 windows and doors,\n"
+        "       8 theoretical Rw, 9 theoretical Lnw, 10 Dnew, 100 theoretical DRw.\n"
+        "--csv  writes the whole table as CSV: UTF-8 with a BOM, \";\" as the separator, the\n"
+        "       heading line with the exact column names in the table's order, then the rows in\n"
+        "       their stored order; numbers with a decimal comma, Null as an empty field.\n"
+        "-h, --help  prints this help.\n"
+        "Options come first; the arguments after them are data, also when they begin with \"-\".\n"
+        "Exit status: 0 written, 1 OUT cannot be written or DB_FILE cannot be read,\n"
+        "2 wrong usage or a missing file, table or entry.\n"
+        "The sheet is in the language of the program's Zelmar.ini.\n");
+}
 
 int Errore(int stato, const QString& messaggio)
 {
-    std::fprintf(stderr, "zelmar-esporta: %s\n", qPrintable(messaggio));
-    if (stato == UsoErrato && messaggio.startsWith(QLatin1String("uso")))
-        std::fprintf(stderr, "%s", Sintassi);
+    Scrivi(stderr, QStringLiteral("zelmar-esporta: ") + messaggio + QLatin1Char('\n'));
     return stato;
+}
+
+int ErroreDUso(const QString& messaggio)
+{
+    Errore(UsoErrato, messaggio);
+    Scrivi(stderr, Sintassi());
+    return UsoErrato;
 }
 
 struct Richiesta
@@ -82,11 +95,12 @@ QString Leggi(const QStringList& a, Richiesta& r)
             break;
         }
         if (i + 1 >= a.size())
-            return QStringLiteral("uso errato: %1 vuole un valore").arg(opzione);
+            return QCoreApplication::translate("ZelmarEsporta", "wrong usage: %1 needs a value").arg(opzione);
         const QString valore = a[++i];
         if (opzione == QLatin1String("--pdf") || opzione == QLatin1String("--csv")) {
             if (formato)
-                return QStringLiteral("uso errato: --pdf e --csv si escludono");
+                return QCoreApplication::translate("ZelmarEsporta",
+                                                   "wrong usage: --pdf and --csv exclude each other");
             formato = true;
             r.pdf = opzione == QLatin1String("--pdf");
             r.uscita = valore;
@@ -94,36 +108,26 @@ QString Leggi(const QStringList& a, Richiesta& r)
             bool ok = false;
             r.tipo = valore.toInt(&ok);
             if (!ok || TipiVoce::Nome(*r.tipo).isEmpty())
-                return QStringLiteral("uso errato: il tipo «%1» non è un codice di tipo").arg(valore);
+                return QCoreApplication::translate("ZelmarEsporta",
+                                                   "wrong usage: the kind \u00ab%1\u00bb is not a kind code")
+                    .arg(valore);
         } else {
-            return QStringLiteral("uso errato: opzione sconosciuta «%1»").arg(opzione);
+            return QCoreApplication::translate("ZelmarEsporta", "wrong usage: unknown option \u00ab%1\u00bb")
+                .arg(opzione);
         }
     }
     r.argomenti = a.mid(i);
     if (!formato)
-        return QStringLiteral("uso errato: manca --pdf o --csv");
+        return QCoreApplication::translate("ZelmarEsporta", "wrong usage: --pdf or --csv is missing");
     if (!r.pdf && r.tipo)
-        return QStringLiteral("uso errato: --tipo vale solo con --pdf");
+        return QCoreApplication::translate("ZelmarEsporta", "wrong usage: --tipo goes with --pdf only");
     const int attesi = r.pdf ? 3 : 2;
     if (r.argomenti.size() != attesi)
-        return QStringLiteral("uso errato: servono %1 argomenti dopo le opzioni, non %2")
+        return QCoreApplication::translate("ZelmarEsporta",
+                                           "wrong usage: %1 arguments are needed after the options, not %2")
             .arg(attesi)
             .arg(r.argomenti.size());
     return {};
-}
-
-// The program folder: its image folders hold the pictures, its Zelmar.ini the language of the
-// sheet. This tool's own folder when it is one, otherwise the build's, otherwise the user's
-// folder of the installed program.
-QString CartellaProgramma()
-{
-    const QStringList candidate = {QCoreApplication::applicationDirPath(),
-                                   QStringLiteral(ZELMAR_CARTELLA_PROGRAMMA),
-                                   Avviatore::CartellaProgrammaUtente()};
-    for (const QString& cartella : candidate)
-        if (QFileInfo(cartella + QStringLiteral("/immagine")).isDir())
-            return cartella;
-    return candidate.first();
 }
 
 // Opens the table, telling a missing table (2) from a file that cannot be read (1).
@@ -133,7 +137,9 @@ std::unique_ptr<Recordset> ApriTabella(Database& db, const QString& file, const 
     for (const QString& nome : db.TableNames())
         presente = presente || nome == tabella;
     if (!presente) {
-        stato = Errore(UsoErrato, QStringLiteral("il file %1 non ha la tabella «%2»").arg(file, tabella));
+        stato = Errore(UsoErrato,
+                       QCoreApplication::translate("ZelmarEsporta", "the file %1 has no table \u00ab%2\u00bb")
+                           .arg(file, tabella));
         return nullptr;
     }
     return db.OpenRecordset(tabella);
@@ -150,11 +156,11 @@ int Csv(const Richiesta& r)
         return stato;
     QSaveFile uscita(r.uscita);
     if (!uscita.open(QIODevice::WriteOnly))
-        return Errore(Fallito,
-                      QStringLiteral("impossibile scrivere %1: %2").arg(r.uscita, uscita.errorString()));
+        return Errore(Fallito, QCoreApplication::translate("ZelmarEsporta", "%1 cannot be written: %2")
+                                   .arg(r.uscita, uscita.errorString()));
     if (!EsportazioneTabella::Scrivi(*rs, uscita) || !uscita.commit())
-        return Errore(Fallito,
-                      QStringLiteral("impossibile scrivere %1: %2").arg(r.uscita, uscita.errorString()));
+        return Errore(Fallito, QCoreApplication::translate("ZelmarEsporta", "%1 cannot be written: %2")
+                                   .arg(r.uscita, uscita.errorString()));
     return Riuscito;
 }
 
@@ -165,10 +171,10 @@ int Pdf(const Richiesta& r)
     const QString nome = r.argomenti[2];
     const std::optional<int> codice = r.tipo ? r.tipo : TipiVoce::CodiceDaPosizione(file, tabella);
     if (!codice)
-        return Errore(UsoErrato,
-                      QStringLiteral("il tipo della tabella «%1» di %2 non si deduce dalla posizione del "
-                                     "file: indicarlo con --tipo")
-                          .arg(tabella, file));
+        return Errore(UsoErrato, QCoreApplication::translate(
+                                     "ZelmarEsporta", "the kind of the table \u00ab%1\u00bb of %2 does not "
+                                                      "follow from where the file lies: give it with --tipo")
+                                     .arg(tabella, file));
     {
         auto db = DBEngine::OpenDatabase(file);
         int stato = Riuscito;
@@ -178,7 +184,9 @@ int Pdf(const Richiesta& r)
     const std::optional<DatiVoce> voce = LetturaVoce::Leggi(file, tabella, *codice, nome);
     if (!voce)
         return Errore(UsoErrato,
-                      QStringLiteral("la tabella «%1» di %2 non ha la voce «%3»").arg(tabella, file, nome));
+                      QCoreApplication::translate(
+                          "ZelmarEsporta", "the table \u00ab%1\u00bb of %2 has no entry \u00ab%3\u00bb")
+                          .arg(tabella, file, nome));
     const QString errore = SchedaTecnica::ScriviPdf(
         r.uscita, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
     if (!errore.isEmpty())
@@ -202,23 +210,26 @@ int main(int argc, char* argv[])
             qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     QApplication app(argc, argv);
-    ZelmarCommonModule::SetCartellaProgramma(CartellaProgramma());
+    // The pictures of the program's folder, the language of its Zelmar.ini.
+    CartelleUtente::PerStrumento();
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     const QStringList argomenti = QApplication::arguments().mid(1);
     if (argomenti.size() == 1 &&
         (argomenti[0] == QLatin1String("--help") || argomenti[0] == QLatin1String("-h"))) {
-        std::printf("%s%s", Sintassi, Aiuto);
+        Scrivi(stdout, Sintassi() + Aiuto());
         return Riuscito;
     }
     Richiesta richiesta;
     if (const QString errore = Leggi(argomenti, richiesta); !errore.isEmpty())
-        return Errore(UsoErrato, errore);
+        return ErroreDUso(errore);
     const QString file = richiesta.argomenti[0];
     if (!QFileInfo(file).isFile())
-        return Errore(UsoErrato, QStringLiteral("il file %1 non esiste").arg(file));
+        return Errore(UsoErrato,
+                      QCoreApplication::translate("ZelmarEsporta", "the file %1 does not exist").arg(file));
     try {
         return richiesta.pdf ? Pdf(richiesta) : Csv(richiesta);
     } catch (const DbException& errore) {
-        return Errore(Fallito, QStringLiteral("impossibile leggere %1: %2").arg(file, errore.Descrizione()));
+        return Errore(Fallito, QCoreApplication::translate("ZelmarEsporta", "%1 cannot be read: %2")
+                                   .arg(file, errore.Descrizione()));
     }
 }

@@ -1,5 +1,8 @@
 // zelmar-importjet: converts the Jet ".mdb" files of a data folder (or single files) into
 // the program's own engine, keeping each original beside it as "<file>.jet".
+#include "app/Traduzioni.h"
+#include "app/ZelmarCommonModule.h"
+#include "avvio/CartelleUtente.h"
 #include "storage/ImportazioneJet.h"
 
 #include <QCoreApplication>
@@ -18,8 +21,10 @@ void Scrivi(FILE* dove, const QString& testo)
 
 void Avanzamento(int numeroFile, int totaleFile, const QString& percorso, const QString& tabella)
 {
-    Scrivi(stderr,
-           QStringLiteral("[%1/%2] %3: tabella «%4»").arg(numeroFile).arg(totaleFile).arg(percorso, tabella));
+    Scrivi(stderr, QCoreApplication::translate("ZelmarImportjet", "[%1/%2] %3: table \u00ab%4\u00bb")
+                       .arg(numeroFile)
+                       .arg(totaleFile)
+                       .arg(percorso, tabella));
 }
 
 } // namespace
@@ -27,15 +32,20 @@ void Avanzamento(int numeroFile, int totaleFile, const QString& percorso, const 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // The language of the program's Zelmar.ini.
+    CartelleUtente::PerStrumento();
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     const QStringList argomenti = app.arguments().mid(1);
     if (argomenti.isEmpty() || argomenti.contains(QStringLiteral("-h")) ||
         argomenti.contains(QStringLiteral("--help"))) {
-        Scrivi(stderr,
-               QStringLiteral(
-                   "Uso: zelmar-importjet CARTELLA_O_FILE...\n"
-                   "Converte nel formato del programma ogni file Jet (.mdb di Access) che trova nelle "
-                   "cartelle indicate, a ogni livello, e i file indicati. Ogni originale resta accanto "
-                   "al file convertito come <file>.jet. I file già convertiti non si toccano."));
+        Scrivi(argomenti.isEmpty() ? stderr : stdout,
+               QCoreApplication::translate(
+                   "ZelmarImportjet",
+                   "Usage: zelmar-importjet FOLDER_OR_FILE...\n"
+                   "Converts into the program's format every Jet file (Access .mdb) found in the "
+                   "folders given, at any depth, and the files given. Each original stays beside the "
+                   "converted file as <file>.jet. Files already converted are left as they are.\n"
+                   "-h, --help prints this help."));
         return argomenti.isEmpty() ? 2 : 0;
     }
     ImportazioneJet::Rapporto rapporto;
@@ -47,7 +57,7 @@ int main(int argc, char** argv)
         } else {
             ImportazioneJet::EsitoFile mancante;
             mancante.percorso = argomento;
-            mancante.dettaglio = QStringLiteral("non esiste");
+            mancante.dettaglio = QCoreApplication::translate("ZelmarImportjet", "it does not exist");
             rapporto.file << mancante;
         }
     }

@@ -4,6 +4,9 @@
 // (UNI 11367:2010).
 //
 //   zelmar-prevedi FILE.json     (FILE "-": standard input)
+#include "app/Traduzioni.h"
+#include "app/ZelmarCommonModule.h"
+#include "avvio/CartelleUtente.h"
 #include "prediction/LetturaSituazione.h"
 #include "prediction/Previsione.h"
 #include "prediction/RisultatoJson.h"
@@ -12,10 +15,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTranslator>
 #include <cstdio>
 
 using namespace Strumenti;
@@ -30,7 +29,10 @@ public:
     static int Esegui(const QStringList& argomenti);
 
 private:
-    static QString Sintassi() { return tr("Usage: zelmar-prevedi FILE.json\n"); }
+    static QString Sintassi()
+    {
+        return tr("Usage: zelmar-prevedi FILE.json\n       zelmar-prevedi -h | --help\n");
+    }
     static QString Aiuto();
     static int Errore(const QString& messaggio);
     static int Stampa(QFile& file, const QString& nome);
@@ -113,33 +115,12 @@ int Prevedi::Stampa(QFile& file, const QString& nome)
     return Riuscito;
 }
 
-// The interface language of the program's Zelmar.ini, as the other tools read it: beside this
-// tool, or in the user's program folder; Italian unless it says otherwise.
-void InstallaTraduzioni(QTranslator& traduttore)
-{
-    QString ini = QCoreApplication::applicationDirPath() + QStringLiteral("/Zelmar.ini");
-    if (!QFileInfo::exists(ini))
-        ini = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-              QStringLiteral("/ZELMARtek/Zelmar.ini");
-    QString lingua = QStringLiteral("Italiano");
-    const QSettings impostazioni(ini, QSettings::IniFormat);
-    for (const QString& chiave : impostazioni.allKeys())
-        if (chiave.compare(QLatin1String("Configurazione/Lingua"), Qt::CaseInsensitive) == 0 &&
-            !impostazioni.value(chiave).toString().trimmed().isEmpty())
-            lingua = impostazioni.value(chiave).toString().trimmed();
-    const bool italiano = lingua.compare(QLatin1String("Italiano"), Qt::CaseInsensitive) == 0 ||
-                          lingua.compare(QLatin1String("Italian"), Qt::CaseInsensitive) == 0;
-    if (traduttore.load(QLocale(italiano ? QLocale::Italian : QLocale::English), QStringLiteral("zelmartek"),
-                        QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&traduttore);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    QTranslator traduttore;
-    InstallaTraduzioni(traduttore);
+    CartelleUtente::PerStrumento();
+    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     return Prevedi::Esegui(QCoreApplication::arguments().mid(1));
 }

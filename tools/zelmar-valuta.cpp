@@ -6,7 +6,7 @@
 //   zelmar-valuta --verifica DATA_FOLDER
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
-#include "avvio/Avviatore.h"
+#include "avvio/CartelleUtente.h"
 #include "exchange/ScritturaCsv.h"
 #include "model/TabelleCartellaDati.h"
 #include "model/VerificaValutazioni.h"
@@ -85,6 +85,8 @@ int Strumento::Esegui(const QStringList& argomenti)
                       "value, computed value), databases in the tree's order, rows in stored order.\n"
                       "Compared are the main rating, C and Ctr, and Ci (CI, or CI,Delta for floor\n"
                       "coverings); a Null stored value or one that cannot be computed is not reported.\n"
+                      "\n"
+                      "-h, --help prints this help.\n"
                       "\n"
                       "Exit status: 0 done; 1 some file could not be read (told on standard error, the\n"
                       "rest checked); 2 wrong usage or a missing data folder (the message names the\n"
@@ -171,9 +173,8 @@ int Strumento::Verifica(const QString& cartellaDati)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    // The language of the program's Zelmar.ini: beside this tool, or in the user's program folder.
-    if (!QFileInfo::exists(ZelmarCommonModule::GetPercorsoIni()))
-        ZelmarCommonModule::SetCartellaProgramma(Avviatore::CartellaProgrammaUtente());
+    // The language of the program's Zelmar.ini.
+    CartelleUtente::PerStrumento();
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
     return Strumento::Esegui(QCoreApplication::arguments().mid(1));
 }

@@ -28,4 +28,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ZelmarCondividi</name>
+    <message numerus="yes">
+        <source>%1: %n rows</source>
+        <translation>
+            <numerusform>%1: %n row</numerusform>
+            <numerusform>%1: %n rows</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

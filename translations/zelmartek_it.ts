@@ -31,19 +31,41 @@ Copy the demo data (a few entries of every kind, and the interface texts) into i
 Copiarvi i dati dimostrativi (alcune voci di ogni tipo e i testi dell&apos;interfaccia)?</translation>
     </message>
     <message>
-        <source>The program folder %1 could not be brought up to date:</source>
-        <translation>Non è stato possibile aggiornare la cartella del programma %1:</translation>
-    </message>
-    <message>
         <source>The demo data could not be copied into %1:</source>
         <translation>Non è stato possibile copiare i dati dimostrativi in %1:</translation>
     </message>
+    <message>
+        <source>Usage: zelmartek [--dati-dimostrativi] [--esci-dopo-avvio]
+Starts ZELMARtek with the settings of %1 and the pictures of %2.
+  --dati-dimostrativi  copy the demo data into a missing data folder without asking
+  --esci-dopo-avvio    end as soon as the main window shows its first entry (exit status 0), or 1 when it shows none
+  --help               print this help
+</source>
+        <translation>Uso: zelmartek [--dati-dimostrativi] [--esci-dopo-avvio]
+Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
+  --dati-dimostrativi  copia i dati dimostrativi in una cartella dei dati mancante senza chiedere
+  --esci-dopo-avvio    termina appena la finestra principale mostra la prima voce (stato di uscita 0), o 1 quando non ne mostra
+  --help               stampa questo aiuto
+</translation>
+    </message>
+    <message>
+        <source>Your folders for ZELMARtek could not be readied:</source>
+        <translation>Non è stato possibile preparare le tue cartelle di ZELMARtek:</translation>
+    </message>
+    <message>
+        <source>ZELMARtek could not be started:</source>
+        <translation>Non è stato possibile avviare ZELMARtek:</translation>
+    </message>
 </context>
 <context>
-    <name>CartellaUtente</name>
+    <name>CartelleUtente</name>
     <message>
-        <source>%1: the new copy cannot take the place of the old one</source>
-        <translation>%1: la nuova copia non può prendere il posto della precedente</translation>
+        <source>%1: the copy of the program an earlier version made cannot be removed</source>
+        <translation>%1: non è possibile eliminare la copia del programma fatta da una versione precedente</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to %2</source>
+        <translation>Non è possibile spostare %1 in %2</translation>
     </message>
 </context>
 <context>
@@ -559,6 +581,33 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>ImportazioneJet</name>
+    <message>
+        <source>Converted: %1 (%2 tables, %3 rows); the original is in %4</source>
+        <translation>Convertito: %1 (%2 tabelle, %3 righe); l&apos;originale è in %4</translation>
+    </message>
+    <message>
+        <source>Already in the program&apos;s format: %1</source>
+        <translation>Già nel formato del programma: %1</translation>
+    </message>
+    <message>
+        <source>Not converted: %1: %2</source>
+        <translation>Non convertito: %1: %2</translation>
+    </message>
+    <message>
+        <source>Left as it was, the import cancelled: %1</source>
+        <translation>Lasciato com&apos;era, importazione annullata: %1</translation>
+    </message>
+    <message>
+        <source>Files converted: %1; already in the program&apos;s format: %2; not converted: %3</source>
+        <translation>File convertiti: %1; già nel formato del programma: %2; non convertiti: %3</translation>
+    </message>
+    <message>
+        <source>; left as they were by the cancel: %1</source>
+        <translation>; lasciati com&apos;erano per l&apos;annullamento: %1</translation>
+    </message>
+</context>
+<context>
     <name>InsiemeConfronto</name>
     <message>
         <source>«%1» is already in the comparison.</source>
@@ -852,8 +901,10 @@ Tabella: %4</translation>
     <name>Prevedi</name>
     <message>
         <source>Usage: zelmar-prevedi FILE.json
+       zelmar-prevedi -h | --help
 </source>
         <translation>Uso: zelmar-prevedi FILE.json
+     zelmar-prevedi -h | --help
 </translation>
     </message>
     <message>
@@ -935,6 +986,44 @@ errato o ingresso errato (il messaggio nomina la chiave).
 </source>
         <translation>zelmar-prevedi: non è stato possibile scrivere il risultato
 </translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unità</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Stampa fronte-retro</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivata</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Rilegatura sul lato lungo</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Rilegatura sul lato corto</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Indicare pagine o intervalli separati da virgole. Un intervallo sono due numeri separati da un trattino. Ad es.: 3,5-7,9 stampa le pagine 3, 5, 6, 7 e 9.</translation>
     </message>
 </context>
 <context>
@@ -1048,58 +1137,6 @@ errato o ingresso errato (il messaggio nomina la chiave).
         <translation>manca la grandezza: R, Dn, Ln o DLn</translation>
     </message>
     <message>
-        <source>
-Computes the single-number ratings of a curve from its 21 band values, 50 to
-5000 Hz in order, and prints them as one JSON object:
-  R, Dn  ISO 717-1: &quot;Rw&quot; (for Dn the index Dn,e,w), &quot;C&quot;, &quot;Ctr&quot;, the extended
-         terms &quot;C50_3150&quot;, &quot;C50_5000&quot;, &quot;C100_5000&quot;, &quot;Ctr50_3150&quot;, &quot;Ctr50_5000&quot;,
-         &quot;Ctr100_5000&quot; and the sum of unfavourable deviations &quot;deviazioni&quot;
-  Ln     ISO 717-2: &quot;Lnw&quot;, &quot;CI&quot;, &quot;CI50_2500&quot;, &quot;deviazioni&quot;
-  DLn    ISO 717-2, on the heavy reference floor: &quot;DLw&quot;, &quot;CIDelta&quot;
-Improvements DRi have no ISO 717-1 rating and are not rated.
-Each value is a number in dB with a decimal comma or point (-3,5 is a value, not
-an option); &quot;-&quot; alone is a band without a value. What needs a band without a
-value is null.
-
---verifica checks every entry of every database of the data folder (custom,
-theoretical, experimental, Access files too) and writes CSV to standard output:
-one line for each stored rating that differs from the one computed from the
-entry&apos;s curve (file relative to the data folder, table, &quot;Nome&quot;, column, stored
-value, computed value), databases in the tree&apos;s order, rows in stored order.
-Compared are the main rating, C and Ctr, and Ci (CI, or CI,Delta for floor
-coverings); a Null stored value or one that cannot be computed is not reported.
-
-Exit status: 0 done; 1 some file could not be read (told on standard error, the
-rest checked); 2 wrong usage or a missing data folder (the message names the
-argument).
-</source>
-        <translation>
-Calcola gli indici di valutazione di una curva dai suoi 21 valori di banda, da 50 a
-5000 Hz in ordine, e li stampa come un oggetto JSON:
-  R, Dn  ISO 717-1: &quot;Rw&quot; (per Dn l&apos;indice Dn,e,w), &quot;C&quot;, &quot;Ctr&quot;, i termini estesi
-         &quot;C50_3150&quot;, &quot;C50_5000&quot;, &quot;C100_5000&quot;, &quot;Ctr50_3150&quot;, &quot;Ctr50_5000&quot;,
-         &quot;Ctr100_5000&quot; e la somma delle deviazioni sfavorevoli &quot;deviazioni&quot;
-  Ln     ISO 717-2: &quot;Lnw&quot;, &quot;CI&quot;, &quot;CI50_2500&quot;, &quot;deviazioni&quot;
-  DLn    ISO 717-2, sul solaio di riferimento pesante: &quot;DLw&quot;, &quot;CIDelta&quot;
-I miglioramenti DRi non hanno un indice ISO 717-1 e non si valutano.
-Ogni valore è un numero in dB con la virgola o il punto decimale (-3,5 è un valore, non
-un&apos;opzione); &quot;-&quot; da solo indica una banda senza valore. Ciò che richiede una banda senza
-valore vale null.
-
---verifica controlla ogni voce di ogni database della cartella dei dati (personale,
-teorico, sperimentali, anche file Access) e scrive CSV sull&apos;uscita standard: una riga
-per ogni indice memorizzato diverso da quello calcolato dalla curva della voce (file
-relativo alla cartella dei dati, tabella, &quot;Nome&quot;, colonna, valore memorizzato, valore
-calcolato), i database nell&apos;ordine dell&apos;albero, le righe nell&apos;ordine memorizzato.
-Si confrontano l&apos;indice principale, C e Ctr, e Ci (CI, o CI,Delta per i rivestimenti
-di pavimento); un valore memorizzato Null o uno non calcolabile non si segnala.
-
-Stato di uscita: 0 eseguito; 1 qualche file non leggibile (detto sull&apos;errore standard,
-il resto verificato); 2 uso errato o cartella dei dati mancante (il messaggio nomina
-l&apos;argomento).
-</translation>
-    </message>
-    <message>
         <source>--verifica takes exactly one data folder</source>
         <translation>--verifica vuole esattamente una cartella dei dati</translation>
     </message>
@@ -1142,6 +1179,61 @@ l&apos;argomento).
     <message>
         <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
         <translation>«DRi»: i miglioramenti DRi non hanno un indice ISO 717-1; le grandezze sono R, Dn, Ln e DLn</translation>
+    </message>
+    <message>
+        <source>
+Computes the single-number ratings of a curve from its 21 band values, 50 to
+5000 Hz in order, and prints them as one JSON object:
+  R, Dn  ISO 717-1: &quot;Rw&quot; (for Dn the index Dn,e,w), &quot;C&quot;, &quot;Ctr&quot;, the extended
+         terms &quot;C50_3150&quot;, &quot;C50_5000&quot;, &quot;C100_5000&quot;, &quot;Ctr50_3150&quot;, &quot;Ctr50_5000&quot;,
+         &quot;Ctr100_5000&quot; and the sum of unfavourable deviations &quot;deviazioni&quot;
+  Ln     ISO 717-2: &quot;Lnw&quot;, &quot;CI&quot;, &quot;CI50_2500&quot;, &quot;deviazioni&quot;
+  DLn    ISO 717-2, on the heavy reference floor: &quot;DLw&quot;, &quot;CIDelta&quot;
+Improvements DRi have no ISO 717-1 rating and are not rated.
+Each value is a number in dB with a decimal comma or point (-3,5 is a value, not
+an option); &quot;-&quot; alone is a band without a value. What needs a band without a
+value is null.
+
+--verifica checks every entry of every database of the data folder (custom,
+theoretical, experimental, Access files too) and writes CSV to standard output:
+one line for each stored rating that differs from the one computed from the
+entry&apos;s curve (file relative to the data folder, table, &quot;Nome&quot;, column, stored
+value, computed value), databases in the tree&apos;s order, rows in stored order.
+Compared are the main rating, C and Ctr, and Ci (CI, or CI,Delta for floor
+coverings); a Null stored value or one that cannot be computed is not reported.
+
+-h, --help prints this help.
+
+Exit status: 0 done; 1 some file could not be read (told on standard error, the
+rest checked); 2 wrong usage or a missing data folder (the message names the
+argument).
+</source>
+        <translation>
+Calcola gli indici di valutazione di una curva dai suoi 21 valori di banda, da 50 a
+5000 Hz in ordine, e li stampa come un oggetto JSON:
+  R, Dn  ISO 717-1: &quot;Rw&quot; (per Dn l&apos;indice Dn,e,w), &quot;C&quot;, &quot;Ctr&quot;, i termini estesi
+         &quot;C50_3150&quot;, &quot;C50_5000&quot;, &quot;C100_5000&quot;, &quot;Ctr50_3150&quot;, &quot;Ctr50_5000&quot;,
+         &quot;Ctr100_5000&quot; e la somma delle deviazioni sfavorevoli &quot;deviazioni&quot;
+  Ln     ISO 717-2: &quot;Lnw&quot;, &quot;CI&quot;, &quot;CI50_2500&quot;, &quot;deviazioni&quot;
+  DLn    ISO 717-2, sul solaio di riferimento pesante: &quot;DLw&quot;, &quot;CIDelta&quot;
+I miglioramenti DRi non hanno un indice ISO 717-1 e non si valutano.
+Ogni valore è un numero in dB con la virgola o il punto decimale (-3,5 è un valore, non
+un&apos;opzione); &quot;-&quot; da solo indica una banda senza valore. Ciò che richiede una banda senza
+valore vale null.
+
+--verifica controlla ogni voce di ogni database della cartella dei dati (personale,
+teorico, sperimentali, anche file Access) e scrive CSV sull&apos;uscita standard: una riga
+per ogni indice memorizzato diverso da quello calcolato dalla curva della voce (file
+relativo alla cartella dei dati, tabella, &quot;Nome&quot;, colonna, valore memorizzato, valore
+calcolato), i database nell&apos;ordine dell&apos;albero, le righe nell&apos;ordine memorizzato.
+Si confrontano l&apos;indice principale, C e Ctr, e Ci (CI, o CI,Delta per i rivestimenti
+di pavimento); un valore memorizzato Null o uno non calcolabile non si segnala.
+-h, --help stampa questo aiuto.
+
+Stato di uscita: 0 eseguito; 1 qualche file non leggibile (detto sull&apos;errore standard,
+il resto verificato); 2 uso errato o cartella dei dati mancante (il messaggio nomina
+l&apos;argomento).
+</translation>
     </message>
 </context>
 <context>
@@ -1323,55 +1415,6 @@ l&apos;argomento).
 </translation>
     </message>
     <message>
-        <source>
-Searches every database of the data folder (custom, theoretical, experimental,
-Access files too) and writes the entries that meet every criterion given as CSV
-to standard output: a header line, then one line per entry: file (relative to
-the data folder), table, &quot;Nome&quot;, kind code, value of the table&apos;s first rating
-column; databases in the tree&apos;s order, rows in stored order.
-  --tipo CODE        kind code 1 to 10 or 100; repeated, any of them
-  --testo TEXT       contained in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
-                     &quot;Certificato&quot;, &quot;Ente di prova&quot; or &quot;Società richiedente&quot;,
-                     letter case and accents ignored
-  --indice-min X, --indice-max X   the first rating column
-  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
-  --dal D/M/YYYY, --al D/M/YYYY    &quot;Data Prova&quot;, read day/month/year
-  --difforme         some stored rating differs from the one computed from the
-                     entry&apos;s curve
-Numbers take &quot;,&quot; or &quot;.&quot; (-3,5 is a value); &quot;-&quot; alone is no bound. Bounds are
-inclusive; an entry without the value a bound tests, or whose date is no date,
-does not match.
-
-Exit status: 0 done (also with no match); 1 some file could not be read (told
-on standard error, the rest searched); 2 wrong usage or a missing data folder
-(the message names the argument).
-</source>
-        <translation>
-Cerca in tutti i database della cartella dati (personalizzato, teorico, sperimentali,
-anche file Access) e scrive in CSV sullo standard output i materiali che soddisfano
-tutti i criteri dati: una riga di intestazione, poi una riga per materiale: file
-(relativo alla cartella dati), tabella, &quot;Nome&quot;, codice del tipo, valore della prima
-colonna di indice della tabella; database nell&apos;ordine dell&apos;albero, righe nell&apos;ordine
-memorizzato.
-  --tipo CODICE      codice del tipo da 1 a 10 o 100; ripetuto, uno qualsiasi
-  --testo TESTO      contenuto in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
-                     &quot;Certificato&quot;, &quot;Ente di prova&quot; o &quot;Società richiedente&quot;,
-                     senza distinguere maiuscole e accenti
-  --indice-min X, --indice-max X   la prima colonna di indice
-  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
-  --dal G/M/AAAA, --al G/M/AAAA    &quot;Data Prova&quot;, letta giorno/mese/anno
-  --difforme         un indice memorizzato diverso da quello calcolato dalla curva
-                     del materiale
-I numeri accettano &quot;,&quot; o &quot;.&quot; (-3,5 è un valore); &quot;-&quot; da solo non pone limiti. I limiti
-sono compresi; un materiale senza il valore che un limite verifica, o la cui data non
-è una data, non corrisponde.
-
-Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
-(segnalato sullo standard error, cercato il resto); 2 uso errato o cartella dati
-mancante (il messaggio nomina l&apos;argomento).
-</translation>
-    </message>
-    <message>
         <source>unexpected argument «%1»: one data folder is searched</source>
         <translation>argomento inatteso «%1»: si cerca in una sola cartella dati</translation>
     </message>
@@ -1418,6 +1461,248 @@ mancante (il messaggio nomina l&apos;argomento).
 </source>
         <translation>zelmar-cerca: impossibile leggere %1, tabella %2: %3
 </translation>
+    </message>
+    <message>
+        <source>
+Searches every database of the data folder (custom, theoretical, experimental,
+Access files too) and writes the entries that meet every criterion given as CSV
+to standard output: a header line, then one line per entry: file (relative to
+the data folder), table, &quot;Nome&quot;, kind code, value of the table&apos;s first rating
+column; databases in the tree&apos;s order, rows in stored order.
+  --tipo CODE        kind code 1 to 10 or 100; repeated, any of them
+  --testo TEXT       contained in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
+                     &quot;Certificato&quot;, &quot;Ente di prova&quot; or &quot;Società richiedente&quot;,
+                     letter case and accents ignored
+  --indice-min X, --indice-max X   the first rating column
+  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
+  --dal D/M/YYYY, --al D/M/YYYY    &quot;Data Prova&quot;, read day/month/year
+  --difforme         some stored rating differs from the one computed from the
+                     entry&apos;s curve
+  -h, --help         print this help
+Numbers take &quot;,&quot; or &quot;.&quot; (-3,5 is a value); &quot;-&quot; alone is no bound. Bounds are
+inclusive; an entry without the value a bound tests, or whose date is no date,
+does not match.
+
+Exit status: 0 done (also with no match); 1 some file could not be read (told
+on standard error, the rest searched); 2 wrong usage or a missing data folder
+(the message names the argument).
+</source>
+        <translation>
+Cerca in tutti i database della cartella dati (personalizzato, teorico, sperimentali,
+anche file Access) e scrive in CSV sullo standard output i materiali che soddisfano
+tutti i criteri dati: una riga di intestazione, poi una riga per materiale: file
+(relativo alla cartella dati), tabella, &quot;Nome&quot;, codice del tipo, valore della prima
+colonna di indice della tabella; database nell&apos;ordine dell&apos;albero, righe nell&apos;ordine
+memorizzato.
+  --tipo CODICE      codice del tipo da 1 a 10 o 100; ripetuto, uno qualsiasi
+  --testo TESTO      contenuto in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
+                     &quot;Certificato&quot;, &quot;Ente di prova&quot; o &quot;Società richiedente&quot;,
+                     senza distinguere maiuscole e accenti
+  --indice-min X, --indice-max X   la prima colonna di indice
+  --massa-min X, --massa-max X     &quot;m&apos; (kg/m²)&quot;
+  --dal G/M/AAAA, --al G/M/AAAA    &quot;Data Prova&quot;, letta giorno/mese/anno
+  --difforme         un indice memorizzato diverso da quello calcolato dalla curva
+                     del materiale
+  -h, --help         stampa questo aiuto
+I numeri accettano &quot;,&quot; o &quot;.&quot; (-3,5 è un valore); &quot;-&quot; da solo non pone limiti. I limiti
+sono compresi; un materiale senza il valore che un limite verifica, o la cui data non
+è una data, non corrisponde.
+
+Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
+(segnalato sullo standard error, cercato il resto); 2 uso errato o cartella dati
+mancante (il messaggio nomina l&apos;argomento).
+</translation>
+    </message>
+</context>
+<context>
+    <name>ZelmarCondividi</name>
+    <message>
+        <source>Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
+       zelmar-condividi --verso-file CONNINFO FILE
+Copies the custom database FILE (the program&apos;s own or an Access file) into the shared
+database on the PostgreSQL server of the libpq connection string CONNINFO, or the
+server&apos;s tables into the new file FILE. The PG* environment variables and ~/.pgpass
+apply as libpq applies them. Tables that already hold entries on the server are not
+written unless --sostituisci is given, which replaces their entries.
+-h, --help prints this help.
+Exit status: 0 done, 1 a failure (connection, refused table, count that does not
+match), 2 wrong usage, a missing input file or table, or an existing output FILE.</source>
+        <translation>Uso: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
+     zelmar-condividi --verso-file CONNINFO FILE
+Copia il database personalizzato FILE (del programma o un file Access) nel database
+condiviso sul server PostgreSQL della stringa di connessione libpq CONNINFO, oppure le
+tabelle del server nel nuovo file FILE. Le variabili d&apos;ambiente PG* e ~/.pgpass valgono
+come le applica libpq. Le tabelle che sul server hanno già voci non si scrivono se non
+con --sostituisci, che ne sostituisce le voci.
+-h, --help stampa questo aiuto.
+Stato di uscita: 0 eseguito, 1 un errore (connessione, tabella rifiutata, conteggio che non
+torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già esistente.</translation>
+    </message>
+    <message>
+        <source>%1 has no table «%2».</source>
+        <translation>%1 non ha la tabella «%2».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rows</source>
+        <translation>
+            <numerusform>%1: %n riga</numerusform>
+            <numerusform>%1: %n righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 rows were read, but %3 are stored.</source>
+        <translation>%1: lette %2 righe, ma ne sono memorizzate %3.</translation>
+    </message>
+    <message>
+        <source>The file «%1» does not exist.</source>
+        <translation>Il file «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>The file «%1»</source>
+        <translation>Il file «%1»</translation>
+    </message>
+    <message>
+        <source>The table «%1» of the database %2 has no column «%3», which the file has: nothing was written.</source>
+        <translation>La tabella «%1» del database %2 non ha la colonna «%3», che il file ha: non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The table «%1» of the database %2 already holds entries: nothing was written (--sostituisci replaces them).</source>
+        <translation>La tabella «%1» del database %2 ha già delle voci: non è stato scritto nulla (--sostituisci le sostituisce).</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The file «%1» already exists: it is not replaced.</source>
+        <translation>Il file «%1» esiste già: non viene sostituito.</translation>
+    </message>
+    <message>
+        <source>The database %1</source>
+        <translation>Il database %1</translation>
+    </message>
+    <message>
+        <source>The file «%1» was removed.</source>
+        <translation>Il file «%1» è stato eliminato.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelmarEsporta</name>
+    <message>
+        <source>Usage: zelmar-esporta --pdf OUT.pdf [--tipo CODE] DB_FILE TABLE NAME
+       zelmar-esporta --csv OUT.csv DB_FILE TABLE
+</source>
+        <translation>Uso: zelmar-esporta --pdf USCITA.pdf [--tipo CODICE] FILE_DB TABELLA NOME
+     zelmar-esporta --csv USCITA.csv FILE_DB TABELLA
+</translation>
+    </message>
+    <message>
+        <source>
+--pdf  writes the one-page A4 data sheet of the entry NAME of the table TABLE of the
+       file DB_FILE (the program&apos;s own database or an Access file): the first entry of
+       that name in the index&apos;s order, as the program finds it. The entry&apos;s kind comes
+       from where the file lies in the data folder (tables of the custom or the
+       theoretical database, category folder of an experimental file), or from --tipo
+       with a kind code: 1 Rw, 2 R&apos;w, 3 DRw, 4 Lnw, 5 L&apos;nw, 6 DLw, 7 windows and doors,
+       8 theoretical Rw, 9 theoretical Lnw, 10 Dnew, 100 theoretical DRw.
+--csv  writes the whole table as CSV: UTF-8 with a BOM, &quot;;&quot; as the separator, the
+       heading line with the exact column names in the table&apos;s order, then the rows in
+       their stored order; numbers with a decimal comma, Null as an empty field.
+-h, --help  prints this help.
+Options come first; the arguments after them are data, also when they begin with &quot;-&quot;.
+Exit status: 0 written, 1 OUT cannot be written or DB_FILE cannot be read,
+2 wrong usage or a missing file, table or entry.
+The sheet is in the language of the program&apos;s Zelmar.ini.
+</source>
+        <translation>
+--pdf  scrive la scheda tecnica di una pagina A4 della voce NOME della tabella TABELLA del
+       file FILE_DB (database proprio o file Access): la prima voce con quel nome
+       nell&apos;ordine dell&apos;indice, come la trova il programma. Il tipo della voce viene da dove
+       sta il file nella cartella dei dati (tabelle del database personalizzato o teorico,
+       cartella di categoria di un file sperimentale), oppure da --tipo con un codice di
+       tipo: 1 Rw, 2 R&apos;w, 3 DRw, 4 Lnw, 5 L&apos;nw, 6 DLw, 7 Infissi, 8 Rw teorico,
+       9 Lnw teorico, 10 Dnew, 100 DRw teorico.
+--csv  scrive l&apos;intera tabella in CSV: UTF-8 con BOM, &quot;;&quot; come separatore, la riga di
+       intestazione con i nomi esatti delle colonne nell&apos;ordine della tabella, poi le righe
+       nell&apos;ordine in cui sono memorizzate; numeri con la virgola decimale, Null come
+       campo vuoto.
+-h, --help  stampa questo aiuto.
+Le opzioni vengono prima; gli argomenti dopo di esse sono dati anche se iniziano con &quot;-&quot;.
+Stato di uscita: 0 scritto, 1 USCITA non scrivibile o FILE_DB illeggibile,
+2 uso errato o file, tabella o voce mancante.
+La scheda è nella lingua del file Zelmar.ini del programma.
+</translation>
+    </message>
+    <message>
+        <source>wrong usage: %1 needs a value</source>
+        <translation>uso errato: %1 vuole un valore</translation>
+    </message>
+    <message>
+        <source>wrong usage: --pdf and --csv exclude each other</source>
+        <translation>uso errato: --pdf e --csv si escludono</translation>
+    </message>
+    <message>
+        <source>wrong usage: the kind «%1» is not a kind code</source>
+        <translation>uso errato: il tipo «%1» non è un codice di tipo</translation>
+    </message>
+    <message>
+        <source>wrong usage: unknown option «%1»</source>
+        <translation>uso errato: opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>wrong usage: --pdf or --csv is missing</source>
+        <translation>uso errato: manca --pdf o --csv</translation>
+    </message>
+    <message>
+        <source>wrong usage: --tipo goes with --pdf only</source>
+        <translation>uso errato: --tipo vale solo con --pdf</translation>
+    </message>
+    <message>
+        <source>wrong usage: %1 arguments are needed after the options, not %2</source>
+        <translation>uso errato: servono %1 argomenti dopo le opzioni, non %2</translation>
+    </message>
+    <message>
+        <source>the file %1 has no table «%2»</source>
+        <translation>il file %1 non ha la tabella «%2»</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>the kind of the table «%1» of %2 does not follow from where the file lies: give it with --tipo</source>
+        <translation>il tipo della tabella «%1» di %2 non si deduce dalla posizione del file: indicarlo con --tipo</translation>
+    </message>
+    <message>
+        <source>the table «%1» of %2 has no entry «%3»</source>
+        <translation>la tabella «%1» di %2 non ha la voce «%3»</translation>
+    </message>
+    <message>
+        <source>the file %1 does not exist</source>
+        <translation>il file %1 non esiste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZelmarImportjet</name>
+    <message>
+        <source>[%1/%2] %3: table «%4»</source>
+        <translation>[%1/%2] %3: tabella «%4»</translation>
+    </message>
+    <message>
+        <source>Usage: zelmar-importjet FOLDER_OR_FILE...
+Converts into the program&apos;s format every Jet file (Access .mdb) found in the folders given, at any depth, and the files given. Each original stays beside the converted file as &lt;file&gt;.jet. Files already converted are left as they are.
+-h, --help prints this help.</source>
+        <translation>Uso: zelmar-importjet CARTELLA_O_FILE...
+Converte nel formato del programma ogni file Jet (.mdb di Access) che trova nelle cartelle indicate, a ogni livello, e i file indicati. Ogni originale resta accanto al file convertito come &lt;file&gt;.jet. I file già convertiti non si toccano.
+-h, --help stampa questo aiuto.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>non esiste</translation>
     </message>
 </context>
 </TS>

@@ -56,13 +56,13 @@ private slots:
         a_->form().Controlli().ImportaJet->trigger();
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().first().icon, MessageBox::Information);
-        QVERIFY2(MessageBox::lastText().contains("Convertito: " + jet_), qPrintable(MessageBox::lastText()));
+        QVERIFY2(MessageBox::lastText().contains("Converted: " + jet_), qPrintable(MessageBox::lastText()));
         QCOMPARE(JetDiProva::Contenuto(jet_ + QStringLiteral(".jet")), originale);
         QVERIFY(!JetDiProva::Contenuto(jet_).startsWith(originale.left(20)));
         QCOMPARE(a_->figli(QStringLiteral("Rw")), (QStringList{"Prove 2009", "test"}));
         QVERIFY(!a_->righeElenco().isEmpty());
         a_->form().Controlli().ImportaJet->trigger();
-        QVERIFY(MessageBox::lastText().contains(QStringLiteral("File convertiti: 0;")));
+        QVERIFY(MessageBox::lastText().contains(QStringLiteral("Files converted: 0;")));
     }
 };
 
