@@ -22,7 +22,7 @@ const QString kMuri = QStringLiteral("Databases/Database/Partizioni verticali (R
 // that is not its curve's.
 bool PreparaCartella(const QString& cartella)
 {
-    if (!TestSupport::CopiaCartella(QStringLiteral(ZELMAR_DEMO_DIR), cartella) ||
+    if (!TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"), cartella) ||
         !JetDiProva::CopiaConColonnaNome(cartella + "/" + kMuri + "test.mdb") ||
         !TestSupport::Scrivi(cartella + "/" + kMuri + "rotto.mdb", QByteArray(4096, 'x')))
         return false;
@@ -217,7 +217,7 @@ private slots:
     void annullata()
     {
         QTemporaryDir dir;
-        QVERIFY(TestSupport::CopiaCartella(QStringLiteral(ZELMAR_DEMO_DIR), dir.path()));
+        QVERIFY(TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"), dir.path()));
         const auto tabelle = TabelleCartellaDati::Elenca(dir.path());
         const auto muri = std::find_if(tabelle.begin(), tabelle.end(), [](const auto& t) {
             return t.relativo.endsWith(QLatin1String("Murature in laterizio.mdb"));

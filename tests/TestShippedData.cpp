@@ -1,4 +1,4 @@
-// Checks of the data the build produces (the demo data folder that Zelmar.ini points at, the
+// Checks of the data the build produces (the demo data as built for the tests from the shipped sources, the
 // test data folders, the message catalogue and the program's pictures) against the program's
 // own kinds and record schema. Files are read past the storage layer and once more through it.
 
@@ -24,8 +24,7 @@ const QString Senza = QStringLiteral("senza");
 
 QString CartellaDati(const QString& nome)
 {
-    return nome == QLatin1String("demo") ? QStringLiteral(ZELMAR_DEMO_DIR)
-                                         : TestSupport::CartellaFixtures() + QLatin1Char('/') + nome;
+    return TestSupport::CartellaFixtures() + QLatin1Char('/') + nome;
 }
 QString CartellaDatabase(const QString& nome)
 {

@@ -146,7 +146,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString dati = dir.filePath("dati"), database = dati + "/Databases/Database/";
-        QVERIFY(TestSupport::CopiaCartella(ZELMAR_DEMO_DIR, dati));
+        QVERIFY(TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"), dati));
         const auto esegui = [&](const QString& file, const char* sql) {
             QCOMPARE(TestSupport::AltraConnessione(database + file).Esegui(sql), 0);
         };

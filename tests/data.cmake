@@ -1,3 +1,2 @@
 # Tests of the shipped data and of the test data folders the build produces.
 zelmar_add_test(NAME TestShippedData SOURCES TestShippedData.cpp LIBS zelmar_model zelmar_rating)
-target_compile_definitions(TestShippedData PRIVATE ZELMAR_DEMO_DIR="${ZELMAR_DEMO_DIR}")

@@ -11,6 +11,7 @@ zelmar_add_test(NAME TestComandiForm1 SOURCES gui/TestComandiForm1.cpp LIBS zelm
 zelmar_add_test(NAME TestValutazioniFinestre SOURCES gui/TestValutazioniFinestre.cpp LIBS zelmar_form1_testsupport GUI)
 
 # The screen renderer runs through every table of the demo data without a message box.
-add_test(NAME TestZelmarScreenshot COMMAND zelmar-screenshot ${CMAKE_BINARY_DIR}/screens)
+add_test(NAME TestZelmarScreenshot
+         COMMAND zelmar-screenshot --programma ${ZELMAR_FIXTURE_DIR}/programma ${CMAKE_BINARY_DIR}/screens)
 set_tests_properties(TestZelmarScreenshot PROPERTIES LABELS gui TIMEOUT 300
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=it_IT.UTF-8;ASAN_OPTIONS=detect_leaks=0")
