@@ -201,11 +201,12 @@ bool MisuraCartella(const QString& cartellaDati)
     const int volte = grande ? 9 : 15;
     Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(voci).arg(cartellaDati, tabella));
 
-    const std::vector<Misure> riempimento = Misure::Alterna(volte, {[&] { PavimentoElenco::LeggiECopiaNomi(file, tabella); },
-                                                                    [&] {
-                                                                        finestra.CaricaListaMateriali();
-                                                                        FinoAQuiete();
-                                                                    }});
+    const std::vector<Misure> riempimento =
+        Misure::Alterna(volte, {[&] { PavimentoElenco::LeggiECopiaNomi(file, tabella); },
+                                [&] {
+                                    finestra.CaricaListaMateriali();
+                                    FinoAQuiete();
+                                }});
     StampaMisura(QStringLiteral("floor: the list's query, names copied"), riempimento[0], 1e9);
     StampaMisura(QStringLiteral("list fill"), riempimento[1], 1.3 * riempimento[0].Mediana());
     Stampa(QStringLiteral("list fill / floor                  %1x (medians), target 1.3x")

@@ -27,8 +27,8 @@ namespace {
 // ignored for a to z, no accents folded), each table in its own sqlite3 process.
 void CercaConSqlite3(const std::vector<TabelleCartellaDati::Tabella>& tabelle, const QString& testo)
 {
-    const QStringList testi{QStringLiteral("Nome"),        QStringLiteral("Parola chiave"),
-                            QStringLiteral("Descrizione"), QStringLiteral("Certificato"),
+    const QStringList testi{QStringLiteral("Nome"),          QStringLiteral("Parola chiave"),
+                            QStringLiteral("Descrizione"),   QStringLiteral("Certificato"),
                             QStringLiteral("Ente di prova"), QStringLiteral("Società richiedente")};
     for (const auto& t : tabelle) {
         QStringList condizioni;

@@ -22,6 +22,11 @@ void ElencoNomi::Imposta(ElencoTesti nomi)
     modello_->Imposta(std::move(nomi));
 }
 
+bool ElencoNomi::CambiaNomi(const std::function<bool(ElencoTesti&)>& cambia)
+{
+    return modello_->Cambia(cambia);
+}
+
 int ElencoNomi::count() const
 {
     return modello_->rowCount();

@@ -5,6 +5,7 @@
 
 #include "storage/ElencoTesti.h"
 #include <QListView>
+#include <functional>
 
 class ModelloNomi;
 
@@ -16,6 +17,8 @@ public:
 
     // Replaces every row; no row is current afterwards.
     void Imposta(ElencoTesti nomi);
+    // Changes the rows in place; no row is current afterwards. What cambia returns.
+    bool CambiaNomi(const std::function<bool(ElencoTesti&)>& cambia);
 
     int count() const;
     int currentRow() const; // -1 when no row is current

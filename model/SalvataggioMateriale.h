@@ -4,6 +4,7 @@
 // Knows nothing of windows, so that it can run in any process.
 #pragma once
 
+#include "ListaMateriali.h"
 #include "RecordMateriale.h"
 
 #include <QDate>
@@ -61,9 +62,10 @@ public:
             ModificatoDaAltri, // the row changed since it was shown: nothing written
         };
         Tipo tipo = Ok;
-        QString descrizione; // the engine's description (Errore)
-        QString contesto;    // the value being written when it failed (Errore)
-        int numero = 0;      // the engine's error number (Errore)
+        QString descrizione;               // the engine's description (Errore)
+        QString contesto;                  // the value being written when it failed (Errore)
+        int numero = 0;                    // the engine's error number (Errore)
+        ListaMateriali::Versioni versioni; // the table's, before the save and after it (Ok)
     };
 
     // Opens the file (exclusive while modifying), checks the name and, in modify mode, that

@@ -33,13 +33,16 @@ public:
     void CommitTrans() override;
     void Rollback() override;
     void Close() override;
+    // The table's count of changes, which a trigger raises by one at every statement that
+    // changes it; none for a table laid out without that trigger.
+    std::optional<qint64> Versione(const QString& tabella) override;
 
     QString Server() const { return server_; }
 
     // For copying whole tables (zelmar-condividi). A read of several tables as of one moment,
     // ended by Rollback; the tables locked against every other writer for a copy into them;
     // all rows of a table deleted; rows added in a batch, values in the order of colonne.
-    void IniziaLettura();
+    void IniziaLettura() override;
     void BloccaPerCopia(const QStringList& tabelle);
     void Svuota(const QString& tabella);
     void AggiungiRighe(const QString& tabella, const QStringList& colonne,
