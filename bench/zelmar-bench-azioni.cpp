@@ -152,7 +152,9 @@ public:
         const Cronometro cronometro;
         finestra_.Toolbar1_ButtonClick(3);
         FinoAQuiete();
-        return cronometro.Millisecondi();
+        const double ms = cronometro.Millisecondi();
+        MessageBox::clearShown(); // the question, answered
+        return ms;
     }
 
     // The check the save makes before it inserts, in its transaction.

@@ -1,7 +1,6 @@
 #include "ElencoTesti.h"
 
-#include <algorithm>
-#include <string_view>
+#include <cstring>
 
 void ElencoTesti::Riserva(qsizetype testi, qsizetype byte)
 {
@@ -26,25 +25,13 @@ QStringList ElencoTesti::toStringList() const
 
 qsizetype ElencoTesti::Trova(const QByteArray& utf8) const
 {
-    const std::string_view tutti(testi_);
-    const std::string_view cercato(utf8.constData(), size_t(utf8.size()));
-    if (cercato.empty()) {
-        for (qsizetype i = 0; i < size(); ++i)
-            if (Inizio(i) == fine_[size_t(i)])
-                return i;
-        return -1;
-    }
-    for (size_t da = 0;;) {
-        const size_t trovato = tutti.find(cercato, da);
-        if (trovato == std::string_view::npos)
-            return -1;
-        // The bytes count only where a text begins and ends with them.
-        const auto fine = std::lower_bound(fine_.begin(), fine_.end(), trovato + cercato.size());
-        const qsizetype i = fine - fine_.begin();
-        if (*fine == trovato + cercato.size() && Inizio(i) == trovato)
-            return i;
-        da = trovato + 1;
-    }
+    // Only a text of the same length is compared: a pass over the ends, not over the bytes.
+    const size_t byte = size_t(utf8.size());
+    size_t inizio = 0;
+    for (size_t i = 0; i < fine_.size(); inizio = fine_[i++])
+        if (fine_[i] - inizio == byte && std::memcmp(testi_.data() + inizio, utf8.constData(), byte) == 0)
+            return qsizetype(i);
+    return -1;
 }
 
 void ElencoTesti::Rimuovi(qsizetype i)
