@@ -4,6 +4,9 @@
 #include <array>
 #include <cstring>
 #include <vector>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -141,12 +144,60 @@ void PiegaturaTesto::PiegaUtf8(std::string& testo)
 }
 
 PiegaturaTesto::PiegaturaTesto(QStringView cercato)
-    : cercato_(Piega(cercato.trimmed())), cercatoUtf8_(cercato_.toUtf8().toStdString())
+    : cercato_(Piega(cercato.trimmed())), cercatoUtf8_(cercato_.toUtf8().toStdString()),
+      cercatoAscii_(SoloAscii(cercato_))
 {
+}
+
+// Whether the text holds the folded ASCII text searched for, letter case ignored. The places
+// where its first letter may stand are found sixteen bytes at a time; a text with other
+// letters than ASCII, where nothing was found, is told by senzaAltre false.
+bool PiegaturaTesto::InAscii(const unsigned char* testo, size_t byte, bool& senzaAltre) const
+{
+    const auto minuscola = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; };
+    const auto* cercato = reinterpret_cast<const unsigned char*>(cercatoUtf8_.data());
+    const size_t m = cercatoUtf8_.size();
+    const auto qui = [&](size_t i) {
+        size_t k = 0;
+        while (k < m && minuscola(testo[i + k]) == cercato[k])
+            ++k;
+        return k == m;
+    };
+    unsigned alti = 0;
+    size_t i = 0;
+#ifdef __SSE2__
+    const __m128i primo = _mm_set1_epi8(char(cercato[0] | 0x20));
+    const __m128i spazio = _mm_set1_epi8(0x20);
+    for (; i + 16 <= byte; i += 16) {
+        const __m128i blocco = _mm_loadu_si128(reinterpret_cast<const __m128i*>(testo + i));
+        alti |= unsigned(_mm_movemask_epi8(blocco));
+        for (unsigned posti =
+                 unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(blocco, spazio), primo)));
+             posti != 0; posti &= posti - 1) {
+            const size_t inizio = i + size_t(__builtin_ctz(posti));
+            if (inizio + m <= byte && qui(inizio))
+                return true;
+        }
+    }
+#endif
+    for (; i < byte; ++i) {
+        alti |= testo[i] & 0x80;
+        if (i + m <= byte && qui(i))
+            return true;
+    }
+    senzaAltre = alti == 0;
+    return false;
 }
 
 bool PiegaturaTesto::In(QByteArrayView utf8) const
 {
+    const auto* byte = reinterpret_cast<const unsigned char*>(utf8.data());
+    const size_t n = size_t(utf8.size());
+    // Searched where it is, no copy: a plain ASCII text, nearly every stored one, is then done
+    // with. What holds the text in its ASCII letters holds it folded too.
+    bool senzaAltre = false;
+    if (cercatoAscii_ && !cercatoUtf8_.empty() && (InAscii(byte, n, senzaAltre) || senzaAltre))
+        return !senzaAltre;
     // Folded into one buffer per thread, reused row after row.
     thread_local std::string piegato;
     if (!Tavola::Unica().Piega(utf8.data(), size_t(utf8.size()), piegato))

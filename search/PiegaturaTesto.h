@@ -26,6 +26,9 @@ public:
     bool In(QByteArrayView utf8) const;
 
 private:
+    bool InAscii(const unsigned char* testo, size_t byte, bool& senzaAltre) const;
+
     QString cercato_;
     std::string cercatoUtf8_; // cercato_ in UTF-8
+    bool cercatoAscii_ = false;
 };
