@@ -1,7 +1,6 @@
 #include "ElencoTenuto.h"
 
-void ElencoTenuto::Imposta(const QString& percorso, const QString& tabella,
-                           const ListaMateriali::Contenuto& letto)
+void ElencoTenuto::Imposta(const QString& percorso, const QString& tabella, ListaMateriali::Contenuto& letto)
 {
     Dimentica();
     if (!letto.versione || letto.parolaRiga.size() != size_t(letto.nomi.size()))
@@ -12,7 +11,7 @@ void ElencoTenuto::Imposta(const QString& percorso, const QString& tabella,
     parole_ = letto.paroleChiave;
     for (qint32 i = 0; i < parole_.size(); ++i)
         numeri_.insert(parole_[i], i);
-    parolaRiga_ = letto.parolaRiga;
+    parolaRiga_ = std::move(letto.parolaRiga);
 }
 
 void ElencoTenuto::Dimentica()

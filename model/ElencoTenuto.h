@@ -31,8 +31,9 @@ public:
         ListaMateriali::Versioni versioni;
     };
 
-    // Keeps what a fill with the keywords read of a table (the names stay with the caller).
-    void Imposta(const QString& percorso, const QString& tabella, const ListaMateriali::Contenuto& letto);
+    // Keeps what a fill with the keywords read of a table, taking its keywords by row (the
+    // names stay with the caller).
+    void Imposta(const QString& percorso, const QString& tabella, ListaMateriali::Contenuto& letto);
     void Dimentica();
     // Applies the change to nomi, the list read with Imposta as changed since by Applica.
     // False, changing nothing, when the table may hold more than that list with the change:

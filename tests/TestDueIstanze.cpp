@@ -131,7 +131,7 @@ private slots:
         ElencoTenuto tenuto;
         ElencoTesti nomi;
         const auto riempi = [&] {
-            const auto letto = ListaMateriali::Leggi(percorso_, tabella, richiesta);
+            auto letto = ListaMateriali::Leggi(percorso_, tabella, richiesta);
             tenuto.Imposta(percorso_, tabella, letto);
             nomi = letto.nomi;
             return letto;
