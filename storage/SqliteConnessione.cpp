@@ -206,13 +206,18 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::ApriImmagine(std::shared_p
     return connessione;
 }
 
+void SqliteConnessione::RegistraFunzioni(sqlite3* db)
+{
+    // Innocuous: an index of a file whose schema is not trusted may use it.
+    sqlite3_create_function(db, "zelmar_maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                            nullptr, Maiuscolo, nullptr, nullptr);
+}
+
 void SqliteConnessione::Prepara(Modo modo, const FileWal& wal)
 {
     const QString azione = AzioneApertura(percorso_);
     sqlite3_extended_result_codes(db_, 1);
-    // Innocuous: an index of a file whose schema is not trusted may use it.
-    sqlite3_create_function(db_, "zelmar_maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
-                            nullptr, Maiuscolo, nullptr, nullptr);
+    RegistraFunzioni(db_);
     // A foreign or damaged file must not be able to make the engine misbehave.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);

@@ -42,6 +42,10 @@ public:
     SqliteConnessione(const SqliteConnessione&) = delete;
     SqliteConnessione& operator=(const SqliteConnessione&) = delete;
 
+    // The functions the program's files may name in their schema (zelmar_maiuscolo, which
+    // the name check's index uses), for a connection opened elsewhere (tools, tests).
+    static void RegistraFunzioni(sqlite3* db);
+
     const QString& Percorso() const { return percorso_; }
     bool SoloLettura() const { return modo_ == Modo::SolaLettura; }
 
