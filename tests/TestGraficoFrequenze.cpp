@@ -82,6 +82,24 @@ private slots:
         QCOMPARE(bassa.curva.first().p1(), bassa.marcatori.first());
     }
 
+    // The reference curve of ISO 717-1 from 100 Hz (band 3) to 3150 Hz (band 18), here
+    // unshifted (Rw 52, every band 2 dB below it), and the range widened to take it in.
+    void riferimento()
+    {
+        const float valori[] = {31, 34, 37, 40, 43, 46, 49, 50, 51, 52, 53, 54, 54, 54, 54, 54};
+        Bande b = B(0);
+        MotoreValutazione::Bande bande;
+        for (int i = 0; i < 16; ++i)
+            bande[3 + i] = b[3 + i] = valori[i];
+        GeometriaGrafico g = CalcolaGrafico(b, true, kItaliano);
+        AggiungiRiferimento(g, MotoreValutazione::Valuta(GrandezzaBande::R, bande), bande, kItaliano);
+        QCOMPARE(g.testoMassimo + g.testoMinimo, QStringLiteral("56,031,0")); // without it 54,0 to 31,0
+        QCOMPARE(QLineF(g.riferimento.first().p1(), g.riferimento.last().p2()),
+                 QLineF(3, 10 + 70 * 2 / 25.0, 18, 80));
+        QCOMPARE(g.marcatori.first(), QPointF(3, 10));
+        QCOMPARE(g.deviazioni.size(), 16);
+    }
+
     void senzaSelezione()
     {
         const GeometriaGrafico g = CalcolaGrafico(B(40), false, kItaliano);
