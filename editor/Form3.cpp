@@ -241,7 +241,7 @@ void Form3::CreaInformazioniGenerali()
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setGeometry(Twip(120, 1200, kLarghezza, 315));
     segnoParola_ = new SegnoParolaChiave(combo1_, f);
-    segnoParola_->setGeometry(Twip(1800, 945, kLarghezza + 120 - 1800, 255));
+    segnoParola_->setGeometry(Twip(1560, 945, kLarghezza + 120 - 1560, 255));
     label1_[13] = CreaEtichetta(f, QStringLiteral("Label1(13)"), {}, 120, 1590, kLarghezza, 240);
     text3_ = CreaTesto(f, QStringLiteral("Text3"), 255, 120, 1830, kLarghezza, 525, true);
     label1_[15] = CreaEtichetta(f, QStringLiteral("Label1(15)"), {}, 120, 2460, kLarghezza, 240);

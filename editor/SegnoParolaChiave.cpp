@@ -27,9 +27,10 @@ void SegnoParolaChiave::Aggiorna()
 {
     const bool diversa = memorizzata_ && parole_->currentText() != *memorizzata_;
     if (diversa) {
-        // The whole text in the tooltip, as much as fits on the mark.
-        const QString testo = tr("↶ Stored keyword: %1").arg(*memorizzata_);
-        setText(fontMetrics().elidedText(testo, Qt::ElideRight, width() - 6));
+        // The keyword as much as fits on the mark, the whole of it in the tooltip.
+        const QString testo = tr("↶ stored: %1");
+        const int spazio = width() - 8 - fontMetrics().horizontalAdvance(QString(testo).remove(QStringLiteral("%1")));
+        setText(testo.arg(fontMetrics().elidedText(*memorizzata_, Qt::ElideRight, spazio)));
         setToolTip(tr("This entry stores the keyword «%1»; Ok saves the one in the box. Click to "
                       "put the stored keyword back.")
                        .arg(*memorizzata_));
