@@ -29,7 +29,8 @@ void SegnoParolaChiave::Aggiorna()
     if (diversa) {
         // The keyword as much as fits on the mark, the whole of it in the tooltip.
         const QString testo = tr("↶ stored: %1");
-        const int spazio = width() - 8 - fontMetrics().horizontalAdvance(QString(testo).remove(QStringLiteral("%1")));
+        const int spazio =
+            width() - 8 - fontMetrics().horizontalAdvance(QString(testo).remove(QStringLiteral("%1")));
         setText(testo.arg(fontMetrics().elidedText(*memorizzata_, Qt::ElideRight, spazio)));
         setToolTip(tr("This entry stores the keyword «%1»; Ok saves the one in the box. Click to "
                       "put the stored keyword back.")

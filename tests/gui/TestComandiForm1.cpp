@@ -164,8 +164,7 @@ private slots:
                 QTest::keyClicks(Casella(e, "Text2(5)"), QStringLiteral("47"));
                 QTest::keySequence(Casella(e, "Text15"), QKeySequence::SelectAll);
                 QTest::keyClicks(Casella(e, "Text15"), QStringLiteral("Misura\rH3"));
-                Ambiente::Esegui(File(), "UPDATE Rw_laboratorio SET \"R - 500Hz (dB)\" = 60 WHERE Nome = '" +
-                                             nome + "'");
+                Ambiente::Esegui(File(), "UPDATE Rw_laboratorio SET \"R - 500Hz (dB)\" = 60 WHERE rowid = 4");
                 Premi(e, "Command2");
                 visti << parola() << MessageBox::lastText().section('\n', 3, 3)
                       << Casella(e, "Text15")->text();

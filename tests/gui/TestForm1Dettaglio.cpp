@@ -232,12 +232,11 @@ private slots:
         bool modale = false;
         QTimer::singleShot(0, this, [&] {
             Form2* info = Informazioni(a);
-            modale = info->isVisible() && info->isModal();
             for (Qt::Key tasto : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_A, Qt::Key_Enter})
                 QTest::keyClick(info->Casella(5), tasto);
+            modale = info->isVisible() && info->isModal();
             for (int k = 0; k < Form2::NumeroCaselle; ++k)
                 testi << info->Testo(k);
-            modale = modale && info->isVisible();
             QTest::mouseClick(info->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
         });
         QTest::mouseClick(pulsante, Qt::LeftButton);
