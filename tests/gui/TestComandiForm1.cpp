@@ -136,7 +136,7 @@ private slots:
     // of the information window's calendar, the stored keyword marked and put back by a click,
     // number boxes selected on focus and on click, Ctrl+A, Enter a line break. Another copy
     // changes one band meanwhile: the save is refused naming it, old and new, the editor keeps
-    // what was typed, and Ok again saves over the change (Annulla writes nothing: escapeEAnnulla).
+    // what was typed, and Ok again saves over the change (Annulla writes nothing: TestForm3).
     void modificaSenzaSorprese()
     {
         const QString nome = QStringLiteral("Parete in calcestruzzo 18 cm");
