@@ -49,6 +49,14 @@ public:
         std::optional<RecordMateriale> mostrato;
     };
 
+    // A column another copy changed since the entry was shown: what was shown, what is stored.
+    struct Cambiamento
+    {
+        QString colonna;
+        QVariant mostrato, memorizzato;
+        bool operator==(const Cambiamento&) const = default;
+    };
+
     struct Esito
     {
         enum Tipo
@@ -64,6 +72,8 @@ public:
         QString descrizione; // the engine's description (Errore)
         QString contesto;    // the value being written when it failed (Errore)
         int numero = 0;      // the engine's error number (Errore)
+        // ModificatoDaAltri: the columns written that changed, in the order of the writes.
+        std::vector<Cambiamento> cambiate;
     };
 
     // Opens the file (exclusive while modifying), checks the name and, in modify mode, that

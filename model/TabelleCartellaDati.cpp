@@ -18,8 +18,10 @@ constexpr int kOrdineTeorico[] = {catRwTeorico, catDRwTeorico, catLnwTeorico};
 
 QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
 {
-    // The platform gives no fixed listing order; name order keeps the tree the same on every start.
-    const QStringList nomi = QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
+    // The platform gives no fixed listing order; name order, whatever the letter case, keeps
+    // the tree the same on every start and as the user reads it.
+    const QStringList nomi =
+        QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     QStringList tabelle;
     for (const QString& nome : nomi)
         if (!nome.startsWith(QLatin1Char('.'))) // hidden files, such as a copy's lock or backup

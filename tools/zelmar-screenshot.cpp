@@ -7,8 +7,9 @@
 // mark of the differing ratings and the reference curve, the editor before and after
 // its copy of the computed ratings, and the check of every database; then the comparison
 // window with the first entries of the walls' custom table and first experimental file,
-// the data sheet of the first custom wall as its page is printed, and the search window
-// with the walls and windows of at least 40 dB found in every database.
+// the data sheet of the first custom wall as its page is printed, the search window
+// with the walls and windows of at least 40 dB found in every database, and the editor on
+// the second custom wall with the mark of its stored keyword.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -216,6 +217,16 @@ bool SalvaConfronto(Form1& form, QTreeWidget* albero, const QString& percorso)
     return Salva(confronto, percorso);
 }
 
+// The editor on the second custom wall, whose keyword is not the first of the list: the mark
+// naming the stored keyword beside the keyword box.
+bool SalvaParolaMemorizzata(Form1& form, QTreeWidget* albero, const QString& percorso)
+{
+    MostraNodo(form, albero,
+               AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
+    form.findChild<ElencoNomi*>(QStringLiteral("List1"))->setCurrentRow(1);
+    return SalvaEditor(form, percorso);
+}
+
 // The search window after a search for walls and windows of at least 40 dB, run to its end.
 bool SalvaRicerca(Form1& form, const QString& percorso)
 {
@@ -331,6 +342,9 @@ int main(int argc, char* argv[])
     ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
     ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;
     ok = SalvaRicerca(form, uscita + QStringLiteral("/Ricerca.png")) && ok;
+    ok = SalvaParolaMemorizzata(form, albero,
+                                uscita + QStringLiteral("/Form3-parola-chiave-memorizzata.png")) &&
+         ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;

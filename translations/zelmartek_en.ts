@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AvvisoModificaAltrui</name>
+    <message numerus="yes">
+        <source>and %n more column(s)</source>
+        <translation>
+            <numerusform>and %n more column</numerusform>
+            <numerusform>and %n more columns</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FinestraRicerca</name>
     <message numerus="yes">
         <source>%n entries found</source>

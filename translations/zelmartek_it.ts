@@ -58,6 +58,32 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>AvvisoModificaAltrui</name>
+    <message>
+        <source>(no value)</source>
+        <translation>(nessun valore)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more column(s)</source>
+        <translation>
+            <numerusform>e un&apos;altra colonna</numerusform>
+            <numerusform>e altre %n colonne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another user has changed this entry since it was shown, so nothing was saved.</source>
+        <translation>Un altro utente ha modificato questo materiale dopo che è stato mostrato, perciò non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Changed (as shown → as stored now):</source>
+        <translation>Modificato (com&apos;era mostrato → come è memorizzato ora):</translation>
+    </message>
+    <message>
+        <source>Your values are still in the editor. Press Ok again to save them over these changes, or Annulla to keep the other user&apos;s.</source>
+        <translation>I valori inseriti sono ancora nell&apos;editor. Premere di nuovo Ok per salvarli al posto di queste modifiche, o Annulla per tenere quelle dell&apos;altro utente.</translation>
+    </message>
+</context>
+<context>
     <name>CartelleUtente</name>
     <message>
         <source>%1: the copy of the program an earlier version made cannot be removed</source>
@@ -538,10 +564,6 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>Pastes 21 band values (50 to 5000 Hz) or 16 (100 to 3150 Hz) from the clipboard (Ctrl+Shift+V)</source>
         <translation>Incolla dagli appunti 21 valori di banda (da 50 a 5000 Hz) o 16 (da 100 a 3150 Hz) (Ctrl+Maiusc+V)</translation>
-    </message>
-    <message>
-        <source>Another user has changed this entry since it was shown, so nothing was saved. Close the editor, show the entry again and make the change once more.</source>
-        <translation>Un altro utente ha modificato questo materiale dopo che è stato mostrato, perciò non è stato salvato nulla. Chiudere l&apos;editor, mostrare di nuovo il materiale e ripetere la modifica.</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1139,17 @@ errato o ingresso errato (il messaggio nomina la chiave).
     </message>
 </context>
 <context>
+    <name>SegnoParolaChiave</name>
+    <message>
+        <source>↶ stored: %1</source>
+        <translation>↶ memorizzata: %1</translation>
+    </message>
+    <message>
+        <source>This entry stores the keyword «%1»; Ok saves the one in the box. Click to put the stored keyword back.</source>
+        <translation>Questo materiale ha memorizzata la parola chiave «%1»; Ok salva quella nella casella. Fare clic per rimettere la parola chiave memorizzata.</translation>
+    </message>
+</context>
+<context>
     <name>Strumento</name>
     <message>
         <source>Usage: zelmar-valuta QUANTITY V1 ... V21
@@ -1191,8 +1224,9 @@ Computes the single-number ratings of a curve from its 21 band values, 50 to
   DLn    ISO 717-2, on the heavy reference floor: &quot;DLw&quot;, &quot;CIDelta&quot;
 Improvements DRi have no ISO 717-1 rating and are not rated.
 Each value is a number in dB with a decimal comma or point (-3,5 is a value, not
-an option); &quot;-&quot; alone is a band without a value. What needs a band without a
-value is null.
+an option); &quot;-&quot; alone is a band without a value, and so is a 0 at 50, 63, 80,
+4000 or 5000 Hz (from 100 to 3150 Hz a 0 is a value). What needs a band without
+a value is null.
 
 --verifica checks every entry of every database of the data folder (custom,
 theoretical, experimental, Access files too) and writes CSV to standard output:
@@ -1218,7 +1252,8 @@ Calcola gli indici di valutazione di una curva dai suoi 21 valori di banda, da 5
   DLn    ISO 717-2, sul solaio di riferimento pesante: &quot;DLw&quot;, &quot;CIDelta&quot;
 I miglioramenti DRi non hanno un indice ISO 717-1 e non si valutano.
 Ogni valore è un numero in dB con la virgola o il punto decimale (-3,5 è un valore, non
-un&apos;opzione); &quot;-&quot; da solo indica una banda senza valore. Ciò che richiede una banda senza
+un&apos;opzione); &quot;-&quot; da solo indica una banda senza valore, e così uno 0 a 50, 63, 80,
+4000 o 5000 Hz (da 100 a 3150 Hz uno 0 è un valore). Ciò che richiede una banda senza
 valore vale null.
 
 --verifica controlla ogni voce di ogni database della cartella dei dati (personale,
