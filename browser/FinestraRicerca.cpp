@@ -137,13 +137,13 @@ QWidget* FinestraRicerca::CreaCriteri()
     al_->setObjectName(QStringLiteral("Al"));
     dataDal_->setObjectName(QStringLiteral("DataDal"));
     dataAl_->setObjectName(QStringLiteral("DataAl"));
-    for (QDateEdit* data : {dataDal_, dataAl_}) {
+    // A date typed or chosen in the calendar is a criterion: its box gets checked.
+    for (auto [data, casella] : {std::pair{dataDal_, dal_}, std::pair{dataAl_, al_}}) {
         data->setDisplayFormat(QStringLiteral("d/M/yyyy"));
         data->setCalendarPopup(true);
-        data->setEnabled(false);
+        data->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        connect(data, &QDateEdit::dateChanged, casella, [casella = casella] { casella->setChecked(true); });
     }
-    connect(dal_, &QCheckBox::toggled, dataDal_, &QWidget::setEnabled);
-    connect(al_, &QCheckBox::toggled, dataAl_, &QWidget::setEnabled);
     modulo->addWidget(dal_, rigaDate, 0);
     modulo->addWidget(dataDal_, rigaDate, 1, 1, 2);
     modulo->addWidget(al_, rigaDate + 1, 0);
@@ -207,9 +207,9 @@ QWidget* FinestraRicerca::CreaRisultati()
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
     elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     elenco_->horizontalHeader()->setStretchLastSection(true);
-    const int larghezze[] = {220, 105, 170, 100, 150, 70, 55, 75};
-    for (int c = 0; c < int(std::size(larghezze)); ++c)
-        elenco_->setColumnWidth(c, larghezze[c]);
+    // Columns sized to their content as the first entries and the last arrive, judged on a
+    // few hundred rows: a million would make each sizing slow.
+    elenco_->horizontalHeader()->setResizeContentsPrecision(300);
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
     elenco_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     elenco_->verticalHeader()->hide();
@@ -259,14 +259,14 @@ void FinestraRicerca::AggiornaDatabase()
     Nodo(dove_->invisibleRootItem(), ZelmarCommonModule::M(28), kTeorico);
     QTreeWidgetItem* sperimentali = Nodo(dove_->invisibleRootItem(), tr("Experimental databases"));
     QTreeWidgetItem* categoria = nullptr;
-    QString cartellaCorrente;
+    int codiceCorrente = 0;
     for (const TabelleCartellaDati::Tabella& t : TabelleCartellaDati::Elenca(cartellaDati)) {
         if (t.relativo == kPersonale || t.relativo == kTeorico)
             continue;
-        const QString cartella = t.relativo.section(QLatin1Char('/'), -2, -2);
-        if (!categoria || cartella != cartellaCorrente) {
-            categoria = Nodo(sperimentali, cartella);
-            cartellaCorrente = cartella;
+        // A category's files under its root's caption, as the tree shows them.
+        if (!categoria || t.codice != codiceCorrente) {
+            categoria = Nodo(sperimentali, ModelloRisultati::TestoTabella(t, ModelloRisultati::Database));
+            codiceCorrente = t.codice;
         }
         Nodo(categoria, t.tabella, t.relativo);
     }
@@ -372,8 +372,12 @@ void FinestraRicerca::Cerca()
                 QMetaObject::invokeMethod(
                     this,
                     [this, generazione, voci] {
-                        if (generazione == generazione_)
+                        if (generazione == generazione_) {
+                            const bool primi = modello_->rowCount() == 0;
                             modello_->Aggiungi(std::move(*voci));
+                            if (primi)
+                                DimensionaColonne();
+                        }
                         AggiornaStato();
                     },
                     Qt::QueuedConnection);
@@ -421,9 +425,17 @@ void FinestraRicerca::TabellaFatta(size_t indice, const RicercaTabelle::EsitoTab
     AggiornaStato();
 }
 
+void FinestraRicerca::DimensionaColonne()
+{
+    elenco_->resizeColumnsToContents();
+    for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c)
+        elenco_->setColumnWidth(c, std::min(elenco_->columnWidth(c), 420));
+}
+
 void FinestraRicerca::Terminata()
 {
     modello_->Completa();
+    DimensionaColonne();
     annulla_->setEnabled(false);
     AggiornaStato();
     AggiornaComandi();
@@ -503,7 +515,8 @@ void FinestraRicerca::ChiediEsportazione()
 {
     const QString percorso =
         FileDialog::getSaveFileName(this, tr("Export the entries found as CSV"),
-                                    QStringLiteral("ricerca.csv"), {tr("CSV files (*.csv)")});
+                                    QStringLiteral("ricerca.csv"), {tr("CSV files (*.csv)")},
+                                    QStringLiteral("ricerca"));
     if (!percorso.isEmpty())
         EsportaCsv(percorso);
 }

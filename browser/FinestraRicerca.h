@@ -66,6 +66,7 @@ private:
     void Terminata();
     void AggiornaStato();
     void AggiornaComandi();
+    void DimensionaColonne();
     QList<int> RigheScelte() const;
     void MostraScelta();
     void ConfrontaScelte();

@@ -10,10 +10,30 @@
 
 #include <QProcess>
 #include <QTest>
+#include <cerrno>
+#include <fcntl.h>
+#include <stdio.h>
 
 using EsitoFile = ImportazioneJet::EsitoFile;
 using TestSupport::Contenuto;
 using TestSupport::Scrivi;
+
+namespace {
+// Set by a test: the next rename onto a file of this name fails, as a full disk or a crash
+// between two renames would leave it.
+QByteArray ridenominazioneFallita;
+} // namespace
+
+// The C library's rename, for this program, with the failure above.
+extern "C" int rename(const char* da, const char* a) noexcept
+{
+    if (!ridenominazioneFallita.isEmpty() && ridenominazioneFallita == a) {
+        ridenominazioneFallita.clear();
+        errno = EIO;
+        return -1;
+    }
+    return ::renameat(AT_FDCWD, da, AT_FDCWD, a);
+}
 
 namespace {
 
@@ -75,6 +95,19 @@ private slots:
                 for (const QString& colonna : a->FieldNames())
                     QCOMPARE(b->Field(colonna), a->Field(colonna));
         }
+    }
+
+    // The converted file's final rename fails: the original is still under its name, untouched,
+    // and nothing else is left (a backup made by renaming the original would have taken it).
+    void ridenominazioneFinaleFallita()
+    {
+        CartellaConJet dati;
+        QVERIFY(dati.Prepara({QStringLiteral("testV1997.mdb")}));
+        const auto prima = dati.Istantanea();
+        ridenominazioneFallita = QFile::encodeName(dati.File(QStringLiteral("testV1997.mdb")));
+        QCOMPARE(ImportazioneJet::ImportaFile(dati.File(QStringLiteral("testV1997.mdb"))).stato, EsitoFile::Errore);
+        QVERIFY(ridenominazioneFallita.isEmpty());
+        QCOMPARE(dati.Istantanea(), prima);
     }
 
     // Files already converted are left alone; a backup already there is never overwritten;

@@ -18,10 +18,12 @@ QString Esegui(const QString& programma, const QStringList& argomenti)
 }
 } // namespace
 
-QString TestoPdf::Testo(const QString& pdf)
+QString TestoPdf::Testo(const QString& pdf, bool impaginato)
 {
-    return Esegui(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    QStringList argomenti{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")};
+    if (impaginato)
+        argomenti.prepend(QStringLiteral("-layout"));
+    return Esegui(QStringLiteral("pdftotext"), argomenti);
 }
 
 int TestoPdf::Pagine(const QString& pdf)

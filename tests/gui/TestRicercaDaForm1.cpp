@@ -9,10 +9,12 @@
 #include "browser/FinestraRicerca.h"
 #include "comparison/FinestraConfronto.h"
 
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QThread>
+#include <QTreeWidget>
 
 using namespace Form1Test;
 
@@ -120,6 +122,14 @@ private slots:
         QVERIFY(r->findChild<QLabel*>(QStringLiteral("ErroriRicerca"))
                     ->text()
                     .contains(QStringLiteral("rotto.mdb")));
+        // Names whole in their column, the databases named as the tree names them, a date typed.
+        QVERIFY(elenco->columnWidth(ModelloRisultati::Nome) >
+                elenco->fontMetrics().horizontalAdvance(QStringLiteral("Doppia parete in laterizio 8+12 cm")));
+        QCOMPARE(r->findChild<QTreeWidget*>("DoveRicerca")->topLevelItem(2)->child(0)->text(0), M(29));
+        auto* al = r->findChild<QDateEdit*>("DataAl");
+        al->setFocus();
+        QTest::keyClicks(al, "31/12/2012");
+        QCOMPARE(r->Criteri()->data.massimo, QDate(2012, 12, 31));
 
         // Dates sort as dates, not as texts, the selected entry stays selected; the export
         // follows the order shown.
