@@ -1,5 +1,6 @@
 #include "FinestraRicerca.h"
 
+#include "CasellaData.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -131,18 +131,16 @@ QWidget* FinestraRicerca::CreaCriteri()
     const int rigaDate = 2 + int(intervalli_.size());
     dal_ = new QCheckBox(tr("Test date f&rom:"), pannello);
     al_ = new QCheckBox(tr("Test date &until:"), pannello);
-    dataDal_ = new QDateEdit(QDate(QDate::currentDate().year(), 1, 1), pannello);
-    dataAl_ = new QDateEdit(QDate::currentDate(), pannello);
+    dataDal_ = new CasellaData(QDate(QDate::currentDate().year(), 1, 1), pannello);
+    dataAl_ = new CasellaData(QDate::currentDate(), pannello);
     dal_->setObjectName(QStringLiteral("Dal"));
     al_->setObjectName(QStringLiteral("Al"));
     dataDal_->setObjectName(QStringLiteral("DataDal"));
     dataAl_->setObjectName(QStringLiteral("DataAl"));
     // A date typed or chosen in the calendar is a criterion: its box gets checked.
     for (auto [data, casella] : {std::pair{dataDal_, dal_}, std::pair{dataAl_, al_}}) {
-        data->setDisplayFormat(QStringLiteral("d/M/yyyy"));
-        data->setCalendarPopup(true);
-        data->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-        connect(data, &QDateEdit::dateChanged, casella, [casella = casella] { casella->setChecked(true); });
+        connect(data, &CasellaData::dataScelta, casella, [casella = casella] { casella->setChecked(true); });
+        connect(data, &QLineEdit::returnPressed, this, &FinestraRicerca::Cerca);
     }
     modulo->addWidget(dal_, rigaDate, 0);
     modulo->addWidget(dataDal_, rigaDate, 1, 1, 2);
@@ -314,10 +312,20 @@ std::optional<CriteriRicerca> FinestraRicerca::Criteri()
             (casella == intervalli_[i].minimo ? destinazioni[i]->minimo : destinazioni[i]->massimo) = valore;
         }
     }
-    if (dal_->isChecked())
-        criteri.data.minimo = dataDal_->date();
-    if (al_->isChecked())
-        criteri.data.massimo = dataAl_->date();
+    for (auto [casella, data, limite] : {std::tuple{dal_, dataDal_, &criteri.data.minimo},
+                                         std::tuple{al_, dataAl_, &criteri.data.massimo}}) {
+        if (!casella->isChecked())
+            continue;
+        *limite = data->Data();
+        if (!*limite) {
+            data->setFocus();
+            data->selectAll();
+            MessageBox::show(this, tr("\u00ab%1\u00bb is not a date: day/month/year, such as 31/12/2012.")
+                                       .arg(data->text()),
+                             MessageBox::Exclamation);
+            return std::nullopt;
+        }
+    }
     criteri.difforme = difforme_->isChecked();
     return criteri;
 }

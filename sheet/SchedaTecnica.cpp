@@ -169,17 +169,17 @@ void DisegnaIntestazione(Pagina& pagina, const ImpaginazioneScheda& s, const Dat
 void DisegnaDescrizione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce,
                         const QImage& immagine)
 {
-    QRectF testo =
+    const QRectF testo =
         pagina.Intestazione(s.descrizione, QCoreApplication::translate("SchedaTecnica", "Description"));
-    if (!voce.note.trimmed().isEmpty()) {
-        // The notes take the lower third.
-        const QRectF note = testo.adjusted(0, testo.height() * 2 / 3, 0, 0);
-        testo.setBottom(note.top() - 1);
-        pagina.Testo(pagina.Intestazione(note, QCoreApplication::translate("SchedaTecnica", "Notes")), voce.note,
-                     Pagina::Carattere(9));
-    }
-    pagina.Testo(testo, voce.descrizione.trimmed().isEmpty() ? kNessuno : voce.descrizione,
-                 Pagina::Carattere(9));
+    const bool note = !voce.note.trimmed().isEmpty();
+    // With notes, the description takes at most two thirds and the notes follow it.
+    const double altezza = pagina.Testo(testo.adjusted(0, 0, 0, note ? -testo.height() / 3 : 0),
+                                        voce.descrizione.trimmed().isEmpty() ? kNessuno : voce.descrizione,
+                                        Pagina::Carattere(9));
+    if (note)
+        pagina.Testo(pagina.Intestazione(testo.adjusted(0, altezza + 3, 0, 0),
+                                         QCoreApplication::translate("SchedaTecnica", "Notes")),
+                     voce.note, Pagina::Carattere(9));
     if (s.immagine.isEmpty() || immagine.isNull())
         return;
     pagina.Cornice(s.immagine);

@@ -8,6 +8,7 @@
 #include "search/RicercaTabelle.h"
 #include "search/VociTrovate.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -123,8 +124,8 @@ private slots:
                            "Solaio di uffici con pavimento sopraelevato"}
             << true;
         c = Tipi({5});
-        c.indice.massimo = 57;
-        QTest::newRow("L'nw in opera fino a 57, estremo compreso")
+        c.indice = {57, 57};
+        QTest::newRow("L'nw in opera da 57 a 57, estremi compresi")
             << c << QStringList{"Solaio tra alloggi via Roma"} << false;
         c = Tipi({4, 9});
         c.indicePiuPrimo.massimo = 60;
@@ -372,6 +373,21 @@ private slots:
             QVERIFY(cerca.waitForFinished());
             QCOMPARE(cerca.exitCode(), 2);
             QVERIFY(cerca.readAllStandardOutput().isEmpty());
+        }
+    }
+
+    // The files relative to the data folder however it was given.
+    void zelmarCercaPercorsiRelativi()
+    {
+        QProcess cerca;
+        cerca.setWorkingDirectory(dir_.path());
+        for (const QString& cartella : {QStringLiteral("ZELMARtek"), QStringLiteral("./ZELMARtek/"),
+                                        "../" + QDir(dir_.path()).dirName() + "/ZELMARtek", cartella_ + "/"}) {
+            cerca.start(QStringLiteral(ZELMAR_CERCA), {cartella, "--tipo", "5"});
+            QVERIFY(cerca.waitForFinished());
+            QVERIFY2(cerca.readAllStandardOutput().contains(
+                         "\r\nDatabases/Database/Dati in opera_Lnw/Cantieri 2011.mdb;Cantieri 2011;Solaio tra"),
+                     qPrintable(cartella));
         }
     }
 };

@@ -9,7 +9,6 @@
 #include "browser/FinestraRicerca.h"
 #include "comparison/FinestraConfronto.h"
 
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTableView>
@@ -126,10 +125,12 @@ private slots:
         QVERIFY(elenco->columnWidth(ModelloRisultati::Nome) >
                 elenco->fontMetrics().horizontalAdvance(QStringLiteral("Doppia parete in laterizio 8+12 cm")));
         QCOMPARE(r->findChild<QTreeWidget*>("DoveRicerca")->topLevelItem(2)->child(0)->text(0), M(29));
-        auto* al = r->findChild<QDateEdit*>("DataAl");
-        al->setFocus();
+        auto* al = r->findChild<QLineEdit*>("DataAl");
+        al->selectAll();
         QTest::keyClicks(al, "31/12/2012");
         QCOMPARE(r->Criteri()->data.massimo, QDate(2012, 12, 31));
+        al->setText("31/2/2012");
+        QVERIFY(!r->Criteri() && MessageBox::lastText().contains("\u00ab31/2/2012\u00bb is not a date"));
 
         // Dates sort as dates, not as texts, the selected entry stays selected; the export
         // follows the order shown.
@@ -150,8 +151,8 @@ private slots:
         QVERIFY2(righe[0].startsWith("\xEF\xBB\xBF") && righe[0].contains(";m' (kg/m\xC2\xB2);s (mm);"),
                  righe[0]);
         QCOMPARE(righe[2],
-                 QByteArray("Doppia parete in laterizio 8+12 cm;Rw (laboratory);Partizioni verticali (Rw)/"
-                            "Prove 2009.mdb;Prove 2009;Rw(C,Ctr)= 57(-1, -5) dB;260;280;11/9/2009;"
+                 QByteArray("Doppia parete in laterizio 8+12 cm;Rw (laboratory);Partizioni verticali (Rw);"
+                            "Prove 2009;Rw(C,Ctr)= 57(-1, -5) dB;260;280;11/9/2009;"
                             "Istituto Prove Valdorsa S.p.A.\r"));
         elenco->sortByColumn(ModelloRisultati::Nome, Qt::AscendingOrder);
 

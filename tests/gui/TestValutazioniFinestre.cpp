@@ -94,8 +94,7 @@ private slots:
             verifica->findChild<QPushButton*>("EsportaCsv")->click();
         }
         QCOMPARE(FileDialog::lastRequest()->folder, QDir::tempPath());
-        const QTableView* elenco = verifica->Elenco();
-        QTest::mouseDClick(elenco->viewport(), Qt::LeftButton, {}, elenco->visualRect(elenco->model()->index(0, 2)).center());
+        emit verifica->Elenco()->doubleClicked(verifica->Elenco()->model()->index(0, 2));
         QCOMPARE(a_->elenco()->testoCorrente(), "Muro in laterizio 25 cm");
         Traduzioni::Installa("English");
         QCOMPARE(Contenuto(csv),
