@@ -289,11 +289,14 @@ void FinestraConfronto::RiempiTabella()
     tabella_->clear();
     tabella_->setColumnCount(int(voci.size()));
     tabella_->setRowCount(int(righe.size()));
-    // The names whole, on as many lines as they need at the widest column.
-    const QFontMetrics metrica(tabella_->horizontalHeader()->font());
+    // The names whole, on as many lines as they need at the widest column (beside the marker,
+    // in the bold of the chosen column's heading).
+    QFont grassetto = tabella_->horizontalHeader()->font();
+    grassetto.setBold(true);
+    const QFontMetrics metrica(grassetto);
     for (int c = 0; c < voci.size(); ++c) {
         auto* intestazione = new QTableWidgetItem(GraficoCurve::Icona(insieme_.Elementi()[c].stile),
-                                                  APiuRighe(voci[c].nome, metrica, kColonnaMassima - 30));
+                                                  APiuRighe(voci[c].nome, metrica, kColonnaMassima - 50));
         intestazione->setToolTip(GraficoCurve::Didascalia(voci[c]));
         tabella_->setHorizontalHeaderItem(c, intestazione);
     }
@@ -303,9 +306,9 @@ void FinestraConfronto::RiempiTabella()
             auto* cella = new QTableWidgetItem(TabellaConfronto::TestoCella(righe[r].celle[c]));
             cella->setTextAlignment(Qt::AlignCenter);
             if (TabellaConfronto::Diversa(righe[r], voci[c])) {
-                QFont grassetto = cella->font();
-                grassetto.setBold(true);
-                cella->setFont(grassetto);
+                QFont evidente = cella->font();
+                evidente.setBold(true);
+                cella->setFont(evidente);
                 cella->setForeground(TabellaConfronto::ColoreDiversa);
                 cella->setToolTip(tr("Differs from the value computed from the bands"));
             }

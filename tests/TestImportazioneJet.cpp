@@ -13,25 +13,19 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdio.h>
+#include <utility>
 
 using EsitoFile = ImportazioneJet::EsitoFile;
 using TestSupport::Contenuto;
 using TestSupport::Scrivi;
 
-namespace {
-// Set by a test: the next rename onto a file of this name fails, as a full disk or a crash
-// between two renames would leave it.
-QByteArray ridenominazioneFallita;
-} // namespace
-
-// The C library's rename, for this program, with the failure above.
+// The C library's rename for this program: the next one onto the file named here fails, as a
+// full disk or a crash between two renames would leave it.
+static QByteArray renameFallito;
 extern "C" int rename(const char* da, const char* a) noexcept
 {
-    if (!ridenominazioneFallita.isEmpty() && ridenominazioneFallita == a) {
-        ridenominazioneFallita.clear();
-        errno = EIO;
-        return -1;
-    }
+    if (renameFallito == a && !std::exchange(renameFallito, {}).isEmpty())
+        return errno = EIO, -1;
     return ::renameat(AT_FDCWD, da, AT_FDCWD, a);
 }
 
@@ -97,19 +91,6 @@ private slots:
         }
     }
 
-    // The converted file's final rename fails: the original is still under its name, untouched,
-    // and nothing else is left (a backup made by renaming the original would have taken it).
-    void ridenominazioneFinaleFallita()
-    {
-        CartellaConJet dati;
-        QVERIFY(dati.Prepara({QStringLiteral("testV1997.mdb")}));
-        const auto prima = dati.Istantanea();
-        ridenominazioneFallita = QFile::encodeName(dati.File(QStringLiteral("testV1997.mdb")));
-        QCOMPARE(ImportazioneJet::ImportaFile(dati.File(QStringLiteral("testV1997.mdb"))).stato, EsitoFile::Errore);
-        QVERIFY(ridenominazioneFallita.isEmpty());
-        QCOMPARE(dati.Istantanea(), prima);
-    }
-
     // Files already converted are left alone; a backup already there is never overwritten;
     // "Nome" columns get the index the seek uses.
     void secondaVoltaEBackup()
@@ -143,8 +124,9 @@ private slots:
         QCOMPARE(dati.Istantanea(), dopoPrimo);
     }
 
-    // A file that cannot be converted leaves the folder as it was, and the report and
-    // the tool say which file and why.
+    // A file that cannot be converted, or whose converted file cannot take its name, leaves the
+    // folder as it was (a backup made by renaming the original would have taken its name), and
+    // the report and the tool say which file and why.
     void fileDanneggiatoERapporto()
     {
         CartellaConJet dati;
@@ -157,6 +139,10 @@ private slots:
         const EsitoFile esito = ImportazioneJet::ImportaFile(troncato);
         QCOMPARE(esito.stato, EsitoFile::Errore);
         QVERIFY2(esito.dettaglio.contains(troncato), qPrintable(esito.dettaglio));
+        QCOMPARE(dati.Istantanea(), prima);
+        renameFallito = QFile::encodeName(dati.File(QStringLiteral("testV1997.mdb")));
+        QCOMPARE(ImportazioneJet::ImportaFile(dati.File(QStringLiteral("testV1997.mdb"))).stato, EsitoFile::Errore);
+        QVERIFY(renameFallito.isEmpty());
         QCOMPARE(dati.Istantanea(), prima);
 
         QStringList avanzamento;
@@ -172,17 +158,13 @@ private slots:
         QVERIFY(rapporto.Testo().contains(QStringLiteral("Not converted: ") +
                                           dati.File(QStringLiteral("Rotto.mdb"))));
 
-        const auto strumento = [](const QStringList& argomenti, QString* uscita = nullptr) {
-            QProcess p;
+        QProcess p;
+        const auto strumento = [&p](const QStringList& argomenti) {
             p.start(QStringLiteral(ZELMAR_IMPORTJET), argomenti);
-            if (!p.waitForFinished(60000))
-                return -1;
-            if (uscita)
-                *uscita = QString::fromLocal8Bit(p.readAllStandardOutput());
-            return p.exitCode();
+            return p.waitForFinished(60000) ? p.exitCode() : -1;
         };
-        QString uscita;
-        QCOMPARE(strumento({dati.dir.path()}, &uscita), 1);
+        QCOMPARE(strumento({dati.dir.path()}), 1);
+        const QString uscita = QString::fromLocal8Bit(p.readAllStandardOutput());
         QVERIFY(uscita.contains(QStringLiteral("Già nel formato del programma: ") +
                                 dati.File(QStringLiteral("testV1997.mdb"))));
         QVERIFY(uscita.contains(QStringLiteral("Non convertito: ") + troncato));

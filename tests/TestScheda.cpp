@@ -25,8 +25,6 @@ DatiVoce Muro()
     voce.tabella = "Rw_laboratorio";
     voce.codice = catRwLaboratorio;
     voce.nome = "Muro di prova";
-    voce.certificato = true;
-    voce.numeroCertificato = "12/2008";
     voce.valutazioni = {{"Rw (dB)", 52.0}, {"C (dB)", -1.0}, {"Ctr (dB)", -4.0}};
     for (int i = 0; i < 21; ++i)
         voce.bande[i] = 30 + i;
@@ -148,30 +146,23 @@ private slots:
         QCOMPARE(TestoPdf::Pagine(pdf), 1);
     }
 
-    // The dashed reference curve runs from 100 Hz to 3150 Hz (log10 of the band's frequency
-    // on the axis), in the comparison's chart and in the sheet's.
-    void riferimentoDa100A3150Hz_data()
-    {
-        QTest::addColumn<bool>("scheda");
-        QTest::newRow("comparison") << false;
-        QTest::newRow("data sheet") << true;
-    }
+    // The dashed reference curve runs from 100 to 3150 Hz (log10 of the frequency on the axis),
+    // in the comparison's chart and in the sheet's.
     void riferimentoDa100A3150Hz()
     {
-        QFETCH(bool, scheda);
         const DatiVoce voce = Muro();
-        QChart grafico;
-        if (scheda)
-            SchedaTecnica::PreparaGrafico(&grafico, QSizeF(180, 90), voce);
-        else
-            GraficoCurve::Disegna(&grafico, {{&voce, 0}}, true);
-        QList<QPointF> riferimento;
-        for (QAbstractSeries* serie : grafico.series())
-            if (auto* linea = qobject_cast<QLineSeries*>(serie); linea && linea->pen().style() == Qt::DashLine)
-                riferimento << linea->points();
-        QCOMPARE(riferimento.size(), 16);
-        QCOMPARE(riferimento.first().x(), 2.0);
-        QCOMPARE(riferimento.last().x(), 3.5);
+        QChart confronto, scheda;
+        GraficoCurve::Disegna(&confronto, {{&voce, 0}}, true);
+        SchedaTecnica::PreparaGrafico(&scheda, QSizeF(180, 90), voce);
+        for (const QChart* grafico : {&confronto, &scheda}) {
+            QList<QPointF> punti;
+            for (QAbstractSeries* serie : grafico->series())
+                if (auto* linea = qobject_cast<QLineSeries*>(serie); linea && linea->pen().style() == Qt::DashLine)
+                    punti << linea->points();
+            QCOMPARE(punti.size(), 16);
+            QCOMPARE(punti.first().x(), 2.0);
+            QCOMPARE(punti.last().x(), 3.5);
+        }
     }
 };
 
