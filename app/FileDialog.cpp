@@ -47,8 +47,8 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& title, const
     if (!nextFileNames_.isEmpty() || automatic_)
         return answer(purpose);
     QString scelto = filters.value(selectedFilter);
-    const QString file = QFileDialog::getOpenFileName(parent, title, cartella, filters.join(QStringLiteral(";;")),
-                                                      &scelto, QFileDialog::ReadOnly);
+    const QString file = QFileDialog::getOpenFileName(
+        parent, title, cartella, filters.join(QStringLiteral(";;")), &scelto, QFileDialog::ReadOnly);
     remember(purpose, file);
     return file;
 }

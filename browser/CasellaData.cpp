@@ -25,13 +25,15 @@ CasellaData::CasellaData(const QDate& data, QWidget* parent) : QLineEdit(data.to
 
 std::optional<QDate> CasellaData::Leggi(const QString& testo)
 {
-    static const QRegularExpression giornoMeseAnno(QStringLiteral("^(\\d{1,2})[/.-](\\d{1,2})[/.-](\\d{2}|\\d{4})$"));
+    static const QRegularExpression giornoMeseAnno(
+        QStringLiteral("^(\\d{1,2})[/.-](\\d{1,2})[/.-](\\d{2}|\\d{4})$"));
     static const QRegularExpression annoMeseGiorno(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
     const QString pulito = testo.trimmed();
     QDate data;
     if (const auto g = giornoMeseAnno.match(pulito); g.hasMatch()) {
         const int anno = g.captured(3).toInt();
-        data = QDate(g.captured(3).size() == 2 ? 2000 + anno : anno, g.captured(2).toInt(), g.captured(1).toInt());
+        data = QDate(g.captured(3).size() == 2 ? 2000 + anno : anno, g.captured(2).toInt(),
+                     g.captured(1).toInt());
     } else if (const auto a = annoMeseGiorno.match(pulito); a.hasMatch()) {
         data = QDate(a.captured(1).toInt(), a.captured(2).toInt(), a.captured(3).toInt());
     }

@@ -127,15 +127,16 @@ void ComandiVoce::SalvaScheda()
     const std::optional<DatiVoce> voce = VoceMostrata();
     if (!voce)
         return;
-    QString percorso = FileDialog::getSaveFileName(form_, tr("Save the data sheet"), NomeFile(voce->nome) + ".pdf",
-                                                   {tr("PDF files (*.pdf)")}, QStringLiteral("scheda"));
+    QString percorso =
+        FileDialog::getSaveFileName(form_, tr("Save the data sheet"), NomeFile(voce->nome) + ".pdf",
+                                    {tr("PDF files (*.pdf)")}, QStringLiteral("scheda"));
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())
         percorso += QStringLiteral(".pdf");
-    const QString errore =
-        SchedaTecnica::ScriviPdf(percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
-                                 CartaIntestata::DalleImpostazioni());
+    const QString errore = SchedaTecnica::ScriviPdf(
+        percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
+        CartaIntestata::DalleImpostazioni());
     if (!errore.isEmpty())
         MessageBox::show(form_, errore, MessageBox::Exclamation);
 }
@@ -150,7 +151,8 @@ void ComandiVoce::StampaScheda()
     stampante.setDocName(voce->nome);
     if (!DialogoStampa::Esegui(stampante, form_))
         return;
-    if (!SchedaTecnica::Stampa(stampante, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
+    if (!SchedaTecnica::Stampa(stampante, *voce,
+                               SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
                                CartaIntestata::DalleImpostazioni()))
         MessageBox::show(form_, tr("The data sheet of \u00ab%1\u00bb could not be printed.").arg(voce->nome),
                          MessageBox::Exclamation);

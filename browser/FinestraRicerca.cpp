@@ -320,9 +320,10 @@ std::optional<CriteriRicerca> FinestraRicerca::Criteri()
         if (!*limite) {
             data->setFocus();
             data->selectAll();
-            MessageBox::show(this, tr("\u00ab%1\u00bb is not a date: day/month/year, such as 31/12/2012.")
-                                       .arg(data->text()),
-                             MessageBox::Exclamation);
+            MessageBox::show(
+                this,
+                tr("\u00ab%1\u00bb is not a date: day/month/year, such as 31/12/2012.").arg(data->text()),
+                MessageBox::Exclamation);
             return std::nullopt;
         }
     }
@@ -521,10 +522,9 @@ void FinestraRicerca::CopiaScelta()
 
 void FinestraRicerca::ChiediEsportazione()
 {
-    const QString percorso =
-        FileDialog::getSaveFileName(this, tr("Export the entries found as CSV"),
-                                    QStringLiteral("ricerca.csv"), {tr("CSV files (*.csv)")},
-                                    QStringLiteral("ricerca"));
+    const QString percorso = FileDialog::getSaveFileName(
+        this, tr("Export the entries found as CSV"), QStringLiteral("ricerca.csv"), {tr("CSV files (*.csv)")},
+        QStringLiteral("ricerca"));
     if (!percorso.isEmpty())
         EsportaCsv(percorso);
 }

@@ -186,7 +186,8 @@ void FinestraVerifica::Terminata()
 void FinestraVerifica::AggiornaStato()
 {
     QString testo = tr("%1 of %n table(s) checked", nullptr, int(tabelle_.size())).arg(complete_) +
-                    QStringLiteral(", ") + tr("%Ln entry(ies) rated", nullptr, int(voci_)) + QStringLiteral(", ") +
+                    QStringLiteral(", ") + tr("%Ln entry(ies) rated", nullptr, int(voci_)) +
+                    QStringLiteral(", ") +
                     tr("%Ln stored rating(s) differing from the computed one(s).", nullptr, differenze_);
     if (!InCorso() && lavoro_)
         testo += QLatin1Char(' ') + (annullata_         ? tr("Cancelled.")
@@ -200,10 +201,9 @@ void FinestraVerifica::AggiornaStato()
 
 void FinestraVerifica::ChiediEsportazione()
 {
-    const QString percorso =
-        FileDialog::getSaveFileName(this, tr("Export the differences as CSV"),
-                                    QStringLiteral("valutazioni.csv"), {tr("CSV files (*.csv)")},
-                                    QStringLiteral("verifica"));
+    const QString percorso = FileDialog::getSaveFileName(
+        this, tr("Export the differences as CSV"), QStringLiteral("valutazioni.csv"),
+        {tr("CSV files (*.csv)")}, QStringLiteral("verifica"));
     if (!percorso.isEmpty())
         EsportaCsv(percorso);
 }

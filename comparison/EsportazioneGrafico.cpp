@@ -104,7 +104,8 @@ void EsportazioneGrafico::Disegna(QPainter& pittore, QChart* grafico, const QLis
     // The chart takes the destination's proportions (a page is wider than the window's chart),
     // laid out at its own width for the drawing, then given back its size.
     const QSizeF propria = grafico->size();
-    const double altezza = propria.width() * destinazione.height() / destinazione.width() - AltezzaLegenda(legenda);
+    const double altezza =
+        propria.width() * destinazione.height() / destinazione.width() - AltezzaLegenda(legenda);
     if (std::abs(altezza - propria.height()) > 1 && altezza > propria.height() / 3)
         Ridimensiona(grafico, QSizeF(propria.width(), altezza));
     const QSizeF dimensione = Dimensione(grafico, legenda);

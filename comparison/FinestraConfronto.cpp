@@ -45,7 +45,8 @@ QString APiuRighe(const QString& testo, const QFontMetrics& metrica, int larghez
 {
     QStringList righe;
     for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!righe.isEmpty() && metrica.horizontalAdvance(righe.last() + QLatin1Char(' ') + parola) <= larghezza)
+        if (!righe.isEmpty() &&
+            metrica.horizontalAdvance(righe.last() + QLatin1Char(' ') + parola) <= larghezza)
             righe.last() += QLatin1Char(' ') + parola;
         else
             righe << parola;
@@ -361,8 +362,8 @@ QString FinestraConfronto::EsportaTabella(const QString& percorso)
 
 void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const QString& filtro)
 {
-    QString percorso =
-        FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato), {filtro}, kScopo);
+    QString percorso = FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato),
+                                                   {filtro}, kScopo);
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())
@@ -372,8 +373,9 @@ void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const 
 
 void FinestraConfronto::ChiediEsportazioneTabella()
 {
-    QString percorso = FileDialog::getSaveFileName(this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")),
-                                                   {tr("CSV files (*.csv)")}, kScopo);
+    QString percorso =
+        FileDialog::getSaveFileName(this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")),
+                                    {tr("CSV files (*.csv)")}, kScopo);
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())

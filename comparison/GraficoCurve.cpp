@@ -112,7 +112,8 @@ QIcon GraficoCurve::Icona(int stile)
 QString GraficoCurve::Didascalia(const DatiVoce& voce)
 {
     QStringList pezzi{voce.nome, TipiVoce::Nome(voce.codice)};
-    if (const QString dichiarata = TipiVoce::RigaDichiarata(voce.codice, voce.valutazioni); !dichiarata.isEmpty())
+    if (const QString dichiarata = TipiVoce::RigaDichiarata(voce.codice, voce.valutazioni);
+        !dichiarata.isEmpty())
         pezzi << (voce.diverse.isEmpty()
                       ? QCoreApplication::translate("GraficoCurve", "declared %1").arg(dichiarata)
                       : QCoreApplication::translate("GraficoCurve", "declared %1 (not as computed: %2)")

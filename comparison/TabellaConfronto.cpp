@@ -88,8 +88,9 @@ QList<TabellaConfronto::Riga> TabellaConfronto::Righe(const QList<DatiVoce>& voc
         aggiungi(QStringLiteral("%1 Hz").arg(RecordSchema::Frequenze[banda]),
                  [banda](const DatiVoce& v) { return Cella(v.bande[banda]); });
     for (const QString& colonna : Unione(voci, ColonneMemorizzate))
-        aggiungi(QCoreApplication::translate("TabellaConfronto", "%1 stored").arg(colonna),
-                 [&colonna](const DatiVoce& v) { return Memorizzata(v, colonna); }, colonna);
+        aggiungi(
+            QCoreApplication::translate("TabellaConfronto", "%1 stored").arg(colonna),
+            [&colonna](const DatiVoce& v) { return Memorizzata(v, colonna); }, colonna);
     for (const QString& simbolo : Unione(voci, SimboliCalcolati))
         aggiungi(QCoreApplication::translate("TabellaConfronto", "%1 computed (dB)").arg(simbolo),
                  [&simbolo](const DatiVoce& v) { return Calcolata(v, simbolo); });

@@ -37,7 +37,8 @@ DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tip
     voce.codice = tipo.codice;
     voce.nome = Testo(record, Campo::Nome);
     voce.descrizione = Testo(record, Campo::Descrizione).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    voce.note = Testo(record, Campo::InformazioneAddizionale).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    voce.note =
+        Testo(record, Campo::InformazioneAddizionale).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (const QVariant immagine = record.Valore(Campo::Immagine); !immagine.isNull())
         voce.immagine = immagine.toString();
     voce.certificato = !tipo.tabellaTeorica;

@@ -102,8 +102,8 @@ QString TipiVoce::RigaDichiarata(int codice, const QList<QPair<QString, std::opt
     // The kind's own symbols, as its rating line names them: "Rw(C,Ctr)= ".
     const QString forma = QString::fromUtf8(tipo->rigaValutazione);
     const QString simbolo = forma.section(QLatin1Char('('), 0, 0);
-    const QStringList termini = forma.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).split(
-        QLatin1Char(','));
+    const QStringList termini =
+        forma.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).split(QLatin1Char(','));
     QStringList valori;
     for (const auto& [colonna, valore] : valutazioni)
         valori << (valore ? FormatoNumero::Testo(*valore, LocaleDocumenti::Locale()) : QStringLiteral("-"));

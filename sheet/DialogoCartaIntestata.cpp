@@ -42,7 +42,8 @@ DialogoCartaIntestata::DialogoCartaIntestata(QWidget* parent) : QDialog(parent)
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Printed at the top of every data sheet; leave both empty for none."), this));
+    layout->addWidget(
+        new QLabel(tr("Printed at the top of every data sheet; leave both empty for none."), this));
     layout->addLayout(modulo);
     layout->addWidget(pulsanti);
     MostraLogo();
@@ -50,9 +51,9 @@ DialogoCartaIntestata::DialogoCartaIntestata(QWidget* parent) : QDialog(parent)
 
 void DialogoCartaIntestata::ScegliLogo()
 {
-    const QString file =
-        FileDialog::getOpenFileName(this, tr("Logo of the letterhead"),
-                                    {tr("Pictures (*.png *.jpg *.jpeg *.bmp *.svg)")}, 0, QStringLiteral("logo"));
+    const QString file = FileDialog::getOpenFileName(this, tr("Logo of the letterhead"),
+                                                     {tr("Pictures (*.png *.jpg *.jpeg *.bmp *.svg)")}, 0,
+                                                     QStringLiteral("logo"));
     if (!file.isEmpty())
         logo_->setText(file);
 }

@@ -39,8 +39,8 @@ QList<QRectF> ImpaginazioneScheda::Riquadri() const
 
 QList<QRectF*> ImpaginazioneScheda::Puntatori()
 {
-    return {&carta,  &titolo,  &tipo,    &valutazione, &descrizione, &immagine,
-            &certificato, &fisici, &grafico, &legenda, &bande, &piede};
+    return {&carta,       &titolo, &tipo,    &valutazione, &descrizione, &immagine,
+            &certificato, &fisici, &grafico, &legenda,     &bande,       &piede};
 }
 
 ImpaginazioneScheda ImpaginazioneScheda::SuA4(const QSizeF& paginaMm, bool carta, bool immagine)

@@ -23,7 +23,7 @@ struct ImpaginazioneScheda
     QRectF grafico;
     QRectF legenda; // what the chart's lines are
     QRectF bande;   // the table of the 21 bands
-    QRectF piede;       // program, date and where the entry lies
+    QRectF piede;   // program, date and where the entry lies
 
     // The layout for a page of the given size (A4: 210 x 297 mm).
     static ImpaginazioneScheda Per(const QSizeF& paginaMm, bool carta = false, bool immagine = true);

@@ -116,14 +116,16 @@ QPair<QString, QString> RigheCalcolate(const DatiVoce& voce)
 {
     if (!voce.calcolata)
         return {QCoreApplication::translate(
-                    "SchedaTecnica", "Computed from the bands: none, ISO 717 gives no single-number rating for "
-                                     "the improvement of a lining."),
+                    "SchedaTecnica",
+                    "Computed from the bands: none, ISO 717 gives no single-number rating for "
+                    "the improvement of a lining."),
                 {}};
     const Valutazione& v = *voce.calcolata;
     if (!v.indice)
-        return {QCoreApplication::translate(
-                    "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value."),
-                {}};
+        return {
+            QCoreApplication::translate(
+                "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value."),
+            {}};
     QString riga = QCoreApplication::translate("SchedaTecnica", "Computed according to %1: %2")
                        .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
     if (const auto somma = v.SommaDeviazioni())

@@ -141,7 +141,8 @@ private slots:
         QVERIFY2(esito.dettaglio.contains(troncato), qPrintable(esito.dettaglio));
         QCOMPARE(dati.Istantanea(), prima);
         renameFallito = QFile::encodeName(dati.File(QStringLiteral("testV1997.mdb")));
-        QCOMPARE(ImportazioneJet::ImportaFile(dati.File(QStringLiteral("testV1997.mdb"))).stato, EsitoFile::Errore);
+        QCOMPARE(ImportazioneJet::ImportaFile(dati.File(QStringLiteral("testV1997.mdb"))).stato,
+                 EsitoFile::Errore);
         QVERIFY(renameFallito.isEmpty());
         QCOMPARE(dati.Istantanea(), prima);
 

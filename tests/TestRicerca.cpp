@@ -218,7 +218,8 @@ private slots:
     void annullata()
     {
         QTemporaryDir dir;
-        QVERIFY(TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"), dir.path()));
+        QVERIFY(TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"),
+                                           dir.path()));
         const auto tabelle = TabelleCartellaDati::Elenca(dir.path());
         const auto muri = std::find_if(tabelle.begin(), tabelle.end(), [](const auto& t) {
             return t.relativo.endsWith(QLatin1String("Murature in laterizio.mdb"));
@@ -343,8 +344,9 @@ private slots:
     {
         QProcess cerca;
         cerca.setWorkingDirectory(dir_.path());
-        cerca.start(QStringLiteral(ZELMAR_CERCA), {"./ZELMARtek/", "--tipo", "1", "--tipo", "8", "--massa-max",
-                                                   "250,0", "--indice-min", "44.5", "--testo", "-"});
+        cerca.start(QStringLiteral(ZELMAR_CERCA),
+                    {"./ZELMARtek/", "--tipo", "1", "--tipo", "8", "--massa-max", "250,0", "--indice-min",
+                     "44.5", "--testo", "-"});
         QVERIFY(cerca.waitForFinished());
         QCOMPARE(cerca.exitCode(), 1);
         const QByteArray csv = cerca.readAllStandardOutput();

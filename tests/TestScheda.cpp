@@ -157,7 +157,8 @@ private slots:
         for (const QChart* grafico : {&confronto, &scheda}) {
             QList<QPointF> punti;
             for (QAbstractSeries* serie : grafico->series())
-                if (auto* linea = qobject_cast<QLineSeries*>(serie); linea && linea->pen().style() == Qt::DashLine)
+                if (auto* linea = qobject_cast<QLineSeries*>(serie);
+                    linea && linea->pen().style() == Qt::DashLine)
                     punti << linea->points();
             QCOMPARE(punti.size(), 16);
             QCOMPARE(punti.first().x(), 2.0);

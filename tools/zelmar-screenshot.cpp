@@ -256,10 +256,9 @@ bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso, cons
     immagine.setDotsPerMeterY(qRound(kPuntiPerPollice / 0.0254));
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);
-    SchedaTecnica::Disegna(pittore, pagina, kPuntiPerPollice / 25.4, *voce,
-                           carta.Vuota() ? SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine)
-                                         : QImage(),
-                           carta);
+    SchedaTecnica::Disegna(
+        pittore, pagina, kPuntiPerPollice / 25.4, *voce,
+        carta.Vuota() ? SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine) : QImage(), carta);
     pittore.end();
     const bool ok = immagine.save(percorso, "PNG");
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
@@ -333,8 +332,9 @@ int main(int argc, char* argv[])
     ok = SalvaValutazioni(uscita) && ok;
     ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
     ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;
-    ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda-intestata-senza-immagine.png"),
-                     {QImage(QStringLiteral(ZELMAR_LOGO)), QStringLiteral("Laboratorio di acustica edilizia")}) &&
+    ok = SalvaScheda(
+             form, albero, uscita + QStringLiteral("/Scheda-intestata-senza-immagine.png"),
+             {QImage(QStringLiteral(ZELMAR_LOGO)), QStringLiteral("Laboratorio di acustica edilizia")}) &&
          ok;
     ok = SalvaRicerca(form, uscita + QStringLiteral("/Ricerca.png")) && ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
