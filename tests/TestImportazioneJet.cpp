@@ -12,8 +12,6 @@
 #include <QTest>
 #include <cerrno>
 #include <fcntl.h>
-#include <stdio.h>
-#include <utility>
 
 using EsitoFile = ImportazioneJet::EsitoFile;
 using TestSupport::Contenuto;

@@ -20,10 +20,9 @@ QString Esegui(const QString& programma, const QStringList& argomenti)
 
 QString TestoPdf::Testo(const QString& pdf, bool impaginato)
 {
-    QStringList argomenti{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")};
-    if (impaginato)
-        argomenti.prepend(QStringLiteral("-layout"));
-    return Esegui(QStringLiteral("pdftotext"), argomenti);
+    const QString forma = impaginato ? QStringLiteral("-layout") : QStringLiteral("-q");
+    return Esegui(QStringLiteral("pdftotext"),
+                  {forma, QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
 }
 
 int TestoPdf::Pagine(const QString& pdf)

@@ -122,9 +122,8 @@ private slots:
                     ->text()
                     .contains(QStringLiteral("rotto.mdb")));
         // Names whole in their column, the databases named as the tree names them, a date typed.
-        QVERIFY(
-            elenco->columnWidth(ModelloRisultati::Nome) >
-            elenco->fontMetrics().horizontalAdvance(QStringLiteral("Doppia parete in laterizio 8+12 cm")));
+        QVERIFY(elenco->columnWidth(ModelloRisultati::Nome) >
+                elenco->fontMetrics().horizontalAdvance(nomi[0]));
         QCOMPARE(r->findChild<QTreeWidget*>("DoveRicerca")->topLevelItem(2)->child(0)->text(0), M(29));
         auto* al = r->findChild<QLineEdit*>("DataAl");
         al->selectAll();
