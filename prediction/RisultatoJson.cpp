@@ -2,8 +2,8 @@
 
 #include "prediction/Previsione.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -17,9 +17,10 @@ std::string Decimale(double valore, int decimali)
 {
     if (!std::isfinite(valore))
         return "null";
+    // Whatever the C library's locale: JSON's decimal separator is always ".".
     char testo[64];
-    std::snprintf(testo, sizeof testo, "%.*f", decimali, valore);
-    std::string s = testo;
+    const auto fine = std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed, decimali).ptr;
+    std::string s(testo, fine);
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1); // -0.0
     return s;
