@@ -90,7 +90,7 @@ QString TipiVoce::TerminiEstesi(int codice, const Valutazione& v)
 {
     QStringList testi;
     for (const Termine& t : Termini(codice, v).mid(TerminiNellaRiga(v)))
-        testi << QStringLiteral("%1= %2 dB").arg(t.simbolo, TestoTermine(t.valore));
+        testi << QStringLiteral("%1=\u00a0%2\u00a0dB").arg(t.simbolo, TestoTermine(t.valore));
     return testi.join(QStringLiteral("; "));
 }
 

@@ -6,8 +6,8 @@ namespace {
 constexpr double kCarta = 16;
 constexpr double kTitolo = 14;
 constexpr double kTipo = 6;
-constexpr double kValutazione = 17;
-constexpr double kDescrizione = 46;
+constexpr double kValutazione = 21;
+constexpr double kDescrizione = 42;
 constexpr double kCertificato = 38;
 constexpr double kLegenda = 5;
 constexpr double kBande = 38;

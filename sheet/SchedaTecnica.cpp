@@ -111,7 +111,8 @@ QString RigaDichiarata(const DatiVoce& voce)
     return testo;
 }
 
-// The ratings computed from the bands and, for a second line, the extended terms.
+// The ratings computed from the bands and, for a second line, the deviation sum and the
+// extended terms.
 QPair<QString, QString> RigheCalcolate(const DatiVoce& voce)
 {
     if (!voce.calcolata)
@@ -126,12 +127,15 @@ QPair<QString, QString> RigheCalcolate(const DatiVoce& voce)
             QCoreApplication::translate(
                 "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value."),
             {}};
-    QString riga = QCoreApplication::translate("SchedaTecnica", "Computed according to %1: %2")
-                       .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
+    QStringList seconda;
     if (const auto somma = v.SommaDeviazioni())
-        riga += QCoreApplication::translate("SchedaTecnica", "; unfavourable deviations %1 dB")
-                    .arg(LocaleDocumenti::Locale().toString(*somma, 'f', 1));
-    return {riga, TipiVoce::TerminiEstesi(voce.codice, v)};
+        seconda << QCoreApplication::translate("SchedaTecnica", "Unfavourable deviations %1 dB")
+                       .arg(LocaleDocumenti::Locale().toString(*somma, 'f', 1));
+    if (const QString estesi = TipiVoce::TerminiEstesi(voce.codice, v); !estesi.isEmpty())
+        seconda << estesi;
+    return {QCoreApplication::translate("SchedaTecnica", "Computed according to %1: %2")
+                .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v)),
+            seconda.join(QStringLiteral("; "))};
 }
 
 void DisegnaCarta(Pagina& pagina, const ImpaginazioneScheda& s, const CartaIntestata& carta)
@@ -159,7 +163,7 @@ void DisegnaIntestazione(Pagina& pagina, const ImpaginazioneScheda& s, const Dat
     pagina.Cornice(s.valutazione, kGrigio);
     QRectF interno = s.valutazione.adjusted(2, 1.5, -2, -1);
     const auto riga = [&](const QString& testo, const QFont& carattere) {
-        if (!testo.isEmpty())
+        if (!testo.isEmpty() && interno.height() > 2)
             interno.setTop(interno.top() + pagina.Testo(interno, testo, carattere) + 0.5);
     };
     riga(RigaDichiarata(voce), Pagina::Carattere(11, true));

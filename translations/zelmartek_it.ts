@@ -1135,10 +1135,6 @@ errato o ingresso errato (il messaggio nomina la chiave).
         <translation>Calcolato dalle bande: nessuno, una banda da 100 a 3150 Hz non ha valore.</translation>
     </message>
     <message>
-        <source>; unfavourable deviations %1 dB</source>
-        <translation>; scostamenti sfavorevoli %1 dB</translation>
-    </message>
-    <message>
         <source>Description</source>
         <translation>Descrizione</translation>
     </message>
@@ -1217,6 +1213,10 @@ errato o ingresso errato (il messaggio nomina la chiave).
     <message>
         <source>Source: %1, table %2</source>
         <translation>Fonte: %1, tabella %2</translation>
+    </message>
+    <message>
+        <source>Unfavourable deviations %1 dB</source>
+        <translation>Scostamenti sfavorevoli %1 dB</translation>
     </message>
 </context>
 <context>
