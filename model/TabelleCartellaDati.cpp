@@ -4,6 +4,7 @@
 #include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -32,12 +33,13 @@ QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
 std::vector<TabelleCartellaDati::Tabella> TabelleCartellaDati::Elenca(const QString& cartellaDati)
 {
     const QString database = QDir(cartellaDati).filePath(QStringLiteral("Databases/Database/"));
-    const QDir dati(cartellaDati);
+    // Both absolute: QDir gives a relative path back unchanged.
+    const QDir dati(QFileInfo(cartellaDati).absoluteFilePath());
     std::vector<Tabella> tabelle;
     // A file or folder copied in other letter cases is found as the tree and the program find it.
     const auto aggiungi = [&](const QString& percorso, const QString& tabella, int codice) {
         const QString file = NomiSenzaMaiuscole::Trova(percorso);
-        tabelle.push_back({file, dati.relativeFilePath(file), tabella, codice});
+        tabelle.push_back({file, dati.relativeFilePath(QFileInfo(file).absoluteFilePath()), tabella, codice});
     };
     for (int codice : kOrdinePersonale)
         aggiungi(database + QStringLiteral("Database_sperimentale.mdb"),

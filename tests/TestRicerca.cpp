@@ -8,6 +8,7 @@
 #include "search/RicercaTabelle.h"
 #include "search/VociTrovate.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -123,8 +124,8 @@ private slots:
                            "Solaio di uffici con pavimento sopraelevato"}
             << true;
         c = Tipi({5});
-        c.indice.massimo = 57;
-        QTest::newRow("L'nw in opera fino a 57, estremo compreso")
+        c.indice = {57, 57};
+        QTest::newRow("L'nw in opera da 57 a 57, estremi compresi")
             << c << QStringList{"Solaio tra alloggi via Roma"} << false;
         c = Tipi({4, 9});
         c.indicePiuPrimo.massimo = 60;
@@ -217,7 +218,8 @@ private slots:
     void annullata()
     {
         QTemporaryDir dir;
-        QVERIFY(TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"), dir.path()));
+        QVERIFY(TestSupport::CopiaCartella(TestSupport::CartellaFixtures() + QStringLiteral("/demo"),
+                                           dir.path()));
         const auto tabelle = TabelleCartellaDati::Elenca(dir.path());
         const auto muri = std::find_if(tabelle.begin(), tabelle.end(), [](const auto& t) {
             return t.relativo.endsWith(QLatin1String("Murature in laterizio.mdb"));
@@ -335,13 +337,16 @@ private slots:
         }
     }
 
-    // As a user runs it: CSV on standard output, the damaged file on standard error with
-    // status 1; wrong usage with status 2 and nothing written.
+    // As a user runs it: CSV on standard output (files relative to the data folder however it
+    // was given), the damaged file on standard error with status 1; wrong usage with status 2
+    // and nothing written.
     void zelmarCerca()
     {
         QProcess cerca;
-        cerca.start(QStringLiteral(ZELMAR_CERCA), {cartella_, "--tipo", "1", "--tipo", "8", "--massa-max",
-                                                   "250,0", "--indice-min", "44.5", "--testo", "-"});
+        cerca.setWorkingDirectory(dir_.path());
+        cerca.start(QStringLiteral(ZELMAR_CERCA),
+                    {"./ZELMARtek/", "--tipo", "1", "--tipo", "8", "--massa-max", "250,0", "--indice-min",
+                     "44.5", "--testo", "-"});
         QVERIFY(cerca.waitForFinished());
         QCOMPARE(cerca.exitCode(), 1);
         const QByteArray csv = cerca.readAllStandardOutput();
@@ -359,7 +364,7 @@ private slots:
         QVERIFY(cerca.readAllStandardError().contains("rotto.mdb"));
         // Every entry, in the tables' order however the threads finish (the Access file's
         // reader is slow to start).
-        cerca.start(QStringLiteral(ZELMAR_CERCA), {cartella_});
+        cerca.start(QStringLiteral(ZELMAR_CERCA), {"../" + QDir(dir_.path()).dirName() + "/ZELMARtek"});
         QVERIFY(cerca.waitForFinished());
         QStringList nomi;
         for (const QString& riga : QString::fromUtf8(cerca.readAllStandardOutput()).split("\r\n").mid(1, 48))

@@ -326,6 +326,10 @@ private slots:
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
         Aggiungi(*rs, {kNome, "G", kParola, ""});
+        Cerca(*rs, QStringLiteral("D")); // edited, it keeps its place (a server writes it anew)
+        rs->Edit();
+        rs->SetField(kMassa, QStringLiteral("120"));
+        rs->Update();
         auto elenco = rs->LeggiElenco(kNome, kParola, true, std::nullopt);
         QCOMPARE(elenco.nomi.toStringList(),
                  file ? QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "H", "I", "G"})

@@ -24,10 +24,10 @@ private slots:
         const QString personale = "{dati}/Database_sperimentale.mdb";
         const QString muro = "Muro in laterizio 12 cm", porta = "Porta interna in legno tamburata";
         // clang-format off
-        QTest::newRow("sheet of a custom wall") << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", muro} << 0 << "Rw(C,Ctr)= 52(-1, -4) dB";
+        QTest::newRow("sheet of a custom wall") << QStringList{"--pdf", "{uscita}/a.pdf", personale, "Rw_laboratorio", muro} << 0 << "Rw(C;Ctr)= 52(-1;-4) dB";
         QTest::newRow("kind from the category folder") << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Partizioni verticali (Rw)/Prove 2009.mdb", "Prove 2009", "Muro in calcestruzzo cellulare 20 cm"} << 0 << "Prove 2009";
         QTest::newRow("theoretical table") << QStringList{"--pdf", "{uscita}/a.pdf", "{dati}/Database_teorico.mdb", "Livello_calpestio", "Solaio in calcestruzzo 16 cm"} << 0 << "L'nw(Ci)= 76(-12) dB";
-        QTest::newRow("kind given") << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "7", personale, "Infissi", porta} << 0 << "R'w(C,Ctr)= 30(-1, -2) dB";
+        QTest::newRow("kind given") << QStringList{"--pdf", "{uscita}/a.pdf", "--tipo", "7", personale, "Infissi", porta} << 0 << "R'w(C;Ctr)= 30(-1;-2) dB";
         QTest::newRow("custom table as CSV") << QStringList{"--csv", "{uscita}/a.csv", personale, "Infissi"} << 0 << porta;
         QTest::newRow("Access table as CSV") << QStringList{"--csv", "{uscita}/a.csv", "{jet}", "Table1"} << 0 << "A;B;C;D;E;F;G;H;I\r\na;b;0;0;0;0;12/12/1981;0;0\r\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "";

@@ -37,6 +37,27 @@
             <numerusform>%n files or tables could not be read:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n table(s) checked</source>
+        <translation>
+            <numerusform>%1 of %n table checked</numerusform>
+            <numerusform>%1 of %n tables checked</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(ies) rated</source>
+        <translation>
+            <numerusform>%Ln entry rated</numerusform>
+            <numerusform>%Ln entries rated</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln stored rating(s) differing from the computed one(s).</source>
+        <translation>
+            <numerusform>%Ln stored rating differing from the computed one.</numerusform>
+            <numerusform>%Ln stored ratings differing from the computed ones.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ZelmarCondividi</name>

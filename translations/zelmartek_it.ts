@@ -95,6 +95,17 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>CasellaData</name>
+    <message>
+        <source>day/month/year</source>
+        <translation>giorno/mese/anno</translation>
+    </message>
+    <message>
+        <source>Choose in the calendar</source>
+        <translation>Scegli nel calendario</translation>
+    </message>
+</context>
+<context>
     <name>ComandiRicerca</name>
     <message>
         <source>&amp;Search</source>
@@ -163,6 +174,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>«%1» is no longer in %2 (table %3).</source>
         <translation>«%1» non è più in %2 (tabella %3).</translation>
     </message>
+    <message>
+        <source>Letterhead of the data sheets...</source>
+        <translation>Carta intestata delle schede tecniche...</translation>
+    </message>
 </context>
 <context>
     <name>CopiaCartella</name>
@@ -176,6 +191,49 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>The connection string of the shared database holds a password, which the program does not use from there: keep the password in the file ~/.pgpass (or in PGPASSWORD) and remove it from %1.</source>
         <translation>La stringa di connessione del database condiviso contiene una password, che il programma non usa da lì: tenere la password nel file ~/.pgpass (o in PGPASSWORD) e toglierla da %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogoCartaIntestata</name>
+    <message>
+        <source>Letterhead of the data sheets - ZELMARtek</source>
+        <translation>Carta intestata delle schede tecniche - ZELMARtek</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Scegli...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Togli</translation>
+    </message>
+    <message>
+        <source>&amp;Laboratory:</source>
+        <translation>&amp;Laboratorio:</translation>
+    </message>
+    <message>
+        <source>L&amp;ogo:</source>
+        <translation>L&amp;ogo:</translation>
+    </message>
+    <message>
+        <source>Printed at the top of every data sheet; leave both empty for none.</source>
+        <translation>Stampata in testa a ogni scheda tecnica; lasciare vuoti entrambi per non averla.</translation>
+    </message>
+    <message>
+        <source>Logo of the letterhead</source>
+        <translation>Logo della carta intestata</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.svg)</source>
+        <translation>Immagini (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
+    </message>
+    <message>
+        <source>«%1» cannot be read as a picture.</source>
+        <translation>«%1» non si può leggere come immagine.</translation>
     </message>
 </context>
 <context>
@@ -322,6 +380,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>The comparison could not be printed.</source>
         <translation>Non è stato possibile stampare il confronto.</translation>
+    </message>
+    <message>
+        <source>Differs from the value computed from the bands</source>
+        <translation>Diverso dal valore calcolato dalle bande</translation>
     </message>
 </context>
 <context>
@@ -472,6 +534,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>The file «%1» could not be written: %2</source>
         <translation>Impossibile scrivere il file «%1»: %2</translation>
     </message>
+    <message>
+        <source>«%1» is not a date: day/month/year, such as 31/12/2012.</source>
+        <translation>«%1» non è una data: giorno/mese/anno, come 31/12/2012.</translation>
+    </message>
 </context>
 <context>
     <name>FinestraVerifica</name>
@@ -520,10 +586,6 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <translation>%1, tabella %2: %3</translation>
     </message>
     <message>
-        <source>%1 of %2 tables checked, %3 entries rated, %4 stored ratings differ from the computed ones.</source>
-        <translation>%1 tabelle verificate su %2, %3 voci valutate, %4 indici memorizzati diversi da quelli calcolati.</translation>
-    </message>
-    <message>
         <source>Cancelled.</source>
         <translation>Annullata.</translation>
     </message>
@@ -554,6 +616,27 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>The file %1 could not be written: %2</source>
         <translation>Non è stato possibile scrivere il file %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n table(s) checked</source>
+        <translation>
+            <numerusform>%1 tabella verificata su %n</numerusform>
+            <numerusform>%1 tabelle verificate su %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(ies) rated</source>
+        <translation>
+            <numerusform>%Ln voce valutata</numerusform>
+            <numerusform>%Ln voci valutate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln stored rating(s) differing from the computed one(s).</source>
+        <translation>
+            <numerusform>%Ln indice memorizzato diverso da quello calcolato.</numerusform>
+            <numerusform>%Ln indici memorizzati diversi da quelli calcolati.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -579,6 +662,14 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>not computed: a band from 100 to 3150 Hz has no value</source>
         <translation>non calcolato: una banda da 100 a 3150 Hz non ha valore</translation>
+    </message>
+    <message>
+        <source>declared %1</source>
+        <translation>dichiarati %1</translation>
+    </message>
+    <message>
+        <source>declared %1 (not as computed: %2)</source>
+        <translation>dichiarati %1 (diversi dai calcolati: %2)</translation>
     </message>
 </context>
 <context>
@@ -1066,28 +1157,8 @@ errato o ingresso errato (il messaggio nomina la chiave).
         <translation>Calcolato dalle bande: nessuno, una banda da 100 a 3150 Hz non ha valore.</translation>
     </message>
     <message>
-        <source>Computed from the bands (%1): %2</source>
-        <translation>Calcolato dalle bande (%1): %2</translation>
-    </message>
-    <message>
-        <source>; unfavourable deviations %1 dB</source>
-        <translation>; scostamenti sfavorevoli %1 dB</translation>
-    </message>
-    <message>
-        <source>%1 - %2, table %3</source>
-        <translation>%1 - %2, tabella %3</translation>
-    </message>
-    <message>
-        <source>Stored: %1</source>
-        <translation>Memorizzato: %1</translation>
-    </message>
-    <message>
         <source>Description</source>
         <translation>Descrizione</translation>
-    </message>
-    <message>
-        <source>Certificate</source>
-        <translation>Certificato</translation>
     </message>
     <message>
         <source>Test date</source>
@@ -1136,6 +1207,38 @@ errato o ingresso errato (il messaggio nomina la chiave).
     <message>
         <source>%1 cannot be written: the page could not be drawn.</source>
         <translation>Impossibile scrivere %1: non è stato possibile disegnare la pagina.</translation>
+    </message>
+    <message>
+        <source>Declared values: %1</source>
+        <translation>Valori dichiarati: %1</translation>
+    </message>
+    <message>
+        <source> (not as computed: %1)</source>
+        <translation> (diversi dai calcolati: %1)</translation>
+    </message>
+    <message>
+        <source>Computed according to %1: %2</source>
+        <translation>Valori calcolati secondo %1: %2</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Test certificate</source>
+        <translation>Certificato di prova</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Source: %1, table %2</source>
+        <translation>Fonte: %1, tabella %2</translation>
+    </message>
+    <message>
+        <source>Unfavourable deviations %1 dB</source>
+        <translation>Scostamenti sfavorevoli %1 dB</translation>
     </message>
 </context>
 <context>
