@@ -11,6 +11,7 @@
 #include "PgConnessione.h"
 #include "TabellaPg.h"
 
+#include <QSet>
 #include <QVariant>
 #include <functional>
 #include <vector>
@@ -40,7 +41,8 @@ public:
 
     // For copying whole tables (zelmar-condividi). A read of several tables as of one moment,
     // ended by Rollback; the tables locked against every other writer for a copy into them;
-    // all rows of a table deleted; a table's columns as the server types them.
+    // all rows of a table deleted (the table then held against readers too until the end of
+    // the transaction); a table's columns as the server types them.
     void IniziaLettura();
     void BloccaPerCopia(const QStringList& tabelle);
     void Svuota(const QString& tabella);
@@ -70,4 +72,5 @@ private:
     std::shared_ptr<PgConnessione> connessione_;
     QString server_;
     bool inScrittura_ = false;
+    QSet<QString> svuotate_; // emptied in this transaction
 };

@@ -18,60 +18,64 @@ void Aggiungi(QByteArray& riga, const char* byte, qsizetype lunghezza)
     riga.append(inizio, fine - inizio);
 }
 
-bool Campi(const QByteArray& riga, std::vector<std::optional<QByteArray>>& campi)
+bool Campi(QByteArrayView riga, QByteArray& valori, std::vector<Campo>& campi)
 {
     campi.clear();
-    qsizetype fine = riga.size();
-    if (fine > 0 && riga[fine - 1] == '\n')
-        --fine;
-    QByteArray campo;
-    bool nullo = false;
-    for (qsizetype i = 0; i <= fine; ++i) {
-        if (i == fine || riga[i] == '\t') {
-            campi.push_back(nullo ? std::nullopt : std::optional(campo));
-            campo.clear();
-            nullo = false;
+    if (riga.endsWith('\n'))
+        riga.chop(1);
+    // A value is never longer than its escaped form: the values fit in the line's size.
+    valori.resize(riga.size());
+    char* scritto = valori.data();
+    Campo campo{0, 0};
+    const auto fineCampo = [&] {
+        campi.push_back(campo);
+        campo = {scritto - valori.constData(), 0};
+    };
+    for (qsizetype i = 0; i < riga.size(); ++i) {
+        const char c = riga[i];
+        if (c == '\t') {
+            fineCampo();
             continue;
         }
-        if (riga[i] != '\\') {
-            qsizetype fineTratto = i + 1;
-            while (fineTratto < fine && riga[fineTratto] != '\t' && riga[fineTratto] != '\\')
-                ++fineTratto;
-            campo.append(riga.constData() + i, fineTratto - i);
-            i = fineTratto - 1;
+        if (c != '\\') {
+            *scritto++ = c;
+            ++campo.lunghezza;
             continue;
         }
-        if (++i == fine)
+        if (++i == riga.size())
             return false;
+        char valore = riga[i];
         switch (riga[i]) {
         case 'N':
-            nullo = campo.isEmpty() && (i + 1 == fine || riga[i + 1] == '\t');
-            if (!nullo)
+            if (campo.lunghezza != 0 || (i + 1 < riga.size() && riga[i + 1] != '\t'))
                 return false;
-            break;
+            campo.lunghezza = -1;
+            continue;
         case 't':
-            campo += '\t';
+            valore = '\t';
             break;
         case 'n':
-            campo += '\n';
+            valore = '\n';
             break;
         case 'r':
-            campo += '\r';
+            valore = '\r';
             break;
         case 'b':
-            campo += '\b';
+            valore = '\b';
             break;
         case 'f':
-            campo += '\f';
+            valore = '\f';
             break;
         case 'v':
-            campo += '\v';
+            valore = '\v';
             break;
         default:
-            // The server writes no other escape but a backslash before itself.
-            campo += riga[i];
+            break; // the server writes no other escape but a backslash before itself
         }
+        *scritto++ = valore;
+        ++campo.lunghezza;
     }
+    fineCampo();
     return true;
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <optional>
+#include <QByteArrayView>
 #include <vector>
 
 namespace TestoCopiaPg {
@@ -14,7 +14,16 @@ inline void AggiungiNull(QByteArray& riga)
 {
     riga += "\\N";
 }
-// The fields of one line the server wrote (its line break included or not), Null as nullopt.
-// False when the line is not in that form.
-bool Campi(const QByteArray& riga, std::vector<std::optional<QByteArray>>& campi);
+// One value of a line: where its bytes are, unescaped, in the values' buffer; Null has none.
+struct Campo
+{
+    qsizetype inizio = 0;
+    qsizetype lunghezza = 0; // -1 for Null
+
+    bool Nullo() const { return lunghezza < 0; }
+    QByteArrayView In(const QByteArray& valori) const { return {valori.constData() + inizio, lunghezza}; }
+};
+// The values of one line the server wrote (its line break included or not), unescaped into
+// valori. False when the line is not in that form.
+bool Campi(QByteArrayView riga, QByteArray& valori, std::vector<Campo>& campi);
 } // namespace TestoCopiaPg

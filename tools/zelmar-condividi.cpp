@@ -279,32 +279,32 @@ private:
 
 // Binds one row the server wrote to the insert; throws the refusal of a value the file
 // would not hold exactly.
-void LegaRiga(sqlite3_stmt* riga, const std::vector<std::optional<QByteArray>>& campi, const QString& tabella,
-              const QVector<TabellaPg::Colonna>& colonne, int colonnaNome)
+void LegaRiga(sqlite3_stmt* riga, const QByteArray& valori, const std::vector<TestoCopiaPg::Campo>& campi,
+              const QString& tabella, const QVector<TabellaPg::Colonna>& colonne, int colonnaNome)
 {
     const auto rifiuta = [&](int i, const QString& perche) {
-        const QString nome =
-            colonnaNome >= 0 && campi[colonnaNome] ? QString::fromUtf8(*campi[colonnaNome]) : QString();
+        const QString nome = colonnaNome >= 0 && !campi[colonnaNome].Nullo()
+                                 ? QString::fromUtf8(campi[colonnaNome].In(valori))
+                                 : QString();
         return Rifiuto(tabella, nome, colonne[i].nome, perche);
     };
     for (int i = 0; i < colonne.size(); ++i) {
-        const std::optional<QByteArray>& campo = campi[i];
-        if (!campo) {
+        const QByteArrayView campo = campi[i].In(valori);
+        if (campi[i].Nullo()) {
             sqlite3_bind_null(riga, i + 1);
         } else if (colonne[i].numerica) {
             double numero = 0;
-            const char* fine = campo->constData() + campo->size();
-            const auto letto = std::from_chars(campo->constData(), fine, numero);
-            if (letto.ec != std::errc() || letto.ptr != fine || !std::isfinite(numero))
-                throw rifiuta(i, Testi::tr("\u00ab%1\u00bb is not a finite number").arg(QString::fromUtf8(*campo)));
+            const auto letto = std::from_chars(campo.data(), campo.data() + campo.size(), numero);
+            if (letto.ec != std::errc() || letto.ptr != campo.data() + campo.size() || !std::isfinite(numero))
+                throw rifiuta(i, Testi::tr("\u00ab%1\u00bb is not a finite number").arg(QString::fromUtf8(campo)));
             sqlite3_bind_double(riga, i + 1, numero);
         } else if (colonne[i].binaria) {
-            const QByteArray byte = QByteArray::fromHex(campo->mid(2)); // "\x" and hex digits
+            const QByteArray byte = QByteArray::fromHex(campo.sliced(std::min<qsizetype>(2, campo.size())).toByteArray()); // "\x" and hex digits
             sqlite3_bind_blob(riga, i + 1, byte.constData(), int(byte.size()), SQLITE_TRANSIENT);
         } else {
-            if (!Utf8Valido(*campo))
+            if (!Utf8Valido(campo))
                 throw rifiuta(i, Testi::tr("the text is not valid UTF-8 or holds a NUL character"));
-            sqlite3_bind_text(riga, i + 1, campo->constData(), int(campo->size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(riga, i + 1, campo.data(), int(campo.size()), SQLITE_TRANSIENT);
         }
     }
 }
@@ -347,16 +347,17 @@ int VersoFile(const QString& conninfo, const QString& file)
         vuoto->Close();
     }
     FileNuovo nuovo(uscita.Temporaneo());
-    std::vector<std::optional<QByteArray>> campi;
+    QByteArray valori;
+    std::vector<TestoCopiaPg::Campo> campi;
     for (Tabella& t : tabelle) {
         nuovo.Prepara(t.nome, t.nomi);
         const int colonnaNome = int(t.nomi.indexOf(ColonnaNome));
         server->LeggiRighe(t.nome, t.nomi, [&](const QByteArray& riga) {
-            if (!TestoCopiaPg::Campi(riga, campi) || campi.size() != size_t(t.colonne.size()))
+            if (!TestoCopiaPg::Campi(riga, valori, campi) || campi.size() != size_t(t.colonne.size()))
                 throw Uscita{1, Testi::tr("The server sent a row of the table \u00ab%1\u00bb that cannot be "
                                           "read: nothing was written.")
                                     .arg(t.nome)};
-            LegaRiga(nuovo.Riga(), campi, t.nome, t.colonne, colonnaNome);
+            LegaRiga(nuovo.Riga(), valori, campi, t.nome, t.colonne, colonnaNome);
             nuovo.Inserisci();
             ++t.scritte;
         });
