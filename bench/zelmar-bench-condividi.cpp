@@ -62,12 +62,14 @@ qint64 Righe(const QString& file)
 {
     sqlite3* db = nullptr;
     qint64 righe = 0;
-    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
         sqlite3_stmt* tabelle = nullptr;
         sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &tabelle, nullptr);
         while (sqlite3_step(tabelle) == SQLITE_ROW) {
-            const QByteArray sql = "SELECT count(*) FROM \"" +
-                                   QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(tabelle, 0))) + "\"";
+            const QByteArray sql =
+                "SELECT count(*) FROM \"" +
+                QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(tabelle, 0))) + "\"";
             sqlite3_stmt* conta = nullptr;
             if (sqlite3_prepare_v2(db, sql.constData(), -1, &conta, nullptr) == SQLITE_OK &&
                 sqlite3_step(conta) == SQLITE_ROW)
@@ -86,11 +88,13 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     if (app.arguments().size() != 4) {
-        std::fputs("usage: zelmar-bench-condividi <zelmar-condividi> <custom database file> <connection string>\n",
-                   stderr);
+        std::fputs(
+            "usage: zelmar-bench-condividi <zelmar-condividi> <custom database file> <connection string>\n",
+            stderr);
         return 2;
     }
-    const QString strumento = app.arguments().at(1), file = app.arguments().at(2), conninfo = app.arguments().at(3);
+    const QString strumento = app.arguments().at(1), file = app.arguments().at(2),
+                  conninfo = app.arguments().at(3);
     const qint64 righe = Righe(file);
     QTemporaryDir cartella;
     const QString copia = cartella.filePath(QStringLiteral("copia.mdb"));
@@ -101,8 +105,9 @@ int main(int argc, char* argv[])
         double picco = 0;
         for (int giro = 0; giro < 4; ++giro) {
             QFile::remove(copia);
-            const Esito esito = Esegui(versoServer ? QStringList{strumento, "--sostituisci", "--verso-server", file, conninfo}
-                                                   : QStringList{strumento, "--verso-file", conninfo, copia});
+            const Esito esito =
+                Esegui(versoServer ? QStringList{strumento, "--sostituisci", "--verso-server", file, conninfo}
+                                   : QStringList{strumento, "--verso-file", conninfo, copia});
             ok = ok && esito.riuscito;
             if (giro > 0) {
                 tempi.Aggiungi(esito.millisecondi);
@@ -111,8 +116,9 @@ int main(int argc, char* argv[])
         }
         const double alSecondo = double(righe) / (tempi.Mediana() / 1000.0);
         std::printf("%-14s %s\n", versoServer ? "to the server" : "to a new file", qPrintable(tempi.Riga()));
-        std::printf("               %.0f rows/s (target at least 50000), peak memory %.1f MB (target at most 150)\n",
-                    alSecondo, picco);
+        std::printf(
+            "               %.0f rows/s (target at least 50000), peak memory %.1f MB (target at most 150)\n",
+            alSecondo, picco);
         std::fflush(stdout);
     }
     if (!ok)

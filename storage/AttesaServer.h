@@ -14,9 +14,10 @@ class AttesaServer
 public:
     struct Limiti
     {
-        int bloccoMs = 10000;     // another connection's lock: the server gives up after this
-        int istruzioneMs = 30000; // a statement the server has not finished: given up after this (0: no limit)
-        int rispostaMs = 45000;   // no answer at all: the connection is given up after this (0: no limit)
+        int bloccoMs = 10000; // another connection's lock: the server gives up after this
+        int istruzioneMs =
+            30000;              // a statement the server has not finished: given up after this (0: no limit)
+        int rispostaMs = 45000; // no answer at all: the connection is given up after this (0: no limit)
     };
     // A statement shows as busy once it has waited this long.
     static constexpr int PrimoAvvisoMs = 2000;

@@ -138,7 +138,8 @@ PgConnessione::PgConnessione(PGconn* connessione, const QString& conninfo)
 // or runs, longer than the limits.
 QByteArray PgConnessione::Impostazioni(const AttesaServer::Limiti& limiti)
 {
-    return QByteArrayLiteral("SET extra_float_digits = 3; SET idle_in_transaction_session_timeout = '120s'; ") +
+    return QByteArrayLiteral(
+               "SET extra_float_digits = 3; SET idle_in_transaction_session_timeout = '120s'; ") +
            "SET lock_timeout = " + QByteArray::number(limiti.bloccoMs) +
            "; SET statement_timeout = " + QByteArray::number(limiti.istruzioneMs);
 }
@@ -321,7 +322,8 @@ void PgConnessione::AttendiRisposta(const QString& azione, Attesa& attesa)
                 const bool continua = attesa.ascoltatore->Continua(server_, azione, trascorsi);
                 nelRichiamo = false;
                 if (!continua)
-                    Abbandona(azione, tr("waiting for the server was given up after %1 s").arg(trascorsi / 1000));
+                    Abbandona(azione,
+                              tr("waiting for the server was given up after %1 s").arg(trascorsi / 1000));
             }
         }
         AspettaSocket(PQsocket(pg_), false, 100);

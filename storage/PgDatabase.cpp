@@ -188,9 +188,8 @@ void PgDatabase::BloccaPerCopia(const QStringList& tabelle)
 // until the copy is committed.
 void PgDatabase::Svuota(const QString& tabella)
 {
-    Connessione().Esegui(
-        QStringLiteral("TRUNCATE %1").arg(TabellaPg::Leggi(Connessione(), tabella)->quotato),
-        tr("empty the table «%1»").arg(tabella));
+    Connessione().Esegui(QStringLiteral("TRUNCATE %1").arg(TabellaPg::Leggi(Connessione(), tabella)->quotato),
+                         tr("empty the table «%1»").arg(tabella));
     svuotate_ << tabella;
 }
 
@@ -228,14 +227,16 @@ void PgDatabase::AggiungiRighe(const QString& tabella, const QStringList& colonn
                            "WHERE indrelid = $1::regclass AND NOT indisprimary"),
             azione, {ParametroPg::Testo(info->quotato)});
         for (int i = 0; i < PQntuples(definizioni.get()); ++i) {
-            c.Esegui(QStringLiteral("DROP INDEX %1").arg(QString::fromUtf8(PQgetvalue(definizioni.get(), i, 0))),
-                     azione);
+            c.Esegui(
+                QStringLiteral("DROP INDEX %1").arg(QString::fromUtf8(PQgetvalue(definizioni.get(), i, 0))),
+                azione);
             indici << QString::fromUtf8(PQgetvalue(definizioni.get(), i, 1));
         }
     }
-    c.Esegui(QStringLiteral("COPY %1 (%2) FROM STDIN%3")
-                 .arg(info->quotato, Elenco(colonne), svuotata ? QStringLiteral(" WITH (FREEZE)") : QString()),
-             azione);
+    c.Esegui(
+        QStringLiteral("COPY %1 (%2) FROM STDIN%3")
+            .arg(info->quotato, Elenco(colonne), svuotata ? QStringLiteral(" WITH (FREEZE)") : QString()),
+        azione);
     try {
         produci([&](const QByteArray& lotto) { c.Copia(lotto, azione); });
     } catch (...) {

@@ -172,7 +172,8 @@ private slots:
     {
         QCOMPARE(TestSupport::AltraConnessione(percorso_).Esegui("PRAGMA journal_mode = WAL"), SQLITE_OK);
         QCOMPARE(ModificaEsistente(percorso_).tipo, Esito::Ok);
-        QCOMPARE(FotografiaDatabase::Interroga(percorso_, "PRAGMA journal_mode").at(0).value("journal_mode"), "wal");
+        QCOMPARE(FotografiaDatabase::Interroga(percorso_, "PRAGMA journal_mode").at(0).value("journal_mode"),
+                 "wal");
     }
 
     // Two other copies save one new name at the same moment (a third program keeps the file

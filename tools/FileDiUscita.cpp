@@ -31,16 +31,21 @@ bool Sincronizza(const QString& percorso)
 
 QString FileDiUscita::Rifiuto(const QString& uscita, const QStringList& ingressi)
 {
-    struct stat destinazione{};
+    struct stat destinazione
+    {
+    };
     if (::stat(QFile::encodeName(uscita).constData(), &destinazione) != 0)
         return {}; // a new file
     if (!S_ISREG(destinazione.st_mode))
         return tr("the output \u00ab%1\u00bb is not a regular file: it is not replaced").arg(uscita);
     for (const QString& ingresso : ingressi) {
-        struct stat letto{};
-        if (::stat(QFile::encodeName(ingresso).constData(), &letto) == 0 && letto.st_dev == destinazione.st_dev &&
-            letto.st_ino == destinazione.st_ino)
-            return tr("the output \u00ab%1\u00bb is the input \u00ab%2\u00bb: it is not replaced").arg(uscita, ingresso);
+        struct stat letto
+        {
+        };
+        if (::stat(QFile::encodeName(ingresso).constData(), &letto) == 0 &&
+            letto.st_dev == destinazione.st_dev && letto.st_ino == destinazione.st_ino)
+            return tr("the output \u00ab%1\u00bb is the input \u00ab%2\u00bb: it is not replaced")
+                .arg(uscita, ingresso);
     }
     return {};
 }
@@ -51,9 +56,10 @@ FileDiUscita::FileDiUscita(const QString& uscita)
     uscita_ = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo vero(uscita_);
     do
-        temporaneo_ = vero.dir().filePath(QStringLiteral(".%1.%2.tmp")
-                                              .arg(vero.fileName())
-                                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        temporaneo_ =
+            vero.dir().filePath(QStringLiteral(".%1.%2.tmp")
+                                    .arg(vero.fileName())
+                                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
     while (QFileInfo::exists(temporaneo_));
 }
 

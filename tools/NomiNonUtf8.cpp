@@ -18,7 +18,7 @@ QStringList FileDatabase(const QString& cartellaDati)
         const QString cartella = NomiSenzaMaiuscole::Trova(
             dati.filePath(QStringLiteral("Databases/Database/")) + QString::fromUtf8(c.cartella));
         const std::unique_ptr<DIR, int (*)(DIR*)> elenco(opendir(QFile::encodeName(cartella).constData()),
-                                                       closedir);
+                                                         closedir);
         if (!elenco)
             continue;
         while (const dirent* voce = readdir(elenco.get())) {

@@ -209,7 +209,8 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
         });
     for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
         illeggibili = true;
-        Scrivi(stderr, tr("zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
+        Scrivi(stderr,
+               tr("zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
     }
     std::fflush(stdout);
     return illeggibili ? Fallito : Riuscito;

@@ -102,8 +102,8 @@ void Conta(const QString& tabella, qint64 scritte, qint64 contate, bool* tutteUg
 
 // One row of the file in COPY's text form, for the server's columns; throws the refusal of
 // a value that would not cross exactly.
-void AggiungiRiga(QByteArray& lotto, const RigaLetta& riga, const QString& tabella, const QStringList& colonne,
-                  const QVector<TabellaPg::Colonna>& tipi, int colonnaNome)
+void AggiungiRiga(QByteArray& lotto, const RigaLetta& riga, const QString& tabella,
+                  const QStringList& colonne, const QVector<TabellaPg::Colonna>& tipi, int colonnaNome)
 {
     const auto rifiuta = [&](int i, const QString& perche) {
         const QString nome = colonnaNome >= 0 ? riga.Valore(colonnaNome).toString() : QString();
@@ -158,7 +158,8 @@ int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
             tabelle.push_back({t.nome, origine->OpenRecordset(t.nome)});
         } catch (const DbException& e) {
             if (e.Numero() == DbErrore::TabellaNonTrovata)
-                throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb has no table \u00ab%2\u00bb.").arg(file, t.nome)};
+                throw Uscita{
+                    2, Testi::tr("The file \u00ab%1\u00bb has no table \u00ab%2\u00bb.").arg(file, t.nome)};
             throw;
         }
         nomi << t.nome;
@@ -269,7 +270,8 @@ private:
     }
     [[noreturn]] void Errore()
     {
-        throw Uscita{1, Testi::tr("%1 cannot be written: %2").arg(percorso_, QString::fromUtf8(sqlite3_errmsg(db_)))};
+        throw Uscita{
+            1, Testi::tr("%1 cannot be written: %2").arg(percorso_, QString::fromUtf8(sqlite3_errmsg(db_)))};
     }
 
     QString percorso_;
@@ -296,10 +298,12 @@ void LegaRiga(sqlite3_stmt* riga, const QByteArray& valori, const std::vector<Te
             double numero = 0;
             const auto letto = std::from_chars(campo.data(), campo.data() + campo.size(), numero);
             if (letto.ec != std::errc() || letto.ptr != campo.data() + campo.size() || !std::isfinite(numero))
-                throw rifiuta(i, Testi::tr("\u00ab%1\u00bb is not a finite number").arg(QString::fromUtf8(campo)));
+                throw rifiuta(
+                    i, Testi::tr("\u00ab%1\u00bb is not a finite number").arg(QString::fromUtf8(campo)));
             sqlite3_bind_double(riga, i + 1, numero);
         } else if (colonne[i].binaria) {
-            const QByteArray byte = QByteArray::fromHex(campo.sliced(std::min<qsizetype>(2, campo.size())).toByteArray()); // "\x" and hex digits
+            const QByteArray byte = QByteArray::fromHex(
+                campo.sliced(std::min<qsizetype>(2, campo.size())).toByteArray()); // "\x" and hex digits
             sqlite3_bind_blob(riga, i + 1, byte.constData(), int(byte.size()), SQLITE_TRANSIENT);
         } else {
             if (!Utf8Valido(campo))
@@ -329,7 +333,9 @@ int VersoFile(const QString& conninfo, const QString& file)
             tabella.colonne = server->Colonne(t.nome);
         } catch (const DbException& e) {
             if (e.Numero() == DbErrore::TabellaNonTrovata)
-                throw Uscita{2, Testi::tr("The database %1 has no table \u00ab%2\u00bb.").arg(server->Server(), t.nome)};
+                throw Uscita{
+                    2,
+                    Testi::tr("The database %1 has no table \u00ab%2\u00bb.").arg(server->Server(), t.nome)};
             throw;
         }
         for (const TabellaPg::Colonna& c : tabella.colonne)

@@ -156,8 +156,8 @@ int Csv(const Richiesta& r)
         return stato;
     FileDiUscita destinazione(r.uscita);
     QFile uscita(destinazione.Temporaneo());
-    if (!uscita.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !EsportazioneTabella::Scrivi(*rs, uscita) ||
-        !uscita.flush())
+    if (!uscita.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        !EsportazioneTabella::Scrivi(*rs, uscita) || !uscita.flush())
         return Errore(Fallito, QCoreApplication::translate("ZelmarEsporta", "%1 cannot be written: %2")
                                    .arg(r.uscita, uscita.errorString()));
     uscita.close();

@@ -53,7 +53,8 @@ int main(int argc, char** argv)
     for (const QString& argomento : argomenti) {
         if (file.isEmpty() && argomento == QLatin1String("--")) {
             file << QString(); // the mark, dropped below
-        } else if (file.isEmpty() && argomento.startsWith(QLatin1Char('-')) && argomento != QLatin1String("-")) {
+        } else if (file.isEmpty() && argomento.startsWith(QLatin1Char('-')) &&
+                   argomento != QLatin1String("-")) {
             Scrivi(stderr, QCoreApplication::translate("ZelmarImportjet",
                                                        "zelmar-importjet: unknown option \u00ab%1\u00bb "
                                                        "(--help for the usage)")
