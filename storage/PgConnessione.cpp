@@ -69,18 +69,22 @@ int NumeroErrore(const QString& stato)
 
 // Waits up to ms for the socket to have something to read (or room to write). epoll rather
 // than poll: the hardened build has no checked form of poll for a single descriptor.
-void AspettaSocket(int socket, bool scrittura, int ms)
+bool AspettaSocket(int socket, bool scrittura, int ms)
 {
     const int attesa = epoll_create1(EPOLL_CLOEXEC);
     if (attesa < 0)
-        return;
+        return true;
     epoll_event evento{};
     evento.events = scrittura ? EPOLLOUT : EPOLLIN;
     epoll_event pronto{};
-    if (epoll_ctl(attesa, EPOLL_CTL_ADD, socket, &evento) == 0)
-        epoll_wait(attesa, &pronto, 1, ms);
+    const bool fatto =
+        epoll_ctl(attesa, EPOLL_CTL_ADD, socket, &evento) != 0 || epoll_wait(attesa, &pronto, 1, ms) != 0;
     close(attesa);
+    return fatto;
 }
+
+// How long a connection may take to be made.
+constexpr int AttesaConnessioneMs = 10000;
 
 // Whether the thread is already inside a listener's call: a statement made while the
 // listener shows the wait (a repaint) waits without it.
@@ -100,6 +104,22 @@ struct PgConnessione::Attesa
     {
         if (avvisato)
             ascoltatore->Fine();
+    }
+    // Tells the thread's listener, once the wait has gone on long enough; false when it gives up.
+    bool Continua(const QString& server, const QString& azione)
+    {
+        const int trascorsi = int(tempo.elapsed());
+        if (trascorsi < AttesaServer::PrimoAvvisoMs || nelRichiamo)
+            return true;
+        if (!avvisato)
+            ascoltatore = AttesaServer::DelFilo();
+        if (!ascoltatore)
+            return true;
+        avvisato = true;
+        nelRichiamo = true;
+        const bool continua = ascoltatore->Continua(server, azione, trascorsi);
+        nelRichiamo = false;
+        return continua;
     }
 };
 
@@ -193,28 +213,32 @@ PGconn* PgConnessione::Connetti(const QString& conninfo)
         "tcp_user_timeout", "application_name", "dbname",          "client_encoding",     nullptr};
     const char* valori[] = {"10",   "1",    "15", "5", "3", "20000", "ZELMARtek", stringa.constData(),
                             "UTF8", nullptr};
-    const QByteArray impostazioni = Impostazioni(AttesaServer::Attuali());
-    PGconn* pg = PQconnectdbParams(chiavi, valori, 1);
+    // Made step by step, so that a server that does not answer is waited for as a statement
+    // is: within a limit, and with the thread's listener told.
+    PGconn* pg = PQconnectStartParams(chiavi, valori, 1);
+    const QString server = Descrivi(conninfo);
     if (!pg)
         throw DbException(DbErrore::ConnessioneServer,
-                          tr("Could not connect to the database %1: out of memory.").arg(Descrivi(conninfo)));
-    if (PQstatus(pg) != CONNECTION_OK) {
-        const QString motivo = Testo(PQerrorMessage(pg));
+                          tr("Could not connect to the database %1: out of memory.").arg(server));
+    const auto fallito = [&](const QString& motivo) {
         PQfinish(pg);
-        throw DbException(DbErrore::ConnessioneServer,
-                          tr("Could not connect to the database %1: %2").arg(Descrivi(conninfo), motivo));
+        return DbException(DbErrore::ConnessioneServer,
+                           tr("Could not connect to the database %1: %2").arg(server, motivo));
+    };
+    Attesa attesa;
+    PostgresPollingStatusType stato = PGRES_POLLING_WRITING;
+    while (PQstatus(pg) != CONNECTION_BAD && stato != PGRES_POLLING_OK && stato != PGRES_POLLING_FAILED) {
+        if (AspettaSocket(PQsocket(pg), stato == PGRES_POLLING_WRITING, 100))
+            stato = PQconnectPoll(pg);
+        else if (attesa.tempo.elapsed() >= AttesaConnessioneMs)
+            throw fallito(tr("the server did not answer within %1 s").arg(AttesaConnessioneMs / 1000));
+        else if (!attesa.Continua(server, tr("connect")))
+            throw fallito(tr("waiting for the server was given up"));
     }
+    if (stato != PGRES_POLLING_OK || PQstatus(pg) != CONNECTION_OK)
+        throw fallito(Testo(PQerrorMessage(pg)));
     PQsetNoticeProcessor(
         pg, [](void*, const char*) {}, nullptr);
-    PGresult* impostate = PQexec(pg, impostazioni.constData());
-    const bool ok = PQresultStatus(impostate) == PGRES_COMMAND_OK;
-    const QString motivo = Testo(PQresultErrorMessage(impostate));
-    PQclear(impostate);
-    if (!ok) {
-        PQfinish(pg);
-        throw DbException(DbErrore::ConnessioneServer,
-                          tr("Could not connect to the database %1: %2").arg(Descrivi(conninfo), motivo));
-    }
     return pg;
 }
 
@@ -234,8 +258,14 @@ std::shared_ptr<PgConnessione> PgConnessione::Prendi(const QString& conninfo)
     }
     if (scelta)
         scelta->appenaRipresa_ = true;
-    else
+    else {
         scelta.reset(new PgConnessione(Connetti(conninfo), conninfo));
+        try {
+            scelta->Esegui(QString::fromUtf8(Impostazioni(scelta->limiti_)), tr("prepare the connection"));
+        } catch (const DbException& e) {
+            throw DbException(DbErrore::ConnessioneServer, e.Descrizione());
+        }
+    }
     return std::shared_ptr<PgConnessione>(scelta.release(), &PgConnessione::Restituisci);
 }
 
@@ -313,19 +343,8 @@ void PgConnessione::AttendiRisposta(const QString& azione, Attesa& attesa)
         if (limiti_.rispostaMs > 0 && trascorsi >= limiti_.rispostaMs)
             Abbandona(azione, tr("the server has not answered for %1 s, so the program stopped waiting")
                                   .arg(trascorsi / 1000));
-        if (trascorsi >= AttesaServer::PrimoAvvisoMs && !nelRichiamo) {
-            if (!attesa.avvisato)
-                attesa.ascoltatore = AttesaServer::DelFilo();
-            if (attesa.ascoltatore) {
-                attesa.avvisato = true;
-                nelRichiamo = true;
-                const bool continua = attesa.ascoltatore->Continua(server_, azione, trascorsi);
-                nelRichiamo = false;
-                if (!continua)
-                    Abbandona(azione,
-                              tr("waiting for the server was given up after %1 s").arg(trascorsi / 1000));
-            }
-        }
+        if (!attesa.Continua(server_, azione))
+            Abbandona(azione, tr("waiting for the server was given up after %1 s").arg(trascorsi / 1000));
         AspettaSocket(PQsocket(pg_), false, 100);
     }
 }

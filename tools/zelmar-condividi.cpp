@@ -112,25 +112,30 @@ void AggiungiRiga(QByteArray& lotto, const RigaLetta& riga, const QString& tabel
     for (int i = 0; i < colonne.size(); ++i) {
         if (i > 0)
             lotto += '\t';
-        const QVariant valore = riga.Valore(i);
-        if (valore.isNull()) {
+        // The engine's own text first, without a conversion; then numbers; what is left is
+        // Null, bytes, or the text of an Access file.
+        const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(i);
+        const std::optional<double> numero = utf8 ? std::nullopt : riga.Numero(i);
+        const QVariant valore = utf8 || numero ? QVariant() : riga.Valore(i);
+        const QByteArray convertito =
+            valore.typeId() == QMetaType::QString ? valore.toString().toUtf8() : QByteArray();
+        if (!utf8 && !numero && valore.isNull()) {
             TestoCopiaPg::AggiungiNull(lotto);
         } else if (tipi[i].numerica) {
-            const std::optional<double> numero = riga.Numero(i);
             if (!numero)
-                throw rifiuta(i, Testi::tr("\u00ab%1\u00bb is not a number").arg(valore.toString()));
-            if (!std::isfinite(*numero))
+                throw rifiuta(i, Testi::tr("\u00ab%1\u00bb is not a number")
+                                     .arg(utf8 ? QString::fromUtf8(*utf8) : valore.toString()));
+            const double n = numero.value_or(0.0);
+            if (!std::isfinite(n))
                 throw rifiuta(i, Testi::tr("the number is not finite"));
             char cifre[32];
-            const auto fine = std::to_chars(cifre, cifre + sizeof cifre, *numero).ptr;
+            const auto fine = std::to_chars(cifre, cifre + sizeof cifre, n).ptr;
             lotto.append(cifre, fine - cifre);
         } else if (valore.typeId() == QMetaType::QByteArray || tipi[i].binaria) {
             throw rifiuta(i, Testi::tr("it holds bytes, not text"));
-        } else if (valore.typeId() != QMetaType::QString) {
+        } else if (numero || (!utf8 && valore.typeId() != QMetaType::QString)) {
             throw rifiuta(i, Testi::tr("it holds a number where the server keeps text"));
         } else {
-            const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(i);
-            const QByteArray convertito = utf8 ? QByteArray() : valore.toString().toUtf8();
             const QByteArrayView testo = utf8 ? *utf8 : QByteArrayView(convertito);
             if (!Utf8Valido(testo))
                 throw rifiuta(i, Testi::tr("the text is not valid UTF-8 or holds a NUL character"));

@@ -814,6 +814,22 @@ Tabella: %4</translation>
         <source>the server did not finish within %1 s</source>
         <translation>il server non ha finito entro %1 s</translation>
     </message>
+    <message>
+        <source>the server did not answer within %1 s</source>
+        <translation>il server non ha risposto entro %1 s</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>connettersi</translation>
+    </message>
+    <message>
+        <source>waiting for the server was given up</source>
+        <translation>l&apos;attesa del server è stata abbandonata</translation>
+    </message>
+    <message>
+        <source>prepare the connection</source>
+        <translation>preparare la connessione</translation>
+    </message>
 </context>
 <context>
     <name>PgDatabase</name>
