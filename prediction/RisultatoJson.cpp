@@ -2,8 +2,8 @@
 
 #include "prediction/Previsione.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -17,9 +17,11 @@ std::string Decimale(double valore, int decimali)
 {
     if (!std::isfinite(valore))
         return "null";
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%.*f", decimali, valore);
-    std::string s = testo;
+    // Not printf: a point whatever the process's locale (a program with Italian settings
+    // would write a comma, which is no JSON).
+    char testo[400];
+    std::string s(testo,
+                  std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed, decimali).ptr);
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1); // -0.0
     return s;
