@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QMutexLocker>
+#include <future>
 #include <libpq-fe.h>
 #include <sys/epoll.h>
 #include <sys/socket.h>
@@ -368,17 +369,23 @@ RisultatoPg PgConnessione::Risultato(const QString& azione)
     return ultimo ? std::move(ultimo) : RisultatoPg(PQmakeEmptyPGresult(pg_, PGRES_FATAL_ERROR));
 }
 
-// The connection is given up: the server is asked to cancel the statement (from a thread of
-// its own, as a server that does not answer at all would keep the request waiting), and the
-// socket is shut, so that libpq marks the connection bad and it is never kept.
+// The connection is given up: the server is asked to cancel the statement, so that a change
+// waiting for a lock is not made once the lock is free, and the socket is shut, so that libpq
+// marks the connection bad and it is never kept. The request goes from a thread of its own,
+// waited for a second at most: a server that answers nothing at all would keep it waiting.
 void PgConnessione::Abbandona(const QString& azione, const QString& motivo)
 {
-    if (PGcancel* annulla = PQgetCancel(pg_))
-        std::thread([annulla] {
+    if (PGcancel* annulla = PQgetCancel(pg_)) {
+        auto inviata = std::make_shared<std::promise<void>>();
+        std::future<void> fatto = inviata->get_future();
+        std::thread([annulla, inviata] {
             char errore[256];
             PQcancel(annulla, errore, sizeof errore);
             PQfreeCancel(annulla);
+            inviata->set_value();
         }).detach();
+        fatto.wait_for(std::chrono::seconds(1));
+    }
     shutdown(PQsocket(pg_), SHUT_RDWR);
     PQconsumeInput(pg_);
     Dimentica();
