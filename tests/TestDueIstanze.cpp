@@ -174,6 +174,15 @@ private slots:
         QVERIFY(NomiInElenco(percorso_).contains(NomeEsistente + QStringLiteral(" bis")));
     }
 
+    // A modify-mode save keeps a file kept in WAL mode so.
+    void SalvataggioInUnFileWal()
+    {
+        QCOMPARE(TestSupport::AltraConnessione(percorso_).Esegui("PRAGMA journal_mode = WAL"), SQLITE_OK);
+        QCOMPARE(ModificaEsistente(percorso_).tipo, Esito::Ok);
+        QCOMPARE(FotografiaDatabase::Interroga(percorso_, "PRAGMA journal_mode").at(0).value("journal_mode"),
+                 "wal");
+    }
+
     // Two other copies save one new name at the same moment (a third program keeps the file
     // from being written until both are about to save; on the server, a save holding the
     // table): the name is stored once, and the copy that comes second is told the name is taken.

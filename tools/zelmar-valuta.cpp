@@ -13,12 +13,14 @@
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
 #include "search/LetturaValori.h"
+#include "tools/NomiNonUtf8.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -125,6 +127,13 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
                               .arg(i + 1)
                               .arg(RecordSchema::Frequenze[i])
                               .arg(valori[i]));
+        if (std::abs(*bande[i]) > MotoreValutazione::ValoreMassimo)
+            return Errore(
+                tr("value %1 (band %2 Hz), «%3», is out of range: band values from -%4 to %4 dB are rated")
+                    .arg(i + 1)
+                    .arg(RecordSchema::Frequenze[i])
+                    .arg(valori[i])
+                    .arg(MotoreValutazione::ValoreMassimo));
     }
     const std::string json = ValutazioneJson::Testo(MotoreValutazione::Valuta(*grandezza, bande));
     std::printf("%s\n", json.c_str());
@@ -167,6 +176,12 @@ int Strumento::Verifica(const QString& cartellaDati)
                                  .arg(t.relativo, t.tabella, esito.errore));
             }
         });
+    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
+        illeggibili = true;
+        Scrivi(
+            stderr,
+            tr("zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
+    }
     std::fflush(stdout);
     return illeggibili ? Fallito : Riuscito;
 }

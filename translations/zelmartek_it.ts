@@ -21,6 +21,19 @@
     </message>
 </context>
 <context>
+    <name>AttesaServerFinestra</name>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Smetti di aspettare</translation>
+    </message>
+    <message>
+        <source>Waiting for the database %1 to %2: %3 s so far.
+The server may be busy, or held by another user.</source>
+        <translation>In attesa del database %1 per %2: finora %3 s.
+Il server può essere occupato, o tenuto da un altro utente.</translation>
+    </message>
+</context>
+<context>
     <name>Avviatore</name>
     <message>
         <source>The data folder %1 does not exist or is empty.
@@ -249,6 +262,21 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>Comparison of curves</source>
         <translation>Confronto delle curve</translation>
+    </message>
+</context>
+<context>
+    <name>FileDiUscita</name>
+    <message>
+        <source>the output «%1» is not a regular file: it is not replaced</source>
+        <translation>l&apos;uscita «%1» non è un file normale: non viene sostituita</translation>
+    </message>
+    <message>
+        <source>the output «%1» is the input «%2»: it is not replaced</source>
+        <translation>l&apos;uscita «%1» è il file letto «%2»: non viene sostituita</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +911,38 @@ Tabella: %4</translation>
         <source>Could not %1 in the database %2: %3.</source>
         <translation>Impossibile %1 nel database %2: %3.</translation>
     </message>
+    <message>
+        <source>the server has not answered for %1 s, so the program stopped waiting</source>
+        <translation>il server non risponde da %1 s, e il programma ha smesso di aspettare</translation>
+    </message>
+    <message>
+        <source>waiting for the server was given up after %1 s</source>
+        <translation>l&apos;attesa del server è stata abbandonata dopo %1 s</translation>
+    </message>
+    <message>
+        <source>another connection holds what this needs, and %1 s went by waiting for it</source>
+        <translation>un&apos;altra connessione tiene ciò che serve, e si è atteso invano per %1 s</translation>
+    </message>
+    <message>
+        <source>the server did not finish within %1 s</source>
+        <translation>il server non ha finito entro %1 s</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 s</source>
+        <translation>il server non ha risposto entro %1 s</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>connettersi</translation>
+    </message>
+    <message>
+        <source>waiting for the server was given up</source>
+        <translation>l&apos;attesa del server è stata abbandonata</translation>
+    </message>
+    <message>
+        <source>prepare the connection</source>
+        <translation>preparare la connessione</translation>
+    </message>
 </context>
 <context>
     <name>PgDatabase</name>
@@ -953,6 +1013,14 @@ Tabella: %4</translation>
     <message>
         <source>read the picture «%1»</source>
         <translation>leggere l&apos;immagine «%1»</translation>
+    </message>
+    <message>
+        <source>the copy was given up</source>
+        <translation>la copia è stata abbandonata</translation>
+    </message>
+    <message>
+        <source>read the table «%1»</source>
+        <translation>leggere la tabella «%1»</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1441,16 @@ il resto verificato); 2 uso errato o cartella dei dati mancante (il messaggio no
 l&apos;argomento).
 </translation>
     </message>
+    <message>
+        <source>value %1 (band %2 Hz), «%3», is out of range: band values from -%4 to %4 dB are rated</source>
+        <translation>il valore %1 (banda %2 Hz), «%3», è fuori campo: si valutano valori di banda da -%4 a %4 dB</translation>
+    </message>
+    <message>
+        <source>zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>zelmar-valuta: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
+</translation>
+    </message>
 </context>
 <context>
     <name>TabellaConfronto</name>
@@ -1651,35 +1729,15 @@ Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
 mancante (il messaggio nomina l&apos;argomento).
 </translation>
     </message>
+    <message>
+        <source>zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>zelmar-cerca: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
+</translation>
+    </message>
 </context>
 <context>
     <name>ZelmarCondividi</name>
-    <message>
-        <source>Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
-       zelmar-condividi --verso-file CONNINFO FILE
-Copies the custom database FILE (the program&apos;s own or an Access file) into the shared
-database on the PostgreSQL server of the libpq connection string CONNINFO, or the
-server&apos;s tables into the new file FILE. The PG* environment variables and ~/.pgpass
-apply as libpq applies them. Tables that already hold entries on the server are not
-written unless --sostituisci is given, which replaces their entries.
--h, --help prints this help.
-Exit status: 0 done, 1 a failure (connection, refused table, count that does not
-match), 2 wrong usage, a missing input file or table, or an existing output FILE.</source>
-        <translation>Uso: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
-     zelmar-condividi --verso-file CONNINFO FILE
-Copia il database personalizzato FILE (del programma o un file Access) nel database
-condiviso sul server PostgreSQL della stringa di connessione libpq CONNINFO, oppure le
-tabelle del server nel nuovo file FILE. Le variabili d&apos;ambiente PG* e ~/.pgpass valgono
-come le applica libpq. Le tabelle che sul server hanno già voci non si scrivono se non
-con --sostituisci, che ne sostituisce le voci.
--h, --help stampa questo aiuto.
-Stato di uscita: 0 eseguito, 1 un errore (connessione, tabella rifiutata, conteggio che non
-torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già esistente.</translation>
-    </message>
-    <message>
-        <source>%1 has no table «%2».</source>
-        <translation>%1 non ha la tabella «%2».</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n rows</source>
         <translation>
@@ -1694,10 +1752,6 @@ torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già
     <message>
         <source>The file «%1» does not exist.</source>
         <translation>Il file «%1» non esiste.</translation>
-    </message>
-    <message>
-        <source>The file «%1»</source>
-        <translation>Il file «%1»</translation>
     </message>
     <message>
         <source>The table «%1» of the database %2 has no column «%3», which the file has: nothing was written.</source>
@@ -1716,12 +1770,84 @@ torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già
         <translation>Il file «%1» esiste già: non viene sostituito.</translation>
     </message>
     <message>
-        <source>The database %1</source>
-        <translation>Il database %1</translation>
+        <source>Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
+       zelmar-condividi --verso-file CONNINFO FILE
+Copies the custom database FILE (the program&apos;s own or an Access file) into the shared
+database on the PostgreSQL server of the libpq connection string CONNINFO, or the
+server&apos;s tables into the new file FILE. The PG* environment variables and ~/.pgpass
+apply as libpq applies them. Tables that already hold entries on the server are not
+written unless --sostituisci is given, which replaces their entries.
+Every value crosses exactly: a value the other side cannot hold as it is (bytes in a
+text column, a text that is not UTF-8, a number that is not finite) stops the copy
+before anything is written, naming the table, the entry and the column.
+-h, --help prints this help.
+Exit status: 0 done, 1 a failure (connection, refused table or value, count that does
+not match), 2 wrong usage, a missing input file or table, or an existing output FILE.</source>
+        <translation>Uso: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
+     zelmar-condividi --verso-file CONNINFO FILE
+Copia il database personalizzato FILE (del programma o un file Access) nel database
+condiviso sul server PostgreSQL della stringa di connessione libpq CONNINFO, oppure le
+tabelle del server nel nuovo file FILE. Le variabili d&apos;ambiente PG* e ~/.pgpass valgono
+come le applica libpq. Le tabelle che sul server hanno già voci non si scrivono se non
+con --sostituisci, che ne sostituisce le voci.
+Ogni valore passa esatto: un valore che l&apos;altra parte non può tenere così com&apos;è (byte in una
+colonna di testo, un testo non UTF-8, un numero non finito) ferma la copia prima che si
+scriva qualcosa, nominando la tabella, la voce e la colonna.
+-h, --help stampa questo aiuto.
+Stato di uscita: 0 eseguito, 1 un errore (connessione, tabella o valore rifiutato, conteggio
+che non torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già esistente.</translation>
     </message>
     <message>
-        <source>The file «%1» was removed.</source>
-        <translation>Il file «%1» è stato eliminato.</translation>
+        <source>The table «%1», entry «%2», column «%3»: %4. Nothing was written.</source>
+        <translation>Tabella «%1», voce «%2», colonna «%3»: %4. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>«%1» is not a number</source>
+        <translation>«%1» non è un numero</translation>
+    </message>
+    <message>
+        <source>the number is not finite</source>
+        <translation>il numero non è finito</translation>
+    </message>
+    <message>
+        <source>it holds bytes, not text</source>
+        <translation>contiene byte, non testo</translation>
+    </message>
+    <message>
+        <source>it holds a number where the server keeps text</source>
+        <translation>contiene un numero dove il server tiene testo</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 or holds a NUL character</source>
+        <translation>il testo non è UTF-8 valido o contiene un carattere NUL</translation>
+    </message>
+    <message>
+        <source>The file «%1» has no table «%2».</source>
+        <translation>Il file «%1» non ha la tabella «%2».</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>«%1» is not a finite number</source>
+        <translation>«%1» non è un numero finito</translation>
+    </message>
+    <message>
+        <source>The database %1 has no table «%2».</source>
+        <translation>Il database %1 non ha la tabella «%2».</translation>
+    </message>
+    <message>
+        <source>The server sent a row of the table «%1» that cannot be read: nothing was written.</source>
+        <translation>Il server ha mandato una riga della tabella «%1» che non si può leggere: non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The file «%1» was not written.</source>
+        <translation>Il file «%1» non è stato scritto.</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1967,10 @@ Converte nel formato del programma ogni file Jet (.mdb di Access) che trova nell
     <message>
         <source>it does not exist</source>
         <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>zelmar-importjet: unknown option «%1» (--help for the usage)</source>
+        <translation>zelmar-importjet: opzione sconosciuta «%1» (--help per l&apos;uso)</translation>
     </message>
 </context>
 </TS>
