@@ -1,6 +1,7 @@
 // ZELMARtek: the main window is the program; closing it ends the program.
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
+#include "browser/AttesaServerFinestra.h"
 #include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("it.zelmartek.zelmartek"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("it.zelmartek.zelmartek")));
     Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    // A server that keeps the window waiting shows as busy, and can be given up.
+    AttesaServer::Installa(std::make_shared<AttesaServerFinestra>());
     Form1 finestra;
     finestra.Carica();
     finestra.show();

@@ -1,33 +1,70 @@
 #include "FileDialog.h"
 
+#include "ImpostazioniUtente.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 QList<QString> FileDialog::nextFileNames_;
 std::optional<FileDialog::Request> FileDialog::lastRequest_;
 bool FileDialog::automatic_ = false;
 
-QString FileDialog::getOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
-                                    int selectedFilter)
+namespace {
+QString Chiave(const QString& purpose)
 {
-    lastRequest_ = Request{title, filters, selectedFilter};
-    if (!nextFileNames_.isEmpty())
-        return nextFileNames_.takeFirst();
-    if (automatic_)
-        return {};
+    return QStringLiteral("cartelle/") + purpose;
+}
+} // namespace
+
+QString FileDialog::folderFor(const QString& purpose)
+{
+    const QString cartella = ImpostazioniUtente::Leggi(Chiave(purpose)).toString();
+    return !cartella.isEmpty() && QFileInfo(cartella).isDir()
+               ? cartella
+               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void FileDialog::remember(const QString& purpose, const QString& chosen)
+{
+    if (!purpose.isEmpty() && !chosen.isEmpty())
+        ImpostazioniUtente::Scrivi(Chiave(purpose), QFileInfo(chosen).absolutePath());
+}
+
+QString FileDialog::answer(const QString& purpose)
+{
+    const QString scelto = nextFileNames_.isEmpty() ? QString() : nextFileNames_.takeFirst();
+    remember(purpose, scelto);
+    return scelto;
+}
+
+QString FileDialog::getOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                                    int selectedFilter, const QString& purpose)
+{
+    const QString cartella = purpose.isEmpty() ? QString() : folderFor(purpose);
+    lastRequest_ = Request{title, filters, selectedFilter, cartella};
+    if (!nextFileNames_.isEmpty() || automatic_)
+        return answer(purpose);
     QString scelto = filters.value(selectedFilter);
-    return QFileDialog::getOpenFileName(parent, title, QString(), filters.join(QStringLiteral(";;")), &scelto,
-                                        QFileDialog::ReadOnly);
+    const QString file = QFileDialog::getOpenFileName(
+        parent, title, cartella, filters.join(QStringLiteral(";;")), &scelto, QFileDialog::ReadOnly);
+    remember(purpose, file);
+    return file;
 }
 
 QString FileDialog::getSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
-                                    const QStringList& filters)
+                                    const QStringList& filters, const QString& purpose)
 {
-    lastRequest_ = Request{title, filters, 0};
-    if (!nextFileNames_.isEmpty())
-        return nextFileNames_.takeFirst();
-    if (automatic_)
-        return {};
-    return QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")));
+    const QString cartella = purpose.isEmpty() ? QString() : folderFor(purpose);
+    lastRequest_ = Request{title, filters, 0, cartella};
+    if (!nextFileNames_.isEmpty() || automatic_)
+        return answer(purpose);
+    const QString proposto = cartella.isEmpty() ? suggested : QDir(cartella).filePath(suggested);
+    const QString file =
+        QFileDialog::getSaveFileName(parent, title, proposto, filters.join(QStringLiteral(";;")));
+    remember(purpose, file);
+    return file;
 }
 
 void FileDialog::setNextFileName(const QString& path)

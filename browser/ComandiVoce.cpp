@@ -14,6 +14,7 @@
 #include "exchange/LetturaVoce.h"
 #include "model/Categorie.h"
 #include "model/Module1.h"
+#include "sheet/DialogoCartaIntestata.h"
 #include "sheet/SchedaTecnica.h"
 #include "ui/ModuleToolbarColor.h"
 
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -69,6 +69,11 @@ ComandiVoce::ComandiVoce(Form1* form) : QObject(form), form_(form)
         if (QWidget* pulsante = c.Toolbar1->widgetForAction(comandi[i]))
             pulsante->setObjectName(comandi[i]->objectName());
     }
+    // Set once, so in the menu only.
+    auto* carta = new QAction(tr("Letterhead of the data sheets..."), form_);
+    carta->setObjectName(QStringLiteral("CartaIntestata"));
+    connect(carta, &QAction::triggered, this, [this] { DialogoCartaIntestata(form_).exec(); });
+    c.MenuElementi->addAction(carta);
 }
 
 QAction* ComandiVoce::Comando(const QIcon& icona, const QString& testo, const QKeySequence& scorciatoia,
@@ -122,16 +127,16 @@ void ComandiVoce::SalvaScheda()
     const std::optional<DatiVoce> voce = VoceMostrata();
     if (!voce)
         return;
-    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString percorso = FileDialog::getSaveFileName(
-        form_, tr("Save the data sheet"), cartella + QLatin1Char('/') + NomeFile(voce->nome) + ".pdf",
-        {tr("PDF files (*.pdf)")});
+    QString percorso =
+        FileDialog::getSaveFileName(form_, tr("Save the data sheet"), NomeFile(voce->nome) + ".pdf",
+                                    {tr("PDF files (*.pdf)")}, QStringLiteral("scheda"));
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())
         percorso += QStringLiteral(".pdf");
     const QString errore = SchedaTecnica::ScriviPdf(
-        percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+        percorso, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
+        CartaIntestata::DalleImpostazioni());
     if (!errore.isEmpty())
         MessageBox::show(form_, errore, MessageBox::Exclamation);
 }
@@ -147,7 +152,8 @@ void ComandiVoce::StampaScheda()
     if (!DialogoStampa::Esegui(stampante, form_))
         return;
     if (!SchedaTecnica::Stampa(stampante, *voce,
-                               SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine)))
+                               SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
+                               CartaIntestata::DalleImpostazioni()))
         MessageBox::show(form_, tr("The data sheet of \u00ab%1\u00bb could not be printed.").arg(voce->nome),
                          MessageBox::Exclamation);
 }

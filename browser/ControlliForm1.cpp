@@ -2,6 +2,7 @@
 
 #include "AlberoNodi.h"
 #include "ElencoNomi.h"
+#include "ElencoParole.h"
 
 #include "Picture1.h"
 #include "RiquadroImmagine.h"
@@ -106,7 +107,7 @@ void CreaElenco(ControlliForm1& c)
 {
     c.Label1 =
         Etichetta(c.client, QStringLiteral("Label1"), QStringLiteral("Parola chiave"), 3480, 510, 1695, 285);
-    c.Combo1 = Colloca(new QComboBox(c.client), QStringLiteral("Combo1"), 5280, 480, 4095, 345);
+    c.Combo1 = Colloca(new ElencoParole(c.client), QStringLiteral("Combo1"), 5280, 480, 4095, 345);
     c.Combo1->setEditable(false);
     c.Combo1->setMaxVisibleItems(20);
     c.List1 = Colloca(new ElencoNomi(c.client), QStringLiteral("List1"), 3480, 900, 5895, 1950);

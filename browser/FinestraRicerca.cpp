@@ -1,5 +1,6 @@
 #include "FinestraRicerca.h"
 
+#include "CasellaData.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -131,19 +131,17 @@ QWidget* FinestraRicerca::CreaCriteri()
     const int rigaDate = 2 + int(intervalli_.size());
     dal_ = new QCheckBox(tr("Test date f&rom:"), pannello);
     al_ = new QCheckBox(tr("Test date &until:"), pannello);
-    dataDal_ = new QDateEdit(QDate(QDate::currentDate().year(), 1, 1), pannello);
-    dataAl_ = new QDateEdit(QDate::currentDate(), pannello);
+    dataDal_ = new CasellaData(QDate(QDate::currentDate().year(), 1, 1), pannello);
+    dataAl_ = new CasellaData(QDate::currentDate(), pannello);
     dal_->setObjectName(QStringLiteral("Dal"));
     al_->setObjectName(QStringLiteral("Al"));
     dataDal_->setObjectName(QStringLiteral("DataDal"));
     dataAl_->setObjectName(QStringLiteral("DataAl"));
-    for (QDateEdit* data : {dataDal_, dataAl_}) {
-        data->setDisplayFormat(QStringLiteral("d/M/yyyy"));
-        data->setCalendarPopup(true);
-        data->setEnabled(false);
+    // A date typed or chosen in the calendar is a criterion: its box gets checked.
+    for (auto [data, casella] : {std::pair{dataDal_, dal_}, std::pair{dataAl_, al_}}) {
+        connect(data, &CasellaData::dataScelta, casella, [casella = casella] { casella->setChecked(true); });
+        connect(data, &QLineEdit::returnPressed, this, &FinestraRicerca::Cerca);
     }
-    connect(dal_, &QCheckBox::toggled, dataDal_, &QWidget::setEnabled);
-    connect(al_, &QCheckBox::toggled, dataAl_, &QWidget::setEnabled);
     modulo->addWidget(dal_, rigaDate, 0);
     modulo->addWidget(dataDal_, rigaDate, 1, 1, 2);
     modulo->addWidget(al_, rigaDate + 1, 0);
@@ -207,9 +205,9 @@ QWidget* FinestraRicerca::CreaRisultati()
     elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
     elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     elenco_->horizontalHeader()->setStretchLastSection(true);
-    const int larghezze[] = {220, 105, 170, 100, 150, 70, 55, 75};
-    for (int c = 0; c < int(std::size(larghezze)); ++c)
-        elenco_->setColumnWidth(c, larghezze[c]);
+    // Columns sized to their content as the first entries and the last arrive, judged on a
+    // few hundred rows: a million would make each sizing slow.
+    elenco_->horizontalHeader()->setResizeContentsPrecision(300);
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
     elenco_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     elenco_->verticalHeader()->hide();
@@ -259,14 +257,14 @@ void FinestraRicerca::AggiornaDatabase()
     Nodo(dove_->invisibleRootItem(), ZelmarCommonModule::M(28), kTeorico);
     QTreeWidgetItem* sperimentali = Nodo(dove_->invisibleRootItem(), tr("Experimental databases"));
     QTreeWidgetItem* categoria = nullptr;
-    QString cartellaCorrente;
+    int codiceCorrente = 0;
     for (const TabelleCartellaDati::Tabella& t : TabelleCartellaDati::Elenca(cartellaDati)) {
         if (t.relativo == kPersonale || t.relativo == kTeorico)
             continue;
-        const QString cartella = t.relativo.section(QLatin1Char('/'), -2, -2);
-        if (!categoria || cartella != cartellaCorrente) {
-            categoria = Nodo(sperimentali, cartella);
-            cartellaCorrente = cartella;
+        // A category's files under its root's caption, as the tree shows them.
+        if (!categoria || t.codice != codiceCorrente) {
+            categoria = Nodo(sperimentali, ModelloRisultati::TestoTabella(t, ModelloRisultati::Database));
+            codiceCorrente = t.codice;
         }
         Nodo(categoria, t.tabella, t.relativo);
     }
@@ -314,10 +312,21 @@ std::optional<CriteriRicerca> FinestraRicerca::Criteri()
             (casella == intervalli_[i].minimo ? destinazioni[i]->minimo : destinazioni[i]->massimo) = valore;
         }
     }
-    if (dal_->isChecked())
-        criteri.data.minimo = dataDal_->date();
-    if (al_->isChecked())
-        criteri.data.massimo = dataAl_->date();
+    for (auto [casella, data, limite] : {std::tuple{dal_, dataDal_, &criteri.data.minimo},
+                                         std::tuple{al_, dataAl_, &criteri.data.massimo}}) {
+        if (!casella->isChecked())
+            continue;
+        *limite = data->Data();
+        if (!*limite) {
+            data->setFocus();
+            data->selectAll();
+            MessageBox::show(
+                this,
+                tr("\u00ab%1\u00bb is not a date: day/month/year, such as 31/12/2012.").arg(data->text()),
+                MessageBox::Exclamation);
+            return std::nullopt;
+        }
+    }
     criteri.difforme = difforme_->isChecked();
     return criteri;
 }
@@ -372,8 +381,12 @@ void FinestraRicerca::Cerca()
                 QMetaObject::invokeMethod(
                     this,
                     [this, generazione, voci] {
-                        if (generazione == generazione_)
+                        if (generazione == generazione_) {
+                            const bool primi = modello_->rowCount() == 0;
                             modello_->Aggiungi(std::move(*voci));
+                            if (primi)
+                                DimensionaColonne();
+                        }
                         AggiornaStato();
                     },
                     Qt::QueuedConnection);
@@ -421,9 +434,17 @@ void FinestraRicerca::TabellaFatta(size_t indice, const RicercaTabelle::EsitoTab
     AggiornaStato();
 }
 
+void FinestraRicerca::DimensionaColonne()
+{
+    elenco_->resizeColumnsToContents();
+    for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c)
+        elenco_->setColumnWidth(c, std::min(elenco_->columnWidth(c), 420));
+}
+
 void FinestraRicerca::Terminata()
 {
     modello_->Completa();
+    DimensionaColonne();
     annulla_->setEnabled(false);
     AggiornaStato();
     AggiornaComandi();
@@ -501,9 +522,9 @@ void FinestraRicerca::CopiaScelta()
 
 void FinestraRicerca::ChiediEsportazione()
 {
-    const QString percorso =
-        FileDialog::getSaveFileName(this, tr("Export the entries found as CSV"),
-                                    QStringLiteral("ricerca.csv"), {tr("CSV files (*.csv)")});
+    const QString percorso = FileDialog::getSaveFileName(
+        this, tr("Export the entries found as CSV"), QStringLiteral("ricerca.csv"), {tr("CSV files (*.csv)")},
+        QStringLiteral("ricerca"));
     if (!percorso.isEmpty())
         EsportaCsv(percorso);
 }

@@ -13,8 +13,8 @@
 #include <atomic>
 #include <optional>
 
+class CasellaData;
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -66,6 +66,7 @@ private:
     void Terminata();
     void AggiornaStato();
     void AggiornaComandi();
+    void DimensionaColonne();
     QList<int> RigheScelte() const;
     void MostraScelta();
     void ConfrontaScelte();
@@ -83,8 +84,8 @@ private:
     std::array<Caselle, 6> intervalli_{};
     QCheckBox* dal_ = nullptr;
     QCheckBox* al_ = nullptr;
-    QDateEdit* dataDal_ = nullptr;
-    QDateEdit* dataAl_ = nullptr;
+    CasellaData* dataDal_ = nullptr;
+    CasellaData* dataAl_ = nullptr;
     QCheckBox* difforme_ = nullptr;
     QPushButton* cerca_ = nullptr;
 

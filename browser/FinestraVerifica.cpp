@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
@@ -31,6 +30,9 @@ enum Colonna
     Calcolato,
     NumeroColonne
 };
+
+// The row's table, by its place among the tables checked, on the first cell.
+constexpr int RuoloTabella = Qt::UserRole + 1;
 
 QStandardItem* Cella(const QVariant& valore)
 {
@@ -95,6 +97,7 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
     elenco_->verticalHeader()->hide();
     elenco_->setWordWrap(false);
+    connect(elenco_, &QTableView::doubleClicked, this, &FinestraVerifica::ChiediMostra);
 
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
     esporta_ = pulsanti->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
@@ -151,9 +154,12 @@ bool FinestraVerifica::InCorso() const
 void FinestraVerifica::TabellaFatta(size_t indice, const VerificaValutazioni::EsitoTabella& esito)
 {
     const TabelleCartellaDati::Tabella& t = tabelle_[indice];
-    for (const VerificaValutazioni::Differenza& d : esito.diverse)
-        modello_->appendRow({Cella(t.relativo), Cella(t.tabella), Cella(d.nome),
-                             Cella(RecordSchema::Nome(d.colonna)), Cella(d.memorizzato), Cella(d.calcolato)});
+    for (const VerificaValutazioni::Differenza& d : esito.diverse) {
+        QStandardItem* file = Cella(t.relativo);
+        file->setData(qulonglong(indice), RuoloTabella);
+        modello_->appendRow({file, Cella(t.tabella), Cella(d.nome), Cella(RecordSchema::Nome(d.colonna)),
+                             Cella(d.memorizzato), Cella(d.calcolato)});
+    }
     differenze_ += int(esito.diverse.size());
     voci_ += esito.voci;
     annullata_ = annullata_ || esito.annullata;
@@ -178,13 +184,10 @@ void FinestraVerifica::Terminata()
 
 void FinestraVerifica::AggiornaStato()
 {
-    const QLocale locale;
-    QString testo = tr("%1 of %2 tables checked, %3 entries rated, %4 stored ratings differ from the "
-                       "computed ones.")
-                        .arg(complete_)
-                        .arg(tabelle_.size())
-                        .arg(locale.toString(voci_))
-                        .arg(locale.toString(differenze_));
+    QString testo = tr("%1 of %n table(s) checked", nullptr, int(tabelle_.size())).arg(complete_) +
+                    QStringLiteral(", ") + tr("%Ln entry(ies) rated", nullptr, int(voci_)) +
+                    QStringLiteral(", ") +
+                    tr("%Ln stored rating(s) differing from the computed one(s).", nullptr, differenze_);
     if (!InCorso() && lavoro_)
         testo += QLatin1Char(' ') + (annullata_         ? tr("Cancelled.")
                                      : differenze_ == 0 ? tr("Every stored rating equals the computed one.")
@@ -197,18 +200,18 @@ void FinestraVerifica::AggiornaStato()
 
 void FinestraVerifica::ChiediEsportazione()
 {
-    const QString percorso =
-        FileDialog::getSaveFileName(this, tr("Export the differences as CSV"),
-                                    QStringLiteral("valutazioni.csv"), {tr("CSV files (*.csv)")});
+    const QString percorso = FileDialog::getSaveFileName(
+        this, tr("Export the differences as CSV"), QStringLiteral("valutazioni.csv"),
+        {tr("CSV files (*.csv)")}, QStringLiteral("verifica"));
     if (!percorso.isEmpty())
         EsportaCsv(percorso);
 }
 
 bool FinestraVerifica::EsportaCsv(const QString& percorso)
 {
-    QStringList campi;
-    for (const QString& campo : VerificaValutazioni::IntestazioneCsv())
-        campi << ScritturaCsv::Testo(campo);
+    QStringList campi; // the window's own headings, in the interface language
+    for (int c = 0; c < NumeroColonne; ++c)
+        campi << ScritturaCsv::Testo(modello_->headerData(c, Qt::Horizontal).toString());
     QByteArray csv = ScritturaCsv::Inizio() + ScritturaCsv::Riga(campi).toUtf8();
     for (int r = 0; r < ordinato_->rowCount(); ++r) {
         campi.clear();
@@ -222,6 +225,14 @@ bool FinestraVerifica::EsportaCsv(const QString& percorso)
     MessageBox::show(this, tr("The file %1 could not be written: %2").arg(percorso, file.errorString()),
                      MessageBox::Exclamation);
     return false;
+}
+
+void FinestraVerifica::ChiediMostra(const QModelIndex& indice)
+{
+    const QModelIndex riga = ordinato_->mapToSource(indice);
+    const QVariant tabella = modello_->index(riga.row(), File).data(RuoloTabella);
+    if (tabella.isValid())
+        emit mostra(tabelle_[tabella.toULongLong()], modello_->index(riga.row(), Nome).data().toString());
 }
 
 void FinestraVerifica::closeEvent(QCloseEvent* evento)

@@ -1,7 +1,8 @@
 // The check of stored ratings against the ratings computed from the curves, for one table
 // or for every database of the data folder: it runs on worker threads with a progress bar
 // and a cancel button, lists the entries whose stored ratings differ in a table sorted by
-// any column, and exports the list, in the order shown, as CSV.
+// any column, and exports the list, in the order shown, as CSV; a double click on a line asks
+// for its entry in the main window.
 #pragma once
 
 #include "model/TabelleCartellaDati.h"
@@ -12,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QModelIndex;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -39,6 +41,7 @@ public:
 
 signals:
     void terminata();
+    void mostra(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -48,6 +51,7 @@ private:
     void Terminata();
     void ChiediEsportazione();
     void AggiornaStato();
+    void ChiediMostra(const QModelIndex& indice);
 
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
     std::atomic<bool> annulla_{false};

@@ -648,6 +648,8 @@ MaterialeMostrato Form1::Mostrato() const
     m.nomeSelezionato = c_.List1->testoCorrente();
     m.record = mostrato_;
     m.conservati = conservati_;
+    if (form2_)
+        m.dataCalendario = form2_->MonthView1()->selectedDate();
     return m;
 }
 

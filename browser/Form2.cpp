@@ -7,6 +7,7 @@
 #include "ui/DidascaliaAdattata.h"
 
 #include <QCalendarWidget>
+#include <QCloseEvent>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -131,7 +132,20 @@ void Form2::CreaControlli()
     Command2_ = new QPushButton(QStringLiteral("Chiudi"), this);
     Command2_->setObjectName(QStringLiteral("Command2"));
     Command2_->setGeometry(Twips(2363, 8040, 1215, 375));
+    Command2_->setAutoDefault(false); // Enter in a box does not press it
     connect(Command2_, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Form2::closeEvent(QCloseEvent* evento)
+{
+    QDialog::closeEvent(evento);
+    if (evento->isAccepted())
+        deleteLater();
+}
+
+void Form2::keyPressEvent(QKeyEvent* evento)
+{
+    evento->accept();
 }
 
 void Form2::CaricaDidascalie()

@@ -27,6 +27,13 @@ public:
     // Empties every box, in the order 4, 5, 11, 6, 7, 8, 9, 10, 0, 1, 2, 3.
     void ResetValoriForm2();
 
+protected:
+    // The window system's close box discards the window: the next use creates it anew.
+    void closeEvent(QCloseEvent* evento) override;
+    // Keys the boxes leave (Enter, Escape, typed characters) are discarded: only "Chiudi"
+    // and the close box close the window.
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     void CreaControlli();
     void CaricaDidascalie();

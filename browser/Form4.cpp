@@ -3,8 +3,9 @@
 #include <QEvent>
 #include <QLabel>
 
-Form4::Form4(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
+// A tool window's border and no title bar: no caption, no buttons; it goes when the user
+// goes back to another window.
+Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QString());

@@ -1,5 +1,7 @@
 #include "GraficoFrequenze.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kAltezzaMassimo = 80;
@@ -32,6 +34,8 @@ void CalcolaGriglia(GeometriaGrafico& g)
 // Zero bands carry no value: they are bridged by the segment between their neighbours.
 void CalcolaCurva(const std::array<float, 21>& v, GeometriaGrafico& g)
 {
+    g.curva.clear();
+    g.marcatori.clear();
     auto punto = [&](int i) { return QPointF(i, g.K * v[i] + g.Off); };
     int j = 20;
     int k = 0;
@@ -52,6 +56,16 @@ void CalcolaCurva(const std::array<float, 21>& v, GeometriaGrafico& g)
             g.marcatori.append(punto(i));
 }
 
+// The range captions, max at the top line and min at the bottom one, and the curve on that scale.
+void Scala(GeometriaGrafico& g, const QLocale& locale)
+{
+    g.testoMassimo = FormattaValoreGrafico(g.max, locale);
+    g.testoMinimo = FormattaValoreGrafico(g.min, locale);
+    g.K = (kAltezzaMassimo - kAltezzaMinimo) / (double(g.max) - double(g.min));
+    g.Off = kAltezzaMassimo - g.K * g.max;
+    CalcolaCurva(g.valori, g);
+}
+
 } // namespace
 
 QString FormattaValoreGrafico(double valore, const QLocale& locale)
@@ -68,20 +82,24 @@ GeometriaGrafico CalcolaGrafico(const std::array<float, 21>& ValoriBande, bool s
     g.selezione = selezione;
     if (!selezione)
         return g;
+    g.valori = ValoriBande;
     CalcolaIntervallo(ValoriBande, g);
-    g.testoMassimo = FormattaValoreGrafico(g.max, locale);
-    g.testoMinimo = FormattaValoreGrafico(g.min, locale);
     CalcolaGriglia(g);
-    g.K = (kAltezzaMassimo - kAltezzaMinimo) / (double(g.max) - double(g.min));
-    g.Off = kAltezzaMassimo - g.K * g.max;
-    CalcolaCurva(ValoriBande, g);
+    Scala(g, locale);
     return g;
 }
 
-void AggiungiRiferimento(GeometriaGrafico& g, const Valutazione& v, const MotoreValutazione::Bande& bande)
+void AggiungiRiferimento(GeometriaGrafico& g, const Valutazione& v, const MotoreValutazione::Bande& bande,
+                         const QLocale& locale)
 {
     if (!g.selezione || !v.indice)
         return;
+    const auto [basso, alto] = std::minmax_element(v.riferimento.begin(), v.riferimento.end());
+    if (*alto > g.max || *basso < g.min) {
+        g.max = std::max(g.max, float(*alto));
+        g.min = std::min(g.min, float(*basso));
+        Scala(g, locale);
+    }
     auto punto = [&](int i, double valore) {
         return QPointF(Valutazione::PrimaBanda + i, g.K * valore + g.Off);
     };

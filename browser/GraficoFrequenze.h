@@ -28,13 +28,15 @@ struct GeometriaGrafico
     // unfavourable deviation from it, a segment from the band value to the curve.
     QVector<QLineF> riferimento;
     QVector<QLineF> deviazioni;
+    std::array<float, 21> valori{}; // the band values drawn
 };
 
 GeometriaGrafico CalcolaGrafico(const std::array<float, 21>& ValoriBande, bool selezione,
                                 const QLocale& locale = QLocale());
-// Adds the shifted reference curve and the unfavourable deviations of a computed rating, on the
-// chart's scale (which they do not change); nothing when the rating could not be computed.
+// Adds the shifted reference curve and the unfavourable deviations of a computed rating; the
+// value range widens to take the curve in, so that neither curve leaves the chart. Nothing
+// when the rating could not be computed.
 void AggiungiRiferimento(GeometriaGrafico& geometria, const Valutazione& valutazione,
-                         const MotoreValutazione::Bande& bande);
+                         const MotoreValutazione::Bande& bande, const QLocale& locale = QLocale());
 // "###,#0.0": one decimal, at least one integer digit, digit grouping (52,0 and 1.234,5).
 QString FormattaValoreGrafico(double valore, const QLocale& locale = QLocale());

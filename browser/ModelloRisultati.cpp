@@ -214,11 +214,14 @@ QString ModelloRisultati::TestoTabella(const TabelleCartellaDati::Tabella& t, in
     switch (colonna) {
     case Tipo:
         return TipiVoce::Nome(t.codice);
-    case Database: // the custom and theoretical databases as the tree names them
-        return t.relativo.endsWith(QLatin1String("/Database_sperimentale.mdb")) ? ZelmarCommonModule::M(19)
-               : t.relativo.endsWith(QLatin1String("/Database_teorico.mdb"))
-                   ? ZelmarCommonModule::M(28)
-                   : t.relativo.section(QLatin1Char('/'), 2);
+    case Database: // as the tree names them: the custom, the theoretical, a category's root
+        if (t.relativo.endsWith(QLatin1String("/Database_sperimentale.mdb")))
+            return ZelmarCommonModule::M(19);
+        if (t.relativo.endsWith(QLatin1String("/Database_teorico.mdb")))
+            return ZelmarCommonModule::M(28);
+        if (const Categoria* categoria = Categorie::CategoriaDi(t.codice))
+            return ZelmarCommonModule::M(categoria->messaggioRadice);
+        return t.relativo.section(QLatin1Char('/'), 2);
     case Tabella:
         return t.tabella;
     default:

@@ -63,12 +63,13 @@ public:
     // Sorts by the column (numbers and dates as such, texts regardless of case and accents,
     // equal values in the tables' order); -1: the tables' order.
     void sort(int colonna, Qt::SortOrder verso = Qt::AscendingOrder) override;
+    // What a table's column (kind, database, table) shows for the table's entries.
+    static QString TestoTabella(const TabelleCartellaDati::Tabella& t, int colonna);
 
 private:
     void Inserisci(std::vector<VoceTrovata>&& voci);
     void Riordina();
     std::vector<quint32> Ordine(int colonna, bool decrescente) const;
-    static QString TestoTabella(const TabelleCartellaDati::Tabella& t, int colonna);
     // The entry a row shows.
     size_t Posto(int riga) const { return ordine_.empty() ? size_t(riga) : ordine_[size_t(riga)]; }
 

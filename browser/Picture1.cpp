@@ -50,13 +50,13 @@ void Picture1::paintEvent(QPaintEvent*)
     DisegnaSfondo(p);
     if (!geometria_.selezione)
         return;
-    p.setRenderHint(QPainter::Antialiasing, true);
-
+    // The grid one pixel wide on whole pixels, crisp; the curves smooth.
     QPen griglia(Qt::black, 1);
     griglia.setCosmetic(true);
     p.setPen(griglia);
     for (const QLineF& l : geometria_.griglia)
-        p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
+        p.drawLine(InPixel(l.p1()).toPoint(), InPixel(l.p2()).toPoint());
+    p.setRenderHint(QPainter::Antialiasing, true);
 
     if (!geometria_.riferimento.isEmpty()) {
         QPen deviazione(ColoreDeviazioni, 2.5);
@@ -70,14 +70,14 @@ void Picture1::paintEvent(QPaintEvent*)
             p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
     }
 
-    QPen curva(ColoreCurva, 1.4);
+    QPen curva(ColoreCurva, 1);
     curva.setCapStyle(Qt::RoundCap);
     curva.setJoinStyle(Qt::RoundJoin);
     p.setPen(curva);
     for (const QLineF& l : geometria_.curva)
         p.drawLine(InPixel(l.p1()), InPixel(l.p2()));
 
-    QPen marcatore(ColoreCurva, 4);
+    QPen marcatore(ColoreCurva, 3);
     marcatore.setCapStyle(Qt::RoundCap);
     p.setPen(marcatore);
     for (const QPointF& punto : geometria_.marcatori)

@@ -11,10 +11,10 @@ using namespace ZelmarCommonModule;
 
 bool SceltaImmagine::NomeAccettabile(const QString& nome)
 {
-    if (nome.trimmed().isEmpty() || nome.contains(QLatin1Char('/')) || nome.contains(QLatin1Char('\\')) ||
-        nome.contains(QLatin1String("..")) || nome.contains(QChar(0)))
-        return false;
-    return !QDir::isAbsolutePath(nome) && !nome.contains(QLatin1Char(':'));
+    // Only a name that leaves the folder is refused: "muro..copia.jpg" is a file in it.
+    return !nome.trimmed().isEmpty() && !nome.contains(QLatin1Char('/')) &&
+           !nome.contains(QLatin1Char('\\')) && nome != QLatin1String(".") && nome != QLatin1String("..") &&
+           !nome.contains(QChar(0)) && !QDir::isAbsolutePath(nome);
 }
 
 QString SceltaImmagine::PercorsoProprio(int codice, const std::optional<QString>& immagine)

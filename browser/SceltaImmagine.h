@@ -18,6 +18,7 @@ public:
     // empty when the entry has none (no value, the no-image marker, an unsafe name, a kind
     // that always shows the placeholder).
     static QString PercorsoProprio(int codice, const std::optional<QString>& immagine);
-    // A plain file name: no folder separators, no "..", not absolute, not empty.
+    // A plain file name of the folder: no folder separators, not "." or "..", not absolute,
+    // not empty.
     static bool NomeAccettabile(const QString& nome);
 };

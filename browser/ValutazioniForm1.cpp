@@ -1,5 +1,6 @@
 #include "ValutazioniForm1.h"
 
+#include "ComandiVoce.h"
 #include "FinestraVerifica.h"
 #include "Form1.h"
 #include "app/ImpostazioniUtente.h"
@@ -137,6 +138,14 @@ void ValutazioniForm1::ApriVerifica(const QString& titolo, std::vector<TabelleCa
         verifica_->close(); // one check at a time: the one running is cancelled
     verifica_ = new FinestraVerifica(titolo, std::move(tabelle), form_);
     verifica_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(verifica_, &FinestraVerifica::mostra, this,
+            [this](const TabelleCartellaDati::Tabella& tabella, const QString& nome) {
+                DatiVoce voce;
+                voce.file = tabella.file;
+                voce.tabella = tabella.tabella;
+                voce.nome = nome;
+                form_->ComandiUscita()->MostraVoce(voce);
+            });
     verifica_->show();
     verifica_->Avvia();
 }

@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cmath>
 
 namespace {
 
@@ -19,10 +20,21 @@ constexpr double kRigaLegenda = 20;
 constexpr int kCarattereLegenda = 12;
 constexpr double kMargineLegenda = 10;
 
+double AltezzaLegenda(const QList<EsportazioneGrafico::VoceLegenda>& legenda)
+{
+    return legenda.isEmpty() ? 0 : legenda.size() * kRigaLegenda + 2 * kMargineLegenda;
+}
+
 QSizeF Dimensione(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& legenda)
 {
-    const double altezzaLegenda = legenda.isEmpty() ? 0 : legenda.size() * kRigaLegenda + 2 * kMargineLegenda;
-    return {grafico->size().width(), grafico->size().height() + altezzaLegenda};
+    return {grafico->size().width(), grafico->size().height() + AltezzaLegenda(legenda)};
+}
+
+// The chart laid out again at a new size (its axes and labels placed for it).
+void Ridimensiona(QChart* grafico, const QSizeF& dimensione)
+{
+    grafico->resize(dimensione);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void DisegnaLegenda(QPainter& pittore, const QList<EsportazioneGrafico::VoceLegenda>& legenda, double y,
@@ -89,6 +101,13 @@ bool ScriviPdf(QChart* grafico, const QList<EsportazioneGrafico::VoceLegenda>& l
 void EsportazioneGrafico::Disegna(QPainter& pittore, QChart* grafico, const QList<VoceLegenda>& legenda,
                                   const QRectF& destinazione)
 {
+    // The chart takes the destination's proportions (a page is wider than the window's chart),
+    // laid out at its own width for the drawing, then given back its size.
+    const QSizeF propria = grafico->size();
+    const double altezza =
+        propria.width() * destinazione.height() / destinazione.width() - AltezzaLegenda(legenda);
+    if (std::abs(altezza - propria.height()) > 1 && altezza > propria.height() / 3)
+        Ridimensiona(grafico, QSizeF(propria.width(), altezza));
     const QSizeF dimensione = Dimensione(grafico, legenda);
     const double scala =
         std::min(destinazione.width() / dimensione.width(), destinazione.height() / dimensione.height());
@@ -101,6 +120,8 @@ void EsportazioneGrafico::Disegna(QPainter& pittore, QChart* grafico, const QLis
     grafico->scene()->render(&pittore, QRectF(QPointF(), grafico->size()), grafico->sceneBoundingRect());
     DisegnaLegenda(pittore, legenda, grafico->size().height(), dimensione.width());
     pittore.restore();
+    if (grafico->size() != propria)
+        Ridimensiona(grafico, propria);
 }
 
 QString EsportazioneGrafico::Salva(QChart* grafico, const QList<VoceLegenda>& legenda,

@@ -18,8 +18,8 @@ struct VoceLegenda
     int stile; // the curve's colour and marker
 };
 
-// Draws the chart as it is on screen and the legend below it, scaled into the rectangle
-// with their proportions kept.
+// Draws the chart and the legend below it into the rectangle, the chart laid out for the
+// rectangle's proportions (a page's width and height) and scaled into it.
 void Disegna(QPainter& pittore, QChart* grafico, const QList<VoceLegenda>& legenda,
              const QRectF& destinazione);
 

@@ -35,6 +35,25 @@
 
 namespace {
 
+// The exports' file dialogs open in the folder last used for them.
+const QString kScopo = QStringLiteral("confronto");
+
+constexpr int kColonnaMassima = 240;
+
+// The text broken into lines at blanks, each at most larghezza wide where its words allow.
+QString APiuRighe(const QString& testo, const QFontMetrics& metrica, int larghezza)
+{
+    QStringList righe;
+    for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!righe.isEmpty() &&
+            metrica.horizontalAdvance(righe.last() + QLatin1Char(' ') + parola) <= larghezza)
+            righe.last() += QLatin1Char(' ') + parola;
+        else
+            righe << parola;
+    }
+    return righe.join(QLatin1Char('\n'));
+}
+
 QString NomeFileProposto(const QString& estensione)
 {
     return QCoreApplication::translate("FinestraConfronto", "comparison") + QLatin1Char('.') + estensione;
@@ -271,9 +290,14 @@ void FinestraConfronto::RiempiTabella()
     tabella_->clear();
     tabella_->setColumnCount(int(voci.size()));
     tabella_->setRowCount(int(righe.size()));
+    // The names whole, on as many lines as they need at the widest column (beside the marker,
+    // in the bold of the chosen column's heading).
+    QFont grassetto = tabella_->horizontalHeader()->font();
+    grassetto.setBold(true);
+    const QFontMetrics metrica(grassetto);
     for (int c = 0; c < voci.size(); ++c) {
-        auto* intestazione =
-            new QTableWidgetItem(GraficoCurve::Icona(insieme_.Elementi()[c].stile), voci[c].nome);
+        auto* intestazione = new QTableWidgetItem(GraficoCurve::Icona(insieme_.Elementi()[c].stile),
+                                                  APiuRighe(voci[c].nome, metrica, kColonnaMassima - 50));
         intestazione->setToolTip(GraficoCurve::Didascalia(voci[c]));
         tabella_->setHorizontalHeaderItem(c, intestazione);
     }
@@ -282,12 +306,19 @@ void FinestraConfronto::RiempiTabella()
         for (int c = 0; c < righe[r].celle.size(); ++c) {
             auto* cella = new QTableWidgetItem(TabellaConfronto::TestoCella(righe[r].celle[c]));
             cella->setTextAlignment(Qt::AlignCenter);
+            if (TabellaConfronto::Diversa(righe[r], voci[c])) {
+                QFont evidente = cella->font();
+                evidente.setBold(true);
+                cella->setFont(evidente);
+                cella->setForeground(TabellaConfronto::ColoreDiversa);
+                cella->setToolTip(tr("Differs from the value computed from the bands"));
+            }
             tabella_->setItem(r, c, cella);
         }
     }
     tabella_->resizeColumnsToContents();
     for (int c = 0; c < voci.size(); ++c)
-        tabella_->setColumnWidth(c, std::clamp(tabella_->columnWidth(c), 110, 240));
+        tabella_->setColumnWidth(c, std::clamp(tabella_->columnWidth(c), 110, kColonnaMassima));
 }
 
 void FinestraConfronto::MostraPunto(int voce, const QPointF& punto, bool sopra)
@@ -331,8 +362,8 @@ QString FinestraConfronto::EsportaTabella(const QString& percorso)
 
 void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const QString& filtro)
 {
-    QString percorso =
-        FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato), {filtro});
+    QString percorso = FileDialog::getSaveFileName(this, tr("Export the chart"), NomeFileProposto(formato),
+                                                   {filtro}, kScopo);
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())
@@ -342,8 +373,9 @@ void FinestraConfronto::ChiediEsportazioneGrafico(const QString& formato, const 
 
 void FinestraConfronto::ChiediEsportazioneTabella()
 {
-    QString percorso = FileDialog::getSaveFileName(
-        this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")), {tr("CSV files (*.csv)")});
+    QString percorso =
+        FileDialog::getSaveFileName(this, tr("Export the table"), NomeFileProposto(QStringLiteral("csv")),
+                                    {tr("CSV files (*.csv)")}, kScopo);
     if (percorso.isEmpty())
         return;
     if (QFileInfo(percorso).suffix().isEmpty())

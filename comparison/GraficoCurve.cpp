@@ -111,7 +111,13 @@ QIcon GraficoCurve::Icona(int stile)
 
 QString GraficoCurve::Didascalia(const DatiVoce& voce)
 {
-    QStringList pezzi{voce.nome, TipiVoce::Nome(voce.codice), voce.rigaValutazione};
+    QStringList pezzi{voce.nome, TipiVoce::Nome(voce.codice)};
+    if (const QString dichiarata = TipiVoce::RigaDichiarata(voce.codice, voce.valutazioni);
+        !dichiarata.isEmpty())
+        pezzi << (voce.diverse.isEmpty()
+                      ? QCoreApplication::translate("GraficoCurve", "declared %1").arg(dichiarata)
+                      : QCoreApplication::translate("GraficoCurve", "declared %1 (not as computed: %2)")
+                            .arg(dichiarata, voce.diverse.join(QStringLiteral(", "))));
     if (voce.calcolata && voce.calcolata->indice)
         pezzi << QCoreApplication::translate("GraficoCurve", "computed %1")
                      .arg(TipiVoce::RigaCalcolata(voce.codice, *voce.calcolata));

@@ -35,7 +35,8 @@ public:
     // The curve's marker filling the rectangle, for legends and headings.
     static void DisegnaMarcatore(QPainter& pittore, const QRectF& dove, int stile);
     static QIcon Icona(int stile);
-    // "Muro A - Rw (laboratory) - Rw(C,Ctr)= 52(-1, -4) dB - computed Rw(C;Ctr)= 52(-1;-4) dB"
+    // "Muro A - Rw (laboratory) - declared Rw(C;Ctr)= 52(-1;-4) dB - computed Rw(C;Ctr)= 52(-1;-4) dB",
+    // the declared values that differ from the computed ones named.
     static QString Didascalia(const DatiVoce& voce);
     // The band of a point of a marker series.
     static int Banda(const QPointF& punto);

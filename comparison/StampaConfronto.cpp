@@ -16,7 +16,7 @@ void DisegnaTabella(QPainter& pittore, const QRectF& pagina, const InsiemeConfro
     for (const InsiemeConfronto::Elemento& e : insieme.Elementi())
         voci << e.voce;
     const QList<TabellaConfronto::Riga> righe = TabellaConfronto::Righe(voci);
-    const int numeroRighe = int(righe.size()) + 1;
+    const int numeroRighe = int(righe.size()) + 2; // the names take two lines
     const double altezzaRiga = std::min(pagina.height() / numeroRighe, pagina.height() / 24);
     const double larghezzaEtichette = pagina.width() * 0.22;
     const double larghezzaColonna =
@@ -27,29 +27,38 @@ void DisegnaTabella(QPainter& pittore, const QRectF& pagina, const InsiemeConfro
     carattere.setStyleStrategy(QFont::PreferNoShaping); // the text reads back letter for letter
     pittore.setFont(carattere);
     const QFontMetricsF metrica(carattere, pittore.device());
+    // A cell of the table's row (the names' row, -1, two lines high) and column (the labels, -1).
     const auto cella = [&](int riga, int colonna, const QString& testo, Qt::Alignment allineamento) {
         const double x =
             colonna < 0 ? pagina.left() : pagina.left() + larghezzaEtichette + colonna * larghezzaColonna;
         const double larghezza = colonna < 0 ? larghezzaEtichette : larghezzaColonna;
-        const QRectF r(x, pagina.top() + riga * altezzaRiga, larghezza, altezzaRiga);
+        const QRectF r(x, pagina.top() + (riga < 0 ? 0 : riga + 2) * altezzaRiga, larghezza,
+                       altezzaRiga * (riga < 0 ? 2 : 1));
         pittore.drawRect(r);
         const QRectF interno = r.adjusted(altezzaRiga * 0.15, 0, -altezzaRiga * 0.15, 0);
-        pittore.drawText(interno, allineamento | Qt::AlignVCenter,
-                         metrica.elidedText(testo, Qt::ElideRight, interno.width()));
+        if (riga < 0) // the names whole where two lines hold them
+            pittore.drawText(interno, allineamento | Qt::AlignVCenter | Qt::TextWordWrap, testo);
+        else
+            pittore.drawText(interno, allineamento | Qt::AlignVCenter,
+                             metrica.elidedText(testo, Qt::ElideRight, interno.width()));
     };
 
     pittore.setPen(QPen(Qt::black, 0));
-    cella(0, -1, TabellaConfronto::Intestazione(), Qt::AlignLeft);
+    cella(-1, -1, TabellaConfronto::Intestazione(), Qt::AlignLeft);
     for (int c = 0; c < voci.size(); ++c) {
         pittore.fillRect(QRectF(pagina.left() + larghezzaEtichette + c * larghezzaColonna, pagina.top(),
                                 larghezzaColonna, altezzaRiga * 0.12),
                          GraficoCurve::Colore(insieme.Elementi()[c].stile));
-        cella(0, c, voci[c].nome, Qt::AlignHCenter);
+        cella(-1, c, voci[c].nome, Qt::AlignHCenter);
     }
     for (int r = 0; r < righe.size(); ++r) {
-        cella(r + 1, -1, righe[r].etichetta, Qt::AlignLeft);
-        for (int c = 0; c < righe[r].celle.size(); ++c)
-            cella(r + 1, c, TabellaConfronto::TestoCella(righe[r].celle[c]), Qt::AlignHCenter);
+        cella(r, -1, righe[r].etichetta, Qt::AlignLeft);
+        for (int c = 0; c < righe[r].celle.size(); ++c) {
+            const bool diversa = TabellaConfronto::Diversa(righe[r], voci[c]);
+            pittore.setPen(QPen(diversa ? TabellaConfronto::ColoreDiversa : Qt::black, 0));
+            cella(r, c, TabellaConfronto::TestoCella(righe[r].celle[c]), Qt::AlignHCenter);
+        }
+        pittore.setPen(QPen(Qt::black, 0));
     }
 }
 

@@ -74,8 +74,8 @@ QString TabellaConfronto::Intestazione()
 QList<TabellaConfronto::Riga> TabellaConfronto::Righe(const QList<DatiVoce>& voci)
 {
     QList<Riga> righe;
-    const auto aggiungi = [&](const QString& etichetta, auto cella) {
-        Riga riga{etichetta, {}};
+    const auto aggiungi = [&](const QString& etichetta, auto cella, const QString& colonna = {}) {
+        Riga riga{etichetta, {}, colonna};
         for (const DatiVoce& voce : voci)
             riga.celle << cella(voce);
         righe << riga;
@@ -88,8 +88,9 @@ QList<TabellaConfronto::Riga> TabellaConfronto::Righe(const QList<DatiVoce>& voc
         aggiungi(QStringLiteral("%1 Hz").arg(RecordSchema::Frequenze[banda]),
                  [banda](const DatiVoce& v) { return Cella(v.bande[banda]); });
     for (const QString& colonna : Unione(voci, ColonneMemorizzate))
-        aggiungi(QCoreApplication::translate("TabellaConfronto", "%1 stored").arg(colonna),
-                 [&colonna](const DatiVoce& v) { return Memorizzata(v, colonna); });
+        aggiungi(
+            QCoreApplication::translate("TabellaConfronto", "%1 stored").arg(colonna),
+            [&colonna](const DatiVoce& v) { return Memorizzata(v, colonna); }, colonna);
     for (const QString& simbolo : Unione(voci, SimboliCalcolati))
         aggiungi(QCoreApplication::translate("TabellaConfronto", "%1 computed (dB)").arg(simbolo),
                  [&simbolo](const DatiVoce& v) { return Calcolata(v, simbolo); });
@@ -114,6 +115,11 @@ QByteArray TabellaConfronto::Csv(const QList<DatiVoce>& voci)
         testo += ScritturaCsv::Riga(campi);
     }
     return ScritturaCsv::Inizio() + testo.toUtf8();
+}
+
+bool TabellaConfronto::Diversa(const Riga& riga, const DatiVoce& voce)
+{
+    return !riga.colonna.isEmpty() && voce.diverse.contains(riga.colonna);
 }
 
 QString TabellaConfronto::TestoCella(const QVariant& cella, const QLocale& locale)

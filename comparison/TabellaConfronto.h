@@ -6,6 +6,7 @@
 #include "exchange/DatiVoce.h"
 #include "model/LocaleDocumenti.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -16,6 +17,7 @@ struct Riga
 {
     QString etichetta;
     QList<QVariant> celle; // one per entry: text, number, or null for no value
+    QString colonna;       // the stored rating column of a row of stored values
 };
 
 // The heading of the first column, and the rows.
@@ -26,6 +28,11 @@ QList<Riga> Righe(const QList<DatiVoce>& voci);
 // and tab-separated text in the system's number form for the clipboard (a spreadsheet's).
 QByteArray Csv(const QList<DatiVoce>& voci);
 QString TestoAppunti(const QList<DatiVoce>& voci);
+
+// Whether the entry's cell of the row is a stored rating that differs from the computed one:
+// the window and the print mark it.
+bool Diversa(const Riga& riga, const DatiVoce& voce);
+inline const QColor ColoreDiversa(0xB0, 0x00, 0x00);
 
 // A cell as the window and the printed table show it: numbers in the documents' form.
 QString TestoCella(const QVariant& cella, const QLocale& locale = LocaleDocumenti::Locale());

@@ -1,6 +1,7 @@
 #include "CasellaNumerica.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 
 CasellaNumerica::CasellaNumerica(ModuleTextControl::Filtro filtro, bool consentiNegativo,
                                  bool selezionaSuFocus, QWidget* parent)
@@ -43,7 +44,7 @@ void CasellaNumerica::keyPressEvent(QKeyEvent* evento)
         emit frecciaGiu();
 
     const std::optional<int> codice = CodiceCarattere(*evento);
-    if (!codice) {
+    if (!codice || evento->matches(QKeySequence::SelectAll)) {
         CasellaTesto::keyPressEvent(evento);
         return;
     }
@@ -64,6 +65,24 @@ void CasellaNumerica::keyPressEvent(QKeyEvent* evento)
 void CasellaNumerica::focusInEvent(QFocusEvent* evento)
 {
     CasellaTesto::focusInEvent(evento);
-    if (selezionaSuFocus_)
-        setSelection(int(text().size()), -int(text().size()));
+    if (!selezionaSuFocus_)
+        return;
+    SelezionaTutto();
+    fuocoDalClic_ = evento->reason() == Qt::MouseFocusReason;
+}
+
+// The press of the click that gave the focus put the caret under the mouse: unless the
+// user dragged over part of the text, the whole of it is selected again.
+void CasellaNumerica::mouseReleaseEvent(QMouseEvent* evento)
+{
+    CasellaTesto::mouseReleaseEvent(evento);
+    if (fuocoDalClic_ && !hasSelectedText())
+        SelezionaTutto();
+    fuocoDalClic_ = false;
+}
+
+// The caret at the start, as the box has always selected.
+void CasellaNumerica::SelezionaTutto()
+{
+    setSelection(int(text().size()), -int(text().size()));
 }

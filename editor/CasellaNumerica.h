@@ -1,6 +1,7 @@
 // A number box of the editor: every typed character goes through its key filter,
-// while navigation and editing keys keep working; the band and rating boxes also
-// select their whole text on focus and report the Up and Down arrows.
+// while navigation and editing keys keep working (Ctrl+A selects all); a box made to
+// select on focus selects its whole text when it gets the focus, by the keyboard or by a
+// click, so that typing replaces the value. The Up and Down arrows are reported.
 #pragma once
 
 #include "ModuleTextControl.h"
@@ -28,9 +29,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
 
 private:
+    void SelezionaTutto();
+
     ModuleTextControl::Filtro filtro_;
     bool consentiNegativo_;
     bool selezionaSuFocus_;
+    bool fuocoDalClic_ = false; // the click that gave the focus is not over yet
 };

@@ -1,8 +1,11 @@
 #include "Form3.h"
 
+#include "AvvisoModificaAltrui.h"
+#include "CasellaACapo.h"
 #include "CasellaNumerica.h"
 #include "ImmagineMateriale.h"
 #include "ModuleTextControl.h"
+#include "SegnoParolaChiave.h"
 #include "ValutazioniEditor.h"
 
 #include "app/FileDialog.h"
@@ -202,9 +205,9 @@ QLabel* Form3::CreaEtichetta(QWidget* contenitore, const QString& nome, const QS
 }
 
 QLineEdit* Form3::CreaTesto(QWidget* contenitore, const QString& nome, int maxLunghezza, int sinistra,
-                            int alto, int larghezza, int altezza)
+                            int alto, int larghezza, int altezza, bool aCapo)
 {
-    auto* casella = new CasellaTesto(contenitore);
+    auto* casella = aCapo ? new CasellaACapo(contenitore) : new CasellaTesto(contenitore);
     casella->setObjectName(nome);
     casella->setMaxLength(maxLunghezza);
     casella->setGeometry(Twip(sinistra, alto, larghezza, altezza));
@@ -229,7 +232,7 @@ void Form3::CreaInformazioniGenerali()
     QWidget* f = frameInfogenerali_;
     constexpr int kLarghezza = 5295;
     label1_[11] = CreaEtichetta(f, QStringLiteral("Label1(11)"), {}, 120, 360, kLarghezza, 240);
-    text15_ = CreaTesto(f, QStringLiteral("Text15"), 255, 120, 600, kLarghezza, 285);
+    text15_ = CreaTesto(f, QStringLiteral("Text15"), 255, 120, 600, kLarghezza, 285, true);
     label1_[14] = CreaEtichetta(f, QStringLiteral("Label1(14)"), {}, 120, 960, kLarghezza, 240);
     combo1_ = new QComboBox(f);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -237,10 +240,12 @@ void Form3::CreaInformazioniGenerali()
     combo1_->setLineEdit(new CasellaTesto(combo1_));
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setGeometry(Twip(120, 1200, kLarghezza, 315));
+    segnoParola_ = new SegnoParolaChiave(combo1_, f);
+    segnoParola_->setGeometry(Twip(1560, 945, kLarghezza + 120 - 1560, 255));
     label1_[13] = CreaEtichetta(f, QStringLiteral("Label1(13)"), {}, 120, 1590, kLarghezza, 240);
-    text3_ = CreaTesto(f, QStringLiteral("Text3"), 255, 120, 1830, kLarghezza, 525);
+    text3_ = CreaTesto(f, QStringLiteral("Text3"), 255, 120, 1830, kLarghezza, 525, true);
     label1_[15] = CreaEtichetta(f, QStringLiteral("Label1(15)"), {}, 120, 2460, kLarghezza, 240);
-    text8_ = CreaTesto(f, QStringLiteral("Text8"), 255, 120, 2700, kLarghezza, 525);
+    text8_ = CreaTesto(f, QStringLiteral("Text8"), 255, 120, 2700, kLarghezza, 525, true);
     label1_[5] = CreaEtichetta(f, QStringLiteral("Label1(5)"), {}, 120, 3330, kLarghezza, 240);
     text9_ = CreaTesto(f, QStringLiteral("Text9"), 255, 120, 3570, 4695, 285);
     text9_->setReadOnly(true);
@@ -249,8 +254,8 @@ void Form3::CreaInformazioniGenerali()
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(Twip(4920, 3570, 495, 285));
     label1_[1] = CreaEtichetta(f, QStringLiteral("Label1(1)"), {}, 120, 3960, kLarghezza, 240);
-    text16_ =
-        CreaTesto(f, QStringLiteral("Text16"), std::numeric_limits<int>::max(), 120, 4200, kLarghezza, 525);
+    text16_ = CreaTesto(f, QStringLiteral("Text16"), std::numeric_limits<int>::max(), 120, 4200, kLarghezza,
+                        525, true);
     label1_[1]->hide();
     text16_->hide();
 }
@@ -336,7 +341,7 @@ void Form3::CreaStruttura()
         const int indice = 6 + k; // Label1(6)..Label1(10) over Text10..Text14
         label1_[indice] = CreaEtichetta(f, Indicizzato("Label1", indice), {}, kSinistre[k], 420, 1000, 285);
         const bool intero = k == 1; // the thickness s
-        struttura_[k] = CreaNumero(f, QStringLiteral("Text%1").arg(10 + k), intero, false, false,
+        struttura_[k] = CreaNumero(f, QStringLiteral("Text%1").arg(10 + k), intero, false, true,
                                    ZeroDecimale(), kSinistre[k], 720, 850, 285);
     }
     for (int n = 0; n < 16; ++n)
@@ -534,6 +539,8 @@ void Form3::CopiaBande()
 void Form3::CopiaMaterialeMostrato()
 {
     text15_->setText(mostrato_.nomeSelezionato);
+    if (mostrato_.record)
+        segnoParola_->ImpostaMemorizzata(mostrato_.record->Valore(Campo::ParolaChiave).toString());
     if (!tipo_)
         return;
     const auto mostrato = [this](Campo campo) {
@@ -547,8 +554,12 @@ void Form3::CopiaMaterialeMostrato()
                              ? mostrato(campo).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
                              : mostrato(campo));
     }
-    if (mostrato_.record && mostrato_.record->DataProva().isValid())
-        monthView1_->setSelectedDate(mostrato_.record->DataProva());
+    // The date as the information window's calendar shows it, also for an entry without one.
+    const QDate data = mostrato_.dataCalendario.isValid() ? mostrato_.dataCalendario
+                       : mostrato_.record                 ? mostrato_.record->DataProva()
+                                                          : QDate();
+    if (data.isValid())
+        monthView1_->setSelectedDate(data);
     for (size_t v = 0; v < tipo_->valutazioni.size(); ++v) {
         const auto conservato = Categorie::Conservato(*tipo_, tipo_->valutazioni[v]);
         const double valore = conservato ? mostrato_.conservati[int(*conservato)] : 0;
@@ -656,6 +667,8 @@ void Form3::Command2_Click()
     MessaggioCampo = esito.contesto;
     if (esito.tipo != SalvataggioMateriale::Esito::Ok) {
         MostraEsito(esito);
+        if (esito.tipo == SalvataggioMateriale::Esito::ModificatoDaAltri)
+            AdottaCambiamenti(esito.cambiate);
         return;
     }
     if (tipo_ && text9_->text() != M(66)) {
@@ -701,15 +714,21 @@ void Form3::MostraEsito(const SalvataggioMateriale::Esito& esito)
         return;
     }
     if (esito.tipo == Esito::ModificatoDaAltri) {
-        MessageBox::show(this,
-                         tr("Another user has changed this entry since it was shown, so nothing was saved. "
-                            "Close the editor, show the entry again and make the change once more."),
-                         MessageBox::Critical);
+        MessageBox::show(this, AvvisoModificaAltrui::Testo(esito.cambiate), MessageBox::Exclamation);
         return;
     }
     const int messaggio = esito.tipo == Esito::NomeVuoto ? 56 : esito.tipo == Esito::NomeDuplicato ? 57 : 58;
     MessageBox::show(this, M(messaggio), MessageBox::Critical);
     text15_->setFocus(Qt::OtherFocusReason);
+}
+
+void Form3::AdottaCambiamenti(const std::vector<SalvataggioMateriale::Cambiamento>& cambiate)
+{
+    if (!mostrato_.record)
+        return;
+    for (const SalvataggioMateriale::Cambiamento& c : cambiate)
+        mostrato_.record->Imposta(c.colonna, c.memorizzato);
+    segnoParola_->ImpostaMemorizzata(mostrato_.record->Valore(Campo::ParolaChiave).toString());
 }
 
 // While a value is written its caption is red; the rating captions change their

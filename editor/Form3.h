@@ -17,6 +17,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class SegnoParolaChiave;
 class ValutazioniEditor;
 
 class Form3 : public QDialog, private SalvataggioMateriale::Osservatore
@@ -59,8 +60,9 @@ private:
                         const QString& testoTitolo, int sinistra, int alto, int larghezza, int altezza);
     QLabel* CreaEtichetta(QWidget* contenitore, const QString& nome, const QString& testo, int sinistra,
                           int alto, int larghezza, int altezza);
+    // aCapo: Enter types a line break (CasellaACapo).
     QLineEdit* CreaTesto(QWidget* contenitore, const QString& nome, int maxLunghezza, int sinistra, int alto,
-                         int larghezza, int altezza);
+                         int larghezza, int altezza, bool aCapo = false);
     CasellaNumerica* CreaNumero(QWidget* contenitore, const QString& nome, bool intero, bool consentiNegativo,
                                 bool valore, const QString& testo, int sinistra, int alto, int larghezza,
                                 int altezza);
@@ -86,6 +88,9 @@ private:
     void TagliaAlPrimoACapo();
     QString TestoColonna(const QString& colonna) const;
     void MostraEsito(const SalvataggioMateriale::Esito& esito);
+    // After a refusal for another copy's changes: the entry as stored now is the one shown,
+    // so that Ok again saves over those changes.
+    void AdottaCambiamenti(const std::vector<SalvataggioMateriale::Cambiamento>& cambiate);
     void ImpostaColoreDidascalia(const QString& colonna, const QColor& colore);
     void InizioScrittura(const QString& colonna) override;
     void FineScrittura(const QString& colonna) override;
@@ -121,6 +126,7 @@ private:
     std::array<CasellaNumerica*, 24> text2_{};
     QLineEdit* text15_ = nullptr;
     QComboBox* combo1_ = nullptr;
+    SegnoParolaChiave* segnoParola_ = nullptr; // the stored keyword, when the box holds another
     QLineEdit* text3_ = nullptr;
     QLineEdit* text8_ = nullptr;
     QLineEdit* text9_ = nullptr;

@@ -5,6 +5,7 @@
 #include "model/Categorie.h"
 #include "model/RecordMateriale.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -17,4 +18,7 @@ struct MaterialeMostrato
     // The ratings the main window keeps, from the last entries that had them.
     std::array<double, NumeroValoriConservati> conservati{};
     QStringList paroleChiave; // every line of the main window's keyword box, line 0 included
+    // The information window's calendar: the entry's test date, or for an entry without one
+    // what the calendar kept of the entries shown before; invalid when nothing is shown.
+    QDate dataCalendario;
 };

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace {
 
@@ -56,7 +57,9 @@ std::optional<double> Numero(QString testo)
     if (!forma.match(testo).hasMatch())
         return std::nullopt;
     testo.replace(QLatin1Char(','), QLatin1Char('.'));
-    return testo.toDouble();
+    // Digits beyond what a number can hold make no number (never an infinity).
+    const double numero = testo.toDouble();
+    return std::isfinite(numero) ? std::optional(numero) : std::nullopt;
 }
 
 QString Breve(const QString& testo)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct DatiVoce
@@ -18,7 +19,8 @@ struct DatiVoce
     int codice = 0;
     QString nome;
 
-    QString descrizione; // line breaks replaced by blanks
+    QString descrizione; // line breaks as "\n"
+    QString note;        // the additional information, line breaks as "\n"
     // Certificate data; the theoretical kinds have none (certificato false).
     bool certificato = false;
     QString numeroCertificato;
@@ -37,6 +39,8 @@ struct DatiVoce
     MotoreValutazione::Bande bande{};
     // Computed from the bands; nothing for the linings, which have no computed rating.
     std::optional<Valutazione> calcolata;
+    // The stored rating columns whose value differs from the computed one.
+    QStringList diverse;
 
     // Entries are the same when they lie in the same table of the same file and carry the
     // same name.

@@ -5,6 +5,7 @@
 #include "model/FormatoNumero.h"
 #include "model/LocaleDocumenti.h"
 #include "model/RigaValutazione.h"
+#include "model/ValutazioneMateriale.h"
 
 using RecordSchema::Campo;
 
@@ -35,7 +36,9 @@ DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tip
     voce.tabella = tabella;
     voce.codice = tipo.codice;
     voce.nome = Testo(record, Campo::Nome);
-    voce.descrizione = Testo(record, Campo::Descrizione).replace(QLatin1String("\r\n"), QLatin1String(" "));
+    voce.descrizione = Testo(record, Campo::Descrizione).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    voce.note =
+        Testo(record, Campo::InformazioneAddizionale).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (const QVariant immagine = record.Valore(Campo::Immagine); !immagine.isNull())
         voce.immagine = immagine.toString();
     voce.certificato = !tipo.tabellaTeorica;
@@ -58,6 +61,8 @@ DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tip
         voce.bande[i] = Numero(record.Banda(tipo.grandezza, i));
     if (const auto grandezza = TipiVoce::GrandezzaValutata(tipo.codice))
         voce.calcolata = MotoreValutazione::Valuta(*grandezza, voce.bande);
+    for (const ValutazioneMateriale::Differenza& d : ValutazioneMateriale::Valuta(record, tipo).diverse)
+        voce.diverse << RecordSchema::Nome(d.colonna);
     return voce;
 }
 

@@ -34,5 +34,11 @@ QList<Termine> Termini(int codice, const Valutazione& valutazione);
 // "Rw(C;Ctr)= 52(-1;-4) dB": the index and the two main terms; "-" for what could not be
 // computed.
 QString RigaCalcolata(int codice, const Valutazione& valutazione);
+// The other terms, "C50-3150= -1 dB; C50-5000= 0 dB; ...", each term kept on one line (no-break
+// spaces); empty when the quantity has none.
+QString TerminiEstesi(int codice, const Valutazione& valutazione);
+// The stored ratings in the same form, "Rw(C;Ctr)= 52(-1;-4) dB" ("-" for a column without a
+// value); empty when no rating column holds a value.
+QString RigaDichiarata(int codice, const QList<QPair<QString, std::optional<double>>>& valutazioni);
 
 } // namespace TipiVoce

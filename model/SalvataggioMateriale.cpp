@@ -73,13 +73,21 @@ void VerificaBanda(const QString& testo)
                               .arg(testo, locale.toString(3.4E38, 'g', 2)));
 }
 
-// Whether the current row holds, in every column the save writes, what the user was shown.
-bool ComeMostrato(const Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta)
+// The columns the save writes in which the current row no longer holds what the user was
+// shown. Nothing shown: the row cannot be known to be unchanged.
+std::optional<std::vector<SalvataggioMateriale::Cambiamento>>
+Cambiate(const Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta)
 {
-    return richiesta.mostrato &&
-           std::all_of(richiesta.scritture.begin(), richiesta.scritture.end(), [&](const auto& s) {
-               return tabella.Field(s.colonna) == richiesta.mostrato->Valore(s.colonna);
-           });
+    if (!richiesta.mostrato)
+        return std::nullopt;
+    std::vector<SalvataggioMateriale::Cambiamento> cambiate;
+    for (const SalvataggioMateriale::Scrittura& s : richiesta.scritture) {
+        const QVariant memorizzato = tabella.Field(s.colonna);
+        const QVariant mostrato = richiesta.mostrato->Valore(s.colonna);
+        if (memorizzato != mostrato)
+            cambiate.push_back({s.colonna, mostrato, memorizzato});
+    }
+    return cambiate;
 }
 
 } // namespace
@@ -112,12 +120,14 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         else if (richiesta.modifica) {
             tabella->SetIndex(RecordSchema::Nome(Campo::Nome));
             tabella->Seek(QStringLiteral("="), richiesta.nomeSelezionato);
-            if (tabella->NoMatch())
+            if (tabella->NoMatch()) {
                 esito.tipo = Esito::NonTrovato;
-            else if (!ComeMostrato(*tabella, richiesta))
+            } else if (auto cambiate = Cambiate(*tabella, richiesta); !cambiate || !cambiate->empty()) {
                 esito.tipo = Esito::ModificatoDaAltri;
-            else
+                esito.cambiate = std::move(cambiate).value_or(std::vector<Cambiamento>{});
+            } else {
                 tabella->Edit();
+            }
         } else {
             tabella->AddNew();
         }

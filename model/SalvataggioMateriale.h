@@ -50,6 +50,14 @@ public:
         std::optional<RecordMateriale> mostrato;
     };
 
+    // A column another copy changed since the entry was shown: what was shown, what is stored.
+    struct Cambiamento
+    {
+        QString colonna;
+        QVariant mostrato, memorizzato;
+        bool operator==(const Cambiamento&) const = default;
+    };
+
     struct Esito
     {
         enum Tipo
@@ -62,9 +70,11 @@ public:
             ModificatoDaAltri, // the row changed since it was shown: nothing written
         };
         Tipo tipo = Ok;
-        QString descrizione;               // the engine's description (Errore)
-        QString contesto;                  // the value being written when it failed (Errore)
-        int numero = 0;                    // the engine's error number (Errore)
+        QString descrizione; // the engine's description (Errore)
+        QString contesto;    // the value being written when it failed (Errore)
+        int numero = 0;      // the engine's error number (Errore)
+        // ModificatoDaAltri: the columns written that changed, in the order of the writes.
+        std::vector<Cambiamento> cambiate;
         ListaMateriali::Versioni versioni; // the table's, before the save and after it (Ok)
     };
 

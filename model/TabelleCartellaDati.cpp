@@ -4,6 +4,7 @@
 #include "storage/NomiSenzaMaiuscole.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -18,8 +19,10 @@ constexpr int kOrdineTeorico[] = {catRwTeorico, catDRwTeorico, catLnwTeorico};
 
 QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
 {
-    // The platform gives no fixed listing order; name order keeps the tree the same on every start.
-    const QStringList nomi = QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name);
+    // The platform gives no fixed listing order; name order, whatever the letter case, keeps
+    // the tree the same on every start and as the user reads it.
+    const QStringList nomi =
+        QDir(cartella).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     QStringList tabelle;
     for (const QString& nome : nomi)
         if (!nome.startsWith(QLatin1Char('.'))) // hidden files, such as a copy's lock or backup
@@ -30,12 +33,13 @@ QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
 std::vector<TabelleCartellaDati::Tabella> TabelleCartellaDati::Elenca(const QString& cartellaDati)
 {
     const QString database = QDir(cartellaDati).filePath(QStringLiteral("Databases/Database/"));
-    const QDir dati(cartellaDati);
+    // Both absolute: QDir gives a relative path back unchanged.
+    const QDir dati(QFileInfo(cartellaDati).absoluteFilePath());
     std::vector<Tabella> tabelle;
     // A file or folder copied in other letter cases is found as the tree and the program find it.
     const auto aggiungi = [&](const QString& percorso, const QString& tabella, int codice) {
         const QString file = NomiSenzaMaiuscole::Trova(percorso);
-        tabelle.push_back({file, dati.relativeFilePath(file), tabella, codice});
+        tabelle.push_back({file, dati.relativeFilePath(QFileInfo(file).absoluteFilePath()), tabella, codice});
     };
     for (int codice : kOrdinePersonale)
         aggiungi(database + QStringLiteral("Database_sperimentale.mdb"),

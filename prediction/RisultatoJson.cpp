@@ -2,8 +2,8 @@
 
 #include "prediction/Previsione.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -12,14 +12,15 @@ std::string Intero(const std::optional<int>& valore)
     return valore ? std::to_string(*valore) : std::string("null");
 }
 
-// A number with the given decimals; null when it is not finite.
+// A number with the given decimals and a decimal point whatever the user's locale; null when
+// it is not finite.
 std::string Decimale(double valore, int decimali)
 {
     if (!std::isfinite(valore))
         return "null";
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%.*f", decimali, valore);
-    std::string s = testo;
+    char testo[400];
+    const auto fine = std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed, decimali).ptr;
+    std::string s(testo, fine);
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1); // -0.0
     return s;

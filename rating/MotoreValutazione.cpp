@@ -286,7 +286,7 @@ Valutazione MotoreValutazione::Valuta(GrandezzaBande grandezza, const Bande& ban
 {
     Valutazione v;
     v.grandezza = grandezza;
-    const Decimi misure = InDecimi(bande);
+    const Decimi misure = InDecimi(SenzaZeriNonMisurati(bande));
     switch (grandezza) {
     case GrandezzaBande::R:
     case GrandezzaBande::Dn:

@@ -23,11 +23,15 @@ public:
                                                             1250, 1600, 2000, 2500, 3150, 4000, 5000};
 
     // Rates the bands as the given quantity; the caller decides which quantity its bands
-    // hold (see GrandezzaDaPrefisso). Allocates nothing and may run on any thread.
+    // hold (see GrandezzaDaPrefisso). The bands are read by SenzaZeriNonMisurati first, so
+    // that every window, check and tool rates a curve alike. Allocates nothing and may run
+    // on any thread.
     static Valutazione Valuta(GrandezzaBande grandezza, const Bande& bande);
 
-    // Bands as the databases keep them, for the capabilities that read them (prediction): a 0
-    // stored at 50, 63, 80, 4000 or 5000 Hz means that band was not measured.
+    // Bands as the databases keep them: a 0 at 50, 63, 80, 4000 or 5000 Hz means that band
+    // was not measured (certificates to 100-3150 Hz leave those bands at 0), so it has no
+    // value; from 100 to 3150 Hz a 0 stays a value. The one place of this rule: the rating
+    // and the prediction read their bands through it.
     static Bande SenzaZeriNonMisurati(Bande bande);
     // 10^(L/10) of ISO 717-1 spectrum No. 1 (A-weighted pink noise) at each band: the relative
     // sound energy of the source that C rates against.

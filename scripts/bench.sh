@@ -34,7 +34,8 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
   "$b/bench/zelmar-bench-previsione"
   "$b/bench/zelmar-bench-verifica" "$b/tools/zelmar-valuta" "$dati/100000"
   "$b/bench/zelmar-bench-ricerca" "$dati/100000"
-  server='"$1/tools/zelmar-condividi" --sostituisci --verso-server "$2/Databases/Database/Database_sperimentale.mdb" "$3" &&
+  server='"$1/bench/zelmar-bench-condividi" "$1/tools/zelmar-condividi" "$2/Databases/Database/Database_sperimentale.mdb" "$3" &&
+          "$1/tools/zelmar-condividi" --sostituisci --verso-server "$2/Databases/Database/Database_sperimentale.mdb" "$3" &&
           "$1/bench/zelmar-bench-condiviso" "$2" "$3"'
   if [ -n "${ZELMAR_BENCH_SERVER:-}" ]; then
     bash -c "$server" _ "$b" "$dati/100000" "$ZELMAR_BENCH_SERVER" || echo "shared database: not measured"

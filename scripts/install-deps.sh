@@ -14,7 +14,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           dpkg-dev file desktop-file-utils appstream lintian
           # The comparison and the data sheets: charts (QtCharts needs the OpenGL headers);
           # pdftotext reads the sheets back in the tests.
-          qt6-charts-dev libqt6opengl6-dev poppler-utils)
+          qt6-charts-dev libqt6opengl6-dev poppler-utils
+          # The tests' Italian settings, for the C library too.
+          locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -24,4 +26,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
+  echo "Generating the locale it_IT.UTF-8"
+  sed -i 's/^# *\(it_IT\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen
 fi

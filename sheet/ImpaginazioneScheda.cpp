@@ -3,22 +3,23 @@
 #include <algorithm>
 
 namespace {
+constexpr double kCarta = 16;
 constexpr double kTitolo = 14;
 constexpr double kTipo = 6;
-constexpr double kValutazione = 13;
-constexpr double kDescrizione = 50;
+constexpr double kValutazione = 21;
+constexpr double kDescrizione = 42;
 constexpr double kCertificato = 38;
 constexpr double kLegenda = 5;
 constexpr double kBande = 38;
-constexpr double kPiede = 6;
+constexpr double kPiede = 9;
 constexpr double kSpazio = 3;
 constexpr double kColonnaDestra = 0.37; // share of the width for the picture and the physical data
 } // namespace
 
-ImpaginazioneScheda ImpaginazioneScheda::Per(const QSizeF& paginaMm)
+ImpaginazioneScheda ImpaginazioneScheda::Per(const QSizeF& paginaMm, bool carta, bool immagine)
 {
     const QSizeF a4(210, 297);
-    ImpaginazioneScheda s = SuA4(a4);
+    ImpaginazioneScheda s = SuA4(a4, carta, immagine);
     const double scala = std::min(paginaMm.width() / a4.width(), paginaMm.height() / a4.height());
     const QPointF spostamento((paginaMm.width() - a4.width() * scala) / 2, 0);
     for (QRectF* r : s.Puntatori())
@@ -31,17 +32,18 @@ QList<QRectF> ImpaginazioneScheda::Riquadri() const
     ImpaginazioneScheda copia = *this;
     QList<QRectF> riquadri;
     for (const QRectF* r : copia.Puntatori())
-        riquadri << *r;
+        if (!r->isEmpty())
+            riquadri << *r;
     return riquadri;
 }
 
 QList<QRectF*> ImpaginazioneScheda::Puntatori()
 {
-    return {&titolo, &tipo,    &valutazione, &descrizione, &immagine, &certificato,
-            &fisici, &grafico, &legenda,     &bande,       &piede};
+    return {&carta,       &titolo, &tipo,    &valutazione, &descrizione, &immagine,
+            &certificato, &fisici, &grafico, &legenda,     &bande,       &piede};
 }
 
-ImpaginazioneScheda ImpaginazioneScheda::SuA4(const QSizeF& paginaMm)
+ImpaginazioneScheda ImpaginazioneScheda::SuA4(const QSizeF& paginaMm, bool carta, bool immagine)
 {
     ImpaginazioneScheda s;
     const double sinistra = Margine;
@@ -59,10 +61,15 @@ ImpaginazioneScheda ImpaginazioneScheda::SuA4(const QSizeF& paginaMm)
         aDestra = QRectF(sinistra + colonnaSinistra + kSpazio, y, destra, altezza);
         y += altezza + kSpazio;
     };
+    if (carta)
+        s.carta = riga(kCarta);
     s.titolo = riga(kTitolo);
     s.tipo = riga(kTipo);
     s.valutazione = riga(kValutazione);
-    divisa(kDescrizione, s.descrizione, s.immagine);
+    if (immagine)
+        divisa(kDescrizione, s.descrizione, s.immagine);
+    else
+        s.descrizione = riga(kDescrizione);
     divisa(kCertificato, s.certificato, s.fisici);
 
     const double fine = paginaMm.height() - Margine;

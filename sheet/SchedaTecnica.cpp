@@ -98,38 +98,78 @@ QString Norma(GrandezzaBande grandezza)
                                                                              : QStringLiteral("ISO 717-2");
 }
 
-QString RigaCalcolata(const DatiVoce& voce)
+// The stored ratings as the entry declares them; empty when it stores none.
+QString RigaDichiarata(const DatiVoce& voce)
+{
+    const QString riga = TipiVoce::RigaDichiarata(voce.codice, voce.valutazioni);
+    if (riga.isEmpty())
+        return {};
+    QString testo = QCoreApplication::translate("SchedaTecnica", "Declared values: %1").arg(riga);
+    if (!voce.diverse.isEmpty())
+        testo += QCoreApplication::translate("SchedaTecnica", " (not as computed: %1)")
+                     .arg(voce.diverse.join(QStringLiteral(", ")));
+    return testo;
+}
+
+// The ratings computed from the bands and, for a second line, the deviation sum and the
+// extended terms.
+QPair<QString, QString> RigheCalcolate(const DatiVoce& voce)
 {
     if (!voce.calcolata)
-        return QCoreApplication::translate(
-            "SchedaTecnica",
-            "Computed from the bands: none, ISO 717 gives no single-number rating for the improvement of a "
-            "lining.");
+        return {QCoreApplication::translate(
+                    "SchedaTecnica",
+                    "Computed from the bands: none, ISO 717 gives no single-number rating for "
+                    "the improvement of a lining."),
+                {}};
     const Valutazione& v = *voce.calcolata;
     if (!v.indice)
-        return QCoreApplication::translate(
-            "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value.");
-    QString riga = QCoreApplication::translate("SchedaTecnica", "Computed from the bands (%1): %2")
-                       .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v));
+        return {
+            QCoreApplication::translate(
+                "SchedaTecnica", "Computed from the bands: none, a band from 100 to 3150 Hz has no value."),
+            {}};
+    QStringList seconda;
     if (const auto somma = v.SommaDeviazioni())
-        riga += QCoreApplication::translate("SchedaTecnica", "; unfavourable deviations %1 dB")
-                    .arg(LocaleDocumenti::Locale().toString(*somma, 'f', 1));
-    return riga;
+        seconda << QCoreApplication::translate("SchedaTecnica", "Unfavourable deviations %1 dB")
+                       .arg(LocaleDocumenti::Locale().toString(*somma, 'f', 1));
+    if (const QString estesi = TipiVoce::TerminiEstesi(voce.codice, v); !estesi.isEmpty())
+        seconda << estesi;
+    return {QCoreApplication::translate("SchedaTecnica", "Computed according to %1: %2")
+                .arg(Norma(v.grandezza), TipiVoce::RigaCalcolata(voce.codice, v)),
+            seconda.join(QStringLiteral("; "))};
+}
+
+void DisegnaCarta(Pagina& pagina, const ImpaginazioneScheda& s, const CartaIntestata& carta)
+{
+    if (s.carta.isEmpty())
+        return;
+    QRectF testo = s.carta.adjusted(0, 0, 0, -2);
+    if (!carta.logo.isNull()) {
+        QSizeF dimensione = carta.logo.size();
+        dimensione.scale(QSizeF(s.carta.width() / 3, testo.height()), Qt::KeepAspectRatio);
+        pagina.pittore().setRenderHint(QPainter::SmoothPixmapTransform);
+        pagina.pittore().drawImage(pagina.Px(QRectF(testo.topLeft(), dimensione)), carta.logo);
+        testo.setLeft(testo.left() + dimensione.width() + 4);
+    }
+    pagina.Testo(testo.adjusted(0, testo.height() / 2 - 3.5, 0, 0), carta.laboratorio,
+                 Pagina::Carattere(13, true), kBlu);
+    pagina.pittore().setPen(QPen(kBlu, pagina.Px(0.3)));
+    pagina.pittore().drawLine(pagina.Px(s.carta.bottomLeft()), pagina.Px(s.carta.bottomRight()));
 }
 
 void DisegnaIntestazione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
     pagina.Testo(s.titolo, voce.nome, Pagina::Carattere(15, true), kBlu);
-    pagina.Testo(s.tipo,
-                 QCoreApplication::translate("SchedaTecnica", "%1 - %2, table %3")
-                     .arg(TipiVoce::Nome(voce.codice), QFileInfo(voce.file).fileName(), voce.tabella),
-                 Pagina::Carattere(9), Qt::darkGray);
+    pagina.Testo(s.tipo, TipiVoce::Nome(voce.codice), Pagina::Carattere(9), Qt::darkGray);
     pagina.Cornice(s.valutazione, kGrigio);
-    const QRectF interno = s.valutazione.adjusted(2, 1.5, -2, -1);
-    const double prima = pagina.Testo(
-        interno, QCoreApplication::translate("SchedaTecnica", "Stored: %1").arg(voce.rigaValutazione),
-        Pagina::Carattere(11, true));
-    pagina.Testo(interno.adjusted(0, prima + 0.5, 0, 0), RigaCalcolata(voce), Pagina::Carattere(9));
+    QRectF interno = s.valutazione.adjusted(2, 1.5, -2, -1);
+    const auto riga = [&](const QString& testo, const QFont& carattere) {
+        if (!testo.isEmpty() && interno.height() > 2)
+            interno.setTop(interno.top() + pagina.Testo(interno, testo, carattere) + 0.5);
+    };
+    riga(RigaDichiarata(voce), Pagina::Carattere(11, true));
+    const auto [calcolata, estesi] = RigheCalcolate(voce);
+    riga(calcolata, Pagina::Carattere(9.5, true));
+    riga(estesi, Pagina::Carattere(8));
 }
 
 void DisegnaDescrizione(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce,
@@ -137,8 +177,16 @@ void DisegnaDescrizione(Pagina& pagina, const ImpaginazioneScheda& s, const Dati
 {
     const QRectF testo =
         pagina.Intestazione(s.descrizione, QCoreApplication::translate("SchedaTecnica", "Description"));
-    pagina.Testo(testo, voce.descrizione.isEmpty() ? kNessuno : voce.descrizione, Pagina::Carattere(9));
-    if (immagine.isNull())
+    const bool note = !voce.note.trimmed().isEmpty();
+    // With notes, the description takes at most two thirds and the notes follow it.
+    const double altezza = pagina.Testo(testo.adjusted(0, 0, 0, note ? -testo.height() / 3 : 0),
+                                        voce.descrizione.trimmed().isEmpty() ? kNessuno : voce.descrizione,
+                                        Pagina::Carattere(9));
+    if (note)
+        pagina.Testo(pagina.Intestazione(testo.adjusted(0, altezza + 3, 0, 0),
+                                         QCoreApplication::translate("SchedaTecnica", "Notes")),
+                     voce.note, Pagina::Carattere(9));
+    if (s.immagine.isEmpty() || immagine.isNull())
         return;
     pagina.Cornice(s.immagine);
     const QRectF spazio = pagina.Px(s.immagine.adjusted(1, 1, -1, -1));
@@ -170,8 +218,8 @@ void DisegnaDati(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& v
     const auto valore = [&voce](const QString& testo) { return voce.certificato ? testo : kNessuno; };
     DisegnaCoppie(
         pagina,
-        pagina.Intestazione(s.certificato, QCoreApplication::translate("SchedaTecnica", "Certificate")),
-        {{QCoreApplication::translate("SchedaTecnica", "Certificate"), valore(voce.numeroCertificato)},
+        pagina.Intestazione(s.certificato, QCoreApplication::translate("SchedaTecnica", "Test certificate")),
+        {{QCoreApplication::translate("SchedaTecnica", "Number"), valore(voce.numeroCertificato)},
          {QCoreApplication::translate("SchedaTecnica", "Test date"), valore(voce.dataProva)},
          {QCoreApplication::translate("SchedaTecnica", "Testing body"), valore(voce.ente)},
          {QCoreApplication::translate("SchedaTecnica", "Requesting company"), valore(voce.societa)}},
@@ -185,25 +233,17 @@ void DisegnaDati(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& v
         voce.fisici, 30);
 }
 
+// The chart is laid out at twice screen size (96 dots per inch) with fonts twice their size
+// on paper, and drawn scaled into its box: at screen size the band labels of the frequency
+// axis would not fit between their grid lines.
+constexpr double kScala = 2;
+
 void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
-    // The chart is laid out at twice screen size (96 dots per inch) with fonts twice their
-    // size on paper, and drawn scaled into its box: at screen size the band labels of the
-    // frequency axis would not fit between their grid lines.
-    constexpr double kScala = 2;
-    constexpr double kPuntiPerMm = kScala * 96 / 25.4;
     QGraphicsScene scena;
     auto* grafico = new QChart;
     scena.addItem(grafico);
-    grafico->setGeometry(QRectF(QPointF(), s.grafico.size() * kPuntiPerMm));
-    grafico->setBackgroundRoundness(0);
-    grafico->setMargins(QMargins(0, 0, 0, 0));
-    grafico->legend()->hide();
-    GraficoCurve::Disegna(grafico, {{&voce, 0}}, true, kScala * 0.7);
-    for (QAbstractAxis* asse : grafico->axes()) {
-        asse->setLabelsFont(Pagina::Carattere(6.5 * kScala));
-        asse->setTitleFont(Pagina::Carattere(7 * kScala));
-    }
+    SchedaTecnica::PreparaGrafico(grafico, s.grafico.size(), voce);
     // The axes are laid out by the chart's pending layout events.
     QCoreApplication::sendPostedEvents();
     scena.render(&pagina.pittore(), pagina.Px(s.grafico), grafico->geometry());
@@ -275,38 +315,57 @@ void DisegnaBande(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& 
     }
 }
 
-void DisegnaPiede(Pagina& pagina, const ImpaginazioneScheda& s)
+void DisegnaPiede(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
     pagina.pittore().setPen(QPen(kBlu, pagina.Px(0.3)));
     pagina.pittore().drawLine(pagina.Px(s.piede.topLeft()), pagina.Px(s.piede.topRight()));
     const QRectF testo = s.piede.adjusted(0, 1.2, 0, 0);
     pagina.Testo(testo, QStringLiteral("ZELMARtek"), Pagina::Carattere(7.5, true), kBlu);
-    pagina.Testo(testo,
-                 QCoreApplication::translate("SchedaTecnica", "Data sheet written on %1")
-                     .arg(LocaleDocumenti::Data(QDate::currentDate())),
-                 Pagina::Carattere(7.5), Qt::darkGray, Qt::AlignRight);
+    const double riga = pagina.Testo(testo,
+                                     QCoreApplication::translate("SchedaTecnica", "Data sheet written on %1")
+                                         .arg(LocaleDocumenti::Data(QDate::currentDate())),
+                                     Pagina::Carattere(7.5), Qt::darkGray, Qt::AlignRight);
+    pagina.Testo(testo.adjusted(0, riga + 0.3, 0, 0),
+                 QCoreApplication::translate("SchedaTecnica", "Source: %1, table %2")
+                     .arg(QFileInfo(voce.file).fileName(), voce.tabella),
+                 Pagina::Carattere(6), Qt::gray);
 }
 
 } // namespace
 
 void SchedaTecnica::Disegna(QPainter& pittore, const QSizeF& paginaMm, double pixelPerMm,
-                            const DatiVoce& voce, const QImage& immagine)
+                            const DatiVoce& voce, const QImage& immagine, const CartaIntestata& carta)
 {
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setRenderHint(QPainter::TextAntialiasing);
     Pagina pagina(pittore, pixelPerMm);
-    const ImpaginazioneScheda s = ImpaginazioneScheda::Per(paginaMm);
+    const ImpaginazioneScheda s = ImpaginazioneScheda::Per(paginaMm, !carta.Vuota(), !immagine.isNull());
+    DisegnaCarta(pagina, s, carta);
     DisegnaIntestazione(pagina, s, voce);
     DisegnaDescrizione(pagina, s, voce, immagine);
     DisegnaDati(pagina, s, voce);
     DisegnaGrafico(pagina, s, voce);
     DisegnaBande(pagina, s, voce);
-    DisegnaPiede(pagina, s);
+    DisegnaPiede(pagina, s, voce);
     pittore.restore();
 }
 
-QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine)
+void SchedaTecnica::PreparaGrafico(QChart* grafico, const QSizeF& dimensioneMm, const DatiVoce& voce)
+{
+    grafico->setGeometry(QRectF(QPointF(), dimensioneMm * (kScala * 96 / 25.4)));
+    grafico->setBackgroundRoundness(0);
+    grafico->setMargins(QMargins(0, 0, 0, 0));
+    grafico->legend()->hide();
+    GraficoCurve::Disegna(grafico, {{&voce, 0}}, true, kScala * 0.7);
+    for (QAbstractAxis* asse : grafico->axes()) {
+        asse->setLabelsFont(Pagina::Carattere(6.5 * kScala));
+        asse->setTitleFont(Pagina::Carattere(7 * kScala));
+    }
+}
+
+QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine,
+                                 const CartaIntestata& carta)
 {
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
@@ -321,7 +380,7 @@ QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, 
         pdf.setCreator(QStringLiteral("ZELMARtek"));
         QPainter pittore(&pdf);
         Disegna(pittore, QPageSize(QPageSize::A4).size(QPageSize::Millimeter), pdf.resolution() / 25.4, voce,
-                immagine);
+                immagine, carta);
         if (!pittore.end())
             return QCoreApplication::translate("SchedaTecnica",
                                                "%1 cannot be written: the page could not be drawn.")
@@ -333,13 +392,14 @@ QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, 
     return {};
 }
 
-bool SchedaTecnica::Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine)
+bool SchedaTecnica::Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine,
+                           const CartaIntestata& carta)
 {
     stampante.setFullPage(true);
     QPainter pittore;
     if (!pittore.begin(&stampante))
         return false;
     const QSizeF pagina = stampante.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    Disegna(pittore, pagina, stampante.resolution() / 25.4, voce, immagine);
+    Disegna(pittore, pagina, stampante.resolution() / 25.4, voce, immagine, carta);
     return pittore.end();
 }

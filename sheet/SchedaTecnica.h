@@ -1,14 +1,17 @@
-// The data sheet of one entry: a single page with its name, kind, rating lines (stored and
-// computed), description, picture, certificate and physical data, the curve with its
-// shifted reference curve and the table of the 21 bands. Written as a PDF with real text, or
-// printed; long texts are cut to their boxes, so the sheet is always one page.
+// The data sheet of one entry, fit to send: a single page with an optional letterhead, its
+// name, kind, the declared and the computed ratings, description and notes, picture,
+// certificate and physical data, the curve with its shifted reference curve and the table of
+// the 21 bands, and where the entry lies in a small line of the footer. Written as a PDF with
+// real text, or printed; long texts are cut to their boxes, so the sheet is always one page.
 #pragma once
 
+#include "CartaIntestata.h"
 #include "exchange/DatiVoce.h"
 
 #include <QImage>
 #include <QString>
 
+class QChart;
 class QPainter;
 class QPrinter;
 
@@ -18,10 +21,14 @@ public:
     // Paints the sheet on a page of paginaMm (millimetres) at the painter's origin, in device
     // units of pixelPerMm. immagine may be null (no picture box is drawn then).
     static void Disegna(QPainter& pittore, const QSizeF& paginaMm, double pixelPerMm, const DatiVoce& voce,
-                        const QImage& immagine);
+                        const QImage& immagine, const CartaIntestata& carta = {});
+    // The sheet's chart of the entry, laid out for a box of dimensioneMm.
+    static void PreparaGrafico(QChart* grafico, const QSizeF& dimensioneMm, const DatiVoce& voce);
 
     // A4 PDF. Empty when written; otherwise what went wrong.
-    static QString ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine);
+    static QString ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine,
+                             const CartaIntestata& carta = {});
     // On the page size the user chose for the printer; false when printing failed.
-    static bool Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine);
+    static bool Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine,
+                       const CartaIntestata& carta = {});
 };

@@ -6,6 +6,7 @@
 // to the kept ones when its last holder lets it go, never with a transaction open.
 #pragma once
 
+#include "AttesaServer.h"
 #include "DbException.h"
 
 #include <QByteArray>
@@ -66,8 +67,13 @@ public:
     // done, for the message: "read the table «X»". Throws DbException on any failure.
     RisultatoPg Esegui(const QString& sql, const QString& azione,
                        const std::vector<ParametroPg>& parametri = {}, bool risultatoBinario = false);
-    // Sends rows in COPY's text form after a COPY ... FROM STDIN statement, and ends it.
+    // After a COPY ... FROM STDIN statement: sends rows in COPY's text form, then ends the
+    // copy; rinuncia (a reason) ends it undone instead.
     void Copia(const QByteArray& righe, const QString& azione);
+    void FineCopia(const QString& azione, const QString& rinuncia = {});
+    // After a COPY ... TO STDOUT statement: the next row in COPY's text form, its line
+    // break included; false once every row was read.
+    bool RigaCopia(QByteArray& riga, const QString& azione);
     bool InTransazione() const;
     // Number of rows the statement changed.
     static qint64 RigheToccate(const PGresult* risultato);
@@ -83,7 +89,15 @@ private:
     static PGconn* Connetti(const QString& conninfo);
     static void Restituisci(PgConnessione* connessione);
     bool Viva();
-    RisultatoPg EseguiUnaVolta(const QString& sql, const std::vector<ParametroPg>& parametri, bool binario);
+    static QByteArray Impostazioni(const AttesaServer::Limiti& limiti);
+    RisultatoPg EseguiUnaVolta(const QString& sql, const std::vector<ParametroPg>& parametri, bool binario,
+                               const QString& azione);
+    // Waits, within the limits and as long as the thread's listener lets it, until the
+    // server has answered; the results of the statements sent, the last or the failed one.
+    RisultatoPg Risultato(const QString& azione);
+    struct Attesa;
+    void AttendiRisposta(const QString& azione, Attesa& attesa);
+    [[noreturn]] void Abbandona(const QString& azione, const QString& motivo);
     [[noreturn]] void Lancia(const PGresult* risultato, const QString& azione);
     void Dimentica();
 
@@ -91,4 +105,5 @@ private:
     QString conninfo_;
     QString server_;
     bool appenaRipresa_ = false; // taken from the kept ones and not used yet
+    AttesaServer::Limiti limiti_;
 };

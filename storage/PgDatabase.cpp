@@ -13,46 +13,6 @@ namespace {
 // Taken while the tables are created, so that two programs starting together do not both
 // create them ("ZELM").
 constexpr qint64 BloccoCreazione = 0x5A454C4D;
-// How long a save waits for another user's save of the same table before it gives up.
-const QString AttesaBlocco = QStringLiteral("SET LOCAL lock_timeout = '15s'");
-
-// COPY's text form of a value: \N for Null, numbers with every digit, texts and bytes escaped.
-QByteArray TestoCopia(const QVariant& valore)
-{
-    if (valore.isNull())
-        return QByteArrayLiteral("\\N");
-    if (valore.typeId() == QMetaType::Double) {
-        const double numero = valore.toDouble();
-        if (std::isnan(numero))
-            return QByteArrayLiteral("NaN");
-        if (std::isinf(numero))
-            return numero > 0 ? QByteArrayLiteral("Infinity") : QByteArrayLiteral("-Infinity");
-        return QByteArray::number(numero, 'g', 17);
-    }
-    if (valore.typeId() == QMetaType::QByteArray)
-        return QByteArrayLiteral("\\\\x") + valore.toByteArray().toHex();
-    QByteArray testo;
-    for (const char c : valore.toString().toUtf8()) {
-        switch (c) {
-        case '\\':
-            testo += "\\\\";
-            break;
-        case '\n':
-            testo += "\\n";
-            break;
-        case '\r':
-            testo += "\\r";
-            break;
-        case '\t':
-            testo += "\\t";
-            break;
-        default:
-            testo += c;
-        }
-    }
-    return testo;
-}
-
 } // namespace
 
 PgDatabase::PgDatabase(std::shared_ptr<PgConnessione> connessione)
@@ -171,7 +131,7 @@ QStringList PgDatabase::TableNames()
 
 void PgDatabase::BeginTrans()
 {
-    Connessione().Esegui(QStringLiteral("BEGIN; ") + AttesaBlocco, tr("begin saving"));
+    Connessione().Esegui(QStringLiteral("BEGIN"), tr("begin saving"));
     inScrittura_ = true;
 }
 
@@ -249,37 +209,89 @@ void PgDatabase::BloccaPerCopia(const QStringList& tabelle)
         Blocca(TabellaPg::Leggi(Connessione(), tabella)->quotato, "EXCLUSIVE");
 }
 
+// Emptied at once, without a dead row left behind: the table is held against readers too
+// until the copy is committed.
 void PgDatabase::Svuota(const QString& tabella)
 {
-    Connessione().Esegui(
-        QStringLiteral("DELETE FROM %1").arg(TabellaPg::Leggi(Connessione(), tabella)->quotato),
-        tr("empty the table «%1»").arg(tabella));
+    Connessione().Esegui(QStringLiteral("TRUNCATE %1").arg(TabellaPg::Leggi(Connessione(), tabella)->quotato),
+                         tr("empty the table «%1»").arg(tabella));
+    svuotate_ << tabella;
 }
 
-void PgDatabase::AggiungiRighe(const QString& tabella, const QStringList& colonne,
-                               const std::vector<QVector<QVariant>>& righe)
+QVector<TabellaPg::Colonna> PgDatabase::Colonne(const QString& tabella)
 {
-    PgConnessione& c = Connessione();
-    const std::shared_ptr<const TabellaPg> info = TabellaPg::Leggi(c, tabella);
+    return TabellaPg::Leggi(Connessione(), tabella)->colonne;
+}
+
+namespace {
+
+QString Elenco(const QStringList& colonne)
+{
     QStringList quotate;
     for (const QString& colonna : colonne)
         quotate << PgSchema::Quota(colonna);
+    return quotate.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void PgDatabase::AggiungiRighe(const QString& tabella, const QStringList& colonne,
+                               const std::function<void(const Invio& invia)>& produci)
+{
+    PgConnessione& c = Connessione();
+    const std::shared_ptr<const TabellaPg> info = TabellaPg::Leggi(c, tabella);
     const QString azione = tr("write the rows of the table «%1»").arg(tabella);
-    c.Esegui(QStringLiteral("COPY %1 (%2) FROM STDIN").arg(info->quotato, quotate.join(QStringLiteral(", "))),
-             azione);
-    QByteArray testo;
-    for (const QVector<QVariant>& riga : righe) {
-        for (int i = 0; i < riga.size(); ++i) {
-            if (i > 0)
-                testo += '\t';
-            testo += TestoCopia(riga[i]);
+    // A table emptied in this transaction is filled without its indexes other than the key,
+    // which are made again afterwards: building an index from every row at once is several
+    // times faster than adding the rows to it one by one.
+    const bool svuotata = svuotate_.contains(tabella);
+    QStringList indici;
+    if (svuotata) {
+        const RisultatoPg definizioni = c.Esegui(
+            QStringLiteral("SELECT indexrelid::regclass::text, pg_get_indexdef(indexrelid) FROM pg_index "
+                           "WHERE indrelid = $1::regclass AND NOT indisprimary"),
+            azione, {ParametroPg::Testo(info->quotato)});
+        for (int i = 0; i < PQntuples(definizioni.get()); ++i) {
+            c.Esegui(
+                QStringLiteral("DROP INDEX %1").arg(QString::fromUtf8(PQgetvalue(definizioni.get(), i, 0))),
+                azione);
+            indici << QString::fromUtf8(PQgetvalue(definizioni.get(), i, 1));
         }
-        testo += '\n';
     }
-    c.Copia(testo, azione);
+    c.Esegui(
+        QStringLiteral("COPY %1 (%2) FROM STDIN%3")
+            .arg(info->quotato, Elenco(colonne), svuotata ? QStringLiteral(" WITH (FREEZE)") : QString()),
+        azione);
+    try {
+        produci([&](const QByteArray& lotto) { c.Copia(lotto, azione); });
+    } catch (...) {
+        try {
+            c.FineCopia(azione, tr("the copy was given up"));
+        } catch (const DbException&) {
+            // The connection is gone: nothing of the copy was committed.
+        }
+        throw;
+    }
+    c.FineCopia(azione);
+    for (const QString& indice : indici)
+        c.Esegui(indice, azione);
     // Without fresh statistics the planner finds a name by walking the table in stored
     // order instead of using the "Nome" index, until autovacuum comes by.
     c.Esegui(QStringLiteral("ANALYZE %1").arg(info->quotato), azione);
+}
+
+void PgDatabase::LeggiRighe(const QString& tabella, const QStringList& colonne,
+                            const std::function<void(const QByteArray& riga)>& riga)
+{
+    PgConnessione& c = Connessione();
+    const std::shared_ptr<const TabellaPg> info = TabellaPg::Leggi(c, tabella);
+    const QString azione = tr("read the table «%1»").arg(tabella);
+    c.Esegui(QStringLiteral("COPY (SELECT %1 FROM %2 ORDER BY %3) TO STDOUT")
+                 .arg(Elenco(colonne), info->quotato, PgSchema::Quota(PgSchema::ColonnaOrdine)),
+             azione);
+    QByteArray letta;
+    while (c.RigaCopia(letta, azione))
+        riga(letta);
 }
 
 void PgDatabase::SalvaImmagine(const QString& cartella, const QString& nome, const QByteArray& dati)

@@ -9,8 +9,11 @@
 #include "Database.h"
 #include "DefinizioneTabella.h"
 #include "PgConnessione.h"
+#include "TabellaPg.h"
 
+#include <QSet>
 #include <QVariant>
+#include <functional>
 #include <vector>
 
 class PgDatabase : public Database
@@ -41,12 +44,22 @@ public:
 
     // For copying whole tables (zelmar-condividi). A read of several tables as of one moment,
     // ended by Rollback; the tables locked against every other writer for a copy into them;
-    // all rows of a table deleted; rows added in a batch, values in the order of colonne.
+    // all rows of a table deleted (the table then held against readers too until the end of
+    // the transaction); a table's columns as the server types them.
     void IniziaLettura() override;
     void BloccaPerCopia(const QStringList& tabelle);
     void Svuota(const QString& tabella);
+    QVector<TabellaPg::Colonna> Colonne(const QString& tabella);
+    // Rows added in COPY's text form (TestoCopiaPg), values in the order of colonne:
+    // produci hands each batch of lines to the function it is given. Whatever produci throws
+    // ends the copy undone, and is thrown on.
+    using Invio = std::function<void(const QByteArray& lotto)>;
     void AggiungiRighe(const QString& tabella, const QStringList& colonne,
-                       const std::vector<QVector<QVariant>>& righe);
+                       const std::function<void(const Invio& invia)>& produci);
+    // Every row of the table in stored order, the columns in COPY's text form, one line at a
+    // time (its line break included).
+    void LeggiRighe(const QString& tabella, const QStringList& colonne,
+                    const std::function<void(const QByteArray& riga)>& riga);
 
     // The pictures of the entries: stored under their category folder and file name unless
     // one of that name is there already; read back, nullopt when there is none.
@@ -62,4 +75,5 @@ private:
     std::shared_ptr<PgConnessione> connessione_;
     QString server_;
     bool inScrittura_ = false;
+    QSet<QString> svuotate_; // emptied in this transaction
 };

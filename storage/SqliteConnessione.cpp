@@ -235,13 +235,13 @@ void SqliteConnessione::Prepara(Modo modo, const FileWal& wal)
     }
     Esegui(QStringLiteral("PRAGMA cell_size_check = ON"), azione);
     // Full syncs: a row is on disk whole or not at all, even when the machine stops in the
-    // middle of a save. A file kept in WAL mode stays so, for every use but a save in the
-    // custom database's exclusive use, which keeps a rollback journal beside it.
+    // middle of a save. The journal mode is the file's own, never changed: a file kept in WAL
+    // mode stays so (in exclusive use its index is kept in memory, as the locking mode is set
+    // before the first read).
     if (modo != Modo::SolaLettura)
         Esegui(QStringLiteral("PRAGMA synchronous = FULL"), azione);
     switch (modo) {
     case Modo::Esclusivo:
-        Esegui(QStringLiteral("PRAGMA journal_mode = DELETE"), azione);
         // The first write transaction takes the exclusive lock; in this locking mode it is
         // kept until the connection closes.
         Esegui(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"), azione);

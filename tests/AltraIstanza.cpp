@@ -3,8 +3,11 @@
 // each time it is done:
 //   AltraIstanza salva <database file> <name>     says it is ready, then saves a new entry
 //                                                 as the editor does
-//   AltraIstanza modifica <database file> <name>  changes the entry of that name as the
-//                                                 editor does, from the entry as it is now
+//   AltraIstanza modifica <database file> <name> [<column>]
+//                                                 changes the entry of that name as the
+//                                                 editor does, from the entry as it is now;
+//                                                 with a column, only that one (by 1), as
+//                                                 another program does
 //   AltraIstanza cancella <database file> <name>  deletes the entry of that name as the
 //                                                 browser does
 //   AltraIstanza tieni <database file>            holds the file as a modify-mode save
@@ -56,7 +59,16 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("ZELMAR_PROVA_SERVER"))
         DatabaseCondiviso::Collega(a.value(2), qEnvironmentVariable("ZELMAR_PROVA_SERVER"));
     try {
-        if (comando == QLatin1String("salva") || comando == QLatin1String("modifica")) {
+        if (comando == QLatin1String("modifica") && !a.value(4).isEmpty()) {
+            auto database = DBEngine::OpenDatabase(a.value(2), DBEngine::Uso::Esclusivo);
+            auto tabella = database->OpenRecordset(VoceDiProva::Tabella(catRwLaboratorio));
+            tabella->SetIndex(QStringLiteral("Nome"));
+            tabella->Seek(QStringLiteral("="), a.value(3));
+            tabella->Edit();
+            tabella->SetField(a.value(4), QLocale().toString(tabella->Field(a.value(4)).toDouble() + 1));
+            tabella->Update();
+            Scrivi(QStringLiteral("salvato"));
+        } else if (comando == QLatin1String("salva") || comando == QLatin1String("modifica")) {
             const bool modifica = comando == QLatin1String("modifica");
             if (!modifica)
                 Scrivi(QStringLiteral("pronto"));

@@ -122,18 +122,17 @@ private slots:
         muro.bande[4].reset();
         DatiVoce teorico = Voce("Teorico", catRwTeorico);
         teorico.valutazioni = {{"Rw (dB)", 40.5}};
-        const QList<TabellaConfronto::Riga> righe = TabellaConfronto::Righe({muro, teorico});
-        const auto riga = [&righe](const QString& etichetta) {
-            for (const TabellaConfronto::Riga& r : righe)
-                if (r.etichetta == etichetta)
-                    return r.celle;
-            return QList<QVariant>();
-        };
-        QCOMPARE(riga("125 Hz"), (QList<QVariant>{QVariant(), 34.0}));
-        QCOMPARE(riga("Rw (dB) stored"), (QList<QVariant>{52.0, 40.5}));
-        QCOMPARE(riga("Ctr (dB) stored"), (QList<QVariant>{QVariant(), QVariant()}));
-        QCOMPARE(riga("Rw computed (dB)").size(), 2);
-        QVERIFY(riga("Rw computed (dB)")[1].isNull());
+        QMap<QString, TabellaConfronto::Riga> riga;
+        for (const TabellaConfronto::Riga& r : TabellaConfronto::Righe({muro, teorico}))
+            riga[r.etichetta] = r;
+        QCOMPARE(riga["125 Hz"].celle, (QList<QVariant>{QVariant(), 34.0}));
+        QCOMPARE(riga["Rw (dB) stored"].celle, (QList<QVariant>{52.0, 40.5}));
+        QCOMPARE(riga["Ctr (dB) stored"].celle, (QList<QVariant>{QVariant(), QVariant()}));
+        QCOMPARE(riga["Rw computed (dB)"].celle.size(), 2);
+        QVERIFY(riga["Rw computed (dB)"].celle[1].isNull());
+        muro.diverse = {"Rw (dB)"}; // marked in the window and the print
+        QVERIFY(TabellaConfronto::Diversa(riga["Rw (dB) stored"], muro) &&
+                !TabellaConfronto::Diversa(riga["C (dB) stored"], muro));
         // Shown and printed in the interface language's form, copied in the system's (Italian).
         LocaleDocumenti::Imposta(QLocale(QLocale::English));
         QCOMPARE(TabellaConfronto::TestoCella(40.5), QStringLiteral("40.5"));

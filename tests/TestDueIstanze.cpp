@@ -105,18 +105,25 @@ private slots:
         QCOMPARE(NomiInElenco(percorso_), prima + QStringList{QStringLiteral("Voce dell'altra copia")});
     }
 
-    // A change made on what this copy showed before the other copy changed the entry is
-    // refused and writes nothing.
+    // A change made on what this copy showed before the other copy changed the entry, in
+    // every column or in one band only, is refused naming the columns and writes nothing.
     void ModificheDelleDueCopie_data() { SuFileESuServer(); }
     void ModificheDelleDueCopie()
     {
         const QString nome = NomeEsistente;
         const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, nome, 7);
-        const auto mostrata = VoceDiProva::Richiesta(percorso_, catRwLaboratorio, valori, true, nome);
-        QCOMPARE(AltraIstanza({"modifica", percorso_, nome}), QStringLiteral("salvato"));
-        const auto righeAltra = FotografiaDatabase::Righe(percorso_);
-        QCOMPARE(SalvataggioMateriale::Salva(mostrata).tipo, Esito::ModificatoDaAltri);
-        QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+        for (const QString& colonna : {QString(), QStringLiteral("R - 500Hz (dB)")}) {
+            const auto mostrata = VoceDiProva::Richiesta(percorso_, catRwLaboratorio, valori, true, nome);
+            QCOMPARE(AltraIstanza({"modifica", percorso_, nome, colonna}), QStringLiteral("salvato"));
+            const auto righeAltra = FotografiaDatabase::Righe(percorso_);
+            const Esito esito = SalvataggioMateriale::Salva(mostrata);
+            QCOMPARE(esito.tipo, Esito::ModificatoDaAltri);
+            const QVariant prima = mostrata.mostrato->Valore(colonna); // every column but the name
+            QVERIFY((colonna.isEmpty() ? esito.cambiate.size() == size_t(valori.size() - 1)
+                                       : esito.cambiate == std::vector<SalvataggioMateriale::Cambiamento>{
+                                                               {colonna, prima, prima.toDouble() + 1}}));
+            QVERIFY(FotografiaDatabase::Righe(percorso_) == righeAltra);
+        }
     }
 
     // The list a copy holds, changed by each change the copy makes, is what a fresh fill
@@ -220,6 +227,15 @@ private slots:
         QVERIFY(FotografiaDatabase::Righe(percorso_) == righePrima);
         QCOMPARE(ModificaEsistente(percorso_).tipo, Esito::Ok);
         QVERIFY(NomiInElenco(percorso_).contains(NomeEsistente + QStringLiteral(" bis")));
+    }
+
+    // A modify-mode save keeps a file kept in WAL mode so.
+    void SalvataggioInUnFileWal()
+    {
+        QCOMPARE(TestSupport::AltraConnessione(percorso_).Esegui("PRAGMA journal_mode = WAL"), SQLITE_OK);
+        QCOMPARE(ModificaEsistente(percorso_).tipo, Esito::Ok);
+        QCOMPARE(FotografiaDatabase::Interroga(percorso_, "PRAGMA journal_mode").at(0).value("journal_mode"),
+                 "wal");
     }
 
     // Two other copies save one new name, in two letter cases, at the same moment (a third

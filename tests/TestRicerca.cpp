@@ -9,6 +9,7 @@
 #include "search/RicercaTabelle.h"
 #include "search/VociTrovate.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -124,8 +125,8 @@ private slots:
                            "Solaio di uffici con pavimento sopraelevato"}
             << true;
         c = Tipi({5});
-        c.indice.massimo = 57;
-        QTest::newRow("L'nw in opera fino a 57, estremo compreso")
+        c.indice = {57, 57};
+        QTest::newRow("L'nw in opera da 57 a 57, estremi compresi")
             << c << QStringList{"Solaio tra alloggi via Roma"} << false;
         c = Tipi({4, 9});
         c.indicePiuPrimo.massimo = 60;
@@ -364,13 +365,16 @@ private slots:
         }
     }
 
-    // As a user runs it: CSV on standard output, the damaged file on standard error with
-    // status 1; wrong usage with status 2 and nothing written.
+    // As a user runs it: CSV on standard output (files relative to the data folder however it
+    // was given), the damaged file on standard error with status 1; wrong usage with status 2
+    // and nothing written.
     void zelmarCerca()
     {
         QProcess cerca;
-        cerca.start(QStringLiteral(ZELMAR_CERCA), {cartella_, "--tipo", "1", "--tipo", "8", "--massa-max",
-                                                   "250,0", "--indice-min", "44.5", "--testo", "-"});
+        cerca.setWorkingDirectory(dir_.path());
+        cerca.start(QStringLiteral(ZELMAR_CERCA),
+                    {"./ZELMARtek/", "--tipo", "1", "--tipo", "8", "--massa-max", "250,0", "--indice-min",
+                     "44.5", "--testo", "-"});
         QVERIFY(cerca.waitForFinished());
         QCOMPARE(cerca.exitCode(), 1);
         const QByteArray csv = cerca.readAllStandardOutput();
@@ -388,7 +392,7 @@ private slots:
         QVERIFY(cerca.readAllStandardError().contains("rotto.mdb"));
         // Every entry, in the tables' order however the threads finish (the Access file's
         // reader is slow to start).
-        cerca.start(QStringLiteral(ZELMAR_CERCA), {cartella_});
+        cerca.start(QStringLiteral(ZELMAR_CERCA), {"../" + QDir(dir_.path()).dirName() + "/ZELMARtek"});
         QVERIFY(cerca.waitForFinished());
         QStringList nomi;
         for (const QString& riga : QString::fromUtf8(cerca.readAllStandardOutput()).split("\r\n").mid(1, 48))

@@ -6,8 +6,8 @@
 
 #include "model/Categorie.h"
 #include "storage/DbException.h"
-#include "storage/SqliteDatabase.h"
 
+#include <QFile>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -55,14 +55,14 @@ class TestSalvataggioMateriale : public QObject
             VoceDiProva::Richiesta(percorso_, codice, valori, modifica, selezionato), registro);
     }
 
-    // A new custom database with the eight tables, all empty.
+    // A new custom database with the eight tables, all empty: a copy of the empty fixture's.
     void NuovoFile()
     {
         percorso_ = dir_.filePath(QStringLiteral("%1.mdb").arg(++file_));
-        auto db = SqliteDatabase::Crea(percorso_);
-        for (const Categoria& c : Categorie::Tutte())
-            db->CreaTabellaMateriale(QString::fromUtf8(c.tabellaPersonale),
-                                     Categorie::ColonneTabella(c.codice), RecordSchema::IsNumerica);
+        QVERIFY(QFile::copy(TestSupport::CartellaFixtures() +
+                                "/vuota/Databases/Database/Database_sperimentale.mdb",
+                            percorso_));
+        QVERIFY(QFile::setPermissions(percorso_, QFile::ReadOwner | QFile::WriteOwner));
     }
 
 private slots:
@@ -179,11 +179,10 @@ private slots:
     // A table that lacks a column the save writes: the save fails at that column.
     void colonnaMancante()
     {
-        const QString percorso = dir_.filePath(QStringLiteral("senza_eta.mdb"));
-        QStringList colonne = Categorie::ColonneTabella(catRwLaboratorio);
-        colonne.removeAll(QStringLiteral("Eta int"));
-        SqliteDatabase::Crea(percorso)->CreaTabellaMateriale(Tabella(catRwLaboratorio), colonne,
-                                                             RecordSchema::IsNumerica);
+        const QString percorso = percorso_;
+        QCOMPARE(TestSupport::AltraConnessione(percorso).Esegui(
+                     "ALTER TABLE Rw_laboratorio DROP COLUMN \"Eta int\""),
+                 SQLITE_OK);
         auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, QStringLiteral("Muro"), 1);
         const Esito esito =
             SalvataggioMateriale::Salva(VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori));

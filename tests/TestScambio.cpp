@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("empty cell in a row") << "30\t31\t\t" + Serie(18, "\t") << -1 << 0.0 << 0.0 << "80 Hz";
         QTest::newRow("empty cell in a column") << "30\n31\n\n" + Serie(18, "\n") << -1 << 0.0 << 0.0 << "80 Hz";
         QTest::newRow("nothing") << " \n\t" << -1 << 0.0 << 0.0 << "no band values";
+        QTest::newRow("400 digits") << QString(400, '9') + " " + Serie(20, " ") << -1 << 0.0 << 0.0 << "not a number";
         // clang-format on
     }
     void incollaBande()

@@ -1,12 +1,40 @@
-// The data sheet's page: texts fitted to their boxes, and the boxes on pages of several sizes.
+// The data sheet's page: texts fitted to their boxes, the boxes on pages of several sizes, what
+// a written sheet says line by line, and the reference curve the sheet and the comparison draw.
 #include "TestSupport.h"
+#include "TestoPdf.h"
 
+#include "comparison/GraficoCurve.h"
+#include "model/Categorie.h"
 #include "sheet/ImpaginazioneScheda.h"
+#include "sheet/SchedaTecnica.h"
 #include "sheet/TestoAdattato.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QFontMetricsF>
+#include <QLineSeries>
 #include <QTest>
+
+namespace {
+
+// A custom wall whose bands rise a decibel a band from 30 dB at 50 Hz.
+DatiVoce Muro()
+{
+    DatiVoce voce;
+    voce.file = "/dati/Databases/Database/Database_sperimentale.mdb";
+    voce.tabella = "Rw_laboratorio";
+    voce.codice = catRwLaboratorio;
+    voce.nome = "Muro di prova";
+    voce.valutazioni = {{"Rw (dB)", 52.0}, {"C (dB)", -1.0}, {"Ctr (dB)", -4.0}};
+    for (int i = 0; i < 21; ++i)
+        voce.bande[i] = 30 + i;
+    voce.calcolata = MotoreValutazione::Valuta(GrandezzaBande::R, voce.bande);
+    return voce;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(DatiVoce)
 
 class TestScheda : public QObject
 {
@@ -74,6 +102,60 @@ private slots:
                          qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
         }
         QVERIFY(s.grafico.height() > s.grafico.width() * 0.35);
+    }
+
+    // Lines of the page with a letterhead as laid out, blanks collapsed ("|" between lines expected in a
+    // row); the file and the table only in the footer's source line, not after the kind.
+    void righeDellaScheda_data()
+    {
+        QTest::addColumn<DatiVoce>("voce");
+        QTest::addColumn<QStringList>("attese");  // whole lines
+        QTest::addColumn<QStringList>("assenti"); // anywhere on the page
+        DatiVoce senza = Muro();
+        senza.valutazioni = {{"Rw (dB)", {}}, {"C (dB)", {}}, {"Ctr (dB)", {}}};
+        senza.descrizione = "Prima riga\r\nseconda riga";
+        senza.note = "Posa a regola d'arte";
+        // clang-format off
+        QTest::newRow("bands of 50-500 Hz, then of 630-5000 Hz; declared and computed ratings") << Muro() << QStringList{"Laboratorio Prove Acustiche", "f (Hz) 50 63 80 100 125 160 200 250 315 400 500", "R (dB) 30 31 32 33 34 35 36 37 38 39 40", "f (Hz) 630 800 1000 1250 1600 2000 2500 3150 4000 5000", "R (dB) 41 42 43 44 45 46 47 48 49 50", "Declared values: Rw(C;Ctr)= 52(-1;-4) dB", "Rw (laboratory)", "Source: Database_sperimentale.mdb, table Rw_laboratorio"} << QStringList{"( , )", "Certificate", "Stored", "- Database_sperimentale"};
+        QTest::newRow("no stored ratings, notes, a line break") << senza << QStringList{"Prima riga|seconda riga", "Notes|Posa a regola d'arte"} << QStringList{"Declared", "()"};
+        // clang-format on
+    }
+    void righeDellaScheda()
+    {
+        QFETCH(DatiVoce, voce);
+        QTemporaryDir cartella;
+        const QString pdf = cartella.filePath("scheda.pdf");
+        QCOMPARE(SchedaTecnica::ScriviPdf(pdf, voce, {}, {{}, "Laboratorio Prove Acustiche"}), QString());
+        QString pagina = "|";
+        for (const QString& riga : TestoPdf::Testo(pdf, true).split('\n'))
+            if (!riga.simplified().isEmpty())
+                pagina += riga.simplified() + '|';
+        QFETCH(QStringList, attese);
+        for (const QString& attesa : attese)
+            QVERIFY2(pagina.contains('|' + attesa + '|'), qPrintable(attesa + "\n" + pagina));
+        QFETCH(QStringList, assenti);
+        for (const QString& assente : assenti)
+            QVERIFY2(!pagina.contains(assente), qPrintable(assente));
+    }
+
+    // The dashed reference curve runs from 100 to 3150 Hz (log10 of the frequency on the axis),
+    // in the comparison's chart and in the sheet's.
+    void riferimentoDa100A3150Hz()
+    {
+        const DatiVoce voce = Muro();
+        QChart confronto, scheda;
+        GraficoCurve::Disegna(&confronto, {{&voce, 0}}, true);
+        SchedaTecnica::PreparaGrafico(&scheda, QSizeF(180, 90), voce);
+        for (const QChart* grafico : {&confronto, &scheda}) {
+            QList<QPointF> punti;
+            for (QAbstractSeries* serie : grafico->series())
+                if (auto* linea = qobject_cast<QLineSeries*>(serie);
+                    linea && linea->pen().style() == Qt::DashLine)
+                    punti << linea->points();
+            QCOMPARE(punti.size(), 16);
+            QCOMPARE(punti.first().x(), 2.0);
+            QCOMPARE(punti.last().x(), 3.5);
+        }
     }
 };
 

@@ -9,15 +9,19 @@
 
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
+#include "storage/AttesaServer.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 #include "storage/NomiSenzaMaiuscole.h"
+#include "storage/PgConnessione.h"
 #include "storage/ServerCondiviso.h"
 #include "storage/SqliteDatabase.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
+#include <csignal>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -120,6 +124,12 @@ private slots:
         QString motivo;
         if (QByteArray(QTest::currentDataTag()).startsWith("postgresql"))
             QVERIFY2(ServerDiProva::Avviato(&motivo), qPrintable(motivo));
+    }
+    void cleanup()
+    {
+        AttesaServer::Installa(nullptr);
+        AttesaServer::Imposta({});
+        PgConnessione::ChiudiInattive();
     }
 
     void conversioni_data()
@@ -326,6 +336,10 @@ private slots:
         auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
         Aggiungi(*rs, {kParola, "senza nome"});
         Aggiungi(*rs, {kNome, "G", kParola, ""});
+        Cerca(*rs, QStringLiteral("D")); // edited, it keeps its place (a server writes it anew)
+        rs->Edit();
+        rs->SetField(kMassa, QStringLiteral("120"));
+        rs->Update();
         auto elenco = rs->LeggiElenco(kNome, kParola, true, std::nullopt);
         QCOMPARE(elenco.nomi.toStringList(),
                  file ? QStringList({"A", "", "Straße 😀", "D", "E", "F", "Z", "H", "I", "G"})
@@ -489,9 +503,11 @@ private slots:
     }
 
     // A server that cannot be reached, refuses the user, lacks the tables, cuts the
-    // connection or stops: the message names the server, nothing is half-written, and the
-    // same save goes through once the fault is gone (a connection cut between two handlers
-    // is made again unnoticed).
+    // connection or stops, another user's save holding the table, a server process stopped,
+    // the wait given up by the window's listener: the message names the server, the save ends
+    // within its limit (a generous bound), nothing is half-written, and the same save goes
+    // through once the fault is gone (a connection cut between two handlers is made again
+    // unnoticed).
     void guastiDelServer_data()
     {
         QTest::addColumn<QString>("guasto");
@@ -503,6 +519,9 @@ private slots:
         QTest::newRow("postgresql connessione chiusa tra due salvataggi") << "tra" << 0;
         QTest::newRow("postgresql connessione chiusa nel salvataggio") << "durante" << DbErrore::ConnessioneServer;
         QTest::newRow("postgresql server fermato") << "fermato" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql tabella tenuta da un altro") << "tenuta" << DbErrore::FileInUso;
+        QTest::newRow("postgresql attesa abbandonata") << "abbandonata" << DbErrore::ConnessioneServer;
+        QTest::newRow("postgresql processo del server fermo") << "fermo" << DbErrore::ConnessioneServer;
         // clang-format on
     }
     void guastiDelServer()
@@ -521,6 +540,14 @@ private slots:
         const QString utente = guasto == QLatin1String("tabelle")    ? QStringLiteral("ingegnere")
                                : guasto == QLatin1String("password") ? QStringLiteral("estraneo")
                                                                      : QString();
+        AttesaServer::Imposta({guasto == "tenuta" ? 1000 : 120000, 120000, guasto == "fermo" ? 3000 : 0});
+        struct Rinuncia : AttesaServer
+        {
+            bool Continua(const QString&, const QString&, int) override { return false; }
+            void Fine() override {}
+        };
+        if (guasto == "abbandonata")
+            AttesaServer::Installa(std::make_shared<Rinuncia>());
         const QString conninfo = server.NuovoSchema(utente);
         const QString amministratore = NuovoPercorso(), percorso = NuovoPercorso();
         DatabaseCondiviso::Collega(amministratore, conninfo.section(QStringLiteral(" user="), 0, 0));
@@ -557,7 +584,31 @@ private slots:
             tronca.server = &server;
         if (guasto == QLatin1String("fermato"))
             QVERIFY(server.Ferma());
+        std::unique_ptr<Database> altra; // holding the table as a save does
+        if (guasto == "tenuta" || guasto == "abbandonata") {
+            altra = DBEngine::OpenDatabase(amministratore);
+            altra->BeginTrans();
+            altra->OpenRecordset(kTabella);
+        }
+        if (guasto == "fermo")
+            NomiInTabella(percorso, kTabella); // a connection kept, idle, to stop
+        const QStringList fermi = guasto != "fermo"
+                                      ? QStringList()
+                                      : server
+                                            .Esegui("SELECT string_agg(pid::text, ' ') FROM pg_stat_activity "
+                                                    "WHERE application_name = 'ZELMARtek' AND "
+                                                    "state = 'idle'")
+                                            .split(' ', Qt::SkipEmptyParts);
+        for (const QString& pid : fermi)
+            kill(pid.toInt(), SIGSTOP);
+        QElapsedTimer tempo;
+        tempo.start();
         const auto esito = salva(QStringLiteral("Seconda"), &tronca);
+        QVERIFY2(tempo.elapsed() < 60000, qPrintable(QString::number(tempo.elapsed())));
+        for (const QString& pid : fermi)
+            kill(pid.toInt(), SIGCONT);
+        if (altra)
+            altra->Rollback();
         QCOMPARE(esito.numero, numero);
         QVERIFY2(numero == 0 || esito.descrizione.contains(ServerCondiviso::NomePerMessaggi(percorso)),
                  qPrintable(esito.descrizione));

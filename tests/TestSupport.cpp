@@ -20,12 +20,20 @@
 #include <QLocale>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <clocale>
 #include <sqlite3.h>
 
 namespace TestSupport {
 
 void PreparaAmbiente()
 {
+    // The C library reads numbers too: without its Italian locale (a fresh system has none
+    // until scripts/install-deps.sh generates it) the tests would silently run in C.
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8"))
+        qFatal("The locale it_IT.UTF-8 is missing: run scripts/install-deps.sh (it generates it).");
+    // The user's settings (last folders, letterhead...) of this run only, never the user's own.
+    static QTemporaryDir impostazioni;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(impostazioni.path()));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     MessageBox::setAutomatic(true);
     FileDialog::setAutomatic(true);

@@ -15,7 +15,8 @@ class QWidget;
 struct sqlite3;
 
 namespace TestSupport {
-// Italian locale as the default, message boxes and file dialogs answered without windows.
+// Italian locale as the default and the C library's (a fatal error when the system lacks it),
+// settings in a folder of the run's own, message boxes and file dialogs answered without windows.
 void PreparaAmbiente();
 // Folder holding the built fixture data folders (ZELMAR_FIXTURES).
 QString CartellaFixtures();

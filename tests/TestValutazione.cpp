@@ -17,6 +17,8 @@ const QString AnnessoAereo =
 const QString AnnessoCalpestio =
     "62,1 63,2 63,5 66,2 68,5 70,0 71,7 73,1 73,8 73,5 73,8 73,3 73,1 73,0 72,4 71,2";
 const QString Rivestimento = "3,0 3,7 1,9 3,0 3,2 3,5 4,0 6,1 6,7 7,0 7,7 10,8 15,2 20,3 25,4 23,2";
+// A certificate to 100-3150 Hz, the other bands stored as 0.
+const QString Zeri = "0 0 0 34 34 37 39,5 42,5 43,5 45,5 46,5 48 50 52 53,5 55 57 59 60,5 0 0";
 
 // The expected "key=value" pairs that differ in a JSON object, and with tutte also a key
 // count other than the pairs' count.
@@ -66,6 +68,14 @@ private slots:
         QTest::newRow("no 50 Hz") << "R" << "- 19,2 20,0 " + AnnessoAereo + " 26,8 29,2" << "Rw=30 C50_3150=null C50_5000=null Ctr50_5000=null C100_5000=-2 Ctr100_5000=-3";
         QTest::newRow("no 3150 Hz") << "Ln" << "- - - 62,1 63,2 63,5 66,2 68,5 70,0 71,7 73,1 73,8 73,5 73,8 73,3 73,1 73,0 72,4 - - -" << "Lnw=null CI=null deviazioni=null";
         QTest::newRow("covering, no 100 Hz") << "DLn" << "- - - - 3,7 1,9 3,0 3,2 3,5 4,0 6,1 6,7 7,0 7,7 10,8 15,2 20,3 25,4 23,2 - -" << "DLw=null CIDelta=null";
+        // A 0 at 50, 63, 80, 4000 or 5000 Hz is no value; from 100 to 3150 Hz it is one.
+        QTest::newRow("0 outside 100-3150 Hz") << "R" << Zeri << "Rw=51 C=-1 Ctr=-5 C50_3150=null C50_5000=null C100_5000=null Ctr50_3150=null Ctr50_5000=null Ctr100_5000=null deviazioni=28.0";
+        QTest::newRow("0 at 3150 Hz") << "R" << "0 19,2 20,0 20,4 16,3 17,7 22,6 22,4 22,7 24,8 26,6 28,0 30,5 31,8 32,5 33,4 33,0 31,0 0 26,8 0" << "Rw=26 C=-17 Ctr=-11 C50_3150=null C100_5000=null deviazioni=30.2";
+        QTest::newRow("floor, 0 at 50 Hz") << "Ln" << "0 0 0 65 64 63,5 62 61,5 60 58,5 57 55 52,5 50 47,5 45 42,5 40 37,5 0 0" << "Lnw=56 CI=0 CI50_2500=null";
+        // Ln,r on the heavy reference floor 2 dB above the reference curve in every band (32,0
+        // dB), then 0,1 dB more at 500 Hz: the floor's own values decide ΔLw.
+        QTest::newRow("covering, 32,0 dB") << "DLn" << "- - - 3 3,5 4 4,5 5 5,5 7 8,5 10 11,5 13 16 19 22 25 28 - -" << "DLw=18 CIDelta=-10";
+        QTest::newRow("covering, 32,1 dB") << "DLn" << "- - - 3 3,5 4 4,5 5 5,5 7 8,4 10 11,5 13 16 19 22 25 28 - -" << "DLw=17 CIDelta=-9";
         // clang-format on
     }
 
@@ -109,6 +119,7 @@ private slots:
         QTest::newRow("717-1 annex") << "R 18.7 19.2 20.0 " + AnnessoAereo + " 26.8 29.2" << 0 << "Rw=30 C=-2 Ctr=-3 C50_3150=-2 C50_5000=-2 C100_5000=-2 Ctr50_3150=-4 Ctr50_5000=-4 Ctr100_5000=-3 deviazioni=31.8";
         QTest::newRow("negative value") << "DLn -3,5 -2 -1 " + Rivestimento + " - 20" << 0 << "DLw=15 CIDelta=-9";
         QTest::newRow("unavailable") << "Dn" + QString(" -").repeated(21) << 0 << "Rw=null C=null Ctr=null C50_3150=null C50_5000=null C100_5000=null Ctr50_3150=null Ctr50_5000=null Ctr100_5000=null deviazioni=null";
+        QTest::newRow("0 outside 100-3150 Hz") << "R " + Zeri << 0 << "Rw=51 C=-1 Ctr=-5 C50_3150=null C50_5000=null C100_5000=null Ctr50_3150=null Ctr50_5000=null Ctr100_5000=null deviazioni=28.0";
         QTest::newRow("help") << "--help" << 0 << "Uso: zelmar-valuta GRANDEZZA";
         QTest::newRow("nothing") << "" << 2 << "grandezza";
         QTest::newRow("linings") << "DRi" + QString(" 1").repeated(21) << 2 << "«DRi»";

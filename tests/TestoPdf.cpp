@@ -18,10 +18,11 @@ QString Esegui(const QString& programma, const QStringList& argomenti)
 }
 } // namespace
 
-QString TestoPdf::Testo(const QString& pdf)
+QString TestoPdf::Testo(const QString& pdf, bool impaginato)
 {
+    const QString forma = impaginato ? QStringLiteral("-layout") : QStringLiteral("-q");
     return Esegui(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+                  {forma, QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
 }
 
 int TestoPdf::Pagine(const QString& pdf)

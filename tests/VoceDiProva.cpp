@@ -1,10 +1,29 @@
 #include "VoceDiProva.h"
 
+#include "TestSupport.h"
+
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
 #include "storage/DbException.h"
 
 #include <QLocale>
+#include <QRegularExpression>
+
+// Whether the empty fixture's custom tables declare the column REAL: the kinds the program's
+// files hold, read from the fixture's source, not from the code under test.
+static bool Numerica(const QString& colonna)
+{
+    static const QSet<QString> numeriche = [] {
+        QSet<QString> nomi;
+        const QString sql = QString::fromUtf8(
+            TestSupport::Contenuto(qEnvironmentVariable("ZELMAR_SOURCE_DIR") +
+                                   "/tests/fixtures/vuota/Databases/Database/Database_sperimentale.sql"));
+        for (const auto& m : QRegularExpression(R"x("([^"]+)" REAL)x").globalMatch(sql))
+            nomi << m.captured(1);
+        return nomi;
+    }();
+    return numeriche.contains(colonna);
+}
 
 namespace VoceDiProva {
 
@@ -21,7 +40,7 @@ Valori ValoriVoce(int codice, const QString& nome, int seme)
     Valori valori;
     const QStringList colonne = Categorie::ColonneTabella(codice);
     for (int i = 0; i < colonne.size(); ++i)
-        valori.insert(colonne[i], RecordSchema::IsNumerica(colonne[i])
+        valori.insert(colonne[i], Numerica(colonne[i])
                                       ? locale.toString(seme % 500 + i + 0.25 * (i % 4), 'g', 12)
                                       : QStringLiteral("%1 %2").arg(colonne[i]).arg(seme));
     valori[RecordSchema::Nome(Campo::Nome)] = nome;
@@ -57,8 +76,8 @@ QVariantMap RigaAttesa(const Valori& valori)
 {
     QVariantMap riga;
     for (auto it = valori.cbegin(); it != valori.cend(); ++it)
-        riga.insert(it.key(), RecordSchema::IsNumerica(it.key()) ? QVariant(QLocale().toDouble(it.value()))
-                                                                 : QVariant(it.value()));
+        riga.insert(it.key(),
+                    Numerica(it.key()) ? QVariant(QLocale().toDouble(it.value())) : QVariant(it.value()));
     return riga;
 }
 

@@ -22,7 +22,8 @@ Valori ValoriVoce(int codice, const QString& nome, int seme);
 SalvataggioMateriale::Richiesta Richiesta(const QString& percorso, int codice, const Valori& valori,
                                           bool modifica = false, const QString& selezionato = QString());
 
-// Column -> stored value (a double for numeric columns, the text otherwise).
+// Column -> stored value (a double for the columns the fixture's files declare numeric, the
+// text otherwise).
 QVariantMap RigaAttesa(const Valori& valori);
 
 // The custom table of a kind.

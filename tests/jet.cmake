@@ -6,8 +6,6 @@ target_compile_definitions(zelmar_testsupport PRIVATE ZELMAR_JET_TESTDATA="${ZEL
 foreach(t TestJetDatabase TestImportazioneJet TestLettoreJetIsolato)
   zelmar_add_test(NAME ${t} SOURCES ${t}.cpp LIBS zelmar_model)
 endforeach()
-target_compile_definitions(TestImportazioneJet PRIVATE ZELMAR_IMPORTJET="$<TARGET_FILE:zelmar-importjet>")
-add_dependencies(TestImportazioneJet zelmar-importjet)
 
 # The main window on a data folder that holds Access files beside the program's own.
 zelmar_add_test(NAME TestForm1Jet SOURCES gui/TestForm1Jet.cpp LIBS zelmar_form1_testsupport GUI)

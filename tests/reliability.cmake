@@ -22,3 +22,9 @@ zelmar_add_test(NAME TestNomiDaFuori SOURCES TestNomiDaFuori.cpp LIBS zelmar_bro
 zelmar_add_test(NAME TestFileOstili SOURCES TestFileOstili.cpp ${CMAKE_SOURCE_DIR}/fuzz/EsploraFile.cpp
                 LIBS zelmar_model zelmar_app)
 target_include_directories(TestFileOstili PRIVATE ${CMAKE_SOURCE_DIR}/fuzz)
+
+# The command-line tools under hostile arguments and files, killed mid-copy; the server
+# holding a lock or stopped.
+zelmar_add_test(NAME TestStrumentiOstili SOURCES TestStrumentiOstili.cpp LIBS zelmar_model)
+target_compile_definitions(TestStrumentiOstili PRIVATE ZELMAR_STRUMENTI="${CMAKE_BINARY_DIR}/tools")
+add_dependencies(TestStrumentiOstili zelmar-esporta zelmar-condividi zelmar-valuta zelmar-cerca zelmar-importjet)

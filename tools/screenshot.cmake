@@ -3,7 +3,8 @@
 # sheet's page, to PNG files on the offscreen platform.
 add_executable(zelmar-screenshot ${CMAKE_CURRENT_SOURCE_DIR}/zelmar-screenshot.cpp)
 target_link_libraries(zelmar-screenshot PRIVATE zelmar_browser zelmar_editor zelmar_ui zelmar_avvio zelmar_app zelmar_model)
-target_compile_definitions(zelmar-screenshot PRIVATE ZELMAR_CARTELLA_PROGRAMMA="${ZELMAR_PROGRAM_DIR}")
+target_compile_definitions(zelmar-screenshot PRIVATE ZELMAR_CARTELLA_PROGRAMMA="${ZELMAR_PROGRAM_DIR}"
+                           ZELMAR_LOGO="${CMAKE_SOURCE_DIR}/packaging/it.zelmartek.zelmartek.svg")
 set_target_properties(zelmar-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 zelmar_warnings(zelmar-screenshot)
 add_dependencies(zelmar-screenshot zelmar_data)

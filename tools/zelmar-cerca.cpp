@@ -10,6 +10,7 @@
 #include "model/Categorie.h"
 #include "search/LetturaValori.h"
 #include "search/RicercaTabelle.h"
+#include "tools/NomiNonUtf8.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>
@@ -100,6 +101,10 @@ int Strumento::Esegui(const QStringList& argomenti)
             criteri.difforme = true;
             continue;
         }
+        static const QStringList conValore{"--tipo",      "--testo",     "--indice-min", "--indice-max",
+                                           "--massa-min", "--massa-max", "--dal",        "--al"};
+        if (!conValore.contains(a))
+            return Errore(tr("unknown option \u00ab%1\u00bb").arg(a));
         if (i + 1 >= argomenti.size())
             return Errore(tr("%1 needs a value").arg(a));
         const QString valore = argomenti[++i];
@@ -202,6 +207,11 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
                                  .arg(t.relativo, t.tabella, esito.errore));
             }
         });
+    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
+        illeggibili = true;
+        Scrivi(stderr,
+               tr("zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
+    }
     std::fflush(stdout);
     return illeggibili ? Fallito : Riuscito;
 }

@@ -15,9 +15,11 @@
 #include "exchange/LetturaVoce.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
+#include "sheet/CartaIntestata.h"
 #include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "tools/FileDiUscita.h"
 #include "tools/Strumenti.h"
 
 #include <QApplication>
@@ -25,7 +27,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <cstdio>
 #include <unistd.h>
 
@@ -154,13 +155,15 @@ int Csv(const Richiesta& r)
     auto rs = ApriTabella(*db, file, tabella, stato);
     if (!rs)
         return stato;
-    QSaveFile uscita(r.uscita);
-    if (!uscita.open(QIODevice::WriteOnly))
+    FileDiUscita destinazione(r.uscita);
+    QFile uscita(destinazione.Temporaneo());
+    if (!uscita.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        !EsportazioneTabella::Scrivi(*rs, uscita) || !uscita.flush())
         return Errore(Fallito, QCoreApplication::translate("ZelmarEsporta", "%1 cannot be written: %2")
                                    .arg(r.uscita, uscita.errorString()));
-    if (!EsportazioneTabella::Scrivi(*rs, uscita) || !uscita.commit())
-        return Errore(Fallito, QCoreApplication::translate("ZelmarEsporta", "%1 cannot be written: %2")
-                                   .arg(r.uscita, uscita.errorString()));
+    uscita.close();
+    if (const QString errore = destinazione.Conferma(); !errore.isEmpty())
+        return Errore(Fallito, errore);
     return Riuscito;
 }
 
@@ -187,10 +190,14 @@ int Pdf(const Richiesta& r)
                       QCoreApplication::translate(
                           "ZelmarEsporta", "the table \u00ab%1\u00bb of %2 has no entry \u00ab%3\u00bb")
                           .arg(tabella, file, nome));
-    const QString errore = SchedaTecnica::ScriviPdf(
-        r.uscita, *voce, SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+    FileDiUscita destinazione(r.uscita);
+    QString errore = SchedaTecnica::ScriviPdf(destinazione.Temporaneo(), *voce,
+                                              SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine),
+                                              CartaIntestata::DalleImpostazioni());
+    if (errore.isEmpty())
+        errore = destinazione.Conferma();
     if (!errore.isEmpty())
-        return Errore(Fallito, errore);
+        return Errore(Fallito, errore.replace(destinazione.Temporaneo(), r.uscita));
     return Riuscito;
 }
 
@@ -226,6 +233,9 @@ int main(int argc, char* argv[])
     if (!QFileInfo(file).isFile())
         return Errore(UsoErrato,
                       QCoreApplication::translate("ZelmarEsporta", "the file %1 does not exist").arg(file));
+    // Never over what it reads, nor over anything but a regular file.
+    if (const QString rifiuto = FileDiUscita::Rifiuto(richiesta.uscita, {file}); !rifiuto.isEmpty())
+        return Errore(UsoErrato, rifiuto);
     try {
         return richiesta.pdf ? Pdf(richiesta) : Csv(richiesta);
     } catch (const DbException& errore) {

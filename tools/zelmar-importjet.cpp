@@ -48,8 +48,25 @@ int main(int argc, char** argv)
                    "-h, --help prints this help."));
         return argomenti.isEmpty() ? 2 : 0;
     }
-    ImportazioneJet::Rapporto rapporto;
+    // Options first: after "--", or after the first file, every argument is a file.
+    QStringList file;
     for (const QString& argomento : argomenti) {
+        if (file.isEmpty() && argomento == QLatin1String("--")) {
+            file << QString(); // the mark, dropped below
+        } else if (file.isEmpty() && argomento.startsWith(QLatin1Char('-')) &&
+                   argomento != QLatin1String("-")) {
+            Scrivi(stderr, QCoreApplication::translate("ZelmarImportjet",
+                                                       "zelmar-importjet: unknown option \u00ab%1\u00bb "
+                                                       "(--help for the usage)")
+                               .arg(argomento));
+            return 2;
+        } else {
+            file << argomento;
+        }
+    }
+    file.removeAll(QString());
+    ImportazioneJet::Rapporto rapporto;
+    for (const QString& argomento : file) {
         if (QFileInfo(argomento).isDir()) {
             rapporto.file += ImportazioneJet::ImportaCartella(argomento, Avanzamento).file;
         } else if (QFileInfo(argomento).isFile()) {

@@ -7,8 +7,10 @@
 // mark of the differing ratings and the reference curve, the editor before and after
 // its copy of the computed ratings, and the check of every database; then the comparison
 // window with the first entries of the walls' custom table and first experimental file,
-// the data sheet of the first custom wall as its page is printed, and the search window
-// with the walls and windows of at least 40 dB found in every database.
+// the data sheet of the first custom wall as its page is printed (and once more with a
+// letterhead and without its picture), the search window with the walls and windows of at
+// least 40 dB found in every database, and the editor on the second custom wall with the
+// mark of its stored keyword.
 //
 //   zelmar-screenshot [--programma CARTELLA] CARTELLA_PNG
 //
@@ -216,6 +218,16 @@ bool SalvaConfronto(Form1& form, QTreeWidget* albero, const QString& percorso)
     return Salva(confronto, percorso);
 }
 
+// The editor on the second custom wall, whose keyword is not the first of the list: the mark
+// naming the stored keyword beside the keyword box.
+bool SalvaParolaMemorizzata(Form1& form, QTreeWidget* albero, const QString& percorso)
+{
+    MostraNodo(form, albero,
+               AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
+    form.findChild<ElencoNomi*>(QStringLiteral("List1"))->setCurrentRow(1);
+    return SalvaEditor(form, percorso);
+}
+
 // The search window after a search for walls and windows of at least 40 dB, run to its end.
 bool SalvaRicerca(Form1& form, const QString& percorso)
 {
@@ -236,8 +248,8 @@ bool SalvaRicerca(Form1& form, const QString& percorso)
 }
 
 // The data sheet of the first custom wall, drawn as its page is printed, at 120 dots per
-// inch.
-bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso)
+// inch: as it is, or with a letterhead and without its picture.
+bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso, const CartaIntestata& carta = {})
 {
     MostraNodo(form, albero,
                AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
@@ -255,8 +267,9 @@ bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso)
     immagine.setDotsPerMeterY(qRound(kPuntiPerPollice / 0.0254));
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);
-    SchedaTecnica::Disegna(pittore, pagina, kPuntiPerPollice / 25.4, *voce,
-                           SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine));
+    SchedaTecnica::Disegna(
+        pittore, pagina, kPuntiPerPollice / 25.4, *voce,
+        carta.Vuota() ? SceltaImmagine::PropriaDellaVoce(voce->codice, voce->immagine) : QImage(), carta);
     pittore.end();
     const bool ok = immagine.save(percorso, "PNG");
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "scritto" : "impossibile scrivere",
@@ -330,7 +343,14 @@ int main(int argc, char* argv[])
     ok = SalvaValutazioni(uscita) && ok;
     ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
     ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;
+    ok = SalvaScheda(
+             form, albero, uscita + QStringLiteral("/Scheda-intestata-senza-immagine.png"),
+             {QImage(QStringLiteral(ZELMAR_LOGO)), QStringLiteral("Laboratorio di acustica edilizia")}) &&
+         ok;
     ok = SalvaRicerca(form, uscita + QStringLiteral("/Ricerca.png")) && ok;
+    ok = SalvaParolaMemorizzata(form, albero,
+                                uscita + QStringLiteral("/Form3-parola-chiave-memorizzata.png")) &&
+         ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;

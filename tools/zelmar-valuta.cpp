@@ -13,12 +13,14 @@
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
 #include "search/LetturaValori.h"
+#include "tools/NomiNonUtf8.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -75,8 +77,9 @@ int Strumento::Esegui(const QStringList& argomenti)
                       "  DLn    ISO 717-2, on the heavy reference floor: \"DLw\", \"CIDelta\"\n"
                       "Improvements DRi have no ISO 717-1 rating and are not rated.\n"
                       "Each value is a number in dB with a decimal comma or point (-3,5 is a value, not\n"
-                      "an option); \"-\" alone is a band without a value. What needs a band without a\n"
-                      "value is null.\n"
+                      "an option); \"-\" alone is a band without a value, and so is a 0 at 50, 63, 80,\n"
+                      "4000 or 5000 Hz (from 100 to 3150 Hz a 0 is a value). What needs a band without\n"
+                      "a value is null.\n"
                       "\n"
                       "--verifica checks every entry of every database of the data folder (custom,\n"
                       "theoretical, experimental, Access files too) and writes CSV to standard output:\n"
@@ -124,6 +127,13 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
                               .arg(i + 1)
                               .arg(RecordSchema::Frequenze[i])
                               .arg(valori[i]));
+        if (std::abs(*bande[i]) > MotoreValutazione::ValoreMassimo)
+            return Errore(
+                tr("value %1 (band %2 Hz), «%3», is out of range: band values from -%4 to %4 dB are rated")
+                    .arg(i + 1)
+                    .arg(RecordSchema::Frequenze[i])
+                    .arg(valori[i])
+                    .arg(MotoreValutazione::ValoreMassimo));
     }
     const std::string json = ValutazioneJson::Testo(MotoreValutazione::Valuta(*grandezza, bande));
     std::printf("%s\n", json.c_str());
@@ -166,6 +176,12 @@ int Strumento::Verifica(const QString& cartellaDati)
                                  .arg(t.relativo, t.tabella, esito.errore));
             }
         });
+    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
+        illeggibili = true;
+        Scrivi(
+            stderr,
+            tr("zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
+    }
     std::fflush(stdout);
     return illeggibili ? Fallito : Riuscito;
 }

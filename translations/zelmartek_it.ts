@@ -21,6 +21,19 @@
     </message>
 </context>
 <context>
+    <name>AttesaServerFinestra</name>
+    <message>
+        <source>Stop waiting</source>
+        <translation>Smetti di aspettare</translation>
+    </message>
+    <message>
+        <source>Waiting for the database %1 to %2: %3 s so far.
+The server may be busy, or held by another user.</source>
+        <translation>In attesa del database %1 per %2: finora %3 s.
+Il server può essere occupato, o tenuto da un altro utente.</translation>
+    </message>
+</context>
+<context>
     <name>Avviatore</name>
     <message>
         <source>The data folder %1 does not exist or is empty.
@@ -58,6 +71,32 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>AvvisoModificaAltrui</name>
+    <message>
+        <source>(no value)</source>
+        <translation>(nessun valore)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more column(s)</source>
+        <translation>
+            <numerusform>e un&apos;altra colonna</numerusform>
+            <numerusform>e altre %n colonne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another user has changed this entry since it was shown, so nothing was saved.</source>
+        <translation>Un altro utente ha modificato questo materiale dopo che è stato mostrato, perciò non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Changed (as shown → as stored now):</source>
+        <translation>Modificato (com&apos;era mostrato → come è memorizzato ora):</translation>
+    </message>
+    <message>
+        <source>Your values are still in the editor. Press Ok again to save them over these changes, or Annulla to keep the other user&apos;s.</source>
+        <translation>I valori inseriti sono ancora nell&apos;editor. Premere di nuovo Ok per salvarli al posto di queste modifiche, o Annulla per tenere quelle dell&apos;altro utente.</translation>
+    </message>
+</context>
+<context>
     <name>CartelleUtente</name>
     <message>
         <source>%1: the copy of the program an earlier version made cannot be removed</source>
@@ -66,6 +105,17 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>%1 cannot be moved to %2</source>
         <translation>Non è possibile spostare %1 in %2</translation>
+    </message>
+</context>
+<context>
+    <name>CasellaData</name>
+    <message>
+        <source>day/month/year</source>
+        <translation>giorno/mese/anno</translation>
+    </message>
+    <message>
+        <source>Choose in the calendar</source>
+        <translation>Scegli nel calendario</translation>
     </message>
 </context>
 <context>
@@ -137,6 +187,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>«%1» is no longer in %2 (table %3).</source>
         <translation>«%1» non è più in %2 (tabella %3).</translation>
     </message>
+    <message>
+        <source>Letterhead of the data sheets...</source>
+        <translation>Carta intestata delle schede tecniche...</translation>
+    </message>
 </context>
 <context>
     <name>CopiaCartella</name>
@@ -153,6 +207,49 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>DialogoCartaIntestata</name>
+    <message>
+        <source>Letterhead of the data sheets - ZELMARtek</source>
+        <translation>Carta intestata delle schede tecniche - ZELMARtek</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Scegli...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Togli</translation>
+    </message>
+    <message>
+        <source>&amp;Laboratory:</source>
+        <translation>&amp;Laboratorio:</translation>
+    </message>
+    <message>
+        <source>L&amp;ogo:</source>
+        <translation>L&amp;ogo:</translation>
+    </message>
+    <message>
+        <source>Printed at the top of every data sheet; leave both empty for none.</source>
+        <translation>Stampata in testa a ogni scheda tecnica; lasciare vuoti entrambi per non averla.</translation>
+    </message>
+    <message>
+        <source>Logo of the letterhead</source>
+        <translation>Logo della carta intestata</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.svg)</source>
+        <translation>Immagini (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
+    </message>
+    <message>
+        <source>«%1» cannot be read as a picture.</source>
+        <translation>«%1» non si può leggere come immagine.</translation>
+    </message>
+</context>
+<context>
     <name>EsportazioneGrafico</name>
     <message>
         <source>%1: the chart is written as PNG, SVG or PDF, chosen by the file&apos;s suffix.</source>
@@ -165,6 +262,21 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>Comparison of curves</source>
         <translation>Confronto delle curve</translation>
+    </message>
+</context>
+<context>
+    <name>FileDiUscita</name>
+    <message>
+        <source>the output «%1» is not a regular file: it is not replaced</source>
+        <translation>l&apos;uscita «%1» non è un file normale: non viene sostituita</translation>
+    </message>
+    <message>
+        <source>the output «%1» is the input «%2»: it is not replaced</source>
+        <translation>l&apos;uscita «%1» è il file letto «%2»: non viene sostituita</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -296,6 +408,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>The comparison could not be printed.</source>
         <translation>Non è stato possibile stampare il confronto.</translation>
+    </message>
+    <message>
+        <source>Differs from the value computed from the bands</source>
+        <translation>Diverso dal valore calcolato dalle bande</translation>
     </message>
 </context>
 <context>
@@ -446,6 +562,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>The file «%1» could not be written: %2</source>
         <translation>Impossibile scrivere il file «%1»: %2</translation>
     </message>
+    <message>
+        <source>«%1» is not a date: day/month/year, such as 31/12/2012.</source>
+        <translation>«%1» non è una data: giorno/mese/anno, come 31/12/2012.</translation>
+    </message>
 </context>
 <context>
     <name>FinestraVerifica</name>
@@ -494,10 +614,6 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <translation>%1, tabella %2: %3</translation>
     </message>
     <message>
-        <source>%1 of %2 tables checked, %3 entries rated, %4 stored ratings differ from the computed ones.</source>
-        <translation>%1 tabelle verificate su %2, %3 voci valutate, %4 indici memorizzati diversi da quelli calcolati.</translation>
-    </message>
-    <message>
         <source>Cancelled.</source>
         <translation>Annullata.</translation>
     </message>
@@ -528,6 +644,27 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>The file %1 could not be written: %2</source>
         <translation>Non è stato possibile scrivere il file %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n table(s) checked</source>
+        <translation>
+            <numerusform>%1 tabella verificata su %n</numerusform>
+            <numerusform>%1 tabelle verificate su %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(ies) rated</source>
+        <translation>
+            <numerusform>%Ln voce valutata</numerusform>
+            <numerusform>%Ln voci valutate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln stored rating(s) differing from the computed one(s).</source>
+        <translation>
+            <numerusform>%Ln indice memorizzato diverso da quello calcolato.</numerusform>
+            <numerusform>%Ln indici memorizzati diversi da quelli calcolati.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -538,10 +675,6 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>Pastes 21 band values (50 to 5000 Hz) or 16 (100 to 3150 Hz) from the clipboard (Ctrl+Shift+V)</source>
         <translation>Incolla dagli appunti 21 valori di banda (da 50 a 5000 Hz) o 16 (da 100 a 3150 Hz) (Ctrl+Maiusc+V)</translation>
-    </message>
-    <message>
-        <source>Another user has changed this entry since it was shown, so nothing was saved. Close the editor, show the entry again and make the change once more.</source>
-        <translation>Un altro utente ha modificato questo materiale dopo che è stato mostrato, perciò non è stato salvato nulla. Chiudere l&apos;editor, mostrare di nuovo il materiale e ripetere la modifica.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +690,14 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>not computed: a band from 100 to 3150 Hz has no value</source>
         <translation>non calcolato: una banda da 100 a 3150 Hz non ha valore</translation>
+    </message>
+    <message>
+        <source>declared %1</source>
+        <translation>dichiarati %1</translation>
+    </message>
+    <message>
+        <source>declared %1 (not as computed: %2)</source>
+        <translation>dichiarati %1 (diversi dai calcolati: %2)</translation>
     </message>
 </context>
 <context>
@@ -770,6 +911,38 @@ Tabella: %4</translation>
         <source>Could not %1 in the database %2: %3.</source>
         <translation>Impossibile %1 nel database %2: %3.</translation>
     </message>
+    <message>
+        <source>the server has not answered for %1 s, so the program stopped waiting</source>
+        <translation>il server non risponde da %1 s, e il programma ha smesso di aspettare</translation>
+    </message>
+    <message>
+        <source>waiting for the server was given up after %1 s</source>
+        <translation>l&apos;attesa del server è stata abbandonata dopo %1 s</translation>
+    </message>
+    <message>
+        <source>another connection holds what this needs, and %1 s went by waiting for it</source>
+        <translation>un&apos;altra connessione tiene ciò che serve, e si è atteso invano per %1 s</translation>
+    </message>
+    <message>
+        <source>the server did not finish within %1 s</source>
+        <translation>il server non ha finito entro %1 s</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 s</source>
+        <translation>il server non ha risposto entro %1 s</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>connettersi</translation>
+    </message>
+    <message>
+        <source>waiting for the server was given up</source>
+        <translation>l&apos;attesa del server è stata abbandonata</translation>
+    </message>
+    <message>
+        <source>prepare the connection</source>
+        <translation>preparare la connessione</translation>
+    </message>
 </context>
 <context>
     <name>PgDatabase</name>
@@ -840,6 +1013,14 @@ Tabella: %4</translation>
     <message>
         <source>read the picture «%1»</source>
         <translation>leggere l&apos;immagine «%1»</translation>
+    </message>
+    <message>
+        <source>the copy was given up</source>
+        <translation>la copia è stata abbandonata</translation>
+    </message>
+    <message>
+        <source>read the table «%1»</source>
+        <translation>leggere la tabella «%1»</translation>
     </message>
 </context>
 <context>
@@ -1044,28 +1225,8 @@ errato o ingresso errato (il messaggio nomina la chiave).
         <translation>Calcolato dalle bande: nessuno, una banda da 100 a 3150 Hz non ha valore.</translation>
     </message>
     <message>
-        <source>Computed from the bands (%1): %2</source>
-        <translation>Calcolato dalle bande (%1): %2</translation>
-    </message>
-    <message>
-        <source>; unfavourable deviations %1 dB</source>
-        <translation>; scostamenti sfavorevoli %1 dB</translation>
-    </message>
-    <message>
-        <source>%1 - %2, table %3</source>
-        <translation>%1 - %2, tabella %3</translation>
-    </message>
-    <message>
-        <source>Stored: %1</source>
-        <translation>Memorizzato: %1</translation>
-    </message>
-    <message>
         <source>Description</source>
         <translation>Descrizione</translation>
-    </message>
-    <message>
-        <source>Certificate</source>
-        <translation>Certificato</translation>
     </message>
     <message>
         <source>Test date</source>
@@ -1114,6 +1275,49 @@ errato o ingresso errato (il messaggio nomina la chiave).
     <message>
         <source>%1 cannot be written: the page could not be drawn.</source>
         <translation>Impossibile scrivere %1: non è stato possibile disegnare la pagina.</translation>
+    </message>
+    <message>
+        <source>Declared values: %1</source>
+        <translation>Valori dichiarati: %1</translation>
+    </message>
+    <message>
+        <source> (not as computed: %1)</source>
+        <translation> (diversi dai calcolati: %1)</translation>
+    </message>
+    <message>
+        <source>Computed according to %1: %2</source>
+        <translation>Valori calcolati secondo %1: %2</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Test certificate</source>
+        <translation>Certificato di prova</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Source: %1, table %2</source>
+        <translation>Fonte: %1, tabella %2</translation>
+    </message>
+    <message>
+        <source>Unfavourable deviations %1 dB</source>
+        <translation>Scostamenti sfavorevoli %1 dB</translation>
+    </message>
+</context>
+<context>
+    <name>SegnoParolaChiave</name>
+    <message>
+        <source>↶ stored: %1</source>
+        <translation>↶ memorizzata: %1</translation>
+    </message>
+    <message>
+        <source>This entry stores the keyword «%1»; Ok saves the one in the box. Click to put the stored keyword back.</source>
+        <translation>Questo materiale ha memorizzata la parola chiave «%1»; Ok salva quella nella casella. Fare clic per rimettere la parola chiave memorizzata.</translation>
     </message>
 </context>
 <context>
@@ -1191,8 +1395,9 @@ Computes the single-number ratings of a curve from its 21 band values, 50 to
   DLn    ISO 717-2, on the heavy reference floor: &quot;DLw&quot;, &quot;CIDelta&quot;
 Improvements DRi have no ISO 717-1 rating and are not rated.
 Each value is a number in dB with a decimal comma or point (-3,5 is a value, not
-an option); &quot;-&quot; alone is a band without a value. What needs a band without a
-value is null.
+an option); &quot;-&quot; alone is a band without a value, and so is a 0 at 50, 63, 80,
+4000 or 5000 Hz (from 100 to 3150 Hz a 0 is a value). What needs a band without
+a value is null.
 
 --verifica checks every entry of every database of the data folder (custom,
 theoretical, experimental, Access files too) and writes CSV to standard output:
@@ -1218,7 +1423,8 @@ Calcola gli indici di valutazione di una curva dai suoi 21 valori di banda, da 5
   DLn    ISO 717-2, sul solaio di riferimento pesante: &quot;DLw&quot;, &quot;CIDelta&quot;
 I miglioramenti DRi non hanno un indice ISO 717-1 e non si valutano.
 Ogni valore è un numero in dB con la virgola o il punto decimale (-3,5 è un valore, non
-un&apos;opzione); &quot;-&quot; da solo indica una banda senza valore. Ciò che richiede una banda senza
+un&apos;opzione); &quot;-&quot; da solo indica una banda senza valore, e così uno 0 a 50, 63, 80,
+4000 o 5000 Hz (da 100 a 3150 Hz uno 0 è un valore). Ciò che richiede una banda senza
 valore vale null.
 
 --verifica controlla ogni voce di ogni database della cartella dei dati (personale,
@@ -1233,6 +1439,16 @@ di pavimento); un valore memorizzato Null o uno non calcolabile non si segnala.
 Stato di uscita: 0 eseguito; 1 qualche file non leggibile (detto sull&apos;errore standard,
 il resto verificato); 2 uso errato o cartella dei dati mancante (il messaggio nomina
 l&apos;argomento).
+</translation>
+    </message>
+    <message>
+        <source>value %1 (band %2 Hz), «%3», is out of range: band values from -%4 to %4 dB are rated</source>
+        <translation>il valore %1 (banda %2 Hz), «%3», è fuori campo: si valutano valori di banda da -%4 a %4 dB</translation>
+    </message>
+    <message>
+        <source>zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>zelmar-valuta: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
 </translation>
     </message>
 </context>
@@ -1513,35 +1729,15 @@ Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
 mancante (il messaggio nomina l&apos;argomento).
 </translation>
     </message>
+    <message>
+        <source>zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>zelmar-cerca: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
+</translation>
+    </message>
 </context>
 <context>
     <name>ZelmarCondividi</name>
-    <message>
-        <source>Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
-       zelmar-condividi --verso-file CONNINFO FILE
-Copies the custom database FILE (the program&apos;s own or an Access file) into the shared
-database on the PostgreSQL server of the libpq connection string CONNINFO, or the
-server&apos;s tables into the new file FILE. The PG* environment variables and ~/.pgpass
-apply as libpq applies them. Tables that already hold entries on the server are not
-written unless --sostituisci is given, which replaces their entries.
--h, --help prints this help.
-Exit status: 0 done, 1 a failure (connection, refused table, count that does not
-match), 2 wrong usage, a missing input file or table, or an existing output FILE.</source>
-        <translation>Uso: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
-     zelmar-condividi --verso-file CONNINFO FILE
-Copia il database personalizzato FILE (del programma o un file Access) nel database
-condiviso sul server PostgreSQL della stringa di connessione libpq CONNINFO, oppure le
-tabelle del server nel nuovo file FILE. Le variabili d&apos;ambiente PG* e ~/.pgpass valgono
-come le applica libpq. Le tabelle che sul server hanno già voci non si scrivono se non
-con --sostituisci, che ne sostituisce le voci.
--h, --help stampa questo aiuto.
-Stato di uscita: 0 eseguito, 1 un errore (connessione, tabella rifiutata, conteggio che non
-torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già esistente.</translation>
-    </message>
-    <message>
-        <source>%1 has no table «%2».</source>
-        <translation>%1 non ha la tabella «%2».</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n rows</source>
         <translation>
@@ -1556,10 +1752,6 @@ torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già
     <message>
         <source>The file «%1» does not exist.</source>
         <translation>Il file «%1» non esiste.</translation>
-    </message>
-    <message>
-        <source>The file «%1»</source>
-        <translation>Il file «%1»</translation>
     </message>
     <message>
         <source>The table «%1» of the database %2 has no column «%3», which the file has: nothing was written.</source>
@@ -1578,12 +1770,84 @@ torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già
         <translation>Il file «%1» esiste già: non viene sostituito.</translation>
     </message>
     <message>
-        <source>The database %1</source>
-        <translation>Il database %1</translation>
+        <source>Usage: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
+       zelmar-condividi --verso-file CONNINFO FILE
+Copies the custom database FILE (the program&apos;s own or an Access file) into the shared
+database on the PostgreSQL server of the libpq connection string CONNINFO, or the
+server&apos;s tables into the new file FILE. The PG* environment variables and ~/.pgpass
+apply as libpq applies them. Tables that already hold entries on the server are not
+written unless --sostituisci is given, which replaces their entries.
+Every value crosses exactly: a value the other side cannot hold as it is (bytes in a
+text column, a text that is not UTF-8, a number that is not finite) stops the copy
+before anything is written, naming the table, the entry and the column.
+-h, --help prints this help.
+Exit status: 0 done, 1 a failure (connection, refused table or value, count that does
+not match), 2 wrong usage, a missing input file or table, or an existing output FILE.</source>
+        <translation>Uso: zelmar-condividi [--sostituisci] --verso-server FILE CONNINFO
+     zelmar-condividi --verso-file CONNINFO FILE
+Copia il database personalizzato FILE (del programma o un file Access) nel database
+condiviso sul server PostgreSQL della stringa di connessione libpq CONNINFO, oppure le
+tabelle del server nel nuovo file FILE. Le variabili d&apos;ambiente PG* e ~/.pgpass valgono
+come le applica libpq. Le tabelle che sul server hanno già voci non si scrivono se non
+con --sostituisci, che ne sostituisce le voci.
+Ogni valore passa esatto: un valore che l&apos;altra parte non può tenere così com&apos;è (byte in una
+colonna di testo, un testo non UTF-8, un numero non finito) ferma la copia prima che si
+scriva qualcosa, nominando la tabella, la voce e la colonna.
+-h, --help stampa questo aiuto.
+Stato di uscita: 0 eseguito, 1 un errore (connessione, tabella o valore rifiutato, conteggio
+che non torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di uscita già esistente.</translation>
     </message>
     <message>
-        <source>The file «%1» was removed.</source>
-        <translation>Il file «%1» è stato eliminato.</translation>
+        <source>The table «%1», entry «%2», column «%3»: %4. Nothing was written.</source>
+        <translation>Tabella «%1», voce «%2», colonna «%3»: %4. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>«%1» is not a number</source>
+        <translation>«%1» non è un numero</translation>
+    </message>
+    <message>
+        <source>the number is not finite</source>
+        <translation>il numero non è finito</translation>
+    </message>
+    <message>
+        <source>it holds bytes, not text</source>
+        <translation>contiene byte, non testo</translation>
+    </message>
+    <message>
+        <source>it holds a number where the server keeps text</source>
+        <translation>contiene un numero dove il server tiene testo</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8 or holds a NUL character</source>
+        <translation>il testo non è UTF-8 valido o contiene un carattere NUL</translation>
+    </message>
+    <message>
+        <source>The file «%1» has no table «%2».</source>
+        <translation>Il file «%1» non ha la tabella «%2».</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>«%1» is not a finite number</source>
+        <translation>«%1» non è un numero finito</translation>
+    </message>
+    <message>
+        <source>The database %1 has no table «%2».</source>
+        <translation>Il database %1 non ha la tabella «%2».</translation>
+    </message>
+    <message>
+        <source>The server sent a row of the table «%1» that cannot be read: nothing was written.</source>
+        <translation>Il server ha mandato una riga della tabella «%1» che non si può leggere: non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The file «%1» was not written.</source>
+        <translation>Il file «%1» non è stato scritto.</translation>
     </message>
 </context>
 <context>
@@ -1703,6 +1967,10 @@ Converte nel formato del programma ogni file Jet (.mdb di Access) che trova nell
     <message>
         <source>it does not exist</source>
         <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>zelmar-importjet: unknown option «%1» (--help for the usage)</source>
+        <translation>zelmar-importjet: opzione sconosciuta «%1» (--help per l&apos;uso)</translation>
     </message>
 </context>
 </TS>

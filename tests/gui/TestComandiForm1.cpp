@@ -6,6 +6,7 @@
 #include "storage/DBEngine.h"
 
 #include <QRegularExpression>
+#include <QToolButton>
 
 using namespace Form1Test;
 
@@ -140,6 +141,54 @@ private slots:
         QCOMPARE(a_->elenco()->currentRow(), 0);
         ComeRiletto();
         QVERIFY(QFile::exists(a_->immagini(cartella + QLatin1Char('/') + foto))); // the picture stays
+    }
+
+    // Modify on an entry without a test date whose keyword is not the list's first: the date
+    // of the information window's calendar, the stored keyword marked and put back by a click,
+    // number boxes selected on focus and on click, Ctrl+A, Enter a line break. Another copy
+    // changes one band meanwhile: the save is refused naming it, old and new, the editor keeps
+    // what was typed, and Ok again saves over the change (Annulla writes nothing: TestForm3).
+    void modificaSenzaSorprese()
+    {
+        const QString nome = QStringLiteral("Parete in calcestruzzo 18 cm");
+        a_->selezionaNome(QStringLiteral("Parete in cartongesso a doppia lastra")); // 14/11/2009
+        a_->selezionaNome(nome);
+        QStringList visti;
+        QVERIFY(ConEditor(
+            [&] { a_->pulsante(2); },
+            [&](Form3* e) {
+                QApplication::setActiveWindow(e); // for the focus the boxes get
+                auto* segno = e->findChild<QToolButton*>(QStringLiteral("SegnoParolaChiave"));
+                const auto parola = [&] {
+                    return e->findChild<QComboBox*>()->currentText() + (segno->isVisible() ? "*" : "");
+                };
+                visti << e->findChild<QCalendarWidget*>()->selectedDate().toString("d/M/yyyy") << parola();
+                QTest::mouseClick(segno, Qt::LeftButton);
+                Casella(e, "Text10")->setFocus(Qt::TabFocusReason);
+                QTest::keyClicks(Casella(e, "Text10"), QStringLiteral("265"));
+                QTest::mouseClick(Casella(e, "Text11"), Qt::LeftButton);
+                QTest::keyClicks(Casella(e, "Text11"), QStringLiteral("12"));
+                Casella(e, "Text2(5)")->setFocus();
+                for (const QKeySequence& tasti :
+                     {QKeySequence(Qt::Key_End), QKeySequence(QKeySequence::SelectAll)})
+                    QTest::keySequence(Casella(e, "Text2(5)"), tasti);
+                QTest::keyClicks(Casella(e, "Text2(5)"), QStringLiteral("47"));
+                QTest::keySequence(Casella(e, "Text15"), QKeySequence::SelectAll);
+                QTest::keyClicks(Casella(e, "Text15"), QStringLiteral("Misura\rH3"));
+                Ambiente::Esegui(File(), "UPDATE Rw_laboratorio SET \"R - 500Hz (dB)\" = 60 WHERE rowid = 4");
+                Premi(e, "Command2");
+                visti << parola() << MessageBox::lastText().section('\n', 3, 3)
+                      << Casella(e, "Text15")->text();
+                Premi(e, "Command2");
+                visti << QString::number(e->isVisible());
+            }));
+        QCOMPARE(visti, (QStringList{"1/11/2009", "Laterizio*", "Calcestruzzo", "R - 500Hz (dB): «55» → «60»",
+                                     "Misura", "0"}));
+        QStringList valori;
+        for (const char* c :
+             {"Parola chiave", "Data Prova", "m' (kg/m²)", "s (mm)", "R - 160Hz (dB)", "R - 500Hz (dB)"})
+            valori << LeggiRiga(File(), kRw, catRwLaboratorio, QStringLiteral("Misura")).value(c).toString();
+        QCOMPARE(valori.join('|'), QStringLiteral("Calcestruzzo|1/11/2009|265|12|47|55"));
     }
 
     // An entry another program removed meanwhile: nothing else goes, nothing is said. Then

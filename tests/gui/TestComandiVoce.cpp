@@ -133,7 +133,7 @@ private slots:
         QTest::addColumn<QString>("file"); // a name without suffix gets the format's
         QTest::addColumn<int>("pagine");
         QTest::addColumn<QStringList>("attesi"); // none: refused with a message naming the file
-        const QStringList muro{kConfrontati[0], "Stored: Rw(C,Ctr)= 52(-1, -4) dB"};
+        const QStringList muro{kConfrontati[0], "Declared values: Rw(C;Ctr)= 52(-1;-4) dB"};
         const Campi lunga{{"Nome", "Parete " + Ripeti("fonoisolante", 20)},
                           {"Descrizione", Ripeti("lastra", 400) + " FINE"},
                           {"Società richiedente", Ripeti("lastra", 50) + " FINE"}};
@@ -141,7 +141,8 @@ private slots:
         const QStringList tabella{"Band or rating\tMuro in laterizio 12 cm\tParete",
                                   "Rw (dB) stored\t52\t46\t40"};
         // clang-format off
-        QTest::newRow("sheet") << "SalvaScheda" << Campi() << "scheda" << 1 << muro + QStringList{"Computed from the bands (ISO 717-1): Rw(C;Ctr)="};
+        QTest::newRow("sheet") << "SalvaScheda" << Campi() << "scheda" << 1 << muro + QStringList{"Computed according to ISO 717-1: Rw(C;Ctr)="};
+        QTest::newRow("sheet: a stored line break") << "SalvaScheda" << Campi{{"Nome", "A capo"}, {"Descrizione", "Prima riga\r\nseconda riga"}} << "scheda" << 1 << QStringList{"Prima riga\nseconda riga"};
         QTest::newRow("sheet printed") << "StampaScheda" << Campi() << "stampa.pdf" << 1 << muro;
         QTest::newRow("sheet of long texts") << "SalvaScheda" << lunga << "scheda.pdf" << 1 << QStringList{"Parete fonoisolante", "lastra lastra", "\u2026"};
         QTest::newRow("bands from the record") << "CopiaBande" << buco << "" << 0 << QStringList{"30,5" + QString(20, '\t') + "61"};

@@ -44,17 +44,17 @@ private slots:
         QCOMPARE(albero.topLevelItemCount(), 10);
     }
 
-    // Database files by name, without their extension; other files, folders and hidden
-    // files are not listed, and no file is opened while the tree is built.
+    // Database files by name whatever its letter case, without their extension; other files,
+    // folders and hidden files are not listed, and no file is opened while the tree is built.
     void figliSperimentali()
     {
         const QString cartella = a_->dati().percorsoDatabase(QStringLiteral("Infissi"));
         QDir(cartella).removeRecursively();
         QVERIFY(QDir().mkpath(cartella + QStringLiteral("/cartella.mdb")));
-        for (const char* nome : {"b.mdb", "a.mdb", "nota.txt", ".copia.mdb"})
+        for (const char* nome : {"b.mdb", "C.mdb", "a.mdb", "nota.txt", ".copia.mdb"})
             QVERIFY(Scrivi(cartella + QLatin1Char('/') + QLatin1String(nome), "x"));
         a_->apri();
-        QCOMPARE(a_->figli(QStringLiteral("Infissi")), (QStringList{"a", "b"}));
+        QCOMPARE(a_->figli(QStringLiteral("Infissi")), (QStringList{"a", "b", "C"}));
         QVERIFY(MessageBox::shown().isEmpty());
     }
 

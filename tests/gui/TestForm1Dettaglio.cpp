@@ -83,6 +83,13 @@ private slots:
         // The 500 Hz band is 0, so it sets the bottom of the range.
         QCOMPARE(a.etichetta("Label4(3)")->text() + ' ' + a.etichetta("Label4(4)")->text(),
                  QStringLiteral("60,0 0,0"));
+        // The grid crisp: the 500 Hz line is one column of black pixels.
+        const QImage g = a.form().findChild<QWidget*>(QStringLiteral("Picture1"))->grab().toImage();
+        int nere[3] = {};
+        for (int y = 0, x = qRound((g.width() - 1) / 2.0); y < g.height(); ++y)
+            for (int d : {-1, 0, 1})
+                nere[d + 1] += g.pixelColor(x + d, y) == QColor(Qt::black);
+        QVERIFY(nere[1] > g.height() / 2 && nere[0] <= 3 && nere[2] <= 3);
         QCOMPARE(TestSupport::CaselleTagliate(&a.form()) + TestSupport::CaselleTagliate(Informazioni(a)),
                  QStringList());
         QCOMPARE(TestSupport::DidascalieTagliate(&a.form()), QStringList());
@@ -211,8 +218,9 @@ private slots:
         QCOMPARE(Immagine(a)->Immagine().size(), propria ? dimensione : segnaposto);
     }
 
-    // Before any entry is shown the window holds its design texts; it opens modal and
-    // "Chiudi" hides it with its boxes as they were.
+    // Before any entry is shown the window holds its design texts; it opens modal, keys
+    // neither close nor change it, "Chiudi" hides it with its boxes as they were; its close
+    // box discards it.
     void finestraInformazioni()
     {
         Ambiente a;
@@ -224,6 +232,8 @@ private slots:
         bool modale = false;
         QTimer::singleShot(0, this, [&] {
             Form2* info = Informazioni(a);
+            for (Qt::Key tasto : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_A, Qt::Key_Enter})
+                QTest::keyClick(info->Casella(5), tasto);
             modale = info->isVisible() && info->isModal();
             for (int k = 0; k < Form2::NumeroCaselle; ++k)
                 testi << info->Testo(k);
@@ -234,6 +244,8 @@ private slots:
         QCOMPARE(testi.join(QLatin1Char('|')), QStringLiteral("|01/01/2000||||senza||||||"));
         QVERIFY(!Informazioni(a)->isVisible());
         QCOMPARE(Informazioni(a)->Testo(5), QStringLiteral("senza"));
+        Informazioni(a)->close();
+        QTRY_VERIFY(!a.form().InformazioniAggiuntiveSeEsiste());
     }
 
     // A double click on the picture enlarges it; going back to the main window hides it.
@@ -249,6 +261,8 @@ private slots:
         Form4* ingrandita = a.form().FinestraImmagine();
         QTRY_VERIFY(ingrandita && ingrandita->isVisible());
         QCOMPARE(ingrandita->Image1()->pixmap().size(), dimensione);
+        QVERIFY(
+            !(ingrandita->windowFlags() & (Qt::WindowTitleHint | Qt::WindowCloseButtonHint))); // no caption
         QApplication::setActiveWindow(ingrandita);
         QTRY_VERIFY(ingrandita->isActiveWindow());
         QApplication::setActiveWindow(&a.form());

@@ -27,11 +27,13 @@ private slots:
     void cleanup() { a_.reset(); }
 
     // Keywords once each, in order of first appearance; one equal to the first line is not
-    // offered twice.
+    // offered twice. Typing in the box chooses nothing.
     void paroleInOrdineDiComparsa()
     {
         Riempi({{"n1", "A"}, {"n2", "B"}, {"n3", "A"}, {"n4", "Tutti i materiali"}, {"n5", "C"}});
         QCOMPARE(a_->righeParole(), (QStringList{M(88), "A", "B", "C"}));
+        a_->parole()->setFocus();
+        QTest::keyClicks(a_->parole(), QStringLiteral("Bc"));
         QCOMPARE(a_->parole()->currentText(), M(88));
         QCOMPARE(a_->righeElenco(), (QStringList{"n1", "n2", "n3", "n4", "n5"}));
     }

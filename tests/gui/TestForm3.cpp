@@ -98,29 +98,6 @@ private slots:
         }
     }
 
-    // Escape, in whatever box, leaves the editor open with everything typed; "Annulla" closes it
-    // and writes nothing.
-    void escapeEAnnulla()
-    {
-        const QByteArray prima = Contenuto(File());
-        auto f = Apri(1);
-        for (QWidget* w : QList<QWidget*>{Casella(f.get(), "Text15"), f->findChild<QComboBox*>()->lineEdit(),
-                                          Casella(f.get(), "Text2(3)"), Casella(f.get(), "Text11"),
-                                          f->findChild<QCalendarWidget*>()}) {
-            w->setFocus();
-            QTest::keyClicks(w, QStringLiteral("12"));
-            QTest::keyClick(w, Qt::Key_Escape);
-            QVERIFY2(f->isVisible(), qPrintable(w->objectName()));
-        }
-        QCOMPARE(Casella(f.get(), "Text15")->text() + Casella(f.get(), "Text2(3)")->text(),
-                 QStringLiteral("1212"));
-        QVERIFY(f->findChild<QComboBox*>()->currentText().contains(QStringLiteral("12")));
-        Premi(f.get(), "Command3");
-        QVERIFY(!f->isVisible());
-        QCOMPARE(ricariche_, 0);
-        QCOMPARE(Contenuto(File()), prima);
-    }
-
     // Under number settings with a full stop the boxes start as 0.0 and save as they are.
     void separatoreConIlPunto()
     {
@@ -247,27 +224,24 @@ private slots:
         }
     }
 
-    // Up and Down move round the band boxes and on to the ratings; the box reached is selected.
-    void frecce()
+    // Keys as the user types them: characters filtered by each box's filter, control characters
+    // dropped, editing and moving keys kept; Up and Down move round the band boxes and on to
+    // the ratings, the box reached selected. Escape, in whatever box, leaves the editor open
+    // with everything typed; "Annulla" closes it and writes nothing.
+    void tasti()
     {
+        const QByteArray prima = Contenuto(File());
         auto f = Apri(1);
-        const int righe[][3] = {{20, Qt::Key_Down, 0}, {0, Qt::Key_Up, 20},    {5, Qt::Key_Down, 6},
-                                {21, Qt::Key_Up, 20},  {21, Qt::Key_Down, 22}, {22, Qt::Key_Down, 23},
-                                {23, Qt::Key_Up, 22},  {23, Qt::Key_Down, 23}};
-        for (const auto& [da, tasto, a] : righe) {
+        const int frecce[][3] = {{20, Qt::Key_Down, 0}, {0, Qt::Key_Up, 20},    {5, Qt::Key_Down, 6},
+                                 {21, Qt::Key_Up, 20},  {21, Qt::Key_Down, 22}, {22, Qt::Key_Down, 23},
+                                 {23, Qt::Key_Up, 22},  {23, Qt::Key_Down, 23}};
+        for (const auto& [da, tasto, a] : frecce) {
             Casella(f.get(), QStringLiteral("Text2(%1)").arg(da))->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto));
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2(%1)").arg(a));
             QCOMPARE(Casella(f.get(), QStringLiteral("Text2(%1)").arg(a))->selectedText(),
                      Casella(f.get(), QStringLiteral("Text2(%1)").arg(a))->text());
         }
-    }
-
-    // Keys as the user types them: characters filtered by each box's filter, control characters
-    // dropped, editing and moving keys kept.
-    void tasti()
-    {
-        auto f = Apri(1);
         QLineEdit* banda = Casella(f.get(), "Text2(0)");
         banda->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(banda, QStringLiteral("-1,5,.e-3E"));
@@ -284,8 +258,22 @@ private slots:
             QTest::keyClicks(Casella(f.get(), casella), QLatin1String(tasti));
             QCOMPARE(Casella(f.get(), casella)->text(), QLatin1String(atteso));
         }
-        QTest::keyClick(Casella(f.get(), "Text15"), Qt::Key_Return);
-        QVERIFY(f->isVisible());
+        Casella(f.get(), "Text15")->clear();
+        for (QWidget* w : QList<QWidget*>{Casella(f.get(), "Text15"), f->findChild<QComboBox*>()->lineEdit(),
+                                          Casella(f.get(), "Text2(3)"), Casella(f.get(), "Text11"),
+                                          f->findChild<QCalendarWidget*>()}) {
+            w->setFocus();
+            QTest::keyClicks(w, QStringLiteral("12"));
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY2(f->isVisible(), qPrintable(w->objectName()));
+        }
+        QCOMPARE(Casella(f.get(), "Text15")->text() + Casella(f.get(), "Text2(3)")->text(),
+                 QStringLiteral("1212"));
+        QVERIFY(f->findChild<QComboBox*>()->currentText().contains(QStringLiteral("12")));
+        Premi(f.get(), "Command3");
+        QVERIFY(!f->isVisible());
+        QCOMPARE(ricariche_, 0);
+        QCOMPARE(Contenuto(File()), prima);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QThread>
+#include <QTreeWidget>
 
 using namespace Form1Test;
 
@@ -120,6 +121,16 @@ private slots:
         QVERIFY(r->findChild<QLabel*>(QStringLiteral("ErroriRicerca"))
                     ->text()
                     .contains(QStringLiteral("rotto.mdb")));
+        // Names whole in their column, the databases named as the tree names them, a date typed.
+        QVERIFY(elenco->columnWidth(ModelloRisultati::Nome) >
+                elenco->fontMetrics().horizontalAdvance(nomi[0]));
+        QCOMPARE(r->findChild<QTreeWidget*>("DoveRicerca")->topLevelItem(2)->child(0)->text(0), M(29));
+        auto* al = r->findChild<QLineEdit*>("DataAl");
+        al->selectAll();
+        QTest::keyClicks(al, "31/12/2012");
+        QCOMPARE(r->Criteri()->data.massimo, QDate(2012, 12, 31));
+        al->setText("31/2/2012");
+        QVERIFY(!r->Criteri() && MessageBox::lastText().contains("\u00ab31/2/2012\u00bb is not a date"));
 
         // Dates sort as dates, not as texts, the selected entry stays selected; the export
         // follows the order shown.
@@ -140,8 +151,8 @@ private slots:
         QVERIFY2(righe[0].startsWith("\xEF\xBB\xBF") && righe[0].contains(";m' (kg/m\xC2\xB2);s (mm);"),
                  righe[0]);
         QCOMPARE(righe[2],
-                 QByteArray("Doppia parete in laterizio 8+12 cm;Rw (laboratory);Partizioni verticali (Rw)/"
-                            "Prove 2009.mdb;Prove 2009;Rw(C,Ctr)= 57(-1, -5) dB;260;280;11/9/2009;"
+                 QByteArray("Doppia parete in laterizio 8+12 cm;Rw (laboratory);Partizioni verticali (Rw);"
+                            "Prove 2009;Rw(C,Ctr)= 57(-1, -5) dB;260;280;11/9/2009;"
                             "Istituto Prove Valdorsa S.p.A.\r"));
         elenco->sortByColumn(ModelloRisultati::Nome, Qt::AscendingOrder);
 

@@ -3,6 +3,7 @@
 // exporting it, and stopping when cancelled.
 #include "TestForm1Ambiente.h"
 
+#include "app/Traduzioni.h"
 #include "browser/FinestraVerifica.h"
 #include "browser/ValutazioniForm1.h"
 
@@ -74,17 +75,26 @@ private slots:
         QCOMPARE(dopo.join(' '), attese);
     }
 
-    // One custom wall stores a Ctr a decibel below its curve's and a Null C; the table's check
-    // lists just that, sorted and exported as shown.
+    // One custom wall stores a Ctr a decibel below its curve's and a Null C; the table's check,
+    // in Italian, counts and lists just that, exports it as shown (the dialog opening again in
+    // the folder chosen) and shows it in the main window on a double click.
     void verificaTabella()
     {
         Ambiente::Esegui(a_->sperimentale(), "UPDATE Rw_laboratorio SET \"Ctr (dB)\" = \"Ctr (dB)\" - 1.5, "
                                              "\"C (dB)\" = NULL WHERE Nome = 'Muro in laterizio 25 cm'");
         a_->scegliPersonale(20);
+        Traduzioni::Installa("Italiano");
         FinestraVerifica* verifica = Verifica("VerificaTabella");
         QVERIFY(verifica);
+        QVERIFY(
+            verifica->findChild<QLabel*>("StatoVerifica")->text().contains(", 1 indice memorizzato diverso"));
         const QString csv = QDir::temp().filePath("verifica-tabella.csv");
-        QVERIFY(verifica->EsportaCsv(csv));
+        FileDialog::setNextFileName(csv);
+        verifica->findChild<QPushButton*>("EsportaCsv")->click();
+        QCOMPARE(FileDialog::folderFor("verifica"), QDir::tempPath());
+        emit verifica->Elenco()->doubleClicked(verifica->Elenco()->model()->index(0, 2));
+        QCOMPARE(a_->elenco()->testoCorrente(), "Muro in laterizio 25 cm");
+        Traduzioni::Installa("English");
         QCOMPARE(Contenuto(csv),
                  "\xEF\xBB\xBF"
                  "File;Tabella;Nome;Colonna;Memorizzato;Calcolato\r\n"
