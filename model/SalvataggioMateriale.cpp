@@ -157,10 +157,10 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         database->Close();
         database.reset();
     } catch (const DbException& e) {
-        esito = {Esito::Errore, e.Descrizione(), contesto, e.Numero(), {}};
+        esito = {Esito::Errore, e.Descrizione(), contesto, e.Numero(), {}, {}};
         ChiudiSenzaErrori(tabella, database);
     } catch (const std::exception& e) {
-        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, 0, {}};
+        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, 0, {}, {}};
         ChiudiSenzaErrori(tabella, database);
     }
     return esito;
