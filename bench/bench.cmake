@@ -2,8 +2,9 @@
 # optimised, writes the large data folders and runs them.
 add_library(zelmar_bench_support STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Misure.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Misure.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.cpp ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.h)
-target_link_libraries(zelmar_bench_support PUBLIC zelmar_app Qt6::Core)
+  ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.cpp ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/PavimentoElenco.cpp ${CMAKE_CURRENT_SOURCE_DIR}/PavimentoElenco.h)
+target_link_libraries(zelmar_bench_support PUBLIC zelmar_app Qt6::Core SQLite::SQLite3)
 target_include_directories(zelmar_bench_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(zelmar_bench_support PROPERTIES AUTOMOC OFF)
 zelmar_warnings(zelmar_bench_support)
@@ -17,6 +18,8 @@ endfunction()
 
 zelmar_bench(zelmar-bench-elenco zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model SQLite::SQLite3 Qt6::Widgets)
 zelmar_bench(zelmar-bench-avvio)
+# The window's actions as the user sees them, each with its target and floor.
+zelmar_bench(zelmar-bench-azioni zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model Qt6::Widgets)
 zelmar_bench(zelmar-bench-salvataggio zelmar_model)
 zelmar_bench(zelmar-bench-jet zelmar_model)
 zelmar_bench(zelmar-bench-valutazione zelmar_rating)

@@ -3,18 +3,54 @@
 // result list): the time to the first batch, the whole search, and the peak
 // memory after each search, for a search on kind, rating, mass and date, one with a text, and one with no
 // criterion (every entry found and kept); then the time to sort the last list by name and by rating. The
-// files are in the page cache after one untimed run.
+// files are in the page cache after one untimed run. The text search is measured against its
+// floor: the sqlite3 program running the equivalent LIKE query over every table, one process
+// per file, one after the other (the search has both cores, sqlite3 one).
 //
 //   zelmar-bench-ricerca DATA_FOLDER [RUNS]
 #include "Misure.h"
 #include "browser/ModelloRisultati.h"
 #include "search/RicercaTabelle.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QProcess>
 #include <QThread>
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// The names of the rows whose text columns contain the text, by sqlite3's LIKE (letter case
+// ignored for a to z, no accents folded), each table in its own sqlite3 process.
+void CercaConSqlite3(const std::vector<TabelleCartellaDati::Tabella>& tabelle, const QString& testo)
+{
+    const QStringList testi{QStringLiteral("Nome"),          QStringLiteral("Parola chiave"),
+                            QStringLiteral("Descrizione"),   QStringLiteral("Certificato"),
+                            QStringLiteral("Ente di prova"), QStringLiteral("Società richiedente")};
+    for (const auto& t : tabelle) {
+        QStringList condizioni;
+        try {
+            auto db = DBEngine::OpenDatabase(t.file, DBEngine::Uso::Lettura);
+            auto rs = db->OpenRecordset(t.tabella);
+            for (const QString& colonna : testi)
+                if (rs->HasField(colonna))
+                    condizioni << QStringLiteral("\"%1\" LIKE '%%2%'").arg(colonna, testo);
+        } catch (const DbException&) {
+            continue;
+        }
+        QProcess sqlite3;
+        sqlite3.setStandardOutputFile(QProcess::nullDevice());
+        sqlite3.start(QStringLiteral("sqlite3"),
+                      {t.file, QStringLiteral("SELECT \"Nome\" FROM \"%1\" WHERE %2")
+                                   .arg(t.tabella, condizioni.join(QStringLiteral(" OR ")))});
+        sqlite3.waitForFinished(-1);
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -89,6 +125,14 @@ int main(int argc, char** argv)
                     r.nome, static_cast<long long>(trovate), static_cast<long long>(lette),
                     qPrintable(tutta.Riga()), qPrintable(primi.Riga()),
                     (MillisecondiProcessore() - processorePrima) / (volte + 1), PiccoMemoriaMB());
+        if (!r.criteri.testo.isEmpty()) {
+            const Misure pavimento =
+                Misure::Ripeti(volte, [&] { CercaConSqlite3(tabelle, r.criteri.testo); });
+            std::printf("  floor, sqlite3 LIKE, one process per file in turn: %s\n"
+                        "  search / floor: %.2fx (medians), target 1.0x and under 1.5 s: %s\n",
+                        qPrintable(pavimento.Riga()), tutta.Mediana() / pavimento.Mediana(),
+                        tutta.Mediana() <= pavimento.Mediana() && tutta.Mediana() < 1500 ? "met" : "NOT met");
+        }
         if (&r == &ricerche[std::size(ricerche) - 1])
             for (const int colonna : {int(ModelloRisultati::Nome), int(ModelloRisultati::Valutazione)}) {
                 const Cronometro cronometro;

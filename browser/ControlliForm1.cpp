@@ -112,7 +112,6 @@ void CreaElenco(ControlliForm1& c)
     c.Combo1->setMaxVisibleItems(20);
     c.List1 = Colloca(new ElencoNomi(c.client), QStringLiteral("List1"), 3480, 900, 5895, 1950);
     c.List1->setToolTip(QStringLiteral("Fare doppio click per modificare l'elemento"));
-    c.List1->setLayoutMode(QListView::Batched);
     c.Label5 =
         Etichetta(c.client, QStringLiteral("Label5"), QStringLiteral("Immagine"), 9480, 510, 2385, 285);
     c.Image1 = Colloca(new RiquadroImmagine(c.client), QStringLiteral("Image1"), 9480, 900, 2385, 1950);

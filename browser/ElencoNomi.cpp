@@ -2,13 +2,24 @@
 
 #include "ModelloNomi.h"
 
-ElencoNomi::ElencoNomi(QWidget* padre) : QListView(padre), modello_(new ModelloNomi(this))
+#include <QEvent>
+#include <QHeaderView>
+
+ElencoNomi::ElencoNomi(QWidget* padre) : QTableView(padre), modello_(new ModelloNomi(this))
 {
     setModel(modello_);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
     // Every row is one line of the same height: the view need not measure each name.
-    setUniformItemSizes(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    AdattaAltezzaRighe();
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& attuale) {
                 emit currentRowChanged(attuale.isValid() ? attuale.row() : -1);
@@ -20,6 +31,11 @@ ElencoNomi::ElencoNomi(QWidget* padre) : QListView(padre), modello_(new ModelloN
 void ElencoNomi::Imposta(ElencoTesti nomi)
 {
     modello_->Imposta(std::move(nomi));
+}
+
+bool ElencoNomi::CambiaNomi(const std::function<bool(ElencoTesti&)>& cambia)
+{
+    return modello_->Cambia(cambia);
 }
 
 int ElencoNomi::count() const
@@ -61,4 +77,17 @@ QRect ElencoNomi::rettangoloRiga(int riga) const
 void ElencoNomi::mostraRiga(int riga)
 {
     scrollTo(modello_->index(riga));
+}
+
+void ElencoNomi::AdattaAltezzaRighe()
+{
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+}
+
+void ElencoNomi::changeEvent(QEvent* evento)
+{
+    QTableView::changeEvent(evento);
+    if (evento->type() == QEvent::FontChange)
+        AdattaAltezzaRighe();
 }

@@ -37,8 +37,8 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -299,22 +299,55 @@ void Form1::SelezionaPrimaRiga()
 
 void Form1::CaricaListaMateriali()
 {
+    RiempiLista(nullptr);
+}
+
+void Form1::AggiornaListaMateriali(const ElencoTenuto::Modifica& modifica)
+{
+    RiempiLista(&modifica);
+}
+
+void Form1::RiempiLista(const ElencoTenuto::Modifica* modifica)
+{
+    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
+    const bool teorico = tipo && tipo->tabellaTeorica;
+    if (modifica && tipo && !teorico) {
+        QSignalBlocker blocco(c_.List1);
+        const bool applicata = c_.List1->CambiaNomi([&](ElencoTesti& nomi) {
+            return tenuto_.Applica(nomi, PercorsoCorrente(), Module1::NomeTabella, *modifica);
+        });
+        blocco.unblock();
+        if (applicata) {
+            ListaMateriali::Contenuto contenuto;
+            contenuto.vuota = c_.List1->count() == 0;
+            contenuto.paroleChiave = tenuto_.ParoleChiave();
+            c_.Combo1->clear();
+            MostraElenco(*tipo, contenuto, false);
+            return;
+        }
+    }
+    tenuto_.Dimentica();
     RiempiElenco({});
     c_.Combo1->clear();
-    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
     if (!tipo)
         return;
-    const bool teorico = tipo->tabellaTeorica;
-    const bool sperimentale = !teorico;
 
     ListaMateriali::Richiesta richiesta;
-    richiesta.paroleChiave = sperimentale;
+    richiesta.paroleChiave = !teorico;
     richiesta.primaDescrizione = teorico;
     auto letto = LeggiElenco(richiesta);
     if (!letto)
         return;
-    ListaMateriali::Contenuto& contenuto = *letto;
+    if (!teorico)
+        tenuto_.Imposta(PercorsoCorrente(), Module1::NomeTabella, *letto);
+    MostraElenco(*tipo, *letto, true);
+}
 
+// What a fill shows of what it read (the names, when nomiLetti; else they are in the list).
+void Form1::MostraElenco(const TipoMateriale& tipo, ListaMateriali::Contenuto& contenuto, bool nomiLetti)
+{
+    const bool teorico = tipo.tabellaTeorica;
+    const bool sperimentale = !teorico;
     const bool vuota = contenuto.vuota;
     // An empty table shows nothing of the entry shown before, only its kind's captions.
     if (vuota)
@@ -325,8 +358,8 @@ void Form1::CaricaListaMateriali()
         c_.Combo1->setCurrentIndex(0);
     }
     if (sperimentale || !vuota) {
-        c_.Label3->setText(M(tipo->rigaDopoRiempimento) + QStringLiteral(" = "));
-        ImpostaIntestazioneBande(*tipo);
+        c_.Label3->setText(M(tipo.rigaDopoRiempimento) + QStringLiteral(" = "));
+        ImpostaIntestazioneBande(tipo);
     }
     if (vuota) {
         // The chart of an empty custom or experimental table is the one of no selection.
@@ -341,7 +374,8 @@ void Form1::CaricaListaMateriali()
         c_.Combo1->addItem(M(88));
         c_.Combo1->setCurrentIndex(0);
     }
-    RiempiElenco(std::move(contenuto.nomi));
+    if (nomiLetti)
+        RiempiElenco(std::move(contenuto.nomi));
     QStringList parole = contenuto.paroleChiave;
     parole.removeOne(M(88));
     c_.Combo1->addItems(parole);
@@ -370,6 +404,7 @@ void Form1::ScartaForm2()
 
 void Form1::Combo1_Click()
 {
+    tenuto_.Dimentica();
     RiempiElenco({});
     c_.Command2->setEnabled(false);
     ScartaForm2();
@@ -467,11 +502,9 @@ void Form1::MostraImmagine(int codice, const std::optional<QString>& immagine)
         ImmaginiCondivise::Procura(PercorsoCorrente(), Categorie::CartellaImmagini(codice), *immagine,
                                    propria);
     for (const QString& percorso : SceltaImmagine::Candidati(codice, immagine)) {
-        QImageReader lettore(percorso);
-        lettore.setDecideFormatFromContent(true);
-        const QImage letta = lettore.read();
+        const QPixmap letta = immagini_.Leggi(percorso);
         if (!letta.isNull()) {
-            c_.Image1->ImpostaImmagine(QPixmap::fromImage(letta));
+            c_.Image1->ImpostaImmagine(letta);
             return;
         }
     }
@@ -572,6 +605,7 @@ void Form1::SvuotaVisualizzazione()
 void Form1::SvuotaDopoErrore()
 {
     mostrato_.reset();
+    tenuto_.Dimentica();
     RiempiElenco({});
     c_.Combo1->clear();
     c_.Command2->setEnabled(false);
@@ -625,7 +659,10 @@ void Form1::ApriEditor(const QString& modo, const std::function<void(Form3&)>& p
     Form3 editor(this);
     editor.SetModo(modo);
     editor.SetMaterialeMostrato(Mostrato());
-    editor.SetRicarica([this] { CaricaListaMateriali(); });
+    editor.SetRicarica(
+        [this](const SalvataggioMateriale::Richiesta& richiesta, const SalvataggioMateriale::Esito& esito) {
+            RicaricaDopoSalvataggio(richiesta, esito);
+        });
     editor.InitMateriale();
     if (prepara)
         prepara(editor);
@@ -640,15 +677,47 @@ void Form1::Cancella_Materiale()
     if (MessageBox::show(this, domanda, MessageBox::Exclamation, MessageBox::YesNo, MessageBox::Yes) !=
         MessageBox::Yes)
         return;
+    ElencoTenuto::Modifica cancellazione;
+    cancellazione.nome = nome;
+    bool fatta = false;
     if (Categorie::PerCodice(Module1::CategoriaCorrente)) {
         try {
-            CancellazioneMateriale::Cancella(PercorsoCorrente(), Module1::NomeTabella, nome);
+            cancellazione.cancellata = CancellazioneMateriale::Cancella(
+                PercorsoCorrente(), Module1::NomeTabella, nome, &cancellazione.versioni);
+            fatta = true;
         } catch (const DbException& errore) {
             // The list is refilled all the same: it shows what the file now holds.
             SegnalaErrore(QStringLiteral("cancellare il materiale «%1»").arg(nome), errore);
         }
     }
-    CaricaListaMateriali();
+    if (fatta)
+        AggiornaListaMateriali(cancellazione);
+    else
+        CaricaListaMateriali();
+}
+
+void Form1::RicaricaDopoSalvataggio(const SalvataggioMateriale::Richiesta& richiesta,
+                                    const SalvataggioMateriale::Esito& esito)
+{
+    // A save elsewhere than in the table the list shows leaves it as a fresh fill finds it.
+    if (richiesta.tabella != Module1::NomeTabella ||
+        QDir::cleanPath(richiesta.percorsoDatabase) != QDir::cleanPath(PercorsoCorrente())) {
+        CaricaListaMateriali();
+        return;
+    }
+    ElencoTenuto::Modifica salvataggio;
+    salvataggio.tipo =
+        richiesta.modifica ? ElencoTenuto::Modifica::Salvataggio : ElencoTenuto::Modifica::Nuova;
+    salvataggio.nome = richiesta.nomeSelezionato;
+    salvataggio.nuovoNome = richiesta.nome;
+    for (const SalvataggioMateriale::Scrittura& s : richiesta.scritture) {
+        if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
+            salvataggio.nuovoNome = s.testo;
+        else if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::ParolaChiave))
+            salvataggio.parola = s.testo;
+    }
+    salvataggio.versioni = esito.versioni;
+    AggiornaListaMateriali(salvataggio);
 }
 
 // ---------------------------------------------------------------- secondary windows

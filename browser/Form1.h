@@ -6,10 +6,13 @@
 #include "ControlliForm1.h"
 #include "Form2.h"
 #include "Form4.h"
+#include "ImmaginiRecenti.h"
 #include "editor/MaterialeMostrato.h"
 #include "model/Categorie.h"
+#include "model/ElencoTenuto.h"
 #include "model/ListaMateriali.h"
 #include "model/RecordMateriale.h"
+#include "model/SalvataggioMateriale.h"
 #include "storage/ElencoTesti.h"
 
 #include <QMainWindow>
@@ -40,6 +43,9 @@ public:
     // Event handlers, callable directly.
     void TreeView1_NodeClick(QTreeWidgetItem* nodo);
     void CaricaListaMateriali();
+    // The list filled again after a change this program made to the table it shows: what a
+    // fresh fill shows, the list it holds changed when nothing else changed the table.
+    void AggiornaListaMateriali(const ElencoTenuto::Modifica& modifica);
     void Combo1_Click();
     void List1_Click();
     void List1_DblClick();
@@ -97,6 +103,10 @@ private:
     void AbilitaComandi(bool inserisciModifica, bool cancella);
     void ImpostaIntestazioneBande(const TipoMateriale& tipo);
     void RiempiElenco(ElencoTesti nomi);
+    void RiempiLista(const ElencoTenuto::Modifica* modifica);
+    void MostraElenco(const TipoMateriale& tipo, ListaMateriali::Contenuto& contenuto, bool nomiLetti);
+    void RicaricaDopoSalvataggio(const SalvataggioMateriale::Richiesta& richiesta,
+                                 const SalvataggioMateriale::Esito& esito);
     // The current table's list; none, after telling the user and blanking, when it cannot be read.
     std::optional<ListaMateriali::Contenuto> LeggiElenco(const ListaMateriali::Richiesta& richiesta);
     void SelezionaPrimaRiga();
@@ -122,6 +132,8 @@ private:
     std::array<float, RecordSchema::NumeroBande> valoriBande_{};
     std::array<double, NumeroValoriConservati> conservati_{};
     std::optional<RecordMateriale> mostrato_; // the entry the display shows
+    ElencoTenuto tenuto_;                     // what the list holds of its table beside the names
+    ImmaginiRecenti immagini_;
     bool inerte_ = true;
     bool erroreVisualizzazione_ = false;
 };

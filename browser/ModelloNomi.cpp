@@ -7,6 +7,14 @@ void ModelloNomi::Imposta(ElencoTesti nomi)
     endResetModel();
 }
 
+bool ModelloNomi::Cambia(const std::function<bool(ElencoTesti&)>& cambia)
+{
+    beginResetModel();
+    const bool fatto = cambia(nomi_);
+    endResetModel();
+    return fatto;
+}
+
 int ModelloNomi::rowCount(const QModelIndex& padre) const
 {
     return padre.isValid() ? 0 : int(nomi_.size());

@@ -4,6 +4,7 @@
 
 #include "storage/ElencoTesti.h"
 #include <QAbstractListModel>
+#include <functional>
 
 class ModelloNomi : public QAbstractListModel
 {
@@ -12,6 +13,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void Imposta(ElencoTesti nomi);
+    // Changes the names in place (a reset, as Imposta is); what cambia returns.
+    bool Cambia(const std::function<bool(ElencoTesti&)>& cambia);
     QString Nome(int riga) const { return nomi_.at(riga); }
 
     int rowCount(const QModelIndex& padre = {}) const override;

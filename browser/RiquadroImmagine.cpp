@@ -7,13 +7,17 @@ RiquadroImmagine::RiquadroImmagine(QWidget* parent) : QLabel(parent) {}
 
 void RiquadroImmagine::ImpostaImmagine(const QPixmap& immagine)
 {
+    if (immagine.cacheKey() == immagine_.cacheKey())
+        return; // the same picture again: nothing to draw anew
     immagine_ = immagine;
+    scalata_ = QPixmap();
     update();
 }
 
 void RiquadroImmagine::Rimuovi()
 {
     immagine_ = QPixmap();
+    scalata_ = QPixmap();
     update();
 }
 
@@ -35,5 +39,8 @@ void RiquadroImmagine::paintEvent(QPaintEvent* evento)
     dimensione.scale(area.size(), Qt::KeepAspectRatio);
     QRect destinazione(QPoint(0, 0), dimensione);
     destinazione.moveCenter(area.center());
-    pittore.drawPixmap(destinazione, immagine_);
+    // Scaled smoothly once for the size it is shown at, not at every paint.
+    if (scalata_.size() != dimensione)
+        scalata_ = immagine_.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pittore.drawPixmap(destinazione.topLeft(), scalata_);
 }

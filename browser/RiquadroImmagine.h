@@ -25,4 +25,5 @@ protected:
 
 private:
     QPixmap immagine_;
+    QPixmap scalata_; // immagine_ at the size it was last drawn
 };

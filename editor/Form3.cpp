@@ -144,7 +144,7 @@ void Form3::SetMaterialeMostrato(const MaterialeMostrato& mostrato)
     mostrato_ = mostrato;
 }
 
-void Form3::SetRicarica(std::function<void()> ricarica)
+void Form3::SetRicarica(Ricarica ricarica)
 {
     ricarica_ = std::move(ricarica);
 }
@@ -676,10 +676,10 @@ void Form3::Command2_Click()
         ImmagineMateriale::CondividiImmagine(richiesta.percorsoDatabase, QString::fromUtf8(tipo_->cartella),
                                              text9_->text());
     }
-    const std::function<void()> ricarica = ricarica_;
+    const Ricarica ricarica = ricarica_;
     accept();
     if (ricarica)
-        ricarica();
+        ricarica(richiesta, esito);
 }
 
 void Form3::TagliaAlPrimoACapo()

@@ -32,7 +32,10 @@ public:
     void SetModo(const QString& marcatore);
     QString Modo() const;
     void SetMaterialeMostrato(const MaterialeMostrato& mostrato);
-    void SetRicarica(std::function<void()> ricarica);
+    // ricarica is told what was saved, and the table's versions around the save.
+    using Ricarica =
+        std::function<void(const SalvataggioMateriale::Richiesta&, const SalvataggioMateriale::Esito&)>;
+    void SetRicarica(Ricarica ricarica);
     void InitMateriale();
     // After InitMateriale for a new entry: every box filled from a stored entry of this
     // kind or of another kind of its category (a theoretical entry copied into the custom
@@ -106,7 +109,7 @@ private:
     MaterialeMostrato mostrato_;
     const TipoMateriale* tipo_ = nullptr;    // the kind being edited; none for other codes
     QHash<QString, CasellaColonna> caselle_; // by column name
-    std::function<void()> ricarica_;
+    Ricarica ricarica_;
     QString MessaggioCampo;
 
     QFrame* frameInfogenerali_ = nullptr;

@@ -5,22 +5,35 @@
 #include "storage/DbException.h"
 #include "storage/JetBackend.h"
 
-bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& tabella, const QString& nome)
+bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& tabella, const QString& nome,
+                                      ListaMateriali::Versioni* versioni)
 {
     auto db = DBEngine::OpenDatabase(percorso);
     if (db->IsReadOnlyFormat())
         throw DbException(DbErrore::SolaLettura, JetBackend::MessaggioSolaLettura(percorso));
-    auto rs = db->OpenRecordset(tabella);
+    ListaMateriali::Versioni v;
     bool cancellato = false;
-    if (!rs->Eof()) {
-        rs->SetIndex(RecordSchema::Nome(RecordSchema::Campo::Nome));
-        rs->Seek(QStringLiteral("="), nome);
-        if (!rs->NoMatch()) {
-            rs->Delete();
-            cancellato = true;
+    db->BeginTrans();
+    try {
+        auto rs = db->OpenRecordset(tabella);
+        v.prima = db->Versione(tabella);
+        if (!rs->Eof()) {
+            rs->SetIndex(RecordSchema::Nome(RecordSchema::Campo::Nome));
+            rs->Seek(QStringLiteral("="), nome);
+            if (!rs->NoMatch()) {
+                rs->Delete();
+                cancellato = true;
+            }
         }
+        rs->Close();
+        db->CommitTrans();
+    } catch (const DbException&) {
+        db->Close(); // gives the transaction up: nothing is deleted
+        throw;
     }
-    rs->Close();
+    v.dopo = ListaMateriali::VersioneDopo(*db, tabella);
     db->Close();
+    if (versioni)
+        *versioni = v;
     return cancellato;
 }

@@ -112,6 +112,7 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         // The name is checked and the row written with nobody else writing in between.
         database->BeginTrans();
         tabella = database->OpenRecordset(richiesta.tabella);
+        const std::optional<qint64> versionePrima = database->Versione(richiesta.tabella);
         if (richiesta.nome.isEmpty())
             esito.tipo = Esito::NomeVuoto;
         else if (NomeGiaPresente(*tabella, richiesta))
@@ -152,13 +153,14 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         tabella->Close();
         tabella.reset();
         database->CommitTrans();
+        esito.versioni = {versionePrima, ListaMateriali::VersioneDopo(*database, richiesta.tabella)};
         database->Close();
         database.reset();
     } catch (const DbException& e) {
-        esito = {Esito::Errore, e.Descrizione(), contesto, e.Numero(), {}};
+        esito = {Esito::Errore, e.Descrizione(), contesto, e.Numero(), {}, {}};
         ChiudiSenzaErrori(tabella, database);
     } catch (const std::exception& e) {
-        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, 0, {}};
+        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, 0, {}, {}};
         ChiudiSenzaErrori(tabella, database);
     }
     return esito;

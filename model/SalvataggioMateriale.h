@@ -4,6 +4,7 @@
 // Knows nothing of windows, so that it can run in any process.
 #pragma once
 
+#include "ListaMateriali.h"
 #include "RecordMateriale.h"
 
 #include <QDate>
@@ -74,6 +75,7 @@ public:
         int numero = 0;      // the engine's error number (Errore)
         // ModificatoDaAltri: the columns written that changed, in the order of the writes.
         std::vector<Cambiamento> cambiate;
+        ListaMateriali::Versioni versioni; // the table's, before the save and after it (Ok)
     };
 
     // Opens the file (exclusive while modifying), checks the name and, in modify mode, that

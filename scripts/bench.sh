@@ -26,7 +26,8 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 {
   echo "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
   "$b/bench/zelmar-bench-elenco" "$dati/1000" "$dati/10000" "$dati/100000" "$dati/1000000"
-  "$b/bench/zelmar-bench-avvio" "$b/bin/zelmartek" "$b/demo/ZELMARtek" "$dati/100000"
+  "$b/bench/zelmar-bench-azioni" "$dati/100000" "$dati/1000000"
+  "$b/bench/zelmar-bench-avvio" "$b/bin/zelmartek" "$b/demo/ZELMARtek" "$dati/100000" "$dati/1000000"
   "$b/bench/zelmar-bench-salvataggio" "$dati/100000"
   "$b/bench/zelmar-bench-jet" tests/fixtures/jet/*.mdb
   "$b/bench/zelmar-bench-valutazione"

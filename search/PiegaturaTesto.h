@@ -10,7 +10,9 @@
 class PiegaturaTesto
 {
 public:
-    // Lower case, accents and other combining marks dropped.
+    // Lower case, accents and other combining marks dropped (compatibility decomposition,
+    // marks dropped, case folded). The letters of the Latin, Greek and Cyrillic blocks are
+    // folded by a table made once by that rule, without normalising each text.
     static QString Piega(QStringView testo);
     // The same for a text in UTF-8, folded where it is; plain ASCII without decoding it.
     static void PiegaUtf8(std::string& testo);
@@ -20,10 +22,13 @@ public:
     bool Vuoto() const { return cercato_.isEmpty(); }
     // Whether testo, folded, contains the text searched for.
     bool In(QStringView testo) const;
-    // The same for a text in UTF-8; plain ASCII is compared without decoding it.
+    // The same for a text in UTF-8, folded by the table into a buffer and searched there.
     bool In(QByteArrayView utf8) const;
 
 private:
+    bool InAscii(const unsigned char* testo, size_t byte, bool& senzaAltre) const;
+
     QString cercato_;
-    QByteArray cercatoAscii_; // the folded text in ASCII; empty when it has other letters
+    std::string cercatoUtf8_; // cercato_ in UTF-8
+    bool cercatoAscii_ = false;
 };

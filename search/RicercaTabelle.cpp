@@ -84,12 +84,17 @@ QString Testo(const RigaLetta& riga, int colonna)
 bool Corrisponde(const RigaLetta& riga, const Colonne& c, const CriteriRicerca& k, const TipoMateriale& tipo,
                  const PiegaturaTesto& testo)
 {
-    const std::optional<double> indice = Numero(riga, c.valutazioni[0]);
-    if (!k.indice.Contiene(indice) ||
-        !k.indicePiuPrimo.Contiene(Somma(indice, Numero(riga, c.valutazioni[1]))) ||
-        !k.indicePiuSecondo.Contiene(Somma(indice, Numero(riga, c.valutazioni[2]))) ||
-        !k.massa.Contiene(Numero(riga, c.massa)) || !k.spessore.Contiene(Numero(riga, c.spessore)) ||
-        !k.area.Contiene(Numero(riga, c.area)))
+    // A value is read only for a range that is set.
+    const auto fuori = [&](const Intervallo<double>& intervallo, const auto& valore) {
+        return intervallo.Attivo() && !intervallo.Contiene(valore());
+    };
+    const auto indice = [&] { return Numero(riga, c.valutazioni[0]); };
+    if (fuori(k.indice, indice) ||
+        fuori(k.indicePiuPrimo, [&] { return Somma(indice(), Numero(riga, c.valutazioni[1])); }) ||
+        fuori(k.indicePiuSecondo, [&] { return Somma(indice(), Numero(riga, c.valutazioni[2])); }) ||
+        fuori(k.massa, [&] { return Numero(riga, c.massa); }) ||
+        fuori(k.spessore, [&] { return Numero(riga, c.spessore); }) ||
+        fuori(k.area, [&] { return Numero(riga, c.area); }))
         return false;
     if (k.data.Attivo()) {
         const QDate data = LetturaValori::DataProva(Testo(riga, c.data));

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class Database
 {
@@ -24,6 +25,15 @@ public:
     virtual void BeginTrans() = 0;
     virtual void CommitTrans() = 0;
     virtual void Rollback() = 0;
+
+    // A read of one moment: what the cursors read until Close is the table as it was when
+    // the read began, nobody's change showing halfway.
+    virtual void IniziaLettura() {}
+    // A number that changes with every change anyone commits to the table (or, for a file,
+    // to any of its tables), so that a copy of it kept aside can tell whether it is still
+    // what the table holds; none when the engine cannot tell. Inside a transaction it is the
+    // table as that transaction sees it.
+    virtual std::optional<qint64> Versione(const QString& /*tabella*/) { return std::nullopt; }
 
     virtual void Close() = 0;
 };

@@ -20,6 +20,11 @@ public:
     }
     void Riserva(qsizetype testi, qsizetype byte);
 
+    // The first text with exactly these bytes; -1 when there is none.
+    qsizetype Trova(const QByteArray& utf8) const;
+    void Rimuovi(qsizetype i);
+    void Sostituisci(qsizetype i, const QByteArray& utf8);
+
     qsizetype size() const { return qsizetype(fine_.size()); }
     bool isEmpty() const { return fine_.empty(); }
     QString at(qsizetype i) const;
@@ -30,6 +35,8 @@ public:
     bool operator==(const ElencoTesti& altro) const { return fine_ == altro.fine_ && testi_ == altro.testi_; }
 
 private:
+    size_t Inizio(qsizetype i) const { return i == 0 ? 0 : fine_[size_t(i - 1)]; }
+
     std::string testi_;
     std::vector<size_t> fine_; // end of each text in testi_
 };

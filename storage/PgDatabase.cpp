@@ -5,6 +5,7 @@
 #include "TabellaPg.h"
 
 #include <QSet>
+#include <algorithm>
 #include <libpq-fe.h>
 
 namespace {
@@ -74,6 +75,9 @@ void PgDatabase::PreparaTabelle(const std::vector<DefinizioneTabella>& tabelle)
                          tr("create the table «%1»").arg(nome));
         };
         crea(PgSchema::TabellaImmagini, PgSchema::CreaTabellaImmagini());
+        if (std::any_of(tabelle.begin(), tabelle.end(),
+                        [&](const auto& t) { return !presenti.contains(t.nome); }))
+            crea(PgSchema::TabellaVersioni, PgSchema::CreaVersioni());
         for (const DefinizioneTabella& t : tabelle)
             crea(t.nome, PgSchema::CreaTabella(t.nome, t.colonne, t.isNumerica, icu));
         c.Esegui(QStringLiteral("COMMIT"), tr("create the tables"));
@@ -116,8 +120,9 @@ QStringList PgDatabase::TableNames()
 {
     const RisultatoPg righe = Connessione().Esegui(
         QStringLiteral("SELECT relname FROM pg_class WHERE relkind IN ('r', 'p') AND relname <> $1 "
-                       "AND relnamespace = current_schema()::regnamespace ORDER BY oid"),
-        tr("list the tables"), {ParametroPg::Testo(PgSchema::TabellaImmagini)});
+                       "AND relname <> $2 AND relnamespace = current_schema()::regnamespace ORDER BY oid"),
+        tr("list the tables"),
+        {ParametroPg::Testo(PgSchema::TabellaImmagini), ParametroPg::Testo(PgSchema::TabellaVersioni)});
     QStringList nomi;
     for (int i = 0; i < PQntuples(righe.get()); ++i)
         nomi << QString::fromUtf8(PQgetvalue(righe.get(), i, 0));
@@ -168,6 +173,26 @@ void PgDatabase::Close()
 {
     Rollback();
     connessione_.reset();
+}
+
+std::optional<qint64> PgDatabase::Versione(const QString& tabella)
+{
+    PgConnessione& c = Connessione();
+    const QString nome = TabellaPg::Leggi(c, tabella)->nome;
+    const QString azione = tr("read the table «%1»").arg(tabella);
+    const RisultatoPg contata = c.Esegui(
+        QStringLiteral("SELECT to_regclass($1) IS NOT NULL AND EXISTS (SELECT 1 FROM pg_trigger "
+                       "WHERE tgrelid = to_regclass($2) AND tgname = $3)"),
+        azione,
+        {ParametroPg::Testo(PgSchema::Quota(PgSchema::TabellaVersioni)),
+         ParametroPg::Testo(PgSchema::Quota(nome)), ParametroPg::Testo(PgSchema::NomeTriggerVersione)});
+    if (*PQgetvalue(contata.get(), 0, 0) != 't')
+        return std::nullopt;
+    const RisultatoPg versione = c.Esegui(QStringLiteral("SELECT versione FROM %1 WHERE tabella = $1")
+                                              .arg(PgSchema::Quota(PgSchema::TabellaVersioni)),
+                                          azione, {ParametroPg::Testo(nome)});
+    // A table not changed since the trigger was laid out has no row yet.
+    return PQntuples(versione.get()) == 0 ? 0 : QByteArray(PQgetvalue(versione.get(), 0, 0)).toLongLong();
 }
 
 void PgDatabase::IniziaLettura()

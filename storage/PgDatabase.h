@@ -36,6 +36,9 @@ public:
     void CommitTrans() override;
     void Rollback() override;
     void Close() override;
+    // The table's count of changes, which a trigger raises by one at every statement that
+    // changes it; none for a table laid out without that trigger.
+    std::optional<qint64> Versione(const QString& tabella) override;
 
     QString Server() const { return server_; }
 
@@ -43,7 +46,7 @@ public:
     // ended by Rollback; the tables locked against every other writer for a copy into them;
     // all rows of a table deleted (the table then held against readers too until the end of
     // the transaction); a table's columns as the server types them.
-    void IniziaLettura();
+    void IniziaLettura() override;
     void BloccaPerCopia(const QStringList& tabelle);
     void Svuota(const QString& tabella);
     QVector<TabellaPg::Colonna> Colonne(const QString& tabella);

@@ -373,17 +373,28 @@ Recordset::Elenco PgRecordset::LeggiElenco(const QString& colonnaNome, const QSt
     Elenco risultato;
     risultato.nomi.Riserva(n, qsizetype(n) * 48);
     TestiVisti paroleViste;
+    bool senzaNome = false;
     for (int i = 0; i < n; ++i) {
-        if (!PQgetisnull(r, i, 0)) {
+        const bool conNome = !PQgetisnull(r, i, 0);
+        if (conNome) {
             const QByteArray utf8 = Utf8(r, i, 0, tabella_->colonne[nome]);
             risultato.nomi.Aggiungi(utf8.constData(), size_t(utf8.size()));
         }
-        if (!paroleChiave || PQgetisnull(r, i, 1))
+        senzaNome = senzaNome || !conNome;
+        if (!paroleChiave)
             continue;
-        const QByteArray utf8 = Utf8(r, i, 1, tabella_->colonne[parola]);
-        if (paroleViste.Nuovo(utf8))
-            risultato.paroleChiave << QString::fromUtf8(utf8);
+        qint32 numero = -1;
+        if (!PQgetisnull(r, i, 1)) {
+            const QByteArray utf8 = Utf8(r, i, 1, tabella_->colonne[parola]);
+            numero = qint32(paroleViste.Numero(utf8));
+            if (numero == risultato.paroleChiave.size())
+                risultato.paroleChiave << QString::fromUtf8(utf8);
+        }
+        if (conNome)
+            risultato.parolaRiga.push_back(numero);
     }
+    if (senzaNome)
+        risultato.parolaRiga.clear();
     return risultato;
 }
 

@@ -31,6 +31,9 @@ QString CreaTabella(const QString& tabella, const QStringList& colonne,
         sql += QStringLiteral("CREATE INDEX ON %1 ((%2));")
                    .arg(Quota(tabella), Maiuscolo(Quota(nome), collazioneIcu));
     }
+    sql += QStringLiteral("CREATE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON %2 "
+                          "FOR EACH STATEMENT EXECUTE FUNCTION zelmar_conta_versione();")
+               .arg(Quota(NomeTriggerVersione), Quota(tabella));
     return sql;
 }
 
@@ -39,6 +42,20 @@ QString CreaTabellaImmagini()
     return QStringLiteral("CREATE TABLE %1 (cartella text NOT NULL, nome text NOT NULL, dati bytea NOT NULL, "
                           "PRIMARY KEY (cartella, nome));")
         .arg(Quota(TabellaImmagini));
+}
+
+QString CreaVersioni()
+{
+    // Run with the rights of whoever laid the tables out, so that the engineers' roles need
+    // no right on the counts to change a table.
+    return QStringLiteral(
+               "CREATE TABLE %1 (tabella text PRIMARY KEY, versione bigint NOT NULL);"
+               "CREATE OR REPLACE FUNCTION zelmar_conta_versione() RETURNS trigger LANGUAGE plpgsql "
+               "SECURITY DEFINER SET search_path FROM CURRENT AS $$ BEGIN "
+               "INSERT INTO %1 AS v VALUES (TG_TABLE_NAME, 1) "
+               "ON CONFLICT (tabella) DO UPDATE SET versione = v.versione + 1; RETURN NULL; END $$;"
+               "GRANT SELECT ON %1 TO PUBLIC;")
+        .arg(Quota(TabellaVersioni));
 }
 
 QString Privilegi(const QString& tabella)

@@ -13,6 +13,11 @@ namespace PgSchema {
 inline const QString ColonnaOrdine = QStringLiteral("zelmar_ordine");
 // The pictures of the entries: category folder, file name and the file's bytes.
 inline const QString TabellaImmagini = QStringLiteral("zelmar_immagini");
+// Every material table's count of changes, raised by one at every statement that changes
+// the table, by a trigger of the table: a list kept aside knows by it whether it is still
+// what the table holds.
+inline const QString TabellaVersioni = QStringLiteral("zelmar_versioni");
+inline const QString NomeTriggerVersione = QStringLiteral("zelmar_versione");
 // The group role whose members, the engineers' own roles, read and write the tables.
 inline const QString RuoloGruppo = QStringLiteral("zelmar_utenti");
 
@@ -22,6 +27,8 @@ QString Quota(const QString& nome);
 QString CreaTabella(const QString& tabella, const QStringList& colonne,
                     const std::function<bool(const QString&)>& isNumerica, bool collazioneIcu);
 QString CreaTabellaImmagini();
+// The table of the counts and the function their triggers run.
+QString CreaVersioni();
 // Reading and writing for the group role.
 QString Privilegi(const QString& tabella);
 // The expression whose value the name check compares: the column in upper case for every

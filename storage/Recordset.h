@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class Recordset
 {
@@ -55,10 +56,13 @@ public:
     // names (rows without one are left out) and, when asked, the distinct keywords in
     // order of first appearance (Null left out). With soloParola only the rows whose
     // keyword equals it exactly are listed. The cursor is left past the last row.
+    // With the keywords, each listed row's keyword too, as its place in paroleChiave (-1 for
+    // none); left empty when some row has no name or two keywords read as one text.
     struct Elenco
     {
         ElencoTesti nomi;
         QStringList paroleChiave;
+        std::vector<qint32> parolaRiga;
     };
     virtual Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
                                const std::optional<QString>& soloParola) = 0;

@@ -86,42 +86,35 @@ void CreaFileVuoto(const QString& percorso)
         QStringLiteral("Impossibile creare il database «%1»: %2.").arg(percorso, file.errorString()));
 }
 
-// Whether a value in upper case equals a text already in upper case, upper case as the
-// user's letters have it in every alphabet (the engine's own upper() changes only a to z).
-// Upper case is made letter by letter, so a name of plain letters is compared as it is
-// read; only one that reaches another letter with its start still equal is converted.
-void UgualeInMaiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
+// A value in upper case as the user's letters have it in every alphabet (the engine's own
+// upper() changes only a to z): the key of the name check's index. Plain ASCII, nearly every
+// name, is converted byte by byte without decoding it.
+void Maiuscolo(sqlite3_context* contesto, int, sqlite3_value** argomenti)
 {
-    const QByteArray cercato(static_cast<const char*>(sqlite3_value_blob(argomenti[1])),
-                             sqlite3_value_bytes(argomenti[1]));
     sqlite3_value* valore = argomenti[0];
-    QString testo;
+    QByteArray testo;
     switch (sqlite3_value_type(valore)) {
     case SQLITE_NULL:
         sqlite3_result_null(contesto);
         return;
     case SQLITE_INTEGER:
     case SQLITE_FLOAT:
-        testo = QString::number(sqlite3_value_double(valore));
+        testo = QString::number(sqlite3_value_double(valore)).toUpper().toUtf8();
         break;
     default:
         const auto* byte = static_cast<const char*>(sqlite3_value_blob(valore));
         const int lunghezza = sqlite3_value_bytes(valore);
-        int i = 0;
-        for (; i < lunghezza && static_cast<unsigned char>(byte[i]) < 0x80; ++i) {
-            const char c = byte[i] >= 'a' && byte[i] <= 'z' ? char(byte[i] - 'a' + 'A') : byte[i];
-            if (i >= cercato.size() || cercato[i] != c) {
-                sqlite3_result_int(contesto, 0);
-                return;
+        testo = QByteArray(byte, lunghezza);
+        for (char& c : testo) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                testo = QString::fromUtf8(byte, lunghezza).toUpper().toUtf8();
+                break;
             }
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
         }
-        if (i == lunghezza) {
-            sqlite3_result_int(contesto, lunghezza == cercato.size());
-            return;
-        }
-        testo = QString::fromUtf8(byte, lunghezza);
     }
-    sqlite3_result_int(contesto, testo.toUpper().toUtf8() == cercato);
+    sqlite3_result_text(contesto, testo.constData(), int(testo.size()), SQLITE_TRANSIENT);
 }
 
 } // namespace
@@ -213,12 +206,18 @@ std::shared_ptr<SqliteConnessione> SqliteConnessione::ApriImmagine(std::shared_p
     return connessione;
 }
 
+void SqliteConnessione::RegistraFunzioni(sqlite3* db)
+{
+    // Innocuous: an index of a file whose schema is not trusted may use it.
+    sqlite3_create_function(db, "zelmar_maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                            nullptr, Maiuscolo, nullptr, nullptr);
+}
+
 void SqliteConnessione::Prepara(Modo modo, const FileWal& wal)
 {
     const QString azione = AzioneApertura(percorso_);
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_create_function(db_, "zelmar_uguale_maiuscolo", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            UgualeInMaiuscolo, nullptr, nullptr);
+    RegistraFunzioni(db_);
     // A foreign or damaged file must not be able to make the engine misbehave.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
@@ -391,6 +390,36 @@ void SqliteConnessione::Lega(sqlite3_stmt* istruzione, int posizione, qint64 num
     const int codice = sqlite3_bind_int64(istruzione, posizione, numero);
     if (codice != SQLITE_OK)
         Lancia(codice, azione);
+}
+
+std::optional<qint64> SqliteConnessione::ContatoreModifiche() const
+{
+    if (immagine_)
+        return std::nullopt;
+    const QString azione = QStringLiteral("leggere il file «%1»").arg(percorso_);
+    const bool propria = sqlite3_get_autocommit(db_) != 0;
+    if (propria)
+        Esegui(QStringLiteral("BEGIN"), azione);
+    std::optional<qint64> contatore;
+    try {
+        // A read takes the shared lock, which the transaction keeps: nobody commits meanwhile.
+        Esegui(QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 1"), azione);
+        sqlite3_file* file = nullptr;
+        unsigned char intestazione[28] = {};
+        if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK && file &&
+            file->pMethods &&
+            file->pMethods->xRead(file, intestazione, sizeof intestazione, 0) == SQLITE_OK &&
+            intestazione[18] != 2) // bytes 18 and 19 are 2 in WAL mode
+            contatore = qint64(intestazione[24]) << 24 | qint64(intestazione[25]) << 16 |
+                        qint64(intestazione[26]) << 8 | qint64(intestazione[27]);
+    } catch (const DbException&) {
+        if (propria)
+            Annulla();
+        throw;
+    }
+    if (propria)
+        Annulla(); // nothing was written: ending the read is all
+    return contatore;
 }
 
 int SqliteConnessione::RigheModificate() const

@@ -11,6 +11,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 
 struct FinalizzaIstruzione
@@ -41,7 +42,12 @@ public:
     SqliteConnessione(const SqliteConnessione&) = delete;
     SqliteConnessione& operator=(const SqliteConnessione&) = delete;
 
+    // The functions the program's files may name in their schema (zelmar_maiuscolo, which
+    // the name check's index uses), for a connection opened elsewhere (tools, tests).
+    static void RegistraFunzioni(sqlite3* db);
+
     const QString& Percorso() const { return percorso_; }
+    bool SoloLettura() const { return modo_ == Modo::SolaLettura; }
 
     // azione says what was being done, for the description: "leggere la tabella «X»".
     Istruzione Prepara(const QString& sql, const QString& azione) const;
@@ -66,6 +72,10 @@ public:
     void Inizia(const QString& azione) const;
     void Conferma(const QString& azione) const;
     void Annulla() const;
+
+    // The change counter in the file's header, read under the engine's shared lock (the
+    // transaction's, or one taken for the read); none in WAL mode and for an image.
+    std::optional<qint64> ContatoreModifiche() const;
 
     // Number of rows changed by the last write.
     int RigheModificate() const;

@@ -72,6 +72,16 @@ void SqliteDatabase::Rollback()
     Connessione().Annulla();
 }
 
+void SqliteDatabase::IniziaLettura()
+{
+    Connessione().Esegui(QStringLiteral("BEGIN"), QStringLiteral("leggere il file «%1»").arg(percorso_));
+}
+
+std::optional<qint64> SqliteDatabase::Versione(const QString&)
+{
+    return Connessione().ContatoreModifiche();
+}
+
 void SqliteDatabase::Close()
 {
     if (connessione_)

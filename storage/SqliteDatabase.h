@@ -30,6 +30,10 @@ public:
     void BeginTrans() override;
     void CommitTrans() override;
     void Rollback() override;
+    void IniziaLettura() override;
+    // The file's change counter, which every commit of a change raises by one; none for a
+    // file in WAL mode, whose commits leave it as it is, or a database image.
+    std::optional<qint64> Versione(const QString& tabella) override;
     // Releases the file; cursors still open keep it until they are closed. A transaction
     // not committed is given up.
     void Close() override;

@@ -294,30 +294,53 @@ Recordset::Elenco SqliteRecordset::LeggiElenco(const QString& colonnaNome, const
     if (c.Passo(ultima.get(), azioneLettura_)) {
         const qint64 righe = std::clamp<qint64>(sqlite3_column_int64(ultima.get(), 0), 0, 1 << 22);
         risultato.nomi.Riserva(righe, righe * 64);
+        if (paroleChiave)
+            risultato.parolaRiga.reserve(size_t(righe));
     }
     TestiVisti paroleViste;
+    bool senzaNome = false;
     while (c.Passo(elenco.get(), azioneLettura_)) {
-        if (sqlite3_column_type(elenco.get(), 0) != SQLITE_NULL) {
+        const bool conNome = sqlite3_column_type(elenco.get(), 0) != SQLITE_NULL;
+        if (conNome) {
             const QByteArray nome = Utf8Colonna(elenco.get(), 0);
             risultato.nomi.Aggiungi(nome.constData(), size_t(nome.size()));
         }
-        if (!paroleChiave || sqlite3_column_type(elenco.get(), 1) == SQLITE_NULL)
+        senzaNome = senzaNome || !conNome;
+        if (!paroleChiave)
             continue;
-        const QByteArray utf8 = Utf8Colonna(elenco.get(), 1);
-        if (paroleViste.Nuovo(utf8.constData(), size_t(utf8.size())))
-            risultato.paroleChiave << QString::fromUtf8(utf8);
+        qint32 numero = -1;
+        if (sqlite3_column_type(elenco.get(), 1) != SQLITE_NULL) {
+            const QByteArray utf8 = Utf8Colonna(elenco.get(), 1);
+            numero = qint32(paroleViste.Numero(utf8.constData(), size_t(utf8.size())));
+            if (numero == risultato.paroleChiave.size())
+                risultato.paroleChiave << QString::fromUtf8(utf8);
+        }
+        if (conNome)
+            risultato.parolaRiga.push_back(numero);
     }
-    risultato.paroleChiave.removeDuplicates(); // different bytes for one text (a damaged sequence)
+    // Different bytes for one text (a damaged sequence) are one keyword.
+    if (risultato.paroleChiave.removeDuplicates() > 0 || senzaNome)
+        risultato.parolaRiga.clear();
     return risultato;
 }
 
 bool SqliteRecordset::ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo)
 {
     const SqliteConnessione& c = Connessione();
-    Istruzione cerca =
-        c.Prepara(QStringLiteral("SELECT 1 FROM %1 WHERE zelmar_uguale_maiuscolo(%2, ?1) LIMIT 1")
-                      .arg(tabellaQuotata_, ColonnaQuotata(colonna)),
-                  azioneLettura_);
+    const QString nome = colonne_[IndiceColonnaEsistente(colonna)].nome;
+    // The index that serves the check is made by the first check of a file that may be
+    // written, inside the save's transaction; without it the check reads every row.
+    if (solaLettura_.isEmpty() && !c.SoloLettura()) {
+        const QString azione = QStringLiteral("indicizzare i nomi della tabella «%1»").arg(tabella_);
+        Istruzione indice = c.Prepara(
+            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1"), azione);
+        c.Lega(indice.get(), 1, SqliteSchema::NomeIndiceMaiuscolo(tabella_, nome), azione);
+        if (!c.Passo(indice.get(), azione))
+            c.Esegui(SqliteSchema::CreaIndiceMaiuscolo(tabella_, nome), azione);
+    }
+    Istruzione cerca = c.Prepara(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?1 LIMIT 1")
+                                     .arg(tabellaQuotata_, SqliteSchema::Maiuscolo(Quota(nome))),
+                                 azioneLettura_);
     c.Lega(cerca.get(), 1, testo.toUpper(), azioneLettura_);
     AnnullaModifica();
     suRiga_ = rigaEliminata_ = false;

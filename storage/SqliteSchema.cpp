@@ -26,4 +26,21 @@ QString CreaIndiceNome(const QString& tabella)
         .arg(QuotaIdentificatore(tabella + QStringLiteral(".Nome")), QuotaIdentificatore(tabella));
 }
 
+QString Maiuscolo(const QString& colonnaQuotata)
+{
+    return QStringLiteral("zelmar_maiuscolo(%1)").arg(colonnaQuotata);
+}
+
+QString NomeIndiceMaiuscolo(const QString& tabella, const QString& colonna)
+{
+    return tabella + QLatin1Char('.') + colonna + QStringLiteral(" maiuscolo");
+}
+
+QString CreaIndiceMaiuscolo(const QString& tabella, const QString& colonna)
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+        .arg(QuotaIdentificatore(NomeIndiceMaiuscolo(tabella, colonna)), QuotaIdentificatore(tabella),
+             Maiuscolo(QuotaIdentificatore(colonna)));
+}
+
 } // namespace SqliteSchema

@@ -19,4 +19,10 @@ QString CreaTabella(const QString& tabella, const QStringList& colonne,
 // The "Nome" index of a table. Index names are unique per file in this engine, so the
 // stored index is called "<table>.Nome"; the storage layer finds it by its column.
 QString CreaIndiceNome(const QString& tabella);
+// The name check's index: the column's upper-case form, as the function zelmar_maiuscolo,
+// registered on every connection of the program, makes it for every alphabet ("straße" is
+// "STRASSE"). Another program that lacks the function can still read the table.
+QString Maiuscolo(const QString& colonnaQuotata);
+QString NomeIndiceMaiuscolo(const QString& tabella, const QString& colonna);
+QString CreaIndiceMaiuscolo(const QString& tabella, const QString& colonna);
 } // namespace SqliteSchema

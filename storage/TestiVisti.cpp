@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-bool TestiVisti::Nuovo(const char* testo, size_t byte)
+size_t TestiVisti::Numero(const char* testo, size_t byte)
 {
     if (2 * usati_ >= posti_.size())
         Allarga();
@@ -12,13 +12,12 @@ bool TestiVisti::Nuovo(const char* testo, size_t byte)
     for (size_t i = hash & (posti_.size() - 1);; i = (i + 1) & (posti_.size() - 1)) {
         Posto& posto = posti_[i];
         if (posto.byte == Libero) {
-            posto = {hash, byte, testi_.size()};
+            posto = {hash, byte, testi_.size(), usati_};
             testi_.append(testo, byte);
-            ++usati_;
-            return true;
+            return usati_++;
         }
         if (posto.hash == hash && posto.byte == byte && testi_.compare(posto.inizio, byte, testo, byte) == 0)
-            return false;
+            return posto.numero;
     }
 }
 

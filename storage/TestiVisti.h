@@ -14,8 +14,15 @@ class TestiVisti
 {
 public:
     // True the first time the bytes are met.
-    bool Nuovo(const char* testo, size_t byte);
+    bool Nuovo(const char* testo, size_t byte)
+    {
+        const size_t prima = usati_;
+        return Numero(testo, byte) == prima;
+    }
     bool Nuovo(QByteArrayView testo) { return Nuovo(testo.data(), size_t(testo.size())); }
+    // The text's number: 0 for the first text met, 1 for the next other one, and so on.
+    size_t Numero(const char* testo, size_t byte);
+    size_t Numero(QByteArrayView testo) { return Numero(testo.data(), size_t(testo.size())); }
 
 private:
     static constexpr size_t Libero = ~size_t(0);
@@ -24,6 +31,7 @@ private:
         size_t hash = 0;
         size_t byte = Libero;
         size_t inizio = 0; // in testi_
+        size_t numero = 0;
     };
 
     static size_t Hash(const char* testo, size_t byte);

@@ -1,5 +1,7 @@
 #include "FotografiaDatabase.h"
 
+#include "storage/SqliteConnessione.h"
+
 #include <QFile>
 #include <sqlite3.h>
 
@@ -38,6 +40,7 @@ sqlite3* Apri(const QString& percorso)
     sqlite3* db = nullptr;
     sqlite3_open_v2(QFile::encodeName(percorso).constData(), &db, SQLITE_OPEN_READWRITE, "unix");
     sqlite3_busy_timeout(db, 5000);
+    SqliteConnessione::RegistraFunzioni(db);
     return db;
 }
 

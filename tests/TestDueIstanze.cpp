@@ -10,6 +10,7 @@
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
+#include "model/ElencoTenuto.h"
 #include "model/ListaMateriali.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
@@ -17,6 +18,7 @@
 #include "storage/ServerCondiviso.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -124,6 +126,59 @@ private slots:
         }
     }
 
+    // The list a copy holds, changed by each change the copy makes, is what a fresh fill
+    // reads; after the other copy's save the next change is not applied (the list is read).
+    void ElencoTenutoComeRiletto_data() { SuFileESuServer(); }
+    void ElencoTenutoComeRiletto()
+    {
+        using M = ElencoTenuto::Modifica;
+        const QString tabella = VoceDiProva::Tabella(catRwLaboratorio);
+        ListaMateriali::Richiesta richiesta;
+        richiesta.paroleChiave = true;
+        ElencoTenuto tenuto;
+        ElencoTesti nomi;
+        const auto riempi = [&] {
+            auto letto = ListaMateriali::Leggi(percorso_, tabella, richiesta);
+            tenuto.Imposta(percorso_, tabella, letto);
+            nomi = letto.nomi;
+            return letto;
+        };
+        riempi();
+        const struct
+        {
+            M::Tipo tipo;
+            const char* nome;
+            const char* nuovoNome;
+            bool applicata;
+        } passi[] = {
+            {M::Nuova, "", "Voce nuova", true},
+            {M::Salvataggio, "Voce nuova", "Voce rinominata", true},
+            {M::Cancellazione, "Muro in laterizio 12 cm", "", true}, // the first keyword's first entry
+            {M::Cancellazione, "Voce che non c'è", "", true},
+            {M::Nuova, "", "Dopo l'altra copia", false},
+            {M::Salvataggio, "Dopo l'altra copia", "Dopo l'altra copia bis", true}};
+        for (const auto& p : passi) {
+            M m{p.tipo, QString::fromUtf8(p.nome), true, QString::fromUtf8(p.nuovoNome), {}, {}};
+            if (!p.applicata)
+                QCOMPARE(AltraIstanza({"salva", percorso_, "Voce dell'altra copia"}),
+                         QStringLiteral("salvato"));
+            if (p.tipo == M::Cancellazione) {
+                m.cancellata = CancellazioneMateriale::Cancella(percorso_, tabella, m.nome, &m.versioni);
+            } else {
+                const auto valori = VoceDiProva::ValoriVoce(catRwLaboratorio, m.nuovoNome, 9);
+                m.parola = valori.value(QStringLiteral("Parola chiave"));
+                const Esito esito = SalvataggioMateriale::Salva(VoceDiProva::Richiesta(
+                    percorso_, catRwLaboratorio, valori, p.tipo == M::Salvataggio, m.nome));
+                QCOMPARE(esito.tipo, Esito::Ok);
+                m.versioni = esito.versioni;
+            }
+            QCOMPARE(tenuto.Applica(nomi, percorso_, tabella, m), p.applicata);
+            const auto letto = p.applicata ? ListaMateriali::Leggi(percorso_, tabella, richiesta) : riempi();
+            QCOMPARE(nomi.toStringList(), letto.nomi.toStringList());
+            QCOMPARE(tenuto.ParoleChiave(), letto.paroleChiave);
+        }
+    }
+
     // Deleting an entry the other copy has just deleted does nothing and says nothing.
     void CancellazioneDiUnaVoceGiaCancellata_data() { SuFileESuServer(); }
     void CancellazioneDiUnaVoceGiaCancellata()
@@ -183,14 +238,15 @@ private slots:
                  "wal");
     }
 
-    // Two other copies save one new name at the same moment (a third program keeps the file
-    // from being written until both are about to save; on the server, a save holding the
-    // table): the name is stored once, and the copy that comes second is told the name is taken.
+    // Two other copies save one new name, in two letter cases, at the same moment (a third
+    // program keeps the file from being written until both are about to save; on the server,
+    // a save holding the table): the name is stored once, and the copy that comes second is
+    // told the name is taken.
     void StessoNomeNelloStessoMomento_data() { SuFileESuServer(); }
     void StessoNomeNelloStessoMomento()
     {
         QFETCH(bool, server);
-        const QString nome = QStringLiteral("Voce contesa");
+        const QString nome = QStringLiteral("Voce contesa città");
         TestSupport::AltraConnessione cancello(percorso_);
         std::unique_ptr<Database> salvataggio;
         if (server) {
@@ -202,7 +258,8 @@ private slots:
         }
         QProcess copie[2];
         for (QProcess& copia : copie) {
-            copia.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA), {QStringLiteral("salva"), percorso_, nome});
+            copia.start(QStringLiteral(ZELMAR_ALTRA_ISTANZA),
+                        {QStringLiteral("salva"), percorso_, &copia == copie ? nome : nome.toUpper()});
             QVERIFY(copia.waitForReadyRead(30000));
         }
         QThread::msleep(server ? 1000 : 200);
@@ -217,7 +274,10 @@ private slots:
         }
         esiti.sort();
         QCOMPARE(esiti, (QStringList{QString::number(Esito::NomeDuplicato), QStringLiteral("salvato")}));
-        QCOMPARE(NomiInElenco(percorso_).count(nome), 1);
+        QCOMPARE(NomiInElenco(percorso_)
+                     .filter(QRegularExpression("^" + nome + "$", QRegularExpression::CaseInsensitiveOption))
+                     .size(),
+                 1);
     }
 };
 

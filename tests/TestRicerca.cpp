@@ -5,6 +5,7 @@
 #include "JetDiProva.h"
 #include "TestSupport.h"
 #include "search/OrdineVoci.h"
+#include "search/PiegaturaTesto.h"
 #include "search/RicercaTabelle.h"
 #include "search/VociTrovate.h"
 
@@ -184,6 +185,33 @@ private slots:
         else
             QCOMPARE(r.nomi, attesi);
         QCOMPARE(r.illeggibili, illeggibile ? QStringList{kMuri + "rotto.mdb"} : QStringList{});
+    }
+
+    // A text searched for in a stored text, case and accents ignored, whatever form its
+    // letters are stored in; the same whether the stored text is read as bytes or as text.
+    void piegatura_data()
+    {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<QString>("cercato");
+        QTest::addColumn<bool>("trovato");
+        QTest::newRow("accento composto") << QByteArray("Societ\xc3\xa0 edile") << "SOCIETA E" << true;
+        QTest::newRow("accento a parte") << QByteArray("Societa\xcc\x80 edile") << "società" << true;
+        QTest::newRow("greco") << QByteArray("\xce\xa3\xce\x9f\xce\xa6\xce\x8a\xce\x91") << "σοφια" << true;
+        QTest::newRow("cirillico") << QByteArray("\xd0\x81\xd0\xbb\xd0\xba\xd0\xb0") << "ЕЛКА" << true;
+        QTest::newRow("lettera senza scomposizione") << QByteArray("S\xc3\xb8ren") << "soren" << false;
+        QTest::newRow("fuori dalla tavola")
+            << QByteArray("Muro \xf0\x9f\x98\x80 Citt\xc3\xa0") << "citta" << true;
+        QTest::newRow("byte non UTF-8") << QByteArray("Citt\xe0 alta") << "citt" << true;
+        QTest::newRow("solo ASCII") << QByteArray("Parete LATERIZIO") << "laterizio" << true;
+    }
+    void piegatura()
+    {
+        QFETCH(QByteArray, testo);
+        QFETCH(QString, cercato);
+        QFETCH(bool, trovato);
+        const PiegaturaTesto piegatura(cercato);
+        QCOMPARE(piegatura.In(QByteArrayView(testo)), trovato);
+        QCOMPARE(piegatura.In(QStringView(QString::fromUtf8(testo))), trovato);
     }
 
     // Names read back as written: digits (leading zeros, too many for a number), spaces,

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "storage/SqliteConnessione.h"
+
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
@@ -125,6 +127,7 @@ Errore Prova(const std::function<void()>& operazione)
 AltraConnessione::AltraConnessione(const QString& percorso)
 {
     sqlite3_open_v2(QFile::encodeName(percorso).constData(), &db_, SQLITE_OPEN_READWRITE, "unix");
+    SqliteConnessione::RegistraFunzioni(db_); // another copy of the program
 }
 
 AltraConnessione::~AltraConnessione()

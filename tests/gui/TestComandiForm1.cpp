@@ -34,6 +34,14 @@ class TestComandiForm1 : public QObject
     Q_OBJECT
     std::unique_ptr<Ambiente> a_;
     QString File() const { return a_->sperimentale(); }
+    // The list and the keyword box as a fresh fill shows them.
+    void ComeRiletto()
+    {
+        const QStringList righe = a_->righeElenco(), parole = a_->righeParole();
+        a_->form().CaricaListaMateriali();
+        QCOMPARE(righe, a_->righeElenco());
+        QCOMPARE(parole, a_->righeParole());
+    }
 
 private slots:
     void init()
@@ -101,6 +109,7 @@ private slots:
                           }));
         QCOMPARE(NomiInTabella(File(), tabella), QStringList(originali) << nome);
         QCOMPARE(a_->righeElenco(), QStringList(originali) << nome);
+        ComeRiletto();
         QCOMPARE(a_->elenco()->currentRow(), 0);
         a_->selezionaNome(nome);
         QCOMPARE(a_->banda(0)->text(), QStringLiteral("44,5"));
@@ -114,6 +123,7 @@ private slots:
                           }));
         QCOMPARE(modi, (QStringList{"0", "1" + nome}));
         QCOMPARE(NomiInTabella(File(), tabella), QStringList(originali) << nome + QStringLiteral(" bis"));
+        ComeRiletto();
 
         a_->selezionaNome(nome + QStringLiteral(" bis"));
         const int riga = a_->elenco()->currentRow();
@@ -129,6 +139,7 @@ private slots:
         QCOMPARE(NomiInTabella(File(), tabella), originali);
         QCOMPARE(a_->righeElenco(), originali);
         QCOMPARE(a_->elenco()->currentRow(), 0);
+        ComeRiletto();
         QVERIFY(QFile::exists(a_->immagini(cartella + QLatin1Char('/') + foto))); // the picture stays
     }
 

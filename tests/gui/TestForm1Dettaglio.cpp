@@ -37,9 +37,9 @@ RiquadroImmagine* Immagine(Ambiente& a)
 }
 
 // A picture of a size no shipped picture has.
-QSize ScriviImmagine(const QString& percorso)
+QSize ScriviImmagine(const QString& percorso, QSize dimensione = {7, 5})
 {
-    QImage immagine(7, 5, QImage::Format_RGB32);
+    QImage immagine(dimensione, QImage::Format_RGB32);
     immagine.fill(Qt::red);
     immagine.save(percorso, "PNG");
     return immagine.size();
@@ -269,6 +269,18 @@ private slots:
         QTRY_VERIFY(!ingrandita->isVisible());
         ingrandita->MostraImmagine(QPixmap());
         QVERIFY(ingrandita->Image1()->pixmap().isNull());
+    }
+
+    // A picture changed on disk is shown as it is now, not as it was decoded before.
+    void immagineCambiataSulDisco()
+    {
+        Ambiente a;
+        QVERIFY(a.ok());
+        for (const QSize dimensione : {QSize(7, 5), QSize(9, 4)}) {
+            ScriviImmagine(a.immagini(QStringLiteral("Partizioni verticali (Rw)/g.png")), dimensione);
+            Mostra(a, 20, kRw, {{{"Nome", "Voce"}, {"Immagine", "g.png"}}});
+            QCOMPARE(Immagine(a)->Immagine().size(), dimensione);
+        }
     }
 
     // A larger window widens the list and moves the chart; back to its size, or smaller,

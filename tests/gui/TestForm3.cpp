@@ -48,7 +48,7 @@ class TestForm3 : public QObject
         auto f = std::make_unique<Form3>();
         f->SetModo(modo);
         f->SetMaterialeMostrato(mostrato);
-        f->SetRicarica([this] { ++ricariche_; });
+        f->SetRicarica([this](const auto&, const auto&) { ++ricariche_; });
         f->InitMateriale();
         f->show();
         if (!QTest::qWaitForWindowActive(f.get()))
