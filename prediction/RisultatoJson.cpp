@@ -19,7 +19,8 @@ std::string Decimale(double valore, int decimali)
     if (!std::isfinite(valore))
         return "null";
     char testo[400];
-    const auto fine = std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed, decimali).ptr;
+    const auto fine =
+        std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed, decimali).ptr;
     std::string s(testo, fine);
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1); // -0.0
