@@ -21,7 +21,11 @@ struct Campo
     qsizetype lunghezza = 0; // -1 for Null
 
     bool Nullo() const { return lunghezza < 0; }
-    QByteArrayView In(const QByteArray& valori) const { return {valori.constData() + inizio, lunghezza}; }
+    // The value's bytes; a Null has none.
+    QByteArrayView In(const QByteArray& valori) const
+    {
+        return {valori.constData() + inizio, Nullo() ? 0 : lunghezza};
+    }
 };
 // The values of one line the server wrote (its line break included or not), unescaped into
 // valori. False when the line is not in that form.
