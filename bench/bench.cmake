@@ -3,7 +3,9 @@
 add_library(zelmar_bench_support STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Misure.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Misure.h
   ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.cpp ${CMAKE_CURRENT_SOURCE_DIR}/CartellaProgrammaBench.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/PavimentoElenco.cpp ${CMAKE_CURRENT_SOURCE_DIR}/PavimentoElenco.h)
+  ${CMAKE_CURRENT_SOURCE_DIR}/PavimentoElenco.cpp ${CMAKE_CURRENT_SOURCE_DIR}/PavimentoElenco.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/NuovaParete.cpp ${CMAKE_CURRENT_SOURCE_DIR}/NuovaParete.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/PerOgniCartella.cpp ${CMAKE_CURRENT_SOURCE_DIR}/PerOgniCartella.h)
 target_link_libraries(zelmar_bench_support PUBLIC zelmar_app Qt6::Core SQLite::SQLite3)
 target_include_directories(zelmar_bench_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(zelmar_bench_support PROPERTIES AUTOMOC OFF)

@@ -17,7 +17,9 @@
 
 #include "CartellaProgrammaBench.h"
 #include "Misure.h"
+#include "NuovaParete.h"
 #include "PavimentoElenco.h"
+#include "PerOgniCartella.h"
 #include "app/MessageBox.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/ElencoNomi.h"
@@ -99,25 +101,6 @@ public:
     }
 
     static QString Nome(int i) { return QStringLiteral("Parete del banco di prova %1").arg(i); }
-
-    // A new wall as the editor hands it to the save.
-    SalvataggioMateriale::Richiesta Richiesta(const QString& nome) const
-    {
-        SalvataggioMateriale::Richiesta richiesta;
-        richiesta.percorsoDatabase = file_;
-        richiesta.tabella = tabella_;
-        richiesta.nome = nome;
-        richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
-            1,
-            [&](const QString& colonna) {
-                if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
-                    return nome;
-                return RecordSchema::IsNumerica(colonna) ? QStringLiteral("45,5")
-                                                         : QStringLiteral("Testo di prova");
-            },
-            [](int) { return QString(); });
-        return richiesta;
-    }
 
     bool Seleziona(const QString& nome)
     {
@@ -261,7 +244,7 @@ bool MisuraCartella(const QString& cartellaDati)
     for (int i = 0; i < volte; ++i) {
         const QString nome = Banco::Nome(n++);
         const Cronometro salva;
-        SalvataggioMateriale::Salva(banco.Richiesta(nome));
+        SalvataggioMateriale::Salva(NuovaParete(file, tabella, nome));
         soloSalvataggio.Aggiungi(salva.Millisecondi());
         const Cronometro cancella;
         CancellazioneMateriale::Cancella(file, tabella, nome);
@@ -279,10 +262,8 @@ bool MisuraCartella(const QString& cartellaDati)
         Stampa(QStringLiteral("the table changed: %1 entries, %2 before").arg(elenco->count()).arg(voci));
         return false;
     }
-    if (!MessageBox::shown().isEmpty()) {
-        Stampa(QStringLiteral("a message box was shown: %1").arg(MessageBox::lastText()));
+    if (!NessunMessaggio())
         return false;
-    }
     Stampa(QStringLiteral("peak memory so far                 %1 MB").arg(PiccoMemoriaMB(), 0, 'f', 1));
     return true;
 }
@@ -294,16 +275,5 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    MessageBox::setAutomatic(true);
-    const QStringList cartelle = app.arguments().mid(1);
-    if (cartelle.isEmpty()) {
-        std::fputs("usage: zelmar-bench-azioni <data folder> [<data folder>...]\n", stderr);
-        return 2;
-    }
-    bool ok = true;
-    for (const QString& cartella : cartelle) {
-        MessageBox::clearShown();
-        ok = MisuraCartella(cartella) && ok;
-    }
-    return ok ? 0 : 1;
+    return PerOgniCartella(app.arguments().mid(1), "zelmar-bench-azioni", MisuraCartella);
 }

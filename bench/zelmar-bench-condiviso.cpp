@@ -8,6 +8,7 @@
 // --sostituisci --verso-server FILE CONNINFO); scripts/bench.sh does so.
 
 #include "Misure.h"
+#include "NuovaParete.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
@@ -38,25 +39,6 @@ ListaMateriali::Contenuto Riempi(const QString& percorso, const QString& tabella
     richiesta.paroleChiave = true;
     richiesta.primaDescrizione = true;
     return ListaMateriali::Leggi(percorso, tabella, richiesta);
-}
-
-SalvataggioMateriale::Richiesta NuovaVoce(const QString& percorso, const QString& tabella,
-                                          const QString& nome)
-{
-    SalvataggioMateriale::Richiesta richiesta;
-    richiesta.percorsoDatabase = percorso;
-    richiesta.tabella = tabella;
-    richiesta.nome = nome;
-    richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
-        catRwLaboratorio,
-        [&](const QString& colonna) {
-            if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
-                return nome;
-            return RecordSchema::IsNumerica(colonna) ? QStringLiteral("45,5")
-                                                     : QStringLiteral("Testo di prova");
-        },
-        [](int) { return QString(); });
-    return richiesta;
 }
 
 } // namespace
@@ -101,7 +83,7 @@ int main(int argc, char* argv[])
         bool ok = true;
         const auto nome = [](int i) { return QStringLiteral("Parete del banco di prova %1").arg(i); };
         const Misure salvataggi = Misure::Ripeti(40, [&] {
-            const auto esito = SalvataggioMateriale::Salva(NuovaVoce(server, tabella, nome(n++)));
+            const auto esito = SalvataggioMateriale::Salva(NuovaParete(server, tabella, nome(n++)));
             if (esito.tipo != SalvataggioMateriale::Esito::Ok && ok)
                 Stampa(QStringLiteral("a save failed (%1): %2").arg(int(esito.tipo)).arg(esito.descrizione));
             ok = ok && esito.tipo == SalvataggioMateriale::Esito::Ok;

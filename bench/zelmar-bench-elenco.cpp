@@ -13,6 +13,8 @@
 
 #include "CartellaProgrammaBench.h"
 #include "Misure.h"
+#include "NuovaParete.h"
+#include "PerOgniCartella.h"
 #include "app/MessageBox.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/Form1.h"
@@ -86,26 +88,6 @@ QString NomeBanco(int i)
     return QStringLiteral("Parete del banco di prova %1").arg(i);
 }
 
-// A new wall as the editor hands it to the save.
-SalvataggioMateriale::Richiesta RichiestaBanco(const QString& file, const QString& tabella,
-                                               const QString& nome)
-{
-    SalvataggioMateriale::Richiesta richiesta;
-    richiesta.percorsoDatabase = file;
-    richiesta.tabella = tabella;
-    richiesta.nome = nome;
-    richiesta.scritture = SalvataggioMateriale::ScrittureCategoria(
-        1,
-        [&](const QString& colonna) {
-            if (colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
-                return nome;
-            return RecordSchema::IsNumerica(colonna) ? QStringLiteral("45,5")
-                                                     : QStringLiteral("Testo di prova");
-        },
-        [](int) { return QString(); });
-    return richiesta;
-}
-
 bool MisuraCartella(const QString& cartellaDati)
 {
     const CartellaProgrammaBench programma(cartellaDati);
@@ -168,7 +150,7 @@ bool MisuraCartella(const QString& cartellaDati)
     const Misure salvataggio = Misure::Ripeti(
         Salvataggi,
         [&] {
-            SalvataggioMateriale::Salva(RichiestaBanco(file, tabella, NomeBanco(salvati++)));
+            SalvataggioMateriale::Salva(NuovaParete(file, tabella, NomeBanco(salvati++)));
             finestra.CaricaListaMateriali();
             grafico->repaint();
         },
@@ -182,10 +164,8 @@ bool MisuraCartella(const QString& cartellaDati)
         Stampa(QStringLiteral("the saves were not listed: %1 entries").arg(elenco->count()));
         return false;
     }
-    if (!MessageBox::shown().isEmpty()) {
-        Stampa(QStringLiteral("a message box was shown: %1").arg(MessageBox::lastText()));
+    if (!NessunMessaggio())
         return false;
-    }
     Stampa(QStringLiteral("peak memory so far         %1 MB").arg(PiccoMemoriaMB(), 0, 'f', 1));
     return true;
 }
@@ -197,16 +177,5 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    MessageBox::setAutomatic(true);
-    const QStringList cartelle = app.arguments().mid(1);
-    if (cartelle.isEmpty()) {
-        std::fputs("usage: zelmar-bench-elenco <data folder> [<data folder>...]\n", stderr);
-        return 2;
-    }
-    bool ok = true;
-    for (const QString& cartella : cartelle) {
-        MessageBox::clearShown();
-        ok = MisuraCartella(cartella) && ok;
-    }
-    return ok ? 0 : 1;
+    return PerOgniCartella(app.arguments().mid(1), "zelmar-bench-elenco", MisuraCartella);
 }
