@@ -1,5 +1,7 @@
 #include "ImportazioneJet.h"
 
+#include "SuDisco.h"
+
 #include "DBEngine.h"
 #include "DatabaseAccess.h"
 #include "DbException.h"
@@ -113,16 +115,6 @@ DbException ErroreSulDisco(const QString& testo)
     return DbException(DbErrore::ErroreDisco, testo);
 }
 
-// Makes what was done to the names in the folder last through a crash.
-bool SincronizzaCartella(const QString& cartella)
-{
-    const int descrittore = ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY);
-    const bool fatto = descrittore >= 0 && ::fsync(descrittore) == 0;
-    if (descrittore >= 0)
-        ::close(descrittore);
-    return fatto;
-}
-
 // The backup: a second name for the original where the file system has them, else a copy
 // written to disk. Either way the original keeps its own name.
 void CreaCopia(const QString& percorso, const QString& copia)
@@ -150,7 +142,7 @@ void Sostituisci(const QString& percorso, const QString& nuovo, const QString& c
     const QString cartella = QFileInfo(percorso).absolutePath();
     CreaCopia(percorso, copia);
     try {
-        if (!SincronizzaCartella(cartella))
+        if (!SuDisco::Sincronizza(cartella))
             throw ErroreSulDisco(
                 QStringLiteral("impossibile rendere durevoli i nomi nella cartella «%1»").arg(cartella));
         if (::rename(QFile::encodeName(nuovo).constData(), QFile::encodeName(percorso).constData()) != 0)
@@ -162,7 +154,7 @@ void Sostituisci(const QString& percorso, const QString& nuovo, const QString& c
     }
     // The new file has the name now: a folder that cannot be synced only leaves it to the
     // file system to make that durable.
-    SincronizzaCartella(cartella);
+    SuDisco::Sincronizza(cartella);
 }
 
 QString PercorsoTemporaneo(const QString& percorso)

@@ -1,12 +1,13 @@
 #include "FileDiUscita.h"
 
+#include "storage/SuDisco.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,16 +16,6 @@ namespace {
 QString ErroreDiSistema()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-bool Sincronizza(const QString& percorso)
-{
-    const int descrittore = ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_CLOEXEC);
-    if (descrittore < 0)
-        return false;
-    const bool fatto = ::fsync(descrittore) == 0;
-    ::close(descrittore);
-    return fatto;
 }
 
 } // namespace
@@ -73,7 +64,7 @@ QString FileDiUscita::Conferma(bool sostituisci)
 {
     const QByteArray da = QFile::encodeName(temporaneo_);
     const QByteArray a = QFile::encodeName(uscita_);
-    if (!Sincronizza(temporaneo_))
+    if (!SuDisco::Sincronizza(temporaneo_))
         return tr("%1 cannot be written: %2").arg(uscita_, ErroreDiSistema());
     // A hard link fails when the name is taken; the temporary name then goes.
     const bool fatto = sostituisci ? ::rename(da.constData(), a.constData()) == 0
@@ -83,6 +74,6 @@ QString FileDiUscita::Conferma(bool sostituisci)
     if (!sostituisci)
         ::unlink(da.constData());
     confermato_ = true;
-    Sincronizza(QFileInfo(uscita_).absolutePath());
+    SuDisco::Sincronizza(QFileInfo(uscita_).absolutePath());
     return {};
 }
