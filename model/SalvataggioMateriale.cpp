@@ -89,6 +89,44 @@ Cambiate(const Recordset& tabella, const SalvataggioMateriale::Richiesta& richie
     return cambiate;
 }
 
+// Checks the name and finds the row being modified, still holding what was shown, or starts
+// a new one; when the row may not be written, esito says why.
+void PreparaRiga(Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta,
+                 SalvataggioMateriale::Esito& esito)
+{
+    using Esito = SalvataggioMateriale::Esito;
+    if (richiesta.nome.isEmpty()) {
+        esito.tipo = Esito::NomeVuoto;
+    } else if (NomeGiaPresente(tabella, richiesta)) {
+        esito.tipo = Esito::NomeDuplicato;
+    } else if (!richiesta.modifica) {
+        tabella.AddNew();
+    } else {
+        tabella.SetIndex(RecordSchema::Nome(Campo::Nome));
+        tabella.Seek(QStringLiteral("="), richiesta.nomeSelezionato);
+        if (tabella.NoMatch()) {
+            esito.tipo = Esito::NonTrovato;
+        } else if (auto cambiate = Cambiate(tabella, richiesta); !cambiate || !cambiate->empty()) {
+            esito.tipo = Esito::ModificatoDaAltri;
+            esito.cambiate = std::move(cambiate).value_or(std::vector<SalvataggioMateriale::Cambiamento>{});
+        } else {
+            tabella.Edit();
+        }
+    }
+}
+
+void Scrivi(Recordset& tabella, const SalvataggioMateriale::Scrittura& s,
+            SalvataggioMateriale::Osservatore* osservatore)
+{
+    if (osservatore)
+        osservatore->InizioScrittura(s.colonna);
+    if (s.banda)
+        VerificaBanda(s.testo);
+    tabella.SetField(s.colonna, s.testo);
+    if (osservatore)
+        osservatore->FineScrittura(s.colonna);
+}
+
 } // namespace
 
 SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richiesta, Osservatore* osservatore)
@@ -113,42 +151,17 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         database->BeginTrans();
         tabella = database->OpenRecordset(richiesta.tabella);
         const std::optional<qint64> versionePrima = database->Versione(richiesta.tabella);
-        if (richiesta.nome.isEmpty())
-            esito.tipo = Esito::NomeVuoto;
-        else if (NomeGiaPresente(*tabella, richiesta))
-            esito.tipo = Esito::NomeDuplicato;
-        else if (richiesta.modifica) {
-            tabella->SetIndex(RecordSchema::Nome(Campo::Nome));
-            tabella->Seek(QStringLiteral("="), richiesta.nomeSelezionato);
-            if (tabella->NoMatch()) {
-                esito.tipo = Esito::NonTrovato;
-            } else if (auto cambiate = Cambiate(*tabella, richiesta); !cambiate || !cambiate->empty()) {
-                esito.tipo = Esito::ModificatoDaAltri;
-                esito.cambiate = std::move(cambiate).value_or(std::vector<Cambiamento>{});
-            } else {
-                tabella->Edit();
-            }
-        } else {
-            tabella->AddNew();
-        }
+        PreparaRiga(*tabella, richiesta, esito);
         if (esito.tipo != Esito::Ok) {
             ChiudiSenzaErrori(tabella, database);
             return esito;
         }
-
         for (const Scrittura& s : richiesta.scritture) {
             colonna = s.colonna;
-            if (osservatore)
-                osservatore->InizioScrittura(s.colonna);
             if (s.contesto)
                 contesto = *s.contesto;
-            if (s.banda)
-                VerificaBanda(s.testo);
-            tabella->SetField(s.colonna, s.testo);
-            if (osservatore)
-                osservatore->FineScrittura(s.colonna);
+            Scrivi(*tabella, s, osservatore);
         }
-
         contesto.clear();
         colonna.clear();
         tabella->Update();
