@@ -27,7 +27,6 @@
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/DettaglioMateriale.h"
-#include "model/Module1.h"
 #include "model/SalvataggioMateriale.h"
 #include "storage/DBEngine.h"
 
@@ -183,7 +182,7 @@ bool MisuraCartella(const QString& cartellaDati)
     }
     finestra.TreeView1_NodeClick(nodo);
     FinoAQuiete();
-    if (Module1::NomeTabella != tabella || !MessageBox::shown().isEmpty()) {
+    if (finestra.Corrente().nomeTabella != tabella || !MessageBox::shown().isEmpty()) {
         Stampa(QStringLiteral("%1: the table did not open: %2").arg(cartellaDati, MessageBox::lastText()));
         return false;
     }

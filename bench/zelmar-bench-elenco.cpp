@@ -20,7 +20,6 @@
 #include "browser/Form1.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/ListaMateriali.h"
-#include "model/Module1.h"
 #include "model/SalvataggioMateriale.h"
 
 #include "browser/ElencoNomi.h"
@@ -106,7 +105,7 @@ bool MisuraCartella(const QString& cartellaDati)
         return false;
     }
     finestra.TreeView1_NodeClick(nodo);
-    if (Module1::NomeTabella != tabella || !MessageBox::shown().isEmpty()) {
+    if (finestra.Corrente().nomeTabella != tabella || !MessageBox::shown().isEmpty()) {
         Stampa(QStringLiteral("%1: the table did not open: %2").arg(cartellaDati, MessageBox::lastText()));
         return false;
     }

@@ -33,7 +33,6 @@
 #include "browser/ValutazioniForm1.h"
 #include "comparison/FinestraConfronto.h"
 #include "exchange/LetturaVoce.h"
-#include "model/Module1.h"
 #include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
@@ -255,9 +254,10 @@ bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso, cons
                AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
     auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
     elenco->setCurrentRow(0);
+    const TabellaCorrente& corrente = form.Corrente();
     const std::optional<DatiVoce> voce =
-        LetturaVoce::Leggi(Module1::PercorsoDatabaseCorrente(ZelmarCommonModule::GetCartellaDati()),
-                           Module1::NomeTabella, Module1::CategoriaCorrente, elenco->testoCorrente());
+        LetturaVoce::Leggi(corrente.percorso(ZelmarCommonModule::GetCartellaDati()), corrente.nomeTabella,
+                           corrente.categoria, elenco->testoCorrente());
     if (!voce)
         return false;
     constexpr double kPuntiPerPollice = 120;
