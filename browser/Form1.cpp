@@ -439,8 +439,6 @@ void Form1::List1_Click()
     DisegnaGrafico();
 }
 
-// ---------------------------------------------------------------- chart
-
 void Form1::DisegnaGrafico()
 {
     vista_->DisegnaGrafico(c_.List1->currentRow() >= 0, corrente_.tipo());
@@ -568,19 +566,7 @@ void Form1::RicaricaDopoSalvataggio(const SalvataggioMateriale::Richiesta& richi
         CaricaListaMateriali();
         return;
     }
-    ElencoTenuto::Modifica salvataggio;
-    salvataggio.tipo =
-        richiesta.modifica ? ElencoTenuto::Modifica::Salvataggio : ElencoTenuto::Modifica::Nuova;
-    salvataggio.nome = richiesta.nomeSelezionato;
-    salvataggio.nuovoNome = richiesta.nome;
-    for (const SalvataggioMateriale::Scrittura& s : richiesta.scritture) {
-        if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
-            salvataggio.nuovoNome = s.testo;
-        else if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::ParolaChiave))
-            salvataggio.parola = s.testo;
-    }
-    salvataggio.versioni = esito.versioni;
-    AggiornaListaMateriali(salvataggio);
+    AggiornaListaMateriali(ElencoTenuto::Modifica::DopoSalvataggio(richiesta, esito));
 }
 
 // ---------------------------------------------------------------- secondary windows
