@@ -519,7 +519,9 @@ void Form1::ApriEditor(const QString& modo, const std::function<void(Form3&)>& p
     // A fresh editor for every opening, gone again when it closes.
     Form3 editor(this);
     editor.SetModo(modo);
-    editor.SetMaterialeMostrato(Mostrato());
+    editor.SetMaterialeMostrato(
+        {Module1::CategoriaCorrente, Module1::CartellaCategoria, Module1::NomeDatabase, Module1::NomeTabella},
+        Mostrato());
     editor.SetRicarica(
         [this](const SalvataggioMateriale::Richiesta& richiesta, const SalvataggioMateriale::Esito& esito) {
             RicaricaDopoSalvataggio(richiesta, esito);

@@ -1,7 +1,6 @@
 #include "SalvataggioMateriale.h"
 
 #include "Categorie.h"
-#include "Module1.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 #include "storage/JetBackend.h"
@@ -97,6 +96,7 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
     std::unique_ptr<Database> database;
     std::unique_ptr<Recordset> tabella;
     QString contesto;
+    QString colonna; // being written
     Esito esito;
     try {
         database =
@@ -137,6 +137,7 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         }
 
         for (const Scrittura& s : richiesta.scritture) {
+            colonna = s.colonna;
             if (osservatore)
                 osservatore->InizioScrittura(s.colonna);
             if (s.contesto)
@@ -149,6 +150,7 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         }
 
         contesto.clear();
+        colonna.clear();
         tabella->Update();
         tabella->Close();
         tabella.reset();
@@ -157,10 +159,10 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         database->Close();
         database.reset();
     } catch (const DbException& e) {
-        esito = {Esito::Errore, e.Descrizione(), contesto, e.Numero(), {}, {}};
+        esito = {Esito::Errore, e.Descrizione(), contesto, colonna, e.Numero(), {}, {}};
         ChiudiSenzaErrori(tabella, database);
     } catch (const std::exception& e) {
-        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, 0, {}, {}};
+        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, colonna, 0, {}, {}};
         ChiudiSenzaErrori(tabella, database);
     }
     return esito;
@@ -189,11 +191,9 @@ SalvataggioMateriale::ScrittureCategoria(int codice, const std::function<QString
     for (const ColonnaValutazione& v : tipo->valutazioni)
         scrivi(RecordSchema::Nome(v.campo),
                messaggio(kContestoValutazione) + QLatin1Char(' ') + v.contesto.Testo(messaggio));
-    if (Module1::EtichetteBande[0].isEmpty())
-        Module1::RiempiEtichetteBande();
     for (int i = 0; i < RecordSchema::NumeroBande; ++i) {
         scrivi(RecordSchema::NomeColonnaBanda(tipo->grandezza, i),
-               messaggio(kContestoBanda) + QLatin1Char(' ') + Module1::EtichetteBande[i]);
+               messaggio(kContestoBanda) + QStringLiteral(" %1 Hz").arg(RecordSchema::Frequenze[i]));
         scritture.back().banda = true;
     }
     return scritture;
