@@ -519,9 +519,7 @@ void Form1::ApriEditor(const QString& modo, const std::function<void(Form3&)>& p
     // A fresh editor for every opening, gone again when it closes.
     Form3 editor(this);
     editor.SetModo(modo);
-    editor.SetMaterialeMostrato(
-        {Module1::CategoriaCorrente, Module1::CartellaCategoria, Module1::NomeDatabase, Module1::NomeTabella},
-        Mostrato());
+    editor.SetMaterialeMostrato(corrente_, Mostrato());
     editor.SetRicarica(
         [this](const SalvataggioMateriale::Richiesta& richiesta, const SalvataggioMateriale::Esito& esito) {
             RicaricaDopoSalvataggio(richiesta, esito);
