@@ -1,7 +1,6 @@
 #include "ComandiRicerca.h"
 
 #include "ComandiVoce.h"
-#include "FinestraRicerca.h"
 #include "Form1.h"
 #include "SceltaTabella.h"
 #include "app/MessageBox.h"
@@ -11,6 +10,7 @@
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
 #include "model/Module1.h"
+#include "searchwindow/FinestraRicerca.h"
 #include "storage/DbException.h"
 #include "ui/ModuleToolbarColor.h"
 

@@ -1,11 +1,11 @@
 #include "ValutazioniForm1.h"
 
 #include "ComandiVoce.h"
-#include "FinestraVerifica.h"
 #include "Form1.h"
 #include "app/ImpostazioniUtente.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
+#include "checkwindow/FinestraVerifica.h"
 #include "model/Module1.h"
 #include "model/TestoValutazione.h"
 #include "ui/DidascaliaAdattata.h"
