@@ -137,8 +137,8 @@ QString ElencoCodici(const QString& rientro, int larghezza);
 // nullptr for a code that is no kind (0 and unknown values).
 const TipoMateriale* PerCodice(int codice);
 bool IsTeorico(int codice);
-// The category of a kind: itself for the eight categories, the laboratory category of the
-// same quantity for a theoretical kind; nullptr for a code that is no kind.
+// The category of a kind: itself for a category; for a theoretical kind, the category whose
+// node under the custom root shares its caption; nullptr for a code that is no kind.
 const Categoria* CategoriaDi(int codice);
 bool IsSperimentale(int codice); // the kind has a custom table
 // The kind's table in the theoretical database; empty for a kind without one.

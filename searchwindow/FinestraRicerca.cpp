@@ -507,11 +507,6 @@ void FinestraRicerca::AggiornaComandi()
     esporta_->setEnabled(modello_->rowCount() > 0);
 }
 
-VoceTrovata FinestraRicerca::VoceMostrata(int riga) const
-{
-    return modello_->Voce(riga);
-}
-
 QList<int> FinestraRicerca::RigheScelte() const
 {
     QList<int> righe;

@@ -48,7 +48,7 @@ public:
     QTableView* Elenco() const { return elenco_; }
     const ModelloRisultati& Risultati() const { return *modello_; }
     // The entry of a row of the list as shown.
-    VoceTrovata VoceMostrata(int riga) const;
+    VoceTrovata VoceMostrata(int riga) const { return modello_->Voce(riga); }
 
 signals:
     void terminata();
