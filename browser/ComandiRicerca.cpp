@@ -2,13 +2,13 @@
 
 #include "ComandiVoce.h"
 #include "FinestraPrincipale.h"
-#include "FinestraRicerca.h"
 #include "app/MessageBox.h"
 #include "editor/Form3.h"
 #include "exchange/LetturaVoce.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
+#include "searchwindow/FinestraRicerca.h"
 #include "storage/DbException.h"
 #include "ui/ModuleToolbarColor.h"
 

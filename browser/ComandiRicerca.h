@@ -4,8 +4,8 @@
 // filled with the entry's values, for the shown entry or for one the search found.
 #pragma once
 
-#include "FinestraRicerca.h"
 #include "model/TabelleCartellaDati.h"
+#include "searchwindow/FinestraRicerca.h"
 
 #include <QObject>
 #include <QPointer>

@@ -5,8 +5,8 @@
 // database of the data folder. The "Ratings" menu of the window's menu bar holds them.
 #pragma once
 
-#include "FinestraVerifica.h"
 #include "GraficoFrequenze.h"
+#include "checkwindow/FinestraVerifica.h"
 #include "exchange/DatiVoce.h"
 #include "model/TabelleCartellaDati.h"
 #include "model/ValutazioneMateriale.h"

@@ -6,8 +6,8 @@
 
 #include "browser/ComandiRicerca.h"
 #include "browser/ComandiVoce.h"
-#include "browser/FinestraRicerca.h"
 #include "comparison/FinestraConfronto.h"
+#include "searchwindow/FinestraRicerca.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
