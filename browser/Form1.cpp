@@ -17,7 +17,7 @@
 #include "SchedaMateriale.h"
 #include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/DatabaseCondiviso.h"

@@ -10,8 +10,8 @@
 
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 #include "exchange/AppuntiBande.h"
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"
@@ -277,7 +277,7 @@ void Form3::CreaCertificato()
     monthView1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     monthView1_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     monthView1_->setGridVisible(false);
-    Traduzioni::ImpostaCalendario(monthView1_);
+    monthView1_->setLocale(Traduzioni::LocaleInterfaccia());
     monthView1_->setGeometry(Twip(2520, 600, 3015, 2460));
 }
 

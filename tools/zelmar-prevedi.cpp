@@ -4,9 +4,6 @@
 // (UNI 11367:2010).
 //
 //   zelmar-prevedi FILE.json     (FILE "-": standard input)
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
 #include "prediction/LetturaSituazione.h"
 #include "prediction/Previsione.h"
 #include "prediction/RisultatoJson.h"
@@ -67,9 +64,7 @@ QString Prevedi::Aiuto()
 
 int Prevedi::Errore(const QString& messaggio)
 {
-    Scrivi(stderr, QStringLiteral("zelmar-prevedi: ") + messaggio + QLatin1Char('\n') + Sintassi() +
-                       tr("(--help for details)\n"));
-    return UsoErrato;
+    return ErroreDUso(messaggio, Sintassi());
 }
 
 int Prevedi::Esegui(const QStringList& argomenti)
@@ -120,7 +115,6 @@ int Prevedi::Stampa(QFile& file, const QString& nome)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    Prepara(QStringLiteral("zelmar-prevedi"));
     return Prevedi::Esegui(QCoreApplication::arguments().mid(1));
 }

@@ -701,6 +701,13 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>GraficoScheda</name>
+    <message>
+        <source>Frequency (Hz)</source>
+        <translation>Frequenza (Hz)</translation>
+    </message>
+</context>
+<context>
     <name>ImportazioneInCorso</name>
     <message>
         <source>Looking for Access files...</source>
@@ -1135,12 +1142,6 @@ errato o ingresso errato (il messaggio nomina la chiave).
 </translation>
     </message>
     <message>
-        <source>(--help for details)
-</source>
-        <translation>(--help per i dettagli)
-</translation>
-    </message>
-    <message>
         <source>the input file is missing</source>
         <translation>manca il file di ingresso</translation>
     </message>
@@ -1321,6 +1322,45 @@ errato o ingresso errato (il messaggio nomina la chiave).
     </message>
 </context>
 <context>
+    <name>Strumenti</name>
+    <message>
+        <source>(--help for details)
+</source>
+        <translation>(--help per i dettagli)
+</translation>
+    </message>
+    <message>
+        <source>the data folder is missing</source>
+        <translation>manca la cartella dati</translation>
+    </message>
+    <message>
+        <source>the data folder «%1» does not exist</source>
+        <translation>la cartella dati «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
+        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
+    </message>
+    <message>
+        <source>%1: %2 could not be read: %3
+</source>
+        <translation>%1: impossibile leggere %2: %3
+</translation>
+    </message>
+    <message>
+        <source>%1: %2, table %3, could not be read: %4
+</source>
+        <translation>%1: impossibile leggere %2, tabella %3: %4
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>%1: impossibile leggere %2: il nome non è UTF-8 (rinominare il file)
+</translation>
+    </message>
+</context>
+<context>
     <name>Strumento</name>
     <message>
         <source>Usage: zelmar-valuta QUANTITY V1 ... V21
@@ -1328,12 +1368,6 @@ errato o ingresso errato (il messaggio nomina la chiave).
 </source>
         <translation>Uso: zelmar-valuta GRANDEZZA V1 ... V21
      zelmar-valuta --verifica CARTELLA_DATI
-</translation>
-    </message>
-    <message>
-        <source>(--help for details)
-</source>
-        <translation>(--help per i dettagli)
 </translation>
     </message>
     <message>
@@ -1359,26 +1393,6 @@ errato o ingresso errato (il messaggio nomina la chiave).
     <message>
         <source>value %1 (band %2 Hz), «%3», is not a number</source>
         <translation>il valore %1 (banda %2 Hz), «%3», non è un numero</translation>
-    </message>
-    <message>
-        <source>the data folder «%1» does not exist</source>
-        <translation>la cartella dei dati «%1» non esiste</translation>
-    </message>
-    <message>
-        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
-        <translation>«%1» non è una cartella dei dati: non ha la cartella Databases/Database</translation>
-    </message>
-    <message>
-        <source>zelmar-valuta: %1 could not be read: %2
-</source>
-        <translation>zelmar-valuta: non è stato possibile leggere %1: %2
-</translation>
-    </message>
-    <message>
-        <source>zelmar-valuta: %1, table %2, could not be read: %3
-</source>
-        <translation>zelmar-valuta: non è stato possibile leggere %1, tabella %2: %3
-</translation>
     </message>
     <message>
         <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
@@ -1444,12 +1458,6 @@ l&apos;argomento).
     <message>
         <source>value %1 (band %2 Hz), «%3», is out of range: band values from -%4 to %4 dB are rated</source>
         <translation>il valore %1 (banda %2 Hz), «%3», è fuori campo: si valutano valori di banda da -%4 a %4 dB</translation>
-    </message>
-    <message>
-        <source>zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)
-</source>
-        <translation>zelmar-valuta: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
-</translation>
     </message>
 </context>
 <context>
@@ -1625,12 +1633,6 @@ l&apos;argomento).
 </translation>
     </message>
     <message>
-        <source>(--help for details)
-</source>
-        <translation>(--help per i dettagli)
-</translation>
-    </message>
-    <message>
         <source>unexpected argument «%1»: one data folder is searched</source>
         <translation>argomento inatteso «%1»: si cerca in una sola cartella dati</translation>
     </message>
@@ -1653,30 +1655,6 @@ l&apos;argomento).
     <message>
         <source>%1 «%2» is not a number</source>
         <translation>%1 «%2» non è un numero</translation>
-    </message>
-    <message>
-        <source>the data folder is missing</source>
-        <translation>manca la cartella dati</translation>
-    </message>
-    <message>
-        <source>the data folder «%1» does not exist</source>
-        <translation>la cartella dati «%1» non esiste</translation>
-    </message>
-    <message>
-        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
-        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
-    </message>
-    <message>
-        <source>zelmar-cerca: %1 could not be read: %2
-</source>
-        <translation>zelmar-cerca: impossibile leggere %1: %2
-</translation>
-    </message>
-    <message>
-        <source>zelmar-cerca: %1, table %2, could not be read: %3
-</source>
-        <translation>zelmar-cerca: impossibile leggere %1, tabella %2: %3
-</translation>
     </message>
     <message>
         <source>
@@ -1727,12 +1705,6 @@ sono compresi; un materiale senza il valore che un limite verifica, o la cui dat
 Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
 (segnalato sullo standard error, cercato il resto); 2 uso errato o cartella dati
 mancante (il messaggio nomina l&apos;argomento).
-</translation>
-    </message>
-    <message>
-        <source>zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)
-</source>
-        <translation>zelmar-cerca: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
 </translation>
     </message>
 </context>
