@@ -1,9 +1,9 @@
 // ZELMARtek: the main window is the program; closing it ends the program.
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
 #include "browser/AttesaServerFinestra.h"
 #include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "FileDialog.h"
 
-#include "ImpostazioniUtente.h"
+#include "config/ImpostazioniUtente.h"
 
 #include <QDir>
 #include <QFileDialog>

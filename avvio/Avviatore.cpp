@@ -1,10 +1,10 @@
 #include "Avviatore.h"
 
-#include "CartelleUtente.h"
-#include "CopiaCartella.h"
 #include "app/MessageBox.h"
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/CartelleUtente.h"
+#include "config/CopiaCartella.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 
 #include <QApplication>
 #include <QDir>

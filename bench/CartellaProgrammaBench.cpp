@@ -1,6 +1,6 @@
 #include "CartellaProgrammaBench.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "AlberoCategorie.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/Categorie.h"
 #include "model/TabelleCartellaDati.h"
 #include "storage/NomiSenzaMaiuscole.h"

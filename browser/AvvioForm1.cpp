@@ -1,7 +1,7 @@
 #include "AvvioForm1.h"
 
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/DatabaseCondiviso.h"
 #include "storage/DbException.h"
 

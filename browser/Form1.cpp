@@ -11,7 +11,7 @@
 #include "SceltaTabella.h"
 #include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/DettaglioMateriale.h"

@@ -1,7 +1,7 @@
 #include "Form2.h"
 
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 #include "ui/CasellaTesto.h"
 #include "ui/Colori.h"
 #include "ui/DidascaliaAdattata.h"
@@ -127,7 +127,7 @@ void Form2::CreaControlli()
     MonthView1_->setFont(piccolo); // seven day columns in the designed width
     MonthView1_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     MonthView1_->setSelectedDate(QDate(2008, 1, 21));
-    Traduzioni::ImpostaCalendario(MonthView1_);
+    MonthView1_->setLocale(Traduzioni::LocaleInterfaccia());
 
     Command2_ = new QPushButton(QStringLiteral("Chiudi"), this);
     Command2_->setObjectName(QStringLiteral("Command2"));

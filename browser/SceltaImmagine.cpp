@@ -1,6 +1,6 @@
 #include "SceltaImmagine.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/Categorie.h"
 #include "storage/NomiSenzaMaiuscole.h"
 

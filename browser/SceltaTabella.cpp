@@ -1,6 +1,6 @@
 #include "SceltaTabella.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/Categorie.h"
 
 #include <vector>

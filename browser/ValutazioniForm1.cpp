@@ -1,10 +1,10 @@
 #include "ValutazioniForm1.h"
 
 #include "FinestraPrincipale.h"
-#include "app/ImpostazioniUtente.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
 #include "checkwindow/FinestraVerifica.h"
+#include "config/ImpostazioniUtente.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/TestoValutazione.h"
 #include "ui/DidascaliaAdattata.h"
 

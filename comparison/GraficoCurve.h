@@ -1,7 +1,7 @@
 // Draws the band curves of entries on a chart: one colour and marker per entry, a line
 // broken where a band has no value, optionally each entry's shifted reference curve, the
 // logarithmic frequency axis with every band labelled and the level axis with a line every
-// 5 dB. The comparison window and the data sheet draw with it.
+// 5 dB. The comparison window draws with it; the data sheet paints its look (sheet/GraficoScheda).
 #pragma once
 
 #include "exchange/DatiVoce.h"

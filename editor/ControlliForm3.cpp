@@ -6,7 +6,7 @@
 #include "SegnoParolaChiave.h"
 #include "ValutazioniEditor.h"
 
-#include "app/Traduzioni.h"
+#include "config/Traduzioni.h"
 #include "ui/CasellaTesto.h"
 #include "ui/Colori.h"
 #include "ui/DidascaliaAdattata.h"
@@ -171,7 +171,7 @@ void CreaCertificato(ControlliForm3& c)
     c.MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     c.MonthView1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     c.MonthView1->setGridVisible(false);
-    Traduzioni::ImpostaCalendario(c.MonthView1);
+    c.MonthView1->setLocale(Traduzioni::LocaleInterfaccia());
     c.MonthView1->setGeometry(Twip(2520, 600, 3015, 2460));
 }
 

@@ -8,7 +8,7 @@
 
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "exchange/AppuntiBande.h"
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"

@@ -1,6 +1,6 @@
 #include "ImmagineMateriale.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "storage/DbException.h"
 #include "storage/ImmaginiCondivise.h"
 #include "storage/NomiSenzaMaiuscole.h"

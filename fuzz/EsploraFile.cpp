@@ -1,6 +1,6 @@
 #include "EsploraFile.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"

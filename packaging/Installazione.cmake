@@ -4,7 +4,7 @@
 #   libexec/zelmartek/        the program, its Access reader process and the tools, side by side
 #   share/zelmartek/          pictures, the first Zelmar.ini and the demo data a user starts from
 # Nothing below the prefix is ever written by the program: each user's settings and pictures
-# live in the user's own folders (avvio/CartelleUtente).
+# live in the user's own folders (config/CartelleUtente).
 set(ZELMAR_INSTALL_PROGRAMMI libexec/zelmartek)
 set(ZELMAR_INSTALL_CONDIVISI share/zelmartek)
 set(ZELMAR_INSTALL_MANUALI share/man/man1)

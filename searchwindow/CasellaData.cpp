@@ -1,6 +1,6 @@
 #include "CasellaData.h"
 
-#include "app/Traduzioni.h"
+#include "config/Traduzioni.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -44,7 +44,7 @@ void CasellaData::MostraCalendario()
 {
     QMenu menu(this);
     auto* calendario = new QCalendarWidget(&menu);
-    Traduzioni::ImpostaCalendario(calendario);
+    calendario->setLocale(Traduzioni::LocaleInterfaccia());
     calendario->setSelectedDate(Data().value_or(QDate::currentDate()));
     auto* voce = new QWidgetAction(&menu);
     voce->setDefaultWidget(calendario);

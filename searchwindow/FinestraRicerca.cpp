@@ -3,7 +3,7 @@
 #include "CasellaData.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "exchange/ScritturaCsv.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"

@@ -1,6 +1,6 @@
 #include "ModelloRisultati.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
 #include "model/FormatoNumero.h"

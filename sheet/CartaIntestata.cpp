@@ -1,6 +1,6 @@
 #include "CartaIntestata.h"
 
-#include "app/ImpostazioniUtente.h"
+#include "config/ImpostazioniUtente.h"
 
 namespace {
 const QString kLogo = QStringLiteral("scheda/logo");

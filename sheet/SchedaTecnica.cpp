@@ -1,21 +1,18 @@
 #include "SchedaTecnica.h"
 
+#include "GraficoScheda.h"
 #include "ImpaginazioneScheda.h"
 #include "TestoAdattato.h"
-#include "comparison/GraficoCurve.h"
 #include "exchange/TipiVoce.h"
 #include "model/FormatoNumero.h"
 #include "model/LocaleDocumenti.h"
 #include "model/RecordSchema.h"
 
-#include <QChart>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 #include <cmath>
 
@@ -40,12 +37,7 @@ public:
 
     static QFont Carattere(double punti, bool grassetto = false)
     {
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setPointSizeF(punti);
-        // Without ligatures the PDF's text reads back (and is found) letter for letter.
-        f.setStyleStrategy(QFont::PreferNoShaping);
-        f.setBold(grassetto);
-        return f;
+        return TestoAdattato::Carattere(punti, grassetto);
     }
 
     // Draws the text fitted into the box (millimetres); returns the height it took, in mm.
@@ -233,21 +225,9 @@ void DisegnaDati(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& v
         voce.fisici, 30);
 }
 
-// The chart is laid out at twice screen size (96 dots per inch) with fonts twice their size
-// on paper, and drawn scaled into its box: at screen size the band labels of the frequency
-// axis would not fit between their grid lines.
-constexpr double kScala = 2;
-
 void DisegnaGrafico(Pagina& pagina, const ImpaginazioneScheda& s, const DatiVoce& voce)
 {
-    QGraphicsScene scena;
-    auto* grafico = new QChart;
-    scena.addItem(grafico);
-    SchedaTecnica::PreparaGrafico(grafico, s.grafico.size(), voce);
-    // The axes are laid out by the chart's pending layout events.
-    QCoreApplication::sendPostedEvents();
-    scena.render(&pagina.pittore(), pagina.Px(s.grafico), grafico->geometry());
-
+    GraficoScheda::Disegna(pagina.pittore(), pagina.Px(s.grafico), pagina.Px(1.0), voce);
     const QString legenda =
         voce.calcolata && voce.calcolata->indice
             ? QCoreApplication::translate("SchedaTecnica",
@@ -351,19 +331,6 @@ void SchedaTecnica::Disegna(QPainter& pittore, const QSizeF& paginaMm, double pi
     pittore.restore();
 }
 
-void SchedaTecnica::PreparaGrafico(QChart* grafico, const QSizeF& dimensioneMm, const DatiVoce& voce)
-{
-    grafico->setGeometry(QRectF(QPointF(), dimensioneMm * (kScala * 96 / 25.4)));
-    grafico->setBackgroundRoundness(0);
-    grafico->setMargins(QMargins(0, 0, 0, 0));
-    grafico->legend()->hide();
-    GraficoCurve::Disegna(grafico, {{&voce, 0}}, true, kScala * 0.7);
-    for (QAbstractAxis* asse : grafico->axes()) {
-        asse->setLabelsFont(Pagina::Carattere(6.5 * kScala));
-        asse->setTitleFont(Pagina::Carattere(7 * kScala));
-    }
-}
-
 QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine,
                                  const CartaIntestata& carta)
 {
@@ -378,10 +345,7 @@ QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, 
         pdf.setResolution(300);
         pdf.setTitle(voce.nome);
         pdf.setCreator(QStringLiteral("ZELMARtek"));
-        QPainter pittore(&pdf);
-        Disegna(pittore, QPageSize(QPageSize::A4).size(QPageSize::Millimeter), pdf.resolution() / 25.4, voce,
-                immagine, carta);
-        if (!pittore.end())
+        if (!Stampa(pdf, voce, immagine, carta))
             return QCoreApplication::translate("SchedaTecnica",
                                                "%1 cannot be written: the page could not be drawn.")
                 .arg(percorso);
@@ -392,14 +356,19 @@ QString SchedaTecnica::ScriviPdf(const QString& percorso, const DatiVoce& voce, 
     return {};
 }
 
-bool SchedaTecnica::Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine,
+bool SchedaTecnica::Stampa(QPagedPaintDevice& pagine, const DatiVoce& voce, const QImage& immagine,
                            const CartaIntestata& carta)
 {
-    stampante.setFullPage(true);
+    // The sheet keeps its own margins: it is drawn from the paper's corner.
+    QPageLayout pagina = pagine.pageLayout();
+    pagina.setMode(QPageLayout::FullPageMode);
+    pagine.setPageLayout(pagina);
     QPainter pittore;
-    if (!pittore.begin(&stampante))
+    if (!pittore.begin(&pagine))
         return false;
-    const QSizeF pagina = stampante.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    Disegna(pittore, pagina, stampante.resolution() / 25.4, voce, immagine, carta);
+    const int risoluzione = pagine.logicalDpiX();
+    pittore.translate(-pagine.pageLayout().paintRectPixels(risoluzione).topLeft());
+    Disegna(pittore, pagine.pageLayout().fullRect(QPageLayout::Millimeter).size(), risoluzione / 25.4, voce,
+            immagine, carta);
     return pittore.end();
 }

@@ -11,9 +11,8 @@
 #include <QImage>
 #include <QString>
 
-class QChart;
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 class SchedaTecnica
 {
@@ -22,13 +21,12 @@ public:
     // units of pixelPerMm. immagine may be null (no picture box is drawn then).
     static void Disegna(QPainter& pittore, const QSizeF& paginaMm, double pixelPerMm, const DatiVoce& voce,
                         const QImage& immagine, const CartaIntestata& carta = {});
-    // The sheet's chart of the entry, laid out for a box of dimensioneMm.
-    static void PreparaGrafico(QChart* grafico, const QSizeF& dimensioneMm, const DatiVoce& voce);
 
     // A4 PDF. Empty when written; otherwise what went wrong.
     static QString ScriviPdf(const QString& percorso, const DatiVoce& voce, const QImage& immagine,
                              const CartaIntestata& carta = {});
-    // On the page size the user chose for the printer; false when printing failed.
-    static bool Stampa(QPrinter& stampante, const DatiVoce& voce, const QImage& immagine,
+    // On the page size the user chose for the printer (or a PDF writer's); false when
+    // printing failed.
+    static bool Stampa(QPagedPaintDevice& pagine, const DatiVoce& voce, const QImage& immagine,
                        const CartaIntestata& carta = {});
 };

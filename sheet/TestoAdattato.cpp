@@ -4,6 +4,15 @@
 #include <QTextLayout>
 #include <cmath>
 
+QFont TestoAdattato::Carattere(double punti, bool grassetto)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(punti);
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    f.setBold(grassetto);
+    return f;
+}
+
 QStringList TestoAdattato::Righe(const QString& testo, const QFont& carattere, double larghezza,
                                  double altezza, QPaintDevice* dispositivo)
 {

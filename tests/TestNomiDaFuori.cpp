@@ -4,8 +4,8 @@
 // picture of that name in other letter cases is there already.
 #include "TestSupport.h"
 
-#include "app/ZelmarCommonModule.h"
 #include "browser/SceltaImmagine.h"
+#include "config/ZelmarCommonModule.h"
 #include "editor/ImmagineMateriale.h"
 #include "model/Categorie.h"
 

@@ -5,6 +5,7 @@
 
 #include "comparison/GraficoCurve.h"
 #include "model/Categorie.h"
+#include "sheet/GraficoScheda.h"
 #include "sheet/ImpaginazioneScheda.h"
 #include "sheet/SchedaTecnica.h"
 #include "sheet/TestoAdattato.h"
@@ -139,23 +140,27 @@ private slots:
     }
 
     // The dashed reference curve runs from 100 to 3150 Hz (log10 of the frequency on the axis),
-    // in the comparison's chart and in the sheet's.
+    // in the comparison's chart and in the sheet's; the sheet's line breaks where a band has no value.
     void riferimentoDa100A3150Hz()
     {
-        const DatiVoce voce = Muro();
-        QChart confronto, scheda;
+        DatiVoce voce = Muro();
+        QChart confronto;
         GraficoCurve::Disegna(&confronto, {{&voce, 0}}, true);
-        SchedaTecnica::PreparaGrafico(&scheda, QSizeF(180, 90), voce);
-        for (const QChart* grafico : {&confronto, &scheda}) {
-            QList<QPointF> punti;
-            for (QAbstractSeries* serie : grafico->series())
-                if (auto* linea = qobject_cast<QLineSeries*>(serie);
-                    linea && linea->pen().style() == Qt::DashLine)
-                    punti << linea->points();
-            QCOMPARE(punti.size(), 16);
-            QCOMPARE(punti.first().x(), 2.0);
-            QCOMPARE(punti.last().x(), 3.5);
-        }
+        QList<QPointF> punti;
+        for (QAbstractSeries* serie : confronto.series())
+            if (auto* linea = qobject_cast<QLineSeries*>(serie);
+                linea && linea->pen().style() == Qt::DashLine)
+                punti << linea->points();
+        const GraficoScheda::Linee scheda = GraficoScheda::Calcola(voce);
+        QCOMPARE(scheda.riferimento.toList(), punti);
+        QCOMPARE(punti.size(), 16);
+        QCOMPARE(punti.first().x(), 2.0);
+        QCOMPARE(punti.last().x(), 3.5);
+        QCOMPARE(scheda.tratti.size(), 1);
+        voce.bande[0].reset();
+        voce.bande[10].reset();
+        QCOMPARE(GraficoScheda::Calcola(voce).tratti.size(), 2);
+        QCOMPARE(GraficoScheda::Calcola(voce).tratti.last().size(), 10);
     }
 };
 

@@ -4,7 +4,7 @@
 
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "model/Categorie.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"

@@ -2,11 +2,11 @@
 // (context menus, dialog buttons, the print dialog's texts Qt lacks in Italian), the calendars'
 // month names, the program's own texts and the dates of documents, while the
 // boxes' numbers keep the locale the system chose.
-#include "CopiaCartella.h"
 #include "TestSupport.h"
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
 #include "browser/Form2.h"
+#include "config/CopiaCartella.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 #include "editor/Form3.h"
 #include "model/LocaleDocumenti.h"
 

@@ -2,7 +2,7 @@
 // defaults, the file-existence test, and the message catalogue load on real files.
 #include "TestSupport.h"
 
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 #include "storage/DbException.h"
 #include "storage/SqliteDatabase.h"
 

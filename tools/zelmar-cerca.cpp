@@ -3,18 +3,13 @@
 //
 //   zelmar-cerca DATA_FOLDER [--tipo CODE]... [--testo TEXT] [--indice-min X] [--indice-max X]
 //                [--massa-min X] [--massa-max X] [--dal D/M/YYYY] [--al D/M/YYYY] [--difforme]
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
 #include "exchange/ScritturaCsv.h"
 #include "model/Categorie.h"
 #include "search/LetturaValori.h"
 #include "search/RicercaTabelle.h"
-#include "tools/NomiNonUtf8.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMutex>
 #include <QThread>
 #include <cstdio>
@@ -33,6 +28,7 @@ public:
 private:
     static QString Sintassi();
     static int Errore(const QString& messaggio);
+    static int LeggiArgomenti(const QStringList& argomenti, CriteriRicerca& criteri, QString& cartella);
     static int Cerca(const QString& cartellaDati, const CriteriRicerca& criteri);
 };
 
@@ -46,9 +42,27 @@ QString Strumento::Sintassi()
 
 int Strumento::Errore(const QString& messaggio)
 {
-    Scrivi(stderr, QStringLiteral("zelmar-cerca: ") + messaggio + QLatin1Char('\n') + Sintassi() +
-                       tr("(--help for details)\n"));
-    return UsoErrato;
+    return ErroreDUso(messaggio, Sintassi());
+}
+
+// A bound read into intervallo; "-" leaves it open. False when it is no number.
+bool LeggiNumero(const QString& valore, Intervallo<double>& intervallo, bool minimo)
+{
+    if (valore == QLatin1String("-"))
+        return true;
+    const std::optional<double> n = LetturaValori::Numero(valore);
+    (minimo ? intervallo.minimo : intervallo.massimo) = n;
+    return n.has_value();
+}
+
+// A date bound, day/month/year; "-" leaves it open. False when it is no date.
+bool LeggiData(const QString& valore, Intervallo<QDate>& intervallo, bool dal)
+{
+    if (valore == QLatin1String("-"))
+        return true;
+    const QDate d = QDate::fromString(valore, QStringLiteral("d/M/yyyy"));
+    (dal ? intervallo.minimo : intervallo.massimo) = d.isValid() ? std::optional(d) : std::nullopt;
+    return d.isValid();
 }
 
 int Strumento::Esegui(const QStringList& argomenti)
@@ -85,6 +99,16 @@ int Strumento::Esegui(const QStringList& argomenti)
     }
     CriteriRicerca criteri;
     QString cartella;
+    if (const int stato = LeggiArgomenti(argomenti, criteri, cartella); stato != Riuscito)
+        return stato;
+    if (const QString rifiuto = RifiutoCartellaDati(cartella); !rifiuto.isEmpty())
+        return Errore(rifiuto);
+    return Cerca(cartella, criteri);
+}
+
+// The data folder and the criteria; UsoErrato, told, when an argument is wrong.
+int Strumento::LeggiArgomenti(const QStringList& argomenti, CriteriRicerca& criteri, QString& cartella)
+{
     bool soloDati = false;
     for (int i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
@@ -109,22 +133,6 @@ int Strumento::Esegui(const QStringList& argomenti)
         if (i + 1 >= argomenti.size())
             return Errore(tr("%1 needs a value").arg(a));
         const QString valore = argomenti[++i];
-        const bool nessuno = valore == QLatin1String("-");
-        const auto numero = [&](Intervallo<double>& intervallo, bool minimo) {
-            if (nessuno)
-                return true;
-            const std::optional<double> n = LetturaValori::Numero(valore);
-            (minimo ? intervallo.minimo : intervallo.massimo) = n;
-            return n.has_value();
-        };
-        const auto data = [&](bool dal) {
-            if (nessuno)
-                return true;
-            const QDate d = QDate::fromString(valore, QStringLiteral("d/M/yyyy"));
-            (dal ? criteri.data.minimo : criteri.data.massimo) =
-                d.isValid() ? std::optional(d) : std::nullopt;
-            return d.isValid();
-        };
         bool ok = true;
         if (a == QLatin1String("--tipo")) {
             bool intero = false;
@@ -132,13 +140,13 @@ int Strumento::Esegui(const QStringList& argomenti)
             ok = intero && Categorie::PerCodice(codice);
             criteri.tipi.insert(codice);
         } else if (a == QLatin1String("--testo")) {
-            criteri.testo = nessuno ? QString() : valore;
+            criteri.testo = valore == QLatin1String("-") ? QString() : valore;
         } else if (a == QLatin1String("--indice-min") || a == QLatin1String("--indice-max")) {
-            ok = numero(criteri.indice, a.endsWith(QLatin1String("min")));
+            ok = LeggiNumero(valore, criteri.indice, a.endsWith(QLatin1String("min")));
         } else if (a == QLatin1String("--massa-min") || a == QLatin1String("--massa-max")) {
-            ok = numero(criteri.massa, a.endsWith(QLatin1String("min")));
+            ok = LeggiNumero(valore, criteri.massa, a.endsWith(QLatin1String("min")));
         } else if (a == QLatin1String("--dal") || a == QLatin1String("--al")) {
-            ok = data(a == QLatin1String("--dal"));
+            ok = LeggiData(valore, criteri.data, a == QLatin1String("--dal"));
         } else {
             return Errore(tr("unknown option \u00ab%1\u00bb").arg(a));
         }
@@ -150,23 +158,14 @@ int Strumento::Esegui(const QStringList& argomenti)
                               ? tr("%1 \u00ab%2\u00bb is not a date D/M/YYYY").arg(a, valore)
                               : tr("%1 \u00ab%2\u00bb is not a number").arg(a, valore));
     }
-    if (cartella.isNull())
-        return Errore(tr("the data folder is missing"));
-    if (!QFileInfo(cartella).isDir())
-        return Errore(tr("the data folder \u00ab%1\u00bb does not exist").arg(cartella));
-    if (!QFileInfo(cartella + QStringLiteral("/Databases/Database")).isDir())
-        return Errore(
-            tr("\u00ab%1\u00bb is not a data folder: it has no Databases/Database folder").arg(cartella));
-    return Cerca(cartella, criteri);
+    return Riuscito;
 }
 
 int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
 {
     const std::vector<TabelleCartellaDati::Tabella> tabelle = TabelleCartellaDati::Elenca(cartellaDati);
-    std::fwrite(ScritturaCsv::Inizio().constData(), 1, size_t(ScritturaCsv::Inizio().size()), stdout);
-    Scrivi(stdout,
-           ScritturaCsv::Riga({QStringLiteral("File"), QStringLiteral("Tabella"), QStringLiteral("Nome"),
-                               QStringLiteral("Tipo"), QStringLiteral("Indice")}));
+    IniziaCsv({QStringLiteral("File"), QStringLiteral("Tabella"), QStringLiteral("Nome"),
+               QStringLiteral("Tipo"), QStringLiteral("Indice")});
     // Lines go out in the tables' order as soon as they can: those of the first table not yet
     // written straight away, the others kept as CSV text until the tables before are written.
     QMutex mutex;
@@ -191,7 +190,6 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
                 inAttesa[i] += righe.toUtf8();
         },
         [&](size_t i, const RicercaTabelle::EsitoTabella& esito) {
-            const TabelleCartellaDati::Tabella& t = tabelle[i];
             {
                 const QMutexLocker blocco(&mutex);
                 prossima = i + 1;
@@ -202,20 +200,10 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
             }
             if (!esito.errore.isEmpty()) {
                 illeggibili = true;
-                Scrivi(stderr,
-                       esito.fileIlleggibile
-                           ? tr("zelmar-cerca: %1 could not be read: %2\n").arg(t.relativo, esito.errore)
-                           : tr("zelmar-cerca: %1, table %2, could not be read: %3\n")
-                                 .arg(t.relativo, t.tabella, esito.errore));
+                TabellaIlleggibile(tabelle[i], esito.errore, esito.fileIlleggibile);
             }
         });
-    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
-        illeggibili = true;
-        Scrivi(stderr,
-               tr("zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
-    }
-    std::fflush(stdout);
-    return illeggibili ? Fallito : Riuscito;
+    return Concludi(cartellaDati, illeggibili);
 }
 
 } // namespace
@@ -223,8 +211,6 @@ int Strumento::Cerca(const QString& cartellaDati, const CriteriRicerca& criteri)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    // The language of the program's Zelmar.ini.
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    Prepara(QStringLiteral("zelmar-cerca"));
     return Strumento::Esegui(QCoreApplication::arguments().mid(1));
 }

@@ -4,9 +4,6 @@
 // memory stays flat whatever the size; every value crosses exactly or the copy is refused
 // before anything is committed; the new file is written under a temporary name and renamed
 // at the end; the row counts of what was written are checked.
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
 #include "model/DatabaseCondiviso.h"
 #include "model/RecordSchema.h"
 #include "storage/AttesaServer.h"
@@ -16,6 +13,7 @@
 #include "storage/SqliteDatabase.h"
 #include "storage/TestoCopiaPg.h"
 #include "tools/FileDiUscita.h"
+#include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -395,8 +393,7 @@ int VersoFile(const QString& conninfo, const QString& file)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    Strumenti::Prepara(QStringLiteral("zelmar-condividi"));
     // A whole table's copy may take minutes: no statement limit; a lock held by a save is
     // waited for as the program waits.
     AttesaServer::Limiti limiti;

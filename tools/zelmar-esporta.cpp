@@ -7,9 +7,6 @@
 // in index order, as the program's display finds it); --csv writes the whole table. Exit
 // status 0 when written, 1 when OUT cannot be written or FILE_DB cannot be read, 2 for wrong
 // usage or a missing file, table or entry.
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
 #include "browser/SceltaImmagine.h"
 #include "exchange/EsportazioneTabella.h"
 #include "exchange/LetturaVoce.h"
@@ -22,10 +19,10 @@
 #include "tools/FileDiUscita.h"
 #include "tools/Strumenti.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
 #include <unistd.h>
@@ -67,13 +64,6 @@ int Errore(int stato, const QString& messaggio)
 {
     Scrivi(stderr, QStringLiteral("zelmar-esporta: ") + messaggio + QLatin1Char('\n'));
     return stato;
-}
-
-int ErroreDUso(const QString& messaggio)
-{
-    Errore(UsoErrato, messaggio);
-    Scrivi(stderr, Sintassi());
-    return UsoErrato;
 }
 
 struct Richiesta
@@ -216,11 +206,9 @@ int main(int argc, char* argv[])
             QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
-    QApplication app(argc, argv);
-    // The pictures of the program's folder, the language of its Zelmar.ini.
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
-    const QStringList argomenti = QApplication::arguments().mid(1);
+    QGuiApplication app(argc, argv);
+    Prepara(QStringLiteral("zelmar-esporta"));
+    const QStringList argomenti = QGuiApplication::arguments().mid(1);
     if (argomenti.size() == 1 &&
         (argomenti[0] == QLatin1String("--help") || argomenti[0] == QLatin1String("-h"))) {
         Scrivi(stdout, Sintassi() + Aiuto());
@@ -228,7 +216,7 @@ int main(int argc, char* argv[])
     }
     Richiesta richiesta;
     if (const QString errore = Leggi(argomenti, richiesta); !errore.isEmpty())
-        return ErroreDUso(errore);
+        return ErroreDUso(errore, Sintassi());
     const QString file = richiesta.argomenti[0];
     if (!QFileInfo(file).isFile())
         return Errore(UsoErrato,

@@ -1,9 +1,7 @@
 // zelmar-importjet: converts the Jet ".mdb" files of a data folder (or single files) into
 // the program's own engine, keeping each original beside it as "<file>.jet".
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
 #include "storage/ImportazioneJet.h"
+#include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -32,9 +30,7 @@ void Avanzamento(int numeroFile, int totaleFile, const QString& percorso, const 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // The language of the program's Zelmar.ini.
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    Strumenti::Prepara(QStringLiteral("zelmar-importjet"));
     const QStringList argomenti = app.arguments().mid(1);
     if (argomenti.isEmpty() || argomenti.contains(QStringLiteral("-h")) ||
         argomenti.contains(QStringLiteral("--help"))) {

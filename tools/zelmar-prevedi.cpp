@@ -8,9 +8,8 @@
 //
 //   zelmar-prevedi FILE.json     (FILE "-": standard input)
 //   zelmar-prevedi --candidati DATA_FOLDER FILE
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 #include "exchange/ScritturaCsv.h"
 #include "prediction/FileProgetto.h"
 #include "prediction/LetturaSituazione.h"
@@ -91,9 +90,7 @@ QString Prevedi::Aiuto()
 
 int Prevedi::Errore(const QString& messaggio)
 {
-    Scrivi(stderr, QStringLiteral("zelmar-prevedi: ") + messaggio + QLatin1Char('\n') + Sintassi() +
-                       tr("(--help for details)\n"));
-    return UsoErrato;
+    return ErroreDUso(messaggio, Sintassi());
 }
 
 int Prevedi::Esegui(const QStringList& argomenti)
@@ -171,8 +168,8 @@ QString Prevedi::Riga(const TabelleCartellaDati::Tabella& tabella, const Candida
 // Every fitting entry of the data folder in the separating slot of the situation, as CSV.
 int Prevedi::Candidati(const QString& cartellaDati, const QString& nome)
 {
-    if (!QFileInfo(cartellaDati + QStringLiteral("/Databases/Database")).isDir())
-        return Errore(tr("«%1» is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
+    if (const QString rifiuto = RifiutoCartellaDati(cartellaDati); !rifiuto.isEmpty())
+        return Errore(rifiuto);
     const std::variant<Situazione, int> ingresso = Ingresso(nome);
     if (const int* stato = std::get_if<int>(&ingresso))
         return *stato;
@@ -197,35 +194,26 @@ int Prevedi::Candidati(const QString& cartellaDati, const QString& nome)
             if (e.errore.isEmpty())
                 return;
             illeggibili = true;
-            Scrivi(stderr,
-                   e.fileIlleggibile
-                       ? tr("zelmar-prevedi: %1 could not be read: %2\n").arg(tabelle[i].relativo, e.errore)
-                       : tr("zelmar-prevedi: %1, table %2, could not be read: %3\n")
-                             .arg(tabelle[i].relativo, tabelle[i].tabella, e.errore));
+            TabellaIlleggibile(tabelle[i], e.errore, e.fileIlleggibile);
         });
-    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
-        illeggibili = true;
-        Scrivi(
-            stderr,
-            tr("zelmar-prevedi: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
-    }
     ricerca.Ordina(candidati);
 
     QStringList intestazione;
     for (const char* campo : {"File", "Tabella", "Nome", ricerca.Calpestio() ? "L'n,w" : "R'w",
                               ricerca.Calpestio() ? "L'nT,w" : "DnT,w", "Rispettato", "m' (kg/m²)"})
-        intestazione << ScritturaCsv::Testo(QString::fromUtf8(campo));
-    QString testo = ScritturaCsv::Riga(intestazione);
+        intestazione << QString::fromUtf8(campo);
+    IniziaCsv(intestazione);
+    QString testo;
     for (const Candidato& c : candidati)
         testo += Riga(tabelle[size_t(c.tabella)], c);
-    std::fwrite(ScritturaCsv::Inizio().constData(), 1, size_t(ScritturaCsv::Inizio().size()), stdout);
     Scrivi(stdout, testo);
     Scrivi(stderr, tr("zelmar-prevedi: entries skipped, lacking what the model needs: %1\n").arg(saltate));
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    const int stato = Concludi(cartellaDati, illeggibili);
+    if (std::ferror(stdout)) {
         Scrivi(stderr, tr("zelmar-prevedi: the result could not be written\n"));
         return Fallito;
     }
-    return illeggibili ? Fallito : Riuscito;
+    return stato;
 }
 
 } // namespace
@@ -233,7 +221,6 @@ int Prevedi::Candidati(const QString& cartellaDati, const QString& nome)
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    Prepara(QStringLiteral("zelmar-prevedi"));
     return Prevedi::Esegui(QCoreApplication::arguments().mid(1));
 }

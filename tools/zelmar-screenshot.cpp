@@ -18,9 +18,6 @@
 // Zelmar.ini points at the demo data folder. Message boxes are answered automatically
 // and listed on standard error.
 #include "app/MessageBox.h"
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CopiaCartella.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/ComandiRicerca.h"
 #include "browser/ComandiVoce.h"
@@ -31,6 +28,9 @@
 #include "browser/SceltaImmagine.h"
 #include "browser/ValutazioniForm1.h"
 #include "comparison/FinestraConfronto.h"
+#include "config/CopiaCartella.h"
+#include "config/Traduzioni.h"
+#include "config/ZelmarCommonModule.h"
 #include "exchange/LetturaVoce.h"
 #include "searchwindow/FinestraRicerca.h"
 #include "sheet/SchedaTecnica.h"

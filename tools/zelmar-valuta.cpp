@@ -4,21 +4,15 @@
 //
 //   zelmar-valuta QUANTITY V1 ... V21
 //   zelmar-valuta --verifica DATA_FOLDER
-#include "app/Traduzioni.h"
-#include "app/ZelmarCommonModule.h"
-#include "avvio/CartelleUtente.h"
 #include "exchange/ScritturaCsv.h"
 #include "model/TabelleCartellaDati.h"
 #include "model/VerificaValutazioni.h"
 #include "rating/MotoreValutazione.h"
 #include "rating/ValutazioneJson.h"
 #include "search/LetturaValori.h"
-#include "tools/NomiNonUtf8.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QThread>
 #include <cmath>
 #include <cstdio>
@@ -37,10 +31,11 @@ public:
     static int Esegui(const QStringList& argomenti);
 
 private:
-    static QString Sintassi();
-    static int Errore(const QString& messaggio);
     static int Valuta(const QString& grandezza, const QStringList& valori);
     static int Verifica(const QString& cartellaDati);
+    // Wrong usage, told with the usage lines.
+    static int Errore(const QString& messaggio) { return ErroreDUso(messaggio, Sintassi()); }
+    static QString Sintassi();
 };
 
 } // namespace
@@ -49,13 +44,6 @@ QString Strumento::Sintassi()
 {
     return tr("Usage: zelmar-valuta QUANTITY V1 ... V21\n"
               "       zelmar-valuta --verifica DATA_FOLDER\n");
-}
-
-int Strumento::Errore(const QString& messaggio)
-{
-    Scrivi(stderr, QStringLiteral("zelmar-valuta: ") + messaggio + QLatin1Char('\n') + Sintassi() +
-                       tr("(--help for details)\n"));
-    return UsoErrato;
 }
 
 int Strumento::Esegui(const QStringList& argomenti)
@@ -142,17 +130,10 @@ int Strumento::Valuta(const QString& nome, const QStringList& valori)
 
 int Strumento::Verifica(const QString& cartellaDati)
 {
-    if (!QFileInfo(cartellaDati).isDir())
-        return Errore(tr("the data folder «%1» does not exist").arg(cartellaDati));
-    if (!QFileInfo(cartellaDati + QStringLiteral("/Databases/Database")).isDir())
-        return Errore(tr("«%1» is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
-
+    if (const QString rifiuto = RifiutoCartellaDati(cartellaDati); !rifiuto.isEmpty())
+        return Errore(rifiuto);
     const std::vector<TabelleCartellaDati::Tabella> tabelle = TabelleCartellaDati::Elenca(cartellaDati);
-    QStringList intestazione;
-    for (const QString& campo : VerificaValutazioni::IntestazioneCsv())
-        intestazione << ScritturaCsv::Testo(campo);
-    std::fwrite(ScritturaCsv::Inizio().constData(), 1, size_t(ScritturaCsv::Inizio().size()), stdout);
-    Scrivi(stdout, ScritturaCsv::Riga(intestazione));
+    IniziaCsv(VerificaValutazioni::IntestazioneCsv());
 
     bool illeggibili = false;
     const std::atomic<bool> maiAnnullata{false};
@@ -169,28 +150,15 @@ int Strumento::Verifica(const QString& cartellaDati)
             Scrivi(stdout, righe);
             if (!esito.errore.isEmpty()) {
                 illeggibili = true;
-                Scrivi(stderr,
-                       esito.fileIlleggibile
-                           ? tr("zelmar-valuta: %1 could not be read: %2\n").arg(t.relativo, esito.errore)
-                           : tr("zelmar-valuta: %1, table %2, could not be read: %3\n")
-                                 .arg(t.relativo, t.tabella, esito.errore));
+                TabellaIlleggibile(t, esito.errore, esito.fileIlleggibile);
             }
         });
-    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
-        illeggibili = true;
-        Scrivi(
-            stderr,
-            tr("zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
-    }
-    std::fflush(stdout);
-    return illeggibili ? Fallito : Riuscito;
+    return Concludi(cartellaDati, illeggibili);
 }
 
 int main(int argc, char** argv)
 {
     QCoreApplication applicazione(argc, argv);
-    // The language of the program's Zelmar.ini.
-    CartelleUtente::PerStrumento();
-    Traduzioni::Installa(ZelmarCommonModule::GetLingua());
+    Prepara(QStringLiteral("zelmar-valuta"));
     return Strumento::Esegui(QCoreApplication::arguments().mid(1));
 }

@@ -727,6 +727,13 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>GraficoScheda</name>
+    <message>
+        <source>Frequency (Hz)</source>
+        <translation>Frequenza (Hz)</translation>
+    </message>
+</context>
+<context>
     <name>ImportazioneInCorso</name>
     <message>
         <source>Looking for Access files...</source>
@@ -1144,6 +1151,60 @@ Tabella: %4</translation>
 </translation>
     </message>
     <message>
+        <source>Usage: zelmar-prevedi FILE.json
+       zelmar-prevedi -h | --help
+</source>
+        <translation>Uso: zelmar-prevedi FILE.json
+     zelmar-prevedi -h | --help
+</translation>
+    </message>
+    <message>
+        <source>
+Predicts the sound insulation in the building from its elements&apos; data and prints it as
+one JSON object. FILE holds one JSON object (&quot;-&quot;: standard input); keys it does not
+know are ignored, so a design project is read as it is. &quot;calcolo&quot; says what:
+  aereo      between two rooms, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (single
+             numbers) or &quot;dettagliato&quot; (bands); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
+             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; and &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
+             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;DnT&quot;.
+  calpestio  impact under a floor, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
+             &quot;massa_fianchi&quot;, &quot;V&quot;. Prints &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
+  facciata   a facade, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
+             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
+             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;D2m,nT&quot;.
+Bands are 21 values, 50 to 5000 Hz, or 16, 100 to 3150 Hz; null, or 0 at 50-80 and
+4000-5000 Hz, is a band without a value. With &quot;categoria&quot; &quot;A&quot; to &quot;G&quot; the output has
+&quot;requisito&quot; (DPCM 5-12-1997, table B); &quot;classe&quot; is the class of UNI 11367:2010.
+
+Exit status: 0 done; 1 the file could not be read or the output written; 2 wrong
+usage or bad input (the message names the key).
+</source>
+        <translation>
+Prevede l&apos;isolamento acustico in opera dai dati dei suoi elementi e lo scrive come un
+oggetto JSON. FILE contiene un oggetto JSON (&quot;-&quot;: lo standard input); le chiavi che non
+conosce sono ignorate, così un progetto si legge così com&apos;è. &quot;calcolo&quot; dice che cosa:
+  aereo      tra due ambienti, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (indici
+             unici) o &quot;dettagliato&quot; (bande); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
+             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; e &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
+             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;DnT&quot;.
+  calpestio  calpestio sotto un solaio, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
+             &quot;massa_fianchi&quot;, &quot;V&quot;. Scrive &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
+  facciata   una facciata, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
+             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
+             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;D2m,nT&quot;.
+Le bande sono 21 valori, da 50 a 5000 Hz, o 16, da 100 a 3150 Hz; null, o 0 a 50-80 e
+4000-5000 Hz, è una banda senza valore. Con &quot;categoria&quot; da &quot;A&quot; a &quot;G&quot; l&apos;uscita ha
+&quot;requisito&quot; (DPCM 5-12-1997, tabella B); &quot;classe&quot; è la classe della UNI 11367:2010.
+
+Stato di uscita: 0 fatto; 1 il file non si è potuto leggere o l&apos;uscita scrivere; 2 uso
+errato o ingresso errato (il messaggio nomina la chiave).
+</translation>
+    </message>
+    <message>
         <source>the input file is missing</source>
         <translation>manca il file di ingresso</translation>
     </message>
@@ -1438,6 +1499,45 @@ scrivere; 2 uso errato o ingresso errato (il messaggio nomina la chiave).
     </message>
 </context>
 <context>
+    <name>Strumenti</name>
+    <message>
+        <source>(--help for details)
+</source>
+        <translation>(--help per i dettagli)
+</translation>
+    </message>
+    <message>
+        <source>the data folder is missing</source>
+        <translation>manca la cartella dati</translation>
+    </message>
+    <message>
+        <source>the data folder «%1» does not exist</source>
+        <translation>la cartella dati «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
+        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
+    </message>
+    <message>
+        <source>%1: %2 could not be read: %3
+</source>
+        <translation>%1: impossibile leggere %2: %3
+</translation>
+    </message>
+    <message>
+        <source>%1: %2, table %3, could not be read: %4
+</source>
+        <translation>%1: impossibile leggere %2, tabella %3: %4
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>%1: impossibile leggere %2: il nome non è UTF-8 (rinominare il file)
+</translation>
+    </message>
+</context>
+<context>
     <name>Strumento</name>
     <message>
         <source>Usage: zelmar-valuta QUANTITY V1 ... V21
@@ -1445,12 +1545,6 @@ scrivere; 2 uso errato o ingresso errato (il messaggio nomina la chiave).
 </source>
         <translation>Uso: zelmar-valuta GRANDEZZA V1 ... V21
      zelmar-valuta --verifica CARTELLA_DATI
-</translation>
-    </message>
-    <message>
-        <source>(--help for details)
-</source>
-        <translation>(--help per i dettagli)
 </translation>
     </message>
     <message>
@@ -1476,26 +1570,6 @@ scrivere; 2 uso errato o ingresso errato (il messaggio nomina la chiave).
     <message>
         <source>value %1 (band %2 Hz), «%3», is not a number</source>
         <translation>il valore %1 (banda %2 Hz), «%3», non è un numero</translation>
-    </message>
-    <message>
-        <source>the data folder «%1» does not exist</source>
-        <translation>la cartella dei dati «%1» non esiste</translation>
-    </message>
-    <message>
-        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
-        <translation>«%1» non è una cartella dei dati: non ha la cartella Databases/Database</translation>
-    </message>
-    <message>
-        <source>zelmar-valuta: %1 could not be read: %2
-</source>
-        <translation>zelmar-valuta: non è stato possibile leggere %1: %2
-</translation>
-    </message>
-    <message>
-        <source>zelmar-valuta: %1, table %2, could not be read: %3
-</source>
-        <translation>zelmar-valuta: non è stato possibile leggere %1, tabella %2: %3
-</translation>
     </message>
     <message>
         <source>«DRi»: improvements DRi have no ISO 717-1 rating; the quantities are R, Dn, Ln and DLn</source>
@@ -1561,12 +1635,6 @@ l&apos;argomento).
     <message>
         <source>value %1 (band %2 Hz), «%3», is out of range: band values from -%4 to %4 dB are rated</source>
         <translation>il valore %1 (banda %2 Hz), «%3», è fuori campo: si valutano valori di banda da -%4 a %4 dB</translation>
-    </message>
-    <message>
-        <source>zelmar-valuta: %1 could not be read: its name is not UTF-8 (rename the file)
-</source>
-        <translation>zelmar-valuta: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
-</translation>
     </message>
 </context>
 <context>
@@ -1742,12 +1810,6 @@ l&apos;argomento).
 </translation>
     </message>
     <message>
-        <source>(--help for details)
-</source>
-        <translation>(--help per i dettagli)
-</translation>
-    </message>
-    <message>
         <source>unexpected argument «%1»: one data folder is searched</source>
         <translation>argomento inatteso «%1»: si cerca in una sola cartella dati</translation>
     </message>
@@ -1772,30 +1834,6 @@ l&apos;argomento).
     <message>
         <source>%1 «%2» is not a number</source>
         <translation>%1 «%2» non è un numero</translation>
-    </message>
-    <message>
-        <source>the data folder is missing</source>
-        <translation>manca la cartella dati</translation>
-    </message>
-    <message>
-        <source>the data folder «%1» does not exist</source>
-        <translation>la cartella dati «%1» non esiste</translation>
-    </message>
-    <message>
-        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
-        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
-    </message>
-    <message>
-        <source>zelmar-cerca: %1 could not be read: %2
-</source>
-        <translation>zelmar-cerca: impossibile leggere %1: %2
-</translation>
-    </message>
-    <message>
-        <source>zelmar-cerca: %1, table %2, could not be read: %3
-</source>
-        <translation>zelmar-cerca: impossibile leggere %1, tabella %2: %3
-</translation>
     </message>
     <message>
         <source>
@@ -1848,12 +1886,6 @@ sono compresi; un materiale senza il valore che un limite verifica, o la cui dat
 Stato di uscita: 0 fatto (anche senza corrispondenze); 1 un file non leggibile
 (segnalato sullo standard error, cercato il resto); 2 uso errato o cartella dati
 mancante (il messaggio nomina l&apos;argomento).
-</translation>
-    </message>
-    <message>
-        <source>zelmar-cerca: %1 could not be read: its name is not UTF-8 (rename the file)
-</source>
-        <translation>zelmar-cerca: impossibile leggere %1: il nome non è UTF-8 (rinominare il file)
 </translation>
     </message>
 </context>

@@ -6,11 +6,11 @@
 #include "TestSupport.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
-#include "app/ZelmarCommonModule.h"
 #include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
 #include "browser/RiquadroImmagine.h"
+#include "config/ZelmarCommonModule.h"
 #include "editor/Form3.h"
 #include "model/Module1.h"
 

@@ -3,9 +3,9 @@
 // exporting it, and stopping when cancelled.
 #include "TestForm1Ambiente.h"
 
-#include "app/Traduzioni.h"
 #include "browser/ValutazioniForm1.h"
 #include "checkwindow/FinestraVerifica.h"
+#include "config/Traduzioni.h"
 
 #include <QTableView>
 

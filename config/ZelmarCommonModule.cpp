@@ -91,15 +91,23 @@ QString GetPercorsoIni()
     return GetCartellaProgramma() + QStringLiteral("/Zelmar.ini");
 }
 
+namespace {
+// A key of Zelmar.ini's [Configurazione], read once into memoria; predefinito() when it has none.
+template <typename Predefinito>
+QString LeggiUnaVolta(QString& memoria, const QString& chiave, Predefinito predefinito)
+{
+    if (memoria.isEmpty())
+        memoria = LeggiIni(QStringLiteral("Configurazione"), chiave, GetPercorsoIni());
+    if (memoria.isEmpty())
+        memoria = predefinito();
+    return memoria;
+}
+} // namespace
+
 QString GetLingua()
 {
-    if (!LinguaInterfaccia.isEmpty())
-        return LinguaInterfaccia;
-    LinguaInterfaccia =
-        LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("Lingua"), GetPercorsoIni());
-    if (LinguaInterfaccia.isEmpty())
-        LinguaInterfaccia = QStringLiteral("Italiano");
-    return LinguaInterfaccia;
+    return LeggiUnaVolta(LinguaInterfaccia, QStringLiteral("Lingua"),
+                         [] { return QStringLiteral("Italiano"); });
 }
 
 QString GetCartellaDocumenti()
@@ -109,13 +117,8 @@ QString GetCartellaDocumenti()
 
 QString GetCartellaDati()
 {
-    if (!PercorsoDati.isEmpty())
-        return PercorsoDati;
-    PercorsoDati =
-        LeggiIni(QStringLiteral("Configurazione"), QStringLiteral("CartellaDati"), GetPercorsoIni());
-    if (PercorsoDati.isEmpty())
-        PercorsoDati = GetCartellaDocumenti() + QStringLiteral("/ZELMARtek");
-    return PercorsoDati;
+    return LeggiUnaVolta(PercorsoDati, QStringLiteral("CartellaDati"),
+                         [] { return GetCartellaDocumenti() + QStringLiteral("/ZELMARtek"); });
 }
 
 QString GetDatabaseCondiviso()

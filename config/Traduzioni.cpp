@@ -3,7 +3,6 @@
 #include "ZelmarCommonModule.h"
 #include "model/LocaleDocumenti.h"
 
-#include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -73,7 +72,7 @@ void Traduzioni::Installa(const QString& lingua)
                                    locale.language() != QLocale::system().language());
 }
 
-void Traduzioni::ImpostaCalendario(QCalendarWidget* calendario)
+QLocale Traduzioni::LocaleInterfaccia()
 {
-    calendario->setLocale(LocaleDellaLingua(ZelmarCommonModule::GetLingua()));
+    return LocaleDellaLingua(ZelmarCommonModule::GetLingua());
 }

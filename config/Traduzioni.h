@@ -8,8 +8,6 @@
 #include <QLocale>
 #include <QString>
 
-class QCalendarWidget;
-
 class Traduzioni
 {
 public:
@@ -20,6 +18,6 @@ public:
     // for the language, and its locale for documents; an unknown language or a missing file
     // leaves the English texts. Where the language is not the system's, dialogs are Qt's own.
     static void Installa(const QString& lingua);
-    // Month and day names of a calendar in the configured language.
-    static void ImpostaCalendario(QCalendarWidget* calendario);
+    // The locale of the configured language: calendars take their month and day names from it.
+    static QLocale LocaleInterfaccia();
 };

@@ -1,7 +1,7 @@
 #include "CartelleUtente.h"
 
 #include "CopiaCartella.h"
-#include "app/ZelmarCommonModule.h"
+#include "config/ZelmarCommonModule.h"
 
 #include <QDir>
 #include <QFile>
