@@ -18,6 +18,7 @@
 #include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
+#include "design/ComandiProgetto.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/DatabaseCondiviso.h"
@@ -77,6 +78,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     valutazioni_ = new ValutazioniForm1(this);
     comandiVoce_ = new ComandiVoce(this);
     comandiRicerca_ = new ComandiRicerca(this);
+    // The design window takes the shown entry and opens the search.
+    new ComandiProgetto(this, c_.Toolbar1, c_.MenuElementi,
+                        {[this]() -> std::optional<CollegamentiProgetto::VoceMostrata> {
+                             if (!mostrato_)
+                                 return std::nullopt;
+                             return {{PercorsoCorrente(), Module1::NomeTabella, Module1::CategoriaCorrente, *mostrato_}};
+                         },
+                         [this] { comandiRicerca_->ApriRicerca(); }});
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
