@@ -29,3 +29,5 @@ zelmar_bench(zelmar-bench-previsione zelmar_prediction)
 zelmar_bench(zelmar-bench-verifica)
 zelmar_bench(zelmar-bench-condiviso zelmar_model)
 zelmar_bench(zelmar-bench-condividi SQLite::SQLite3)
+# "Which constructions pass here?" on the walls of a large data folder.
+zelmar_bench(zelmar-bench-candidati zelmar_prediction)

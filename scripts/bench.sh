@@ -32,6 +32,7 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
   "$b/bench/zelmar-bench-jet" tests/fixtures/jet/*.mdb
   "$b/bench/zelmar-bench-valutazione"
   "$b/bench/zelmar-bench-previsione"
+  "$b/bench/zelmar-bench-candidati" "$dati/100000"
   "$b/bench/zelmar-bench-verifica" "$b/tools/zelmar-valuta" "$dati/100000"
   "$b/bench/zelmar-bench-ricerca" "$dati/100000"
   server='"$1/bench/zelmar-bench-condividi" "$1/tools/zelmar-condividi" "$2/Databases/Database/Database_sperimentale.mdb" "$3" &&

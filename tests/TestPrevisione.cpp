@@ -1,13 +1,21 @@
 // The prediction of in-situ sound insulation: the standards' worked examples and hand-checked
 // situations, each computed by the engine, by zelmar-prevedi run as a process and again from
-// the input written back; and the inputs zelmar-prevedi refuses, with its exit status and the key
-// it names.
+// the input written back; the inputs zelmar-prevedi refuses, with its exit status and the key
+// it names; library entries in a situation's slots, projects with their sources, and the
+// search of a data folder for the separating elements that pass.
 #include "TestSupport.h"
+#include "model/DettaglioMateriale.h"
+#include "model/TabelleCartellaDati.h"
+#include "prediction/ElementoDaVoce.h"
+#include "prediction/FileProgetto.h"
 #include "prediction/LetturaSituazione.h"
 #include "prediction/Previsione.h"
 #include "prediction/RisultatoJson.h"
 #include "prediction/ScritturaSituazione.h"
+#include "prediction/VerificaFonti.h"
+#include "storage/DbException.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
@@ -114,6 +122,61 @@ QString Fixture(const QString& nome)
     return qEnvironmentVariable("ZELMAR_SOURCE_DIR") + "/tests/fixtures/previsione/" + nome;
 }
 
+const QString Dettagliata =
+    QString(R"({"calcolo": "aereo", "modello": "dettagliato", "Ss": 10, "V": 40, "categoria": "A",
+    "separazione": {"R": [%1], "massa": 250}, "fianchi": [{"lunghezza": 4, "giunto": "croce",
+    "F": {"R": [%1], "massa": 200, "area": 10}, "f": {"R": [%1], "massa": 200, "area": 10}}]})")
+        .arg("0, 0, 0, " + Annesso + ", 0, 0");
+
+// The CSV of --candidati worked out entry by entry: each fitting entry's values put into the
+// input in place of the separating element (impact: of the floor's mass and Lnw), the input read
+// and predicted as zelmar-prevedi predicts it, the lines sorted best first, ties in the tree's
+// order. An entry the reader refuses, or without Lnw, is skipped.
+QStringList Attese(const QString& cartella, const QJsonObject& ingresso, const QString& si, int& saltate)
+{
+    const bool calpestio = ingresso["calcolo"] == "calpestio", bande = ingresso["modello"] == "dettagliato";
+    std::vector<std::pair<int, QString>> righe;
+    for (const TabelleCartellaDati::Tabella& t : TabelleCartellaDati::Elenca(cartella)) {
+        QStringList nomi;
+        if (QList<int>{calpestio ? 4 : 1, calpestio ? 9 : 8}.contains(t.codice))
+            TestSupport::Prova([&] { nomi = TestSupport::NomiInTabella(t.file, t.tabella); });
+        for (const QString& nome : nomi) {
+            const QVariantMap v = TestSupport::LeggiRiga(t.file, t.tabella, t.codice, nome);
+            const QString M = RecordSchema::Nome(RecordSchema::Campo::Massa);
+            QJsonObject o = ingresso, sep{{"massa", QJsonValue::fromVariant(v[M])}};
+            QJsonArray r;
+            for (const QString& colonna : RecordSchema::ColonneBande(RecordSchema::Grandezza::R))
+                r << QJsonValue::fromVariant(v[colonna]);
+            sep.insert(bande ? "R" : "Rw",
+                       bande ? QJsonValue(r)
+                             : QJsonValue::fromVariant(v[RecordSchema::Nome(RecordSchema::Campo::Rw)]));
+            if (calpestio) // a Null Lnw is refused, where a missing one would fall back on the mass
+                o["massa"] = sep["massa"],
+                o["Lnw"] = QJsonValue::fromVariant(v[RecordSchema::Nome(RecordSchema::Campo::Lnw)]);
+            else
+                o["separazione"] = sep;
+            const LetturaSituazione::Esito letta = LetturaSituazione::Leggi(o);
+            if (!std::holds_alternative<Situazione>(letta)) {
+                ++saltate;
+                continue;
+            }
+            const RisultatoPrevisione p = Previsione::Calcola(std::get<Situazione>(letta));
+            righe.emplace_back(calpestio ? *p.indice : -*p.indice,
+                               QStringList{t.relativo, t.tabella, nome, QString::number(*p.indice),
+                                           QString::number(*p.normalizzato),
+                                           p.requisito->rispettato ? si : "no",
+                                           QString::number(v[M].toDouble()).replace('.', ',')}
+                                   .join(';'));
+        }
+    }
+    std::stable_sort(righe.begin(), righe.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList testi;
+    for (const auto& riga : righe)
+        testi << riga.second;
+    return testi;
+}
+
 } // namespace
 
 class TestPrevisione : public QObject
@@ -205,7 +268,9 @@ private slots:
         QTest::newRow("English") << QStringList{"-", "English"} << "{}" << 2 << "«calcolo»: the key is missing";
         QTest::newRow("missing file") << QStringList{"manca.json"} << "" << 2 << "manca.json";
         QTest::newRow("two files") << QStringList{"a.json", "b.json"} << "" << 2 << "b.json";
-        QTest::newRow("unknown option") << QStringList{"--candidati"} << "" << 2 << "--candidati";
+        QTest::newRow("unknown option") << QStringList{"--tutti"} << "" << 2 << "--tutti";
+        QTest::newRow("candidates without a file") << QStringList{"--candidati", "."} << "" << 2 << "--candidati";
+        QTest::newRow("candidates, no data folder") << QStringList{"--candidati", ".", "-"} << "" << 2 << "Databases/Database";
         QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "zelmar-prevedi FILE.json";
         // clang-format on
     }
@@ -220,6 +285,140 @@ private slots:
         QVERIFY2(e.stato == stato, qPrintable(e.errori));
         QVERIFY2((stato == 0 ? e.uscita : e.errori).contains(atteso), qPrintable(e.errori));
         QVERIFY(stato == 0 || e.uscita.isEmpty());
+    }
+
+    void candidati_data()
+    {
+        QTest::addColumn<QString>("ingresso");
+        QTest::addColumn<QString>("lingua");
+        QTest::addColumn<int>("stato"); // a wall file that cannot be read: 1 when walls are searched
+        const QString semplificata = QString(Dettagliata)
+                                         .replace("dettagliato", "semplificato")
+                                         .replace(QRegularExpression(R"("R": \[[^\]]*\])"), R"("Rw": 48)");
+        QTest::newRow("detailed") << Dettagliata << "Italiano" << 1;
+        QTest::newRow("simplified project, English")
+            << QString(semplificata)
+                   .replace("\"massa\": 250",
+                            R"("massa": 250, "fonte": {"file": "a.mdb", "tabella": "a", "Nome": "a"})")
+            << "English" << 1;
+        QTest::newRow("impact")
+            << R"({"calcolo": "calpestio", "massa": 300, "DLw": 20, "massa_fianchi": 150, "V": 40, "categoria": "A"})"
+            << "Italiano" << 0;
+    }
+    void candidati()
+    {
+        QFETCH(QString, ingresso);
+        QFETCH(QString, lingua);
+        QFETCH(int, stato);
+        TestSupport::AmbienteDati ambiente;
+        const QString cartella = ambiente.cartellaDati(), pareti = "Partizioni verticali (Rw)/Prove 2009.mdb";
+        // A tie stored later, entries lacking a band, a mass, an Lnw; a file that is no database.
+        for (const auto& [file, indice, bande] :
+             {std::tuple{pareti, "Rw", RecordSchema::Grandezza::R},
+              std::tuple{QString("Partizioni orizzontali (Lnw)/Prove 2009.mdb"), "Lnw",
+                         RecordSchema::Grandezza::Ln}}) {
+            const QString c =
+                QString("CREATE TEMP TABLE x AS SELECT * FROM \"%1\" LIMIT 1; UPDATE x SET \"Nome\" = "
+                        "'Copia'; INSERT INTO \"%1\" SELECT * FROM x;\n"
+                        "                UPDATE x SET \"Nome\" = 'Senza 1000 Hz', \"%2\" = NULL; INSERT INTO "
+                        "\"%1\" SELECT * FROM x;\n"
+                        "                UPDATE x SET \"Nome\" = 'Senza massa', \"%2\" = 50, \"m' (kg/m²)\" "
+                        "= NULL; INSERT INTO \"%1\" SELECT * FROM x;\n"
+                        "                UPDATE x SET \"Nome\" = 'Senza indice', \"m' (kg/m²)\" = 90, \"%3 "
+                        "(dB)\" = NULL; INSERT INTO \"%1\" SELECT * FROM x;")
+                    .arg("Prove 2009", RecordSchema::NomeColonnaBanda(bande, 13), indice);
+            QCOMPARE(TestSupport::AltraConnessione(ambiente.percorsoDatabase(file)).Esegui(c.toUtf8()), 0);
+        }
+        QVERIFY(TestSupport::Scrivi(ambiente.percorsoDatabase("Partizioni verticali (Rw)/Rotto.mdb"),
+                                    "no database"));
+        const QString file = QDir(cartella).filePath("situazione.zprogetto");
+        QVERIFY(TestSupport::Scrivi(file, ingresso.toUtf8()));
+        int saltate = 0;
+        const QStringList attese = Attese(cartella, QJsonDocument::fromJson(ingresso.toUtf8()).object(),
+                                          lingua == "English" ? "yes" : "sì", saltate);
+        QVERIFY(attese.size() >= 5);
+        const Esecuzione e = Prevedi({"--candidati", cartella, file}, {}, lingua);
+        QVERIFY2(e.stato == stato && e.errori.contains(QString(": %1\n").arg(saltate)), qPrintable(e.errori));
+        QCOMPARE(e.errori.contains("Rotto.mdb"), stato == 1);
+        QStringList righe = e.uscita.split("\r\n");
+        QVERIFY(righe.takeFirst().endsWith(ingresso.contains("calpestio")
+                                               ? "Nome;L'n,w;L'nT,w;Rispettato;m' (kg/m²)"
+                                               : "Nome;R'w;DnT,w;Rispettato;m' (kg/m²)"));
+        QCOMPARE(righe.join('\n'), attese.join('\n'));
+    }
+
+    // Entries put into slots, saved as a project, opened again and checked against the library.
+    void progetto_data()
+    {
+        QTest::addColumn<QString>("posto");
+        QTest::addColumn<QString>("file"); // below Databases/Database
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("cambio"); // SQL on the file after the save; "-": the file removed
+        QTest::addColumn<int>("stato");      // VerificaFonti::Stato, or -1: the slot refuses the entry
+        using S = VerificaFonti::Stato;
+        // clang-format off
+        QTest::newRow("wall unchanged") << "separazione" << "Database_sperimentale.mdb" << "Rw_laboratorio" << "Muro in laterizio 12 cm" << "" << int(S::Invariata);
+        QTest::newRow("wall band changed") << "separazione" << "Database_sperimentale.mdb" << "Rw_laboratorio" << "Muro in laterizio 12 cm" << "UPDATE Rw_laboratorio SET \"R - 500Hz (dB)\" = 99" << int(S::Cambiata);
+        QTest::newRow("wall deleted") << "fianchi[1].f" << "Database_teorico.mdb" << "Potere_fonoisolante" << "Parete monolitica 200 kg/m²" << "DELETE FROM Potere_fonoisolante" << int(S::Sparita);
+        QTest::newRow("lining, mass changed") << "separazione.DR_ricevente" << "Database_teorico.mdb" << "DRw" << "Controparete a doppia lastra" << "UPDATE DRw SET \"m' (kg/m²)\" = 1" << int(S::Invariata);
+        QTest::newRow("file removed") << "fianchi[1].F" << "Partizioni verticali (Rw)/Prove 2009.mdb" << "Prove 2009" << "Doppia parete in laterizio 8+12 cm" << "-" << int(S::Sparita);
+        QTest::newRow("impact floor, Lnw changed") << "Lnw" << "Database_sperimentale.mdb" << "Lnw_laboratorio" << "Solaio in laterocemento 20+4" << "UPDATE Lnw_laboratorio SET \"Lnw (dB)\" = 70" << int(S::Cambiata);
+        QTest::newRow("impact level in a wall slot") << "separazione" << "Database_sperimentale.mdb" << "Lnw_laboratorio" << "Solaio in laterocemento 20+4" << "" << -1;
+        QTest::newRow("window as a lining") << "fianchi[1].f.DR" << "Database_sperimentale.mdb" << "Infissi" << "Porta interna in legno tamburata" << "" << -1;
+        // clang-format on
+    }
+    void progetto()
+    {
+        QFETCH(QString, posto);
+        QFETCH(QString, file);
+        QFETCH(QString, tabella);
+        QFETCH(QString, nome);
+        QFETCH(QString, cambio);
+        QFETCH(int, stato);
+        TestSupport::AmbienteDati ambiente;
+        const QString percorso = ambiente.percorsoDatabase(file);
+        int codice = 0;
+        for (const TabelleCartellaDati::Tabella& t : TabelleCartellaDati::Elenca(ambiente.cartellaDati()))
+            codice = t.relativo == "Databases/Database/" + file && t.tabella == tabella ? t.codice : codice;
+        const std::optional<RecordMateriale> voce =
+            DettaglioMateriale::Leggi(percorso, tabella, codice, nome);
+        QVERIFY(voce);
+        const ElementoDaVoce::Esito elemento = ElementoDaVoce::Da(*voce, codice, *PostoElemento::Tipo(posto));
+        if (stato < 0) {
+            // The message names the entry, its kind and the slot.
+            QVERIFY(std::holds_alternative<QString>(elemento));
+            QVERIFY2(std::get<QString>(elemento).contains(nome) &&
+                         std::get<QString>(elemento).contains(codice == 4 ? "Lnw (laboratory)"
+                                                                          : "Windows and doors") &&
+                         std::get<QString>(elemento).contains(posto == "separazione" ? "separating element"
+                                                                                     : "lining"),
+                     qPrintable(std::get<QString>(elemento)));
+            return;
+        }
+        const LetturaSituazione::Esito letta = LetturaSituazione::Leggi(
+            posto == "Lnw"
+                ? QByteArray(R"({"calcolo": "calpestio", "massa": 300, "massa_fianchi": 150, "V": 40})")
+                : Dettagliata.toUtf8());
+        Progetto progetto{std::get<Situazione>(letta), {}};
+        QVERIFY(PostoElemento::Imposta(progetto.situazione, posto, std::get<Elemento>(elemento)));
+        progetto.fonti[posto] = {"Databases/Database/" + file, tabella, nome};
+        const QString salvato = QDir(ambiente.cartellaDati()).filePath("p.zprogetto");
+        QVERIFY(FileProgetto::Salva(salvato, progetto, nullptr));
+        FileProgetto::Esito aperto = FileProgetto::Apri(salvato);
+        QVERIFY(std::holds_alternative<Progetto>(aperto));
+        QCOMPARE(FileProgetto::Testo(std::get<Progetto>(aperto)), FileProgetto::Testo(progetto));
+        QVERIFY(std::get<Progetto>(aperto).fonti == progetto.fonti);
+        // zelmar-prevedi reads the project as its input.
+        QCOMPARE(Prevedi({salvato}, {}).uscita, Prevista(progetto.situazione));
+        if (cambio == "-")
+            QVERIFY(QFile::remove(percorso));
+        else if (!cambio.isEmpty())
+            QCOMPARE(TestSupport::AltraConnessione(percorso).Esegui(cambio.toUtf8()), 0);
+        const std::vector<VerificaFonti::Esito> esiti =
+            VerificaFonti::Verifica(std::get<Progetto>(aperto), ambiente.cartellaDati());
+        QCOMPARE(esiti.size(), size_t(1));
+        QCOMPARE(int(esiti[0].stato), stato);
     }
 };
 

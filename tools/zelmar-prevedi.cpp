@@ -3,18 +3,27 @@
 // JSON object, with the limit of its building category (DPCM 5-12-1997) and its acoustic class
 // (UNI 11367:2010).
 //
+// With --candidati, every wall (or floor) of a data folder put in turn into the separating
+// slot of the situation, the results listed as CSV, best first.
+//
 //   zelmar-prevedi FILE.json     (FILE "-": standard input)
+//   zelmar-prevedi --candidati DATA_FOLDER FILE
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "avvio/CartelleUtente.h"
+#include "exchange/ScritturaCsv.h"
+#include "prediction/FileProgetto.h"
 #include "prediction/LetturaSituazione.h"
 #include "prediction/Previsione.h"
+#include "prediction/RicercaCandidati.h"
 #include "prediction/RisultatoJson.h"
+#include "tools/NomiNonUtf8.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cstdio>
 
 using namespace Strumenti;
@@ -31,11 +40,15 @@ public:
 private:
     static QString Sintassi()
     {
-        return tr("Usage: zelmar-prevedi FILE.json\n       zelmar-prevedi -h | --help\n");
+        return tr("Usage: zelmar-prevedi FILE.json\n       zelmar-prevedi --candidati DATA_FOLDER FILE\n"
+                  "       zelmar-prevedi -h | --help\n");
     }
     static QString Aiuto();
     static int Errore(const QString& messaggio);
+    static int ErroreIngresso(const QString& nome, const LetturaSituazione::Errore& errore);
     static int Stampa(QFile& file, const QString& nome);
+    static int Candidati(const QString& cartellaDati, const QString& nome);
+    static QString Riga(const TabelleCartellaDati::Tabella& tabella, const Candidato& c);
 };
 
 QString Prevedi::Aiuto()
@@ -61,8 +74,18 @@ QString Prevedi::Aiuto()
         "4000-5000 Hz, is a band without a value. With \"categoria\" \"A\" to \"G\" the output has\n"
         "\"requisito\" (DPCM 5-12-1997, table B); \"classe\" is the class of UNI 11367:2010.\n"
         "\n"
-        "Exit status: 0 done; 1 the file could not be read or the output written; 2 wrong\n"
-        "usage or bad input (the message names the key).\n");
+        "--candidati DATA_FOLDER FILE\n"
+        "  puts every entry of every database of the data folder that can be the separating\n"
+        "  element of FILE (a design project or an input of \"calcolo\" \"aereo\" or \"calpestio\")\n"
+        "  in its place in turn: airborne, the walls of kinds Rw (laboratory) and Rw (theoretical),\n"
+        "  with their bands and mass in the detailed model, their Rw and mass in the simplified;\n"
+        "  impact, the floors of kinds Lnw (laboratory) and Lnw (theoretical), with their Lnw and\n"
+        "  mass. Entries lacking them (in bands, any value from 100 to 3150 Hz) are skipped and\n"
+        "  counted on standard error. Prints CSV, best first: File;Tabella;Nome;R'w;DnT,w;\n"
+        "  Rispettato;m' (kg/m²) (impact: L'n,w;L'nT,w), Rispettato against \"categoria\".\n"
+        "\n"
+        "Exit status: 0 done; 1 a file could not be read (the rest is done) or the output\n"
+        "written; 2 wrong usage or bad input (the message names the key).\n");
 }
 
 int Prevedi::Errore(const QString& messaggio)
@@ -81,6 +104,13 @@ int Prevedi::Esegui(const QStringList& argomenti)
         Scrivi(stdout, Sintassi() + Aiuto());
         return Riuscito;
     }
+    if (nome == QLatin1String("--candidati")) {
+        if (argomenti.size() != 3)
+            return Errore(argomenti.size() < 3
+                              ? tr("--candidati needs a data folder and an input file")
+                              : tr("one input file only: «%1» is one too many").arg(argomenti[3]));
+        return Candidati(argomenti[1], argomenti[2]);
+    }
     if (nome.startsWith(QLatin1String("--")))
         return Errore(tr("unknown option «%1»").arg(nome));
     if (argomenti.size() > 1)
@@ -98,14 +128,11 @@ int Prevedi::Esegui(const QStringList& argomenti)
 // The prediction of the situation the open file holds.
 int Prevedi::Stampa(QFile& file, const QString& nome)
 {
-    const LetturaSituazione::Esito esito = LetturaSituazione::Leggi(file.readAll());
-    if (const auto* errore = std::get_if<LetturaSituazione::Errore>(&esito)) {
-        const QString chiave =
-            errore->chiave.isEmpty() ? QString() : QStringLiteral("«%1»: ").arg(errore->chiave);
-        Scrivi(stderr, QStringLiteral("zelmar-prevedi: %1: %2%3\n").arg(nome, chiave, errore->messaggio));
-        return UsoErrato;
-    }
-    const Situazione& situazione = std::get<Situazione>(esito);
+    // A design project is its input with the sources of its elements: read alike, sources checked.
+    const FileProgetto::Esito esito = FileProgetto::Leggi(file.readAll());
+    if (const auto* errore = std::get_if<LetturaSituazione::Errore>(&esito))
+        return ErroreIngresso(nome, *errore);
+    const Situazione& situazione = std::get<Progetto>(esito).situazione;
     const std::string json = RisultatoJson::Testo(situazione, Previsione::Calcola(situazione));
     std::printf("%s\n", json.c_str());
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
@@ -113,6 +140,82 @@ int Prevedi::Stampa(QFile& file, const QString& nome)
         return Fallito;
     }
     return Riuscito;
+}
+
+int Prevedi::ErroreIngresso(const QString& nome, const LetturaSituazione::Errore& errore)
+{
+    const QString chiave = errore.chiave.isEmpty() ? QString() : QStringLiteral("«%1»: ").arg(errore.chiave);
+    Scrivi(stderr, QStringLiteral("zelmar-prevedi: %1: %2%3\n").arg(nome, chiave, errore.messaggio));
+    return UsoErrato;
+}
+
+QString Prevedi::Riga(const TabelleCartellaDati::Tabella& tabella, const Candidato& c)
+{
+    const QString rispettato = c.rispettato ? (*c.rispettato ? tr("yes") : tr("no")) : QString();
+    return ScritturaCsv::Riga({ScritturaCsv::Testo(tabella.relativo), ScritturaCsv::Testo(tabella.tabella),
+                               ScritturaCsv::Testo(c.nome), ScritturaCsv::Numero(c.indice),
+                               ScritturaCsv::Numero(c.normalizzato), ScritturaCsv::Testo(rispettato),
+                               ScritturaCsv::Numero(c.massa)});
+}
+
+// Every fitting entry of the data folder in the separating slot of the situation, as CSV.
+int Prevedi::Candidati(const QString& cartellaDati, const QString& nome)
+{
+    if (!QFileInfo(cartellaDati + QStringLiteral("/Databases/Database")).isDir())
+        return Errore(tr("«%1» is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
+    const FileProgetto::Esito esito = FileProgetto::Apri(nome);
+    if (const auto* errore = std::get_if<LetturaSituazione::Errore>(&esito))
+        return ErroreIngresso(nome, *errore);
+    const Situazione& situazione = std::get<Progetto>(esito).situazione;
+    if (!RicercaCandidati::Possibile(situazione))
+        return ErroreIngresso(
+            nome, {QStringLiteral("calcolo"), tr("--candidati needs \"aereo\" or \"calpestio\"")});
+
+    const RicercaCandidati ricerca(situazione);
+    const std::vector<TabelleCartellaDati::Tabella> tabelle = TabelleCartellaDati::Elenca(cartellaDati);
+    std::vector<Candidato> candidati;
+    qint64 saltate = 0;
+    bool illeggibili = false;
+    const std::atomic<bool> maiAnnullata{false};
+    ricerca.Cerca(
+        tabelle, QThread::idealThreadCount(), maiAnnullata,
+        [&](std::vector<Candidato>&& trovati, qint64) {
+            candidati.insert(candidati.end(), trovati.begin(), trovati.end());
+        },
+        [&](size_t i, const RicercaCandidati::EsitoTabella& e) {
+            saltate += e.saltate;
+            if (e.errore.isEmpty())
+                return;
+            illeggibili = true;
+            Scrivi(stderr,
+                   e.fileIlleggibile
+                       ? tr("zelmar-prevedi: %1 could not be read: %2\n").arg(tabelle[i].relativo, e.errore)
+                       : tr("zelmar-prevedi: %1, table %2, could not be read: %3\n")
+                             .arg(tabelle[i].relativo, tabelle[i].tabella, e.errore));
+        });
+    for (const QString& file : NomiNonUtf8::FileDatabase(cartellaDati)) {
+        illeggibili = true;
+        Scrivi(
+            stderr,
+            tr("zelmar-prevedi: %1 could not be read: its name is not UTF-8 (rename the file)\n").arg(file));
+    }
+    ricerca.Ordina(candidati);
+
+    QStringList intestazione;
+    for (const char* campo : {"File", "Tabella", "Nome", ricerca.Calpestio() ? "L'n,w" : "R'w",
+                              ricerca.Calpestio() ? "L'nT,w" : "DnT,w", "Rispettato", "m' (kg/m²)"})
+        intestazione << ScritturaCsv::Testo(QString::fromUtf8(campo));
+    QString testo = ScritturaCsv::Riga(intestazione);
+    for (const Candidato& c : candidati)
+        testo += Riga(tabelle[size_t(c.tabella)], c);
+    std::fwrite(ScritturaCsv::Inizio().constData(), 1, size_t(ScritturaCsv::Inizio().size()), stdout);
+    Scrivi(stdout, testo);
+    Scrivi(stderr, tr("zelmar-prevedi: entries skipped, lacking what the model needs: %1\n").arg(saltate));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        Scrivi(stderr, tr("zelmar-prevedi: the result could not be written\n"));
+        return Fallito;
+    }
+    return illeggibili ? Fallito : Riuscito;
 }
 
 } // namespace

@@ -250,6 +250,13 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>ElementoDaVoce</name>
+    <message>
+        <source>«%1» is an entry of the kind «%2», which does not fit the %3: that takes %4.</source>
+        <translation>«%1» è una voce del tipo «%2», che non va bene come %3: vi vanno %4.</translation>
+    </message>
+</context>
+<context>
     <name>EsportazioneGrafico</name>
     <message>
         <source>%1: the chart is written as PNG, SVG or PDF, chosen by the file&apos;s suffix.</source>
@@ -277,6 +284,25 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgetto</name>
+    <message>
+        <source>is the source of no element of this situation</source>
+        <translation>non è la fonte di alcun elemento di questa situazione</translation>
+    </message>
+    <message>
+        <source>is not an object with the texts &quot;file&quot;, &quot;tabella&quot; and &quot;Nome&quot;</source>
+        <translation>non è un oggetto con i testi &quot;file&quot;, &quot;tabella&quot; e &quot;Nome&quot;</translation>
+    </message>
+    <message>
+        <source>the file «%1» does not exist</source>
+        <translation>il file «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>«%1» could not be read: %2</source>
+        <translation>non è stato possibile leggere «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1079,61 +1105,38 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>PostoElemento</name>
+    <message>
+        <source>separating element</source>
+        <translation>elemento di separazione</translation>
+    </message>
+    <message>
+        <source>lining</source>
+        <translation>rivestimento</translation>
+    </message>
+    <message>
+        <source>flanking element</source>
+        <translation>elemento laterale</translation>
+    </message>
+    <message>
+        <source>floor under impact sound</source>
+        <translation>solaio al calpestio</translation>
+    </message>
+    <message>
+        <source>floor covering</source>
+        <translation>rivestimento del pavimento</translation>
+    </message>
+    <message>
+        <source>facade element</source>
+        <translation>elemento di facciata</translation>
+    </message>
+    <message>
+        <source>small element</source>
+        <translation>piccolo elemento</translation>
+    </message>
+</context>
+<context>
     <name>Prevedi</name>
-    <message>
-        <source>Usage: zelmar-prevedi FILE.json
-       zelmar-prevedi -h | --help
-</source>
-        <translation>Uso: zelmar-prevedi FILE.json
-     zelmar-prevedi -h | --help
-</translation>
-    </message>
-    <message>
-        <source>
-Predicts the sound insulation in the building from its elements&apos; data and prints it as
-one JSON object. FILE holds one JSON object (&quot;-&quot;: standard input); keys it does not
-know are ignored, so a design project is read as it is. &quot;calcolo&quot; says what:
-  aereo      between two rooms, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (single
-             numbers) or &quot;dettagliato&quot; (bands); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
-             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; and &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
-             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;DnT&quot;.
-  calpestio  impact under a floor, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
-             &quot;massa_fianchi&quot;, &quot;V&quot;. Prints &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
-  facciata   a facade, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
-             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
-             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;D2m,nT&quot;.
-Bands are 21 values, 50 to 5000 Hz, or 16, 100 to 3150 Hz; null, or 0 at 50-80 and
-4000-5000 Hz, is a band without a value. With &quot;categoria&quot; &quot;A&quot; to &quot;G&quot; the output has
-&quot;requisito&quot; (DPCM 5-12-1997, table B); &quot;classe&quot; is the class of UNI 11367:2010.
-
-Exit status: 0 done; 1 the file could not be read or the output written; 2 wrong
-usage or bad input (the message names the key).
-</source>
-        <translation>
-Prevede l&apos;isolamento acustico in opera dai dati dei suoi elementi e lo scrive come un
-oggetto JSON. FILE contiene un oggetto JSON (&quot;-&quot;: lo standard input); le chiavi che non
-conosce sono ignorate, così un progetto si legge così com&apos;è. &quot;calcolo&quot; dice che cosa:
-  aereo      tra due ambienti, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (indici
-             unici) o &quot;dettagliato&quot; (bande); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
-             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; e &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
-             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;DnT&quot;.
-  calpestio  calpestio sotto un solaio, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
-             &quot;massa_fianchi&quot;, &quot;V&quot;. Scrive &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
-  facciata   una facciata, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
-             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
-             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;D2m,nT&quot;.
-Le bande sono 21 valori, da 50 a 5000 Hz, o 16, da 100 a 3150 Hz; null, o 0 a 50-80 e
-4000-5000 Hz, è una banda senza valore. Con &quot;categoria&quot; da &quot;A&quot; a &quot;G&quot; l&apos;uscita ha
-&quot;requisito&quot; (DPCM 5-12-1997, tabella B); &quot;classe&quot; è la classe della UNI 11367:2010.
-
-Stato di uscita: 0 fatto; 1 il file non si è potuto leggere o l&apos;uscita scrivere; 2 uso
-errato o ingresso errato (il messaggio nomina la chiave).
-</translation>
-    </message>
     <message>
         <source>(--help for details)
 </source>
@@ -1166,6 +1169,120 @@ errato o ingresso errato (il messaggio nomina la chiave).
         <source>zelmar-prevedi: the result could not be written
 </source>
         <translation>zelmar-prevedi: non è stato possibile scrivere il risultato
+</translation>
+    </message>
+    <message>
+        <source>Usage: zelmar-prevedi FILE.json
+       zelmar-prevedi --candidati DATA_FOLDER FILE
+       zelmar-prevedi -h | --help
+</source>
+        <translation>Uso: zelmar-prevedi FILE.json
+     zelmar-prevedi --candidati CARTELLA_DATI FILE
+     zelmar-prevedi -h | --help
+</translation>
+    </message>
+    <message>
+        <source>
+Predicts the sound insulation in the building from its elements&apos; data and prints it as
+one JSON object. FILE holds one JSON object (&quot;-&quot;: standard input); keys it does not
+know are ignored, so a design project is read as it is. &quot;calcolo&quot; says what:
+  aereo      between two rooms, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (single
+             numbers) or &quot;dettagliato&quot; (bands); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
+             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; and &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
+             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;DnT&quot;.
+  calpestio  impact under a floor, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
+             &quot;massa_fianchi&quot;, &quot;V&quot;. Prints &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
+  facciata   a facade, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
+             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
+             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;D2m,nT&quot;.
+Bands are 21 values, 50 to 5000 Hz, or 16, 100 to 3150 Hz; null, or 0 at 50-80 and
+4000-5000 Hz, is a band without a value. With &quot;categoria&quot; &quot;A&quot; to &quot;G&quot; the output has
+&quot;requisito&quot; (DPCM 5-12-1997, table B); &quot;classe&quot; is the class of UNI 11367:2010.
+
+--candidati DATA_FOLDER FILE
+  puts every entry of every database of the data folder that can be the separating
+  element of FILE (a design project or an input of &quot;calcolo&quot; &quot;aereo&quot; or &quot;calpestio&quot;)
+  in its place in turn: airborne, the walls of kinds Rw (laboratory) and Rw (theoretical),
+  with their bands and mass in the detailed model, their Rw and mass in the simplified;
+  impact, the floors of kinds Lnw (laboratory) and Lnw (theoretical), with their Lnw and
+  mass. Entries lacking them (in bands, any value from 100 to 3150 Hz) are skipped and
+  counted on standard error. Prints CSV, best first: File;Tabella;Nome;R&apos;w;DnT,w;
+  Rispettato;m&apos; (kg/m²) (impact: L&apos;n,w;L&apos;nT,w), Rispettato against &quot;categoria&quot;.
+
+Exit status: 0 done; 1 a file could not be read (the rest is done) or the output
+written; 2 wrong usage or bad input (the message names the key).
+</source>
+        <translation>
+Prevede l&apos;isolamento acustico in opera dai dati dei suoi elementi e lo scrive come un
+oggetto JSON. FILE contiene un oggetto JSON (&quot;-&quot;: lo standard input); le chiavi che non
+conosce sono ignorate, così un progetto si legge così com&apos;è. &quot;calcolo&quot; dice che cosa:
+  aereo      tra due ambienti, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (indici
+             unici) o &quot;dettagliato&quot; (bande); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
+             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; e &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
+             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
+             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;DnT&quot;.
+  calpestio  calpestio sotto un solaio, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
+             &quot;massa_fianchi&quot;, &quot;V&quot;. Scrive &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
+  facciata   una facciata, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
+             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
+             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;D2m,nT&quot;.
+Le bande sono 21 valori, da 50 a 5000 Hz, o 16, da 100 a 3150 Hz; null, o 0 a 50-80 e
+4000-5000 Hz, è una banda senza valore. Con &quot;categoria&quot; da &quot;A&quot; a &quot;G&quot; l&apos;uscita ha
+&quot;requisito&quot; (DPCM 5-12-1997, tabella B); &quot;classe&quot; è la classe della UNI 11367:2010.
+
+--candidati CARTELLA_DATI FILE
+  mette a turno al posto dell&apos;elemento di separazione di FILE (un progetto o un ingresso
+  con &quot;calcolo&quot; &quot;aereo&quot; o &quot;calpestio&quot;) ogni voce di ogni database della cartella dati che
+  può esserlo: per via aerea, le pareti dei tipi Rw (laboratorio) e Rw (teorico), con bande
+  e massa nel modello dettagliato, Rw e massa in quello semplificato; per il calpestio, i
+  solai dei tipi Lnw (laboratorio) e Lnw (teorico), con Lnw e massa. Le voci che non li
+  hanno (in bande, un valore qualsiasi da 100 a 3150 Hz) sono saltate e contate sullo
+  standard error. Scrive CSV, dal migliore: File;Tabella;Nome;R&apos;w;DnT,w;Rispettato;
+  m&apos; (kg/m²) (calpestio: L&apos;n,w;L&apos;nT,w), Rispettato rispetto a &quot;categoria&quot;.
+
+Stato di uscita: 0 fatto; 1 un file non si è potuto leggere (il resto è fatto) o l&apos;uscita
+scrivere; 2 uso errato o ingresso errato (il messaggio nomina la chiave).
+</translation>
+    </message>
+    <message>
+        <source>--candidati needs a data folder and an input file</source>
+        <translation>--candidati vuole una cartella dati e un file d&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
+        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
+    </message>
+    <message>
+        <source>--candidati needs &quot;aereo&quot; or &quot;calpestio&quot;</source>
+        <translation>--candidati vuole &quot;aereo&quot; o &quot;calpestio&quot;</translation>
+    </message>
+    <message>
+        <source>zelmar-prevedi: %1, table %2, could not be read: %3
+</source>
+        <translation>zelmar-prevedi: non è stato possibile leggere %1, tabella %2: %3
+</translation>
+    </message>
+    <message>
+        <source>zelmar-prevedi: %1 could not be read: its name is not UTF-8 (rename the file)
+</source>
+        <translation>zelmar-prevedi: non è stato possibile leggere %1: il suo nome non è UTF-8 (rinominare il file)
+</translation>
+    </message>
+    <message>
+        <source>zelmar-prevedi: entries skipped, lacking what the model needs: %1
+</source>
+        <translation>zelmar-prevedi: voci saltate perché prive di ciò che serve al modello: %1
 </translation>
     </message>
 </context>
