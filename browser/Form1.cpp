@@ -79,13 +79,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     comandiVoce_ = new ComandiVoce(this);
     comandiRicerca_ = new ComandiRicerca(this);
     // The design window takes the shown entry and opens the search.
-    new ComandiProgetto(this, c_.Toolbar1, c_.MenuElementi,
-                        {[this]() -> std::optional<CollegamentiProgetto::VoceMostrata> {
-                             if (!mostrato_)
-                                 return std::nullopt;
-                             return {{PercorsoCorrente(), Module1::NomeTabella, Module1::CategoriaCorrente, *mostrato_}};
-                         },
-                         [this] { comandiRicerca_->ApriRicerca(); }});
+    new ComandiProgetto(
+        this, c_.Toolbar1, c_.MenuElementi,
+        {[this]() -> std::optional<CollegamentiProgetto::VoceMostrata> {
+             if (!mostrato_)
+                 return std::nullopt;
+             return {{PercorsoCorrente(), Module1::NomeTabella, Module1::CategoriaCorrente, *mostrato_}};
+         },
+         [this] { comandiRicerca_->ApriRicerca(); }});
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 

@@ -21,7 +21,8 @@ class CasellaElemento : public QWidget
     Q_OBJECT
 public:
     // didascalia: the slot's caption; simbolo: its single number ("Rw", "ΔRw", "Dn,e,w"...).
-    CasellaElemento(TipoPosto tipo, const QString& didascalia, const QString& simbolo, QWidget* parent = nullptr);
+    CasellaElemento(TipoPosto tipo, const QString& didascalia, const QString& simbolo,
+                    QWidget* parent = nullptr);
 
     TipoPosto Tipo() const { return tipo_; }
     const QString& Didascalia() const { return didascalia_; }

@@ -38,8 +38,9 @@ ComandiProgetto::ComandiProgetto(QMainWindow* finestra, QToolBar* barra, QMenu* 
     auto* azione = new QAction(Icona(), tr("Acoustic design..."), finestra);
     azione->setObjectName(QStringLiteral("ProgettoAcustico"));
     azione->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-    azione->setToolTip(QStringLiteral("%1 (%2)").arg(tr("Acoustic design: predict the building from library entries"),
-                                                      azione->shortcut().toString(QKeySequence::NativeText)));
+    azione->setToolTip(
+        QStringLiteral("%1 (%2)").arg(tr("Acoustic design: predict the building from library entries"),
+                                      azione->shortcut().toString(QKeySequence::NativeText)));
     connect(azione, &QAction::triggered, this, &ComandiProgetto::Apri);
     barra->addAction(azione);
     if (QWidget* pulsante = barra->widgetForAction(azione))
@@ -55,4 +56,9 @@ void ComandiProgetto::Apri()
     progetto_->show();
     progetto_->raise();
     progetto_->activateWindow();
+}
+
+FinestraProgetto* ComandiProgetto::Finestra() const
+{
+    return progetto_;
 }

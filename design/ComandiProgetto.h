@@ -22,7 +22,7 @@ public:
     // Opens the design window, or brings it forward.
     void Apri();
     // Nullptr before the first opening.
-    FinestraProgetto* Finestra() const { return progetto_; }
+    FinestraProgetto* Finestra() const;
 
 private:
     QMainWindow* finestra_;

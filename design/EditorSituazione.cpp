@@ -94,7 +94,8 @@ QLineEdit* EditorSituazione::Numero(QFormLayout* modulo, const char* nome, const
 void EditorSituazione::Collega(CasellaElemento* casella)
 {
     connect(casella, &CasellaElemento::cambiata, this, &EditorSituazione::cambiata);
-    connect(casella, &CasellaElemento::usaVoceMostrata, this, [this, casella] { emit usaVoceMostrata(casella); });
+    connect(casella, &CasellaElemento::usaVoceMostrata, this,
+            [this, casella] { emit usaVoceMostrata(casella); });
     connect(casella, &CasellaElemento::cerca, this, [this, casella] { emit cerca(casella); });
 }
 
@@ -219,8 +220,9 @@ void EditorSituazione::FacciataCambiata()
         auto* riga = new QWidget(this);
         auto* righe = new QHBoxLayout(riga);
         righe->setContentsMargins(0, 0, 0, 0);
-        CasellaElemento* casella = Casella(TipoPosto::ElementoFacciata, tr("Element %1 (wall, window, door)").arg(i + 1),
-                                           QStringLiteral("Rw"), Elementi(i));
+        CasellaElemento* casella =
+            Casella(TipoPosto::ElementoFacciata, tr("Element %1 (wall, window, door)").arg(i + 1),
+                    QStringLiteral("Rw"), Elementi(i));
         casella->setParent(riga);
         auto* area = new QLineEdit(riga);
         area->setObjectName(QStringLiteral("Area") + Elementi(i));
@@ -348,8 +350,8 @@ SituazioneFacciata EditorSituazione::LeggiFacciata() const
     s.v = CasellaElemento::Numero(vFacciata_->text()).value_or(0);
     s.dlfs = CasellaElemento::Numero(dlfs_->text()).value_or(0);
     for (const auto& [casella, area] : elementi_)
-        s.elementi.push_back({CasellaElemento::Numero(area->text()).value_or(0),
-                              casella->Contenuto().value_or(Elemento{}).r});
+        s.elementi.push_back(
+            {CasellaElemento::Numero(area->text()).value_or(0), casella->Contenuto().value_or(Elemento{}).r});
     for (const CasellaElemento* c : piccoli_)
         s.piccoli.push_back(c->Contenuto().value_or(Elemento{}).r);
     return s;
@@ -389,11 +391,13 @@ void EditorSituazione::CaricaAerea(const SituazioneAerea& s, const std::map<QStr
         riquadriGiunti_[i]->Carica(s.fianchi[i], fonti);
 }
 
-void EditorSituazione::CaricaCalpestio(const SituazioneCalpestio& s, const std::map<QString, FonteVoce>& fonti)
+void EditorSituazione::CaricaCalpestio(const SituazioneCalpestio& s,
+                                       const std::map<QString, FonteVoce>& fonti)
 {
     solaio_->Carica(Elemento{Curva{s.lnw, {}}, s.massa, {}}, fonti);
     const bool conPavimento = s.dlw != 0 || fonti.count(QStringLiteral("DLw"));
-    pavimento_->Carica(Elemento{Curva{conPavimento ? std::optional(s.dlw) : std::nullopt, {}}, {}, {}}, fonti);
+    pavimento_->Carica(Elemento{Curva{conPavimento ? std::optional(s.dlw) : std::nullopt, {}}, {}, {}},
+                       fonti);
     massaFianchi_->setText(CasellaElemento::Testo(s.massaFianchi));
     vCalpestio_->setText(CasellaElemento::Testo(s.v));
 }

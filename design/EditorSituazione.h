@@ -55,7 +55,8 @@ private:
     QWidget* CreaAerea();
     QWidget* CreaCalpestio();
     QWidget* CreaFacciata();
-    QLineEdit* Numero(QFormLayout* modulo, const char* nome, const QString& didascalia, const QString& suggerimento);
+    QLineEdit* Numero(QFormLayout* modulo, const char* nome, const QString& didascalia,
+                      const QString& suggerimento);
     CasellaElemento* Casella(TipoPosto tipo, const QString& didascalia, const QString& simbolo,
                              const QString& posto);
     void Collega(CasellaElemento* casella);

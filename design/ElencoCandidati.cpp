@@ -42,8 +42,9 @@ ElencoCandidati::ElencoCandidati(QWidget* parent) : QWidget(parent)
     auto* comandi = new QHBoxLayout;
     cerca_ = new QPushButton(tr("&Which constructions pass here?"), this);
     cerca_->setObjectName(QStringLiteral("CercaCandidati"));
-    cerca_->setToolTip(tr("Tries every wall (or floor) of every database of the data folder as the separating "
-                          "element of this situation"));
+    cerca_->setToolTip(
+        tr("Tries every wall (or floor) of every database of the data folder as the separating "
+           "element of this situation"));
     annulla_ = new QPushButton(tr("Cancel"), this);
     annulla_->setObjectName(QStringLiteral("AnnullaCandidati"));
     annulla_->setEnabled(false);
@@ -95,8 +96,8 @@ void ElencoCandidati::Disponibile(bool possibile, const QString& perche)
     disponibile_ = possibile;
     cerca_->setEnabled(possibile && !InCorso());
     if (!InCorso() && modello_->rowCount() == 0)
-        stato_->setText(possibile ? tr("Every entry that fits the separating slot is tried in this situation.")
-                                  : perche);
+        stato_->setText(
+            possibile ? tr("Every entry that fits the separating slot is tried in this situation.") : perche);
 }
 
 void ElencoCandidati::Avvia(const Situazione& situazione, const QString& cartellaDati)
@@ -107,10 +108,9 @@ void ElencoCandidati::Avvia(const Situazione& situazione, const QString& cartell
     modello_->removeRows(0, modello_->rowCount());
     ricerca_ = std::make_shared<RicercaCandidati>(situazione);
     calpestio_ = ricerca_->Calpestio();
-    modello_->setHorizontalHeaderLabels({tr("File"), tr("Table"), tr("Name"),
-                                         calpestio_ ? QStringLiteral("L'n,w") : QStringLiteral("R'w"),
-                                         calpestio_ ? QStringLiteral("L'nT,w") : QStringLiteral("DnT,w"),
-                                         tr("Met"), tr("m' (kg/m²)")});
+    modello_->setHorizontalHeaderLabels(
+        {tr("File"), tr("Table"), tr("Name"), calpestio_ ? QStringLiteral("L'n,w") : QStringLiteral("R'w"),
+         calpestio_ ? QStringLiteral("L'nT,w") : QStringLiteral("DnT,w"), tr("Met"), tr("m' (kg/m²)")});
     tabelle_ = TabelleCartellaDati::Elenca(cartellaDati);
     int adatte = 0;
     for (const auto& t : tabelle_)
@@ -173,7 +173,8 @@ void ElencoCandidati::Ricevi(int generazione, const std::vector<Candidato>& trov
     AggiornaStato();
 }
 
-void ElencoCandidati::TabellaFatta(int generazione, size_t indice, const RicercaCandidati::EsitoTabella& esito)
+void ElencoCandidati::TabellaFatta(int generazione, size_t indice,
+                                   const RicercaCandidati::EsitoTabella& esito)
 {
     if (generazione != generazione_ || indice >= tabelle_.size())
         return;

@@ -44,7 +44,8 @@ constexpr int kRecentiMassimi = 8;
 
 QString Filtro()
 {
-    return FinestraProgetto::tr("Acoustic design projects (*.%1)").arg(QLatin1String(FileProgetto::Estensione));
+    return FinestraProgetto::tr("Acoustic design projects (*.%1)")
+        .arg(QLatin1String(FileProgetto::Estensione));
 }
 
 // "Rw 52 dB, m' 230 kg/m², bands": what a slot holds, for the report.
@@ -91,7 +92,8 @@ FinestraProgetto::FinestraProgetto(CollegamentiProgetto collegamenti, QWidget* p
     connect(editor_, &EditorSituazione::cerca, this, [this](CasellaElemento*) {
         if (collegamenti_.apriRicerca)
             collegamenti_.apriRicerca();
-        statusBar()->showMessage(tr("Find the entry, show it in the main window, then press «Use the entry shown»."));
+        statusBar()->showMessage(
+            tr("Find the entry, show it in the main window, then press «Use the entry shown»."));
     });
     connect(candidati_, &ElencoCandidati::richiesta, this, &FinestraProgetto::AvviaCandidati);
     connect(candidati_, &ElencoCandidati::scelta, this,
@@ -118,23 +120,32 @@ void FinestraProgetto::CreaComandi()
             barra->addAction(a);
         return a;
     };
-    comando(tr("&New"), "NuovoProgetto", QKeySequence::New, [this] {
-        if (ConfermaAbbandono())
-            Nuovo();
-    }, true);
-    comando(tr("&Open..."), "ApriProgetto", QKeySequence::Open, [this] { ChiediApertura(); }, true);
+    comando(
+        tr("&New"), "NuovoProgetto", QKeySequence::New,
+        [this] {
+            if (ConfermaAbbandono())
+                Nuovo();
+        },
+        true);
+    comando(
+        tr("&Open..."), "ApriProgetto", QKeySequence::Open, [this] { ChiediApertura(); }, true);
     recenti_ = menu->addMenu(tr("Recent projects"));
     recenti_->setObjectName(QStringLiteral("ProgettiRecenti"));
     connect(recenti_, &QMenu::aboutToShow, this, &FinestraProgetto::RiempiRecenti);
-    comando(tr("&Save"), "SalvaProgetto", QKeySequence::Save, [this] { SalvaComando(); }, true);
-    comando(tr("Save &as..."), "SalvaProgettoConNome", QKeySequence::SaveAs, [this] { SalvaConNome(); }, false);
+    comando(
+        tr("&Save"), "SalvaProgetto", QKeySequence::Save, [this] { SalvaComando(); }, true);
+    comando(
+        tr("Save &as..."), "SalvaProgettoConNome", QKeySequence::SaveAs, [this] { SalvaConNome(); }, false);
     menu->addSeparator();
     barra->addSeparator();
-    comando(tr("&Report as PDF..."), "RapportoPdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-            [this] { ChiediRapporto(); }, true);
-    comando(tr("&Print the report..."), "StampaRapporto", QKeySequence::Print, [this] { Stampa(); }, true);
+    comando(
+        tr("&Report as PDF..."), "RapportoPdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+        [this] { ChiediRapporto(); }, true);
+    comando(
+        tr("&Print the report..."), "StampaRapporto", QKeySequence::Print, [this] { Stampa(); }, true);
     menu->addSeparator();
-    comando(tr("&Close"), "ChiudiProgetto", QKeySequence::Close, [this] { close(); }, false);
+    comando(
+        tr("&Close"), "ChiudiProgetto", QKeySequence::Close, [this] { close(); }, false);
 }
 
 void FinestraProgetto::Modificato()
@@ -151,7 +162,8 @@ void FinestraProgetto::Modificato()
 void FinestraProgetto::Aggiorna()
 {
     progetto_ = editor_->Leggi();
-    const LetturaSituazione::Esito esito = LetturaSituazione::Leggi(ScritturaSituazione::InJson(progetto_.situazione));
+    const LetturaSituazione::Esito esito =
+        LetturaSituazione::Leggi(ScritturaSituazione::InJson(progetto_.situazione));
     if (const auto* errore = std::get_if<LetturaSituazione::Errore>(&esito)) {
         completa_.reset();
         risultato_.reset();
@@ -186,13 +198,15 @@ bool FinestraProgetto::MettiVoce(CasellaElemento* casella, const TabelleCartella
     try {
         record = DettaglioMateriale::Leggi(tabella.file, tabella.tabella, tabella.codice, nome);
     } catch (const DbException& errore) {
-        MessageBox::show(this, tr("«%1» could not be read from %2: %3").arg(nome, tabella.relativo, errore.Descrizione()),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            this, tr("«%1» could not be read from %2: %3").arg(nome, tabella.relativo, errore.Descrizione()),
+            MessageBox::Exclamation);
         return false;
     }
     if (!record) {
-        MessageBox::show(this, tr("«%1» is no longer in %2 (table %3).").arg(nome, tabella.relativo, tabella.tabella),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            this, tr("«%1» is no longer in %2 (table %3).").arg(nome, tabella.relativo, tabella.tabella),
+            MessageBox::Exclamation);
         return false;
     }
     const ElementoDaVoce::Esito esito = ElementoDaVoce::Da(*record, tabella.codice, casella->Tipo());
@@ -244,8 +258,9 @@ bool FinestraProgetto::Apri(const QString& percorso)
         MessageBox::show(this,
                          tr("The project %1 cannot be opened: %2")
                              .arg(QDir::toNativeSeparators(percorso),
-                                  errore->chiave.isEmpty() ? errore->messaggio
-                                                           : QStringLiteral("«%1»: %2").arg(errore->chiave, errore->messaggio)),
+                                  errore->chiave.isEmpty()
+                                      ? errore->messaggio
+                                      : QStringLiteral("«%1»: %2").arg(errore->chiave, errore->messaggio)),
                          MessageBox::Exclamation);
         return false;
     }
@@ -271,11 +286,12 @@ bool FinestraProgetto::Apri(const QString& percorso)
             avvisi << tr("%1: could not be read (%2)").arg(voce, e.errore);
     }
     if (!avvisi.isEmpty())
-        MessageBox::show(this,
-                         tr("Some entries this project's elements came from are not what they were; the project "
-                            "keeps the values it stored:\n%1")
-                             .arg(avvisi.join(QLatin1Char('\n'))),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            this,
+            tr("Some entries this project's elements came from are not what they were; the project "
+               "keeps the values it stored:\n%1")
+                .arg(avvisi.join(QLatin1Char('\n'))),
+            MessageBox::Exclamation);
     return true;
 }
 
@@ -285,16 +301,19 @@ bool FinestraProgetto::Salva(const QString& percorso)
     if (!completa_) {
         const auto esito = LetturaSituazione::Leggi(ScritturaSituazione::InJson(progetto_.situazione));
         const auto& errore = std::get<LetturaSituazione::Errore>(esito);
-        MessageBox::show(this,
-                         tr("The project cannot be saved yet: «%1»: %2\nA project file holds a complete situation.")
-                             .arg(errore.chiave, errore.messaggio),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            this,
+            tr("The project cannot be saved yet: «%1»: %2\nA project file holds a complete situation.")
+                .arg(errore.chiave, errore.messaggio),
+            MessageBox::Exclamation);
         return false;
     }
     QString errore;
     if (!FileProgetto::Salva(percorso, progetto_, &errore)) {
-        MessageBox::show(this, tr("The project could not be saved in %1: %2").arg(QDir::toNativeSeparators(percorso), errore),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            this,
+            tr("The project could not be saved in %1: %2").arg(QDir::toNativeSeparators(percorso), errore),
+            MessageBox::Exclamation);
         return false;
     }
     file_ = percorso;
@@ -312,9 +331,11 @@ bool FinestraProgetto::SalvaComando()
 
 bool FinestraProgetto::SalvaConNome()
 {
-    const QString suggerito = file_.isEmpty() ? tr("project") + QLatin1Char('.') + QLatin1String(FileProgetto::Estensione)
-                                              : QFileInfo(file_).fileName();
-    QString percorso = FileDialog::getSaveFileName(this, tr("Save the project"), suggerito, {Filtro()}, kScopo);
+    const QString suggerito = file_.isEmpty()
+                                  ? tr("project") + QLatin1Char('.') + QLatin1String(FileProgetto::Estensione)
+                                  : QFileInfo(file_).fileName();
+    QString percorso =
+        FileDialog::getSaveFileName(this, tr("Save the project"), suggerito, {Filtro()}, kScopo);
     if (percorso.isEmpty())
         return false;
     if (QFileInfo(percorso).suffix().isEmpty())
@@ -366,8 +387,8 @@ bool FinestraProgetto::ConfermaAbbandono()
 {
     if (!modificato_)
         return true;
-    if (MessageBox::show(this, tr("Save the changes to the project first?"), MessageBox::Question, MessageBox::YesNo,
-                         MessageBox::Yes) == MessageBox::No)
+    if (MessageBox::show(this, tr("Save the changes to the project first?"), MessageBox::Question,
+                         MessageBox::YesNo, MessageBox::Yes) == MessageBox::No)
         return true;
     return SalvaComando();
 }
@@ -389,7 +410,8 @@ namespace {
 RapportoProgetto::Contenuto Contenuto(const EditorSituazione& editor, const Situazione& situazione,
                                       const RisultatoPrevisione& risultato, const QString& file)
 {
-    RapportoProgetto::Contenuto c{file.isEmpty() ? QString() : QFileInfo(file).fileName(), situazione, risultato, {}};
+    RapportoProgetto::Contenuto c{
+        file.isEmpty() ? QString() : QFileInfo(file).fileName(), situazione, risultato, {}};
     for (const CasellaElemento* casella : editor.Caselle())
         if (casella->Contenuto())
             c.elementi.append({casella->Posto(), casella->Didascalia(), Valori(*casella), casella->Fonte()});
@@ -421,16 +443,17 @@ QString FinestraProgetto::EsportaRapporto(const QString& pdf)
         }
     }
     if (!errore.isEmpty())
-        MessageBox::show(this, tr("The report could not be written in %1: %2").arg(QDir::toNativeSeparators(pdf), errore),
-                         MessageBox::Exclamation);
+        MessageBox::show(
+            this, tr("The report could not be written in %1: %2").arg(QDir::toNativeSeparators(pdf), errore),
+            MessageBox::Exclamation);
     return errore;
 }
 
 void FinestraProgetto::ChiediRapporto()
 {
     const QString base = file_.isEmpty() ? tr("project") : QFileInfo(file_).completeBaseName();
-    const QString percorso = FileDialog::getSaveFileName(this, tr("Report as PDF"), base + QStringLiteral(".pdf"),
-                                                         {tr("PDF files (*.pdf)")}, kScopo);
+    const QString percorso = FileDialog::getSaveFileName(
+        this, tr("Report as PDF"), base + QStringLiteral(".pdf"), {tr("PDF files (*.pdf)")}, kScopo);
     if (!percorso.isEmpty())
         EsportaRapporto(percorso);
 }

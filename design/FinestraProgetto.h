@@ -38,7 +38,8 @@ public:
 
     // The entry of a table put into a slot; false (after telling the user why) when it cannot
     // be read or its kind does not fit the slot.
-    bool MettiVoce(CasellaElemento* casella, const TabelleCartellaDati::Tabella& tabella, const QString& nome);
+    bool MettiVoce(CasellaElemento* casella, const TabelleCartellaDati::Tabella& tabella,
+                   const QString& nome);
     void UsaVoceMostrata(CasellaElemento* casella);
 
     void Nuovo();

@@ -71,7 +71,8 @@ void PannelloRisultati::Mostra(const Situazione& situazione, const RisultatoPrev
         const QStringList celle{righe[i].nome, righe[i].valore, righe[i].quota};
         for (int c = 0; c < 3; ++c) {
             auto* cella = new QTableWidgetItem(celle[c]);
-            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
             percorsi_->setItem(i, c, cella);
         }
     }
@@ -89,7 +90,8 @@ void PannelloRisultati::MostraMancante(const QString& chiave, const QString& mes
     DisegnaGrafico(grafico_, Situazione{}, RisultatoPrevisione{});
 }
 
-void PannelloRisultati::DisegnaGrafico(QChart* grafico, const Situazione& situazione, const RisultatoPrevisione& r)
+void PannelloRisultati::DisegnaGrafico(QChart* grafico, const Situazione& situazione,
+                                       const RisultatoPrevisione& r)
 {
     DatiVoce inOpera, laboratorio;
     inOpera.codice = laboratorio.codice = 1; // both hold R

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <array>
 
-
 RiquadroGiunto::RiquadroGiunto(QWidget* parent) : QGroupBox(parent)
 {
     auto* griglia = new QGridLayout(this);
@@ -104,7 +103,9 @@ void RiquadroGiunto::Carica(const Fianco& fianco, const std::map<QString, FonteV
 {
     const QSignalBlocker blocco(this);
     lunghezza_->setText(CasellaElemento::Testo(fianco.lunghezza));
-    tipo_->setCurrentIndex(fianco.giunto.tipo == TipoGiunto::Croce ? 0 : fianco.giunto.tipo == TipoGiunto::T ? 1 : 2);
+    tipo_->setCurrentIndex(fianco.giunto.tipo == TipoGiunto::Croce ? 0
+                           : fianco.giunto.tipo == TipoGiunto::T   ? 1
+                                                                   : 2);
     const bool dato = fianco.giunto.tipo == TipoGiunto::Dato;
     kFf_->setText(dato ? CasellaElemento::Testo(fianco.giunto.kFf) : QString());
     kFd_->setText(dato ? CasellaElemento::Testo(fianco.giunto.kFd) : QString());

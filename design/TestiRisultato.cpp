@@ -10,8 +10,8 @@ QString Intero(const std::optional<int>& valore, const QLocale& locale)
 }
 
 // "52 (-1; -4)", the terms left out when neither is known.
-QString ConTermini(const std::optional<int>& indice, const std::optional<int>& c, const std::optional<int>& ctr,
-                   const QLocale& locale)
+QString ConTermini(const std::optional<int>& indice, const std::optional<int>& c,
+                   const std::optional<int>& ctr, const QLocale& locale)
 {
     return QStringLiteral("%1 (%2; %3)").arg(Intero(indice, locale), Intero(c, locale), Intero(ctr, locale));
 }
@@ -69,7 +69,8 @@ QString TestiRisultato::Classe(const RisultatoPrevisione& r)
                     : tr("UNI 11367 class: below class IV");
 }
 
-QList<TestiRisultato::RigaPercorso> TestiRisultato::Percorsi(const RisultatoPrevisione& r, const QLocale& locale)
+QList<TestiRisultato::RigaPercorso> TestiRisultato::Percorsi(const RisultatoPrevisione& r,
+                                                             const QLocale& locale)
 {
     QList<RigaPercorso> righe;
     for (const Percorso& p : r.percorsi)

@@ -18,9 +18,11 @@ class TestiRisultato
 
 public:
     // "R'w (C; Ctr) = 52 (-1; -4) dB", or "L'n,w = 60 dB"; "D2m,nT,w = 41 dB" for a facade.
-    static QString Principale(Requisiti::Calcolo calcolo, const RisultatoPrevisione& r, const QLocale& locale);
+    static QString Principale(Requisiti::Calcolo calcolo, const RisultatoPrevisione& r,
+                              const QLocale& locale);
     // "DnT,w (C; Ctr) = 54 (-1; -4) dB", "L'nT,w = 58 dB", or for a facade its R'w (C; Ctr).
-    static QString Secondario(Requisiti::Calcolo calcolo, const RisultatoPrevisione& r, const QLocale& locale);
+    static QString Secondario(Requisiti::Calcolo calcolo, const RisultatoPrevisione& r,
+                              const QLocale& locale);
     // "Limit of category A: R'w ≥ 50 dB - met" ("✓"/"✗" and the words, never a colour alone);
     // empty without a category.
     static QString Requisito(const RisultatoPrevisione& r, char categoria, const QLocale& locale);
