@@ -4,8 +4,7 @@
 
 #include <QString>
 
-struct TabellaCorrente
-{
+struct TabellaCorrente {
     int categoria = 0;         // kind code; 0 before any table is chosen
     QString cartellaCategoria; // "\" + folder + "\" for experimental files, "\" otherwise
     QString nomeDatabase;      // file name without ".mdb"
