@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -62,15 +61,15 @@ EditorSituazione::EditorSituazione(QWidget* parent) : QWidget(parent)
     scelte->addRow(tr("Building &category"), categoria_);
     colonna->addLayout(scelte);
 
-    pagine_ = new QStackedWidget(this);
-    pagine_->addWidget(CreaAerea());
-    pagine_->addWidget(CreaCalpestio());
-    pagine_->addWidget(CreaFacciata());
-    colonna->addWidget(pagine_);
+    // Only the chosen kind's page is shown, so that the layout takes its size alone.
+    pagine_ = {CreaAerea(), CreaCalpestio(), CreaFacciata()};
+    for (QWidget* pagina : pagine_)
+        colonna->addWidget(pagina);
     colonna->addStretch();
 
     connect(calcolo_, &QComboBox::currentIndexChanged, this, [this](int indice) {
-        pagine_->setCurrentIndex(indice);
+        for (int i = 0; i < pagine_.size(); ++i)
+            pagine_[i]->setVisible(i == indice);
         modello_->setEnabled(indice != int(Requisiti::Calcolo::Calpestio));
         emit cambiata();
     });
@@ -182,6 +181,8 @@ QWidget* EditorSituazione::CreaFacciata()
     numeroPiccoli_ = new QSpinBox(pagina);
     numeroPiccoli_->setObjectName(QStringLiteral("NumeroPiccoli"));
     numeroPiccoli_->setRange(0, kElementiMassimi);
+    for (QSpinBox* n : {numeroElementi_, numeroPiccoli_})
+        n->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 24);
     modulo->addRow(tr("Facade &elements"), numeroElementi_);
     modulo->addRow(tr("S&mall elements"), numeroPiccoli_);
     colonna->addWidget(geometria);

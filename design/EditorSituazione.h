@@ -16,7 +16,6 @@ class QComboBox;
 class QFormLayout;
 class QLineEdit;
 class QSpinBox;
-class QStackedWidget;
 class QVBoxLayout;
 class RiquadroGiunto;
 
@@ -73,7 +72,7 @@ private:
     QComboBox* calcolo_ = nullptr;
     QComboBox* modello_ = nullptr;
     QComboBox* categoria_ = nullptr;
-    QStackedWidget* pagine_ = nullptr;
+    QList<QWidget*> pagine_; // one per kind; only the chosen one is shown
 
     // Airborne.
     QLineEdit* ss_ = nullptr;

@@ -82,8 +82,8 @@ FinestraProgetto::FinestraProgetto(CollegamentiProgetto collegamenti, QWidget* p
     auto* divisione = new QSplitter(this);
     divisione->addWidget(scorrimento);
     divisione->addWidget(schede_);
-    divisione->setStretchFactor(0, 3);
-    divisione->setStretchFactor(1, 2);
+    divisione->setStretchFactor(0, 1);
+    divisione->setStretchFactor(1, 1);
     setCentralWidget(divisione);
     CreaComandi();
 
@@ -101,7 +101,8 @@ FinestraProgetto::FinestraProgetto(CollegamentiProgetto collegamenti, QWidget* p
                 if (editor_->Separazione())
                     MettiVoce(editor_->Separazione(), t, nome);
             });
-    resize(1280, 820);
+    resize(1400, 860);
+    divisione->setSizes({760, 640});
     Aggiorna();
     AggiornaTitolo();
 }

@@ -5,6 +5,7 @@
 #include "exchange/DatiVoce.h"
 #include "prediction/Previsione.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QHeaderView>
@@ -39,7 +40,8 @@ PannelloRisultati::PannelloRisultati(QWidget* parent) : QWidget(parent)
     percorsi_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     percorsi_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     percorsi_->setToolTip(tr("Every transmission path, the one that carries the most sound first"));
-    colonna->addWidget(percorsi_, 1);
+    percorsi_->setMinimumHeight(5 * fontMetrics().height());
+    colonna->addWidget(percorsi_, 2);
 
     grafico_ = new QChart;
     grafico_->setMargins(QMargins(4, 4, 4, 4));
@@ -47,7 +49,7 @@ PannelloRisultati::PannelloRisultati(QWidget* parent) : QWidget(parent)
     vista_->setObjectName(QStringLiteral("GraficoProgetto"));
     vista_->setRenderHint(QPainter::Antialiasing);
     vista_->setMinimumHeight(260);
-    colonna->addWidget(vista_, 2);
+    colonna->addWidget(vista_, 3);
 }
 
 void PannelloRisultati::Mostra(const Situazione& situazione, const RisultatoPrevisione& r)
@@ -113,6 +115,15 @@ void PannelloRisultati::DisegnaGrafico(QChart* grafico, const Situazione& situaz
     GraficoCurve::Disegna(grafico, curve, true);
     // The laboratory curve has no reference of its own: only R' is rated here.
     grafico->setTitle(curve.isEmpty() ? tr("No band values: the chart needs the detailed model")
-                                      : tr("R' per band (with its shifted reference curve, dashed) and the "
-                                           "separating element's laboratory R"));
+                      : laboratorio.nome.isEmpty()
+                          ? tr("R' per band (blue; dashed: its shifted reference curve)")
+                          : tr("R' per band (blue; dashed: its shifted reference curve) and the separating "
+                               "element's R (red)"));
+    // Every band's label, small enough for a narrow chart.
+    for (QAbstractAxis* asse : grafico->axes(Qt::Horizontal)) {
+        QFont carattere = asse->labelsFont();
+        carattere.setPointSizeF(std::max(6.0, carattere.pointSizeF() * 0.75));
+        asse->setLabelsFont(carattere);
+        asse->setLabelsAngle(-90);
+    }
 }

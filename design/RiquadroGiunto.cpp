@@ -34,8 +34,8 @@ RiquadroGiunto::RiquadroGiunto(QWidget* parent) : QGroupBox(parent)
 
     const auto lato = [&](int riga, CasellaElemento*& elemento, CasellaElemento*& rivestimento,
                           QLineEdit*& area, const QString& dove, const char* nomeArea) {
-        elemento = new CasellaElemento(TipoPosto::Fianco, tr("Flanking element, %1").arg(dove),
-                                       QStringLiteral("Rw"), this);
+        elemento =
+            new CasellaElemento(TipoPosto::Fianco, tr("Flanking %1").arg(dove), QStringLiteral("Rw"), this);
         rivestimento =
             new CasellaElemento(TipoPosto::Rivestimento, tr("  its lining"), QStringLiteral("ΔRw"), this);
         area = Numero(nomeArea, tr("Area of the flanking element, m²"));
@@ -46,8 +46,8 @@ RiquadroGiunto::RiquadroGiunto(QWidget* parent) : QGroupBox(parent)
         for (CasellaElemento* c : {elemento, rivestimento})
             connect(c, &CasellaElemento::cambiata, this, &RiquadroGiunto::cambiata);
     };
-    lato(1, sorgente_, rivestimentoSorgente_, areaSorgente_, tr("source room (F)"), "AreaF");
-    lato(3, ricevente_, rivestimentoRicevente_, areaRicevente_, tr("receiving room (f)"), "Areaf");
+    lato(1, sorgente_, rivestimentoSorgente_, areaSorgente_, tr("F (source room)"), "AreaF");
+    lato(3, ricevente_, rivestimentoRicevente_, areaRicevente_, tr("f (receiving room)"), "Areaf");
     griglia->setColumnStretch(0, 1);
     TipoScelto();
 }
