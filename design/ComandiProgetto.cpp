@@ -3,6 +3,7 @@
 #include "FinestraProgetto.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
@@ -47,6 +48,17 @@ ComandiProgetto::ComandiProgetto(QMainWindow* finestra, QToolBar* barra, QMenu* 
         pulsante->setObjectName(azione->objectName());
     menu->addAction(azione);
     finestra->addAction(azione);
+    finestra->installEventFilter(this);
+}
+
+bool ComandiProgetto::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == finestra_ && evento->type() == QEvent::Close && progetto_ && progetto_->isVisible() &&
+        !progetto_->close()) {
+        evento->ignore();
+        return true;
+    }
+    return QObject::eventFilter(oggetto, evento);
 }
 
 void ComandiProgetto::Apri()

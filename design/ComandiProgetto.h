@@ -24,6 +24,11 @@ public:
     // Nullptr before the first opening.
     FinestraProgetto* Finestra() const;
 
+protected:
+    // The main window closing closes the design window first, which may ask to save its
+    // project; the main window stays open when the user keeps the project.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
 private:
     QMainWindow* finestra_;
     CollegamentiProgetto collegamenti_;

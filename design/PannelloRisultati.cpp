@@ -50,6 +50,7 @@ PannelloRisultati::PannelloRisultati(QWidget* parent) : QWidget(parent)
     vista_->setRenderHint(QPainter::Antialiasing);
     vista_->setMinimumHeight(260);
     colonna->addWidget(vista_, 3);
+    colonna->addStretch(0);
 }
 
 void PannelloRisultati::Mostra(const Situazione& situazione, const RisultatoPrevisione& r)
@@ -79,6 +80,9 @@ void PannelloRisultati::Mostra(const Situazione& situazione, const RisultatoPrev
         }
     }
     DisegnaGrafico(grafico_, situazione, r);
+    // Impact sound has neither paths nor bands: the ratings alone.
+    percorsi_->setVisible(!righe.isEmpty());
+    vista_->setVisible(!grafico_->series().isEmpty());
 }
 
 void PannelloRisultati::MostraMancante(const QString& chiave, const QString& messaggio)
@@ -90,6 +94,8 @@ void PannelloRisultati::MostraMancante(const QString& chiave, const QString& mes
     classe_->clear();
     percorsi_->setRowCount(0);
     DisegnaGrafico(grafico_, Situazione{}, RisultatoPrevisione{});
+    percorsi_->hide();
+    vista_->hide();
 }
 
 void PannelloRisultati::DisegnaGrafico(QChart* grafico, const Situazione& situazione,

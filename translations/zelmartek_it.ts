@@ -419,7 +419,7 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
     <message>
         <source>Bare floor (Ln,w measured, or from m&apos;)</source>
-        <translation>Solaio nudo (Ln,w misurato, o da m&apos;)</translation>
+        <translation>Solaio nudo (Ln,w, o solo m&apos;)</translation>
     </message>
     <message>
         <source>Floor covering or floating floor</source>

@@ -4,6 +4,8 @@
 #include "TestForm1Ambiente.h"
 #include "TestoPdf.h"
 
+#include "app/DialogoStampa.h"
+
 #include "design/CasellaElemento.h"
 #include "design/ComandiProgetto.h"
 #include "design/EditorSituazione.h"
@@ -99,6 +101,7 @@ class TestProgetto : public QObject
     }
 
 private slots:
+    void initTestCase() { DialogoStampa::setAutomatic(true); }
     void init()
     {
         a_ = new Ambiente("demo");
@@ -157,6 +160,10 @@ private slots:
         QVERIFY(testo.contains("R'w ≥ 50 dB"));
         QVERIFY(testo.contains(kMuro) && testo.contains(kTramezzo));
         QVERIFY(TestoPdf::Pagine(pdf) >= 1 && TestoPdf::Pagine(pdf) <= 2);
+        // Printed through the print dialog, the same text.
+        DialogoStampa::setNextOutput(pdf + ".stampa.pdf");
+        f_->findChild<QAction*>("StampaRapporto")->trigger();
+        QVERIFY(TestoPdf::Testo(pdf + ".stampa.pdf").simplified().contains(kTramezzo));
     }
 
     void candidati()
