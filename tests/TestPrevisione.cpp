@@ -271,6 +271,7 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--tutti"} << "" << 2 << "--tutti";
         QTest::newRow("candidates without a file") << QStringList{"--candidati", "."} << "" << 2 << "--candidati";
         QTest::newRow("candidates, no data folder") << QStringList{"--candidati", ".", "-"} << "" << 2 << "Databases/Database";
+        QTest::newRow("candidates for a facade") << QStringList{"--candidati", TestSupport::CartellaFixtures() + "/standard", "-"} << R"({"calcolo": "facciata", "S": 10, "V": 30, "elementi": [{"area": 10, "Rw": 40}]})" << 2 << "«calcolo»";
         QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "zelmar-prevedi FILE.json";
         // clang-format on
     }

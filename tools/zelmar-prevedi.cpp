@@ -46,7 +46,8 @@ private:
     static QString Aiuto();
     static int Errore(const QString& messaggio);
     static int ErroreIngresso(const QString& nome, const LetturaSituazione::Errore& errore);
-    static int Stampa(QFile& file, const QString& nome);
+    static std::variant<Situazione, int> Ingresso(const QString& nome);
+    static int Stampa(const QString& nome);
     static int Candidati(const QString& cartellaDati, const QString& nome);
     static QString Riga(const TabelleCartellaDati::Tabella& tabella, const Candidato& c);
 };
@@ -115,6 +116,12 @@ int Prevedi::Esegui(const QStringList& argomenti)
         return Errore(tr("unknown option «%1»").arg(nome));
     if (argomenti.size() > 1)
         return Errore(tr("one input file only: «%1» is one too many").arg(argomenti[1]));
+    return Stampa(nome);
+}
+
+// The situation of the input file (standard input for "-"), or the exit status, its fault told.
+std::variant<Situazione, int> Prevedi::Ingresso(const QString& nome)
+{
     QFile file(nome);
     if (nome == QLatin1String("-") ? !file.open(stdin, QIODevice::ReadOnly) : !QFileInfo(nome).isFile())
         return Errore(tr("the input file «%1» does not exist").arg(nome));
@@ -122,17 +129,20 @@ int Prevedi::Esegui(const QStringList& argomenti)
         Scrivi(stderr, tr("zelmar-prevedi: %1 could not be read: %2\n").arg(nome, file.errorString()));
         return Fallito;
     }
-    return Stampa(file, nome);
-}
-
-// The prediction of the situation the open file holds.
-int Prevedi::Stampa(QFile& file, const QString& nome)
-{
     // A design project is its input with the sources of its elements: read alike, sources checked.
-    const FileProgetto::Esito esito = FileProgetto::Leggi(file.readAll());
+    FileProgetto::Esito esito = FileProgetto::Leggi(file.readAll());
     if (const auto* errore = std::get_if<LetturaSituazione::Errore>(&esito))
         return ErroreIngresso(nome, *errore);
-    const Situazione& situazione = std::get<Progetto>(esito).situazione;
+    return std::move(std::get<Progetto>(esito).situazione);
+}
+
+// The prediction of the input's situation.
+int Prevedi::Stampa(const QString& nome)
+{
+    const std::variant<Situazione, int> ingresso = Ingresso(nome);
+    if (const int* stato = std::get_if<int>(&ingresso))
+        return *stato;
+    const Situazione& situazione = std::get<Situazione>(ingresso);
     const std::string json = RisultatoJson::Testo(situazione, Previsione::Calcola(situazione));
     std::printf("%s\n", json.c_str());
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
@@ -163,10 +173,10 @@ int Prevedi::Candidati(const QString& cartellaDati, const QString& nome)
 {
     if (!QFileInfo(cartellaDati + QStringLiteral("/Databases/Database")).isDir())
         return Errore(tr("«%1» is not a data folder: it has no Databases/Database folder").arg(cartellaDati));
-    const FileProgetto::Esito esito = FileProgetto::Apri(nome);
-    if (const auto* errore = std::get_if<LetturaSituazione::Errore>(&esito))
-        return ErroreIngresso(nome, *errore);
-    const Situazione& situazione = std::get<Progetto>(esito).situazione;
+    const std::variant<Situazione, int> ingresso = Ingresso(nome);
+    if (const int* stato = std::get_if<int>(&ingresso))
+        return *stato;
+    const Situazione& situazione = std::get<Situazione>(ingresso);
     if (!RicercaCandidati::Possibile(situazione))
         return ErroreIngresso(
             nome, {QStringLiteral("calcolo"), tr("--candidati needs \"aereo\" or \"calpestio\"")});
