@@ -11,6 +11,13 @@ target_include_directories(zelmar_bench_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMA
 set_target_properties(zelmar_bench_support PROPERTIES AUTOMOC OFF)
 zelmar_warnings(zelmar_bench_support)
 
+# What the benchmarks that drive the main window share.
+add_library(zelmar_bench_finestra STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/FinestraMisurata.cpp ${CMAKE_CURRENT_SOURCE_DIR}/FinestraMisurata.h)
+target_link_libraries(zelmar_bench_finestra PUBLIC zelmar_bench_support zelmar_browser)
+set_target_properties(zelmar_bench_finestra PROPERTIES AUTOMOC OFF)
+zelmar_warnings(zelmar_bench_finestra)
+
 function(zelmar_bench nome)
   add_executable(${nome} ${CMAKE_CURRENT_SOURCE_DIR}/${nome}.cpp)
   target_link_libraries(${nome} PRIVATE zelmar_bench_support ${ARGN})
@@ -18,10 +25,10 @@ function(zelmar_bench nome)
   zelmar_warnings(${nome})
 endfunction()
 
-zelmar_bench(zelmar-bench-elenco zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model SQLite::SQLite3 Qt6::Widgets)
+zelmar_bench(zelmar-bench-elenco zelmar_bench_finestra zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model SQLite::SQLite3 Qt6::Widgets)
 zelmar_bench(zelmar-bench-avvio)
 # The window's actions as the user sees them, each with its target and floor.
-zelmar_bench(zelmar-bench-azioni zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model Qt6::Widgets)
+zelmar_bench(zelmar-bench-azioni zelmar_bench_finestra zelmar_browser zelmar_editor zelmar_ui zelmar_app zelmar_model Qt6::Widgets)
 zelmar_bench(zelmar-bench-salvataggio zelmar_model)
 zelmar_bench(zelmar-bench-jet zelmar_model)
 zelmar_bench(zelmar-bench-valutazione zelmar_rating)

@@ -1,2 +1,2 @@
 # The search through every database of a large data folder.
-zelmar_bench(zelmar-bench-ricerca zelmar_browser zelmar_search Qt6::Widgets)
+zelmar_bench(zelmar-bench-ricerca zelmar_searchwindow)

@@ -16,18 +16,17 @@
 // The entries it adds are removed again; the table ends as it began.
 
 #include "CartellaProgrammaBench.h"
+#include "FinestraMisurata.h"
 #include "Misure.h"
 #include "NuovaParete.h"
 #include "PavimentoElenco.h"
 #include "PerOgniCartella.h"
 #include "app/MessageBox.h"
-#include "browser/AlberoCategorie.h"
 #include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/DettaglioMateriale.h"
-#include "model/Module1.h"
 #include "model/SalvataggioMateriale.h"
 #include "storage/DBEngine.h"
 
@@ -35,14 +34,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-constexpr const char* TabellaMisurata = "Rw_laboratorio";
 
 void Stampa(const QString& testo)
 {
@@ -64,15 +60,6 @@ void StampaMisura(const QString& cosa, const Misure& m, double obiettivo, const 
                .arg(obiettivo)
                .arg(unita.isEmpty() ? QStringLiteral(" ms") : unita,
                     m.Mediana() <= obiettivo ? QStringLiteral("met") : QStringLiteral("NOT met")));
-}
-
-QTreeWidgetItem* NodoPersonale(QTreeWidget* albero, const QString& didascalia)
-{
-    QTreeWidgetItem* radice = AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"));
-    for (int i = 0; radice && i < radice->childCount(); ++i)
-        if (radice->child(i)->text(0) == didascalia)
-            return radice->child(i);
-    return nullptr;
 }
 
 // Same sequence on every run: splitmix64.
@@ -165,33 +152,9 @@ public:
     ElencoNomi* elenco_;
 };
 
-bool MisuraCartella(const QString& cartellaDati)
+// The list fill against its floor, then the display of entries picked at random.
+void MisuraElenco(Form1& finestra, ElencoNomi* elenco, const QString& file, const QString& tabella, int volte)
 {
-    const CartellaProgrammaBench programma(cartellaDati);
-    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
-    const QString tabella = QString::fromLatin1(TabellaMisurata);
-
-    Form1 finestra;
-    finestra.Carica();
-    finestra.show();
-    QTreeWidgetItem* nodo =
-        NodoPersonale(finestra.findChild<QTreeWidget*>(QStringLiteral("TreeView1")), QStringLiteral("Rw"));
-    auto* elenco = finestra.findChild<ElencoNomi*>(QStringLiteral("List1"));
-    if (!nodo || !elenco) {
-        Stampa(QStringLiteral("%1: no \"Rw\" custom table in the tree").arg(cartellaDati));
-        return false;
-    }
-    finestra.TreeView1_NodeClick(nodo);
-    FinoAQuiete();
-    if (Module1::NomeTabella != tabella || !MessageBox::shown().isEmpty()) {
-        Stampa(QStringLiteral("%1: the table did not open: %2").arg(cartellaDati, MessageBox::lastText()));
-        return false;
-    }
-    const int voci = elenco->count();
-    const bool grande = voci >= 500000;
-    const int volte = grande ? 9 : 15;
-    Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(voci).arg(cartellaDati, tabella));
-
     const std::vector<Misure> riempimento =
         Misure::Alterna(volte, {[&] { PavimentoElenco::LeggiECopiaNomi(file, tabella); },
                                 [&] {
@@ -203,6 +166,7 @@ bool MisuraCartella(const QString& cartellaDati)
     Stampa(QStringLiteral("list fill / floor                  %1x (medians), target 1.3x")
                .arg(riempimento[1].Mediana() / riempimento[0].Mediana(), 0, 'f', 2));
 
+    const int voci = elenco->count();
     quint64 stato = 20261208;
     Misure dettaglio;
     Misure lettura;
@@ -218,16 +182,14 @@ bool MisuraCartella(const QString& cartellaDati)
     }
     StampaPavimento(QStringLiteral("floor: the entry's seek and reads"), lettura);
     StampaMisura(QStringLiteral("entry display, click to idle"), dettaglio, 3);
+}
 
+// Entries added, modified and deleted through the window, then by the storage alone.
+bool MisuraModifiche(Form1& finestra, const QString& file, const QString& tabella, int volte, bool grande)
+{
     Banco banco(finestra, file, tabella);
-    const double obiettivo = grande ? 60 : 25;
     int n = 0;
-    Misure salvataggioNuovo;
-    Misure salvataggioModifica;
-    Misure cancellazione;
-    Misure controllo;
-    Misure soloSalvataggio;
-    Misure soloCancellazione;
+    Misure salvataggioNuovo, salvataggioModifica, cancellazione, controllo;
     for (int i = 0; i < volte; ++i) {
         const QString nome = Banco::Nome(n++);
         const Cronometro cronometro;
@@ -241,6 +203,7 @@ bool MisuraCartella(const QString& cartellaDati)
         salvataggioModifica.Aggiungi(banco.Salva(QStringLiteral("1"), nome + QStringLiteral(" bis")));
         cancellazione.Aggiungi(banco.Cancella(nome + QStringLiteral(" bis")));
     }
+    Misure soloSalvataggio, soloCancellazione;
     for (int i = 0; i < volte; ++i) {
         const QString nome = Banco::Nome(n++);
         const Cronometro salva;
@@ -250,12 +213,34 @@ bool MisuraCartella(const QString& cartellaDati)
         CancellazioneMateriale::Cancella(file, tabella, nome);
         soloCancellazione.Aggiungi(cancella.Millisecondi());
     }
+    const double obiettivo = grande ? 60 : 25;
     StampaPavimento(QStringLiteral("floor: a new entry saved, storage only"), soloSalvataggio);
     StampaPavimento(QStringLiteral("floor: an entry deleted, storage only"), soloCancellazione);
     StampaMisura(QStringLiteral("new entry's name check"), controllo, 5);
     StampaMisura(QStringLiteral("deletion, click to idle"), cancellazione, obiettivo);
     StampaMisura(QStringLiteral("modified entry saved, Ok to idle"), salvataggioModifica, obiettivo);
     StampaMisura(QStringLiteral("new entry saved, Ok to idle"), salvataggioNuovo, grande ? 80 : 25);
+    return true;
+}
+
+bool MisuraCartella(const QString& cartellaDati)
+{
+    const CartellaProgrammaBench programma(cartellaDati);
+    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
+    const QString tabella = QString::fromLatin1(TabellaMisurata);
+
+    Form1 finestra;
+    ElencoNomi* elenco = ApriTabellaMisurata(finestra, cartellaDati);
+    if (!elenco)
+        return false;
+    FinoAQuiete();
+    const int voci = elenco->count();
+    const bool grande = voci >= 500000;
+    const int volte = grande ? 9 : 15;
+    Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(voci).arg(cartellaDati, tabella));
+    MisuraElenco(finestra, elenco, file, tabella, volte);
+    if (!MisuraModifiche(finestra, file, tabella, volte, grande))
+        return false;
 
     finestra.CaricaListaMateriali();
     if (elenco->count() != voci) {

@@ -12,30 +12,26 @@
 //  - the process's peak resident memory after all of it.
 
 #include "CartellaProgrammaBench.h"
+#include "FinestraMisurata.h"
 #include "Misure.h"
 #include "NuovaParete.h"
 #include "PerOgniCartella.h"
 #include "app/MessageBox.h"
-#include "browser/AlberoCategorie.h"
 #include "browser/Form1.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/ListaMateriali.h"
-#include "model/Module1.h"
 #include "model/SalvataggioMateriale.h"
 
 #include "browser/ElencoNomi.h"
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
-#include <QTreeWidget>
 
 #include <sqlite3.h>
 
 #include <cstdio>
 
 namespace {
-
-constexpr const char* TabellaMisurata = "Rw_laboratorio";
 
 void Stampa(const QString& testo)
 {
@@ -65,15 +61,6 @@ int LeggiDueColonne(const QString& file, const QString& tabella)
     return byte > 0 ? righe : 0;
 }
 
-QTreeWidgetItem* NodoPersonale(QTreeWidget* albero, const QString& didascalia)
-{
-    QTreeWidgetItem* radice = AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"));
-    for (int i = 0; radice && i < radice->childCount(); ++i)
-        if (radice->child(i)->text(0) == didascalia)
-            return radice->child(i);
-    return nullptr;
-}
-
 // Same sequence on every run: splitmix64.
 quint64 Prossimo(quint64& stato)
 {
@@ -88,32 +75,12 @@ QString NomeBanco(int i)
     return QStringLiteral("Parete del banco di prova %1").arg(i);
 }
 
-bool MisuraCartella(const QString& cartellaDati)
+// The list fill against its floors, then the display of entries picked at random.
+void MisuraElenco(Form1& finestra, ElencoNomi* elenco, QWidget* grafico, const QString& file,
+                  const QString& tabella)
 {
-    const CartellaProgrammaBench programma(cartellaDati);
-    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
-    const QString tabella = QString::fromLatin1(TabellaMisurata);
-
-    Form1 finestra;
-    finestra.Carica();
-    finestra.show();
-    QTreeWidgetItem* nodo =
-        NodoPersonale(finestra.findChild<QTreeWidget*>(QStringLiteral("TreeView1")), QStringLiteral("Rw"));
-    auto* elenco = finestra.findChild<ElencoNomi*>(QStringLiteral("List1"));
-    auto* grafico = finestra.findChild<QWidget*>(QStringLiteral("Picture1"));
-    if (!nodo || !elenco || !grafico) {
-        Stampa(QStringLiteral("%1: no \"Rw\" custom table in the tree").arg(cartellaDati));
-        return false;
-    }
-    finestra.TreeView1_NodeClick(nodo);
-    if (Module1::NomeTabella != tabella || !MessageBox::shown().isEmpty()) {
-        Stampa(QStringLiteral("%1: the table did not open: %2").arg(cartellaDati, MessageBox::lastText()));
-        return false;
-    }
     const int voci = elenco->count();
     const int volte = voci >= 100000 ? 15 : voci >= 10000 ? 40 : 100;
-    Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(voci).arg(cartellaDati, tabella));
-
     int righeLette = 0;
     const std::vector<Misure> misure =
         Misure::Alterna(volte, {[&] { righeLette = LeggiDueColonne(file, tabella); },
@@ -142,9 +109,14 @@ bool MisuraCartella(const QString& cartellaDati)
         dettaglio.Aggiungi(cronometro.Millisecondi());
     }
     Stampa(QStringLiteral("entry display              %1").arg(dettaglio.Riga()));
+}
 
-    // A save as the user sees it: the save, the list filled again and its first entry
-    // shown. Then the entries saved are deleted again (the deletion alone, its sync included).
+// A save as the user sees it: the save, the list filled again and its first entry shown.
+// Then the entries saved are deleted again (the deletion alone, its sync included).
+bool MisuraSalvataggi(Form1& finestra, ElencoNomi* elenco, QWidget* grafico, const QString& file,
+                      const QString& tabella)
+{
+    const int voci = elenco->count();
     constexpr int Salvataggi = 20;
     int salvati = 0;
     const Misure salvataggio = Misure::Ripeti(
@@ -164,7 +136,23 @@ bool MisuraCartella(const QString& cartellaDati)
         Stampa(QStringLiteral("the saves were not listed: %1 entries").arg(elenco->count()));
         return false;
     }
-    if (!NessunMessaggio())
+    return true;
+}
+
+bool MisuraCartella(const QString& cartellaDati)
+{
+    const CartellaProgrammaBench programma(cartellaDati);
+    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
+    const QString tabella = QString::fromLatin1(TabellaMisurata);
+
+    Form1 finestra;
+    ElencoNomi* elenco = ApriTabellaMisurata(finestra, cartellaDati);
+    auto* grafico = finestra.findChild<QWidget*>(QStringLiteral("Picture1"));
+    if (!elenco || !grafico)
+        return false;
+    Stampa(QStringLiteral("== %1 entries (%2, table %3)").arg(elenco->count()).arg(cartellaDati, tabella));
+    MisuraElenco(finestra, elenco, grafico, file, tabella);
+    if (!MisuraSalvataggi(finestra, elenco, grafico, file, tabella) || !NessunMessaggio())
         return false;
     Stampa(QStringLiteral("peak memory so far         %1 MB").arg(PiccoMemoriaMB(), 0, 'f', 1));
     return true;

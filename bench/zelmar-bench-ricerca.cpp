@@ -9,8 +9,8 @@
 //
 //   zelmar-bench-ricerca DATA_FOLDER [RUNS]
 #include "Misure.h"
-#include "browser/ModelloRisultati.h"
 #include "search/RicercaTabelle.h"
+#include "searchwindow/ModelloRisultati.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 

@@ -55,15 +55,15 @@ void AlberoCategorie::Costruisci(QTreeWidget* albero, const QString& cartellaDat
                                  const std::function<void(QTreeWidgetItem*)>& primoFiglio)
 {
     QTreeWidgetItem* personale = AggiungiRadice(albero, QStringLiteral("personalizzato"), M(19));
-    QTreeWidgetItem* primo = AggiungiFiglio(personale, M(20));
-    if (primoFiglio)
-        primoFiglio(primo);
-    for (int messaggio = 21; messaggio <= 27; ++messaggio)
-        AggiungiFiglio(personale, M(messaggio));
+    for (const TipoMateriale* tipo : Categorie::Figli(false)) {
+        QTreeWidgetItem* figlio = AggiungiFiglio(personale, M(tipo->messaggioFiglio));
+        if (primoFiglio && personale->childCount() == 1)
+            primoFiglio(figlio);
+    }
 
     QTreeWidgetItem* teorico = AggiungiRadice(albero, QStringLiteral("teorico"), M(28));
-    for (int messaggio = 20; messaggio <= 22; ++messaggio)
-        AggiungiFiglio(teorico, M(messaggio));
+    for (const TipoMateriale* tipo : Categorie::Figli(true))
+        AggiungiFiglio(teorico, M(tipo->messaggioFiglio));
 
     for (const Categoria& c : Categorie::Tutte()) {
         QTreeWidgetItem* radice = AggiungiRadice(albero, QString::fromUtf8(c.simbolo), M(c.messaggioRadice));

@@ -1,5 +1,6 @@
-// Builds the category tree: the custom and theoretical roots with their fixed children,
-// then one bold root per category with one child per database file of its folder.
+// Builds the category tree from the table of kinds: the custom root with a child per
+// category, the theoretical root with a child per theoretical kind, then one bold root per
+// category with one child per database file of its folder.
 #pragma once
 
 #include <QString>

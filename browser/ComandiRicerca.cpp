@@ -1,28 +1,28 @@
 #include "ComandiRicerca.h"
 
 #include "ComandiVoce.h"
-#include "FinestraRicerca.h"
-#include "Form1.h"
-#include "SceltaTabella.h"
+#include "FinestraPrincipale.h"
 #include "app/MessageBox.h"
 #include "editor/Form3.h"
 #include "exchange/LetturaVoce.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
-#include "model/Module1.h"
+#include "searchwindow/FinestraRicerca.h"
 #include "storage/DbException.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QTreeWidget>
 
-ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
+ComandiRicerca::ComandiRicerca(FinestraPrincipale& finestra, ComandiVoce& voci)
+    : QObject(finestra.Finestra()), finestra_(finestra), voci_(voci)
 {
-    const ControlliForm1& c = form->Controlli();
+    QMainWindow* form = finestra.Finestra();
+    const ControlliForm1& c = finestra.Controlli();
     c.Toolbar1->addSeparator();
     c.MenuElementi->addSeparator();
     // Also in a menu of the menu bar, where the user sees them.
@@ -42,7 +42,7 @@ ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), "CopiaPersonale", &ComandiRicerca::CopiaMostrata},
     };
     for (const auto& comando : comandi) {
-        auto* azione = new QAction(comando.icona, comando.testo, form_);
+        auto* azione = new QAction(comando.icona, comando.testo, form);
         azione->setObjectName(QString::fromLatin1(comando.nome));
         azione->setShortcut(comando.scorciatoia);
         azione->setToolTip(QStringLiteral("%1 (%2)").arg(
@@ -51,7 +51,7 @@ ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
         c.Toolbar1->addAction(azione);
         c.MenuElementi->addAction(azione);
         menu->addAction(azione);
-        form_->addAction(azione);
+        form->addAction(azione);
         if (QWidget* pulsante = c.Toolbar1->widgetForAction(azione))
             pulsante->setObjectName(azione->objectName());
     }
@@ -60,7 +60,7 @@ ComandiRicerca::ComandiRicerca(Form1* form) : QObject(form), form_(form)
 void ComandiRicerca::ApriRicerca()
 {
     if (!ricerca_) {
-        ricerca_ = new FinestraRicerca(form_);
+        ricerca_ = new FinestraRicerca(finestra_.Finestra());
         connect(ricerca_, &FinestraRicerca::mostra, this, &ComandiRicerca::Mostra);
         connect(ricerca_, &FinestraRicerca::confronta, this, &ComandiRicerca::Confronta);
         connect(ricerca_, &FinestraRicerca::copia, this, &ComandiRicerca::CopiaTrovata);
@@ -79,7 +79,7 @@ void ComandiRicerca::Mostra(const TabelleCartellaDati::Tabella& tabella, const Q
     voce.tabella = tabella.tabella;
     voce.codice = tabella.codice;
     voce.nome = nome;
-    form_->ComandiUscita()->MostraVoce(voce);
+    voci_.MostraVoce(voce);
 }
 
 void ComandiRicerca::Confronta(const QList<QPair<TabelleCartellaDati::Tabella, QString>>& voci)
@@ -98,7 +98,7 @@ void ComandiRicerca::Confronta(const QList<QPair<TabelleCartellaDati::Tabella, Q
         }
     }
     if (!lette.isEmpty())
-        form_->ComandiUscita()->Confronta(lette);
+        voci_.Confronta(lette);
 }
 
 void ComandiRicerca::CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, const QString& nome)
@@ -125,14 +125,15 @@ void ComandiRicerca::CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, c
 
 void ComandiRicerca::CopiaMostrata()
 {
-    if (form_->Inerte() || !form_->RecordMostrato() || !Categorie::PerCodice(Module1::CategoriaCorrente)) {
-        MessageBox::show(form_, tr("No entry is shown: choose one in the list first."),
+    const TipoMateriale* tipo = finestra_.Corrente().tipo();
+    if (finestra_.Inerte() || !finestra_.RecordMostrato() || !tipo) {
+        MessageBox::show(finestra_.Finestra(), tr("No entry is shown: choose one in the list first."),
                          MessageBox::Information);
         return;
     }
     // A copy: choosing the custom table shows another entry.
-    const RecordMateriale record = *form_->RecordMostrato();
-    Copia(record, Module1::CategoriaCorrente);
+    const RecordMateriale record = *finestra_.RecordMostrato();
+    Copia(record, tipo->codice);
 }
 
 void ComandiRicerca::Copia(const RecordMateriale& record, int codice)
@@ -141,25 +142,18 @@ void ComandiRicerca::Copia(const RecordMateriale& record, int codice)
     const Categoria* categoria = Categorie::CategoriaDi(codice);
     if (!origine || !categoria)
         return;
-    QTreeWidget* albero = form_->Controlli().TreeView1;
-    for (int r = 0; r < albero->topLevelItemCount(); ++r) {
-        QTreeWidgetItem* radice = albero->topLevelItem(r);
-        for (int f = 0; f < radice->childCount(); ++f) {
-            QTreeWidgetItem* nodo = radice->child(f);
-            const SceltaTabella::Esito esito = SceltaTabella::Scegli(radice->text(0), nodo->text(0));
-            if (esito.codice != categoria->codice ||
-                esito.nomeDatabase != QLatin1String("Database_sperimentale"))
-                continue;
-            albero->setCurrentItem(nodo);
-            form_->TreeView1_NodeClick(nodo);
-            form_->raise();
-            form_->activateWindow();
-            form_->ApriEditor(QStringLiteral("0"),
-                              [&](Form3& editor) { editor.CompilaDa(record, *origine); });
-            return;
-        }
+    const bool scelta = finestra_.ScegliTabella([&](const TabellaCorrente& tabella) {
+        return tabella.categoria == categoria->codice &&
+               tabella.nomeDatabase == QLatin1String("Database_sperimentale");
+    });
+    QMainWindow* form = finestra_.Finestra();
+    if (!scelta) {
+        MessageBox::show(
+            form, tr("The category tree has no custom table for %1.").arg(TipiVoce::Nome(categoria->codice)),
+            MessageBox::Exclamation);
+        return;
     }
-    MessageBox::show(
-        form_, tr("The category tree has no custom table for %1.").arg(TipiVoce::Nome(categoria->codice)),
-        MessageBox::Exclamation);
+    form->raise();
+    form->activateWindow();
+    finestra_.ApriEditor(QStringLiteral("0"), [&](Form3& editor) { editor.CompilaDa(record, *origine); });
 }

@@ -4,21 +4,22 @@
 // filled with the entry's values, for the shown entry or for one the search found.
 #pragma once
 
-#include "FinestraRicerca.h"
 #include "model/TabelleCartellaDati.h"
+#include "searchwindow/FinestraRicerca.h"
 
 #include <QObject>
 #include <QPointer>
 
-class Form1;
-class QAction;
+class ComandiVoce;
+class FinestraPrincipale;
 class RecordMateriale;
 
 class ComandiRicerca : public QObject
 {
     Q_OBJECT
 public:
-    explicit ComandiRicerca(Form1* form);
+    // voci shows and compares the entries the search finds.
+    ComandiRicerca(FinestraPrincipale& finestra, ComandiVoce& voci);
 
     // Opens the search window, or brings it forward.
     void ApriRicerca();
@@ -33,6 +34,7 @@ private:
     void Confronta(const QList<QPair<TabelleCartellaDati::Tabella, QString>>& voci);
     void CopiaTrovata(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
 
-    Form1* form_;
+    FinestraPrincipale& finestra_;
+    ComandiVoce& voci_;
     QPointer<FinestraRicerca> ricerca_;
 };

@@ -1,10 +1,8 @@
 #include "ComandiVoce.h"
 
-#include "AlberoCategorie.h"
 #include "ElencoNomi.h"
-#include "Form1.h"
+#include "FinestraPrincipale.h"
 #include "SceltaImmagine.h"
-#include "SceltaTabella.h"
 #include "app/DialogoStampa.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
@@ -13,7 +11,6 @@
 #include "exchange/AppuntiBande.h"
 #include "exchange/LetturaVoce.h"
 #include "model/Categorie.h"
-#include "model/Module1.h"
 #include "sheet/DialogoCartaIntestata.h"
 #include "sheet/SchedaTecnica.h"
 #include "ui/ModuleToolbarColor.h"
@@ -22,10 +19,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPrinter>
 #include <QToolBar>
-#include <QTreeWidget>
 
 using ZelmarCommonModule::GetCartellaDati;
 
@@ -48,9 +45,10 @@ bool StessoFile(const QString& a, const QString& b)
 
 } // namespace
 
-ComandiVoce::ComandiVoce(Form1* form) : QObject(form), form_(form)
+ComandiVoce::ComandiVoce(FinestraPrincipale& finestra)
+    : QObject(finestra.Finestra()), finestra_(finestra), form_(finestra.Finestra())
 {
-    const ControlliForm1& c = form->Controlli();
+    const ControlliForm1& c = finestra.Controlli();
     c.Toolbar1->addSeparator();
     c.MenuElementi->addSeparator();
     const QList<QAction*> comandi = {
@@ -79,7 +77,7 @@ ComandiVoce::ComandiVoce(Form1* form) : QObject(form), form_(form)
 QAction* ComandiVoce::Comando(const QIcon& icona, const QString& testo, const QKeySequence& scorciatoia,
                               void (ComandiVoce::*azione)())
 {
-    const ControlliForm1& c = form_->Controlli();
+    const ControlliForm1& c = finestra_.Controlli();
     auto* comando = new QAction(icona, testo, form_);
     comando->setShortcut(scorciatoia);
     comando->setToolTip(QStringLiteral("%1 (%2)").arg(testo, scorciatoia.toString(QKeySequence::NativeText)));
@@ -97,14 +95,16 @@ FinestraConfronto* ComandiVoce::Confronto() const
 
 std::optional<DatiVoce> ComandiVoce::VoceMostrata()
 {
-    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
-    if (form_->Inerte() || form_->Controlli().List1->currentRow() < 0 || !form_->RecordMostrato() || !tipo) {
+    const TabellaCorrente& corrente = finestra_.Corrente();
+    const TipoMateriale* tipo = corrente.tipo();
+    if (finestra_.Inerte() || finestra_.Controlli().List1->currentRow() < 0 || !finestra_.RecordMostrato() ||
+        !tipo) {
         MessageBox::show(form_, tr("No entry is shown: choose one in the list first."),
                          MessageBox::Information);
         return std::nullopt;
     }
-    return LetturaVoce::Da(*form_->RecordMostrato(), *tipo,
-                           Module1::PercorsoDatabaseCorrente(GetCartellaDati()), Module1::NomeTabella);
+    return LetturaVoce::Da(*finestra_.RecordMostrato(), *tipo, corrente.percorso(GetCartellaDati()),
+                           corrente.nomeTabella);
 }
 
 void ComandiVoce::AggiungiAlConfronto()
@@ -166,31 +166,19 @@ void ComandiVoce::CopiaBande()
 
 bool ComandiVoce::MostraVoce(const DatiVoce& voce)
 {
-    const ControlliForm1& c = form_->Controlli();
-    QTreeWidget* albero = c.TreeView1;
-    for (int r = 0; r < albero->topLevelItemCount(); ++r) {
-        QTreeWidgetItem* radice = albero->topLevelItem(r);
-        for (int f = 0; f < radice->childCount(); ++f) {
-            QTreeWidgetItem* nodo = radice->child(f);
-            const SceltaTabella::Esito esito = SceltaTabella::Scegli(radice->text(0), nodo->text(0));
-            if (!esito.cartellaCategoria || !esito.nomeTabella || *esito.nomeTabella != voce.tabella)
-                continue;
-            const QString file = GetCartellaDati() + QStringLiteral("/Databases/Database") +
-                                 *esito.cartellaCategoria + esito.nomeDatabase + QStringLiteral(".mdb");
-            if (!StessoFile(file, voce.file))
-                continue;
-            albero->setCurrentItem(nodo);
-            form_->TreeView1_NodeClick(nodo);
-            for (int riga = 0; riga < c.List1->count(); ++riga)
-                if (c.List1->testo(riga) == voce.nome) {
-                    c.List1->setCurrentRow(riga);
-                    c.List1->mostraRiga(riga);
-                    form_->raise();
-                    form_->activateWindow();
-                    return true;
-                }
+    const ControlliForm1& c = finestra_.Controlli();
+    const bool scelta = finestra_.ScegliTabella([&](const TabellaCorrente& tabella) {
+        return tabella.nomeTabella == voce.tabella &&
+               StessoFile(tabella.percorso(GetCartellaDati()), voce.file);
+    });
+    for (int riga = 0; scelta && riga < c.List1->count(); ++riga)
+        if (c.List1->testo(riga) == voce.nome) {
+            c.List1->setCurrentRow(riga);
+            c.List1->mostraRiga(riga);
+            form_->raise();
+            form_->activateWindow();
+            return true;
         }
-    }
     MessageBox::show(
         confronto_ ? static_cast<QWidget*>(confronto_) : form_,
         tr("\u00ab%1\u00bb is no longer in %2 (table %3).").arg(voce.nome, voce.file, voce.tabella),

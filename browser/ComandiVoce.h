@@ -11,15 +11,16 @@
 #include <optional>
 
 class FinestraConfronto;
-class Form1;
+class FinestraPrincipale;
 class QAction;
+class QMainWindow;
 
 class ComandiVoce : public QObject
 {
     Q_OBJECT
 public:
     // Puts the commands on the window's toolbar and menu, with their shortcuts.
-    explicit ComandiVoce(Form1* form);
+    explicit ComandiVoce(FinestraPrincipale& finestra);
 
     // Adds the shown entry to the comparison.
     void AggiungiAlConfronto();
@@ -41,6 +42,7 @@ private:
     QAction* Comando(const QIcon& icona, const QString& testo, const QKeySequence& scorciatoia,
                      void (ComandiVoce::*azione)());
 
-    Form1* form_;
+    FinestraPrincipale& finestra_;
+    QMainWindow* form_; // the window the commands sit on and their messages belong to
     QPointer<FinestraConfronto> confronto_;
 };

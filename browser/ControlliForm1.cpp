@@ -58,19 +58,18 @@ void CreaToolbar(ControlliForm1& c)
     c.Toolbar1->setMovable(false);
     c.Toolbar1->setFloatable(false);
     c.Toolbar1->setIconSize(QSize(22, 22));
-    const char* suggerimenti[] = {"Inserire nuovo materiale", "Modifica elemento selezionato",
-                                  "Cancella elemento selezionato"};
-    const QIcon icone[] = {ModuleToolbarColor::IconaInserisci(), ModuleToolbarColor::IconaModifica(),
-                           ModuleToolbarColor::IconaCancella()};
-    for (int indice = 1; indice <= 3; ++indice) {
-        QAction* pulsante = c.Toolbar1->addAction(icone[indice - 1], QString());
-        pulsante->setObjectName(Elemento("Toolbar1.Buttons", indice));
-        pulsante->setToolTip(QString::fromUtf8(suggerimenti[indice - 1]));
-        pulsante->setEnabled(false);
-        if (QWidget* bottone = c.Toolbar1->widgetForAction(pulsante))
-            bottone->setObjectName(pulsante->objectName());
-        c.pulsanti[indice] = pulsante;
-    }
+    const auto pulsante = [&](int indice, const QIcon& icona, const char* suggerimento) {
+        QAction* azione = c.Toolbar1->addAction(icona, QString());
+        azione->setObjectName(Elemento("Toolbar1.Buttons", indice));
+        azione->setToolTip(QString::fromUtf8(suggerimento));
+        azione->setEnabled(false);
+        if (QWidget* bottone = c.Toolbar1->widgetForAction(azione))
+            bottone->setObjectName(azione->objectName());
+        return azione;
+    };
+    c.Inserisci = pulsante(1, ModuleToolbarColor::IconaInserisci(), "Inserire nuovo materiale");
+    c.Modifica = pulsante(2, ModuleToolbarColor::IconaModifica(), "Modifica elemento selezionato");
+    c.Elimina = pulsante(3, ModuleToolbarColor::IconaCancella(), "Cancella elemento selezionato");
     c.PictureToolbar = Colloca(new QLabel(c.client), QStringLiteral("PictureToolbar"), 0, 0, 14730, 450);
     c.PictureToolbar->hide();
 }
@@ -126,21 +125,21 @@ void CreaElenco(ControlliForm1& c)
     c.Label3 = Etichetta(c.client, QStringLiteral("Label3"), QString(), 3480, 4560, 8415, 405);
 }
 
-void CreaRigaBande(ControlliForm1& c, int riga, int elementoIntestazione)
+// Row 0 is the top row: bands 0 to 6, captions "Label32(5)" and "Label33(5)".
+void CreaRigaBande(ControlliForm1& c, int riga)
 {
     constexpr int kSinistre[] = {1320, 1920, 2520, 3120, 3720, 4320, 4920};
     const int topFrequenze = 235 + riga * 625;
     const int topCaselle = 475 + riga * 625;
-    c.Label32[elementoIntestazione] =
-        Etichetta(c.Frame1, Elemento("Label32", elementoIntestazione), QStringLiteral("Frequenza [Hz]"), 120,
-                  topFrequenze, 1170, 240);
-    c.Label33[elementoIntestazione] = Etichetta(c.Frame1, Elemento("Label33", elementoIntestazione),
-                                                QStringLiteral("Ri [dB]"), 120, topCaselle, 1170, 285);
+    const int elemento = 5 - riga;
+    c.righeBande[riga].frequenza = Etichetta(c.Frame1, Elemento("Label32", elemento),
+                                             QStringLiteral("Frequenza [Hz]"), 120, topFrequenze, 1170, 240);
+    c.righeBande[riga].grandezza = Etichetta(c.Frame1, Elemento("Label33", elemento),
+                                             QStringLiteral("Ri [dB]"), 120, topCaselle, 1170, 285);
     for (int colonna = 0; colonna < 7; ++colonna) {
         const int banda = riga * 7 + colonna;
-        c.Label36[banda] =
-            Etichetta(c.Frame1, Elemento("Label36", banda), QString::number(RecordSchema::Frequenze[banda]),
-                      kSinistre[colonna], topFrequenze, 550, 240, Qt::AlignCenter);
+        Etichetta(c.Frame1, Elemento("Label36", banda), QString::number(RecordSchema::Frequenze[banda]),
+                  kSinistre[colonna], topFrequenze, 550, 240, Qt::AlignCenter);
         auto* casella = Colloca(new CasellaTesto(c.Frame1), Elemento("Text1", banda), kSinistre[colonna],
                                 topCaselle, 550, 285);
         casella->setReadOnly(true);
@@ -153,9 +152,8 @@ void CreaBande(ControlliForm1& c)
 {
     c.Frame1 = Colloca(new QGroupBox(QStringLiteral("Dati in frequenza"), c.client), QStringLiteral("Frame1"),
                        3480, 5160, 5535, 2295);
-    CreaRigaBande(c, 0, 5);
-    CreaRigaBande(c, 1, 4);
-    CreaRigaBande(c, 2, 3);
+    for (int riga = 0; riga < int(c.righeBande.size()); ++riga)
+        CreaRigaBande(c, riga);
 }
 
 void CreaGrafico(ControlliForm1& c)
@@ -163,22 +161,26 @@ void CreaGrafico(ControlliForm1& c)
     c.grafico = Colloca(new Picture1(c.client), QStringLiteral("Picture1"), 9600, 5280, 2295, 2175);
     struct Didascalia
     {
+        QLabel* ControlliForm1::*membro; // nullptr: a tick caption nothing changes
         int indice;
         const char* testo;
         int left, top, width;
         Qt::Alignment allineamento;
     };
     const Didascalia didascalie[] = {
-        {3, "max", 9015, 5430, 495, Qt::AlignRight | Qt::AlignVCenter},
-        {4, "min", 9015, 7080, 495, Qt::AlignRight | Qt::AlignVCenter},
-        {0, "63", 9660, 7575, 195, Qt::AlignCenter},
-        {5, "500", 10620, 7575, 270, Qt::AlignCenter},
-        {1, "4000", 11595, 7575, 360, Qt::AlignCenter},
-        {2, "Frequenza [Hz]", 10245, 7755, 1005, Qt::AlignCenter},
+        {&ControlliForm1::massimo, 3, "max", 9015, 5430, 495, Qt::AlignRight | Qt::AlignVCenter},
+        {&ControlliForm1::minimo, 4, "min", 9015, 7080, 495, Qt::AlignRight | Qt::AlignVCenter},
+        {nullptr, 0, "63", 9660, 7575, 195, Qt::AlignCenter},
+        {nullptr, 5, "500", 10620, 7575, 270, Qt::AlignCenter},
+        {nullptr, 1, "4000", 11595, 7575, 360, Qt::AlignCenter},
+        {&ControlliForm1::titoloFrequenze, 2, "Frequenza [Hz]", 10245, 7755, 1005, Qt::AlignCenter},
     };
-    for (const Didascalia& d : didascalie)
-        c.Label4[d.indice] = Etichetta(c.client, Elemento("Label4", d.indice), QString::fromUtf8(d.testo),
-                                       d.left, d.top, d.width, 210, d.allineamento);
+    for (const Didascalia& d : didascalie) {
+        QLabel* etichetta = Etichetta(c.client, Elemento("Label4", d.indice), QString::fromUtf8(d.testo),
+                                      d.left, d.top, d.width, 210, d.allineamento);
+        if (d.membro)
+            c.*d.membro = etichetta;
+    }
     c.Label6 = Etichetta(c.client, QStringLiteral("Label6"), QStringLiteral("[dB]"), 9240, 6270, 360, 210,
                          Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AlberoNodi.h"
+#include "model/RecordSchema.h"
 
 #include <array>
 
@@ -25,8 +26,10 @@ struct ControlliForm1
 {
     QWidget* client = nullptr; // the client area: every position is relative to it
     QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 4> pulsanti{}; // toolbar buttons by index 1..3; element 0 unused
-    QLabel* PictureToolbar = nullptr;   // hidden: holds the toolbar's background tile
+    QAction* Inserisci = nullptr;     // "Toolbar1.Buttons(1)": a new entry
+    QAction* Modifica = nullptr;      // "Toolbar1.Buttons(2)": the selected entry changed
+    QAction* Elimina = nullptr;       // "Toolbar1.Buttons(3)": the selected entry deleted
+    QLabel* PictureToolbar = nullptr; // hidden: holds the toolbar's background tile
     QMenu* MenuElementi = nullptr;
     QAction* Cancella = nullptr;
     QAction* ImportaJet = nullptr; // converts the data folder's Jet files
@@ -44,14 +47,20 @@ struct ControlliForm1
     QLabel* Label3 = nullptr; // rating line
 
     QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 21> Text1{};
-    std::array<QLabel*, 21> Label36{};
-    std::array<QLabel*, 6> Label32{}; // elements 3..5
-    std::array<QLabel*, 6> Label33{}; // elements 3..5
+    std::array<QLineEdit*, RecordSchema::NumeroBande> Text1{}; // the band values, by band
+    // The captions of a row of seven bands: "Label32(n)" and "Label33(n)", n = 5, 4, 3 from the top.
+    struct RigaBande
+    {
+        QLabel* frequenza = nullptr; // "Frequenza [Hz]"
+        QLabel* grandezza = nullptr; // the quantity of the kind, as "Ri [dB]"
+    };
+    std::array<RigaBande, 3> righeBande{};
 
-    Picture1* grafico = nullptr; // "Picture1", the frequency chart
-    std::array<QLabel*, 6> Label4{};
-    QLabel* Label6 = nullptr; // "[dB]"
+    Picture1* grafico = nullptr;       // "Picture1", the frequency chart
+    QLabel* massimo = nullptr;         // "Label4(3)": the top of the chart's scale
+    QLabel* minimo = nullptr;          // "Label4(4)": its bottom
+    QLabel* titoloFrequenze = nullptr; // "Label4(2)": "Frequenza [Hz]" under the chart
+    QLabel* Label6 = nullptr;          // "[dB]"
 
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;

@@ -1,33 +1,23 @@
 #include "Form1.h"
 
 #include "AlberoCategorie.h"
-#include "AlberoNodi.h"
+#include "AvvioForm1.h"
 #include "ComandiRicerca.h"
 #include "ComandiVoce.h"
 #include "ElencoNomi.h"
-#include "Form2.h"
-#include "Form4.h"
-#include "GraficoFrequenze.h"
 #include "ImportazioneInCorso.h"
 #include "LayoutForm1.h"
-#include "Picture1.h"
 #include "RiquadroImmagine.h"
-#include "SceltaImmagine.h"
 #include "SceltaTabella.h"
-#include "SchedaMateriale.h"
 #include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
 #include "design/ComandiProgetto.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
-#include "model/DatabaseCondiviso.h"
 #include "model/DettaglioMateriale.h"
-#include "model/FormatoNumero.h"
-#include "model/ListaMateriali.h"
 #include "model/Module1.h"
 #include "storage/DbException.h"
-#include "storage/ImmaginiCondivise.h"
 #include "storage/ImportazioneJet.h"
 #include "storage/NomiSenzaMaiuscole.h"
 #include "storage/ServerCondiviso.h"
@@ -41,14 +31,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTreeWidget>
 
 using namespace ZelmarCommonModule;
@@ -58,6 +45,16 @@ namespace {
 QString SenzaACapo(QString testo)
 {
     return testo.replace(QLatin1String("\r\n"), QLatin1String(" "));
+}
+
+// The table a tree node chooses; what the node leaves unsaid stays as in prima.
+TabellaCorrente Applica(const SceltaTabella::Esito& esito, TabellaCorrente prima)
+{
+    prima.nomeDatabase = esito.nomeDatabase;
+    prima.cartellaCategoria = esito.cartellaCategoria.value_or(prima.cartellaCategoria);
+    prima.nomeTabella = esito.nomeTabella.value_or(prima.nomeTabella);
+    prima.categoria = esito.codice.value_or(prima.categoria);
+    return prima;
 }
 
 } // namespace
@@ -75,16 +72,18 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     resize(qRound(LarghezzaClienteProgetto / 15.0), qRound(AltezzaClienteProgetto / 15.0));
     CollegaEventi();
     // The menu bar and the status bar of the ratings lie outside the designed client area.
-    valutazioni_ = new ValutazioniForm1(this);
-    comandiVoce_ = new ComandiVoce(this);
-    comandiRicerca_ = new ComandiRicerca(this);
+    valutazioni_ = new ValutazioniForm1(*this);
+    comandiVoce_ = new ComandiVoce(*this);
+    comandiRicerca_ = new ComandiRicerca(*this, *comandiVoce_);
+    connect(valutazioni_, &ValutazioniForm1::mostraVoce, comandiVoce_, &ComandiVoce::MostraVoce);
+    vista_ = std::make_unique<VisualizzazioneForm1>(c_, *valutazioni_);
     // The design window takes the shown entry and opens the search.
     new ComandiProgetto(
         this, c_.Toolbar1, c_.MenuElementi,
         {[this]() -> std::optional<CollegamentiProgetto::VoceMostrata> {
-             if (!mostrato_)
+             if (!RecordMostrato())
                  return std::nullopt;
-             return {{PercorsoCorrente(), Module1::NomeTabella, Module1::CategoriaCorrente, *mostrato_}};
+             return {{PercorsoCorrente(), corrente_.nomeTabella, corrente_.categoria, *RecordMostrato()}};
          },
          [this] { comandiRicerca_->ApriRicerca(); }});
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -103,9 +102,9 @@ void Form1::CollegaEventi()
     connect(c_.Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(c_.List1, &ElencoNomi::currentRowChanged, this, [this] { List1_Click(); });
     connect(c_.List1, &ElencoNomi::rigaDoppioClick, this, [this] { List1_DblClick(); });
-    for (int indice = 1; indice <= 3; ++indice)
-        connect(c_.pulsanti[indice], &QAction::triggered, this,
-                [this, indice] { Toolbar1_ButtonClick(indice); });
+    connect(c_.Inserisci, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(1); });
+    connect(c_.Modifica, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(2); });
+    connect(c_.Elimina, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(3); });
     connect(c_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(c_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(c_.CommandInfoAgg, &QPushButton::clicked, this, [this] { CommandInfoAgg_Click(); });
@@ -117,30 +116,14 @@ void Form1::CollegaEventi()
 
 void Form1::Carica()
 {
-    if (!EsisteFile(GetPercorsoMessaggi())) {
-        MessageBox::show(this, QStringLiteral("Critical error: unable to locate messages file"),
-                         MessageBox::Critical);
-        return;
-    }
-    if (!CaricaCatalogo())
+    if (!AvvioForm1::CaricaCatalogo(this))
         return;
     inerte_ = false;
-    CollegaDatabaseCondiviso();
+    AvvioForm1::CollegaDatabaseCondiviso(this);
     ResetLabelsForm1();
     DipingiToolbar();
     Module1::RiempiEtichetteBande();
     CostruisciAlbero();
-}
-
-// With "DatabaseCondiviso" in Zelmar.ini the custom database lives on the laboratory's server.
-void Form1::CollegaDatabaseCondiviso()
-{
-    const QString conninfo = GetDatabaseCondiviso();
-    if (conninfo.isEmpty())
-        return;
-    const QString avviso = DatabaseCondiviso::Collega(GetPercorsoDatabaseSperimentale(), conninfo);
-    if (!avviso.isEmpty())
-        MessageBox::show(this, avviso, MessageBox::Exclamation);
 }
 
 void Form1::CostruisciAlbero()
@@ -153,35 +136,6 @@ void Form1::CostruisciAlbero()
     if (QTreeWidgetItem* personale =
             AlberoCategorie::RadicePerChiave(c_.TreeView1, QStringLiteral("personalizzato")))
         personale->setExpanded(true);
-}
-
-bool Form1::CaricaCatalogo()
-{
-    const QString percorso = GetPercorsoMessaggi();
-    try {
-        CaricaMessaggi();
-    } catch (const DbException& errore) {
-        Messaggi.clear();
-        MessageBox::show(
-            this,
-            QStringLiteral("Impossibile leggere il catalogo dei messaggi «%1» (lingua «%2»).\n%3")
-                .arg(percorso, GetLingua(), errore.Descrizione()),
-            MessageBox::Critical);
-        return false;
-    }
-    if (Messaggi.size() < MessaggiRichiesti) {
-        const int righe = int(Messaggi.size());
-        Messaggi.clear();
-        MessageBox::show(
-            this,
-            QStringLiteral("Il catalogo dei messaggi «%1» contiene %2 messaggi; ne servono almeno %3.")
-                .arg(percorso)
-                .arg(righe)
-                .arg(MessaggiRichiesti),
-            MessageBox::Critical);
-        return false;
-    }
-    return true;
 }
 
 void Form1::DipingiToolbar()
@@ -216,48 +170,46 @@ void Form1::resizeEvent(QResizeEvent* evento)
 
 void Form1::ResetLabelsForm1()
 {
-    for (int indice = 1; indice <= 3; ++indice)
-        c_.pulsanti[indice]->setToolTip(M(indice));
+    c_.Inserisci->setToolTip(M(1));
+    c_.Modifica->setToolTip(M(2));
+    c_.Elimina->setToolTip(M(3));
     c_.Label1->setText(M(4));
     c_.Label5->setText(M(5));
     c_.Label2->setText(M(6));
     c_.CommandInfoAgg->setText(M(7));
     c_.Frame1->setTitle(M(8));
-    for (int elemento : {5, 4, 3})
-        c_.Label32[elemento]->setText(M(9));
-    for (int elemento : {5, 4, 3})
-        c_.Label33[elemento]->setText(M(10));
-    c_.Label4[2]->setText(M(9));
+    for (const ControlliForm1::RigaBande& riga : c_.righeBande) {
+        riga.frequenza->setText(M(9));
+        riga.grandezza->setText(M(10));
+    }
+    c_.titoloFrequenze->setText(M(9));
 }
 
 void Form1::ResetValoriForm1()
 {
-    for (QLineEdit* casella : c_.Text1)
-        casella->clear();
-    c_.Label3->clear();
-    c_.Text2->clear();
+    vista_->ResetValoriForm1();
 }
 
 void Form1::ResetValoriForm2()
 {
     InformazioniAggiuntive()->ResetValoriForm2();
-    mostrato_.reset();
+    vista_->DimenticaRecord();
 }
 
 void Form1::ImpostaIntestazioneBande(const TipoMateriale& tipo)
 {
-    for (int elemento : {3, 4, 5})
-        c_.Label33[elemento]->setText(tipo.intestazioneBande.Testo(M));
+    for (const ControlliForm1::RigaBande& riga : c_.righeBande)
+        riga.grandezza->setText(tipo.intestazioneBande.Testo(M));
 }
 
 // ---------------------------------------------------------------- category tree
 
 void Form1::AbilitaComandi(bool inserisciModifica, bool cancella)
 {
-    c_.pulsanti[1]->setEnabled(inserisciModifica);
-    c_.pulsanti[2]->setEnabled(inserisciModifica);
+    c_.Inserisci->setEnabled(inserisciModifica);
+    c_.Modifica->setEnabled(inserisciModifica);
     c_.Command1->setEnabled(inserisciModifica);
-    c_.pulsanti[3]->setEnabled(cancella);
+    c_.Elimina->setEnabled(cancella);
     c_.Cancella->setEnabled(cancella);
 }
 
@@ -277,22 +229,34 @@ void Form1::TreeView1_NodeClick(QTreeWidgetItem* nodo)
     AbilitaComandi(false, false);
     const SceltaTabella::Esito esito = SceltaTabella::Scegli(radice->text(0), database->text(0));
     c_.Label7->setText(esito.didascalia);
-    Module1::NomeDatabase = esito.nomeDatabase;
-    if (esito.cartellaCategoria)
-        Module1::CartellaCategoria = *esito.cartellaCategoria;
-    if (esito.nomeTabella)
-        Module1::NomeTabella = *esito.nomeTabella;
-    if (esito.codice)
-        Module1::CategoriaCorrente = *esito.codice;
+    corrente_ = Applica(esito, corrente_);
+    Module1::Rispecchia(corrente_);
     AbilitaComandi(esito.inserisciModifica, esito.cancella);
     CaricaListaMateriali();
+}
+
+bool Form1::ScegliTabella(const std::function<bool(const TabellaCorrente&)>& accetta)
+{
+    for (int r = 0; r < c_.TreeView1->topLevelItemCount(); ++r) {
+        QTreeWidgetItem* radice = c_.TreeView1->topLevelItem(r);
+        for (int f = 0; f < radice->childCount(); ++f) {
+            QTreeWidgetItem* nodo = radice->child(f);
+            // A node that names no table in full is none the caller looks for.
+            if (!accetta(Applica(SceltaTabella::Scegli(radice->text(0), nodo->text(0)), {})))
+                continue;
+            c_.TreeView1->setCurrentItem(nodo);
+            TreeView1_NodeClick(nodo);
+            return true;
+        }
+    }
+    return false;
 }
 
 // ---------------------------------------------------------------- material list
 
 QString Form1::PercorsoCorrente() const
 {
-    return Module1::PercorsoDatabaseCorrente(GetCartellaDati());
+    return corrente_.percorso(GetCartellaDati());
 }
 
 void Form1::RiempiElenco(ElencoTesti nomi)
@@ -319,12 +283,12 @@ void Form1::AggiornaListaMateriali(const ElencoTenuto::Modifica& modifica)
 
 void Form1::RiempiLista(const ElencoTenuto::Modifica* modifica)
 {
-    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
+    const TipoMateriale* tipo = corrente_.tipo();
     const bool teorico = tipo && tipo->tabellaTeorica;
     if (modifica && tipo && !teorico) {
         QSignalBlocker blocco(c_.List1);
         const bool applicata = c_.List1->CambiaNomi([&](ElencoTesti& nomi) {
-            return tenuto_.Applica(nomi, PercorsoCorrente(), Module1::NomeTabella, *modifica);
+            return tenuto_.Applica(nomi, PercorsoCorrente(), corrente_.nomeTabella, *modifica);
         });
         blocco.unblock();
         if (applicata) {
@@ -349,7 +313,7 @@ void Form1::RiempiLista(const ElencoTenuto::Modifica* modifica)
     if (!letto)
         return;
     if (!teorico)
-        tenuto_.Imposta(PercorsoCorrente(), Module1::NomeTabella, *letto);
+        tenuto_.Imposta(PercorsoCorrente(), corrente_.nomeTabella, *letto);
     MostraElenco(*tipo, *letto, true);
 }
 
@@ -374,7 +338,7 @@ void Form1::MostraElenco(const TipoMateriale& tipo, ListaMateriali::Contenuto& c
     if (vuota) {
         // The chart of an empty custom or experimental table is the one of no selection.
         if (teorico)
-            CancellaGrafico();
+            vista_->CancellaGrafico();
         else
             DisegnaGrafico();
         return;
@@ -395,7 +359,7 @@ void Form1::MostraElenco(const TipoMateriale& tipo, ListaMateriali::Contenuto& c
 std::optional<ListaMateriali::Contenuto> Form1::LeggiElenco(const ListaMateriali::Richiesta& richiesta)
 {
     try {
-        return ListaMateriali::Leggi(PercorsoCorrente(), Module1::NomeTabella, richiesta);
+        return ListaMateriali::Leggi(PercorsoCorrente(), corrente_.nomeTabella, richiesta);
     } catch (const DbException& errore) {
         SegnalaErrore(QStringLiteral("leggere l'elenco dei materiali"), errore);
         SvuotaDopoErrore();
@@ -409,7 +373,7 @@ void Form1::ScartaForm2()
         form2_->hide();
         delete form2_.data();
     }
-    mostrato_.reset();
+    vista_->DimenticaRecord();
 }
 
 void Form1::Combo1_Click()
@@ -419,7 +383,7 @@ void Form1::Combo1_Click()
     c_.Command2->setEnabled(false);
     ScartaForm2();
 
-    if (const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente)) {
+    if (const TipoMateriale* tipo = corrente_.tipo()) {
         const bool teorico = tipo->tabellaTeorica;
         const bool sperimentale = !teorico;
         const QString parola = c_.Combo1->currentText();
@@ -471,122 +435,23 @@ void Form1::List1_Click()
 
     std::optional<RecordMateriale> record;
     try {
-        record = DettaglioMateriale::Leggi(PercorsoCorrente(), Module1::NomeTabella,
-                                           Module1::CategoriaCorrente, nome);
+        record =
+            DettaglioMateriale::Leggi(PercorsoCorrente(), corrente_.nomeTabella, corrente_.categoria, nome);
     } catch (const DbException& errore) {
         SegnalaErrore(QStringLiteral("leggere il materiale «%1»").arg(nome), errore);
         SvuotaDopoErrore();
         return;
     }
-    if (record) {
-        mostrato_ = std::move(record);
-        MostraScheda(SchedaMateriale::Da(*mostrato_, *Categorie::PerCodice(Module1::CategoriaCorrente)));
-    } else {
-        // The entry went away since the list was read: show it as blank.
-        ResetValoriForm1();
-        valoriBande_.fill(0.0f);
-    }
+    if (record)
+        vista_->Mostra(std::move(*record), *corrente_.tipo(), PercorsoCorrente(), *info);
+    else
+        vista_->MostraAssente(); // the entry went away since the list was read
     DisegnaGrafico();
-}
-
-void Form1::MostraScheda(const SchedaMateriale& scheda)
-{
-    MostraImmagine(Module1::CategoriaCorrente, scheda.immagine);
-    c_.Text2->setPlainText(scheda.descrizione.value_or(QString()));
-    c_.Label3->setText(scheda.rigaValutazione);
-    for (int i = 0; i < NumeroValoriConservati; ++i)
-        if (scheda.conservati[i])
-            conservati_[i] = *scheda.conservati[i];
-    valoriBande_ = scheda.bande;
-    for (int i = 0; i < int(valoriBande_.size()); ++i)
-        c_.Text1[i]->setText(FormatoNumero::TestoSingolo(valoriBande_[i]));
-    MostraInformazioni(scheda);
-}
-
-void Form1::MostraImmagine(int codice, const std::optional<QString>& immagine)
-{
-    // A picture another workstation stored on the shared database's server comes into
-    // the image folder first.
-    const QString propria = SceltaImmagine::PercorsoProprio(codice, immagine);
-    if (!propria.isEmpty())
-        ImmaginiCondivise::Procura(PercorsoCorrente(), Categorie::CartellaImmagini(codice), *immagine,
-                                   propria);
-    for (const QString& percorso : SceltaImmagine::Candidati(codice, immagine)) {
-        const QPixmap letta = immagini_.Leggi(percorso);
-        if (!letta.isNull()) {
-            c_.Image1->ImpostaImmagine(letta);
-            return;
-        }
-    }
-}
-
-void Form1::MostraInformazioni(const SchedaMateriale& scheda)
-{
-    Form2* info = InformazioniAggiuntive();
-    for (int k = 0; k < int(scheda.caselle.size()); ++k) {
-        if (k == 1 && scheda.certificato)
-            continue; // the test date has its own rule
-        if (!scheda.caselle[k].isEmpty())
-            info->ImpostaTesto(k, scheda.caselle[k]);
-    }
-    for (int k = 0; k < int(scheda.visibile.size()); ++k) {
-        if (!scheda.visibile[k])
-            continue;
-        info->Casella(k)->setVisible(*scheda.visibile[k]);
-        info->Etichetta(k)->setVisible(*scheda.visibile[k]);
-    }
-    if (scheda.etichetta9)
-        info->Etichetta(9)->setText(*scheda.etichetta9);
-    if (scheda.etichetta10)
-        info->Etichetta(10)->setText(*scheda.etichetta10);
-    if (scheda.certificato)
-        MostraDataProva(scheda.dataProva);
-}
-
-void Form1::MostraDataProva(const QString& testo)
-{
-    Form2* info = InformazioniAggiuntive();
-    QCalendarWidget* calendario = info->MonthView1();
-    if (testo.isEmpty()) {
-        info->ImpostaTesto(1, QString());
-        info->Casella(1)->setEnabled(false);
-        calendario->setEnabled(false);
-        return;
-    }
-    info->ImpostaTesto(1, testo);
-    info->Casella(1)->setEnabled(true);
-    const QDate data = mostrato_ ? mostrato_->DataProva() : QDate();
-    calendario->setEnabled(data.isValid());
-    if (data.isValid())
-        calendario->setSelectedDate(data);
-}
-
-// ---------------------------------------------------------------- chart
-
-void Form1::CancellaGrafico()
-{
-    c_.grafico->Pulisci();
-    c_.Image1->Rimuovi();
-    c_.Label4[4]->setText(QStringLiteral("min"));
-    c_.Label4[3]->setText(QStringLiteral("max"));
 }
 
 void Form1::DisegnaGrafico()
 {
-    const bool selezione = c_.List1->currentRow() >= 0;
-    valutazioni_->Mostra(selezione && mostrato_ ? &*mostrato_ : nullptr,
-                         Categorie::PerCodice(Module1::CategoriaCorrente));
-    if (!selezione) {
-        for (QLineEdit* casella : c_.Text1)
-            casella->setText(QStringLiteral("0"));
-        CancellaGrafico();
-        return;
-    }
-    GeometriaGrafico geometria = CalcolaGrafico(valoriBande_, true);
-    valutazioni_->CompletaGrafico(geometria);
-    c_.Label4[3]->setText(geometria.testoMassimo);
-    c_.Label4[4]->setText(geometria.testoMinimo);
-    c_.grafico->Disegna(geometria);
+    vista_->DisegnaGrafico(c_.List1->currentRow() >= 0, corrente_.tipo());
 }
 
 // ---------------------------------------------------------------- failures
@@ -596,7 +461,7 @@ void Form1::SegnalaErrore(const QString& azione, const DbException& errore)
     MessageBox::show(this,
                      QStringLiteral("Impossibile %1 dal database %2 (tabella «%3»).\n%4")
                          .arg(azione, ServerCondiviso::NomePerMessaggi(PercorsoCorrente()),
-                              Module1::NomeTabella, errore.Descrizione()),
+                              corrente_.nomeTabella, errore.Descrizione()),
                      MessageBox::Exclamation);
 }
 
@@ -606,21 +471,17 @@ void Form1::SvuotaVisualizzazione()
     // texts when it is first opened.
     if (form2_)
         ResetValoriForm2();
-    mostrato_.reset();
-    ResetValoriForm1();
-    valoriBande_.fill(0.0f);
-    conservati_.fill(0.0);
+    vista_->Svuota();
 }
 
 void Form1::SvuotaDopoErrore()
 {
-    mostrato_.reset();
     tenuto_.Dimentica();
     RiempiElenco({});
     c_.Combo1->clear();
     c_.Command2->setEnabled(false);
     SvuotaVisualizzazione();
-    CancellaGrafico();
+    vista_->CancellaGrafico();
 }
 
 // ---------------------------------------------------------------- commands
@@ -644,7 +505,7 @@ void Form1::Toolbar1_ButtonClick(int indice)
 
 void Form1::List1_DblClick()
 {
-    if (c_.pulsanti[2]->isEnabled())
+    if (c_.Modifica->isEnabled())
         Toolbar1_ButtonClick(2);
 }
 
@@ -656,8 +517,8 @@ MaterialeMostrato Form1::Mostrato() const
     if (c_.List1->currentRow() < 0)
         return m; // no entry shown: nothing of one goes to the editor
     m.nomeSelezionato = c_.List1->testoCorrente();
-    m.record = mostrato_;
-    m.conservati = conservati_;
+    m.record = vista_->Record();
+    m.conservati = vista_->Conservati();
     if (form2_)
         m.dataCalendario = form2_->MonthView1()->selectedDate();
     return m;
@@ -668,7 +529,7 @@ void Form1::ApriEditor(const QString& modo, const std::function<void(Form3&)>& p
     // A fresh editor for every opening, gone again when it closes.
     Form3 editor(this);
     editor.SetModo(modo);
-    editor.SetMaterialeMostrato(Mostrato());
+    editor.SetMaterialeMostrato(corrente_, Mostrato());
     editor.SetRicarica(
         [this](const SalvataggioMateriale::Richiesta& richiesta, const SalvataggioMateriale::Esito& esito) {
             RicaricaDopoSalvataggio(richiesta, esito);
@@ -690,10 +551,10 @@ void Form1::Cancella_Materiale()
     ElencoTenuto::Modifica cancellazione;
     cancellazione.nome = nome;
     bool fatta = false;
-    if (Categorie::PerCodice(Module1::CategoriaCorrente)) {
+    if (corrente_.tipo()) {
         try {
             cancellazione.cancellata = CancellazioneMateriale::Cancella(
-                PercorsoCorrente(), Module1::NomeTabella, nome, &cancellazione.versioni);
+                PercorsoCorrente(), corrente_.nomeTabella, nome, &cancellazione.versioni);
             fatta = true;
         } catch (const DbException& errore) {
             // The list is refilled all the same: it shows what the file now holds.
@@ -710,24 +571,12 @@ void Form1::RicaricaDopoSalvataggio(const SalvataggioMateriale::Richiesta& richi
                                     const SalvataggioMateriale::Esito& esito)
 {
     // A save elsewhere than in the table the list shows leaves it as a fresh fill finds it.
-    if (richiesta.tabella != Module1::NomeTabella ||
+    if (richiesta.tabella != corrente_.nomeTabella ||
         QDir::cleanPath(richiesta.percorsoDatabase) != QDir::cleanPath(PercorsoCorrente())) {
         CaricaListaMateriali();
         return;
     }
-    ElencoTenuto::Modifica salvataggio;
-    salvataggio.tipo =
-        richiesta.modifica ? ElencoTenuto::Modifica::Salvataggio : ElencoTenuto::Modifica::Nuova;
-    salvataggio.nome = richiesta.nomeSelezionato;
-    salvataggio.nuovoNome = richiesta.nome;
-    for (const SalvataggioMateriale::Scrittura& s : richiesta.scritture) {
-        if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
-            salvataggio.nuovoNome = s.testo;
-        else if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::ParolaChiave))
-            salvataggio.parola = s.testo;
-    }
-    salvataggio.versioni = esito.versioni;
-    AggiornaListaMateriali(salvataggio);
+    AggiornaListaMateriali(ElencoTenuto::Modifica::DopoSalvataggio(richiesta, esito));
 }
 
 // ---------------------------------------------------------------- secondary windows

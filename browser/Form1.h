@@ -4,9 +4,10 @@
 #pragma once
 
 #include "ControlliForm1.h"
+#include "FinestraPrincipale.h"
 #include "Form2.h"
 #include "Form4.h"
-#include "ImmaginiRecenti.h"
+#include "VisualizzazioneForm1.h"
 #include "editor/MaterialeMostrato.h"
 #include "model/Categorie.h"
 #include "model/ElencoTenuto.h"
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 
 class ComandiRicerca;
 class ComandiVoce;
@@ -26,9 +28,8 @@ class DbException;
 class Form3;
 class ValutazioniForm1;
 class QTreeWidgetItem;
-struct SchedaMateriale;
 
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, public FinestraPrincipale
 {
     Q_OBJECT
 public:
@@ -38,7 +39,10 @@ public:
     // Start-up: message catalogue, captions, toolbar, band labels, category tree and the
     // first list. Leaves an inert window when the catalogue is missing or unusable.
     void Carica();
-    bool Inerte() const { return inerte_; }
+    bool Inerte() const override { return inerte_; }
+    // The table the tree chose last; handed to the list, the display and the commands.
+    const TabellaCorrente& Corrente() const override { return corrente_; }
+    QMainWindow* Finestra() override { return this; }
 
     // Event handlers, callable directly.
     void TreeView1_NodeClick(QTreeWidgetItem* nodo);
@@ -53,13 +57,12 @@ public:
     void Command1_Click() { Toolbar1_ButtonClick(1); }
     void Command2_Click() { Toolbar1_ButtonClick(2); }
     void CommandInfoAgg_Click();
-    // Opens the editor (mode "0" new, "1" modify) on what the window shows; prepara may fill
-    // its boxes before it is shown.
-    void ApriEditor(const QString& modo, const std::function<void(Form3&)>& prepara = {});
+    void ApriEditor(const QString& modo, const std::function<void(Form3&)>& prepara = {}) override;
+    bool ScegliTabella(const std::function<bool(const TabellaCorrente&)>& accetta) override;
     void Image1_DblClick();
     // Converts the data folder's Jet files, reports per file and builds the tree again.
     void ImportaJet_Click();
-    void DisegnaGrafico();
+    void DisegnaGrafico() override;
 
     void ResetLabelsForm1();
     void ResetValoriForm1();
@@ -68,15 +71,15 @@ public:
     // What the window shows of the selected entry, as the editor takes it over.
     MaterialeMostrato Mostrato() const;
     // The stored row of the entry the display shows; nothing when none is shown.
-    const std::optional<RecordMateriale>& RecordMostrato() const { return mostrato_; }
-    const std::array<float, RecordSchema::NumeroBande>& ValoriBande() const { return valoriBande_; }
-    double Valore(ValoreConservato quale) const { return conservati_[static_cast<int>(quale)]; }
+    const std::optional<RecordMateriale>& RecordMostrato() const override { return vista_->Record(); }
+    const std::array<float, RecordSchema::NumeroBande>& ValoriBande() const { return vista_->ValoriBande(); }
+    double Valore(ValoreConservato quale) const { return vista_->Conservati()[static_cast<int>(quale)]; }
 
     // The information window, created (hidden) when it does not exist yet.
     Form2* InformazioniAggiuntive();
     Form2* InformazioniAggiuntiveSeEsiste() const { return form2_; }
     Form4* FinestraImmagine() const { return form4_; }
-    const ControlliForm1& Controlli() const { return c_; }
+    const ControlliForm1& Controlli() const override { return c_; }
     // The ratings computed from the shown entry's curve, the reference curve, the checks.
     ValutazioniForm1* Valutazioni() const { return valutazioni_; }
     // Comparison, data sheet and band copy of the shown entry.
@@ -95,8 +98,6 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    bool CaricaCatalogo();
-    void CollegaDatabaseCondiviso();
     void CostruisciAlbero();
     void DipingiToolbar();
     void CollegaEventi();
@@ -110,11 +111,6 @@ private:
     // The current table's list; none, after telling the user and blanking, when it cannot be read.
     std::optional<ListaMateriali::Contenuto> LeggiElenco(const ListaMateriali::Richiesta& richiesta);
     void SelezionaPrimaRiga();
-    void MostraScheda(const SchedaMateriale& scheda);
-    void MostraImmagine(int codice, const std::optional<QString>& immagine);
-    void MostraInformazioni(const SchedaMateriale& scheda);
-    void MostraDataProva(const QString& testo);
-    void CancellaGrafico();
     // Blanks the display, the kept band values and ratings: nothing of an entry stays.
     void SvuotaVisualizzazione();
     void SvuotaDopoErrore();
@@ -124,16 +120,13 @@ private:
     void ScartaForm2();
 
     ControlliForm1 c_;
+    TabellaCorrente corrente_;
     ValutazioniForm1* valutazioni_ = nullptr;
     ComandiVoce* comandiVoce_ = nullptr;
     ComandiRicerca* comandiRicerca_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Form4> form4_;
-    std::array<float, RecordSchema::NumeroBande> valoriBande_{};
-    std::array<double, NumeroValoriConservati> conservati_{};
-    std::optional<RecordMateriale> mostrato_; // the entry the display shows
-    ElencoTenuto tenuto_;                     // what the list holds of its table beside the names
-    ImmaginiRecenti immagini_;
+    std::unique_ptr<VisualizzazioneForm1> vista_; // the entry shown, in the boxes and the chart
+    ElencoTenuto tenuto_;                         // what the list holds of its table beside the names
     bool inerte_ = true;
-    bool erroreVisualizzazione_ = false;
 };

@@ -27,7 +27,7 @@ std::vector<const TipoMateriale*> OrdineDiConfronto(std::span<const TipoMaterial
 const TipoMateriale* PerFiglio(const QString& nodo, bool teorico)
 {
     for (const TipoMateriale* t : OrdineDiConfronto(Categorie::Tipi()))
-        if (bool(t->tabellaTeorica) == teorico && nodo == t->figlio.Testo(M))
+        if (bool(t->tabellaTeorica) == teorico && nodo == M(t->messaggioFiglio))
             return t;
     return nullptr;
 }

@@ -7,10 +7,6 @@ using RecordSchema::Campo;
 
 namespace {
 
-// The information window's first box of the structure row, and its site box.
-constexpr int PrimaCasellaFisica = 6;
-constexpr int CasellaCantiere = 11;
-
 QString Testo(const RecordMateriale& record, Campo campo)
 {
     return FormatoNumero::TestoCampo(record.Valore(campo));
@@ -43,25 +39,26 @@ SchedaMateriale SchedaMateriale::Da(const RecordMateriale& record, const TipoMat
         scheda.bande[i] = valore.isNull() ? 0.0f : valore.toFloat();
     }
     if (tipo.tabellaTeorica) {
-        for (int casella : {0, 1, 2, 3, 5})
+        for (Casella casella :
+             {CasellaCertificato, CasellaDataProva, CasellaEnteProva, CasellaSocieta, CasellaImmagine})
             scheda.caselle[casella] = QStringLiteral("-");
     } else {
-        const std::pair<int, Campo> certificato[] = {{0, Campo::Certificato},
-                                                     {2, Campo::EnteProva},
-                                                     {3, Campo::SocietaRichiedente},
-                                                     {4, Campo::InformazioneAddizionale},
-                                                     {5, Campo::Immagine}};
+        const std::pair<Casella, Campo> certificato[] = {{CasellaCertificato, Campo::Certificato},
+                                                         {CasellaEnteProva, Campo::EnteProva},
+                                                         {CasellaSocieta, Campo::SocietaRichiedente},
+                                                         {CasellaNote, Campo::InformazioneAddizionale},
+                                                         {CasellaImmagine, Campo::Immagine}};
         for (const auto& [casella, campo] : certificato)
             scheda.caselle[casella] = Testo(record, campo);
         scheda.certificato = true;
         scheda.dataProva = Testo(record, Campo::DataProva);
     }
-    for (int casella = PrimaCasellaFisica; casella <= CasellaCantiere; ++casella)
+    for (int casella = CasellaPrimaFisica; casella <= CasellaCantiere; ++casella)
         scheda.visibile[casella] = casella == CasellaCantiere && tipo.cantiere;
     if (tipo.cantiere)
         scheda.caselle[CasellaCantiere] = Testo(record, Campo::Cantiere);
     for (Campo campo : tipo.fisiche) {
-        const int casella = PrimaCasellaFisica + RecordSchema::Posizione(campo);
+        const int casella = CasellaPrimaFisica + RecordSchema::Posizione(campo);
         scheda.visibile[casella] = true;
         scheda.caselle[casella] = Testo(record, campo);
     }

@@ -12,6 +12,23 @@
 
 struct SchedaMateriale
 {
+    // The information window's boxes ("Text1(k)" there), by what they hold; the physical
+    // data take the boxes from CasellaPrimaFisica on, in the record schema's order.
+    enum Casella
+    {
+        CasellaCertificato = 0,
+        CasellaDataProva = 1,
+        CasellaEnteProva = 2,
+        CasellaSocieta = 3,
+        CasellaNote = 4,
+        CasellaImmagine = 5,
+        CasellaPrimaFisica = 6,
+        CasellaQuartaFisica = 9,  // "Vr" by design, captioned by the kind
+        CasellaQuintaFisica = 10, // "Ve" by design, captioned by the kind
+        CasellaCantiere = 11,
+        NumeroCaselle = 12,
+    };
+
     std::optional<QString> immagine;    // "Immagine"; nullopt when the field has no value
     std::optional<QString> descrizione; // line breaks already replaced by blanks
     QString rigaValutazione;
@@ -19,9 +36,10 @@ struct SchedaMateriale
     std::array<std::optional<double>, NumeroValoriConservati> conservati;
 
     // Information window: text of each box ("" when the field has no value).
-    std::array<QString, 12> caselle;
-    // Visibility of the boxes 6..11 (and their captions), by box index; unset for 0..5.
-    std::array<std::optional<bool>, 12> visibile;
+    std::array<QString, NumeroCaselle> caselle;
+    // Visibility of the physical and site boxes (and their captions), by box; unset for the others.
+    std::array<std::optional<bool>, NumeroCaselle> visibile;
+    // Captions of the kind for the boxes CasellaQuartaFisica and CasellaQuintaFisica, when it has its own.
     std::optional<QString> etichetta9;
     std::optional<QString> etichetta10;
 

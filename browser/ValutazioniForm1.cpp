@@ -1,25 +1,26 @@
 #include "ValutazioniForm1.h"
 
-#include "ComandiVoce.h"
-#include "FinestraVerifica.h"
-#include "Form1.h"
+#include "FinestraPrincipale.h"
 #include "app/ImpostazioniUtente.h"
 #include "app/MessageBox.h"
 #include "app/ZelmarCommonModule.h"
-#include "model/Module1.h"
+#include "checkwindow/FinestraVerifica.h"
 #include "model/TestoValutazione.h"
 #include "ui/DidascaliaAdattata.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
 #include <QStatusBar>
 
-ValutazioniForm1::ValutazioniForm1(Form1* form) : QObject(form), form_(form)
+ValutazioniForm1::ValutazioniForm1(FinestraPrincipale& finestra)
+    : QObject(finestra.Finestra()), finestra_(finestra)
 {
+    QMainWindow* form = finestra.Finestra();
     QMenu* menu = form->menuBar()->addMenu(tr("&Ratings"));
     menu->setObjectName(QStringLiteral("MenuValutazioni"));
     riferimento_ = Comando(QStringLiteral("CurvaRiferimento"), tr("&Reference curve on the chart"),
@@ -62,10 +63,10 @@ ValutazioniForm1::ValutazioniForm1(Form1* form) : QObject(form), form_(form)
 
 QAction* ValutazioniForm1::Comando(const QString& nome, const QString& testo, const QKeySequence& scorciatoia)
 {
-    auto* comando = new QAction(testo, form_);
+    auto* comando = new QAction(testo, finestra_.Finestra());
     comando->setObjectName(nome);
     comando->setShortcut(scorciatoia);
-    form_->addAction(comando);
+    finestra_.Finestra()->addAction(comando);
     return comando;
 }
 
@@ -106,23 +107,24 @@ void ValutazioniForm1::CompletaGrafico(GeometriaGrafico& geometria) const
 void ValutazioniForm1::ImpostaRiferimento(bool mostrare)
 {
     ImpostazioniUtente::Scrivi(QString::fromLatin1(ChiaveRiferimento), mostrare);
-    if (!form_->Inerte())
-        form_->DisegnaGrafico();
+    if (!finestra_.Inerte())
+        finestra_.DisegnaGrafico();
 }
 
 void ValutazioniForm1::VerificaTabella()
 {
-    const TipoMateriale* tipo = Categorie::PerCodice(Module1::CategoriaCorrente);
-    if (form_->Inerte() || !tipo) {
-        MessageBox::show(form_, tr("No table is chosen: choose one in the tree first."),
+    const TabellaCorrente& corrente = finestra_.Corrente();
+    const TipoMateriale* tipo = corrente.tipo();
+    if (finestra_.Inerte() || !tipo) {
+        MessageBox::show(finestra_.Finestra(), tr("No table is chosen: choose one in the tree first."),
                          MessageBox::Information);
         return;
     }
     const QString cartellaDati = ZelmarCommonModule::GetCartellaDati();
-    const QString file = Module1::PercorsoDatabaseCorrente(cartellaDati);
+    const QString file = corrente.percorso(cartellaDati);
     const QString relativo = QDir(cartellaDati).relativeFilePath(file);
-    ApriVerifica(tr("Ratings of %1, table %2").arg(relativo, Module1::NomeTabella),
-                 {{file, relativo, Module1::NomeTabella, tipo->codice}});
+    ApriVerifica(tr("Ratings of %1, table %2").arg(relativo, corrente.nomeTabella),
+                 {{file, relativo, corrente.nomeTabella, tipo->codice}});
 }
 
 void ValutazioniForm1::VerificaCartella()
@@ -136,7 +138,7 @@ void ValutazioniForm1::ApriVerifica(const QString& titolo, std::vector<TabelleCa
 {
     if (verifica_)
         verifica_->close(); // one check at a time: the one running is cancelled
-    verifica_ = new FinestraVerifica(titolo, std::move(tabelle), form_);
+    verifica_ = new FinestraVerifica(titolo, std::move(tabelle), finestra_.Finestra());
     verifica_->setAttribute(Qt::WA_DeleteOnClose);
     connect(verifica_, &FinestraVerifica::mostra, this,
             [this](const TabelleCartellaDati::Tabella& tabella, const QString& nome) {
@@ -144,7 +146,7 @@ void ValutazioniForm1::ApriVerifica(const QString& titolo, std::vector<TabelleCa
                 voce.file = tabella.file;
                 voce.tabella = tabella.tabella;
                 voce.nome = nome;
-                form_->ComandiUscita()->MostraVoce(voce);
+                emit mostraVoce(voce);
             });
     verifica_->show();
     verifica_->Avvia();

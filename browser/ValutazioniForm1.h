@@ -5,8 +5,9 @@
 // database of the data folder. The "Ratings" menu of the window's menu bar holds them.
 #pragma once
 
-#include "FinestraVerifica.h"
 #include "GraficoFrequenze.h"
+#include "checkwindow/FinestraVerifica.h"
+#include "exchange/DatiVoce.h"
 #include "model/TabelleCartellaDati.h"
 #include "model/ValutazioneMateriale.h"
 
@@ -15,7 +16,7 @@
 #include <QPointer>
 #include <optional>
 
-class Form1;
+class FinestraPrincipale;
 class QAction;
 class QLabel;
 
@@ -23,7 +24,7 @@ class ValutazioniForm1 : public QObject
 {
     Q_OBJECT
 public:
-    explicit ValutazioniForm1(Form1* form);
+    explicit ValutazioniForm1(FinestraPrincipale& finestra);
 
     // After the display: the shown entry of the kind, or none (nothing shown).
     void Mostra(const RecordMateriale* record, const TipoMateriale* tipo);
@@ -37,12 +38,16 @@ public:
 
     static constexpr const char* ChiaveRiferimento = "Grafico/CurvaDiRiferimento";
 
+signals:
+    // An entry the check window shows on a double click, to be shown in the main window.
+    void mostraVoce(const DatiVoce& voce);
+
 private:
     void ApriVerifica(const QString& titolo, std::vector<TabelleCartellaDati::Tabella> tabelle);
     void ImpostaRiferimento(bool mostrare);
     QAction* Comando(const QString& nome, const QString& testo, const QKeySequence& scorciatoia);
 
-    Form1* form_;
+    FinestraPrincipale& finestra_;
     QLabel* campo_ = nullptr; // the computed ratings
     QLabel* segno_ = nullptr; // the stored ratings that differ, shown only when some do
     QAction* riferimento_ = nullptr;

@@ -2,36 +2,27 @@
 // inserted (mode "0") or modified (mode "1").
 #pragma once
 
+#include "ControlliForm3.h"
 #include "MaterialeMostrato.h"
 #include "model/SalvataggioMateriale.h"
+#include "model/TabellaCorrente.h"
 
 #include <QDialog>
 #include <QHash>
-#include <array>
 #include <functional>
 
-class CasellaNumerica;
-class QCalendarWidget;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class SegnoParolaChiave;
-class ValutazioniEditor;
-
-class Form3 : public QDialog, private SalvataggioMateriale::Osservatore
+class Form3 : public QDialog
 {
     Q_OBJECT
 public:
     explicit Form3(QWidget* parent = nullptr);
     ~Form3() override;
 
-    // Opening protocol: mode marker, what the main window shows, how to refill its
-    // list after a save; then InitMateriale() and exec().
+    // Opening protocol: mode marker, the table and the entry the main window shows, how to
+    // refill its list after a save; then InitMateriale() and exec().
     void SetModo(const QString& marcatore);
     QString Modo() const;
-    void SetMaterialeMostrato(const MaterialeMostrato& mostrato);
+    void SetMaterialeMostrato(const TabellaCorrente& tabella, const MaterialeMostrato& mostrato);
     // ricarica is told what was saved, and the table's versions around the save.
     using Ricarica =
         std::function<void(const SalvataggioMateriale::Richiesta&, const SalvataggioMateriale::Esito&)>;
@@ -54,24 +45,7 @@ private slots:
     void IncollaBande();
 
 private:
-    // Building the window.
-    void CreaFinestra();
-    QFrame* CreaCornice(const QString& nome, QLabel*& titolo, const QString& nomeTitolo,
-                        const QString& testoTitolo, int sinistra, int alto, int larghezza, int altezza);
-    QLabel* CreaEtichetta(QWidget* contenitore, const QString& nome, const QString& testo, int sinistra,
-                          int alto, int larghezza, int altezza);
-    // aCapo: Enter types a line break (CasellaACapo).
-    QLineEdit* CreaTesto(QWidget* contenitore, const QString& nome, int maxLunghezza, int sinistra, int alto,
-                         int larghezza, int altezza, bool aCapo = false);
-    CasellaNumerica* CreaNumero(QWidget* contenitore, const QString& nome, bool intero, bool consentiNegativo,
-                                bool valore, const QString& testo, int sinistra, int alto, int larghezza,
-                                int altezza);
-    void CreaInformazioniGenerali();
-    void CreaCertificato();
-    void CreaGrigliaBande();
-    void CreaStruttura();
-    void CreaPulsanti();
-    void ImpostaOrdineTabulazione();
+    void CollegaComandi();
     void ResetLabels();
     void ResetColori();
 
@@ -82,62 +56,31 @@ private:
     void ImpostaCategoria(const TipoMateriale& tipo);
     void CopiaBande();
     void CopiaMaterialeMostrato();
-    void SpostaFuocoBanda(int indice, int passo);
 
     // The save.
     void TagliaAlPrimoACapo();
+    SalvataggioMateriale::Richiesta Richiesta() const;
     QString TestoColonna(const QString& colonna) const;
     void MostraEsito(const SalvataggioMateriale::Esito& esito);
     // After a refusal for another copy's changes: the entry as stored now is the one shown,
     // so that Ok again saves over those changes.
     void AdottaCambiamenti(const std::vector<SalvataggioMateriale::Cambiamento>& cambiate);
-    void ImpostaColoreDidascalia(const QString& colonna, const QColor& colore);
-    void InizioScrittura(const QString& colonna) override;
-    void FineScrittura(const QString& colonna) override;
 
-    QWidget* Casella(const QString& nome) const;
-    void ImpostaTesto(const QString& casella, const QString& testo);
-
-    // The box that shows a column of the kind, and the caption marked while it is written.
+    // The box that shows a column of the kind, and the caption marked red when the save
+    // fails writing it: a caption's text, a rating caption's background.
     struct CasellaColonna
     {
         QWidget* valore = nullptr;
         QWidget* didascalia = nullptr;
+        QPalette::ColorRole ruolo = QPalette::WindowText;
     };
 
     QString modo_;
+    TabellaCorrente tabella_;
     MaterialeMostrato mostrato_;
     const TipoMateriale* tipo_ = nullptr;    // the kind being edited; none for other codes
     QHash<QString, CasellaColonna> caselle_; // by column name
     Ricarica ricarica_;
-    QString MessaggioCampo;
-
-    QFrame* frameInfogenerali_ = nullptr;
-    QFrame* frameCertificato_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    QFrame* frameMateriale_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* label6_ = nullptr;
-    std::array<QLabel*, 16> label1_{};
-    std::array<QLineEdit*, 24> text1_{};
-    std::array<CasellaNumerica*, 24> text2_{};
-    QLineEdit* text15_ = nullptr;
-    QComboBox* combo1_ = nullptr;
-    SegnoParolaChiave* segnoParola_ = nullptr; // the stored keyword, when the box holds another
-    QLineEdit* text3_ = nullptr;
-    QLineEdit* text8_ = nullptr;
-    QLineEdit* text9_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QLineEdit* text16_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    QLineEdit* text6_ = nullptr;
-    QLineEdit* text7_ = nullptr;
-    QCalendarWidget* monthView1_ = nullptr;
-    std::array<CasellaNumerica*, 5> struttura_{}; // Text10..Text14
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
-    ValutazioniEditor* valutazioniCalcolate_ = nullptr; // computed ratings beside the rating boxes
+    QString MessaggioCampo; // the context of the value whose write failed
+    ControlliForm3 c_;
 };

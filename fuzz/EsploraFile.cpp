@@ -126,7 +126,8 @@ SalvataggioMateriale::Richiesta RichiestaSalvataggio(const QString& percorso, co
 // The save reports every failure in its outcome; it must never throw.
 void Salva(const QString& percorso, const QString& tabella, int codice, const QStringList& nomi)
 {
-    const int codiceSalvataggio = Categorie::IsSperimentale(codice) ? codice : catRwLaboratorio;
+    const int codiceSalvataggio =
+        Categorie::IsSperimentale(codice) ? codice : Categorie::Tutte().front().codice;
     SalvataggioMateriale::Salva(
         RichiestaSalvataggio(percorso, tabella, codiceSalvataggio, QStringLiteral("Nuovo"), false, {}));
     if (!nomi.isEmpty())

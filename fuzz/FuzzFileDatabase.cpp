@@ -3,21 +3,32 @@
 // not wasted on breaking the engines' signatures:
 //   bits 0-1: 0 the bytes as they are, 1 with the SQLite signature written over the start,
 //             2 with the Jet 3 signature, 3 with the Jet 4 signature;
-//   bits 2-5: the kind code used to show and save entries (1..10, 100);
+//   bits 2-5: the kind used to show and save entries, among the kind codes in ascending order;
 //   bit 6:    also save, modify and delete entries.
 #include "EsploraFile.h"
+#include "model/Categorie.h"
 #include "storage/LettoreJetIsolato.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
-constexpr std::array<int, 11> Codici{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 100};
+// Every kind code of the table of kinds, in ascending order: a kept input keeps its kind
+// when a kind is added with a higher code.
+std::vector<int> Codici()
+{
+    std::vector<int> codici;
+    for (const TipoMateriale& tipo : Categorie::Tipi())
+        codici.push_back(tipo.codice);
+    std::sort(codici.begin(), codici.end());
+    return codici;
+}
 
 void SovrascriviInizio(QByteArray& file, const QByteArray& firma)
 {
@@ -74,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t lunghezza)
         return 0;
     const uint8_t scelta = dati[0];
     EsploraFile::Opzioni opzioni;
-    opzioni.codice = Codici[((scelta >> 2) & 15) % Codici.size()];
+    static const std::vector<int> codici = Codici();
+    opzioni.codice = codici[((scelta >> 2) & 15) % codici.size()];
     opzioni.scritture = (scelta & 0x40) != 0;
     EsploraFile::Esplora(FileDaIngresso(scelta, dati + 1, lunghezza - 1), opzioni);
     return 0;

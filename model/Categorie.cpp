@@ -1,5 +1,6 @@
 #include "Categorie.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -59,7 +60,8 @@ constexpr ColonnaValutazione kValutazioniDRwTeorico[] = {{C::DRw, S::Principale,
 constexpr ColonnaValutazione kValutazioniLnwTeorico[] = {{C::Lnw, S::Principale, kInvariata, kInvariata},
                                                          {C::Ci, S::Ci, kInvariata, kInvariata}};
 
-// The eight categories in the order of the tree, then the theoretical kinds.
+// The shipped kinds: the categories in the order of the tree's roots, then the theoretical
+// kinds.
 constexpr TipoMateriale kTipi[] = {
     {.codice = catRwLaboratorio,
      .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Rw (laboratory)"),
@@ -67,7 +69,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 29,
      .cartella = kPartizioniVerticali,
      .tabellaPersonale = "Rw_laboratorio",
-     .figlio = {0, "Rw"},
+     .messaggioFiglio = 20,
      .cartellaImmagini = kPartizioniVerticali,
      .grandezza = G::R,
      .fisiche = kFisicheRw,
@@ -85,7 +87,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 30,
      .cartella = "Strati aggiuntivi verticali (DRw)",
      .tabellaPersonale = "DRw_laboratorio",
-     .figlio = {0, "DRw"},
+     .messaggioFiglio = 21,
      .cartellaImmagini = "Strati aggiuntivi verticali (DRw)",
      .grandezza = G::DRi,
      .fisiche = kFisicheMassaSpessore,
@@ -102,7 +104,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 31,
      .cartella = kPartizioniOrizzontali,
      .tabellaPersonale = "Lnw_laboratorio",
-     .figlio = {0, "Lnw"},
+     .messaggioFiglio = 22,
      .cartellaImmagini = kPartizioniOrizzontali,
      .grandezza = G::Ln,
      .fisiche = kFisicheLnw,
@@ -121,7 +123,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 32,
      .cartella = "Strati aggiuntivi orizzontali (DLw)",
      .tabellaPersonale = "DLw_laboratorio",
-     .figlio = {0, "DLw"},
+     .messaggioFiglio = 23,
      .cartellaImmagini = "Strati aggiuntivi orizzontali (DLw)",
      .grandezza = G::DLn,
      .fisiche = kFisicheMassaSpessore,
@@ -138,7 +140,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 33,
      .cartella = "Infissi",
      .tabellaPersonale = "Infissi",
-     .figlio = {26},
+     .messaggioFiglio = 26,
      .cartellaImmagini = "Infissi",
      .grandezza = G::R,
      .fisiche = kFisicheInfissi,
@@ -155,7 +157,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 34,
      .cartella = "Dati in opera_Rw",
      .tabellaPersonale = "Rw_in_opera",
-     .figlio = {0, "R'w"},
+     .messaggioFiglio = 24,
      .cartellaImmagini = "Dati in opera_Rw",
      .grandezza = G::R,
      .cantiere = true,
@@ -174,7 +176,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 35,
      .cartella = "Dati in opera_Lnw",
      .tabellaPersonale = "Lnw_in_opera",
-     .figlio = {0, "L'nw"},
+     .messaggioFiglio = 25,
      .cartellaImmagini = "Dati in opera_Lnw",
      .grandezza = G::Ln,
      .cantiere = true,
@@ -193,7 +195,7 @@ constexpr TipoMateriale kTipi[] = {
      .messaggioRadice = 36,
      .cartella = "Piccoli elementi (Dnew)",
      .tabellaPersonale = "Dnew_laboratorio",
-     .figlio = {27},
+     .messaggioFiglio = 27,
      .cartellaImmagini = "Piccoli elementi (Dnew)",
      .grandezza = G::Dn,
      .fisiche = kFisicheDnew,
@@ -209,7 +211,7 @@ constexpr TipoMateriale kTipi[] = {
     {.codice = catRwTeorico,
      .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Rw (theoretical)"),
      .tabellaTeorica = "Potere_fonoisolante",
-     .figlio = {0, "Rw"},
+     .messaggioFiglio = 20,
      .cartellaImmagini = kPartizioniVerticali,
      .grandezza = G::R,
      .fisiche = kFisicheTeoriche,
@@ -223,7 +225,7 @@ constexpr TipoMateriale kTipi[] = {
     {.codice = catLnwTeorico,
      .nome = QT_TRANSLATE_NOOP("TipoMateriale", "Lnw (theoretical)"),
      .tabellaTeorica = "Livello_calpestio",
-     .figlio = {0, "Lnw"},
+     .messaggioFiglio = 22,
      .cartellaImmagini = kPartizioniOrizzontali,
      .grandezza = G::Ln,
      .fisiche = kFisicheTeoriche,
@@ -237,7 +239,7 @@ constexpr TipoMateriale kTipi[] = {
     {.codice = catDRwTeorico,
      .nome = QT_TRANSLATE_NOOP("TipoMateriale", "DRw (theoretical)"),
      .tabellaTeorica = "DRw",
-     .figlio = {0, "DRw"},
+     .messaggioFiglio = 21,
      .grandezza = G::R,
      .grandezzaValori = G::DRi,
      .fisiche = kFisicheDRwTeorico,
@@ -247,7 +249,6 @@ constexpr TipoMateriale kTipi[] = {
      .intestazioneBande = {84, " [dB] = "},
      .didascalieInformazioni = {kFc, kEta}},
 };
-constexpr int NumeroCategorie = 8;
 
 constexpr C kDescrittive[] = {
     C::Nome,      C::ParolaChiave, C::Descrizione,        C::Certificato,
@@ -262,30 +263,90 @@ QString Didascalia::Testo(const std::function<QString(int)>& catalogo) const
     return (messaggio > 0 ? catalogo(messaggio) : QString()) + QString::fromUtf8(testo);
 }
 
+namespace {
+
+// The table in use: the shipped rows, or those a test installed, with the categories first.
+struct TabellaTipi
+{
+    std::vector<TipoMateriale> tipi;
+    size_t categorie = 0;
+
+    void Imposta(std::span<const TipoMateriale> righe)
+    {
+        tipi.assign(righe.begin(), righe.end());
+        const auto fine = std::stable_partition(tipi.begin(), tipi.end(),
+                                                [](const TipoMateriale& t) { return t.tabellaPersonale; });
+        categorie = size_t(fine - tipi.begin());
+    }
+};
+
+TabellaTipi& Tabella()
+{
+    static TabellaTipi tabella = [] {
+        TabellaTipi t;
+        t.Imposta(kTipi);
+        return t;
+    }();
+    return tabella;
+}
+
+} // namespace
+
 namespace Categorie {
 
 std::span<const TipoMateriale> Tutte()
 {
-    return std::span(kTipi).first(NumeroCategorie);
+    return std::span<const TipoMateriale>(Tabella().tipi).first(Tabella().categorie);
 }
 
 std::span<const TipoMateriale> Tipi()
 {
-    return kTipi;
+    return Tabella().tipi;
+}
+
+void Installa(std::span<const TipoMateriale> tipi)
+{
+    Tabella().Imposta(tipi);
+}
+
+std::vector<const TipoMateriale*> Figli(bool teorici)
+{
+    std::vector<const TipoMateriale*> figli;
+    for (const TipoMateriale& t : Tipi())
+        if (teorici ? t.tabellaTeorica != nullptr : t.tabellaPersonale != nullptr)
+            figli.push_back(&t);
+    std::stable_sort(figli.begin(), figli.end(), [](const TipoMateriale* a, const TipoMateriale* b) {
+        return a->messaggioFiglio < b->messaggioFiglio;
+    });
+    return figli;
+}
+
+QString ElencoCodici(const QString& rientro, int larghezza)
+{
+    std::vector<const TipoMateriale*> tipi;
+    for (const TipoMateriale& t : Tipi())
+        tipi.push_back(&t);
+    std::sort(tipi.begin(), tipi.end(),
+              [](const TipoMateriale* a, const TipoMateriale* b) { return a->codice < b->codice; });
+    QString elenco;
+    QString riga = rientro;
+    for (size_t i = 0; i < tipi.size(); ++i) {
+        const QString voce = QString::number(tipi[i]->codice) + QLatin1Char(' ') +
+                             QCoreApplication::translate("TipoMateriale", tipi[i]->nome) +
+                             QLatin1String(i + 1 < tipi.size() ? "," : ".");
+        if (riga.size() > rientro.size() && riga.size() + 1 + voce.size() > larghezza) {
+            elenco += riga + QLatin1Char('\n');
+            riga = rientro;
+        }
+        riga += (riga.size() > rientro.size() ? QStringLiteral(" ") : QString()) + voce;
+    }
+    return elenco + riga;
 }
 
 const TipoMateriale* PerCodice(int codice)
 {
-    for (const TipoMateriale& t : kTipi)
+    for (const TipoMateriale& t : Tipi())
         if (t.codice == codice)
-            return &t;
-    return nullptr;
-}
-
-const TipoMateriale* PerSimbolo(const QString& simbolo)
-{
-    for (const TipoMateriale& t : Tutte())
-        if (simbolo == QString::fromUtf8(t.simbolo))
             return &t;
     return nullptr;
 }
@@ -374,6 +435,9 @@ const Categoria* Categorie::CategoriaDi(int codice)
     const TipoMateriale* tipo = PerCodice(codice);
     if (!tipo || tipo->tabellaPersonale)
         return tipo;
-    // A theoretical kind's node is captioned with its category's symbol.
-    return tipo->figlio.testo ? PerSimbolo(QString::fromUtf8(tipo->figlio.testo)) : nullptr;
+    // A theoretical kind's node shares its caption with its category's.
+    for (const Categoria& c : Tutte())
+        if (c.messaggioFiglio == tipo->messaggioFiglio)
+            return &c;
+    return nullptr;
 }

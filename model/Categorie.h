@@ -1,8 +1,10 @@
-// The one table of kinds: for each kind code (the eight test categories of the custom and
-// experimental databases, and the three kinds of the theoretical database) every fact
-// tied to it: where its tables lie, which columns they carry, what each rating column
-// means, and how the windows caption and lay out its entries. Column names come from the
-// record schema. Adding a kind is adding a row to this table and nothing else.
+// The one table of kinds: for each kind code (the test categories of the custom and
+// experimental databases, and the kinds of the theoretical database) every fact tied to
+// it: where its tables lie, which columns they carry, what each rating column means, and
+// how the tree, the windows and the tools caption and lay out its entries. Column names
+// come from the record schema. Adding a kind is adding a row to this table: the tree, the
+// tables of a data folder, the count of categories and the tools' lists of kind codes are
+// all read from its rows.
 #pragma once
 
 #include "RecordSchema.h"
@@ -84,7 +86,11 @@ struct TipoMateriale
     const char* cartella = nullptr;         // folder of the experimental files
     const char* tabellaPersonale = nullptr; // the kind's table in Database_sperimentale
     const char* tabellaTeorica = nullptr;   // the kind's table in Database_teorico
-    Didascalia figlio{};                    // caption of the kind's node under the custom or theoretical root
+    // Catalogue message captioning the kind's node under the custom root (a category) or the
+    // theoretical root (a theoretical kind). Each root lists its children in the order of
+    // these messages, as the catalogue keeps them; a theoretical kind shares the message of
+    // the category of its quantity.
+    int messaggioFiglio = 0;
     const char* cartellaImmagini = nullptr; // nullptr: always the placeholder picture
     RecordSchema::Grandezza grandezza = RecordSchema::Grandezza::R;
     // The quantity the band values hold, where the columns' prefix says another (the
@@ -109,25 +115,35 @@ struct TipoMateriale
     std::array<Didascalia, 2> strutturaEditor{};
 };
 
-// The eight experimental categories are the kinds with a custom table.
+// The experimental categories are the kinds with a custom table.
 using Categoria = TipoMateriale;
 
 namespace Categorie {
-// The eight experimental categories, in the order of the tree.
+// The experimental categories, in the order of the tree's roots (the table's order).
 std::span<const TipoMateriale> Tutte();
-// Every kind.
+// Every kind: the categories first, then the other kinds, each in the table's order.
 std::span<const TipoMateriale> Tipi();
+// The children of the custom root (teorici false: the categories) or of the theoretical root
+// (the kinds with a theoretical table), in the tree's order.
+std::vector<const TipoMateriale*> Figli(bool teorici);
+// Replaces the table of kinds for the rest of the process, as a test does to add a kind to
+// the shipped rows (Tipi()). Call it before anything reads the table: the kinds handed out
+// before it are gone. The rows' texts and column lists must outlive the process's use.
+void Installa(std::span<const TipoMateriale> tipi);
+// The kind codes with their names, for a tool's help: "1 Rw (laboratory), 2 ...", in code
+// order, names translated; broken into lines no longer than larghezza, each after rientro,
+// the last without a line end.
+QString ElencoCodici(const QString& rientro, int larghezza);
 // nullptr for a code that is no kind (0 and unknown values).
 const TipoMateriale* PerCodice(int codice);
-const TipoMateriale* PerSimbolo(const QString& simbolo);
 bool IsTeorico(int codice);
-// The category of a kind: itself for the eight categories, the laboratory category of the
-// same quantity for a theoretical kind; nullptr for a code that is no kind.
+// The category of a kind: itself for a category; for a theoretical kind, the category whose
+// node under the custom root shares its caption; nullptr for a code that is no kind.
 const Categoria* CategoriaDi(int codice);
-bool IsSperimentale(int codice); // 1..7 and 10
-// Theoretical table of codes 8, 9, 100; empty otherwise.
+bool IsSperimentale(int codice); // the kind has a custom table
+// The kind's table in the theoretical database; empty for a kind without one.
 QString TabellaTeorica(int codice);
-// Image folder for the detail display; empty for 100 and unknown codes.
+// Image folder for the detail display; empty for a kind without pictures and unknown codes.
 QString CartellaImmagini(int codice);
 // Band prefix of the kind's tables.
 QString PrefissoBande(int codice);

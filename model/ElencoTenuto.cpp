@@ -1,5 +1,7 @@
 #include "ElencoTenuto.h"
 
+#include "RecordSchema.h"
+
 void ElencoTenuto::Imposta(const QString& percorso, const QString& tabella, ListaMateriali::Contenuto& letto)
 {
     Dimentica();
@@ -81,4 +83,22 @@ QStringList ElencoTenuto::ParoleChiave() const
             break;
     }
     return elenco;
+}
+
+ElencoTenuto::Modifica
+ElencoTenuto::Modifica::DopoSalvataggio(const SalvataggioMateriale::Richiesta& richiesta,
+                                        const SalvataggioMateriale::Esito& esito)
+{
+    Modifica salvataggio;
+    salvataggio.tipo = richiesta.modifica ? Salvataggio : Nuova;
+    salvataggio.nome = richiesta.nomeSelezionato;
+    salvataggio.nuovoNome = richiesta.nome;
+    for (const SalvataggioMateriale::Scrittura& s : richiesta.scritture) {
+        if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::Nome))
+            salvataggio.nuovoNome = s.testo;
+        else if (s.colonna == RecordSchema::Nome(RecordSchema::Campo::ParolaChiave))
+            salvataggio.parola = s.testo;
+    }
+    salvataggio.versioni = esito.versioni;
+    return salvataggio;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ListaMateriali.h"
+#include "SalvataggioMateriale.h"
 
 #include <QHash>
 #include <QString>
@@ -29,6 +30,10 @@ public:
         QString nuovoNome;
         std::optional<QString> parola; // the keyword written; none when the save wrote none
         ListaMateriali::Versioni versioni;
+
+        // What a save changed: the entry it wrote, under the name and keyword it wrote.
+        static Modifica DopoSalvataggio(const SalvataggioMateriale::Richiesta& richiesta,
+                                        const SalvataggioMateriale::Esito& esito);
     };
 
     // Keeps what a fill with the keywords read of a table, taking its keywords by row (the

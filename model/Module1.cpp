@@ -15,19 +15,11 @@ void RiempiEtichetteBande()
         EtichetteBande[i] = QString::number(RecordSchema::Frequenze[i]) + QStringLiteral(" Hz");
 }
 
-QString PercorsoDatabaseCorrente(const QString& cartellaDati)
+void Rispecchia(const TabellaCorrente& corrente)
 {
-    QString cartella = CartellaCategoria;
-    cartella.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return cartellaDati + QStringLiteral("/Databases/Database") + cartella + NomeDatabase +
-           QStringLiteral(".mdb");
-}
-
-void Azzera()
-{
-    CategoriaCorrente = 0;
-    CartellaCategoria.clear();
-    NomeDatabase.clear();
-    NomeTabella.clear();
+    CategoriaCorrente = corrente.categoria;
+    CartellaCategoria = corrente.cartellaCategoria;
+    NomeDatabase = corrente.nomeDatabase;
+    NomeTabella = corrente.nomeTabella;
 }
 } // namespace Module1

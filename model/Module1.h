@@ -1,7 +1,10 @@
-// Which table the browser shows (set only by the category tree) and the band labels.
+// The shown table under its long-standing module-level names: a mirror the main window writes
+// when its tree chooses a table. Nothing reads it to decide anything; the table is handed on
+// as a TabellaCorrente. And the band labels.
 #pragma once
 
 #include "RecordSchema.h"
+#include "TabellaCorrente.h"
 
 #include <QString>
 #include <array>
@@ -14,7 +17,6 @@ extern QString NomeTabella;
 extern std::array<QString, RecordSchema::NumeroBande> EtichetteBande; // "50 Hz" .. "5000 Hz"
 
 void RiempiEtichetteBande();
-// Data folder + "/Databases/Database" + CartellaCategoria + NomeDatabase + ".mdb".
-QString PercorsoDatabaseCorrente(const QString& cartellaDati);
-void Azzera(); // back to the state before any table was chosen (for tests)
+// The main window's only write of the four names above.
+void Rispecchia(const TabellaCorrente& corrente);
 } // namespace Module1

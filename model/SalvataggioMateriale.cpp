@@ -1,7 +1,6 @@
 #include "SalvataggioMateriale.h"
 
 #include "Categorie.h"
-#include "Module1.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 #include "storage/JetBackend.h"
@@ -90,6 +89,44 @@ Cambiate(const Recordset& tabella, const SalvataggioMateriale::Richiesta& richie
     return cambiate;
 }
 
+// Checks the name and finds the row being modified, still holding what was shown, or starts
+// a new one; when the row may not be written, esito says why.
+void PreparaRiga(Recordset& tabella, const SalvataggioMateriale::Richiesta& richiesta,
+                 SalvataggioMateriale::Esito& esito)
+{
+    using Esito = SalvataggioMateriale::Esito;
+    if (richiesta.nome.isEmpty()) {
+        esito.tipo = Esito::NomeVuoto;
+    } else if (NomeGiaPresente(tabella, richiesta)) {
+        esito.tipo = Esito::NomeDuplicato;
+    } else if (!richiesta.modifica) {
+        tabella.AddNew();
+    } else {
+        tabella.SetIndex(RecordSchema::Nome(Campo::Nome));
+        tabella.Seek(QStringLiteral("="), richiesta.nomeSelezionato);
+        if (tabella.NoMatch()) {
+            esito.tipo = Esito::NonTrovato;
+        } else if (auto cambiate = Cambiate(tabella, richiesta); !cambiate || !cambiate->empty()) {
+            esito.tipo = Esito::ModificatoDaAltri;
+            esito.cambiate = std::move(cambiate).value_or(std::vector<SalvataggioMateriale::Cambiamento>{});
+        } else {
+            tabella.Edit();
+        }
+    }
+}
+
+void Scrivi(Recordset& tabella, const SalvataggioMateriale::Scrittura& s,
+            SalvataggioMateriale::Osservatore* osservatore)
+{
+    if (osservatore)
+        osservatore->InizioScrittura(s.colonna);
+    if (s.banda)
+        VerificaBanda(s.testo);
+    tabella.SetField(s.colonna, s.testo);
+    if (osservatore)
+        osservatore->FineScrittura(s.colonna);
+}
+
 } // namespace
 
 SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richiesta, Osservatore* osservatore)
@@ -97,6 +134,7 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
     std::unique_ptr<Database> database;
     std::unique_ptr<Recordset> tabella;
     QString contesto;
+    QString colonna; // being written
     Esito esito;
     try {
         database =
@@ -113,42 +151,19 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         database->BeginTrans();
         tabella = database->OpenRecordset(richiesta.tabella);
         const std::optional<qint64> versionePrima = database->Versione(richiesta.tabella);
-        if (richiesta.nome.isEmpty())
-            esito.tipo = Esito::NomeVuoto;
-        else if (NomeGiaPresente(*tabella, richiesta))
-            esito.tipo = Esito::NomeDuplicato;
-        else if (richiesta.modifica) {
-            tabella->SetIndex(RecordSchema::Nome(Campo::Nome));
-            tabella->Seek(QStringLiteral("="), richiesta.nomeSelezionato);
-            if (tabella->NoMatch()) {
-                esito.tipo = Esito::NonTrovato;
-            } else if (auto cambiate = Cambiate(*tabella, richiesta); !cambiate || !cambiate->empty()) {
-                esito.tipo = Esito::ModificatoDaAltri;
-                esito.cambiate = std::move(cambiate).value_or(std::vector<Cambiamento>{});
-            } else {
-                tabella->Edit();
-            }
-        } else {
-            tabella->AddNew();
-        }
+        PreparaRiga(*tabella, richiesta, esito);
         if (esito.tipo != Esito::Ok) {
             ChiudiSenzaErrori(tabella, database);
             return esito;
         }
-
         for (const Scrittura& s : richiesta.scritture) {
-            if (osservatore)
-                osservatore->InizioScrittura(s.colonna);
+            colonna = s.colonna;
             if (s.contesto)
                 contesto = *s.contesto;
-            if (s.banda)
-                VerificaBanda(s.testo);
-            tabella->SetField(s.colonna, s.testo);
-            if (osservatore)
-                osservatore->FineScrittura(s.colonna);
+            Scrivi(*tabella, s, osservatore);
         }
-
         contesto.clear();
+        colonna.clear();
         tabella->Update();
         tabella->Close();
         tabella.reset();
@@ -157,10 +172,10 @@ SalvataggioMateriale::Esito SalvataggioMateriale::Salva(const Richiesta& richies
         database->Close();
         database.reset();
     } catch (const DbException& e) {
-        esito = {Esito::Errore, e.Descrizione(), contesto, e.Numero(), {}, {}};
+        esito = {Esito::Errore, e.Descrizione(), contesto, colonna, e.Numero(), {}, {}};
         ChiudiSenzaErrori(tabella, database);
     } catch (const std::exception& e) {
-        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, 0, {}, {}};
+        esito = {Esito::Errore, QString::fromLocal8Bit(e.what()), contesto, colonna, 0, {}, {}};
         ChiudiSenzaErrori(tabella, database);
     }
     return esito;
@@ -189,11 +204,9 @@ SalvataggioMateriale::ScrittureCategoria(int codice, const std::function<QString
     for (const ColonnaValutazione& v : tipo->valutazioni)
         scrivi(RecordSchema::Nome(v.campo),
                messaggio(kContestoValutazione) + QLatin1Char(' ') + v.contesto.Testo(messaggio));
-    if (Module1::EtichetteBande[0].isEmpty())
-        Module1::RiempiEtichetteBande();
     for (int i = 0; i < RecordSchema::NumeroBande; ++i) {
         scrivi(RecordSchema::NomeColonnaBanda(tipo->grandezza, i),
-               messaggio(kContestoBanda) + QLatin1Char(' ') + Module1::EtichetteBande[i]);
+               messaggio(kContestoBanda) + QStringLiteral(" %1 Hz").arg(RecordSchema::Frequenze[i]));
         scritture.back().banda = true;
     }
     return scritture;

@@ -26,8 +26,8 @@ public:
         bool banda = false; // a band value: a finite number that single precision holds
     };
 
-    // Told when a column starts and ends being written; a write that fails is never
-    // reported as ended, so whatever marks it for the user stays.
+    // Told when a column starts and ends being written (a write that fails is never
+    // reported as ended): lets a caller act on the file between the writes.
     class Osservatore
     {
     public:
@@ -72,6 +72,7 @@ public:
         Tipo tipo = Ok;
         QString descrizione; // the engine's description (Errore)
         QString contesto;    // the value being written when it failed (Errore)
+        QString colonna;     // the column being written when it failed (Errore), or none
         int numero = 0;      // the engine's error number (Errore)
         // ModificatoDaAltri: the columns written that changed, in the order of the writes.
         std::vector<Cambiamento> cambiate;

@@ -1,5 +1,12 @@
 #include "TabellaCorrente.h"
 
+#include "Categorie.h"
+
+const TipoMateriale* TabellaCorrente::tipo() const
+{
+    return Categorie::PerCodice(categoria);
+}
+
 QString TabellaCorrente::percorso(const QString& cartellaDati) const
 {
     QString cartella = cartellaCategoria;

@@ -6,17 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-// The tree's children of the custom and theoretical roots, in their order (captioned by the
-// catalogue's messages 20 to 27: Rw, DRw, Lnw, DLw, R'w, L'nw, windows, small elements).
-constexpr int kOrdinePersonale[] = {catRwLaboratorio,  catDRwLaboratorio, catLnwLaboratorio,
-                                    catDLwLaboratorio, catRwInOpera,      catLnwInOpera,
-                                    catInfissi,        catDnewLaboratorio};
-constexpr int kOrdineTeorico[] = {catRwTeorico, catDRwTeorico, catLnwTeorico};
-
-} // namespace
-
 QStringList TabelleCartellaDati::FileCategoria(const QString& cartella)
 {
     // The platform gives no fixed listing order; name order, whatever the letter case, keeps
@@ -41,12 +30,12 @@ std::vector<TabelleCartellaDati::Tabella> TabelleCartellaDati::Elenca(const QStr
         const QString file = NomiSenzaMaiuscole::Trova(percorso);
         tabelle.push_back({file, dati.relativeFilePath(QFileInfo(file).absoluteFilePath()), tabella, codice});
     };
-    for (int codice : kOrdinePersonale)
+    for (const TipoMateriale* t : Categorie::Figli(false))
         aggiungi(database + QStringLiteral("Database_sperimentale.mdb"),
-                 QString::fromUtf8(Categorie::PerCodice(codice)->tabellaPersonale), codice);
-    for (int codice : kOrdineTeorico)
-        aggiungi(database + QStringLiteral("Database_teorico.mdb"), Categorie::TabellaTeorica(codice),
-                 codice);
+                 QString::fromUtf8(t->tabellaPersonale), t->codice);
+    for (const TipoMateriale* t : Categorie::Figli(true))
+        aggiungi(database + QStringLiteral("Database_teorico.mdb"), QString::fromUtf8(t->tabellaTeorica),
+                 t->codice);
     for (const Categoria& c : Categorie::Tutte()) {
         const QString cartella = NomiSenzaMaiuscole::Trova(database + QString::fromUtf8(c.cartella));
         for (const QString& tabella : FileCategoria(cartella))

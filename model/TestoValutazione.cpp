@@ -1,5 +1,6 @@
 #include "TestoValutazione.h"
 
+#include "Categorie.h"
 #include "FormatoNumero.h"
 
 #include <QLocale>
@@ -13,6 +14,13 @@ QString Termine(const QString& simbolo, const std::optional<int>& valore)
 {
     return valore ? QStringLiteral("%1 %2 dB").arg(simbolo, QLocale().toString(*valore))
                   : QStringLiteral("%1 -").arg(simbolo);
+}
+
+// The in-situ kinds name their ratings with a prime: R'w, L'n,w.
+bool InOpera(int codice)
+{
+    const TipoMateriale* tipo = Categorie::PerCodice(codice);
+    return tipo && tipo->cantiere;
 }
 
 } // namespace
@@ -42,11 +50,11 @@ QString TestoValutazione::Simbolo(int codice, GrandezzaBande grandezza)
 {
     switch (grandezza) {
     case GrandezzaBande::R:
-        return codice == catRwInOpera ? QStringLiteral("R'w") : QStringLiteral("Rw");
+        return InOpera(codice) ? QStringLiteral("R'w") : QStringLiteral("Rw");
     case GrandezzaBande::Dn:
         return QStringLiteral("Dn,e,w");
     case GrandezzaBande::Ln:
-        return codice == catLnwInOpera ? QStringLiteral("L'n,w") : QStringLiteral("Ln,w");
+        return InOpera(codice) ? QStringLiteral("L'n,w") : QStringLiteral("Ln,w");
     case GrandezzaBande::DLn:
         return QStringLiteral("\u0394Lw");
     }

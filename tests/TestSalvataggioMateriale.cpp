@@ -136,7 +136,7 @@ private slots:
     }
 
     // A value the engine cannot store stops the save at the first such column in the
-    // order of the writes: the context names it, its write never ends, nothing changes.
+    // order of the writes: the result names it and its context, nothing changes.
     void valoreRifiutato()
     {
         const struct
@@ -163,15 +163,13 @@ private slots:
             QHash<QString, QString> cambi;
             for (const QString& colonna : r.rifiutate)
                 cambi.insert(colonna, testo);
-            Registro registro;
-            const Esito esito = Salva(r.codice, QStringLiteral("Nuovo"), !selezionato.isEmpty(), selezionato,
-                                      cambi, &registro);
+            const Esito esito =
+                Salva(r.codice, QStringLiteral("Nuovo"), !selezionato.isEmpty(), selezionato, cambi);
             QCOMPARE(esito.tipo, Esito::Errore);
             QCOMPARE(esito.numero, DbErrore::ConversioneTipo);
             QCOMPARE(esito.contesto, QString::fromUtf8(r.contesto));
             QVERIFY(esito.descrizione.contains(QStringLiteral("«%1»").arg(testo)));
-            QVERIFY(r.rifiutate.contains(registro.eventi.last().mid(1)) &&
-                    registro.eventi.last().startsWith('+'));
+            QVERIFY2(r.rifiutate.contains(esito.colonna), qPrintable(esito.colonna));
             QCOMPARE(Contenuto(percorso_), prima);
         }
     }
@@ -188,7 +186,7 @@ private slots:
             SalvataggioMateriale::Salva(VoceDiProva::Richiesta(percorso, catRwLaboratorio, valori));
         QCOMPARE(esito.tipo, Esito::Errore);
         QCOMPARE(esito.numero, DbErrore::ElementoNonTrovato);
-        QCOMPARE(esito.contesto, QStringLiteral("M63"));
+        QCOMPARE(esito.contesto + esito.colonna, QStringLiteral("M63Eta int"));
         QVERIFY(NomiInTabella(percorso, Tabella(catRwLaboratorio)).isEmpty());
     }
 
@@ -213,7 +211,7 @@ private slots:
                                       caso == QByteArray("modifica"), QStringLiteral("Muro"));
             QCOMPARE(esito.tipo, Esito::Errore);
             QCOMPARE(esito.numero, numero);
-            QVERIFY(!esito.descrizione.isEmpty() && esito.contesto.isEmpty());
+            QVERIFY(!esito.descrizione.isEmpty() && esito.contesto.isEmpty() && esito.colonna.isEmpty());
             QCOMPARE(altra.Esegui("ROLLBACK"), SQLITE_OK);
             QCOMPARE(Contenuto(file), prima);
         }

@@ -7,6 +7,7 @@
 #include "DbException.h"
 #include "FotografiaDatabase.h"
 #include "RecordSchema.h"
+#include "TabelleCartellaDati.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -50,31 +51,10 @@ QStringList Colonna(const std::vector<QVariantMap>& righe, const QString& colonn
     return valori;
 }
 
-struct TabellaCostruita
+// A file of a category folder, not the custom or theoretical database.
+bool Sperimentale(const TabelleCartellaDati::Tabella& t)
 {
-    QString file;
-    QString tabella;
-    int codice;
-    bool sperimentale; // a file of a category folder
-};
-
-// Every table the program reads in a built data folder: the custom and theoretical tables and
-// the file of every category folder.
-std::vector<TabellaCostruita> TabelleDi(const QString& nome)
-{
-    const QString database = CartellaDatabase(nome);
-    std::vector<TabellaCostruita> tabelle;
-    for (const Categoria& c : Categorie::Tutte())
-        tabelle.push_back({database + QStringLiteral("/Database_sperimentale.mdb"),
-                           QString::fromUtf8(c.tabellaPersonale), c.codice, false});
-    for (int codice : {catRwTeorico, catLnwTeorico, catDRwTeorico})
-        tabelle.push_back({database + QStringLiteral("/Database_teorico.mdb"),
-                           Categorie::TabellaTeorica(codice), codice, false});
-    for (const Categoria& c : Categorie::Tutte())
-        for (const QFileInfo& f : QDir(database + QLatin1Char('/') + QString::fromUtf8(c.cartella))
-                                      .entryInfoList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
-            tabelle.push_back({f.absoluteFilePath(), f.completeBaseName(), c.codice, true});
-    return tabelle;
+    return t.relativo.count(QLatin1Char('/')) > 2;
 }
 
 const QStringList kCartelleDati{"demo", "standard", "vuota"};
@@ -131,11 +111,9 @@ private slots:
         QTest::addColumn<bool>("sperimentale");
         QTest::addColumn<bool>("vuota");
         for (const QString& nome : kCartelleDati)
-            for (const TabellaCostruita& t : TabelleDi(nome))
-                QTest::addRow("%s: %s / %s", qPrintable(nome),
-                              qPrintable(QDir(CartellaDatabase(nome)).relativeFilePath(t.file)),
-                              qPrintable(t.tabella))
-                    << t.file << t.tabella << t.codice << t.sperimentale << (nome == QLatin1String("vuota"));
+            for (const TabelleCartellaDati::Tabella& t : TabelleCartellaDati::Elenca(CartellaDati(nome)))
+                QTest::addRow("%s: %s / %s", qPrintable(nome), qPrintable(t.relativo), qPrintable(t.tabella))
+                    << t.file << t.tabella << t.codice << Sperimentale(t) << (nome == QLatin1String("vuota"));
     }
 
     // Each table has its kind's columns in the schema's order and types and the index "Nome";
@@ -215,20 +193,19 @@ private slots:
         const auto righe = FotografiaDatabase::Righe(CartellaDati(QStringLiteral("demo")) +
                                                      QStringLiteral("/Databases/InterfMess.mdb"));
         QVERIFY2(righe.size() >= 89, qPrintable(QString::number(righe.size())));
-        QSet<QString> simboli;
-        for (const Categoria& c : Categorie::Tutte())
-            simboli.insert(QString::fromUtf8(c.simbolo));
         for (const QString& lingua : righe.front().colonne.keys()) {
             auto testo = [&](int numero) { return righe.at(numero - 1).colonne.value(lingua).toString(); };
-            // The tree chooses a kind by these captions.
-            QSet<QString> figli;
-            for (int n = 20; n <= 27; ++n)
-                figli.insert(testo(n));
-            QCOMPARE(figli, simboli);
-            QSet<QString> radici;
-            for (int n : {19, 28, 29, 30, 31, 32, 33, 34, 35, 36})
-                radici.insert(testo(n));
-            QCOMPARE(radici.size(), 10);
+            // The tree chooses a kind by the captions of a root and of its children.
+            QSet<QString> radici{testo(19), testo(28)};
+            for (const Categoria& c : Categorie::Tutte())
+                radici.insert(testo(c.messaggioRadice));
+            QCOMPARE(radici.size(), 2 + int(Categorie::Tutte().size()));
+            for (bool teorici : {false, true}) {
+                QSet<QString> figli;
+                for (const TipoMateriale* t : Categorie::Figli(teorici))
+                    figli.insert(testo(t->messaggioFiglio));
+                QCOMPARE(figli.size(), int(Categorie::Figli(teorici).size()));
+            }
             QCOMPARE(testo(12), testo(88));
             for (int n = 1; n <= 89; ++n)
                 QVERIFY2(n == 37 || !testo(n).trimmed().isEmpty(), qPrintable(QString::number(n)));
@@ -260,11 +237,11 @@ private slots:
     {
         QSet<int> categorie;
         bool primaPersonale = false;
-        for (const TabellaCostruita& t : TabelleDi(QStringLiteral("demo")))
+        for (const TabelleCartellaDati::Tabella& t : TabelleCartellaDati::Elenca(CartellaDati("demo")))
             for (const FotografiaDatabase::Riga& r : FotografiaDatabase::Righe(t.file)) {
                 if (r.tabella != t.tabella)
                     continue;
-                if (t.sperimentale)
+                if (Sperimentale(t))
                     categorie << t.codice;
                 primaPersonale = primaPersonale || t.tabella == QLatin1String("Rw_laboratorio");
             }

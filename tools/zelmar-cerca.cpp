@@ -62,7 +62,7 @@ int Strumento::Esegui(const QStringList& argomenti)
                       "to standard output: a header line, then one line per entry: file (relative to\n"
                       "the data folder), table, \"Nome\", kind code, value of the table's first rating\n"
                       "column; databases in the tree's order, rows in stored order.\n"
-                      "  --tipo CODE        kind code 1 to 10 or 100; repeated, any of them\n"
+                      "  --tipo CODE        kind code; repeated, any of them. The codes:\n%1\n"
                       "  --testo TEXT       contained in \"Nome\", \"Parola chiave\", \"Descrizione\",\n"
                       "                     \"Certificato\", \"Ente di prova\" or \"Societ\u00e0 "
                       "richiedente\",\n"
@@ -79,7 +79,8 @@ int Strumento::Esegui(const QStringList& argomenti)
                       "\n"
                       "Exit status: 0 done (also with no match); 1 some file could not be read (told\n"
                       "on standard error, the rest searched); 2 wrong usage or a missing data folder\n"
-                      "(the message names the argument).\n"));
+                      "(the message names the argument).\n")
+                       .arg(Categorie::ElencoCodici(QString(21, QLatin1Char(' ')), 88)));
         return Riuscito;
     }
     CriteriRicerca criteri;
@@ -143,7 +144,8 @@ int Strumento::Esegui(const QStringList& argomenti)
         }
         if (!ok)
             return Errore(a == QLatin1String("--tipo")
-                              ? tr("--tipo \u00ab%1\u00bb is no kind code: 1 to 10 or 100").arg(valore)
+                              ? tr("--tipo \u00ab%1\u00bb is no kind code, which are:\n%2")
+                                    .arg(valore, Categorie::ElencoCodici(QStringLiteral("  "), 88))
                           : a == QLatin1String("--dal") || a == QLatin1String("--al")
                               ? tr("%1 \u00ab%2\u00bb is not a date D/M/YYYY").arg(a, valore)
                               : tr("%1 \u00ab%2\u00bb is not a number").arg(a, valore));

@@ -43,7 +43,7 @@ QString Sintassi()
 
 QString Aiuto()
 {
-    return QCoreApplication::translate(
+    const QString aiuto = QCoreApplication::translate(
         "ZelmarEsporta",
         "\n"
         "--pdf  writes the one-page A4 data sheet of the entry NAME of the table TABLE of the\n"
@@ -51,8 +51,7 @@ QString Aiuto()
         "       that name in the index's order, as the program finds it. The entry's kind comes\n"
         "       from where the file lies in the data folder (tables of the custom or the\n"
         "       theoretical database, category folder of an experimental file), or from --tipo\n"
-        "       with a kind code: 1 Rw, 2 R'w, 3 DRw, 4 Lnw, 5 L'nw, 6 DLw, 7 windows and doors,\n"
-        "       8 theoretical Rw, 9 theoretical Lnw, 10 Dnew, 100 theoretical DRw.\n"
+        "       with a kind code:\n%1\n"
         "--csv  writes the whole table as CSV: UTF-8 with a BOM, \";\" as the separator, the\n"
         "       heading line with the exact column names in the table's order, then the rows in\n"
         "       their stored order; numbers with a decimal comma, Null as an empty field.\n"
@@ -61,6 +60,7 @@ QString Aiuto()
         "Exit status: 0 written, 1 OUT cannot be written or DB_FILE cannot be read,\n"
         "2 wrong usage or a missing file, table or entry.\n"
         "The sheet is in the language of the program's Zelmar.ini.\n");
+    return aiuto.arg(Categorie::ElencoCodici(QString(7, QLatin1Char(' ')), 88));
 }
 
 int Errore(int stato, const QString& messaggio)

@@ -26,7 +26,6 @@
 #include "browser/ComandiRicerca.h"
 #include "browser/ComandiVoce.h"
 #include "browser/ElencoNomi.h"
-#include "browser/FinestraRicerca.h"
 #include "browser/Form1.h"
 #include "browser/Form2.h"
 #include "browser/Form4.h"
@@ -34,7 +33,7 @@
 #include "browser/ValutazioniForm1.h"
 #include "comparison/FinestraConfronto.h"
 #include "exchange/LetturaVoce.h"
-#include "model/Module1.h"
+#include "searchwindow/FinestraRicerca.h"
 #include "sheet/SchedaTecnica.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
@@ -256,9 +255,10 @@ bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso, cons
                AlberoCategorie::RadicePerChiave(albero, QStringLiteral("personalizzato"))->child(0));
     auto* elenco = form.findChild<ElencoNomi*>(QStringLiteral("List1"));
     elenco->setCurrentRow(0);
+    const TabellaCorrente& corrente = form.Corrente();
     const std::optional<DatiVoce> voce =
-        LetturaVoce::Leggi(Module1::PercorsoDatabaseCorrente(ZelmarCommonModule::GetCartellaDati()),
-                           Module1::NomeTabella, Module1::CategoriaCorrente, elenco->testoCorrente());
+        LetturaVoce::Leggi(corrente.percorso(ZelmarCommonModule::GetCartellaDati()), corrente.nomeTabella,
+                           corrente.categoria, elenco->testoCorrente());
     if (!voce)
         return false;
     constexpr double kPuntiPerPollice = 120;
@@ -279,6 +279,40 @@ bool SalvaScheda(Form1& form, QTreeWidget* albero, const QString& percorso, cons
 }
 
 } // namespace
+
+// The window on each table worth a picture, the editor on each custom one's first entry, and
+// the information and image windows of the first custom entry.
+bool SalvaTabelle(Form1& form, QTreeWidget* albero, const QString& uscita)
+{
+    bool ok = true;
+    const auto* elenco = form.findChild<QAbstractItemView*>(QStringLiteral("List1"));
+    bool primo = true;
+    for (QTreeWidgetItem* nodo : NodiDaMostrare(albero)) {
+        MostraNodo(form, albero, nodo);
+        const QString radice = nodo->parent() ? nodo->parent()->text(0) : nodo->text(0);
+        const QString tabella = nodo->parent() ? nodo->text(0) : nodo->child(0)->text(0);
+        ok = Salva(&form,
+                   uscita + QStringLiteral("/Form1-%1-%2.png").arg(NomeFile(radice), NomeFile(tabella))) &&
+             ok;
+        const bool personalizzato = AlberoCategorie::Chiave(nodo->parent() ? nodo->parent() : nodo) ==
+                                    QLatin1String("personalizzato");
+        if (personalizzato && elenco->currentIndex().isValid())
+            ok = SalvaEditor(form, uscita + QStringLiteral("/Form3-%1.png").arg(NomeFile(tabella))) && ok;
+        if (!primo)
+            continue;
+        Form2* info = form.InformazioniAggiuntive();
+        info->show();
+        ok = Salva(info, uscita + QStringLiteral("/Form2.png")) && ok;
+        info->hide();
+        form.Image1_DblClick();
+        if (Form4* immagine = form.FinestraImmagine()) {
+            ok = Salva(immagine, uscita + QStringLiteral("/Form4.png")) && ok;
+            immagine->hide();
+        }
+        primo = false;
+    }
+    return ok;
+}
 
 int main(int argc, char* argv[])
 {
@@ -314,33 +348,7 @@ int main(int argc, char* argv[])
     bool ok = Salva(&form, uscita + QStringLiteral("/Form1-avvio.png"));
 
     QTreeWidget* albero = form.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
-    const auto* elenco = form.findChild<QAbstractItemView*>(QStringLiteral("List1"));
-    bool primo = true;
-    for (QTreeWidgetItem* nodo : NodiDaMostrare(albero)) {
-        MostraNodo(form, albero, nodo);
-        const QString radice = nodo->parent() ? nodo->parent()->text(0) : nodo->text(0);
-        const QString tabella = nodo->parent() ? nodo->text(0) : nodo->child(0)->text(0);
-        ok = Salva(&form,
-                   uscita + QStringLiteral("/Form1-%1-%2.png").arg(NomeFile(radice), NomeFile(tabella))) &&
-             ok;
-        const bool personalizzato = AlberoCategorie::Chiave(nodo->parent() ? nodo->parent() : nodo) ==
-                                    QLatin1String("personalizzato");
-        if (personalizzato && elenco->currentIndex().isValid())
-            ok = SalvaEditor(form, uscita + QStringLiteral("/Form3-%1.png").arg(NomeFile(tabella))) && ok;
-        if (primo) {
-            // The information and image windows of the first custom entry.
-            Form2* info = form.InformazioniAggiuntive();
-            info->show();
-            ok = Salva(info, uscita + QStringLiteral("/Form2.png")) && ok;
-            info->hide();
-            form.Image1_DblClick();
-            if (Form4* immagine = form.FinestraImmagine()) {
-                ok = Salva(immagine, uscita + QStringLiteral("/Form4.png")) && ok;
-                immagine->hide();
-            }
-            primo = false;
-        }
-    }
+    ok = SalvaTabelle(form, albero, uscita) && ok;
     ok = SalvaValutazioni(uscita) && ok;
     ok = SalvaConfronto(form, albero, uscita + QStringLiteral("/Confronto.png")) && ok;
     ok = SalvaScheda(form, albero, uscita + QStringLiteral("/Scheda.png")) && ok;

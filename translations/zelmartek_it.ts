@@ -2507,8 +2507,10 @@ l&apos;argomento).
         <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
-        <source>--tipo «%1» is no kind code: 1 to 10 or 100</source>
-        <translation>--tipo «%1» non è un codice di tipo: da 1 a 10 o 100</translation>
+        <source>--tipo «%1» is no kind code, which are:
+%2</source>
+        <translation>--tipo «%1» non è un codice di tipo, che sono:
+%2</translation>
     </message>
     <message>
         <source>%1 «%2» is not a date D/M/YYYY</source>
@@ -2549,7 +2551,8 @@ Access files too) and writes the entries that meet every criterion given as CSV
 to standard output: a header line, then one line per entry: file (relative to
 the data folder), table, &quot;Nome&quot;, kind code, value of the table&apos;s first rating
 column; databases in the tree&apos;s order, rows in stored order.
-  --tipo CODE        kind code 1 to 10 or 100; repeated, any of them
+  --tipo CODE        kind code; repeated, any of them. The codes:
+%1
   --testo TEXT       contained in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
                      &quot;Certificato&quot;, &quot;Ente di prova&quot; or &quot;Società richiedente&quot;,
                      letter case and accents ignored
@@ -2574,7 +2577,8 @@ tutti i criteri dati: una riga di intestazione, poi una riga per materiale: file
 (relativo alla cartella dati), tabella, &quot;Nome&quot;, codice del tipo, valore della prima
 colonna di indice della tabella; database nell&apos;ordine dell&apos;albero, righe nell&apos;ordine
 memorizzato.
-  --tipo CODICE      codice del tipo da 1 a 10 o 100; ripetuto, uno qualsiasi
+  --tipo CODICE      codice del tipo; ripetuto, uno qualsiasi. I codici:
+%1
   --testo TESTO      contenuto in &quot;Nome&quot;, &quot;Parola chiave&quot;, &quot;Descrizione&quot;,
                      &quot;Certificato&quot;, &quot;Ente di prova&quot; o &quot;Società richiedente&quot;,
                      senza distinguere maiuscole e accenti
@@ -2731,8 +2735,8 @@ che non torna), 2 uso errato, file o tabella di ingresso mancante, o FILE di usc
        that name in the index&apos;s order, as the program finds it. The entry&apos;s kind comes
        from where the file lies in the data folder (tables of the custom or the
        theoretical database, category folder of an experimental file), or from --tipo
-       with a kind code: 1 Rw, 2 R&apos;w, 3 DRw, 4 Lnw, 5 L&apos;nw, 6 DLw, 7 windows and doors,
-       8 theoretical Rw, 9 theoretical Lnw, 10 Dnew, 100 theoretical DRw.
+       with a kind code:
+%1
 --csv  writes the whole table as CSV: UTF-8 with a BOM, &quot;;&quot; as the separator, the
        heading line with the exact column names in the table&apos;s order, then the rows in
        their stored order; numbers with a decimal comma, Null as an empty field.
@@ -2748,8 +2752,8 @@ The sheet is in the language of the program&apos;s Zelmar.ini.
        nell&apos;ordine dell&apos;indice, come la trova il programma. Il tipo della voce viene da dove
        sta il file nella cartella dei dati (tabelle del database personalizzato o teorico,
        cartella di categoria di un file sperimentale), oppure da --tipo con un codice di
-       tipo: 1 Rw, 2 R&apos;w, 3 DRw, 4 Lnw, 5 L&apos;nw, 6 DLw, 7 Infissi, 8 Rw teorico,
-       9 Lnw teorico, 10 Dnew, 100 DRw teorico.
+       tipo:
+%1
 --csv  scrive l&apos;intera tabella in CSV: UTF-8 con BOM, &quot;;&quot; come separatore, la riga di
        intestazione con i nomi esatti delle colonne nell&apos;ordine della tabella, poi le righe
        nell&apos;ordine in cui sono memorizzate; numeri con la virgola decimale, Null come

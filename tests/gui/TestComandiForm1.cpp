@@ -79,13 +79,12 @@ private slots:
         // The editor takes every value from the window: confirming stores the entry as it was,
         // its description on one line, an empty text where there was none, the first keyword.
         a_->selezionaNome(originali.at(completa));
-        QVariantMap prima = LeggiRiga(File(), tabella, Module1::CategoriaCorrente, originali.at(completa));
+        QVariantMap prima = LeggiRiga(File(), tabella, codice, originali.at(completa));
         QVERIFY(ConEditor([&] { a_->pulsante(2); }, [](Form3* e) { Premi(e, "Command2"); }));
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText().replace("\r\n", " ")));
         prima[QStringLiteral("Descrizione")] = prima.value("Descrizione").toString().replace("\r\n", " ");
         prima[QStringLiteral("Parola chiave")] = a_->righeParole().at(1);
-        const QVariantMap dopo =
-            LeggiRiga(File(), tabella, Module1::CategoriaCorrente, originali.at(completa));
+        const QVariantMap dopo = LeggiRiga(File(), tabella, codice, originali.at(completa));
         QStringList cambiati;
         for (auto it = prima.cbegin(); it != prima.cend(); ++it)
             if (dopo.value(it.key()) != it.value() &&
@@ -278,7 +277,7 @@ private slots:
             QCOMPARE(c.Label3->text(), M(messaggio == 21 ? 14 : 89) + QStringLiteral(" = "));
             QCOMPARE(a_->descrizione(), QString());
             QVERIFY(!c.Image1->HaImmagine());
-            QCOMPARE(c.Label4[3]->text() + c.Label4[4]->text(), QStringLiteral("maxmin"));
+            QCOMPARE(c.massimo->text() + c.minimo->text(), QStringLiteral("maxmin"));
             for (int k = 0; k < Form2::NumeroCaselle; ++k)
                 QCOMPARE(a_->form().InformazioniAggiuntive()->Testo(k), QString());
             QStringList rimasti, avvisi;
@@ -373,8 +372,8 @@ private slots:
             QTreeWidgetItem* radice = a_->radice(QLatin1String(r.radice));
             a_->clicca(r.figlio < 0 ? radice : radice->child(r.figlio));
             QCOMPARE(a_->elenco()->currentRow(), 0);
-            const QList<bool> abilitati{c.pulsanti[1]->isEnabled(), c.pulsanti[2]->isEnabled(),
-                                        c.Command1->isEnabled(), c.pulsanti[3]->isEnabled(),
+            const QList<bool> abilitati{c.Inserisci->isEnabled(), c.Modifica->isEnabled(),
+                                        c.Command1->isEnabled(), c.Elimina->isEnabled(),
                                         c.Cancella->isEnabled()};
             QCOMPARE(abilitati, (QList<bool>{r.modifica, r.modifica, r.modifica, r.cancella, r.cancella}));
             // The editor opens in its mode where the command is enabled; the hidden modify

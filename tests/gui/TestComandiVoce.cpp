@@ -101,7 +101,7 @@ private slots:
         QHeaderView* intestazione = Confronto(a)->Tabella()->horizontalHeader();
         QTest::mouseDClick(intestazione->viewport(), Qt::LeftButton, {},
                            QPoint(intestazione->sectionViewportPosition(1) + 5, intestazione->height() / 2));
-        QCOMPARE(Module1::NomeTabella, "Rw_laboratorio");
+        QCOMPARE(a.form().Corrente().nomeTabella, "Rw_laboratorio");
         QCOMPARE(a.elenco()->testoCorrente(), kConfrontati[1]);
 
         Confronto(a)->Legenda()->setCurrentRow(0);

@@ -67,15 +67,19 @@ private slots:
         a_->apri();
         a_->clicca(a_->radice(QStringLiteral("Rw")));
         QCOMPARE(a_->etichetta("Label7")->text(), M(38) + ": " + M(29) + ": 000 comune");
-        QCOMPARE(Module1::NomeTabella + Module1::CartellaCategoria, "000 comune/Partizioni verticali (Rw)/");
-        QCOMPARE(Module1::CategoriaCorrente, 1);
+        const TabellaCorrente& corrente = a_->form().Corrente();
+        QCOMPARE(corrente.nomeTabella + corrente.cartellaCategoria, "000 comune/Partizioni verticali (Rw)/");
+        QCOMPARE(corrente.categoria, 1);
         QCOMPARE(a_->righeElenco(), (QStringList{"Muro A", "Muro B"}));
         a_->clicca(a_->figlio(QStringLiteral("Lnw"), QStringLiteral("000 comune")));
         QCOMPARE(a_->righeElenco(), QStringList{"Solaio"});
-        QCOMPARE(Module1::CategoriaCorrente, 4);
+        QCOMPARE(corrente.categoria, 4);
         a_->clicca(a_->radice(QStringLiteral("teorico")));
         QCOMPARE(a_->etichetta("Label7")->text(), M(38) + ": " + M(28) + ": " + M(20));
-        QCOMPARE(Module1::NomeDatabase + QString::number(Module1::CategoriaCorrente), "Database_teorico8");
+        QCOMPARE(corrente.nomeDatabase + QString::number(corrente.categoria), "Database_teorico8");
+        // The module-level names mirror the table the tree chose.
+        QVERIFY((TabellaCorrente{Module1::CategoriaCorrente, Module1::CartellaCategoria,
+                                 Module1::NomeDatabase, Module1::NomeTabella} == corrente));
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
     }
 
@@ -87,7 +91,7 @@ private slots:
         const QStringList righe = a_->righeElenco();
         const QString didascalia = a_->etichetta("Label7")->text();
         a_->clicca(a_->radice(QStringLiteral("Piccoli elementi")));
-        QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
+        QCOMPARE(a_->form().Corrente().nomeTabella, QStringLiteral("Rw_laboratorio"));
         QCOMPARE(a_->righeElenco(), righe);
         QCOMPARE(a_->etichetta("Label7")->text(), didascalia);
         QVERIFY(a_->form().Controlli().Cancella->isEnabled());
@@ -101,11 +105,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&a_->form()));
         a_->albero()->setFocus();
         QTest::keyClick(a_->albero(), Qt::Key_Down);
-        QCOMPARE(Module1::NomeTabella, QStringLiteral("DRw_laboratorio"));
+        QCOMPARE(a_->form().Corrente().nomeTabella, QStringLiteral("DRw_laboratorio"));
         QCOMPARE(a_->etichetta("Label7")->text(), M(38) + ": " + M(19) + ": " + M(21));
         QCOMPARE(a_->righeElenco(), NomiInTabella(a_->sperimentale(), QStringLiteral("DRw_laboratorio")));
         QTest::keyClick(a_->albero(), Qt::Key_Up);
-        QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
+        QCOMPARE(a_->form().Corrente().nomeTabella, QStringLiteral("Rw_laboratorio"));
     }
 };
 

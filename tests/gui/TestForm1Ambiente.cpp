@@ -34,14 +34,12 @@ Ambiente::Ambiente(const QString& fixture) : dati_(fixture)
 {
     TestSupport::PreparaAmbiente();
     MessageBox::clearShown();
-    Module1::Azzera();
 }
 
 Ambiente::~Ambiente()
 {
     form_.reset();
     MessageBox::clearShown();
-    Module1::Azzera();
 }
 
 Form1& Ambiente::apri()
@@ -168,8 +166,8 @@ void Ambiente::doppioClick(int riga)
 
 void Ambiente::pulsante(int indice)
 {
-    const ControlliForm1& c = form_->Controlli();
-    QTest::mouseClick(c.Toolbar1->widgetForAction(c.pulsanti[indice]), Qt::LeftButton);
+    auto* azione = form_->findChild<QAction*>(QStringLiteral("Toolbar1.Buttons(%1)").arg(indice));
+    QTest::mouseClick(form_->Controlli().Toolbar1->widgetForAction(azione), Qt::LeftButton);
 }
 
 } // namespace Form1Test

@@ -42,7 +42,8 @@ private slots:
             QVERIFY2(QByteArray(guasto) == "missing" || messaggio.text.contains(catalogo), guasto);
             QVERIFY(messaggio.icon == MessageBox::Critical && messaggio.title == QStringLiteral("ZELMARtek"));
             QVERIFY(a.form().Inerte());
-            QCOMPARE(a.albero()->topLevelItemCount() + a.elenco()->count() + Module1::CategoriaCorrente, 0);
+            QCOMPARE(a.albero()->topLevelItemCount() + a.elenco()->count() + a.form().Corrente().categoria,
+                     0);
             QCOMPARE(a.form().findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Dati in frequenza"));
         }
     }
@@ -54,9 +55,9 @@ private slots:
         QVERIFY(a.ok());
         a.apri();
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::lastText()));
-        QCOMPARE(Module1::NomeDatabase + Module1::CartellaCategoria,
+        QCOMPARE(a.form().Corrente().nomeDatabase + a.form().Corrente().cartellaCategoria,
                  QStringLiteral("Database_sperimentale/"));
-        QCOMPARE(Module1::CategoriaCorrente, 1);
+        QCOMPARE(a.form().Corrente().categoria, 1);
         QCOMPARE(a.righeElenco(), NomiInTabella(a.sperimentale(), QStringLiteral("Rw_laboratorio")));
         QCOMPARE(a.elenco()->currentRow(), 0);
         QCOMPARE(a.etichetta("Label3")->text(), QStringLiteral("Rw(C,Ctr)= 52(-1, -4) dB"));

@@ -41,13 +41,12 @@ class TestForm3 : public QObject
     // The editor for a new entry ("0") or for the entry selezionato ("1") of a kind, shown.
     std::unique_ptr<Form3> Apri(int codice, const QString& modo = "0", const QString& selezionato = {})
     {
-        Module1::CategoriaCorrente = codice;
         MaterialeMostrato mostrato;
         mostrato.nomeSelezionato = selezionato;
         mostrato.paroleChiave = QStringList{M(88), QStringLiteral("Laterizio"), QStringLiteral("Legno")};
         auto f = std::make_unique<Form3>();
         f->SetModo(modo);
-        f->SetMaterialeMostrato(mostrato);
+        f->SetMaterialeMostrato({codice, {}, {}, Tabella(codice)}, mostrato);
         f->SetRicarica([this](const auto&, const auto&) { ++ricariche_; });
         f->InitMateriale();
         f->show();
@@ -62,7 +61,6 @@ private slots:
         a_ = std::make_unique<Ambiente>();
         QVERIFY(a_->ok());
         ZelmarCommonModule::CaricaMessaggi();
-        Module1::RiempiEtichetteBande();
         FileDialog::clear();
         ricariche_ = 0;
     }

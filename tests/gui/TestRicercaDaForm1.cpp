@@ -6,8 +6,8 @@
 
 #include "browser/ComandiRicerca.h"
 #include "browser/ComandiVoce.h"
-#include "browser/FinestraRicerca.h"
 #include "comparison/FinestraConfronto.h"
+#include "searchwindow/FinestraRicerca.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -172,7 +172,7 @@ private slots:
         elenco->selectRow(0);
         QVERIFY(ConEditor([&] { Premi(r, QStringLiteral("CopiaTrovata")); },
                           [&](Form3* f) {
-                              QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
+                              QCOMPARE(a.form().Corrente().nomeTabella, QStringLiteral("Rw_laboratorio"));
                               QCOMPARE(Casella(f, "Text15")->text(),
                                        QStringLiteral("Doppia parete in laterizio 8+12 cm"));
                               Casella(f, "Text15")->setText(QStringLiteral("Doppia parete copiata"));
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(LeggiRiga(a.sperimentale(), QStringLiteral("Rw_laboratorio"), 1, teorica).value("Rw (dB)"),
                  LeggiRiga(a.teorico(), QStringLiteral("Potere_fonoisolante"), 8, teorica).value("Rw (dB)"));
         QCOMPARE(a.elenco()->testoCorrente().isEmpty(), false);
-        QCOMPARE(Module1::NomeTabella, QStringLiteral("Rw_laboratorio"));
+        QCOMPARE(a.form().Corrente().nomeTabella, QStringLiteral("Rw_laboratorio"));
     }
 };
 

@@ -4,8 +4,8 @@
 #include "TestForm1Ambiente.h"
 
 #include "app/Traduzioni.h"
-#include "browser/FinestraVerifica.h"
 #include "browser/ValutazioniForm1.h"
+#include "checkwindow/FinestraVerifica.h"
 
 #include <QTableView>
 

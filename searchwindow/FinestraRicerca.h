@@ -15,7 +15,9 @@
 
 class CasellaData;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -46,7 +48,7 @@ public:
     QTableView* Elenco() const { return elenco_; }
     const ModelloRisultati& Risultati() const { return *modello_; }
     // The entry of a row of the list as shown.
-    VoceTrovata VoceMostrata(int riga) const;
+    VoceTrovata VoceMostrata(int riga) const { return modello_->Voce(riga); }
 
 signals:
     void terminata();
@@ -59,8 +61,17 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // The criteria column: kinds, databases, text and ranges, dates, the buttons.
     QWidget* CreaCriteri();
+    QWidget* CreaTipi(QWidget* pannello);
+    QWidget* CreaDove(QWidget* pannello);
+    int CreaIntervalli(QWidget* pannello, QGridLayout* modulo); // the first grid row left free
+    void CreaDate(QWidget* pannello, QGridLayout* modulo, int riga);
+    QLayout* CreaPulsanti(QWidget* pannello);
     QWidget* CreaRisultati();
+    void CreaElenco(QWidget* pannello);
+    // The search on a worker thread; what it hands back after a newer one started is dropped.
+    void Avvia(int generazione);
     void Azzera();
     void TabellaFatta(size_t indice, const RicercaTabelle::EsitoTabella& esito);
     void Terminata();

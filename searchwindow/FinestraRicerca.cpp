@@ -75,9 +75,25 @@ QWidget* FinestraRicerca::CreaCriteri()
 {
     auto* pannello = new QWidget;
     auto* colonna = new QVBoxLayout(pannello);
+    colonna->addWidget(CreaTipi(pannello), 1);
+    colonna->addWidget(CreaDove(pannello), 1);
+    auto* modulo = new QGridLayout;
+    const int righe = CreaIntervalli(pannello, modulo);
+    CreaDate(pannello, modulo, righe);
+    colonna->addLayout(modulo);
+    colonna->addLayout(CreaPulsanti(pannello));
 
-    auto* gruppoTipi = new QGroupBox(tr("&Kinds (none checked: all)"), pannello);
-    tipi_ = new QListWidget(gruppoTipi);
+    auto* scorrimento = new QScrollArea;
+    scorrimento->setWidget(pannello);
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setMinimumWidth(pannello->sizeHint().width() + 20);
+    return scorrimento;
+}
+
+QWidget* FinestraRicerca::CreaTipi(QWidget* pannello)
+{
+    auto* gruppo = new QGroupBox(tr("&Kinds (none checked: all)"), pannello);
+    tipi_ = new QListWidget(gruppo);
     tipi_->setObjectName(QStringLiteral("TipiRicerca"));
     for (const TipoMateriale& tipo : Categorie::Tipi()) {
         auto* voce = new QListWidgetItem(TipiVoce::Nome(tipo.codice), tipi_);
@@ -85,21 +101,27 @@ QWidget* FinestraRicerca::CreaCriteri()
         voce->setFlags(voce->flags() | Qt::ItemIsUserCheckable);
         voce->setCheckState(Qt::Unchecked);
     }
-    (new QVBoxLayout(gruppoTipi))->addWidget(tipi_);
-    colonna->addWidget(gruppoTipi, 1);
+    (new QVBoxLayout(gruppo))->addWidget(tipi_);
+    return gruppo;
+}
 
-    auto* gruppoDove = new QGroupBox(tr("&Databases"), pannello);
-    dove_ = new QTreeWidget(gruppoDove);
+QWidget* FinestraRicerca::CreaDove(QWidget* pannello)
+{
+    auto* gruppo = new QGroupBox(tr("&Databases"), pannello);
+    dove_ = new QTreeWidget(gruppo);
     dove_->setObjectName(QStringLiteral("DoveRicerca"));
     dove_->setHeaderHidden(true);
-    (new QVBoxLayout(gruppoDove))->addWidget(dove_);
-    colonna->addWidget(gruppoDove, 1);
+    (new QVBoxLayout(gruppo))->addWidget(dove_);
+    return gruppo;
+}
 
-    auto* modulo = new QGridLayout;
+int FinestraRicerca::CreaIntervalli(QWidget* pannello, QGridLayout* modulo)
+{
     testo_ = new QLineEdit(pannello);
     testo_->setObjectName(QStringLiteral("TestoRicerca"));
     testo_->setPlaceholderText(tr("name, keyword, description, certificate, testing body, company"));
     testo_->setClearButtonEnabled(true);
+    connect(testo_, &QLineEdit::returnPressed, this, &FinestraRicerca::Cerca);
     auto* etichettaTesto = new QLabel(tr("&Text:"), pannello);
     etichettaTesto->setBuddy(testo_);
     modulo->addWidget(etichettaTesto, 0, 0);
@@ -128,7 +150,11 @@ QWidget* FinestraRicerca::CreaCriteri()
         modulo->addWidget(intervalli_[i].minimo, 2 + i, 1);
         modulo->addWidget(intervalli_[i].massimo, 2 + i, 2);
     }
-    const int rigaDate = 2 + int(intervalli_.size());
+    return 2 + int(intervalli_.size());
+}
+
+void FinestraRicerca::CreaDate(QWidget* pannello, QGridLayout* modulo, int riga)
+{
     dal_ = new QCheckBox(tr("Test date f&rom:"), pannello);
     al_ = new QCheckBox(tr("Test date &until:"), pannello);
     dataDal_ = new CasellaData(QDate(QDate::currentDate().year(), 1, 1), pannello);
@@ -142,16 +168,17 @@ QWidget* FinestraRicerca::CreaCriteri()
         connect(data, &CasellaData::dataScelta, casella, [casella = casella] { casella->setChecked(true); });
         connect(data, &QLineEdit::returnPressed, this, &FinestraRicerca::Cerca);
     }
-    modulo->addWidget(dal_, rigaDate, 0);
-    modulo->addWidget(dataDal_, rigaDate, 1, 1, 2);
-    modulo->addWidget(al_, rigaDate + 1, 0);
-    modulo->addWidget(dataAl_, rigaDate + 1, 1, 1, 2);
+    modulo->addWidget(dal_, riga, 0);
+    modulo->addWidget(dataDal_, riga, 1, 1, 2);
+    modulo->addWidget(al_, riga + 1, 0);
+    modulo->addWidget(dataAl_, riga + 1, 1, 1, 2);
     difforme_ = new QCheckBox(tr("Stored rating &differs from the one computed from the curve"), pannello);
     difforme_->setObjectName(QStringLiteral("Difforme"));
-    modulo->addWidget(difforme_, rigaDate + 2, 0, 1, 3);
-    colonna->addLayout(modulo);
-    connect(testo_, &QLineEdit::returnPressed, this, &FinestraRicerca::Cerca);
+    modulo->addWidget(difforme_, riga + 2, 0, 1, 3);
+}
 
+QLayout* FinestraRicerca::CreaPulsanti(QWidget* pannello)
+{
     auto* pulsanti = new QHBoxLayout;
     auto* azzera = new QPushButton(tr("C&lear"), pannello);
     azzera->setObjectName(QStringLiteral("AzzeraRicerca"));
@@ -163,13 +190,7 @@ QWidget* FinestraRicerca::CreaCriteri()
     pulsanti->addStretch(1);
     pulsanti->addWidget(azzera);
     pulsanti->addWidget(cerca_);
-    colonna->addLayout(pulsanti);
-
-    auto* scorrimento = new QScrollArea;
-    scorrimento->setWidget(pannello);
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setMinimumWidth(pannello->sizeHint().width() + 20);
-    return scorrimento;
+    return pulsanti;
 }
 
 QWidget* FinestraRicerca::CreaRisultati()
@@ -197,25 +218,7 @@ QWidget* FinestraRicerca::CreaRisultati()
     errori_->setStyleSheet(QStringLiteral("color: #b00000"));
     errori_->hide();
 
-    modello_ = new ModelloRisultati(this);
-    elenco_ = new QTableView(pannello);
-    elenco_->setObjectName(QStringLiteral("RisultatiRicerca"));
-    elenco_->setModel(modello_);
-    elenco_->setSortingEnabled(true);
-    elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
-    elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    elenco_->horizontalHeader()->setStretchLastSection(true);
-    // Columns sized to their content as the first entries and the last arrive, judged on a
-    // few hundred rows: a million would make each sizing slow.
-    elenco_->horizontalHeader()->setResizeContentsPrecision(300);
-    elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    elenco_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    elenco_->verticalHeader()->hide();
-    elenco_->verticalHeader()->setDefaultSectionSize(elenco_->fontMetrics().height() + 6);
-    elenco_->setWordWrap(false);
-    connect(elenco_, &QTableView::doubleClicked, this, &FinestraRicerca::MostraScelta);
-    connect(elenco_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &FinestraRicerca::AggiornaComandi);
+    CreaElenco(pannello);
 
     const auto pulsante = [&](const QString& testo, const char* nome, void (FinestraRicerca::*azione)()) {
         auto* p = new QPushButton(testo, pannello);
@@ -242,6 +245,29 @@ QWidget* FinestraRicerca::CreaRisultati()
     layout->addWidget(elenco_, 1);
     layout->addLayout(comandi);
     return pannello;
+}
+
+void FinestraRicerca::CreaElenco(QWidget* pannello)
+{
+    modello_ = new ModelloRisultati(this);
+    elenco_ = new QTableView(pannello);
+    elenco_->setObjectName(QStringLiteral("RisultatiRicerca"));
+    elenco_->setModel(modello_);
+    elenco_->setSortingEnabled(true);
+    elenco_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // the tables' order
+    elenco_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    elenco_->horizontalHeader()->setStretchLastSection(true);
+    // Columns sized to their content as the first entries and the last arrive, judged on a
+    // few hundred rows: a million would make each sizing slow.
+    elenco_->horizontalHeader()->setResizeContentsPrecision(300);
+    elenco_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    elenco_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    elenco_->verticalHeader()->hide();
+    elenco_->verticalHeader()->setDefaultSectionSize(elenco_->fontMetrics().height() + 6);
+    elenco_->setWordWrap(false);
+    connect(elenco_, &QTableView::doubleClicked, this, &FinestraRicerca::MostraScelta);
+    connect(elenco_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FinestraRicerca::AggiornaComandi);
 }
 
 void FinestraRicerca::AggiornaDatabase()
@@ -370,7 +396,12 @@ void FinestraRicerca::Cerca()
     avanzamento_->setRange(0, int(tabelle_.size()));
     avanzamento_->setValue(0);
     annulla_->setEnabled(true);
-    const int generazione = ++generazione_;
+    Avvia(++generazione_);
+    AggiornaStato();
+}
+
+void FinestraRicerca::Avvia(int generazione)
+{
     lavoro_ = QThread::create([this, generazione] {
         RicercaTabelle::CercaTutte(
             tabelle_, criteri_, QThread::idealThreadCount(), annullata_,
@@ -407,7 +438,6 @@ void FinestraRicerca::Cerca()
             Terminata();
     });
     lavoro_->start();
-    AggiornaStato();
 }
 
 void FinestraRicerca::Annulla()
@@ -475,11 +505,6 @@ void FinestraRicerca::AggiornaComandi()
     copia_->setEnabled(scelte == 1);
     confronta_->setEnabled(scelte > 0);
     esporta_->setEnabled(modello_->rowCount() > 0);
-}
-
-VoceTrovata FinestraRicerca::VoceMostrata(int riga) const
-{
-    return modello_->Voce(riga);
 }
 
 QList<int> FinestraRicerca::RigheScelte() const

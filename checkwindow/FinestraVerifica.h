@@ -47,6 +47,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // The list of the differences, sorted by any column.
+    void CreaElenco();
     void TabellaFatta(size_t indice, const VerificaValutazioni::EsitoTabella& esito);
     void Terminata();
     void ChiediEsportazione();

@@ -78,6 +78,28 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     erroriEtichetta_->setStyleSheet(QStringLiteral("color: #b00000"));
     erroriEtichetta_->hide();
 
+    CreaElenco();
+
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    esporta_ = pulsanti->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
+    esporta_->setObjectName(QStringLiteral("EsportaCsv"));
+    esporta_->setEnabled(false);
+    connect(esporta_, &QPushButton::clicked, this, &FinestraVerifica::ChiediEsportazione);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intestazione);
+    layout->addLayout(riga);
+    layout->addWidget(stato_);
+    layout->addWidget(erroriEtichetta_);
+    layout->addWidget(elenco_, 1);
+    layout->addWidget(pulsanti);
+    resize(980, 480);
+    AggiornaStato();
+}
+
+void FinestraVerifica::CreaElenco()
+{
     modello_ = new QStandardItemModel(0, NumeroColonne, this);
     modello_->setHorizontalHeaderLabels(
         {tr("File"), tr("Table"), tr("Name"), tr("Column"), tr("Stored"), tr("Computed")});
@@ -98,23 +120,6 @@ FinestraVerifica::FinestraVerifica(const QString& titolo, std::vector<TabelleCar
     elenco_->verticalHeader()->hide();
     elenco_->setWordWrap(false);
     connect(elenco_, &QTableView::doubleClicked, this, &FinestraVerifica::ChiediMostra);
-
-    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    esporta_ = pulsanti->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
-    esporta_->setObjectName(QStringLiteral("EsportaCsv"));
-    esporta_->setEnabled(false);
-    connect(esporta_, &QPushButton::clicked, this, &FinestraVerifica::ChiediEsportazione);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intestazione);
-    layout->addLayout(riga);
-    layout->addWidget(stato_);
-    layout->addWidget(erroriEtichetta_);
-    layout->addWidget(elenco_, 1);
-    layout->addWidget(pulsanti);
-    resize(980, 480);
-    AggiornaStato();
 }
 
 FinestraVerifica::~FinestraVerifica()
