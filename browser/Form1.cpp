@@ -12,6 +12,7 @@
 #include "ValutazioniForm1.h"
 #include "app/MessageBox.h"
 #include "config/ZelmarCommonModule.h"
+#include "design/ComandiProgetto.h"
 #include "editor/Form3.h"
 #include "model/CancellazioneMateriale.h"
 #include "model/DettaglioMateriale.h"
@@ -76,6 +77,15 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     comandiRicerca_ = new ComandiRicerca(*this, *comandiVoce_);
     connect(valutazioni_, &ValutazioniForm1::mostraVoce, comandiVoce_, &ComandiVoce::MostraVoce);
     vista_ = std::make_unique<VisualizzazioneForm1>(c_, *valutazioni_);
+    // The design window takes the shown entry and opens the search.
+    new ComandiProgetto(
+        this, c_.Toolbar1, c_.MenuElementi,
+        {[this]() -> std::optional<CollegamentiProgetto::VoceMostrata> {
+             if (!RecordMostrato())
+                 return std::nullopt;
+             return {{PercorsoCorrente(), corrente_.nomeTabella, corrente_.categoria, *RecordMostrato()}};
+         },
+         [this] { comandiRicerca_->ApriRicerca(); }});
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 

@@ -17,6 +17,7 @@
 // The program folder (Zelmar.ini, immagine/) defaults to the build's own, whose
 // Zelmar.ini points at the demo data folder. Message boxes are answered automatically
 // and listed on standard error.
+#include "SchermateProgetto.h"
 #include "app/MessageBox.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/ComandiRicerca.h"
@@ -359,6 +360,7 @@ int main(int argc, char* argv[])
     ok = SalvaParolaMemorizzata(form, albero,
                                 uscita + QStringLiteral("/Form3-parola-chiave-memorizzata.png")) &&
          ok;
+    ok = SchermateProgetto::Salva(form, uscita, Salva) && ok;
     for (const MessageBox::Shown& messaggio : MessageBox::shown())
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio.text));
     return ok && MessageBox::shown().isEmpty() ? 0 : 1;

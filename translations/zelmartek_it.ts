@@ -119,6 +119,64 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>CasellaElemento</name>
+    <message>
+        <source>%1 in dB: type a single number, or take an entry</source>
+        <translation>%1 in dB: digitare un numero unico, o prendere una voce</translation>
+    </message>
+    <message>
+        <source>m&apos; (kg/m²)</source>
+        <translation>m&apos; (kg/m²)</translation>
+    </message>
+    <message>
+        <source>Use the entry shown</source>
+        <translation>Usa la voce mostrata</translation>
+    </message>
+    <message>
+        <source>Puts the entry the main window shows into this slot</source>
+        <translation>Mette in questo posto la voce mostrata dalla finestra principale</translation>
+    </message>
+    <message>
+        <source>Search the library...</source>
+        <translation>Cerca nella libreria...</translation>
+    </message>
+    <message>
+        <source>Empty the slot</source>
+        <translation>Svuota il posto</translation>
+    </message>
+    <message>
+        <source>«%1», table %2 of %3</source>
+        <translation>«%1», tabella %2 di %3</translation>
+    </message>
+    <message>
+        <source>typed values</source>
+        <translation>valori digitati</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source> (bands)</source>
+        <translation> (bande)</translation>
+    </message>
+    <message>
+        <source>The element has one-third-octave band values.</source>
+        <translation>L&apos;elemento ha i valori in bande di terzo d&apos;ottava.</translation>
+    </message>
+</context>
+<context>
+    <name>ComandiProgetto</name>
+    <message>
+        <source>Acoustic design...</source>
+        <translation>Progetto acustico...</translation>
+    </message>
+    <message>
+        <source>Acoustic design: predict the building from library entries</source>
+        <translation>Progetto acustico: prevedere l&apos;edificio dalle voci della libreria</translation>
+    </message>
+</context>
+<context>
     <name>ComandiRicerca</name>
     <message>
         <source>&amp;Search</source>
@@ -250,10 +308,248 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     </message>
 </context>
 <context>
+    <name>EditorSituazione</name>
+    <message>
+        <source>None (no limit)</source>
+        <translation>Nessuna (nessun limite)</translation>
+    </message>
+    <message>
+        <source>A - residences</source>
+        <translation>A - residenze o assimilabili</translation>
+    </message>
+    <message>
+        <source>B - offices</source>
+        <translation>B - uffici e assimilabili</translation>
+    </message>
+    <message>
+        <source>C - hotels and boarding houses</source>
+        <translation>C - alberghi, pensioni</translation>
+    </message>
+    <message>
+        <source>D - hospitals, clinics, nursing homes</source>
+        <translation>D - ospedali, cliniche, case di cura</translation>
+    </message>
+    <message>
+        <source>E - schools</source>
+        <translation>E - scuole</translation>
+    </message>
+    <message>
+        <source>F - recreation and worship</source>
+        <translation>F - attività ricreative o di culto</translation>
+    </message>
+    <message>
+        <source>G - commerce</source>
+        <translation>G - attività commerciali</translation>
+    </message>
+    <message>
+        <source>Airborne sound between rooms</source>
+        <translation>Isolamento tra ambienti (rumore aereo)</translation>
+    </message>
+    <message>
+        <source>Impact sound</source>
+        <translation>Rumore di calpestio</translation>
+    </message>
+    <message>
+        <source>Facade</source>
+        <translation>Facciata</translation>
+    </message>
+    <message>
+        <source>Automatic: detailed when every element has bands</source>
+        <translation>Automatico: dettagliato quando ogni elemento ha le bande</translation>
+    </message>
+    <message>
+        <source>Detailed (bands)</source>
+        <translation>Dettagliato (bande)</translation>
+    </message>
+    <message>
+        <source>Simplified (single numbers)</source>
+        <translation>Semplificato (indici unici)</translation>
+    </message>
+    <message>
+        <source>&amp;Situation</source>
+        <translation>&amp;Situazione</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modello</translation>
+    </message>
+    <message>
+        <source>Building &amp;category</source>
+        <translation>&amp;Categoria dell&apos;edificio</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>S&amp;s (m²)</source>
+        <translation>S&amp;s (m²)</translation>
+    </message>
+    <message>
+        <source>Area of the separating element, m²</source>
+        <translation>Superficie dell&apos;elemento di separazione, m²</translation>
+    </message>
+    <message>
+        <source>&amp;V (m³)</source>
+        <translation>&amp;V (m³)</translation>
+    </message>
+    <message>
+        <source>Volume of the receiving room, m³</source>
+        <translation>Volume dell&apos;ambiente ricevente, m³</translation>
+    </message>
+    <message>
+        <source>Separating element</source>
+        <translation>Elemento di separazione</translation>
+    </message>
+    <message>
+        <source>Lining, source room</source>
+        <translation>Rivestimento, ambiente emittente</translation>
+    </message>
+    <message>
+        <source>Lining, receiving room</source>
+        <translation>Rivestimento, ambiente ricevente</translation>
+    </message>
+    <message>
+        <source>&amp;Junctions with flanking elements</source>
+        <translation>&amp;Giunti con elementi laterali</translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation>Solaio</translation>
+    </message>
+    <message>
+        <source>Bare floor (Ln,w measured, or from m&apos;)</source>
+        <translation>Solaio nudo (Ln,w, o solo m&apos;)</translation>
+    </message>
+    <message>
+        <source>Floor covering or floating floor</source>
+        <translation>Rivestimento o massetto galleggiante</translation>
+    </message>
+    <message>
+        <source>m&apos; of the flanking elements (kg/m²)</source>
+        <translation>m&apos; degli elementi laterali (kg/m²)</translation>
+    </message>
+    <message>
+        <source>Mean mass per unit area of the homogeneous flanking elements</source>
+        <translation>Massa superficiale media degli elementi laterali omogenei</translation>
+    </message>
+    <message>
+        <source>V (m³)</source>
+        <translation>V (m³)</translation>
+    </message>
+    <message>
+        <source>S (m²)</source>
+        <translation>S (m²)</translation>
+    </message>
+    <message>
+        <source>Area of the facade seen from the room, m²</source>
+        <translation>Superficie della facciata vista dall&apos;ambiente, m²</translation>
+    </message>
+    <message>
+        <source>Volume of the room, m³</source>
+        <translation>Volume dell&apos;ambiente, m³</translation>
+    </message>
+    <message>
+        <source>ΔLfs (dB)</source>
+        <translation>ΔLfs (dB)</translation>
+    </message>
+    <message>
+        <source>Level difference due to the facade&apos;s shape, dB</source>
+        <translation>Differenza di livello dovuta alla forma della facciata, dB</translation>
+    </message>
+    <message>
+        <source>Facade &amp;elements</source>
+        <translation>&amp;Elementi di facciata</translation>
+    </message>
+    <message>
+        <source>S&amp;mall elements</source>
+        <translation>&amp;Piccoli elementi</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elementi</translation>
+    </message>
+    <message>
+        <source>Element %1 (wall, window, door)</source>
+        <translation>Elemento %1 (parete, finestra, porta)</translation>
+    </message>
+    <message>
+        <source>Area of the element, m²</source>
+        <translation>Superficie dell&apos;elemento, m²</translation>
+    </message>
+    <message>
+        <source>Small element %1</source>
+        <translation>Piccolo elemento %1</translation>
+    </message>
+</context>
+<context>
     <name>ElementoDaVoce</name>
     <message>
         <source>«%1» is an entry of the kind «%2», which does not fit the %3: that takes %4.</source>
         <translation>«%1» è una voce del tipo «%2», che non va bene come %3: vi vanno %4.</translation>
+    </message>
+</context>
+<context>
+    <name>ElencoCandidati</name>
+    <message>
+        <source>&amp;Which constructions pass here?</source>
+        <translation>&amp;Quali costruzioni vanno bene qui?</translation>
+    </message>
+    <message>
+        <source>Tries every wall (or floor) of every database of the data folder as the separating element of this situation</source>
+        <translation>Prova ogni parete (o solaio) di ogni database della cartella dei dati come elemento di separazione di questa situazione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Double click: put the entry into the separating slot</source>
+        <translation>Doppio clic: mette la voce al posto dell&apos;elemento di separazione</translation>
+    </message>
+    <message>
+        <source>Every entry that fits the separating slot is tried in this situation.</source>
+        <translation>Ogni voce adatta all&apos;elemento di separazione viene provata in questa situazione.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Met</source>
+        <translation>Rispettato</translation>
+    </message>
+    <message>
+        <source>m&apos; (kg/m²)</source>
+        <translation>m&apos; (kg/m²)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1 entries looked at, %2 listed, %3 skipped (lacking what the model needs)</source>
+        <translation>%1 voci esaminate, %2 elencate, %3 saltate (prive di ciò che serve al modello)</translation>
+    </message>
+    <message>
+        <source> - cancelled</source>
+        <translation> - annullata</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Non è stato possibile leggere: %1</translation>
     </message>
 </context>
 <context>
@@ -438,6 +734,189 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
     <message>
         <source>Differs from the value computed from the bands</source>
         <translation>Diverso dal valore calcolato dalle bande</translation>
+    </message>
+</context>
+<context>
+    <name>FinestraProgetto</name>
+    <message>
+        <source>Acoustic design projects (*.%1)</source>
+        <translation>Progetti acustici (*.%1)</translation>
+    </message>
+    <message>
+        <source>band values</source>
+        <translation>valori in bande</translation>
+    </message>
+    <message>
+        <source>&amp;Result</source>
+        <translation>&amp;Risultato</translation>
+    </message>
+    <message>
+        <source>Which constructions &amp;pass here?</source>
+        <translation>Quali costruzioni &amp;vanno bene qui?</translation>
+    </message>
+    <message>
+        <source>Find the entry, show it in the main window, then press «Use the entry shown».</source>
+        <translation>Trovare la voce, mostrarla nella finestra principale, poi premere «Usa la voce mostrata».</translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>&amp;Progetto</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>Recent projects</source>
+        <translation>Progetti recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Salva &amp;con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Report as PDF...</source>
+        <translation>&amp;Relazione in PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print the report...</source>
+        <translation>S&amp;tampa la relazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Describe the situation completely first.</source>
+        <translation>Descrivere prima la situazione per intero.</translation>
+    </message>
+    <message>
+        <source>A facade has no separating element to try entries in.</source>
+        <translation>Una facciata non ha un elemento di separazione in cui provare le voci.</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>senza nome</translation>
+    </message>
+    <message>
+        <source>Acoustic design - %1[*] - ZELMARtek</source>
+        <translation>Progetto acustico - %1[*] - ZELMARtek</translation>
+    </message>
+    <message>
+        <source>«%1» could not be read from %2: %3</source>
+        <translation>Impossibile leggere «%1» da %2: %3</translation>
+    </message>
+    <message>
+        <source>«%1» is no longer in %2 (table %3).</source>
+        <translation>«%1» non è più in %2 (tabella %3).</translation>
+    </message>
+    <message>
+        <source>«%1» is now in the slot «%2».</source>
+        <translation>«%1» è ora al posto «%2».</translation>
+    </message>
+    <message>
+        <source>The main window shows no entry: choose one in its list first.</source>
+        <translation>La finestra principale non mostra alcuna voce: sceglierne prima una nel suo elenco.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: %2</source>
+        <translation>Il progetto %1 non si può aprire: %2</translation>
+    </message>
+    <message>
+        <source>«%1» (%2, table %3)</source>
+        <translation>«%1» (%2, tabella %3)</translation>
+    </message>
+    <message>
+        <source>%1: the entry has changed</source>
+        <translation>%1: la voce è cambiata</translation>
+    </message>
+    <message>
+        <source>%1: the entry is gone</source>
+        <translation>%1: la voce non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>%1: could not be read (%2)</source>
+        <translation>%1: non è stato possibile leggerla (%2)</translation>
+    </message>
+    <message>
+        <source>Some entries this project&apos;s elements came from are not what they were; the project keeps the values it stored:
+%1</source>
+        <translation>Alcune voci da cui vengono gli elementi di questo progetto non sono più quelle di prima; il progetto tiene i valori che ha memorizzato:
+%1</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved yet: «%1»: %2
+A project file holds a complete situation.</source>
+        <translation>Il progetto non si può ancora salvare: «%1»: %2
+Un file di progetto contiene una situazione completa.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1: %2</source>
+        <translation>Non è stato possibile salvare il progetto in %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>progetto</translation>
+    </message>
+    <message>
+        <source>Save the project</source>
+        <translation>Salva il progetto</translation>
+    </message>
+    <message>
+        <source>Open a project</source>
+        <translation>Apri un progetto</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>Save the changes to the project first?</source>
+        <translation>Salvare prima le modifiche al progetto?</translation>
+    </message>
+    <message>
+        <source>The situation is not complete yet: there is no result to report.</source>
+        <translation>La situazione non è ancora completa: non c&apos;è un risultato da riportare.</translation>
+    </message>
+    <message>
+        <source>Acoustic design - report</source>
+        <translation>Progetto acustico - relazione</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>non è stato possibile scrivere il file</translation>
+    </message>
+    <message>
+        <source>The report could not be written in %1: %2</source>
+        <translation>Non è stato possibile scrivere la relazione in %1: %2</translation>
+    </message>
+    <message>
+        <source>Report as PDF</source>
+        <translation>Relazione in PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Non è stato possibile stampare la relazione.</translation>
     </message>
 </context>
 <context>
@@ -923,6 +1402,53 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>PannelloRisultati</name>
+    <message>
+        <source>Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Value (dB)</source>
+        <translation>Valore (dB)</translation>
+    </message>
+    <message>
+        <source>Share of energy (%)</source>
+        <translation>Quota di energia (%)</translation>
+    </message>
+    <message>
+        <source>Every transmission path, the one that carries the most sound first</source>
+        <translation>Ogni percorso di trasmissione, prima quello che trasmette più suono</translation>
+    </message>
+    <message>
+        <source>No building category chosen: no limit to meet.</source>
+        <translation>Nessuna categoria dell&apos;edificio scelta: nessun limite da rispettare.</translation>
+    </message>
+    <message>
+        <source>No result yet</source>
+        <translation>Ancora nessun risultato</translation>
+    </message>
+    <message>
+        <source>R&apos; in the building</source>
+        <translation>R&apos; in opera</translation>
+    </message>
+    <message>
+        <source>R of the separating element (laboratory)</source>
+        <translation>R dell&apos;elemento di separazione (laboratorio)</translation>
+    </message>
+    <message>
+        <source>No band values: the chart needs the detailed model</source>
+        <translation>Nessun valore in bande: il grafico richiede il modello dettagliato</translation>
+    </message>
+    <message>
+        <source>R&apos; per band (blue; dashed: its shifted reference curve)</source>
+        <translation>R&apos; per banda (blu; tratteggiata: la sua curva di riferimento traslata)</translation>
+    </message>
+    <message>
+        <source>R&apos; per band (blue; dashed: its shifted reference curve) and the separating element&apos;s R (red)</source>
+        <translation>R&apos; per banda (blu; tratteggiata: la sua curva di riferimento traslata) e R dell&apos;elemento di separazione (rosso)</translation>
+    </message>
+</context>
+<context>
     <name>PgConnessione</name>
     <message>
         <source>«%1» on the server «%2»</source>
@@ -1386,6 +1912,196 @@ scrivere; 2 uso errato o ingresso errato (il messaggio nomina la chiave).
     </message>
 </context>
 <context>
+    <name>RapportoProgetto</name>
+    <message>
+        <source>detailed (one-third-octave bands)</source>
+        <translation>dettagliato (bande di terzo d&apos;ottava)</translation>
+    </message>
+    <message>
+        <source>simplified (single numbers)</source>
+        <translation>semplificato (indici unici)</translation>
+    </message>
+    <message>
+        <source>rigid cross</source>
+        <translation>rigido a croce</translation>
+    </message>
+    <message>
+        <source>rigid T</source>
+        <translation>rigido a T</translation>
+    </message>
+    <message>
+        <source>KFf %1, KFd %2, KDf %3 dB</source>
+        <translation>KFf %1, KFd %2, KDf %3 dB</translation>
+    </message>
+    <message>
+        <source>Airborne sound between rooms, EN 12354-1; model: %1</source>
+        <translation>Isolamento tra ambienti, EN 12354-1; modello: %1</translation>
+    </message>
+    <message>
+        <source>Ss = %1 m², V = %2 m³</source>
+        <translation>Ss = %1 m², V = %2 m³</translation>
+    </message>
+    <message>
+        <source>Junction %1: lf = %2 m, %3; S F = %4 m², S f = %5 m²</source>
+        <translation>Giunto %1: lf = %2 m, %3; S F = %4 m², S f = %5 m²</translation>
+    </message>
+    <message>
+        <source>Impact sound, EN 12354-2, simplified model</source>
+        <translation>Rumore di calpestio, EN 12354-2, modello semplificato</translation>
+    </message>
+    <message>
+        <source>m&apos; of the floor = %1 kg/m², m&apos; of the flanking elements = %2 kg/m², V = %3 m³</source>
+        <translation>m&apos; del solaio = %1 kg/m², m&apos; degli elementi laterali = %2 kg/m², V = %3 m³</translation>
+    </message>
+    <message>
+        <source>Facade, EN 12354-3; model: %1</source>
+        <translation>Facciata, EN 12354-3; modello: %1</translation>
+    </message>
+    <message>
+        <source>S = %1 m², V = %2 m³, ΔLfs = %3 dB</source>
+        <translation>S = %1 m², V = %2 m³, ΔLfs = %3 dB</translation>
+    </message>
+    <message>
+        <source>Building category %1 (DPCM 5-12-1997)</source>
+        <translation>Categoria dell&apos;edificio %1 (DPCM 5-12-1997)</translation>
+    </message>
+    <message>
+        <source>No building category</source>
+        <translation>Nessuna categoria dell&apos;edificio</translation>
+    </message>
+    <message>
+        <source>R&apos; in the building; dashed: its reference curve shifted</source>
+        <translation>R&apos; in opera; tratteggiata: la sua curva di riferimento traslata</translation>
+    </message>
+    <message>
+        <source>R of the separating element (laboratory)</source>
+        <translation>R dell&apos;elemento di separazione (laboratorio)</translation>
+    </message>
+    <message>
+        <source>Acoustic design - report</source>
+        <translation>Progetto acustico - relazione</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source> - project %1</source>
+        <translation> - progetto %1</translation>
+    </message>
+    <message>
+        <source>Situation</source>
+        <translation>Situazione</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elementi</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valori</translation>
+    </message>
+    <message>
+        <source>Source entry</source>
+        <translation>Voce di provenienza</translation>
+    </message>
+    <message>
+        <source>«%1» (%2, %3)</source>
+        <translation>«%1» (%2, %3)</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>digitato</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Transmission paths, weakest first</source>
+        <translation>Percorsi di trasmissione, dal più debole</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Value (dB)</source>
+        <translation>Valore (dB)</translation>
+    </message>
+    <message>
+        <source>Share of energy (%)</source>
+        <translation>Quota di energia (%)</translation>
+    </message>
+    <message>
+        <source>Standards: %1</source>
+        <translation>Norme: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RiquadroGiunto</name>
+    <message>
+        <source>Coupling length lf of the junction, m</source>
+        <translation>Lunghezza di accoppiamento lf del giunto, m</translation>
+    </message>
+    <message>
+        <source>&amp;lf (m)</source>
+        <translation>&amp;lf (m)</translation>
+    </message>
+    <message>
+        <source>Rigid cross junction</source>
+        <translation>Giunto rigido a croce</translation>
+    </message>
+    <message>
+        <source>Rigid T junction</source>
+        <translation>Giunto rigido a T</translation>
+    </message>
+    <message>
+        <source>Typed Kij</source>
+        <translation>Kij digitati</translation>
+    </message>
+    <message>
+        <source>Junction type: Kij from the masses (EN 12354-1, annex E), or typed</source>
+        <translation>Tipo di giunto: Kij dalle masse (EN 12354-1, appendice E), o digitati</translation>
+    </message>
+    <message>
+        <source>%1 in dB</source>
+        <translation>%1 in dB</translation>
+    </message>
+    <message>
+        <source>Flanking %1</source>
+        <translation>Laterale %1</translation>
+    </message>
+    <message>
+        <source>  its lining</source>
+        <translation>  il suo rivestimento</translation>
+    </message>
+    <message>
+        <source>Area of the flanking element, m²</source>
+        <translation>Superficie dell&apos;elemento laterale, m²</translation>
+    </message>
+    <message>
+        <source>S (m²)</source>
+        <translation>S (m²)</translation>
+    </message>
+    <message>
+        <source>F (source room)</source>
+        <translation>F (emittente)</translation>
+    </message>
+    <message>
+        <source>f (receiving room)</source>
+        <translation>f (ricevente)</translation>
+    </message>
+    <message>
+        <source>Junction %1</source>
+        <translation>Giunto %1</translation>
+    </message>
+</context>
+<context>
     <name>SalvataggioMateriale</name>
     <message>
         <source>the value «%1» is not a band value, which is a finite number no larger than %2 either way</source>
@@ -1677,6 +2393,37 @@ l&apos;argomento).
     <message>
         <source>The table «%1» of the database %2 has no column «%3», which keeps its entries in the order they were stored.</source>
         <translation>La tabella «%1» del database %2 non ha la colonna «%3», che tiene i materiali nell&apos;ordine in cui sono stati memorizzati.</translation>
+    </message>
+</context>
+<context>
+    <name>TestiRisultato</name>
+    <message>
+        <source>   (K = %1 dB, Ln,w,eq = %2 dB)</source>
+        <translation>   (K = %1 dB, Ln,w,eq = %2 dB)</translation>
+    </message>
+    <message>
+        <source>Limit of category %1: %2 %3 %4 dB - %5</source>
+        <translation>Limite della categoria %1: %2 %3 %4 dB - %5</translation>
+    </message>
+    <message>
+        <source>✓ met</source>
+        <translation>✓ rispettato</translation>
+    </message>
+    <message>
+        <source>✗ NOT met</source>
+        <translation>✗ NON rispettato</translation>
+    </message>
+    <message>
+        <source>UNI 11367 class: %1</source>
+        <translation>Classe UNI 11367: %1</translation>
+    </message>
+    <message>
+        <source>UNI 11367 class: below class IV</source>
+        <translation>Classe UNI 11367: sotto la classe IV</translation>
+    </message>
+    <message>
+        <source>EN 12354-1:2000, EN 12354-2:2000, EN 12354-3:2000; EN ISO 717-1:2013, EN ISO 717-2:2013; DPCM 5-12-1997, table B; UNI 11367:2010</source>
+        <translation>EN 12354-1:2000, EN 12354-2:2000, EN 12354-3:2000; EN ISO 717-1:2013, EN ISO 717-2:2013; DPCM 5-12-1997, tabella B; UNI 11367:2010</translation>
     </message>
 </context>
 <context>
