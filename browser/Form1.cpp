@@ -26,10 +26,10 @@
 #include "model/ListaMateriali.h"
 #include "model/Module1.h"
 #include "storage/DbException.h"
-#include "storage/ImmaginiCondivise.h"
-#include "storage/ImportazioneJet.h"
 #include "storage/NomiSenzaMaiuscole.h"
-#include "storage/ServerCondiviso.h"
+#include "storage/jet/ImportazioneJet.h"
+#include "storage/pg/ImmaginiCondivise.h"
+#include "storage/pg/ServerCondiviso.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>

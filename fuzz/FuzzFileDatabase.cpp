@@ -6,7 +6,7 @@
 //   bits 2-5: the kind code used to show and save entries (1..10, 100);
 //   bit 6:    also save, modify and delete entries.
 #include "EsploraFile.h"
-#include "storage/LettoreJetIsolato.h"
+#include "storage/jet/LettoreJetIsolato.h"
 
 #include <QDir>
 #include <QLocale>

@@ -4,7 +4,7 @@
 #include "Module1.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
-#include "storage/JetBackend.h"
+#include "storage/jet/JetBackend.h"
 
 #include <QCoreApplication>
 #include <QLocale>

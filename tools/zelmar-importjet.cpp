@@ -3,7 +3,7 @@
 #include "app/Traduzioni.h"
 #include "app/ZelmarCommonModule.h"
 #include "avvio/CartelleUtente.h"
-#include "storage/ImportazioneJet.h"
+#include "storage/jet/ImportazioneJet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // by the reader process and read through it.
 #pragma once
 
-#include "Database.h"
+#include "storage/Database.h"
 
 #include <QByteArray>
 

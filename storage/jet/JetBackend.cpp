@@ -27,11 +27,7 @@ bool IsAceHeader(const QByteArray& primiByte)
 
 QString MessaggioSolaLettura(const QString& percorso)
 {
-    return QStringLiteral("Il file «%1» è un database Jet (Access): il programma lo può leggere ma non "
-                          "scrivere in questo formato. Per modificarlo, convertirlo nel formato del "
-                          "programma con «Importa database Jet...» del menu del programma o con lo "
-                          "strumento zelmar-importjet.")
-        .arg(percorso);
+    return DatabaseAccess::MessaggioSolaLettura(percorso);
 }
 
 std::unique_ptr<Database> Open(const QString& percorso)

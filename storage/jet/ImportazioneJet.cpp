@@ -1,14 +1,14 @@
 #include "ImportazioneJet.h"
 
-#include "SuDisco.h"
+#include "storage/SuDisco.h"
 
-#include "DBEngine.h"
 #include "DatabaseAccess.h"
-#include "DbException.h"
 #include "JetBackend.h"
 #include "LettoreJetIsolato.h"
-#include "SqliteConnessione.h"
-#include "SqliteSchema.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
+#include "storage/sqlite/SqliteConnessione.h"
+#include "storage/sqlite/SqliteSchema.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "LetturaJet.h"
 
 #include "DatabaseAccess.h"
-#include "DbException.h"
 #include "JetBackend.h"
-#include "SqliteSchema.h"
+#include "storage/DbException.h"
+#include "storage/sqlite/SqliteSchema.h"
 
 #include <QDate>
 #include <QTime>

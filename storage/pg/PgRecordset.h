@@ -6,14 +6,14 @@
 // cursor, so the cursor outlives no handler's transaction.
 #pragma once
 
+#include "LetturePg.h"
 #include "PgConnessione.h"
-#include "Recordset.h"
 #include "TabellaPg.h"
+#include "storage/RecordsetTabella.h"
 
 #include <deque>
-#include <map>
 
-class PgRecordset : public Recordset
+class PgRecordset : public RecordsetTabella
 {
     Q_DECLARE_TR_FUNCTIONS(PgRecordset)
 
@@ -26,24 +26,23 @@ public:
     bool Eof() const override;
 
     QVariant Field(const QString& colonna) const override;
-    void SetField(const QString& colonna, const QString& testo) override;
-    bool HasField(const QString& colonna) const override;
-    QStringList FieldNames() const override;
 
     void SetIndex(const QString& nomeIndice) override;
     void Seek(const QString& confronto, const QString& chiave) override;
     bool NoMatch() const override;
 
-    void AddNew() override;
-    void Edit() override;
     // The current row stays the one the cursor had before AddNew or Edit.
     void Update() override;
     void Delete() override;
     void Close() override;
 
-    Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
-                       const std::optional<QString>& soloParola) override;
-    bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
+    LettureTabella& Letture() override;
+
+protected:
+    void VerificaAperto() const override;
+    qint64 ChiaveCorrente() const override;
+    void Inserisci(const Valori& valori) override;
+    bool Aggiorna(qint64 chiave, const Valori& valori) override;
 
 private:
     struct Riga
@@ -51,27 +50,24 @@ private:
         qint64 chiave = 0;
         QVector<QVariant> valori;
     };
-    enum class Modifica
-    {
-        Nessuna,
-        NuovaRiga,
-        RigaCorrente
-    };
 
     PgConnessione& Connessione() const;
-    int IndiceColonnaEsistente(const QString& colonna) const;
     QString AzioneLettura() const;
+    QString AzioneSalvataggio() const;
+    // The row of a result whose first field is the key, the table's columns after it.
+    Riga LeggiRiga(const PGresult* r, int riga) const;
     // The cursor's place is found only when it is needed: the first row at opening, or the
     // row a write left it on.
     void Risolvi() const;
     // Reads up to n rows from the key on (the key itself included) into the rows ahead.
     void Carica(qint64 daChiave, int n) const;
-    void VerificaRigaCorrente() const;
     void Lascia(); // no current row, nothing pending
-    void AnnullaModifica();
+    // The pending values as the statement's parameters, and their quoted columns.
+    std::vector<ParametroPg> Parametri(const Valori& valori, QStringList& colonne) const;
 
     std::shared_ptr<PgConnessione> connessione_;
     std::shared_ptr<const TabellaPg> tabella_;
+    LetturePg letture_;
 
     mutable std::optional<Riga> corrente_;
     mutable std::deque<Riga> davanti_;
@@ -83,7 +79,4 @@ private:
 
     int colonnaRicerca_ = -1;
     bool noMatch_ = false;
-    Modifica modifica_ = Modifica::Nessuna;
-    qint64 chiaveInModifica_ = 0;
-    std::map<int, ParametroPg> inSospeso_; // column index -> value, in column order
 };
