@@ -3,10 +3,18 @@
 #include "DbException.h"
 #include "TestoNumerico.h"
 
-void RecordsetTabella::Imposta(ColonneTabella colonne, const QString& solaLettura)
+void RecordsetTabella::Imposta(ColonneTabella colonne, std::unique_ptr<LettureTabella> letture,
+                               const QString& solaLettura)
 {
     colonne_ = std::move(colonne);
+    letture_ = std::move(letture);
     solaLettura_ = solaLettura;
+}
+
+void RecordsetTabella::VerificaAperto() const
+{
+    if (chiuso_)
+        colonne_.Chiusa();
 }
 
 void RecordsetTabella::NessunaRigaCorrente() const
@@ -20,6 +28,40 @@ void RecordsetTabella::VerificaScrivibile() const
     VerificaAperto();
     if (!solaLettura_.isEmpty())
         throw DbException(DbErrore::SolaLettura, solaLettura_);
+}
+
+QVariant RecordsetTabella::Field(const QString& colonna) const
+{
+    VerificaAperto();
+    const int indice = colonne_.IndiceEsistente(colonna);
+    return ValoriCorrenti()[indice];
+}
+
+void RecordsetTabella::Seek(const QString& confronto, const QString& chiave)
+{
+    VerificaAperto();
+    if (confronto.trimmed() != QLatin1String("="))
+        throw DbException(
+            DbErrore::Generico,
+            QStringLiteral("La ricerca nella tabella «%1» ammette solo il confronto «=», non «%2».")
+                .arg(Tabella(), confronto));
+    noMatch_ = true;
+    noMatch_ = !Trova(chiave);
+}
+
+LettureTabella& RecordsetTabella::Letture()
+{
+    VerificaAperto();
+    Lascia();
+    return *letture_;
+}
+
+void RecordsetTabella::Close()
+{
+    AnnullaModifica();
+    letture_.reset();
+    chiuso_ = true;
+    Rilascia();
 }
 
 bool RecordsetTabella::HasField(const QString& colonna) const
@@ -60,6 +102,14 @@ void RecordsetTabella::Edit()
     chiaveInModifica_ = ChiaveCorrente();
     inSospeso_.clear();
     modifica_ = Modifica::RigaCorrente;
+}
+
+void RecordsetTabella::Delete()
+{
+    VerificaScrivibile();
+    const qint64 chiave = ChiaveCorrente();
+    AnnullaModifica();
+    Elimina(chiave);
 }
 
 void RecordsetTabella::AnnullaModifica()

@@ -24,18 +24,6 @@ LetturePg::LetturePg(std::shared_ptr<PgConnessione> connessione, std::shared_ptr
 {
 }
 
-PgConnessione& LetturePg::Connessione() const
-{
-    if (!connessione_)
-        colonne_.Chiusa();
-    return *connessione_;
-}
-
-void LetturePg::Chiudi()
-{
-    connessione_.reset();
-}
-
 QString LetturePg::AzioneLettura() const
 {
     return tr("read the table «%1»").arg(tabella_->nome);

@@ -18,10 +18,9 @@ public:
     Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
                        const std::optional<QString>& soloParola) override;
     bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
-    void Chiudi();
 
 private:
-    PgConnessione& Connessione() const;
+    PgConnessione& Connessione() const { return *connessione_; }
     QString Quotata(int colonna) const;
     QString AzioneLettura() const;
 

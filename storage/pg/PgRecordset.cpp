@@ -22,22 +22,15 @@ ColonneTabella Colonne(const TabellaPg& tabella)
 } // namespace
 
 PgRecordset::PgRecordset(std::shared_ptr<PgConnessione> connessione, std::shared_ptr<const TabellaPg> tabella)
-    : connessione_(std::move(connessione)), tabella_(std::move(tabella)),
-      letture_(connessione_, tabella_, ::Colonne(*tabella_)), daPosizionare_(PrimaChiave)
+    : connessione_(std::move(connessione)), tabella_(std::move(tabella)), daPosizionare_(PrimaChiave)
 {
-    Imposta(::Colonne(*tabella_));
+    Imposta(::Colonne(*tabella_), std::make_unique<LetturePg>(connessione_, tabella_, ::Colonne(*tabella_)));
 }
 
 PgConnessione& PgRecordset::Connessione() const
 {
-    if (!connessione_)
-        Colonne().Chiusa();
+    VerificaAperto();
     return *connessione_;
-}
-
-void PgRecordset::VerificaAperto() const
-{
-    Connessione();
 }
 
 QString PgRecordset::AzioneLettura() const
@@ -150,12 +143,10 @@ bool PgRecordset::Eof() const
     return !corrente_ && !rigaEliminata_;
 }
 
-QVariant PgRecordset::Field(const QString& colonna) const
+const QVector<QVariant>& PgRecordset::ValoriCorrenti() const
 {
-    Connessione();
-    const int indice = Colonne().IndiceEsistente(colonna);
     ChiaveCorrente();
-    return corrente_->valori[indice];
+    return corrente_->valori;
 }
 
 void PgRecordset::SetIndex(const QString& nomeIndice)
@@ -168,19 +159,13 @@ void PgRecordset::SetIndex(const QString& nomeIndice)
     colonnaRicerca_ = indice;
 }
 
-void PgRecordset::Seek(const QString& confronto, const QString& chiave)
+bool PgRecordset::Trova(const QString& chiave)
 {
     PgConnessione& c = Connessione();
-    if (confronto.trimmed() != QLatin1String("="))
-        throw DbException(DbErrore::Generico,
-                          tr("A search in the table «%1» can only compare with «=», not «%2».")
-                              .arg(tabella_->nome, confronto));
     if (colonnaRicerca_ < 0)
         throw DbException(DbErrore::IndiceNonTrovato,
                           tr("No index was chosen for the search in the table «%1».").arg(tabella_->nome));
     Lascia();
-    noMatch_ = true;
-    // Among equal keys the first stored.
     const RisultatoPg trovata = c.Esegui(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1 ORDER BY %4 LIMIT 1")
                                              .arg(tabella_->selezione, tabella_->quotato,
                                                   PgSchema::Quota(tabella_->colonne[colonnaRicerca_].nome),
@@ -188,16 +173,11 @@ void PgRecordset::Seek(const QString& confronto, const QString& chiave)
                                          tr("search «%1» in the table «%2»").arg(chiave, tabella_->nome),
                                          {ParametroPg::Testo(chiave)});
     if (PQntuples(trovata.get()) == 0)
-        return;
+        return false;
     corrente_ = LeggiRiga(trovata.get(), 0);
     finiti_ = false;
     lotto_ = 1;
-    noMatch_ = false;
-}
-
-bool PgRecordset::NoMatch() const
-{
-    return noMatch_;
+    return true;
 }
 
 std::vector<ParametroPg> PgRecordset::Parametri(const Valori& valori, QStringList& colonne) const
@@ -254,10 +234,8 @@ void PgRecordset::Update()
     }
 }
 
-void PgRecordset::Delete()
+void PgRecordset::Elimina(qint64 chiave)
 {
-    const qint64 chiave = ChiaveCorrente();
-    AnnullaModifica();
     const RisultatoPg fatto = Connessione().Esegui(
         QStringLiteral("DELETE FROM %1 WHERE %2 = $1")
             .arg(tabella_->quotato, PgSchema::Quota(PgSchema::ColonnaOrdine)),
@@ -269,16 +247,8 @@ void PgRecordset::Delete()
     rigaEliminata_ = true;
 }
 
-void PgRecordset::Close()
+void PgRecordset::Rilascia()
 {
     Lascia();
-    letture_.Chiudi();
     connessione_.reset();
-}
-
-LettureTabella& PgRecordset::Letture()
-{
-    Connessione();
-    Lascia();
-    return letture_;
 }

@@ -24,25 +24,10 @@ public:
     void MoveFirst() override;
     void MoveNext() override;
     bool Eof() const override;
-
-    QVariant Field(const QString& colonna) const override;
-
-    void SetIndex(const QString& nomeIndice) override;
-    void Seek(const QString& confronto, const QString& chiave) override;
-    bool NoMatch() const override;
-
     // The current row stays the one the cursor had before AddNew or Edit.
     void Update() override;
-    void Delete() override;
-    void Close() override;
-
-    LettureTabella& Letture() override;
-
-protected:
-    void VerificaAperto() const override;
-    qint64 ChiaveCorrente() const override;
-    void Inserisci(const Valori& valori) override;
-    bool Aggiorna(qint64 chiave, const Valori& valori) override;
+    // A column with an index of its own.
+    void SetIndex(const QString& nomeIndice) override;
 
 private:
     struct Riga
@@ -61,13 +46,22 @@ private:
     void Risolvi() const;
     // Reads up to n rows from the key on (the key itself included) into the rows ahead.
     void Carica(qint64 daChiave, int n) const;
-    void Lascia(); // no current row, nothing pending
+    void Lascia() override;
+    // Among equal keys the first stored.
+    bool Trova(const QString& chiave) override;
+    // The serial key.
+    qint64 ChiaveCorrente() const override;
+    const QVector<QVariant>& ValoriCorrenti() const override;
+    void Rilascia() override;
     // The pending values as the statement's parameters, and their quoted columns.
     std::vector<ParametroPg> Parametri(const Valori& valori, QStringList& colonne) const;
+    void Inserisci(const Valori& valori) override;
+    bool Aggiorna(qint64 chiave, const Valori& valori) override;
+    // A row someone else deleted meanwhile is gone all the same.
+    void Elimina(qint64 chiave) override;
 
     std::shared_ptr<PgConnessione> connessione_;
     std::shared_ptr<const TabellaPg> tabella_;
-    LetturePg letture_;
 
     mutable std::optional<Riga> corrente_;
     mutable std::deque<Riga> davanti_;
@@ -78,5 +72,4 @@ private:
     qint64 chiaveEliminata_ = 0;
 
     int colonnaRicerca_ = -1;
-    bool noMatch_ = false;
 };

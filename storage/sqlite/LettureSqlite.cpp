@@ -55,18 +55,6 @@ LettureSqlite::LettureSqlite(std::shared_ptr<SqliteConnessione> connessione, Col
 {
 }
 
-const SqliteConnessione& LettureSqlite::Connessione() const
-{
-    if (!connessione_)
-        colonne_.Chiusa();
-    return *connessione_;
-}
-
-void LettureSqlite::Chiudi()
-{
-    connessione_.reset();
-}
-
 QString LettureSqlite::Azione() const
 {
     return QStringLiteral("leggere la tabella «%1»").arg(colonne_.tabella);

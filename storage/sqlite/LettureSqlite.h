@@ -24,10 +24,9 @@ public:
     bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
     // As Recordset::LeggiColonne, values read straight from the engine's row.
     void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga);
-    void Chiudi();
 
 private:
-    const SqliteConnessione& Connessione() const;
+    const SqliteConnessione& Connessione() const { return *connessione_; }
     QString ColonnaQuotata(const QString& colonna) const;
     QString Azione() const;
     void IndicizzaMaiuscole(const QString& colonna) const;

@@ -35,8 +35,9 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione,
     QStringList elenco{numeroRiga_};
     for (const ColonneTabella::Colonna& colonna : colonne.colonne)
         elenco << Quota(colonna.nome);
-    letture_ = std::make_unique<LettureSqlite>(connessione_, colonne, numeroRiga_, solaLettura.isEmpty());
-    Imposta(std::move(colonne), solaLettura);
+    auto letture = std::make_unique<LettureSqlite>(connessione_, colonne, numeroRiga_, solaLettura.isEmpty());
+    letture_ = letture.get();
+    Imposta(std::move(colonne), std::move(letture), solaLettura);
     lettura_ =
         Connessione().Prepara(QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
                                   .arg(elenco.join(QStringLiteral(", ")), tabellaQuotata_, numeroRiga_),
@@ -46,14 +47,8 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<SqliteConnessione> connessione,
 
 const SqliteConnessione& SqliteRecordset::Connessione() const
 {
-    if (!connessione_)
-        Colonne().Chiusa();
+    VerificaAperto();
     return *connessione_;
-}
-
-void SqliteRecordset::VerificaAperto() const
-{
-    Connessione();
 }
 
 QString SqliteRecordset::AzioneSalvataggio() const
@@ -184,19 +179,10 @@ bool SqliteRecordset::Eof() const
     return !suRiga_ && !rigaEliminata_;
 }
 
-QVariant SqliteRecordset::Field(const QString& colonna) const
+const QVector<QVariant>& SqliteRecordset::ValoriCorrenti() const
 {
-    Connessione();
-    const int indice = Colonne().IndiceEsistente(colonna);
     ChiaveCorrente();
-    return valori_[indice];
-}
-
-LettureTabella& SqliteRecordset::Letture()
-{
-    Connessione();
-    Lascia();
-    return *letture_;
+    return valori_;
 }
 
 void SqliteRecordset::LeggiColonne(const QStringList& colonne,
@@ -232,35 +218,23 @@ void SqliteRecordset::SetIndex(const QString& nomeIndice)
                          azione);
 }
 
-void SqliteRecordset::Seek(const QString& confronto, const QString& chiave)
+bool SqliteRecordset::Trova(const QString& chiave)
 {
     const SqliteConnessione& c = Connessione();
-    if (confronto.trimmed() != QLatin1String("="))
-        throw DbException(
-            DbErrore::Generico,
-            QStringLiteral("La ricerca nella tabella «%1» ammette solo il confronto «=», non «%2».")
-                .arg(Tabella(), confronto));
     if (!ricerca_)
         throw DbException(
             DbErrore::IndiceNonTrovato,
             QStringLiteral("Nessun indice scelto per la ricerca nella tabella «%1».").arg(Tabella()));
     Lascia();
-    noMatch_ = true;
     const QString azione = QStringLiteral("cercare «%1» nella tabella «%2»").arg(chiave, Tabella());
     c.Lega(ricerca_.get(), 1, chiave, azione);
     if (!c.Passo(ricerca_.get(), azione))
-        return;
+        return false;
     const qint64 trovata = sqlite3_column_int64(ricerca_.get(), 0);
     sqlite3_reset(ricerca_.get());
     Posiziona(trovata);
-    noMatch_ = !suRiga_ || riga_ != trovata;
-    if (noMatch_)
-        suRiga_ = false;
-}
-
-bool SqliteRecordset::NoMatch() const
-{
-    return noMatch_;
+    suRiga_ = suRiga_ && riga_ == trovata;
+    return suRiga_;
 }
 
 void SqliteRecordset::LegaValori(sqlite3_stmt* istruzione, const Valori& valori, const QString& azione) const
@@ -331,18 +305,15 @@ void SqliteRecordset::Update()
     TornaSullaRiga(eraSuRiga);
 }
 
-void SqliteRecordset::Delete()
+void SqliteRecordset::Elimina(qint64 chiave)
 {
-    VerificaScrivibile();
-    ChiaveCorrente();
     const SqliteConnessione& c = Connessione();
-    AnnullaModifica();
     sqlite3_reset(lettura_.get());
     const QString azione = QStringLiteral("eliminare la riga dalla tabella «%1»").arg(Tabella());
     try {
         Istruzione elimina = c.Prepara(
             QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(tabellaQuotata_, numeroRiga_), azione);
-        c.Lega(elimina.get(), 1, riga_, azione);
+        c.Lega(elimina.get(), 1, chiave, azione);
         c.Scrivi(elimina.get(), azione);
     } catch (const DbException&) {
         TornaSullaRiga(true);
@@ -352,13 +323,11 @@ void SqliteRecordset::Delete()
     rigaEliminata_ = true;
 }
 
-void SqliteRecordset::Close()
+void SqliteRecordset::Rilascia()
 {
-    AnnullaModifica();
+    letture_ = nullptr;
     ricerca_.reset();
     lettura_.reset();
-    if (letture_)
-        letture_->Chiudi();
     connessione_.reset();
     suRiga_ = rigaEliminata_ = false;
 }

@@ -26,28 +26,14 @@ public:
     void MoveNext() override;
     bool Eof() const override;
 
-    QVariant Field(const QString& colonna) const override;
-
     // Any index whose one column is the named column will do, whatever it is called.
     void SetIndex(const QString& nomeIndice) override;
-    void Seek(const QString& confronto, const QString& chiave) override;
-    bool NoMatch() const override;
 
     // The current row stays the one the cursor had before AddNew or Edit. A failed Update
     // leaves the file unchanged and the row pending.
     void Update() override;
-    void Delete() override;
-    void Close() override;
-
-    LettureTabella& Letture() override;
     // One statement over the table, values read straight from the engine's row.
     void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga) override;
-
-protected:
-    void VerificaAperto() const override;
-    qint64 ChiaveCorrente() const override;
-    void Inserisci(const Valori& valori) override;
-    bool Aggiorna(qint64 chiave, const Valori& valori) override;
 
 private:
     const SqliteConnessione& Connessione() const;
@@ -57,18 +43,25 @@ private:
     // Makes the first row numbered daRiga or later current (none when there is none).
     void Posiziona(qint64 daRiga);
     void LeggiRigaCorrente();
-    // No current row, nothing pending, the reading statement at rest.
-    void Lascia();
+    // The row number.
+    qint64 ChiaveCorrente() const override;
+    const QVector<QVariant>& ValoriCorrenti() const override;
+    bool Trova(const QString& chiave) override;
+    void Lascia() override;
     // Back on the current row after a write (the row it was on, when eraSuRiga).
     void TornaSullaRiga(bool eraSuRiga);
+    void Inserisci(const Valori& valori) override;
+    bool Aggiorna(qint64 chiave, const Valori& valori) override;
+    void Elimina(qint64 chiave) override;
     void LegaValori(sqlite3_stmt* istruzione, const Valori& valori, const QString& azione) const;
+    void Rilascia() override;
     QString AzioneSalvataggio() const;
 
     std::shared_ptr<SqliteConnessione> connessione_;
     QString tabellaQuotata_;
-    QString azioneLettura_; // "leggere la tabella «...»", for every error while reading
-    QString numeroRiga_;    // the name under which the engine's row number is read (rowid)
-    std::unique_ptr<LettureSqlite> letture_;
+    QString azioneLettura_;            // "leggere la tabella «...»", for every error while reading
+    QString numeroRiga_;               // the name under which the engine's row number is read (rowid)
+    LettureSqlite* letture_ = nullptr; // the base's, for the read of chosen columns
 
     // Steps through the rows in row-number order from a given number, whole rows.
     Istruzione lettura_;
@@ -77,5 +70,4 @@ private:
     qint64 riga_ = 0;            // row number of the current (or just deleted) row
     QVector<QVariant> valori_;   // the current row's values, by column
     Istruzione ricerca_;
-    bool noMatch_ = false;
 };
