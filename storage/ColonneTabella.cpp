@@ -26,8 +26,3 @@ QStringList ColonneTabella::Nomi() const
         nomi << colonna.nome;
     return nomi;
 }
-
-void ColonneTabella::Chiusa() const
-{
-    throw DbException(DbErrore::Generico, QStringLiteral("La tabella «%1» è già stata chiusa.").arg(tabella));
-}

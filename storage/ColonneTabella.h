@@ -22,6 +22,4 @@ struct ColonneTabella
     // Throws DbException (ElementoNonTrovato) naming the table and the column when missing.
     int IndiceEsistente(const QString& colonna) const;
     QStringList Nomi() const;
-    // What a cursor or a read of the table throws once it was closed.
-    [[noreturn]] void Chiusa() const;
 };

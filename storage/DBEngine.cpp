@@ -3,6 +3,7 @@
 #include "DbException.h"
 #include "NomiSenzaMaiuscole.h"
 #include "TabellePreviste.h"
+#include "storage/jet/FirmaJet.h"
 #include "storage/jet/JetBackend.h"
 #include "storage/pg/PgDatabase.h"
 #include "storage/pg/ServerCondiviso.h"
@@ -49,7 +50,7 @@ std::unique_ptr<Database> OpenDatabase(const QString& nome, Uso uso)
         return PgDatabase::Apri(collegamento->conninfo, collegamento->tabelle);
     const QString percorso = NomiSenzaMaiuscole::Trova(nome);
     const QByteArray intestazione = LeggiIntestazione(percorso);
-    if (JetBackend::IsJetHeader(intestazione))
+    if (FirmaJet::IsJetHeader(intestazione))
         return JetBackend::Open(percorso);
     if (IsIntestazioneSqlite(intestazione))
         return SqliteDatabase::Apri(percorso,

@@ -14,7 +14,8 @@ void RecordsetTabella::Imposta(ColonneTabella colonne, std::unique_ptr<LettureTa
 void RecordsetTabella::VerificaAperto() const
 {
     if (chiuso_)
-        colonne_.Chiusa();
+        throw DbException(DbErrore::Generico,
+                          QStringLiteral("La tabella «%1» è già stata chiusa.").arg(Tabella()));
 }
 
 void RecordsetTabella::NessunaRigaCorrente() const

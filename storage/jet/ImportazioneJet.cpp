@@ -3,7 +3,7 @@
 #include "storage/SuDisco.h"
 
 #include "DatabaseAccess.h"
-#include "JetBackend.h"
+#include "FirmaJet.h"
 #include "LettoreJetIsolato.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
@@ -243,7 +243,7 @@ ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
         if (annulla && annulla->load())
             throw Annullata();
     };
-    if (!JetBackend::IsJetHeader(Intestazione(percorso))) {
+    if (!FirmaJet::IsJetHeader(Intestazione(percorso))) {
         try {
             DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura)->Close();
             esito.stato = EsitoFile::GiaNelFormato;
