@@ -8,9 +8,9 @@
 #include "model/Categorie.h"
 #include "model/DettaglioMateriale.h"
 #include "storage/DBEngine.h"
-#include "storage/LettoreJetIsolato.h"
-#include "storage/LetturaJet.h"
-#include "storage/SqliteDatabase.h"
+#include "storage/jet/LettoreJetIsolato.h"
+#include "storage/jet/LetturaJet.h"
+#include "storage/sqlite/SqliteDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 // Stopping ends the wait as a failure of that action, which the window reports.
 #pragma once
 
-#include "storage/AttesaServer.h"
+#include "storage/pg/AttesaServer.h"
 
 #include <QCoreApplication>
 #include <QPointer>

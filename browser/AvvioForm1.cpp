@@ -45,6 +45,8 @@ bool CaricaCatalogo(QWidget* finestra)
 
 void CollegaDatabaseCondiviso(QWidget* finestra)
 {
+    // The custom file gets the tables of kinds it lacks (a file made by an older version).
+    DatabaseCondiviso::Prevedi(GetPercorsoDatabaseSperimentale());
     const QString conninfo = GetDatabaseCondiviso();
     if (conninfo.isEmpty())
         return;

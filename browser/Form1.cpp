@@ -18,9 +18,10 @@
 #include "model/DettaglioMateriale.h"
 #include "model/Module1.h"
 #include "storage/DbException.h"
-#include "storage/ImportazioneJet.h"
 #include "storage/NomiSenzaMaiuscole.h"
-#include "storage/ServerCondiviso.h"
+#include "storage/jet/ImportazioneJet.h"
+#include "storage/pg/ImmaginiCondivise.h"
+#include "storage/pg/ServerCondiviso.h"
 #include "ui/ModuleToolbarColor.h"
 
 #include <QAction>

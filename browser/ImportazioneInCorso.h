@@ -3,7 +3,7 @@
 // of all, with a cancel that leaves every file not yet swapped as it was.
 #pragma once
 
-#include "storage/ImportazioneJet.h"
+#include "storage/jet/ImportazioneJet.h"
 
 #include <QCoreApplication>
 

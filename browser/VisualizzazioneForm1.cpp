@@ -7,7 +7,7 @@
 #include "SchedaMateriale.h"
 #include "ValutazioniForm1.h"
 #include "model/FormatoNumero.h"
-#include "storage/ImmaginiCondivise.h"
+#include "storage/pg/ImmaginiCondivise.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 
 #include "config/ZelmarCommonModule.h"
 #include "storage/DbException.h"
-#include "storage/ImmaginiCondivise.h"
 #include "storage/NomiSenzaMaiuscole.h"
+#include "storage/pg/ImmaginiCondivise.h"
 
 #include <QFile>
 

@@ -7,7 +7,7 @@
 //   bit 6:    also save, modify and delete entries.
 #include "EsploraFile.h"
 #include "model/Categorie.h"
-#include "storage/LettoreJetIsolato.h"
+#include "storage/jet/LettoreJetIsolato.h"
 
 #include <QDir>
 #include <QLocale>

@@ -3,7 +3,7 @@
 // choosing Jet 3 or Jet 4. What it finds inside libmdb the program survives (the reader
 // process dies instead); the inputs are kept so that the program is shown surviving them.
 #include "storage/DbException.h"
-#include "storage/LetturaJet.h"
+#include "storage/jet/LetturaJet.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "RecordSchema.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
-#include "storage/JetBackend.h"
+#include "storage/jet/JetBackend.h"
 
 bool CancellazioneMateriale::Cancella(const QString& percorso, const QString& tabella, const QString& nome,
                                       ListaMateriali::Versioni* versioni)

@@ -1,36 +1,13 @@
 #include "DatabaseCondiviso.h"
 
 #include "Categorie.h"
-#include "storage/PgConnessione.h"
-#include "storage/ServerCondiviso.h"
+#include "storage/TabellePreviste.h"
+#include "storage/pg/PgConnessione.h"
+#include "storage/pg/ServerCondiviso.h"
 
 #include <QCoreApplication>
-#include <libpq-fe.h>
 
 namespace DatabaseCondiviso {
-
-namespace {
-
-// The string without its password (libpq writes it back in its own form).
-QString SenzaPassword(const QString& conninfo)
-{
-    char* errore = nullptr;
-    PQconninfoOption* opzioni = PQconninfoParse(conninfo.toUtf8().constData(), &errore);
-    PQfreemem(errore);
-    QStringList parti;
-    for (PQconninfoOption* o = opzioni; o && o->keyword; ++o) {
-        if (!o->val || qstrcmp(o->keyword, "password") == 0)
-            continue;
-        QString valore = QString::fromUtf8(o->val);
-        valore.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-            .replace(QLatin1Char('\''), QLatin1String("\\'"));
-        parti << QStringLiteral("%1='%2'").arg(QString::fromUtf8(o->keyword), valore);
-    }
-    PQconninfoFree(opzioni);
-    return parti.join(QLatin1Char(' '));
-}
-
-} // namespace
 
 std::vector<DefinizioneTabella> Tabelle()
 {
@@ -42,10 +19,17 @@ std::vector<DefinizioneTabella> Tabelle()
     return tabelle;
 }
 
+void Prevedi(const QString& percorso)
+{
+    TabellePreviste::Prevedi(percorso, Tabelle());
+}
+
 QString Collega(const QString& percorso, const QString& conninfo)
 {
+    Prevedi(percorso);
     const bool password = PgConnessione::HaPassword(conninfo);
-    ServerCondiviso::Collega(percorso, {password ? SenzaPassword(conninfo) : conninfo, Tabelle()});
+    ServerCondiviso::Collega(percorso,
+                             {password ? PgConnessione::SenzaPassword(conninfo) : conninfo, Tabelle()});
     if (!password)
         return {};
     return QCoreApplication::translate("DatabaseCondiviso",

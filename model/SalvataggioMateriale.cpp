@@ -3,7 +3,7 @@
 #include "Categorie.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
-#include "storage/JetBackend.h"
+#include "storage/jet/JetBackend.h"
 
 #include <QCoreApplication>
 #include <QLocale>

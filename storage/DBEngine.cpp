@@ -1,11 +1,13 @@
 #include "DBEngine.h"
 
 #include "DbException.h"
-#include "JetBackend.h"
 #include "NomiSenzaMaiuscole.h"
-#include "PgDatabase.h"
-#include "ServerCondiviso.h"
-#include "SqliteDatabase.h"
+#include "TabellePreviste.h"
+#include "storage/jet/FirmaJet.h"
+#include "storage/jet/JetBackend.h"
+#include "storage/pg/PgDatabase.h"
+#include "storage/pg/ServerCondiviso.h"
+#include "storage/sqlite/SqliteDatabase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,12 +50,14 @@ std::unique_ptr<Database> OpenDatabase(const QString& nome, Uso uso)
         return PgDatabase::Apri(collegamento->conninfo, collegamento->tabelle);
     const QString percorso = NomiSenzaMaiuscole::Trova(nome);
     const QByteArray intestazione = LeggiIntestazione(percorso);
-    if (JetBackend::IsJetHeader(intestazione))
+    if (FirmaJet::IsJetHeader(intestazione))
         return JetBackend::Open(percorso);
     if (IsIntestazioneSqlite(intestazione))
-        return SqliteDatabase::Apri(percorso, uso == Uso::Lettura     ? SqliteDatabase::Modo::SolaLettura
-                                              : uso == Uso::Esclusivo ? SqliteDatabase::Modo::Esclusivo
-                                                                      : SqliteDatabase::Modo::Condiviso);
+        return SqliteDatabase::Apri(percorso,
+                                    uso == Uso::Lettura     ? SqliteDatabase::Modo::SolaLettura
+                                    : uso == Uso::Esclusivo ? SqliteDatabase::Modo::Esclusivo
+                                                            : SqliteDatabase::Modo::Condiviso,
+                                    TabellePreviste::Per(nome));
     if (intestazione.isEmpty())
         throw DbException(DbErrore::FormatoNonRiconosciuto,
                           QStringLiteral("Il file «%1» è vuoto: non è un database.").arg(percorso));

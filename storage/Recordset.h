@@ -1,9 +1,9 @@
 // A table cursor: rows in stored order, fields read and written by column name, an
-// equality seek on the "Nome" index, and pending rows committed whole by Update. Also the
-// two whole-table reads the material list and the save's name check make in one go.
+// equality seek on the "Nome" index, and pending rows committed whole by Update. The
+// whole-table reads of the use cases are LettureTabella's, reached from here.
 #pragma once
 
-#include "ElencoTesti.h"
+#include "LettureTabella.h"
 #include "RigaLetta.h"
 
 #include <QString>
@@ -52,23 +52,20 @@ public:
     // Discards any pending row.
     virtual void Close() = 0;
 
-    // What the material list shows of a table, read in one pass in stored order: the
-    // names (rows without one are left out) and, when asked, the distinct keywords in
-    // order of first appearance (Null left out). With soloParola only the rows whose
-    // keyword equals it exactly are listed. The cursor is left past the last row.
-    // With the keywords, each listed row's keyword too, as its place in paroleChiave (-1 for
-    // none); left empty when some row has no name or two keywords read as one text.
-    struct Elenco
+    // The whole-table reads of the list and the name check (LettureTabella), made apart
+    // from the cursor, which is left with no current row and nothing pending.
+    using Elenco = LettureTabella::Elenco;
+    Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
+                       const std::optional<QString>& soloParola)
     {
-        ElencoTesti nomi;
-        QStringList paroleChiave;
-        std::vector<qint32> parolaRiga;
-    };
-    virtual Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
-                               const std::optional<QString>& soloParola) = 0;
-    // Whether some row's value in colonna equals testo when letter case is ignored, for
-    // every alphabet ("città" and "CITTÀ" are equal). Rows without a value never match.
-    virtual bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) = 0;
+        return Letture().LeggiElenco(colonnaNome, colonnaParola, paroleChiave, soloParola);
+    }
+    bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo)
+    {
+        return Letture().ContieneIgnorandoMaiuscole(colonna, testo);
+    }
+    // The table's whole-table reads, once the cursor has let go of its row.
+    virtual LettureTabella& Letture() = 0;
 
     // Reads the named columns of every row in stored order and hands each row to riga, until
     // it returns false. Throws DbException, before any row, for a column the table lacks.

@@ -1,6 +1,6 @@
 #include "FotografiaDatabase.h"
 
-#include "storage/SqliteConnessione.h"
+#include "storage/sqlite/SqliteConnessione.h"
 
 #include <QFile>
 #include <sqlite3.h>

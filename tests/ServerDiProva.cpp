@@ -1,5 +1,8 @@
 #include "ServerDiProva.h"
 
+#include "storage/DbException.h"
+#include "storage/pg/PgConnessione.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -7,7 +10,6 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <fcntl.h>
-#include <libpq-fe.h>
 #include <memory>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -118,15 +120,11 @@ ServerDiProva::~ServerDiProva()
 
 QString ServerDiProva::Esegui(const QString& sql)
 {
-    PGconn* c = PQconnectdb("");
-    PGresult* r = PQexec(c, sql.toUtf8().constData());
-    const ExecStatusType stato = PQresultStatus(r);
-    QString valore = stato == PGRES_TUPLES_OK || stato == PGRES_COMMAND_OK
-                         ? QString::fromUtf8(PQntuples(r) > 0 ? PQgetvalue(r, 0, 0) : "")
-                         : QStringLiteral("errore: ") + QString::fromUtf8(PQerrorMessage(c));
-    PQclear(r);
-    PQfinish(c);
-    return valore;
+    try {
+        return PgConnessione::PrimoValore(QString(), sql);
+    } catch (const DbException& e) {
+        return QStringLiteral("errore: ") + e.Descrizione();
+    }
 }
 
 QString ServerDiProva::NuovoSchema(const QString& utente)

@@ -14,8 +14,8 @@
 #include "model/ListaMateriali.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
-#include "storage/ImmaginiCondivise.h"
-#include "storage/ServerCondiviso.h"
+#include "storage/pg/ImmaginiCondivise.h"
+#include "storage/pg/ServerCondiviso.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -4,8 +4,8 @@
 // The Access files among them are also converted in this process, as the reader process
 // converts them: the ones that once crashed it are refused now.
 #include "EsploraFile.h"
-#include "LetturaJet.h"
 #include "TestSupport.h"
+#include "storage/jet/LetturaJet.h"
 
 #include "storage/DbException.h"
 

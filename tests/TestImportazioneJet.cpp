@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 
 #include "storage/DBEngine.h"
-#include "storage/ImportazioneJet.h"
+#include "storage/jet/ImportazioneJet.h"
 
 #include <QTest>
 #include <cerrno>

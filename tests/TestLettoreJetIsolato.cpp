@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 
 #include "storage/DBEngine.h"
-#include "storage/LettoreJetIsolato.h"
+#include "storage/jet/LettoreJetIsolato.h"
 
 #include <QTest>
 

@@ -9,13 +9,14 @@
 
 #include "model/Categorie.h"
 #include "model/DatabaseCondiviso.h"
-#include "storage/AttesaServer.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
 #include "storage/NomiSenzaMaiuscole.h"
-#include "storage/PgConnessione.h"
-#include "storage/ServerCondiviso.h"
-#include "storage/SqliteDatabase.h"
+#include "storage/TabellePreviste.h"
+#include "storage/pg/AttesaServer.h"
+#include "storage/pg/PgConnessione.h"
+#include "storage/pg/ServerCondiviso.h"
+#include "storage/sqlite/SqliteDatabase.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -130,6 +131,7 @@ private slots:
         AttesaServer::Installa(nullptr);
         AttesaServer::Imposta({});
         PgConnessione::ChiudiInattive();
+        TabellePreviste::DimenticaTutte();
     }
 
     void conversioni_data()
@@ -654,6 +656,50 @@ private slots:
         QVERIFY(DBEngine::OpenDatabase(cartella_.filePath(QStringLiteral("dati/CASO.MDB")))
                     ->TableNames()
                     .isEmpty());
+    }
+
+    // A custom database file that lacks the kinds' tables gets them, with their columns and
+    // index, when it is opened; one that cannot be written opens read-only, and opening a
+    // missing table says so, naming the file and the table.
+    void tabelleMancanti_data()
+    {
+        QTest::addColumn<int>("uso");
+        QTest::addColumn<QString>("causa");
+        QTest::newRow("letto") << int(Uso::Lettura) << "";
+        QTest::newRow("scritto") << int(Uso::Scrittura) << "";
+        QTest::newRow("file protetto") << int(Uso::Lettura) << "permessi";
+        QTest::newRow("letto da un altro programma") << int(Uso::Scrittura) << "occupato";
+    }
+    void tabelleMancanti()
+    {
+        QFETCH(int, uso);
+        QFETCH(QString, causa);
+        const bool protetto = !causa.isEmpty();
+        if (causa == QLatin1String("permessi") && geteuid() == 0)
+            QSKIP("file permissions do not bind the superuser");
+        const QString percorso = CreaConNomi(QStringLiteral("sqlite"), {"A"});
+        DatabaseCondiviso::Prevedi(percorso);
+        if (causa == QLatin1String("permessi"))
+            QVERIFY(QFile::setPermissions(percorso, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        TestSupport::AltraConnessione altra(percorso);
+        if (causa == QLatin1String("occupato"))
+            QCOMPARE(altra.Esegui("BEGIN; SELECT count(*) FROM Rw_laboratorio"), SQLITE_OK);
+        const QByteArray prima = Contenuto(percorso);
+        auto db = DBEngine::OpenDatabase(percorso, Uso(uso));
+        for (const DefinizioneTabella& t : DatabaseCondiviso::Tabelle()) {
+            if (protetto && t.nome != kTabella) {
+                const auto esito = Prova([&] { db->OpenRecordset(t.nome); });
+                QCOMPARE(esito.numero, DbErrore::TabellaNonTrovata);
+                QVERIFY2(esito.descrizione.contains(percorso) && esito.descrizione.contains(t.nome),
+                         qPrintable(esito.descrizione));
+                continue;
+            }
+            auto rs = db->OpenRecordset(t.nome);
+            QCOMPARE(rs->FieldNames(), t.colonne);
+            Cerca(*rs, t.nome == kTabella ? QStringLiteral("A") : QString()); // by the "Nome" index
+            QCOMPARE(rs->NoMatch(), t.nome != kTabella);
+        }
+        QCOMPARE(Contenuto(percorso) == prima, protetto);
     }
 
     // A write that cannot be made leaves the file as it was, the cursor on its row and the

@@ -7,9 +7,9 @@
 #include "TestSupport.h"
 #include "TestoPdf.h"
 
-#include "storage/AttesaServer.h"
-#include "storage/PgConnessione.h"
-#include "storage/ServerCondiviso.h"
+#include "storage/pg/AttesaServer.h"
+#include "storage/pg/PgConnessione.h"
+#include "storage/pg/ServerCondiviso.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "storage/SqliteConnessione.h"
+#include "storage/sqlite/SqliteConnessione.h"
 
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"

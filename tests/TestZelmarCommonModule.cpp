@@ -4,7 +4,7 @@
 
 #include "config/ZelmarCommonModule.h"
 #include "storage/DbException.h"
-#include "storage/SqliteDatabase.h"
+#include "storage/sqlite/SqliteDatabase.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,12 +6,12 @@
 // at the end; the row counts of what was written are checked.
 #include "model/DatabaseCondiviso.h"
 #include "model/RecordSchema.h"
-#include "storage/AttesaServer.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
-#include "storage/PgDatabase.h"
-#include "storage/SqliteDatabase.h"
-#include "storage/TestoCopiaPg.h"
+#include "storage/pg/AttesaServer.h"
+#include "storage/pg/PgDatabase.h"
+#include "storage/pg/TestoCopiaPg.h"
+#include "storage/sqlite/SqliteDatabase.h"
 #include "tools/FileDiUscita.h"
 #include "tools/Strumenti.h"
 

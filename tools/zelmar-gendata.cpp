@@ -18,8 +18,8 @@
 
 #include "Categorie.h"
 #include "RecordSchema.h"
-#include "SqliteSchema.h"
 #include "ValutazioneMateriale.h"
+#include "storage/sqlite/SqliteSchema.h"
 
 #include <QCoreApplication>
 #include <QDir>

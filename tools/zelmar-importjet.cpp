@@ -1,6 +1,6 @@
 // zelmar-importjet: converts the Jet ".mdb" files of a data folder (or single files) into
 // the program's own engine, keeping each original beside it as "<file>.jet".
-#include "storage/ImportazioneJet.h"
+#include "storage/jet/ImportazioneJet.h"
 #include "tools/Strumenti.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The reader process of Jet files: reads a file's bytes from standard input and writes
 // its tables to standard output for the program that started it. The argument names the
 // file in the messages.
-#include "storage/LettoreJetIsolato.h"
+#include "storage/jet/LettoreJetIsolato.h"
 
 #include <QString>
 

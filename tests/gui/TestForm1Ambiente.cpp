@@ -3,7 +3,7 @@
 #include "browser/AlberoCategorie.h"
 #include "model/Categorie.h"
 #include "model/RecordSchema.h"
-#include "storage/SqliteDatabase.h"
+#include "storage/sqlite/SqliteDatabase.h"
 
 #include <QToolBar>
 

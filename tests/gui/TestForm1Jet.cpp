@@ -5,7 +5,7 @@
 #include "JetDiProva.h"
 #include "TestForm1Ambiente.h"
 
-#include "storage/LettoreJetIsolato.h"
+#include "storage/jet/LettoreJetIsolato.h"
 
 using namespace Form1Test;
 

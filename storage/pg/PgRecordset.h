@@ -6,14 +6,14 @@
 // cursor, so the cursor outlives no handler's transaction.
 #pragma once
 
+#include "LetturePg.h"
 #include "PgConnessione.h"
-#include "Recordset.h"
 #include "TabellaPg.h"
+#include "storage/RecordsetTabella.h"
 
 #include <deque>
-#include <map>
 
-class PgRecordset : public Recordset
+class PgRecordset : public RecordsetTabella
 {
     Q_DECLARE_TR_FUNCTIONS(PgRecordset)
 
@@ -24,26 +24,10 @@ public:
     void MoveFirst() override;
     void MoveNext() override;
     bool Eof() const override;
-
-    QVariant Field(const QString& colonna) const override;
-    void SetField(const QString& colonna, const QString& testo) override;
-    bool HasField(const QString& colonna) const override;
-    QStringList FieldNames() const override;
-
-    void SetIndex(const QString& nomeIndice) override;
-    void Seek(const QString& confronto, const QString& chiave) override;
-    bool NoMatch() const override;
-
-    void AddNew() override;
-    void Edit() override;
     // The current row stays the one the cursor had before AddNew or Edit.
     void Update() override;
-    void Delete() override;
-    void Close() override;
-
-    Elenco LeggiElenco(const QString& colonnaNome, const QString& colonnaParola, bool paroleChiave,
-                       const std::optional<QString>& soloParola) override;
-    bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
+    // A column with an index of its own.
+    void SetIndex(const QString& nomeIndice) override;
 
 private:
     struct Riga
@@ -51,24 +35,30 @@ private:
         qint64 chiave = 0;
         QVector<QVariant> valori;
     };
-    enum class Modifica
-    {
-        Nessuna,
-        NuovaRiga,
-        RigaCorrente
-    };
 
     PgConnessione& Connessione() const;
-    int IndiceColonnaEsistente(const QString& colonna) const;
     QString AzioneLettura() const;
+    QString AzioneSalvataggio() const;
+    // The row of a result whose first field is the key, the table's columns after it.
+    Riga LeggiRiga(const PGresult* r, int riga) const;
     // The cursor's place is found only when it is needed: the first row at opening, or the
     // row a write left it on.
     void Risolvi() const;
     // Reads up to n rows from the key on (the key itself included) into the rows ahead.
     void Carica(qint64 daChiave, int n) const;
-    void VerificaRigaCorrente() const;
-    void Lascia(); // no current row, nothing pending
-    void AnnullaModifica();
+    void Lascia() override;
+    // Among equal keys the first stored.
+    bool Trova(const QString& chiave) override;
+    // The serial key.
+    qint64 ChiaveCorrente() const override;
+    const QVector<QVariant>& ValoriCorrenti() const override;
+    void Rilascia() override;
+    // The pending values as the statement's parameters, and their quoted columns.
+    std::vector<ParametroPg> Parametri(const Valori& valori, QStringList& colonne) const;
+    void Inserisci(const Valori& valori) override;
+    bool Aggiorna(qint64 chiave, const Valori& valori) override;
+    // A row someone else deleted meanwhile is gone all the same.
+    void Elimina(qint64 chiave) override;
 
     std::shared_ptr<PgConnessione> connessione_;
     std::shared_ptr<const TabellaPg> tabella_;
@@ -82,8 +72,4 @@ private:
     qint64 chiaveEliminata_ = 0;
 
     int colonnaRicerca_ = -1;
-    bool noMatch_ = false;
-    Modifica modifica_ = Modifica::Nessuna;
-    qint64 chiaveInModifica_ = 0;
-    std::map<int, ParametroPg> inSospeso_; // column index -> value, in column order
 };

@@ -1,8 +1,7 @@
 #include "DatabaseAccess.h"
 
-#include "DbException.h"
-#include "JetBackend.h"
-#include "SqliteRecordset.h"
+#include "storage/DbException.h"
+#include "storage/sqlite/SqliteRecordset.h"
 
 namespace {
 const QString NomeElenco = QStringLiteral("zelmar_tabelle_access");
@@ -16,6 +15,15 @@ QString DatabaseAccess::CreaElenco()
 QString DatabaseAccess::AggiungiAllElenco()
 {
     return QStringLiteral("INSERT INTO %1 VALUES (?1, ?2, ?3)").arg(NomeElenco);
+}
+
+QString DatabaseAccess::MessaggioSolaLettura(const QString& percorso)
+{
+    return QStringLiteral("Il file «%1» è un database Jet (Access): il programma lo può leggere ma non "
+                          "scrivere in questo formato. Per modificarlo, convertirlo nel formato del "
+                          "programma con «Importa database Jet...» del menu del programma o con lo "
+                          "strumento zelmar-importjet.")
+        .arg(percorso);
 }
 
 std::unique_ptr<DatabaseAccess> DatabaseAccess::Apri(std::shared_ptr<const QByteArray> immagine,
@@ -61,8 +69,7 @@ std::unique_ptr<Recordset> DatabaseAccess::OpenRecordset(const QString& tabella)
             throw DbException(t.codiceErrore, t.errore);
         if (!connessione_)
             break;
-        return std::make_unique<SqliteRecordset>(connessione_, t.nome,
-                                                 JetBackend::MessaggioSolaLettura(percorso_));
+        return std::make_unique<SqliteRecordset>(connessione_, t.nome, MessaggioSolaLettura(percorso_));
     }
     if (!connessione_)
         throw DbException(DbErrore::Generico,
@@ -81,7 +88,7 @@ QStringList DatabaseAccess::TableNames()
 
 void DatabaseAccess::BeginTrans()
 {
-    throw DbException(DbErrore::SolaLettura, JetBackend::MessaggioSolaLettura(percorso_));
+    throw DbException(DbErrore::SolaLettura, MessaggioSolaLettura(percorso_));
 }
 
 void DatabaseAccess::CommitTrans()

@@ -4,10 +4,13 @@
 // their own statements.
 #pragma once
 
-#include "Database.h"
 #include "SqliteConnessione.h"
+#include "storage/Database.h"
+#include "storage/DefinizioneTabella.h"
 
 #include <functional>
+#include <map>
+#include <vector>
 
 class SqliteDatabase : public Database
 {
@@ -17,6 +20,12 @@ public:
     // Opens an existing file; throws DbException when it is missing, not a usable database,
     // or (for Condiviso and Esclusivo) held exclusively by someone else.
     static std::unique_ptr<SqliteDatabase> Apri(const QString& percorso, Modo modo = Modo::Condiviso);
+    // As above, and the expected tables the file lacks are created, with their index, in one
+    // write transaction (through a connection that may write, when this one only reads). When
+    // the file cannot be written it opens all the same, and opening a table it lacks throws
+    // TabellaNonTrovata saying so, naming the file and the table.
+    static std::unique_ptr<SqliteDatabase> Apri(const QString& percorso, Modo modo,
+                                                const std::vector<DefinizioneTabella>& previste);
     // Creates a new, empty file; throws DbException when the file exists already.
     static std::unique_ptr<SqliteDatabase> Crea(const QString& percorso);
     // A database image held in memory, read only; percorso names it in the messages.
@@ -56,7 +65,10 @@ private:
     QString AzioneTransazione() const;
     // Runs fai() inside a savepoint: all of its statements take effect, or none.
     void InBlocco(const QString& azione, const std::function<void()>& fai);
+    std::vector<const DefinizioneTabella*> Mancanti(const std::vector<DefinizioneTabella>& previste);
+    void CreaMancanti(const std::vector<DefinizioneTabella>& previste);
 
     std::shared_ptr<SqliteConnessione> connessione_;
     QString percorso_;
+    std::map<QString, QString> nonCreate_; // an expected table in lower case -> why it is missing
 };

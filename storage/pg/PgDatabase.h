@@ -6,10 +6,10 @@
 // outlives the handle that began it.
 #pragma once
 
-#include "Database.h"
-#include "DefinizioneTabella.h"
 #include "PgConnessione.h"
 #include "TabellaPg.h"
+#include "storage/Database.h"
+#include "storage/DefinizioneTabella.h"
 
 #include <QSet>
 #include <QVariant>

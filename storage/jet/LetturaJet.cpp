@@ -1,9 +1,9 @@
 #include "LetturaJet.h"
 
 #include "DatabaseAccess.h"
-#include "DbException.h"
-#include "JetBackend.h"
-#include "SqliteSchema.h"
+#include "FirmaJet.h"
+#include "storage/DbException.h"
+#include "storage/sqlite/SqliteSchema.h"
 
 #include <QDate>
 #include <QTime>
@@ -520,14 +520,14 @@ namespace LetturaJet {
 
 int ControllaFile(const QByteArray& contenuto, const QString& percorso)
 {
-    if (JetBackend::IsAceHeader(contenuto))
+    if (FirmaJet::IsAceHeader(contenuto))
         throw DbException(
             DbErrore::FormatoNonRiconosciuto,
             QStringLiteral("Il file «%1» è un database di Access 2007 o successivo (ACCDB), che questo "
                            "programma non sa leggere. Salvarlo da Access nel formato Access 2000 o "
                            "2002-2003 (.mdb) e riprovare.")
                 .arg(percorso));
-    if (!JetBackend::IsJetHeader(contenuto) || contenuto.size() <= OffsetVersione)
+    if (!FirmaJet::IsJetHeader(contenuto) || contenuto.size() <= OffsetVersione)
         throw DbException(DbErrore::FormatoNonRiconosciuto,
                           QStringLiteral("Il file «%1» non è un database Jet.").arg(percorso));
     // Access 2007 and later write their own signature (above): under the Jet one, a version

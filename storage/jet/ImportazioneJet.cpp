@@ -1,14 +1,14 @@
 #include "ImportazioneJet.h"
 
-#include "SuDisco.h"
+#include "storage/SuDisco.h"
 
-#include "DBEngine.h"
 #include "DatabaseAccess.h"
-#include "DbException.h"
-#include "JetBackend.h"
+#include "FirmaJet.h"
 #include "LettoreJetIsolato.h"
-#include "SqliteConnessione.h"
-#include "SqliteSchema.h"
+#include "storage/DBEngine.h"
+#include "storage/DbException.h"
+#include "storage/sqlite/SqliteConnessione.h"
+#include "storage/sqlite/SqliteSchema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -243,7 +243,7 @@ ImportazioneJet::EsitoFile ImportazioneJet::ImportaFile(const QString& percorso,
         if (annulla && annulla->load())
             throw Annullata();
     };
-    if (!JetBackend::IsJetHeader(Intestazione(percorso))) {
+    if (!FirmaJet::IsJetHeader(Intestazione(percorso))) {
         try {
             DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura)->Close();
             esito.stato = EsitoFile::GiaNelFormato;

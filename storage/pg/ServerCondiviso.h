@@ -3,7 +3,7 @@
 // opens the server's database, whose tables are created on first use as described here.
 #pragma once
 
-#include "DefinizioneTabella.h"
+#include "storage/DefinizioneTabella.h"
 
 #include <QString>
 #include <optional>

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "AttesaServer.h"
-#include "DbException.h"
+#include "storage/DbException.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -55,8 +55,13 @@ public:
     // How the messages name a server's database: "«lab» on the server «host:5432»", from the
     // string and libpq's defaults (PG* variables included), without connecting.
     static QString Descrivi(const QString& conninfo);
-    // Whether the string holds a password.
+    // Whether the string holds a password; the string without it (in libpq's own form).
     static bool HaPassword(const QString& conninfo);
+    static QString SenzaPassword(const QString& conninfo);
+    // Runs statements on a connection of their own, closed at once, without the program's
+    // settings (for set-up and tests): the first value of the last result ("" when it has
+    // none). Throws DbException with the server's message when they fail.
+    static QString PrimoValore(const QString& conninfo, const QString& sql);
 
     ~PgConnessione();
     PgConnessione(const PgConnessione&) = delete;

@@ -1,7 +1,5 @@
 #include "PgConnessione.h"
 
-#include "TabellaPg.h"
-
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QMutexLocker>
@@ -201,6 +199,39 @@ bool PgConnessione::HaPassword(const QString& conninfo)
         password |= qstrcmp(o->keyword, "password") == 0 && o->val && *o->val;
     PQconninfoFree(opzioni);
     return password;
+}
+
+QString PgConnessione::SenzaPassword(const QString& conninfo)
+{
+    char* errore = nullptr;
+    PQconninfoOption* opzioni = PQconninfoParse(conninfo.toUtf8().constData(), &errore);
+    PQfreemem(errore);
+    QStringList parti;
+    for (PQconninfoOption* o = opzioni; o && o->keyword; ++o) {
+        if (!o->val || qstrcmp(o->keyword, "password") == 0)
+            continue;
+        QString valore = QString::fromUtf8(o->val);
+        valore.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('\''), QLatin1String("\\'"));
+        parti << QStringLiteral("%1='%2'").arg(QString::fromUtf8(o->keyword), valore);
+    }
+    PQconninfoFree(opzioni);
+    return parti.join(QLatin1Char(' '));
+}
+
+QString PgConnessione::PrimoValore(const QString& conninfo, const QString& sql)
+{
+    PGconn* c = PQconnectdb(conninfo.toUtf8().constData());
+    PGresult* r = PQexec(c, sql.toUtf8().constData());
+    const ExecStatusType stato = PQresultStatus(r);
+    const bool riuscito = stato == PGRES_TUPLES_OK || stato == PGRES_COMMAND_OK;
+    const QString valore =
+        QString::fromUtf8(riuscito ? (PQntuples(r) > 0 ? PQgetvalue(r, 0, 0) : "") : PQerrorMessage(c));
+    PQclear(r);
+    PQfinish(c);
+    if (!riuscito)
+        throw DbException(DbErrore::Generico, valore);
+    return valore;
 }
 
 PGconn* PgConnessione::Connetti(const QString& conninfo)

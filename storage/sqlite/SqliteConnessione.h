@@ -5,7 +5,7 @@
 // it closes when the last one goes.
 #pragma once
 
-#include "DbException.h"
+#include "storage/DbException.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "ImmaginiCondivise.h"
 
-#include "DbException.h"
-#include "NomiSenzaMaiuscole.h"
 #include "PgDatabase.h"
 #include "ServerCondiviso.h"
+#include "storage/DbException.h"
+#include "storage/NomiSenzaMaiuscole.h"
 
 #include <QFile>
 #include <QFileInfo>

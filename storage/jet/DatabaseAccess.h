@@ -4,8 +4,8 @@
 // import the file.
 #pragma once
 
-#include "Database.h"
-#include "SqliteConnessione.h"
+#include "storage/Database.h"
+#include "storage/sqlite/SqliteConnessione.h"
 
 #include <vector>
 
@@ -24,6 +24,10 @@ public:
     // could not be read (a conversion without it holds every table, in order).
     static QString CreaElenco();
     static QString AggiungiAllElenco(); // ?1 name, ?2 error number, ?3 description
+
+    // What the user is told when a change is asked of an Access file: the file's name, that
+    // it can be read but not written in this format, and how to import it.
+    static QString MessaggioSolaLettura(const QString& percorso);
 
     // Throws DbException when the image is not a database.
     static std::unique_ptr<DatabaseAccess> Apri(std::shared_ptr<const QByteArray> immagine,

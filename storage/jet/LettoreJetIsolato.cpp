@@ -1,8 +1,8 @@
 #include "LettoreJetIsolato.h"
 
 #include "ConversioniRicordate.h"
-#include "DbException.h"
 #include "LetturaJet.h"
+#include "storage/DbException.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -13,6 +13,57 @@ std::unique_ptr<SqliteDatabase> SqliteDatabase::Apri(const QString& percorso, Mo
     return std::unique_ptr<SqliteDatabase>(new SqliteDatabase(SqliteConnessione::Apri(percorso, modo)));
 }
 
+std::unique_ptr<SqliteDatabase> SqliteDatabase::Apri(const QString& percorso, Modo modo,
+                                                     const std::vector<DefinizioneTabella>& previste)
+{
+    std::unique_ptr<SqliteDatabase> database = Apri(percorso, modo);
+    if (previste.empty() || database->Mancanti(previste).empty())
+        return database;
+    try {
+        if (modo == Modo::SolaLettura) {
+            // A connection that only reads may hold the file so that no other can write it.
+            database.reset();
+            Apri(percorso, Modo::Condiviso)->CreaMancanti(previste);
+            return Apri(percorso, modo);
+        }
+        database->CreaMancanti(previste);
+    } catch (const DbException& e) {
+        if (!database)
+            database = Apri(percorso, modo);
+        for (const DefinizioneTabella* t : database->Mancanti(previste))
+            database->nonCreate_[t->nome.toLower()] =
+                QStringLiteral("Il file «%1» non ha la tabella «%2», che il programma crea quando apre il "
+                               "file, e non ha potuto crearla: %3 Il resto del file si legge come sempre.")
+                    .arg(database->percorso_, t->nome, e.Descrizione());
+    }
+    return database;
+}
+
+std::vector<const DefinizioneTabella*>
+SqliteDatabase::Mancanti(const std::vector<DefinizioneTabella>& previste)
+{
+    const QStringList presenti = TableNames();
+    std::vector<const DefinizioneTabella*> mancanti;
+    for (const DefinizioneTabella& t : previste)
+        if (!presenti.contains(t.nome, Qt::CaseInsensitive))
+            mancanti.push_back(&t);
+    return mancanti;
+}
+
+// Looked for again inside the transaction: another program may have made them meanwhile.
+void SqliteDatabase::CreaMancanti(const std::vector<DefinizioneTabella>& previste)
+{
+    BeginTrans();
+    try {
+        for (const DefinizioneTabella* t : Mancanti(previste))
+            CreaTabellaMateriale(t->nome, t->colonne, t->isNumerica);
+        CommitTrans();
+    } catch (const DbException&) {
+        Rollback();
+        throw;
+    }
+}
+
 std::unique_ptr<SqliteDatabase> SqliteDatabase::Crea(const QString& percorso)
 {
     return Apri(percorso, Modo::Creazione);
@@ -36,7 +87,14 @@ const SqliteConnessione& SqliteDatabase::Connessione() const
 std::unique_ptr<Recordset> SqliteDatabase::OpenRecordset(const QString& tabella)
 {
     Connessione();
-    return std::make_unique<SqliteRecordset>(connessione_, tabella);
+    try {
+        return std::make_unique<SqliteRecordset>(connessione_, tabella);
+    } catch (const DbException& e) {
+        const auto perche = nonCreate_.find(tabella.toLower());
+        if (e.Numero() != DbErrore::TabellaNonTrovata || perche == nonCreate_.end())
+            throw;
+        throw DbException(DbErrore::TabellaNonTrovata, perche->second);
+    }
 }
 
 QStringList SqliteDatabase::TableNames()
