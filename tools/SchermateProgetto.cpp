@@ -1,9 +1,9 @@
 #include "SchermateProgetto.h"
 
-#include "config/ZelmarCommonModule.h"
 #include "browser/AlberoCategorie.h"
 #include "browser/ElencoNomi.h"
 #include "browser/Form1.h"
+#include "config/ZelmarCommonModule.h"
 #include "design/CasellaElemento.h"
 #include "design/ComandiProgetto.h"
 #include "design/EditorSituazione.h"
