@@ -50,6 +50,59 @@ void CercaConSqlite3(const std::vector<TabelleCartellaDati::Tabella>& tabelle, c
     }
 }
 
+// One search as the window makes it: a worker thread, batches queued to the results' model.
+struct Giro
+{
+    double primo = -1; // ms to the first batch; -1 when nothing was found
+    qint64 trovate = 0, lette = 0;
+};
+
+Giro CercaUnaVolta(ModelloRisultati& modello, const std::vector<TabelleCartellaDati::Tabella>& tabelle,
+                   const CriteriRicerca& criteri, std::atomic<bool>& errori)
+{
+    modello.Ricomincia(tabelle);
+    std::atomic<double> primo = -1;
+    const Cronometro cronometro;
+    const std::atomic<bool> mai{false};
+    std::atomic<qint64> lette = 0;
+    std::unique_ptr<QThread> ricerca(QThread::create([&] {
+        RicercaTabelle::CercaTutte(
+            tabelle, criteri, QThread::idealThreadCount(), mai,
+            [&](std::vector<VoceTrovata>&& lotto) {
+                if (!modello.AttendiPosto(lotto.size(), mai))
+                    return;
+                double nessuno = -1;
+                primo.compare_exchange_strong(nessuno, cronometro.Millisecondi());
+                auto voci = std::make_shared<std::vector<VoceTrovata>>(std::move(lotto));
+                QMetaObject::invokeMethod(
+                    &modello, [&, voci] { modello.Aggiungi(std::move(*voci)); }, Qt::QueuedConnection);
+            },
+            [&](size_t, const RicercaTabelle::EsitoTabella& esito) {
+                lette += esito.voci;
+                if (!esito.errore.isEmpty())
+                    errori = true;
+            });
+    }));
+    QEventLoop ciclo; // the window's event loop
+    QObject::connect(ricerca.get(), &QThread::finished, &ciclo, &QEventLoop::quit);
+    ricerca->start();
+    ciclo.exec();
+    modello.Completa();
+    return {primo, modello.rowCount(), lette};
+}
+
+// How long the results take to sort by name and by rating, as the user clicks a heading.
+void StampaOrdinamenti(ModelloRisultati& modello)
+{
+    for (const int colonna : {int(ModelloRisultati::Nome), int(ModelloRisultati::Valutazione)}) {
+        const Cronometro cronometro;
+        modello.sort(colonna);
+        std::printf("  sorted by %s: %.0f ms, peak memory so far: %.1f MB\n",
+                    colonna == ModelloRisultati::Nome ? "name" : "rating", cronometro.Millisecondi(),
+                    PiccoMemoriaMB());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -85,39 +138,11 @@ int main(int argc, char** argv)
         const double processorePrima = MillisecondiProcessore();
         ModelloRisultati modello;
         const Misure tutta = Misure::Ripeti(volte, [&] {
-            modello.Ricomincia(tabelle);
-            std::atomic<double> primo = -1;
-            const Cronometro cronometro;
-            const std::atomic<bool> mai{false};
-            std::atomic<qint64> lettePrima = 0;
-            std::unique_ptr<QThread> ricerca(QThread::create([&] {
-                RicercaTabelle::CercaTutte(
-                    tabelle, r.criteri, QThread::idealThreadCount(), mai,
-                    [&](std::vector<VoceTrovata>&& lotto) {
-                        if (!modello.AttendiPosto(lotto.size(), mai))
-                            return;
-                        double nessuno = -1;
-                        primo.compare_exchange_strong(nessuno, cronometro.Millisecondi());
-                        auto voci = std::make_shared<std::vector<VoceTrovata>>(std::move(lotto));
-                        QMetaObject::invokeMethod(
-                            &modello, [&, voci] { modello.Aggiungi(std::move(*voci)); },
-                            Qt::QueuedConnection);
-                    },
-                    [&](size_t, const RicercaTabelle::EsitoTabella& esito) {
-                        lettePrima += esito.voci;
-                        if (!esito.errore.isEmpty())
-                            errori = true;
-                    });
-            }));
-            QEventLoop ciclo; // the window's event loop
-            QObject::connect(ricerca.get(), &QThread::finished, &ciclo, &QEventLoop::quit);
-            ricerca->start();
-            ciclo.exec();
-            modello.Completa();
-            trovate = modello.rowCount();
-            lette = lettePrima;
-            if (primo >= 0)
-                primi.Aggiungi(primo);
+            const Giro giro = CercaUnaVolta(modello, tabelle, r.criteri, errori);
+            trovate = giro.trovate;
+            lette = giro.lette;
+            if (giro.primo >= 0)
+                primi.Aggiungi(giro.primo);
         });
         std::printf("search, %s: %lld of %lld entries found\n  whole search: %s\n  first batch:  %s\n"
                     "  processor time per search (user + system, all threads): %.0f ms\n  peak memory so "
@@ -134,13 +159,7 @@ int main(int argc, char** argv)
                         tutta.Mediana() <= pavimento.Mediana() && tutta.Mediana() < 1500 ? "met" : "NOT met");
         }
         if (&r == &ricerche[std::size(ricerche) - 1])
-            for (const int colonna : {int(ModelloRisultati::Nome), int(ModelloRisultati::Valutazione)}) {
-                const Cronometro cronometro;
-                modello.sort(colonna);
-                std::printf("  sorted by %s: %.0f ms, peak memory so far: %.1f MB\n",
-                            colonna == ModelloRisultati::Nome ? "name" : "rating", cronometro.Millisecondi(),
-                            PiccoMemoriaMB());
-            }
+            StampaOrdinamenti(modello);
     }
     return errori ? 1 : 0;
 }

@@ -20,7 +20,6 @@
 #include "storage/DbException.h"
 #include "storage/NomiSenzaMaiuscole.h"
 #include "storage/jet/ImportazioneJet.h"
-#include "storage/pg/ImmaginiCondivise.h"
 #include "storage/pg/ServerCondiviso.h"
 #include "ui/ModuleToolbarColor.h"
 
@@ -42,11 +41,6 @@
 using namespace ZelmarCommonModule;
 
 namespace {
-
-QString SenzaACapo(QString testo)
-{
-    return testo.replace(QLatin1String("\r\n"), QLatin1String(" "));
-}
 
 // The table a tree node chooses; what the node leaves unsaid stays as in prima.
 TabellaCorrente Applica(const SceltaTabella::Esito& esito, TabellaCorrente prima)
@@ -402,7 +396,8 @@ void Form1::Combo1_Click()
                 c_.Label3->setText(rigaDopoScelta);
             c_.Text2->clear();
         } else {
-            c_.Text2->setPlainText(SenzaACapo(contenuto.primaDescrizione));
+            c_.Text2->setPlainText(
+                QString(contenuto.primaDescrizione).replace(QLatin1String("\r\n"), QLatin1String(" ")));
             if (tipo->sceltaImpostaIntestazione) {
                 c_.Label3->setText(rigaDopoScelta);
                 ImpostaIntestazioneBande(*tipo);

@@ -117,6 +117,19 @@ FinestraConfronto::FinestraConfronto(QWidget* parent) : QMainWindow(parent, Qt::
     Aggiorna();
 }
 
+void FinestraConfronto::RiempiMenu(const QList<QAction*>& esporta, QAction* stampa, QAction* chiudi,
+                                   const QList<QAction*>& modifica)
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addActions(esporta);
+    file->addSeparator();
+    file->addAction(stampa);
+    file->addSeparator();
+    file->addAction(chiudi);
+    menuBar()->addMenu(tr("&Edit"))->addActions(modifica);
+    menuBar()->addMenu(tr("&View"))->addAction(mostraRiferimenti_);
+}
+
 void FinestraConfronto::CreaComandi()
 {
     const auto comando = [this](const QString& testo, const char* nome, const QKeySequence& tasti,
@@ -155,15 +168,7 @@ void FinestraConfronto::CreaComandi()
     mostraRiferimenti_->setCheckable(true);
     mostraRiferimenti_->setToolTip(tr("Shows each entry's shifted reference curve (100 to 3150 Hz)"));
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addActions({png, svg, pdf, csv});
-    file->addSeparator();
-    file->addAction(stampa);
-    file->addSeparator();
-    file->addAction(chiudi);
-    QMenu* modifica = menuBar()->addMenu(tr("&Edit"));
-    modifica->addActions({copia, rimuovi_, svuota});
-    menuBar()->addMenu(tr("&View"))->addAction(mostraRiferimenti_);
+    RiempiMenu({png, svg, pdf, csv}, stampa, chiudi, {copia, rimuovi_, svuota});
 
     auto* barra = addToolBar(tr("Commands"));
     barra->setObjectName(QStringLiteral("ComandiConfronto"));

@@ -47,6 +47,8 @@ signals:
 
 private:
     void CreaComandi();
+    void RiempiMenu(const QList<QAction*>& esporta, QAction* stampa, QAction* chiudi,
+                    const QList<QAction*>& modifica);
     void Aggiorna();
     void RiempiTabella();
     void RiempiLegenda();

@@ -133,6 +133,24 @@ int GraficoCurve::Banda(const QPointF& punto)
     return std::clamp(banda, 0, RecordSchema::NumeroBande - 1);
 }
 
+namespace {
+
+// The shifted reference curve of a computed rating, dashed; its values join valori.
+QLineSeries* LineaRiferimento(QChart* grafico, const Valutazione& calcolata, const QPen& penna,
+                              QList<double>& valori)
+{
+    auto* riferimento = new QLineSeries(grafico);
+    riferimento->setPen(penna);
+    for (int i = 0; i < Valutazione::NumeroBandeValutate; ++i) {
+        const double y = calcolata.riferimento[i];
+        riferimento->append(AsseFrequenze::Posizione(Valutazione::PrimaBanda + i), y);
+        valori << y;
+    }
+    return riferimento;
+}
+
+} // namespace
+
 QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>& curve, bool riferimenti,
                                              double spessore)
 {
@@ -173,16 +191,9 @@ QList<QScatterSeries*> GraficoCurve::Disegna(QChart* grafico, const QList<Curva>
             punti->append(punto);
             valori << punto.y();
         }
-        if (riferimenti && voce.calcolata && voce.calcolata->indice) {
-            auto* riferimento = new QLineSeries(grafico);
-            riferimento->setPen(QPen(colore, 1.5 * spessore, Qt::DashLine));
-            for (int i = 0; i < Valutazione::NumeroBandeValutate; ++i) {
-                const double y = voce.calcolata->riferimento[i];
-                riferimento->append(AsseFrequenze::Posizione(Valutazione::PrimaBanda + i), y);
-                valori << y;
-            }
-            tutte << riferimento;
-        }
+        if (riferimenti && voce.calcolata && voce.calcolata->indice)
+            tutte << LineaRiferimento(grafico, *voce.calcolata, QPen(colore, 1.5 * spessore, Qt::DashLine),
+                                      valori);
         tutte << punti;
         marcatori << punti;
     }

@@ -143,72 +143,95 @@ void AggiungiRiga(QByteArray& lotto, const RigaLetta& riga, const QString& tabel
     lotto += '\n';
 }
 
-int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
+// A table of the file on its way to the server.
+struct TabellaInViaggio
 {
-    if (!QFileInfo(file).isFile())
-        throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb does not exist.").arg(file)};
-    auto origine = DBEngine::OpenDatabase(file, DBEngine::Uso::Lettura);
-    struct Tabella
-    {
-        QString nome;
-        std::unique_ptr<Recordset> righe;
-        qint64 scritte = 0;
-    };
-    std::vector<Tabella> tabelle;
-    QStringList nomi;
+    QString nome;
+    std::unique_ptr<Recordset> righe;
+    qint64 scritte = 0;
+};
+
+// Every shared table of the file, opened for reading; a missing one stops the copy.
+std::vector<TabellaInViaggio> ApriTabelleDelFile(Database& origine, const QString& file)
+{
+    std::vector<TabellaInViaggio> tabelle;
     for (const DefinizioneTabella& t : DatabaseCondiviso::Tabelle()) {
         try {
-            tabelle.push_back({t.nome, origine->OpenRecordset(t.nome)});
+            tabelle.push_back({t.nome, origine.OpenRecordset(t.nome)});
         } catch (const DbException& e) {
             if (e.Numero() == DbErrore::TabellaNonTrovata)
                 throw Uscita{
                     2, Testi::tr("The file \u00ab%1\u00bb has no table \u00ab%2\u00bb.").arg(file, t.nome)};
             throw;
         }
-        nomi << t.nome;
     }
+    return tabelle;
+}
+
+// The server's type of each of the file's columns; a column the server lacks stops the copy.
+QVector<TabellaPg::Colonna> ColonneSulServer(PgDatabase& server, const QString& tabella,
+                                             const QStringList& colonne)
+{
+    QVector<TabellaPg::Colonna> tipi;
+    const QVector<TabellaPg::Colonna> delServer = server.Colonne(tabella);
+    for (const QString& colonna : colonne) {
+        const auto trovata = std::find_if(delServer.begin(), delServer.end(), [&](const auto& c) {
+            return c.nome.compare(colonna, Qt::CaseInsensitive) == 0;
+        });
+        if (trovata == delServer.end())
+            throw Uscita{
+                1, Testi::tr("The table \u00ab%1\u00bb of the database %2 has no column \u00ab%3\u00bb, "
+                             "which the file has: nothing was written.")
+                       .arg(tabella, server.Server(), colonna)};
+        tipi << *trovata;
+    }
+    return tipi;
+}
+
+// One table's rows streamed to the server in batches, in place of what it held.
+void CopiaSulServer(PgDatabase& server, TabellaInViaggio& t, bool sostituisci)
+{
+    const QStringList colonne = t.righe->FieldNames();
+    const QVector<TabellaPg::Colonna> tipi = ColonneSulServer(server, t.nome, colonne);
+    if (server.OpenRecordset(t.nome)->RecordCount() > 0 && !sostituisci)
+        throw Uscita{1, Testi::tr("The table \u00ab%1\u00bb of the database %2 already holds entries: "
+                                  "nothing was written (--sostituisci replaces them).")
+                            .arg(t.nome, server.Server())};
+    server.Svuota(t.nome);
+    const int colonnaNome = int(colonne.indexOf(ColonnaNome));
+    server.AggiungiRighe(t.nome, colonne, [&](const PgDatabase::Invio& invia) {
+        QByteArray lotto;
+        t.righe->LeggiColonne(colonne, [&](const RigaLetta& riga) {
+            AggiungiRiga(lotto, riga, t.nome, colonne, tipi, colonnaNome);
+            ++t.scritte;
+            if (lotto.size() >= Lotto) {
+                invia(lotto);
+                lotto.clear();
+            }
+            return true;
+        });
+        invia(lotto);
+    });
+    t.righe->Close();
+}
+
+int VersoServer(const QString& file, const QString& conninfo, bool sostituisci)
+{
+    if (!QFileInfo(file).isFile())
+        throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb does not exist.").arg(file)};
+    auto origine = DBEngine::OpenDatabase(file, DBEngine::Uso::Lettura);
+    std::vector<TabellaInViaggio> tabelle = ApriTabelleDelFile(*origine, file);
+    QStringList nomi;
+    for (const TabellaInViaggio& t : tabelle)
+        nomi << t.nome;
 
     auto server = PgDatabase::Apri(conninfo, DatabaseCondiviso::Tabelle());
     server->BloccaPerCopia(nomi);
-    for (Tabella& t : tabelle) {
-        const QStringList colonne = t.righe->FieldNames();
-        QVector<TabellaPg::Colonna> tipi;
-        const QVector<TabellaPg::Colonna> delServer = server->Colonne(t.nome);
-        for (const QString& colonna : colonne) {
-            const auto trovata = std::find_if(delServer.begin(), delServer.end(), [&](const auto& c) {
-                return c.nome.compare(colonna, Qt::CaseInsensitive) == 0;
-            });
-            if (trovata == delServer.end())
-                throw Uscita{
-                    1, Testi::tr("The table \u00ab%1\u00bb of the database %2 has no column \u00ab%3\u00bb, "
-                                 "which the file has: nothing was written.")
-                           .arg(t.nome, server->Server(), colonna)};
-            tipi << *trovata;
-        }
-        if (server->OpenRecordset(t.nome)->RecordCount() > 0 && !sostituisci)
-            throw Uscita{1, Testi::tr("The table \u00ab%1\u00bb of the database %2 already holds entries: "
-                                      "nothing was written (--sostituisci replaces them).")
-                                .arg(t.nome, server->Server())};
-        server->Svuota(t.nome);
-        const int colonnaNome = int(colonne.indexOf(ColonnaNome));
-        server->AggiungiRighe(t.nome, colonne, [&](const PgDatabase::Invio& invia) {
-            QByteArray lotto;
-            t.righe->LeggiColonne(colonne, [&](const RigaLetta& riga) {
-                AggiungiRiga(lotto, riga, t.nome, colonne, tipi, colonnaNome);
-                ++t.scritte;
-                if (lotto.size() >= Lotto) {
-                    invia(lotto);
-                    lotto.clear();
-                }
-                return true;
-            });
-            invia(lotto);
-        });
-        t.righe->Close();
-    }
+    for (TabellaInViaggio& t : tabelle)
+        CopiaSulServer(*server, t, sostituisci);
     origine->Close();
     bool tutteUguali = true;
-    for (const Tabella& t : tabelle)
+    for (const TabellaInViaggio& t : tabelle)
         Conta(t.nome, t.scritte, server->OpenRecordset(t.nome)->RecordCount(), &tutteUguali);
     if (!tutteUguali)
         throw Uscita{1, Testi::tr("Nothing was written.")};
@@ -316,52 +339,55 @@ void LegaRiga(sqlite3_stmt* riga, const QByteArray& valori, const std::vector<Te
     }
 }
 
-int VersoFile(const QString& conninfo, const QString& file)
+// A table of the server on its way to the file.
+struct TabellaInArrivo
 {
-    if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
-        throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb already exists: it is not replaced.").arg(file)};
-    auto server = PgDatabase::Apri(conninfo, {});
-    server->IniziaLettura();
-    struct Tabella
-    {
-        QString nome;
-        QVector<TabellaPg::Colonna> colonne;
-        QStringList nomi;
-        qint64 scritte = 0;
-    };
-    std::vector<Tabella> tabelle;
+    QString nome;
+    QVector<TabellaPg::Colonna> colonne;
+    QStringList nomi;
+    qint64 scritte = 0;
+};
+
+// Every shared table of the server with its columns; a missing one stops the copy.
+std::vector<TabellaInArrivo> TabelleDelServer(PgDatabase& server)
+{
+    std::vector<TabellaInArrivo> tabelle;
     for (const DefinizioneTabella& t : DatabaseCondiviso::Tabelle()) {
-        Tabella tabella{t.nome, {}, {}};
+        TabellaInArrivo tabella{t.nome, {}, {}};
         try {
-            tabella.colonne = server->Colonne(t.nome);
+            tabella.colonne = server.Colonne(t.nome);
         } catch (const DbException& e) {
             if (e.Numero() == DbErrore::TabellaNonTrovata)
                 throw Uscita{
                     2,
-                    Testi::tr("The database %1 has no table \u00ab%2\u00bb.").arg(server->Server(), t.nome)};
+                    Testi::tr("The database %1 has no table \u00ab%2\u00bb.").arg(server.Server(), t.nome)};
             throw;
         }
         for (const TabellaPg::Colonna& c : tabella.colonne)
             tabella.nomi << c.nome;
         tabelle.push_back(tabella);
     }
+    return tabelle;
+}
 
-    FileDiUscita uscita(file);
+// The server's rows of every table written into the new file, counted.
+void CopiaNelFile(PgDatabase& server, std::vector<TabellaInArrivo>& tabelle, const QString& percorso)
+{
     {
-        auto vuoto = SqliteDatabase::Crea(uscita.Temporaneo());
-        for (const Tabella& t : tabelle)
+        auto vuoto = SqliteDatabase::Crea(percorso);
+        for (const TabellaInArrivo& t : tabelle)
             vuoto->CreaTabellaMateriale(t.nome, t.nomi, [&](const QString& colonna) {
                 return t.colonne[t.nomi.indexOf(colonna)].numerica;
             });
         vuoto->Close();
     }
-    FileNuovo nuovo(uscita.Temporaneo());
+    FileNuovo nuovo(percorso);
     QByteArray valori;
     std::vector<TestoCopiaPg::Campo> campi;
-    for (Tabella& t : tabelle) {
+    for (TabellaInArrivo& t : tabelle) {
         nuovo.Prepara(t.nome, t.nomi);
         const int colonnaNome = int(t.nomi.indexOf(ColonnaNome));
-        server->LeggiRighe(t.nome, t.nomi, [&](const QByteArray& riga) {
+        server.LeggiRighe(t.nome, t.nomi, [&](const QByteArray& riga) {
             if (!TestoCopiaPg::Campi(riga, valori, campi) || campi.size() != size_t(t.colonne.size()))
                 throw Uscita{1, Testi::tr("The server sent a row of the table \u00ab%1\u00bb that cannot be "
                                           "read: nothing was written.")
@@ -371,13 +397,24 @@ int VersoFile(const QString& conninfo, const QString& file)
             ++t.scritte;
         });
     }
-    server->Close();
+    server.Close();
     nuovo.Chiudi();
+}
+
+int VersoFile(const QString& conninfo, const QString& file)
+{
+    if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+        throw Uscita{2, Testi::tr("The file \u00ab%1\u00bb already exists: it is not replaced.").arg(file)};
+    auto server = PgDatabase::Apri(conninfo, {});
+    server->IniziaLettura();
+    std::vector<TabellaInArrivo> tabelle = TabelleDelServer(*server);
+    FileDiUscita uscita(file);
+    CopiaNelFile(*server, tabelle, uscita.Temporaneo());
 
     bool tutteUguali = true;
     {
         auto scritto = DBEngine::OpenDatabase(uscita.Temporaneo(), DBEngine::Uso::Lettura);
-        for (const Tabella& t : tabelle)
+        for (const TabellaInArrivo& t : tabelle)
             Conta(t.nome, t.scritte, scritto->OpenRecordset(t.nome)->RecordCount(), &tutteUguali);
         scritto->Close();
     }
