@@ -2,10 +2,10 @@
 
 #include "ElencoNomi.h"
 #include "FinestraPrincipale.h"
-#include "SceltaImmagine.h"
 #include "app/DialogoStampa.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
+#include "browser/immagine/SceltaImmagine.h"
 #include "comparison/FinestraConfronto.h"
 #include "config/ZelmarCommonModule.h"
 #include "exchange/AppuntiBande.h"

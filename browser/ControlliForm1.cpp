@@ -4,8 +4,8 @@
 #include "ElencoNomi.h"
 #include "ElencoParole.h"
 
-#include "Picture1.h"
 #include "RiquadroImmagine.h"
+#include "browser/parti/Picture1.h"
 #include "model/RecordSchema.h"
 #include "ui/CasellaTesto.h"
 #include "ui/DidascaliaAdattata.h"

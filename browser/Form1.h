@@ -5,9 +5,9 @@
 
 #include "ControlliForm1.h"
 #include "FinestraPrincipale.h"
-#include "Form2.h"
-#include "Form4.h"
 #include "VisualizzazioneForm1.h"
+#include "browser/parti/Form2.h"
+#include "browser/parti/Form4.h"
 #include "editor/MaterialeMostrato.h"
 #include "model/Categorie.h"
 #include "model/ElencoTenuto.h"

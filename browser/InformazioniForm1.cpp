@@ -1,7 +1,7 @@
 #include "InformazioniForm1.h"
 
-#include "Form2.h"
 #include "SchedaMateriale.h"
+#include "browser/parti/Form2.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

@@ -5,7 +5,7 @@
 // database of the data folder. The "Ratings" menu of the window's menu bar holds them.
 #pragma once
 
-#include "GraficoFrequenze.h"
+#include "browser/parti/GraficoFrequenze.h"
 #include "checkwindow/FinestraVerifica.h"
 #include "exchange/DatiVoce.h"
 #include "model/TabelleCartellaDati.h"

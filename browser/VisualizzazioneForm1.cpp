@@ -1,11 +1,11 @@
 #include "VisualizzazioneForm1.h"
 
 #include "InformazioniForm1.h"
-#include "Picture1.h"
 #include "RiquadroImmagine.h"
-#include "SceltaImmagine.h"
 #include "SchedaMateriale.h"
 #include "ValutazioniForm1.h"
+#include "browser/immagine/SceltaImmagine.h"
+#include "browser/parti/Picture1.h"
 #include "model/FormatoNumero.h"
 #include "storage/pg/ImmaginiCondivise.h"
 

@@ -1,5 +1,5 @@
 // The chart's numbers: value range and its captions, grid, bridged curve and markers.
-#include "browser/GraficoFrequenze.h"
+#include "browser/parti/GraficoFrequenze.h"
 
 #include <QTest>
 

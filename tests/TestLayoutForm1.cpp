@@ -1,8 +1,8 @@
 // The main window's layout rule: offsets from the outer size, an exact half rounded to even,
 // values copied from other controls, and the design layout kept below the design size and
 // restored when the window shrinks back.
-#include "browser/LayoutForm1.h"
-#include "browser/LineaTwips.h"
+#include "browser/parti/LayoutForm1.h"
+#include "browser/parti/LineaTwips.h"
 
 #include <QTest>
 #include <QWidget>

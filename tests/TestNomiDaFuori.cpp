@@ -4,7 +4,7 @@
 // picture of that name in other letter cases is there already.
 #include "TestSupport.h"
 
-#include "browser/SceltaImmagine.h"
+#include "browser/immagine/SceltaImmagine.h"
 #include "config/ZelmarCommonModule.h"
 #include "editor/ImmagineMateriale.h"
 #include "model/Categorie.h"

@@ -3,7 +3,7 @@
 // month names, the program's own texts and the dates of documents, while the
 // boxes' numbers keep the locale the system chose.
 #include "TestSupport.h"
-#include "browser/Form2.h"
+#include "browser/parti/Form2.h"
 #include "config/CopiaCartella.h"
 #include "config/Traduzioni.h"
 #include "config/ZelmarCommonModule.h"

@@ -7,7 +7,7 @@
 // in index order, as the program's display finds it); --csv writes the whole table. Exit
 // status 0 when written, 1 when OUT cannot be written or FILE_DB cannot be read, 2 for wrong
 // usage or a missing file, table or entry.
-#include "browser/SceltaImmagine.h"
+#include "browser/immagine/SceltaImmagine.h"
 #include "exchange/EsportazioneTabella.h"
 #include "exchange/LetturaVoce.h"
 #include "exchange/TipiVoce.h"

@@ -3,7 +3,7 @@
 // the information and image windows opened from the main window.
 #include "TestForm1Ambiente.h"
 
-#include "browser/Form4.h"
+#include "browser/parti/Form4.h"
 
 #include <QClipboard>
 
