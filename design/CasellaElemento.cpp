@@ -127,24 +127,23 @@ void CasellaElemento::Svuota()
 // A typed number replaces the element's curve: it no longer is the entry's.
 void CasellaElemento::ValoreDigitato()
 {
-    const std::optional<double> numero = Numero(valore_->text());
     Elemento e = elemento_.value_or(Elemento{});
-    e.r = Curva{numero, std::nullopt};
+    e.r = Curva{Numero(valore_->text()), std::nullopt};
     if (massa_)
         e.massa = Numero(massa_->text());
-    if (!numero && !e.massa)
-        elemento_.reset();
-    else
-        elemento_ = e;
-    fonte_.reset();
-    AggiornaFonte();
-    emit cambiata();
+    Digitato(e);
 }
 
 void CasellaElemento::MassaDigitata()
 {
     Elemento e = elemento_.value_or(Elemento{});
     e.massa = Numero(massa_->text());
+    Digitato(e);
+}
+
+// An element the user typed: none when it holds no value; no longer any entry's.
+void CasellaElemento::Digitato(const Elemento& e)
+{
     if (!e.massa && !e.r.indice && !e.r.bande)
         elemento_.reset();
     else

@@ -61,6 +61,7 @@ signals:
 private:
     void ValoreDigitato();
     void MassaDigitata();
+    void Digitato(const Elemento& e);
     void AggiornaFonte();
 
     TipoPosto tipo_;

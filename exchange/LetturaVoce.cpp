@@ -17,15 +17,6 @@ QString Testo(const RecordMateriale& record, Campo campo)
     return FormatoNumero::TestoCampo(record.Valore(campo), LocaleDocumenti::Locale());
 }
 
-std::optional<double> Numero(const QVariant& valore)
-{
-    bool ok = false;
-    const double numero = valore.toDouble(&ok);
-    if (valore.isNull() || !ok)
-        return std::nullopt;
-    return numero;
-}
-
 } // namespace
 
 DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tipo, const QString& file,
@@ -55,10 +46,10 @@ DatiVoce LetturaVoce::Da(const RecordMateriale& record, const TipoMateriale& tip
         if (const QString valore = Testo(record, campo); !valore.isEmpty())
             voce.fisici.append({RecordSchema::Nome(campo), valore});
     for (const ColonnaValutazione& v : tipo.valutazioni)
-        voce.valutazioni.append({RecordSchema::Nome(v.campo), Numero(record.Valore(v.campo))});
+        voce.valutazioni.append({RecordSchema::Nome(v.campo), record.Numero(v.campo)});
     voce.rigaValutazione = RigaValutazione::Di(record, tipo, LocaleDocumenti::Locale());
     for (int i = 0; i < RecordSchema::NumeroBande; ++i)
-        voce.bande[i] = Numero(record.Banda(tipo.grandezza, i));
+        voce.bande[i] = record.NumeroBanda(tipo.grandezza, i);
     if (const auto grandezza = TipiVoce::GrandezzaValutata(tipo.codice))
         voce.calcolata = MotoreValutazione::Valuta(*grandezza, voce.bande);
     for (const ValutazioneMateriale::Differenza& d : ValutazioneMateriale::Valuta(record, tipo).diverse)

@@ -19,3 +19,12 @@ QDate RecordMateriale::LeggiData(const QString& testoData)
     }
     return {};
 }
+
+std::optional<double> RecordMateriale::ComeNumero(const QVariant& valore)
+{
+    bool ok = false;
+    const double numero = valore.toDouble(&ok);
+    if (valore.isNull() || !ok)
+        return std::nullopt;
+    return numero;
+}

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 class RecordMateriale
 {
@@ -20,6 +21,12 @@ public:
     {
         return Valore(RecordSchema::NomeColonnaBanda(grandezza, banda));
     }
+    // The value as a number; nothing for Null, a column not read or a text that is no number.
+    std::optional<double> Numero(RecordSchema::Campo campo) const { return ComeNumero(Valore(campo)); }
+    std::optional<double> NumeroBanda(RecordSchema::Grandezza grandezza, int banda) const
+    {
+        return ComeNumero(Banda(grandezza, banda));
+    }
     // The test date, stored as text day first, as the editor writes it; invalid when the
     // entry has none or it cannot be read as a date.
     QDate DataProva() const;
@@ -28,5 +35,7 @@ public:
     bool operator==(const RecordMateriale&) const = default;
 
 private:
+    static std::optional<double> ComeNumero(const QVariant& valore);
+
     QHash<QString, QVariant> valori_;
 };

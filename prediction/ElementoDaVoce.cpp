@@ -6,15 +6,6 @@
 
 namespace {
 
-std::optional<double> Numero(const QVariant& valore)
-{
-    bool ok = false;
-    const double numero = valore.toDouble(&ok);
-    if (valore.isNull() || !ok)
-        return std::nullopt;
-    return numero;
-}
-
 QString NomeTipo(int codice)
 {
     const TipoMateriale* tipo = Categorie::PerCodice(codice);
@@ -31,16 +22,16 @@ Elemento ElementoDaVoce::Leggi(const RecordMateriale& voce, int codice)
         return e;
     MotoreValutazione::Bande bande;
     for (int i = 0; i < MotoreValutazione::NumeroBande; ++i)
-        bande[i] = Numero(voce.Banda(tipo->grandezza, i));
+        bande[i] = voce.NumeroBanda(tipo->grandezza, i);
     bande = MotoreValutazione::SenzaZeriNonMisurati(bande);
     if (std::any_of(bande.begin(), bande.end(), [](const auto& b) { return b.has_value(); }))
         e.r.bande = bande;
     for (const ColonnaValutazione& v : tipo->valutazioni)
         if (v.significato == Significato::Principale)
-            e.r.indice = Numero(voce.Valore(v.campo));
+            e.r.indice = voce.Numero(v.campo);
     const auto& fisiche = tipo->fisiche;
     if (std::find(fisiche.begin(), fisiche.end(), RecordSchema::Campo::Massa) != fisiche.end())
-        if (const std::optional<double> massa = Numero(voce.Valore(RecordSchema::Campo::Massa)); massa > 0)
+        if (const std::optional<double> massa = voce.Numero(RecordSchema::Campo::Massa); massa > 0)
             e.massa = massa;
     return e;
 }
