@@ -7,7 +7,9 @@
 // floor: the sqlite3 program running the equivalent LIKE query over every table, one process
 // per file, one after the other (the search has both cores, sqlite3 one).
 //
-//   zelmar-bench-ricerca DATA_FOLDER [RUNS]
+//   zelmar-bench-ricerca DATA_FOLDER [RUNS [SEARCH]]
+//
+// SEARCH, 1 to 3, runs that search alone (to profile it).
 #include "Misure.h"
 #include "search/RicercaTabelle.h"
 #include "searchwindow/ModelloRisultati.h"
@@ -110,7 +112,7 @@ int main(int argc, char** argv)
     QCoreApplication applicazione(argc, argv);
     const QStringList argomenti = applicazione.arguments();
     if (argomenti.size() < 2) {
-        std::fprintf(stderr, "Usage: zelmar-bench-ricerca DATA_FOLDER [RUNS]\n");
+        std::fprintf(stderr, "Usage: zelmar-bench-ricerca DATA_FOLDER [RUNS [SEARCH]]\n");
         return 2;
     }
     const int volte = argomenti.size() > 2 ? argomenti[2].toInt() : 5;
@@ -131,7 +133,10 @@ int main(int argc, char** argv)
         {"kind, rating, mass, date", numeri}, {"text \"laterizio\"", testo}, {"no criterion", {}}};
 
     std::atomic<bool> errori = false;
+    const int sola = argomenti.size() > 3 ? argomenti[3].toInt() : 0;
     for (const auto& r : ricerche) {
+        if (sola > 0 && &r != &ricerche[sola - 1])
+            continue;
         Misure primi;
         qint64 trovate = 0;
         qint64 lette = 0;

@@ -201,14 +201,6 @@ bool PiegaturaTesto::In(QByteArrayView utf8) const
     // Folded into one buffer per thread, reused row after row.
     thread_local std::string piegato;
     if (!Tavola::Unica().Piega(utf8.data(), size_t(utf8.size()), piegato))
-        return In(QString::fromUtf8(utf8));
+        return Piega(QString::fromUtf8(utf8)).contains(cercato_);
     return std::string_view(piegato).find(cercatoUtf8_) != std::string_view::npos;
-}
-
-bool PiegaturaTesto::In(QStringView testo) const
-{
-    // Most stored texts are plain ASCII: compared in place, without a folded copy.
-    if (SoloAscii(testo))
-        return testo.contains(cercato_, Qt::CaseInsensitive);
-    return Piega(testo).contains(cercato_);
 }

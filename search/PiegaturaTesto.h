@@ -20,9 +20,8 @@ public:
     // A text searched for, folded once.
     explicit PiegaturaTesto(QStringView cercato);
     bool Vuoto() const { return cercato_.isEmpty(); }
-    // Whether testo, folded, contains the text searched for.
-    bool In(QStringView testo) const;
-    // The same for a text in UTF-8, folded by the table into a buffer and searched there.
+    // Whether a text in UTF-8, folded, contains the text searched for: folded by the table
+    // into a buffer and searched there.
     bool In(QByteArrayView utf8) const;
 
 private:

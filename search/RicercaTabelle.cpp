@@ -80,9 +80,9 @@ QString Testo(const RigaLetta& riga, int colonna)
     return colonna < 0 ? QString() : riga.Valore(colonna).toString();
 }
 
-// Whether the row meets every criterion that tests an entry; the cheap numeric ones first.
-bool Corrisponde(const RigaLetta& riga, const Colonne& c, const CriteriRicerca& k, const TipoMateriale& tipo,
-                 const PiegaturaTesto& testo)
+// Whether the row meets every criterion that tests an entry but the text, which the read
+// itself tests; the cheap numeric ones first.
+bool Corrisponde(const RigaLetta& riga, const Colonne& c, const CriteriRicerca& k, const TipoMateriale& tipo)
 {
     // A value is read only for a range that is set.
     const auto fuori = [&](const Intervallo<double>& intervallo, const auto& valore) {
@@ -101,11 +101,6 @@ bool Corrisponde(const RigaLetta& riga, const Colonne& c, const CriteriRicerca& 
         if (!k.data.Contiene(data.isValid() ? std::optional<QDate>(data) : std::nullopt))
             return false;
     }
-    if (!testo.Vuoto() && std::none_of(c.testi.begin(), c.testi.end(), [&](int i) {
-            const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(i);
-            return utf8 ? testo.In(*utf8) : testo.In(Testo(riga, i));
-        }))
-        return false;
     if (k.difforme) {
         if (c.primaBanda < 0)
             return false;
@@ -152,13 +147,13 @@ RicercaTabelle::EsitoTabella RicercaTabelle::Cerca(int indice, const TabelleCart
     try {
         auto rs = db->OpenRecordset(tabella.tabella);
         const Colonne c(*rs, *tipo, criteri.difforme);
-        rs->LeggiColonne(c.nomi, [&](const RigaLetta& riga) {
-            if (annulla.load(std::memory_order_relaxed)) {
-                esito.annullata = true;
+        FiltroTesti filtro{c.testi, {}, &annulla};
+        if (!testo.Vuoto())
+            filtro.tiene = [&testo](QByteArrayView utf8) { return testo.In(utf8); };
+        esito.voci = rs->LeggiColonneFiltrate(c.nomi, filtro, [&](const RigaLetta& riga, qint64 numero) {
+            if (annulla.load(std::memory_order_relaxed))
                 return false;
-            }
-            const qint64 numero = esito.voci++;
-            if (Corrisponde(riga, c, criteri, *tipo, testo)) {
+            if (Corrisponde(riga, c, criteri, *tipo)) {
                 VoceTrovata v{indice,
                               numero,
                               Testo(riga, c.nome),
@@ -172,11 +167,11 @@ RicercaTabelle::EsitoTabella RicercaTabelle::Cerca(int indice, const TabelleCart
                         v.valutazioni[i] = riga.Valore(c.valutazioni[i]);
                 lotto.push_back(std::move(v));
             }
-            if (lotto.size() >= LottoMassimo ||
-                ((esito.voci & 1023) == 0 && orologio.elapsed() > AttesaMassimaMs))
+            if (lotto.size() >= LottoMassimo || orologio.elapsed() > AttesaMassimaMs)
                 consegnaLotto();
             return true;
         });
+        esito.annullata = annulla.load(std::memory_order_relaxed);
         rs->Close();
     } catch (const DbException& e) {
         esito.errore = e.Descrizione();

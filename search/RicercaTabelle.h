@@ -1,5 +1,6 @@
 // The search through the tables of a data folder: each table read once, in stored order,
-// only the columns the criteria and the result list need; entries found handed over in
+// only the columns the criteria and the result list need, the text tested inside the engine's
+// read where the engine can; entries found handed over in
 // batches as they are found. Tables are searched on worker threads, each with its own
 // connection; a file that cannot be read is reported and the search goes on.
 #pragma once

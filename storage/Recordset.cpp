@@ -2,6 +2,8 @@
 
 #include "DbException.h"
 
+#include <algorithm>
+
 namespace {
 
 // The current row of a cursor, read field by field.
@@ -28,6 +30,18 @@ private:
     const QStringList& colonne_;
 };
 
+bool Tiene(const FiltroTesti& filtro, const RigaLetta& riga)
+{
+    if (!filtro.tiene)
+        return true;
+    return std::any_of(filtro.colonne.begin(), filtro.colonne.end(), [&](int colonna) {
+        if (const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(colonna))
+            return filtro.tiene(*utf8);
+        const QVariant valore = riga.Valore(colonna);
+        return !valore.isNull() && filtro.tiene(valore.toString().toUtf8());
+    });
+}
+
 } // namespace
 
 void Recordset::LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga)
@@ -40,4 +54,17 @@ void Recordset::LeggiColonne(const QStringList& colonne, const std::function<boo
     for (MoveFirst(); !Eof(); MoveNext())
         if (!riga(corrente))
             return;
+}
+
+qint64 Recordset::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
+                                       const RigaFiltrata& riga)
+{
+    qint64 viste = 0;
+    LeggiColonne(colonne, [&](const RigaLetta& corrente) {
+        if (filtro.Annullato())
+            return false;
+        const qint64 posto = viste++;
+        return !Tiene(filtro, corrente) || riga(corrente, posto);
+    });
+    return viste;
 }

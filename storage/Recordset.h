@@ -3,6 +3,7 @@
 // whole-table reads of the use cases are LettureTabella's, reached from here.
 #pragma once
 
+#include "FiltroTesti.h"
 #include "LettureTabella.h"
 #include "RigaLetta.h"
 
@@ -72,4 +73,10 @@ public:
     // Where the cursor stands afterwards is undefined (MoveFirst starts again). This one
     // steps the cursor row by row; an engine may read faster.
     virtual void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga);
+    // As LeggiColonne, for the rows the filter keeps; riga also gets the row's place in stored
+    // order (0 for the first row). Returns the number of rows looked at. This one tests each
+    // row as LeggiColonne hands it over; an engine may test inside its own read.
+    using RigaFiltrata = std::function<bool(const RigaLetta&, qint64 posto)>;
+    virtual qint64 LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
+                                        const RigaFiltrata& riga);
 };

@@ -361,6 +361,51 @@ private slots:
             QVERIFY(!rs->ContieneIgnorandoMaiuscole(kNome, QString::fromUtf8(nome)));
     }
 
+    // A filtered read hands over, in stored order and with their places, the rows where one
+    // of the chosen columns passes the test, and counts the rows it looked at; the file's
+    // test inside its statement agrees with the one made row by row.
+    void letturaFiltrata_data() { Motori(); }
+    void letturaFiltrata()
+    {
+        QFETCH(QString, motore);
+        const QString percorso = CreaConNomi(motore, {"Muro", "A", "Parete", "Solaio", "muro 2"},
+                                             {"x", "muro", "y", "il muro", "z"});
+        auto rs = DBEngine::OpenDatabase(percorso)->OpenRecordset(kTabella);
+        const auto contiene = [](QByteArrayView testo) { return QByteArrayView(testo).contains("muro"); };
+        std::atomic<bool> annullata = false;
+        struct Caso
+        {
+            FiltroTesti filtro;
+            int fermaDopo;
+            QStringList attese;
+            qint64 viste;
+        };
+        const Caso casi[] = {
+            {{{0, 1}, contiene, nullptr}, 9, {"1 A", "3 Solaio", "4 muro 2"}, 5},
+            {{{0, 1}, contiene, nullptr}, 1, {"1 A"}, 2},
+            {{{1}, {}, nullptr}, 9, {"0 Muro", "1 A", "2 Parete", "3 Solaio", "4 muro 2"}, 5},
+            {{{}, contiene, nullptr}, 9, {}, 5},
+            {{{0, 1}, contiene, &annullata}, 9, {}, -1},
+        };
+        annullata = true;
+        for (const bool nelMotore : {true, false}) {
+            for (const Caso& caso : casi) {
+                QStringList lette;
+                const auto riga = [&](const RigaLetta& r, qint64 posto) {
+                    lette << QStringLiteral("%1 %2").arg(posto).arg(r.Valore(0).toString());
+                    return lette.size() < caso.fermaDopo;
+                };
+                const QStringList colonne{kNome, kParola};
+                const qint64 viste = nelMotore
+                                         ? rs->LeggiColonneFiltrate(colonne, caso.filtro, riga)
+                                         : rs->Recordset::LeggiColonneFiltrate(colonne, caso.filtro, riga);
+                QCOMPARE(lette, caso.attese);
+                if (caso.viste >= 0)
+                    QCOMPARE(viste, caso.viste);
+            }
+        }
+    }
+
     // A transaction takes effect at its commit or not at all; while it writes, or while a
     // handle or a cursor that outlived it holds the file exclusively, nobody else writes,
     // and an exclusive opening waits for nobody.

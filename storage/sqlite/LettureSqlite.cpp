@@ -1,5 +1,6 @@
 #include "LettureSqlite.h"
 
+#include "FiltroSqlite.h"
 #include "SqliteSchema.h"
 #include "ValoriSqlite.h"
 
@@ -122,20 +123,53 @@ bool LettureSqlite::ContieneIgnorandoMaiuscole(const QString& colonna, const QSt
     return c.Passo(cerca.get(), Azione());
 }
 
+// The statement that reads the columns of the rows dove keeps, in stored order.
+QString LettureSqlite::Lettura(const QStringList& colonne, const QString& dove) const
+{
+    QStringList quotate;
+    for (const QString& colonna : colonne)
+        quotate << ColonnaQuotata(colonna);
+    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+        .arg(quotate.isEmpty() ? QStringLiteral("1") : quotate.join(QLatin1String(", ")),
+             Quota(colonne_.tabella), dove.isEmpty() ? QString() : QStringLiteral(" WHERE ") + dove,
+             numeroRiga_);
+}
+
 void LettureSqlite::LeggiColonne(const QStringList& colonne,
                                  const std::function<bool(const RigaLetta&)>& riga)
 {
     const SqliteConnessione& c = Connessione();
-    QStringList quotate;
-    for (const QString& colonna : colonne)
-        quotate << ColonnaQuotata(colonna);
-    Istruzione lettura =
-        c.Prepara(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                      .arg(quotate.isEmpty() ? QStringLiteral("1") : quotate.join(QLatin1String(", ")),
-                           Quota(colonne_.tabella), numeroRiga_),
-                  Azione());
+    Istruzione lettura = c.Prepara(Lettura(colonne, {}), Azione());
     const RigaIstruzione corrente(lettura.get());
     while (c.Passo(lettura.get(), Azione()))
         if (!riga(corrente))
             return;
+}
+
+qint64 LettureSqlite::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
+                                           const std::function<bool(const RigaLetta&, qint64)>& riga)
+{
+    if (!filtro.tiene) {
+        qint64 viste = 0;
+        LeggiColonne(colonne, [&](const RigaLetta& corrente) {
+            return !filtro.Annullato() && riga(corrente, viste++);
+        });
+        return viste;
+    }
+    QStringList argomenti{QStringLiteral("?1")};
+    for (int colonna : filtro.colonne)
+        argomenti << ColonnaQuotata(colonne.at(colonna));
+    const SqliteConnessione& c = Connessione();
+    Istruzione lettura =
+        c.Prepara(Lettura(colonne, QStringLiteral("%1(%2)").arg(FiltroSqlite::Funzione,
+                                                                argomenti.join(QLatin1String(", ")))),
+                  Azione());
+    FiltroSqlite stato(filtro);
+    if (const int codice = stato.Lega(lettura.get(), 1); codice != SQLITE_OK)
+        c.Lancia(codice, Azione());
+    const RigaIstruzione corrente(lettura.get());
+    while (!filtro.Annullato() && c.Passo(lettura.get(), Azione()))
+        if (!riga(corrente, stato.Posto()))
+            break;
+    return stato.Viste();
 }

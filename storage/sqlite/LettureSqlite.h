@@ -5,6 +5,7 @@
 
 #include "SqliteConnessione.h"
 #include "storage/ColonneTabella.h"
+#include "storage/FiltroTesti.h"
 #include "storage/LettureTabella.h"
 #include "storage/RigaLetta.h"
 
@@ -24,10 +25,14 @@ public:
     bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
     // As Recordset::LeggiColonne, values read straight from the engine's row.
     void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga);
+    // As Recordset::LeggiColonneFiltrate, the texts tested inside the statement.
+    qint64 LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
+                                const std::function<bool(const RigaLetta&, qint64)>& riga);
 
 private:
     const SqliteConnessione& Connessione() const { return *connessione_; }
     QString ColonnaQuotata(const QString& colonna) const;
+    QString Lettura(const QStringList& colonne, const QString& dove) const;
     QString Azione() const;
     void IndicizzaMaiuscole(const QString& colonna) const;
 

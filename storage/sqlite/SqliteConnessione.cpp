@@ -1,5 +1,6 @@
 #include "SqliteConnessione.h"
 
+#include "FiltroSqlite.h"
 #include "SqliteSchema.h"
 
 #include <QFile>
@@ -218,6 +219,7 @@ void SqliteConnessione::Prepara(Modo modo, const FileWal& wal)
     const QString azione = AzioneApertura(percorso_);
     sqlite3_extended_result_codes(db_, 1);
     RegistraFunzioni(db_);
+    FiltroSqlite::Registra(db_);
     // A foreign or damaged file must not be able to make the engine misbehave.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);

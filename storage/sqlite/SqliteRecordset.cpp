@@ -192,6 +192,13 @@ void SqliteRecordset::LeggiColonne(const QStringList& colonne,
     letture_->LeggiColonne(colonne, riga);
 }
 
+qint64 SqliteRecordset::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
+                                             const RigaFiltrata& riga)
+{
+    Letture();
+    return letture_->LeggiColonneFiltrate(colonne, filtro, riga);
+}
+
 void SqliteRecordset::SetIndex(const QString& nomeIndice)
 {
     const SqliteConnessione& c = Connessione();

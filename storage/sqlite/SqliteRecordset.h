@@ -34,6 +34,9 @@ public:
     void Update() override;
     // One statement over the table, values read straight from the engine's row.
     void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga) override;
+    // The texts tested inside that statement.
+    qint64 LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
+                                const RigaFiltrata& riga) override;
 
 private:
     const SqliteConnessione& Connessione() const;
