@@ -107,6 +107,9 @@ void ElencoCandidati::Avvia(const Situazione& situazione, const QString& cartell
     ++generazione_;
     modello_->removeRows(0, modello_->rowCount());
     ricerca_ = std::make_shared<RicercaCandidati>(situazione);
+    impronta_ = RicercaCandidati::Impronta(situazione);
+    superata_ = false;
+    tabella_->setEnabled(true);
     calpestio_ = ricerca_->Calpestio();
     modello_->setHorizontalHeaderLabels(
         {tr("File"), tr("Table"), tr("Name"), calpestio_ ? QStringLiteral("L'n,w") : QStringLiteral("R'w"),
@@ -155,6 +158,20 @@ void ElencoCandidati::Annulla()
 {
     if (annullata_)
         *annullata_ = true;
+}
+
+void ElencoCandidati::SituazioneAttuale(const std::optional<Situazione>& attuale)
+{
+    if (impronta_.isEmpty())
+        return;
+    const bool superata = !attuale || RicercaCandidati::Impronta(*attuale) != impronta_;
+    if (superata == superata_)
+        return;
+    superata_ = superata;
+    if (superata_)
+        Annulla();
+    tabella_->setEnabled(!superata_);
+    AggiornaStato();
 }
 
 void ElencoCandidati::Ricevi(int generazione, const std::vector<Candidato>& trovati, qint64 esaminate)
@@ -209,6 +226,10 @@ void ElencoCandidati::AggiornaStato()
         testo += tr(" - cancelled");
     if (!illeggibili_.isEmpty())
         testo += QLatin1Char('\n') + tr("Could not be read: %1").arg(illeggibili_.join(QStringLiteral("; ")));
+    if (superata_)
+        testo +=
+            QLatin1Char('\n') +
+            tr("The situation has changed since this list was made: search again to try the entries in it.");
     stato_->setText(testo);
     tabella_->resizeColumnsToContents();
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <atomic>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -33,6 +34,11 @@ public:
     // Searches the data folder's tables with the situation, which must be complete.
     void Avvia(const Situazione& situazione, const QString& cartellaDati);
     void Annulla();
+    // The situation the window now describes (nothing while it is incomplete): when it differs
+    // from the one searched in more than the separating slot, the list is marked as out of
+    // date (a search still running is cancelled) and can no longer be picked from.
+    void SituazioneAttuale(const std::optional<Situazione>& attuale);
+    bool Superata() const { return superata_; }
     bool InCorso() const { return lavoro_ != nullptr; }
 
     QTableView* Tabella() const { return tabella_; }
@@ -66,6 +72,8 @@ private:
     int generazione_ = 0;
     bool calpestio_ = false;
     bool disponibile_ = false;
+    QByteArray impronta_; // of the situation searched
+    bool superata_ = false;
     qint64 esaminate_ = 0, saltate_ = 0;
     QStringList illeggibili_;
 };

@@ -170,6 +170,7 @@ void FinestraProgetto::Aggiorna()
         risultato_.reset();
         risultati_->MostraMancante(errore->chiave, errore->messaggio);
         candidati_->Disponibile(false, tr("Describe the situation completely first."));
+        candidati_->SituazioneAttuale(std::nullopt);
         return;
     }
     completa_ = std::get<Situazione>(esito);
@@ -177,6 +178,7 @@ void FinestraProgetto::Aggiorna()
     risultati_->Mostra(*completa_, *risultato_);
     candidati_->Disponibile(RicercaCandidati::Possibile(*completa_),
                             tr("A facade has no separating element to try entries in."));
+    candidati_->SituazioneAttuale(completa_);
 }
 
 void FinestraProgetto::AggiornaTitolo()

@@ -7,8 +7,10 @@
 #include "prediction/Previsione.h"
 #include "prediction/PrevisioneAerea.h"
 #include "prediction/PrevisioneCalpestio.h"
+#include "prediction/ScritturaSituazione.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
 #include <QMutex>
 #include <algorithm>
 
@@ -92,6 +94,18 @@ struct RicercaCandidati::Motore
 bool RicercaCandidati::Possibile(const Situazione& situazione)
 {
     return !std::holds_alternative<SituazioneFacciata>(situazione.calcolo);
+}
+
+QByteArray RicercaCandidati::Impronta(const Situazione& situazione)
+{
+    Situazione senza = situazione;
+    if (Possibile(situazione))
+        PostoElemento::Imposta(senza,
+                               std::holds_alternative<SituazioneAerea>(situazione.calcolo)
+                                   ? QStringLiteral("separazione")
+                                   : QStringLiteral("Lnw"),
+                               Elemento{});
+    return QJsonDocument(ScritturaSituazione::InJson(senza)).toJson(QJsonDocument::Compact);
 }
 
 RicercaCandidati::RicercaCandidati(const Situazione& situazione) : motore_(std::make_unique<Motore>())

@@ -10,6 +10,7 @@
 #include "model/TabelleCartellaDati.h"
 #include "prediction/Situazione.h"
 
+#include <QByteArray>
 #include <QString>
 #include <atomic>
 #include <functional>
@@ -46,6 +47,9 @@ public:
 
     // Whether the situation has a separating slot to try entries in: airborne or impact.
     static bool Possibile(const Situazione& situazione);
+    // What the list found depends on: the situation with its separating slot emptied. Two
+    // situations with the same footprint give the same list.
+    static QByteArray Impronta(const Situazione& situazione);
     // The situation must be possible and hold what its model needs (LetturaSituazione checks it).
     explicit RicercaCandidati(const Situazione& situazione);
     ~RicercaCandidati();

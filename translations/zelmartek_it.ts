@@ -551,6 +551,10 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <source>Could not be read: %1</source>
         <translation>Non è stato possibile leggere: %1</translation>
     </message>
+    <message>
+        <source>The situation has changed since this list was made: search again to try the entries in it.</source>
+        <translation>La situazione è cambiata da quando è stato fatto questo elenco: cercare di nuovo per provarvi le voci.</translation>
+    </message>
 </context>
 <context>
     <name>EsportazioneGrafico</name>
@@ -1371,6 +1375,13 @@ Tabella: %4</translation>
     </message>
 </context>
 <context>
+    <name>LetturePg</name>
+    <message>
+        <source>read the table «%1»</source>
+        <translation>leggere la tabella «%1»</translation>
+    </message>
+</context>
+<context>
     <name>ModelloRisultati</name>
     <message>
         <source>Name</source>
@@ -1585,32 +1596,12 @@ Tabella: %4</translation>
 <context>
     <name>PgRecordset</name>
     <message>
-        <source>The table «%1» is already closed.</source>
-        <translation>La tabella «%1» è già chiusa.</translation>
-    </message>
-    <message>
         <source>read the table «%1»</source>
         <translation>leggere la tabella «%1»</translation>
     </message>
     <message>
-        <source>The table «%1» has no field «%2».</source>
-        <translation>La tabella «%1» non ha il campo «%2».</translation>
-    </message>
-    <message>
-        <source>No current record in the table «%1».</source>
-        <translation>Nessun record corrente nella tabella «%1».</translation>
-    </message>
-    <message>
-        <source>Could not write the field «%1» of the table «%2»: no row is being added or edited.</source>
-        <translation>Impossibile scrivere il campo «%1» della tabella «%2»: nessuna riga è in aggiunta o in modifica.</translation>
-    </message>
-    <message>
         <source>The table «%1» has no index «%2».</source>
         <translation>La tabella «%1» non ha l&apos;indice «%2».</translation>
-    </message>
-    <message>
-        <source>A search in the table «%1» can only compare with «=», not «%2».</source>
-        <translation>Una ricerca nella tabella «%1» può confrontare solo con «=», non con «%2».</translation>
     </message>
     <message>
         <source>No index was chosen for the search in the table «%1».</source>
@@ -1621,16 +1612,8 @@ Tabella: %4</translation>
         <translation>cercare «%1» nella tabella «%2»</translation>
     </message>
     <message>
-        <source>Could not save in the table «%1»: no row is being added or edited.</source>
-        <translation>Impossibile salvare nella tabella «%1»: nessuna riga è in aggiunta o in modifica.</translation>
-    </message>
-    <message>
         <source>save the row in the table «%1»</source>
         <translation>salvare la riga nella tabella «%1»</translation>
-    </message>
-    <message>
-        <source>Could not save the row in the table «%1»: the row no longer exists.</source>
-        <translation>Impossibile salvare la riga nella tabella «%1»: la riga non esiste più.</translation>
     </message>
     <message>
         <source>delete the row from the table «%1»</source>
@@ -1670,66 +1653,6 @@ Tabella: %4</translation>
 </context>
 <context>
     <name>Prevedi</name>
-    <message>
-        <source>(--help for details)
-</source>
-        <translation>(--help per i dettagli)
-</translation>
-    </message>
-    <message>
-        <source>Usage: zelmar-prevedi FILE.json
-       zelmar-prevedi -h | --help
-</source>
-        <translation>Uso: zelmar-prevedi FILE.json
-     zelmar-prevedi -h | --help
-</translation>
-    </message>
-    <message>
-        <source>
-Predicts the sound insulation in the building from its elements&apos; data and prints it as
-one JSON object. FILE holds one JSON object (&quot;-&quot;: standard input); keys it does not
-know are ignored, so a design project is read as it is. &quot;calcolo&quot; says what:
-  aereo      between two rooms, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (single
-             numbers) or &quot;dettagliato&quot; (bands); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
-             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; and &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
-             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;DnT&quot;.
-  calpestio  impact under a floor, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
-             &quot;massa_fianchi&quot;, &quot;V&quot;. Prints &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
-  facciata   a facade, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
-             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Prints &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
-             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; and, in bands, &quot;R&apos;&quot; and &quot;D2m,nT&quot;.
-Bands are 21 values, 50 to 5000 Hz, or 16, 100 to 3150 Hz; null, or 0 at 50-80 and
-4000-5000 Hz, is a band without a value. With &quot;categoria&quot; &quot;A&quot; to &quot;G&quot; the output has
-&quot;requisito&quot; (DPCM 5-12-1997, table B); &quot;classe&quot; is the class of UNI 11367:2010.
-
-Exit status: 0 done; 1 the file could not be read or the output written; 2 wrong
-usage or bad input (the message names the key).
-</source>
-        <translation>
-Prevede l&apos;isolamento acustico in opera dai dati dei suoi elementi e lo scrive come un
-oggetto JSON. FILE contiene un oggetto JSON (&quot;-&quot;: lo standard input); le chiavi che non
-conosce sono ignorate, così un progetto si legge così com&apos;è. &quot;calcolo&quot; dice che cosa:
-  aereo      tra due ambienti, EN 12354-1:2000: &quot;modello&quot; &quot;semplificato&quot; (indici
-             unici) o &quot;dettagliato&quot; (bande); &quot;Ss&quot;, &quot;V&quot;; &quot;separazione&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;DR_sorgente&quot;, &quot;DR_ricevente&quot;}; &quot;fianchi&quot; [{&quot;lunghezza&quot;,
-             &quot;giunto&quot;: &quot;croce&quot; | &quot;T&quot; | {&quot;KFf&quot;, &quot;KFd&quot;, &quot;KDf&quot;}, &quot;F&quot; e &quot;f&quot; {&quot;R&quot; | &quot;Rw&quot;,
-             &quot;massa&quot;, &quot;area&quot;, &quot;DR&quot;}}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;, &quot;DnT,w&quot;, &quot;DnT_C&quot;,
-             &quot;DnT_Ctr&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;DnT&quot;.
-  calpestio  calpestio sotto un solaio, EN 12354-2:2000: &quot;massa&quot;, &quot;Lnw&quot;, &quot;DLw&quot;,
-             &quot;massa_fianchi&quot;, &quot;V&quot;. Scrive &quot;L&apos;n,w&quot;, &quot;L&apos;nT,w&quot;, &quot;K&quot;, &quot;Ln,w,eq&quot;.
-  facciata   una facciata, EN 12354-3:2000: &quot;S&quot;, &quot;V&quot;, &quot;DLfs&quot;, &quot;elementi&quot; [{&quot;area&quot;,
-             &quot;R&quot; | &quot;Rw&quot;}], &quot;piccoli&quot; [{&quot;Dne&quot; | &quot;Dnew&quot;}]. Scrive &quot;R&apos;w&quot;, &quot;C&quot;, &quot;Ctr&quot;,
-             &quot;D2m,nT,w&quot;, &quot;percorsi&quot; e, in bande, &quot;R&apos;&quot; e &quot;D2m,nT&quot;.
-Le bande sono 21 valori, da 50 a 5000 Hz, o 16, da 100 a 3150 Hz; null, o 0 a 50-80 e
-4000-5000 Hz, è una banda senza valore. Con &quot;categoria&quot; da &quot;A&quot; a &quot;G&quot; l&apos;uscita ha
-&quot;requisito&quot; (DPCM 5-12-1997, tabella B); &quot;classe&quot; è la classe della UNI 11367:2010.
-
-Stato di uscita: 0 fatto; 1 il file non si è potuto leggere o l&apos;uscita scrivere; 2 uso
-errato o ingresso errato (il messaggio nomina la chiave).
-</translation>
-    </message>
     <message>
         <source>the input file is missing</source>
         <translation>manca il file di ingresso</translation>
@@ -1847,24 +1770,8 @@ scrivere; 2 uso errato o ingresso errato (il messaggio nomina la chiave).
         <translation>no</translation>
     </message>
     <message>
-        <source>«%1» is not a data folder: it has no Databases/Database folder</source>
-        <translation>«%1» non è una cartella dati: non ha la cartella Databases/Database</translation>
-    </message>
-    <message>
         <source>--candidati needs &quot;aereo&quot; or &quot;calpestio&quot;</source>
         <translation>--candidati vuole &quot;aereo&quot; o &quot;calpestio&quot;</translation>
-    </message>
-    <message>
-        <source>zelmar-prevedi: %1, table %2, could not be read: %3
-</source>
-        <translation>zelmar-prevedi: non è stato possibile leggere %1, tabella %2: %3
-</translation>
-    </message>
-    <message>
-        <source>zelmar-prevedi: %1 could not be read: its name is not UTF-8 (rename the file)
-</source>
-        <translation>zelmar-prevedi: non è stato possibile leggere %1: il suo nome non è UTF-8 (rinominare il file)
-</translation>
     </message>
     <message>
         <source>zelmar-prevedi: entries skipped, lacking what the model needs: %1

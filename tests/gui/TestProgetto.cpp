@@ -185,6 +185,14 @@ private slots:
         QCOMPARE(nome, righe[1].section(';', 2, 2));
         emit c->Tabella()->doubleClicked(primo);
         QCOMPARE(f_->ProgettoCorrente().fonti.at("separazione").nome, nome);
+        // The list holds for any wall in that slot, not for another building category.
+        QVERIFY(!c->Superata() && c->Tabella()->isEnabled());
+        QComboBox* categoria = f_->Editor()->SceltaCategoria();
+        const int prima = categoria->currentIndex();
+        categoria->setCurrentIndex(prima == 0 ? 1 : 0);
+        QVERIFY(c->Superata() && !c->Tabella()->isEnabled());
+        categoria->setCurrentIndex(prima);
+        QVERIFY(!c->Superata() && c->Tabella()->isEnabled());
     }
 };
 
