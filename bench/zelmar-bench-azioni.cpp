@@ -7,7 +7,8 @@
 // For each folder, with the real main window offscreen, it prints each figure with its
 // target and, where one applies, the floor measured in the same run:
 //  - the list fill against a floor that runs the list's own query and copies the names;
-//  - the display of an entry picked at random (floor: the seek and the reads alone);
+//  - the display of an entry picked at random, clicked in view and jumped to out of view
+//    (floor: the seek and the reads alone);
 //  - the deletion, the save of a modified entry (renamed) and the save of a new entry,
 //    each as the user sees it: the question answered or "Ok" pressed, the file changed,
 //    the list showing what a fresh fill would show, the window painted (floor: the same
@@ -168,20 +169,29 @@ void MisuraElenco(Form1& finestra, ElencoNomi* elenco, const QString& file, cons
 
     const int voci = elenco->count();
     quint64 stato = 20261208;
-    Misure dettaglio;
-    Misure lettura;
+    Misure clic, salto, lettura;
     for (int i = 0; i < 200; ++i) {
         const int riga = int(Prossimo(stato) % quint64(voci));
         const Cronometro soloLettura;
         DettaglioMateriale::Leggi(file, tabella, 1, elenco->testo(riga));
         lettura.Aggiungi(soloLettura.Millisecondi());
+        // A click: the row is in view, where the user scrolled before clicking it.
+        elenco->mostraRiga(riga);
+        FinoAQuiete();
         const Cronometro cronometro;
         elenco->setCurrentRow(riga); // runs the entry display, as a click does
         FinoAQuiete();
-        dettaglio.Aggiungi(cronometro.Millisecondi());
+        clic.Aggiungi(cronometro.Millisecondi());
+        // A jump to a row out of view (typed into the list): the list scrolls and is drawn anew.
+        const int altra = int(Prossimo(stato) % quint64(voci));
+        const Cronometro conScorrimento;
+        elenco->setCurrentRow(altra);
+        FinoAQuiete();
+        salto.Aggiungi(conScorrimento.Millisecondi());
     }
     StampaPavimento(QStringLiteral("floor: the entry's seek and reads"), lettura);
-    StampaMisura(QStringLiteral("entry display, click to idle"), dettaglio, 3);
+    StampaMisura(QStringLiteral("entry display, click to idle"), clic, 3);
+    StampaMisura(QStringLiteral("entry display, jump out of view"), salto, 3);
 }
 
 // Entries added, modified and deleted through the window, then by the storage alone.
