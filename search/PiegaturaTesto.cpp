@@ -166,18 +166,23 @@ bool PiegaturaTesto::InAscii(const unsigned char* testo, size_t byte, bool& senz
     unsigned alti = 0;
     size_t i = 0;
 #ifdef __SSE2__
+    // A place is looked at only where both the first and the last letter stand, letter case
+    // ignored (or'ing 0x20 makes a few other bytes equal too: the comparison tells).
     const __m128i primo = _mm_set1_epi8(char(cercato[0] | 0x20));
+    const __m128i ultimo = _mm_set1_epi8(char(cercato[m - 1] | 0x20));
     const __m128i spazio = _mm_set1_epi8(0x20);
-    for (; i + 16 <= byte; i += 16) {
-        const __m128i blocco = _mm_loadu_si128(reinterpret_cast<const __m128i*>(testo + i));
-        alti |= unsigned(_mm_movemask_epi8(blocco));
-        for (unsigned posti =
-                 unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(blocco, spazio), primo)));
-             posti != 0; posti &= posti - 1) {
-            const size_t inizio = i + size_t(__builtin_ctz(posti));
-            if (inizio + m <= byte && qui(inizio))
+    const auto uguali = [&](const unsigned char* da, __m128i lettera, __m128i& blocco) {
+        blocco = _mm_loadu_si128(reinterpret_cast<const __m128i*>(da));
+        return _mm_cmpeq_epi8(_mm_or_si128(blocco, spazio), lettera);
+    };
+    for (; i + m - 1 + 16 <= byte; i += 16) {
+        __m128i inizi, fini;
+        const __m128i posti =
+            _mm_and_si128(uguali(testo + i, primo, inizi), uguali(testo + i + m - 1, ultimo, fini));
+        alti |= unsigned(_mm_movemask_epi8(inizi));
+        for (unsigned p = unsigned(_mm_movemask_epi8(posti)); p != 0; p &= p - 1)
+            if (qui(i + size_t(__builtin_ctz(p))))
                 return true;
-        }
     }
 #endif
     for (; i < byte; ++i) {

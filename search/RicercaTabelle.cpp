@@ -29,7 +29,8 @@ struct Colonne
     int nome = -1;
     std::array<int, 3> valutazioni{-1, -1, -1};
     int massa = -1, spessore = -1, area = -1, data = -1, ente = -1;
-    std::vector<int> testi;
+    QStringList testi; // tested by the read, not read
+
     int primaBanda = -1;
 
     Colonne(Recordset& rs, const TipoMateriale& tipo, bool bande)
@@ -55,8 +56,9 @@ struct Colonne
         data = aggiungi(Campo::DataProva);
         ente = aggiungi(Campo::EnteProva);
         for (Campo campo : kTesti)
-            if (const int i = aggiungi(campo); i >= 0)
-                testi.push_back(i);
+            if (std::find(campi.begin(), campi.end(), campo) != campi.end() &&
+                esiste(RecordSchema::Nome(campo)))
+                testi << RecordSchema::Nome(campo);
         const QStringList colonneBande = RecordSchema::ColonneBande(tipo.grandezza);
         if (bande && std::all_of(colonneBande.begin(), colonneBande.end(), esiste)) {
             primaBanda = int(nomi.size());
@@ -77,7 +79,11 @@ std::optional<double> Somma(const std::optional<double>& a, const std::optional<
 
 QString Testo(const RigaLetta& riga, int colonna)
 {
-    return colonna < 0 ? QString() : riga.Valore(colonna).toString();
+    if (colonna < 0)
+        return {};
+    if (const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(colonna))
+        return QString::fromUtf8(*utf8);
+    return riga.Valore(colonna).toString();
 }
 
 // Whether the row meets every criterion that tests an entry but the text, which the read
@@ -136,12 +142,14 @@ RicercaTabelle::EsitoTabella RicercaTabelle::Cerca(int indice, const TabelleCart
         return esito;
     const PiegaturaTesto testo(criteri.testo);
     std::vector<VoceTrovata> lotto;
+    lotto.reserve(LottoMassimo);
     QElapsedTimer orologio;
     orologio.start();
     const auto consegnaLotto = [&] {
         if (!lotto.empty())
             consegna(std::move(lotto));
         lotto = {};
+        lotto.reserve(LottoMassimo);
         orologio.restart();
     };
     try {

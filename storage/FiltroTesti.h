@@ -4,15 +4,15 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QStringList>
 #include <atomic>
 #include <functional>
-#include <vector>
 
 struct FiltroTesti
 {
-    // Places in the columns read. Without a test every row is kept; with one and no column,
-    // none.
-    std::vector<int> colonne;
+    // The columns tested, which need not be among those read. Without a test every row is
+    // kept; with one and no column, none.
+    QStringList colonne;
     std::function<bool(QByteArrayView utf8)> tiene;
     // When set, the read stops soon after, as when its riga returns false.
     const std::atomic<bool>* annulla = nullptr;

@@ -30,11 +30,12 @@ private:
     const QStringList& colonne_;
 };
 
-bool Tiene(const FiltroTesti& filtro, const RigaLetta& riga)
+// Whether one of the columns at posti holds a text the filter keeps.
+bool Tiene(const FiltroTesti& filtro, const std::vector<int>& posti, const RigaLetta& riga)
 {
     if (!filtro.tiene)
         return true;
-    return std::any_of(filtro.colonne.begin(), filtro.colonne.end(), [&](int colonna) {
+    return std::any_of(posti.begin(), posti.end(), [&](int colonna) {
         if (const std::optional<QByteArrayView> utf8 = riga.TestoUtf8(colonna))
             return filtro.tiene(*utf8);
         const QVariant valore = riga.Valore(colonna);
@@ -59,12 +60,20 @@ void Recordset::LeggiColonne(const QStringList& colonne, const std::function<boo
 qint64 Recordset::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
                                        const RigaFiltrata& riga)
 {
+    // The columns tested that are not asked for are read after those that are.
+    QStringList lette = colonne;
+    std::vector<int> posti;
+    for (const QString& colonna : filtro.colonne) {
+        if (!lette.contains(colonna))
+            lette << colonna;
+        posti.push_back(int(lette.indexOf(colonna)));
+    }
     qint64 viste = 0;
-    LeggiColonne(colonne, [&](const RigaLetta& corrente) {
+    LeggiColonne(lette, [&](const RigaLetta& corrente) {
         if (filtro.Annullato())
             return false;
         const qint64 posto = viste++;
-        return !Tiene(filtro, corrente) || riga(corrente, posto);
+        return !Tiene(filtro, posti, corrente) || riga(corrente, posto);
     });
     return viste;
 }

@@ -203,6 +203,14 @@ private slots:
             << QByteArray("Muro \xf0\x9f\x98\x80 Citt\xc3\xa0") << "citta" << true;
         QTest::newRow("byte non UTF-8") << QByteArray("Citt\xe0 alta") << "citt" << true;
         QTest::newRow("solo ASCII") << QByteArray("Parete LATERIZIO") << "laterizio" << true;
+        QTest::newRow("in fondo a un testo lungo")
+            << QByteArray("Parete in blocchi di calcestruzzo LATERIZIO") << "laterizio" << true;
+        QTest::newRow("a cavallo di due blocchi")
+            << QByteArray("abcdefghijklmnLaTeRiZiOxyz") << "laterizio" << true;
+        QTest::newRow("quasi, più volte")
+            << QByteArray("laterizi laterizi laterizi laterizo") << "laterizio" << false;
+        QTest::newRow("una lettera in fondo") << QByteArray("xxxxxxxxxxxxxxxxxxxxxxxxxZ") << "z" << true;
+        QTest::newRow("@ non è una lettera") << QByteArray("````````````````````````") << "@" << false;
     }
     void piegatura()
     {

@@ -381,11 +381,11 @@ private slots:
             qint64 viste;
         };
         const Caso casi[] = {
-            {{{0, 1}, contiene, nullptr}, 9, {"1 A", "3 Solaio", "4 muro 2"}, 5},
-            {{{0, 1}, contiene, nullptr}, 1, {"1 A"}, 2},
-            {{{1}, {}, nullptr}, 9, {"0 Muro", "1 A", "2 Parete", "3 Solaio", "4 muro 2"}, 5},
+            {{{kNome, kParola}, contiene, nullptr}, 9, {"1 A", "3 Solaio", "4 muro 2"}, 5},
+            {{{kParola}, contiene, nullptr}, 1, {"1 A"}, 2},
+            {{{kParola}, {}, nullptr}, 9, {"0 Muro", "1 A", "2 Parete", "3 Solaio", "4 muro 2"}, 5},
             {{{}, contiene, nullptr}, 9, {}, 5},
-            {{{0, 1}, contiene, &annullata}, 9, {}, -1},
+            {{{kNome, kParola}, contiene, &annullata}, 9, {}, -1},
         };
         annullata = true;
         for (const bool nelMotore : {true, false}) {
@@ -395,7 +395,7 @@ private slots:
                     lette << QStringLiteral("%1 %2").arg(posto).arg(r.Valore(0).toString());
                     return lette.size() < caso.fermaDopo;
                 };
-                const QStringList colonne{kNome, kParola};
+                const QStringList colonne{kNome};
                 const qint64 viste = nelMotore
                                          ? rs->LeggiColonneFiltrate(colonne, caso.filtro, riga)
                                          : rs->Recordset::LeggiColonneFiltrate(colonne, caso.filtro, riga);

@@ -157,8 +157,8 @@ qint64 LettureSqlite::LeggiColonneFiltrate(const QStringList& colonne, const Fil
         return viste;
     }
     QStringList argomenti{QStringLiteral("?1")};
-    for (int colonna : filtro.colonne)
-        argomenti << ColonnaQuotata(colonne.at(colonna));
+    for (const QString& colonna : filtro.colonne)
+        argomenti << ColonnaQuotata(colonna);
     const SqliteConnessione& c = Connessione();
     Istruzione lettura =
         c.Prepara(Lettura(colonne, QStringLiteral("%1(%2)").arg(FiltroSqlite::Funzione,
