@@ -64,12 +64,23 @@ void ComandiRicerca::ApriRicerca()
         connect(ricerca_, &FinestraRicerca::mostra, this, &ComandiRicerca::Mostra);
         connect(ricerca_, &FinestraRicerca::confronta, this, &ComandiRicerca::Confronta);
         connect(ricerca_, &FinestraRicerca::copia, this, &ComandiRicerca::CopiaTrovata);
+        connect(ricerca_, &FinestraRicerca::usa, this, [this](const auto& tabella, const QString& nome) {
+            if (const Scelta scelta = std::exchange(scelta_, nullptr))
+                scelta(tabella, nome);
+        });
     } else if (!ricerca_->InCorso()) {
         ricerca_->AggiornaDatabase();
     }
     ricerca_->show();
     ricerca_->raise();
     ricerca_->activateWindow();
+}
+
+void ComandiRicerca::ScegliVoce(const QString& perche, Scelta scelta)
+{
+    ApriRicerca();
+    scelta_ = std::move(scelta);
+    ricerca_->ChiediScelta(perche);
 }
 
 void ComandiRicerca::Mostra(const TabelleCartellaDati::Tabella& tabella, const QString& nome)

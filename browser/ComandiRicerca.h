@@ -1,7 +1,8 @@
 // The main window's search commands: the search window (toolbar button, menu, Ctrl+F),
 // created on first use and kept with its results, and "Copy into the custom database",
 // which opens the editor for a new entry of the custom table of the entry's category,
-// filled with the entry's values, for the shown entry or for one the search found.
+// filled with the entry's values, for the shown entry or for one the search found; and the
+// pick of one entry for the design window.
 #pragma once
 
 #include "model/TabelleCartellaDati.h"
@@ -9,6 +10,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class ComandiVoce;
 class FinestraPrincipale;
@@ -24,6 +26,10 @@ public:
     // Opens the search window, or brings it forward.
     void ApriRicerca();
     FinestraRicerca* Ricerca() const { return ricerca_; }
+    // Opens the search window for the user to pick one entry ("Use in the project"), which
+    // goes to scelta; perche tells what it is for. A later request replaces this one.
+    using Scelta = std::function<void(const TabelleCartellaDati::Tabella&, const QString&)>;
+    void ScegliVoce(const QString& perche, Scelta scelta);
 
     void CopiaMostrata();
     // The entry of a kind, as stored, copied into the custom table of its category.
@@ -37,4 +43,5 @@ private:
     FinestraPrincipale& finestra_;
     ComandiVoce& voci_;
     QPointer<FinestraRicerca> ricerca_;
+    Scelta scelta_;
 };

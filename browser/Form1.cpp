@@ -80,7 +80,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
                  return std::nullopt;
              return {{PercorsoCorrente(), corrente_.nomeTabella, corrente_.categoria, *RecordMostrato()}};
          },
-         [this] { comandiRicerca_->ApriRicerca(); }});
+         [this](const QString& perche, CollegamentiProgetto::Scelta scelta) {
+             comandiRicerca_->ScegliVoce(perche, std::move(scelta));
+         }});
     resize(width(), height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QSplitter>
@@ -89,12 +90,7 @@ FinestraProgetto::FinestraProgetto(CollegamentiProgetto collegamenti, QWidget* p
 
     connect(editor_, &EditorSituazione::cambiata, this, &FinestraProgetto::Modificato);
     connect(editor_, &EditorSituazione::usaVoceMostrata, this, &FinestraProgetto::UsaVoceMostrata);
-    connect(editor_, &EditorSituazione::cerca, this, [this](CasellaElemento*) {
-        if (collegamenti_.apriRicerca)
-            collegamenti_.apriRicerca();
-        statusBar()->showMessage(
-            tr("Find the entry, show it in the main window, then press «Use the entry shown»."));
-    });
+    connect(editor_, &EditorSituazione::cerca, this, &FinestraProgetto::CercaPer);
     connect(candidati_, &ElencoCandidati::richiesta, this, &FinestraProgetto::AvviaCandidati);
     connect(candidati_, &ElencoCandidati::scelta, this,
             [this](const TabelleCartellaDati::Tabella& t, const QString& nome) {
@@ -186,6 +182,24 @@ void FinestraProgetto::AggiornaTitolo()
     const QString nome = file_.isEmpty() ? tr("untitled") : QFileInfo(file_).fileName();
     setWindowTitle(tr("Acoustic design - %1[*] - ZELMARtek").arg(nome));
     setWindowModified(modificato_);
+}
+
+void FinestraProgetto::CercaPer(CasellaElemento* casella)
+{
+    if (!collegamenti_.scegliVoce)
+        return;
+    const QPointer<FinestraProgetto> finestra(this);
+    const QPointer<CasellaElemento> dove(casella);
+    collegamenti_.scegliVoce(
+        tr("Puts the entry chosen into «%1» of the design window").arg(casella->Didascalia()),
+        [finestra, dove](const TabelleCartellaDati::Tabella& tabella, const QString& nome) {
+            if (!finestra || !dove)
+                return;
+            finestra->MettiVoce(dove, tabella, nome);
+            finestra->raise();
+            finestra->activateWindow();
+        });
+    statusBar()->showMessage(tr("Find the entry, choose it, then press «Use in the project»."));
 }
 
 void FinestraProgetto::AvviaCandidati()

@@ -69,6 +69,8 @@ private:
     void Ricorda(const QString& percorso);
     bool ConfermaAbbandono();
     void AvviaCandidati();
+    // Asks the search window for an entry to put into the slot.
+    void CercaPer(CasellaElemento* casella);
 
     CollegamentiProgetto collegamenti_;
     EditorSituazione* editor_ = nullptr;

@@ -1,10 +1,10 @@
 #include "FinestraRicerca.h"
 
 #include "CasellaData.h"
+#include "CsvRisultati.h"
 #include "app/FileDialog.h"
 #include "app/MessageBox.h"
 #include "config/ZelmarCommonModule.h"
-#include "exchange/ScritturaCsv.h"
 #include "exchange/TipiVoce.h"
 #include "model/Categorie.h"
 #include "search/LetturaValori.h"
@@ -231,8 +231,10 @@ QWidget* FinestraRicerca::CreaRisultati()
         pulsante(tr("Add to the c&omparison"), "ConfrontaTrovate", &FinestraRicerca::ConfrontaScelte);
     copia_ = pulsante(tr("Cop&y into the custom database"), "CopiaTrovata", &FinestraRicerca::CopiaScelta);
     esporta_ = pulsante(tr("&Export CSV..."), "EsportaRicerca", &FinestraRicerca::ChiediEsportazione);
+    usa_ = pulsante(tr("&Use in the project"), "UsaNelProgetto", &FinestraRicerca::UsaScelta);
+    usa_->hide();
     auto* comandi = new QHBoxLayout;
-    for (QPushButton* p : {mostra_, confronta_, copia_})
+    for (QPushButton* p : {usa_, mostra_, confronta_, copia_})
         comandi->addWidget(p);
     comandi->addStretch(1);
     comandi->addWidget(esporta_);
@@ -502,6 +504,7 @@ void FinestraRicerca::AggiornaComandi()
 {
     const int scelte = int(RigheScelte().size());
     mostra_->setEnabled(scelte == 1);
+    usa_->setEnabled(scelte == 1);
     copia_->setEnabled(scelte == 1);
     confronta_->setEnabled(scelte > 0);
     esporta_->setEnabled(modello_->rowCount() > 0);
@@ -557,37 +560,34 @@ void FinestraRicerca::ChiediEsportazione()
 bool FinestraRicerca::EsportaCsv(const QString& percorso)
 {
     QSaveFile file(percorso);
-    bool scritto = file.open(QIODevice::WriteOnly) && file.write(ScritturaCsv::Inizio()) >= 0;
-    QString testo;
-    QStringList intestazione;
-    for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c)
-        intestazione << ScritturaCsv::Testo(modello_->headerData(c, Qt::Horizontal).toString());
-    testo += ScritturaCsv::Riga(intestazione);
-    // Written a few thousand lines at a time: a million entries never sit in memory as text.
-    for (int riga = 0; scritto && riga < modello_->rowCount(); ++riga) {
-        const VoceTrovata v = modello_->Voce(riga);
-        QStringList campi;
-        for (int c = 0; c < ModelloRisultati::NumeroColonne; ++c) {
-            if (c == ModelloRisultati::Massa || c == ModelloRisultati::Spessore) {
-                const std::optional<double>& n = c == ModelloRisultati::Massa ? v.massa : v.spessore;
-                campi << (n ? ScritturaCsv::Numero(*n) : QString());
-            } else {
-                campi << ScritturaCsv::Testo(modello_->Testo(riga, c));
-            }
-        }
-        testo += ScritturaCsv::Riga(campi);
-        if (riga % 4096 == 4095) {
-            scritto = file.write(testo.toUtf8()) >= 0;
-            testo.clear();
-        }
-    }
-    if (!scritto || file.write(testo.toUtf8()) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !CsvRisultati::Scrivi(*modello_, file) || !file.commit()) {
         MessageBox::show(
             this, tr("The file \u00ab%1\u00bb could not be written: %2").arg(percorso, file.errorString()),
             MessageBox::Exclamation);
         return false;
     }
     return true;
+}
+
+void FinestraRicerca::ChiediScelta(const QString& perche)
+{
+    usa_->setToolTip(perche);
+    usa_->show();
+}
+
+void FinestraRicerca::FineScelta()
+{
+    usa_->hide();
+}
+
+void FinestraRicerca::UsaScelta()
+{
+    const QList<int> righe = RigheScelte();
+    if (righe.size() != 1)
+        return;
+    const VoceTrovata v = VoceMostrata(righe.front());
+    FineScelta();
+    emit usa(modello_->TabellaDi(v), v.nome);
 }
 
 void FinestraRicerca::closeEvent(QCloseEvent* evento)

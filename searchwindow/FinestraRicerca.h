@@ -3,7 +3,8 @@
 // curve), run on worker threads with progress and cancel; the entries found fill a table
 // sortable by any column as they are found, the files that cannot be read are named above
 // it. The entries chosen are shown in the main window, sent to the comparison, copied into
-// the custom database or exported as CSV. It stays open beside the main window.
+// the custom database, exported as CSV, or one of them put into the design window that asked. It stays open
+// beside the main window.
 #pragma once
 
 #include "ModelloRisultati.h"
@@ -42,6 +43,10 @@ public:
     void Cerca();
     void Annulla();
     bool InCorso() const;
+    // Offers "Use in the project" for the one entry chosen (perche: its tool tip) until an
+    // entry is used or FineScelta; the entry used is handed over by usa.
+    void ChiediScelta(const QString& perche);
+    void FineScelta();
     // Writes the list as shown; false (after telling the user) when the file cannot be written.
     bool EsportaCsv(const QString& percorso);
 
@@ -56,6 +61,8 @@ signals:
     void mostra(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
     void confronta(const QList<QPair<TabelleCartellaDati::Tabella, QString>>& voci);
     void copia(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
+    // The entry chosen for the design window that asked for one.
+    void usa(const TabelleCartellaDati::Tabella& tabella, const QString& nome);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -82,6 +89,7 @@ private:
     void MostraScelta();
     void ConfrontaScelte();
     void CopiaScelta();
+    void UsaScelta();
     void ChiediEsportazione();
 
     struct Caselle
@@ -110,6 +118,7 @@ private:
     QPushButton* confronta_ = nullptr;
     QPushButton* copia_ = nullptr;
     QPushButton* esporta_ = nullptr;
+    QPushButton* usa_ = nullptr;
 
     std::vector<TabelleCartellaDati::Tabella> tabelle_;
     CriteriRicerca criteri_;

@@ -759,10 +759,6 @@ Avvia ZELMARtek con le impostazioni di %1 e le immagini di %2.
         <translation>Quali costruzioni &amp;vanno bene qui?</translation>
     </message>
     <message>
-        <source>Find the entry, show it in the main window, then press «Use the entry shown».</source>
-        <translation>Trovare la voce, mostrarla nella finestra principale, poi premere «Usa la voce mostrata».</translation>
-    </message>
-    <message>
         <source>&amp;Project</source>
         <translation>&amp;Progetto</translation>
     </message>
@@ -922,6 +918,14 @@ Un file di progetto contiene una situazione completa.</translation>
         <source>The report could not be printed.</source>
         <translation>Non è stato possibile stampare la relazione.</translation>
     </message>
+    <message>
+        <source>Puts the entry chosen into «%1» of the design window</source>
+        <translation>Mette la voce scelta in «%1» della finestra di progetto</translation>
+    </message>
+    <message>
+        <source>Find the entry, choose it, then press «Use in the project».</source>
+        <translation>Trovare la voce, sceglierla, poi premere «Usa nel progetto».</translation>
+    </message>
 </context>
 <context>
     <name>FinestraRicerca</name>
@@ -1074,6 +1078,10 @@ Un file di progetto contiene una situazione completa.</translation>
     <message>
         <source>«%1» is not a date: day/month/year, such as 31/12/2012.</source>
         <translation>«%1» non è una data: giorno/mese/anno, come 31/12/2012.</translation>
+    </message>
+    <message>
+        <source>&amp;Use in the project</source>
+        <translation>&amp;Usa nel progetto</translation>
     </message>
 </context>
 <context>

@@ -15,8 +15,10 @@
 #include "prediction/LetturaSituazione.h"
 #include "prediction/RisultatoJson.h"
 #include "prediction/ScritturaSituazione.h"
+#include "searchwindow/FinestraRicerca.h"
 
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -164,6 +166,25 @@ private slots:
         DialogoStampa::setNextOutput(pdf + ".stampa.pdf");
         f_->findChild<QAction*>("StampaRapporto")->trigger();
         QVERIFY(TestoPdf::Testo(pdf + ".stampa.pdf").simplified().contains(kTramezzo));
+    }
+
+    // A slot's "Search the library..." opens the search window for one entry, which "Use in
+    // the project" puts into that slot.
+    void sceltaDallaRicerca()
+    {
+        emit Casella(f_, "fianchi[1].F")->cerca();
+        auto* ricerca = a_->form().findChild<FinestraRicerca*>();
+        QVERIFY(ricerca && ricerca->isVisible());
+        auto* usa = ricerca->findChild<QPushButton*>("UsaNelProgetto");
+        QVERIFY(usa->isVisible() && !usa->isEnabled());
+        ricerca->findChild<QLineEdit*>("TestoRicerca")->setText(kMuro);
+        QSignalSpy fine(ricerca, &FinestraRicerca::terminata);
+        ricerca->Cerca();
+        QVERIFY(fine.wait(60000));
+        ricerca->Elenco()->selectRow(0);
+        usa->click();
+        QCOMPARE(f_->ProgettoCorrente().fonti.at("fianchi[1].F").nome, kMuro);
+        QVERIFY(!usa->isVisible());
     }
 
     void candidati()
