@@ -8,6 +8,7 @@
 #include "model/SalvataggioMateriale.h"
 #include "storage/DBEngine.h"
 #include "storage/DbException.h"
+#include "storage/Recordset.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,6 +98,26 @@ void Mostra(const QString& percorso, const QString& tabella, int codice, const Q
     }
 }
 
+// The search's read: the texts tested inside the file's own statement.
+void Filtra(const QString& percorso, const QString& tabella, int& rifiuti)
+{
+    using Campo = RecordSchema::Campo;
+    try {
+        auto rs = DBEngine::OpenDatabase(percorso, DBEngine::Uso::Lettura)->OpenRecordset(tabella);
+        const FiltroTesti filtro{
+            {RecordSchema::Nome(Campo::ParolaChiave), RecordSchema::Nome(Campo::Descrizione)},
+            [](QByteArrayView testo) { return testo.contains('a'); },
+            nullptr};
+        rs->LeggiColonneFiltrate({RecordSchema::Nome(Campo::Nome)}, filtro,
+                                 [](const RigaLetta& riga, qint64) {
+                                     riga.Valore(0); // read as the search reads it
+                                     return true;
+                                 });
+    } catch (const DbException&) {
+        ++rifiuti;
+    }
+}
+
 SalvataggioMateriale::Richiesta RichiestaSalvataggio(const QString& percorso, const QString& tabella,
                                                      int codice, const QString& nome, bool modifica,
                                                      const QString& selezionato)
@@ -172,6 +193,7 @@ int Esplora(const QByteArray& contenuto, const Opzioni& opzioni)
     for (const QString& tabella : TabelleDelFile(percorso, rifiuti)) {
         const QStringList nomi = Elenca(percorso, tabella, opzioni.codice, rifiuti).nomi.toStringList();
         Mostra(percorso, tabella, opzioni.codice, nomi, rifiuti);
+        Filtra(percorso, tabella, rifiuti);
         if (opzioni.scritture) {
             Salva(percorso, tabella, opzioni.codice, nomi);
             Cancella(percorso, tabella, nomi, rifiuti);
