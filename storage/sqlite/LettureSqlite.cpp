@@ -123,13 +123,15 @@ bool LettureSqlite::ContieneIgnorandoMaiuscole(const QString& colonna, const QSt
     return c.Passo(cerca.get(), Azione());
 }
 
-// The statement that reads the columns of the rows dove keeps, in stored order.
+// The statement that reads the columns of the rows dove keeps, in stored order: the table
+// itself scanned, never an index (the filter's count of rows relies on it), so that rows come
+// as stored without a sort.
 QString LettureSqlite::Lettura(const QStringList& colonne, const QString& dove) const
 {
     QStringList quotate;
     for (const QString& colonna : colonne)
         quotate << ColonnaQuotata(colonna);
-    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+    return QStringLiteral("SELECT %1 FROM %2 NOT INDEXED%3 ORDER BY %4")
         .arg(quotate.isEmpty() ? QStringLiteral("1") : quotate.join(QLatin1String(", ")),
              Quota(colonne_.tabella), dove.isEmpty() ? QString() : QStringLiteral(" WHERE ") + dove,
              numeroRiga_);
