@@ -2,15 +2,15 @@
 
 #include "app/MessageBox.h"
 #include "browser/ElencoNomi.h"
-#include "browser/Form1.h"
 
 #include <cstdio>
 
-ElencoNomi* ApriTabellaMisurata(Form1& finestra, const QString& cartellaDati)
+FinestraMisurata::FinestraMisurata(const QString& cartellaDati)
+    : programma(cartellaDati),
+      file(cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb"))
 {
     finestra.Carica();
     finestra.show();
-    const QString tabella = QString::fromLatin1(TabellaMisurata);
     const bool scelta = finestra.ScegliTabella([&](const TabellaCorrente& t) {
         return t.nomeTabella == tabella && t.nomeDatabase == QLatin1String("Database_sperimentale");
     });
@@ -19,9 +19,10 @@ ElencoNomi* ApriTabellaMisurata(Form1& finestra, const QString& cartellaDati)
         guasto = QStringLiteral("%1: no \"Rw\" custom table in the tree").arg(cartellaDati);
     else if (!MessageBox::shown().isEmpty())
         guasto = QStringLiteral("%1: the table did not open: %2").arg(cartellaDati, MessageBox::lastText());
-    if (guasto.isEmpty())
-        return finestra.Controlli().List1;
+    if (guasto.isEmpty()) {
+        elenco = finestra.Controlli().List1;
+        return;
+    }
     std::printf("%s\n", guasto.toUtf8().constData());
     std::fflush(stdout);
-    return nullptr;
 }

@@ -235,12 +235,11 @@ bool MisuraModifiche(Form1& finestra, const QString& file, const QString& tabell
 
 bool MisuraCartella(const QString& cartellaDati)
 {
-    const CartellaProgrammaBench programma(cartellaDati);
-    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
-    const QString tabella = QString::fromLatin1(TabellaMisurata);
-
-    Form1 finestra;
-    ElencoNomi* elenco = ApriTabellaMisurata(finestra, cartellaDati);
+    FinestraMisurata misurata(cartellaDati);
+    Form1& finestra = misurata.finestra;
+    ElencoNomi* elenco = misurata.elenco;
+    const QString& file = misurata.file;
+    const QString& tabella = misurata.tabella;
     if (!elenco)
         return false;
     FinoAQuiete();

@@ -141,12 +141,11 @@ bool MisuraSalvataggi(Form1& finestra, ElencoNomi* elenco, QWidget* grafico, con
 
 bool MisuraCartella(const QString& cartellaDati)
 {
-    const CartellaProgrammaBench programma(cartellaDati);
-    const QString file = cartellaDati + QStringLiteral("/Databases/Database/Database_sperimentale.mdb");
-    const QString tabella = QString::fromLatin1(TabellaMisurata);
-
-    Form1 finestra;
-    ElencoNomi* elenco = ApriTabellaMisurata(finestra, cartellaDati);
+    FinestraMisurata misurata(cartellaDati);
+    Form1& finestra = misurata.finestra;
+    ElencoNomi* elenco = misurata.elenco;
+    const QString& file = misurata.file;
+    const QString& tabella = misurata.tabella;
     auto* grafico = finestra.findChild<QWidget*>(QStringLiteral("Picture1"));
     if (!elenco || !grafico)
         return false;
