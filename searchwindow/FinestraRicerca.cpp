@@ -519,33 +519,32 @@ QList<int> FinestraRicerca::RigheScelte() const
     return righe;
 }
 
-void FinestraRicerca::MostraScelta()
-{
-    const QList<int> righe = RigheScelte();
-    if (righe.size() != 1)
-        return;
-    const VoceTrovata v = VoceMostrata(righe.front());
-    emit mostra(modello_->TabellaDi(v), v.nome);
-}
-
-void FinestraRicerca::ConfrontaScelte()
+QList<QPair<TabelleCartellaDati::Tabella, QString>> FinestraRicerca::VociScelte() const
 {
     QList<QPair<TabelleCartellaDati::Tabella, QString>> voci;
     for (int riga : RigheScelte()) {
         const VoceTrovata v = VoceMostrata(riga);
         voci.append({modello_->TabellaDi(v), v.nome});
     }
-    if (!voci.isEmpty())
+    return voci;
+}
+
+void FinestraRicerca::MostraScelta()
+{
+    if (const auto voci = VociScelte(); voci.size() == 1)
+        emit mostra(voci.front().first, voci.front().second);
+}
+
+void FinestraRicerca::ConfrontaScelte()
+{
+    if (const auto voci = VociScelte(); !voci.isEmpty())
         emit confronta(voci);
 }
 
 void FinestraRicerca::CopiaScelta()
 {
-    const QList<int> righe = RigheScelte();
-    if (righe.size() != 1)
-        return;
-    const VoceTrovata v = VoceMostrata(righe.front());
-    emit copia(modello_->TabellaDi(v), v.nome);
+    if (const auto voci = VociScelte(); voci.size() == 1)
+        emit copia(voci.front().first, voci.front().second);
 }
 
 void FinestraRicerca::ChiediEsportazione()
@@ -582,12 +581,10 @@ void FinestraRicerca::FineScelta()
 
 void FinestraRicerca::UsaScelta()
 {
-    const QList<int> righe = RigheScelte();
-    if (righe.size() != 1)
-        return;
-    const VoceTrovata v = VoceMostrata(righe.front());
-    FineScelta();
-    emit usa(modello_->TabellaDi(v), v.nome);
+    if (const auto voci = VociScelte(); voci.size() == 1) {
+        FineScelta();
+        emit usa(voci.front().first, voci.front().second);
+    }
 }
 
 void FinestraRicerca::closeEvent(QCloseEvent* evento)

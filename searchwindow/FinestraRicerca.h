@@ -86,6 +86,8 @@ private:
     void AggiornaComandi();
     void DimensionaColonne();
     QList<int> RigheScelte() const;
+    // The entries chosen, in the list's order, as the commands hand them over.
+    QList<QPair<TabelleCartellaDati::Tabella, QString>> VociScelte() const;
     void MostraScelta();
     void ConfrontaScelte();
     void CopiaScelta();
