@@ -60,10 +60,11 @@ void Recordset::LeggiColonne(const QStringList& colonne, const std::function<boo
 qint64 Recordset::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
                                        const RigaFiltrata& riga)
 {
-    // The columns tested that are not asked for are read after those that are.
+    // The columns tested that are not asked for are read after those that are; without a test,
+    // none is.
     QStringList lette = colonne;
     std::vector<int> posti;
-    for (const QString& colonna : filtro.colonne) {
+    for (const QString& colonna : filtro.tiene ? filtro.colonne : QStringList()) {
         if (!lette.contains(colonna))
             lette << colonna;
         posti.push_back(int(lette.indexOf(colonna)));

@@ -1,7 +1,6 @@
 #include "FiltroSqlite.h"
 
-#include <QByteArray>
-#include <QVariant>
+#include "ValoriSqlite.h"
 
 namespace {
 constexpr const char* TipoPuntatore = "zelmar_filtro_stato";
@@ -27,9 +26,9 @@ bool FiltroSqlite::Tiene(sqlite3_value* valore) const
     case SQLITE_NULL:
         return false;
     case SQLITE_INTEGER:
-        return filtro_.tiene(QVariant(double(sqlite3_value_int64(valore))).toString().toUtf8());
+        return filtro_.tiene(ValoriSqlite::NumeroUtf8(double(sqlite3_value_int64(valore))));
     case SQLITE_FLOAT:
-        return filtro_.tiene(QVariant(sqlite3_value_double(valore)).toString().toUtf8());
+        return filtro_.tiene(ValoriSqlite::NumeroUtf8(sqlite3_value_double(valore)));
     case SQLITE_BLOB:
         return filtro_.tiene(QByteArrayView(static_cast<const char*>(sqlite3_value_blob(valore)),
                                             sqlite3_value_bytes(valore)));

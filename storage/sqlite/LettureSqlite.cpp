@@ -151,13 +151,6 @@ void LettureSqlite::LeggiColonne(const QStringList& colonne,
 qint64 LettureSqlite::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
                                            const std::function<bool(const RigaLetta&, qint64)>& riga)
 {
-    if (!filtro.tiene) {
-        qint64 viste = 0;
-        LeggiColonne(colonne, [&](const RigaLetta& corrente) {
-            return !filtro.Annullato() && riga(corrente, viste++);
-        });
-        return viste;
-    }
     QStringList argomenti{QStringLiteral("?1")};
     for (const QString& colonna : filtro.colonne)
         argomenti << ColonnaQuotata(colonna);

@@ -25,7 +25,7 @@ public:
     bool ContieneIgnorandoMaiuscole(const QString& colonna, const QString& testo) override;
     // As Recordset::LeggiColonne, values read straight from the engine's row.
     void LeggiColonne(const QStringList& colonne, const std::function<bool(const RigaLetta&)>& riga);
-    // As Recordset::LeggiColonneFiltrate, the texts tested inside the statement.
+    // As Recordset::LeggiColonneFiltrate with a test, the texts tested inside the statement.
     qint64 LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
                                 const std::function<bool(const RigaLetta&, qint64)>& riga);
 

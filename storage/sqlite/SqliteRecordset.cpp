@@ -195,6 +195,9 @@ void SqliteRecordset::LeggiColonne(const QStringList& colonne,
 qint64 SqliteRecordset::LeggiColonneFiltrate(const QStringList& colonne, const FiltroTesti& filtro,
                                              const RigaFiltrata& riga)
 {
+    // Without a test there is nothing to put into the statement.
+    if (!filtro.tiene)
+        return Recordset::LeggiColonneFiltrate(colonne, filtro, riga);
     Letture();
     return letture_->LeggiColonneFiltrate(colonne, filtro, riga);
 }

@@ -36,8 +36,13 @@ QByteArray Utf8(sqlite3_stmt* riga, int indice)
 {
     const int tipo = sqlite3_column_type(riga, indice);
     if (tipo == SQLITE_INTEGER || tipo == SQLITE_FLOAT)
-        return Valore(riga, indice).toString().toUtf8();
+        return NumeroUtf8(Valore(riga, indice).toDouble());
     return Byte(riga, indice);
+}
+
+QByteArray NumeroUtf8(double numero)
+{
+    return QVariant(numero).toString().toUtf8();
 }
 
 QString Quota(const QString& nome)

@@ -14,6 +14,8 @@ QString Testo(sqlite3_stmt* istruzione, int indice);
 QVariant Valore(sqlite3_stmt* istruzione, int indice);
 // A value's bytes as the list shows it: text as stored, a number as Valore reads it.
 QByteArray Utf8(sqlite3_stmt* istruzione, int indice);
+// A number as text, as the list shows it.
+QByteArray NumeroUtf8(double numero);
 // "name" with embedded quotes doubled: safe for any table or column name.
 QString Quota(const QString& nome);
 } // namespace ValoriSqlite
